@@ -1,0 +1,18 @@
+#include "algebra/Vereinfachung.h"
+
+#include "term/Terme.h"
+
+namespace zol {
+
+void VereinfacheTerm(TTerm*&) { NochNichtGebaut("VereinfacheTerm"); }
+
+void VereinfacheKonstantenTerm(TTerm*& T) {
+    if (T->Vereinfacht) {
+        T = T->Vereinfacht;
+        return;
+    }
+    if (T->Zustand & TermVereinfacht) return;
+    NochNichtGebaut("VereinfacheKonstantenTerm");
+}
+
+} // namespace zol

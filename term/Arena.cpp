@@ -1,0 +1,31 @@
+#include "term/Arena.h"
+
+namespace zol {
+
+namespace {
+bool Dauerhaft = false;
+}
+
+void TArena::Leeren() {
+    // Newest first, so that an object is destroyed before what it was built from.
+    while (!Objekte.empty()) Objekte.pop_back();
+}
+
+TArena& AnfrageArena() {
+    static TArena arena;
+    return arena;
+}
+
+TArena& DauerArena() {
+    static TArena arena;
+    return arena;
+}
+
+TArena& AktuelleArena() { return Dauerhaft ? DauerArena() : AnfrageArena(); }
+
+bool DauerhaftAktiv() { return Dauerhaft; }
+
+DauerhaftAnlegen::DauerhaftAnlegen() : Vorher(Dauerhaft) { Dauerhaft = true; }
+DauerhaftAnlegen::~DauerhaftAnlegen() { Dauerhaft = Vorher; }
+
+} // namespace zol

@@ -1,0 +1,61 @@
+// Ownership of everything a request creates.
+//
+// Terms, piecewise terms, sets, point lists and normal forms are allocated through Neu<T>(...) into the
+// current arena. The request arena is emptied as a whole at the start of the next request; objects built
+// while a DauerhaftAnlegen guard is active (the shared constants) go into the permanent arena instead and
+// live for the whole run. Nothing is freed singly.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace zol {
+
+// Base of every object that an arena can own.
+class TArenaObjekt {
+public:
+    virtual ~TArenaObjekt() = default;
+};
+
+class TArena {
+public:
+    template <class T> T* Aufnehmen(std::unique_ptr<T> objekt) {
+        T* roh = objekt.get();
+        Objekte.push_back(std::move(objekt));
+        return roh;
+    }
+    // Frees every object, newest first.
+    void Leeren();
+    size_t Anzahl() const { return Objekte.size(); }
+    ~TArena() { Leeren(); }
+
+private:
+    std::vector<std::unique_ptr<TArenaObjekt>> Objekte;
+};
+
+TArena& AnfrageArena();
+TArena& DauerArena();
+// The arena that Neu allocates into.
+TArena& AktuelleArena();
+// True while objects are built permanently.
+bool DauerhaftAktiv();
+
+// While it lives, Neu allocates into the permanent arena.
+class DauerhaftAnlegen {
+public:
+    DauerhaftAnlegen();
+    ~DauerhaftAnlegen();
+    DauerhaftAnlegen(const DauerhaftAnlegen&) = delete;
+    DauerhaftAnlegen& operator=(const DauerhaftAnlegen&) = delete;
+
+private:
+    bool Vorher;
+};
+
+template <class T, class... A> T* Neu(A&&... argumente) {
+    return AktuelleArena().Aufnehmen(std::make_unique<T>(std::forward<A>(argumente)...));
+}
+
+} // namespace zol

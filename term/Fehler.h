@@ -1,0 +1,42 @@
+// The exception classes of the system. Every one carries a German UTF-8 message.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace zol {
+
+class EZolFehler : public std::exception {
+public:
+    explicit EZolFehler(std::string meldung) : Meldung(std::move(meldung)) {}
+    const char* what() const noexcept override { return Meldung.c_str(); }
+    std::string Meldung;
+};
+
+#define ZOL_FEHLERKLASSE(Name)                                                                               \
+    class Name : public EZolFehler {                                                                         \
+    public:                                                                                                  \
+        using EZolFehler::EZolFehler;                                                                        \
+    };
+
+// An input or term error shown to the user.
+ZOL_FEHLERKLASSE(ETermFehler)
+// A step that cannot be carried out.
+ZOL_FEHLERKLASSE(ETermGoToStart)
+// A value that does not exist.
+ZOL_FEHLERKLASSE(ENichtExistenz)
+// A fixed limit exhausted (also arithmetic overflow).
+ZOL_FEHLERKLASSE(ERessourcen)
+// The user pressed "Abbrechen".
+ZOL_FEHLERKLASSE(EBenutzerAbbruch)
+// A self-test case failed.
+ZOL_FEHLERKLASSE(ETestMisslungen)
+// An operation whose work is still to be done.
+ZOL_FEHLERKLASSE(ENochNichtGebaut)
+
+#undef ZOL_FEHLERKLASSE
+
+// Raises ENochNichtGebaut for the named operation.
+[[noreturn]] void NochNichtGebaut(const char* name);
+
+} // namespace zol

@@ -1,0 +1,145 @@
+#include "term/Mengen.h"
+
+#include "plattform/Oberflaeche.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+TRand UnendlichRand;
+TStandardMenge* MengeN = nullptr;
+TStandardMenge* MengeZ = nullptr;
+TStandardMenge* MengeQ = nullptr;
+TStandardMenge* MengeR = nullptr;
+TStandardMenge* LeereMenge = nullptr;
+TIntervall* IntervallR = nullptr;
+TIntervall* IntervallPositiv = nullptr;
+TIntervall* IntervallNegativ = nullptr;
+TIntervall* IntervallNichtNegativ = nullptr;
+TIMenge* PositiveMenge = nullptr;
+TIMenge* NichtNegativeMenge = nullptr;
+TIMenge* RohneNull = nullptr;
+
+void InitialisiereMengen() {
+    if (MengeR) return;
+    DauerhaftAnlegen dauerhaft;
+    UnendlichRand = TRand{nullptr, true};
+    MengeN = Neu<TStandardMenge>("N");
+    MengeZ = Neu<TStandardMenge>("Z");
+    MengeQ = Neu<TStandardMenge>("Q");
+    MengeR = Neu<TStandardMenge>("R");
+    LeereMenge = Neu<TStandardMenge>("L");
+    IntervallR = Neu<TIntervall>(UnendlichRand, UnendlichRand);
+}
+
+TStelle::TStelle(TTerm* punkt, Int32 vielfachheit) : Punkt(punkt), Vielfachheit(vielfachheit) {
+    Kennung = punkt ? punkt->Kennung : "nil";
+}
+
+bool TStelle::Enthaelt(TTerm* T) { return Punkt && T && Punkt->IstGleich(T); }
+
+TSListe::TSListe() { Kennung = "TSList"; }
+
+Int32 TSListe::Index(TTerm* T) {
+    for (Int32 i = 1; i <= Anzahl; ++i)
+        if (Stellen[i]->Punkt->IstGleich(T)) return i;
+    return -1;
+}
+
+void TSListe::FuegeHinzu(TTerm* T, Int32 n) {
+    Int32 i = Index(T);
+    if (i >= 1) {
+        Stellen[i]->Vielfachheit += n;
+        return;
+    }
+    if (Anzahl < 0) Anzahl = 0;
+    if (Anzahl >= MaxStellen) {
+        Oberflaeche().Meldung(TMeldungsart::Information, "Liste voll. Einfügen nicht mehr möglich.");
+        return;
+    }
+    Stellen[++Anzahl] = Neu<TStelle>(T, n);
+}
+
+bool TSListe::Enthaelt(TTerm* T) { return Index(T) >= 1; }
+
+TIntervall::TIntervall(const TRand& links, const TRand& rechts) : LinkerRand(links), RechterRand(rechts) {
+    Kennung = "Inter";
+}
+
+bool TIntervall::Enthaelt(TTerm* T) { return ImIntervall(T, this); }
+
+TStandardMenge::TStandardMenge(const std::string& name) { Kennung = name; }
+
+bool TStandardMenge::Enthaelt(TTerm* T) {
+    if (Kennung == "R") return true;
+    auto* r = AlsRationaleKonstante(T);
+    if (!r) return false;
+    if (Kennung == "Q") return true;
+    if (Kennung == "Z") return r->Bruch.Nenner == 1;
+    if (Kennung == "N") return r->Bruch.Nenner == 1 && r->Bruch.Zaehler > 0;
+    return false;
+}
+
+TOperatorMenge::TOperatorMenge(TMenge* links, char op, TMenge* rechts) : Links(links), Rechts(rechts), Operator(op) {}
+
+bool TOperatorMenge::Enthaelt(TTerm* T) {
+    switch (Operator) {
+    case '\\': return Links->Enthaelt(T) && !Rechts->Enthaelt(T);
+    case 'n': return Links->Enthaelt(T) && Rechts->Enthaelt(T);
+    case 'v': return Links->Enthaelt(T) || Rechts->Enthaelt(T);
+    default: return false;
+    }
+}
+
+TIMenge::TIMenge(TMenge* menge) : Menge(menge) {}
+
+void TIMenge::Anhaengen(TMenge* M) {
+    TIMenge* letzte = this;
+    while (letzte->Naechste) letzte = letzte->Naechste;
+    letzte->Naechste = Neu<TIMenge>(M);
+}
+
+bool TIMenge::Enthaelt(TTerm* T) {
+    for (TIMenge* e = this; e; e = e->Naechste)
+        if (e->Menge && e->Menge->Enthaelt(T)) return true;
+    return false;
+}
+
+namespace {
+Extended RandWert(const TRand& R) {
+    bool definiert = true;
+    return R.Wert->Wert(0, definiert);
+}
+} // namespace
+
+bool LinkerRandVor(const TRand& A, const TRand& B) {
+    if (!A.Wert && B.Wert) return true;
+    if (!A.Wert || !B.Wert) return false;
+    if (RandWert(A) < RandWert(B)) return true;
+    return A.Wert->IstGleich(B.Wert) && !A.Offen && B.Offen;
+}
+
+bool RechterRandNach(const TRand& A, const TRand& B) {
+    if (A.Wert && !B.Wert) return true;
+    if (!A.Wert || !B.Wert) return false;
+    if (RandWert(A) < RandWert(B)) return true;
+    return A.Wert->IstGleich(B.Wert) && A.Offen && !B.Offen;
+}
+
+bool ImIntervall(TTerm* T, TIntervall* I) {
+    TRand P{T, true};
+    return LinkerRandVor(I->LinkerRand, P) && RechterRandNach(P, I->RechterRand);
+}
+
+} // namespace zol
+
+namespace zol {
+
+// Typesetting comes with the output layer.
+std::unique_ptr<TFolie> TStelle::Folie(Single) { NochNichtGebaut("TStelle.Folie"); }
+std::unique_ptr<TFolie> TSListe::Folie(Single) { NochNichtGebaut("TSListe.Folie"); }
+std::unique_ptr<TFolie> TIntervall::Folie(Single) { NochNichtGebaut("TIntervall.Folie"); }
+std::unique_ptr<TFolie> TStandardMenge::Folie(Single) { NochNichtGebaut("TStandardMenge.Folie"); }
+std::unique_ptr<TFolie> TOperatorMenge::Folie(Single) { NochNichtGebaut("TOperatorMenge.Folie"); }
+std::unique_ptr<TFolie> TIMenge::Folie(Single) { NochNichtGebaut("TIMenge.Folie"); }
+
+} // namespace zol

@@ -1,0 +1,124 @@
+// Sets of real numbers: points, point lists, intervals, the standard sets, set expressions and union
+// chains. Bound and element values are terms; comparisons are numeric with IstGleich deciding ties.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "term/Arena.h"
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+class TTerm;
+class TFolie;
+
+// An interval bound: Wert nil means infinite (minus infinity below, plus infinity above).
+struct TRand {
+    TTerm* Wert = nullptr;
+    bool Offen = true;
+};
+
+class TMenge : public TArenaObjekt {
+public:
+    std::string Kennung = "nil";
+
+    // Slot 0: T is an element.
+    virtual bool Enthaelt(TTerm* T) = 0;
+    // Slot 1: typesetting at type size Groesse; the caller owns the result.
+    virtual std::unique_ptr<TFolie> Folie(Single Groesse) = 0;
+};
+
+// A point with its multiplicity (0 when none was determined).
+class TStelle : public TMenge {
+public:
+    TStelle(TTerm* punkt, Int32 vielfachheit);
+    TTerm* Punkt;
+    Int32 Vielfachheit;
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+constexpr Int32 MaxStellen = 20;
+
+// At most 20 points, used from 1 to Anzahl; Anzahl is -1 while the list is not computed.
+class TSListe : public TMenge {
+public:
+    TSListe();
+    Int32 Anzahl = -1;
+    TStelle* Stellen[MaxStellen + 1] = {};
+
+    // Position (from 1) of the first point equal to T, or -1.
+    Int32 Index(TTerm* T);
+    // Adds n to the multiplicity of T, or appends T with multiplicity n. A 21st point is refused with the
+    // message "Liste voll. Einfügen nicht mehr möglich.".
+    void FuegeHinzu(TTerm* T, Int32 n);
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+class TIntervall : public TMenge {
+public:
+    TIntervall(const TRand& links, const TRand& rechts);
+    TRand LinkerRand, RechterRand;
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+// One of the standard sets L (empty), R, Q, Z, N; the letter is the Kennung.
+class TStandardMenge : public TMenge {
+public:
+    explicit TStandardMenge(const std::string& name);
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+// An unevaluated set expression: 'n' intersection, 'v' union, '\' difference.
+class TOperatorMenge : public TMenge {
+public:
+    TOperatorMenge(TMenge* links, char op, TMenge* rechts);
+    TMenge* Links;
+    TMenge* Rechts;
+    char Operator;
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+// A union chain of sets (as a rule intervals, sorted and disjoint).
+class TIMenge : public TMenge {
+public:
+    explicit TIMenge(TMenge* menge);
+    TMenge* Menge;
+    TIMenge* Naechste = nullptr;
+    // Appends a new chain element holding M at the end.
+    void Anhaengen(TMenge* M);
+    bool Enthaelt(TTerm* T) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+};
+
+// Set constants, built by InitialisiereMengen.
+extern TRand UnendlichRand;
+extern TStandardMenge* MengeN;
+extern TStandardMenge* MengeZ;
+extern TStandardMenge* MengeQ;
+extern TStandardMenge* MengeR;
+extern TStandardMenge* LeereMenge;
+extern TIntervall* IntervallR;
+// Built by the term initialisation from Null and the infinite bound.
+extern TIntervall* IntervallPositiv;
+extern TIntervall* IntervallNegativ;
+extern TIntervall* IntervallNichtNegativ;
+extern TIMenge* PositiveMenge;
+extern TIMenge* NichtNegativeMenge;
+extern TIMenge* RohneNull;
+
+void InitialisiereMengen();
+
+// The left bound A admits everything that B admits.
+bool LinkerRandVor(const TRand& A, const TRand& B);
+// The right bound A admits everything that B admits.
+bool RechterRandNach(const TRand& A, const TRand& B);
+// T lies in I.
+bool ImIntervall(TTerm* T, TIntervall* I);
+
+} // namespace zol

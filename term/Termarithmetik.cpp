@@ -1,0 +1,13 @@
+#include "term/Termarithmetik.h"
+
+#include "term/Fehler.h"
+
+namespace zol {
+
+TTerm* ArOp(TTerm*, TTerm*, char) { NochNichtGebaut("ArOp"); }
+TTerm* Summe(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '+'); }
+TTerm* Differenz(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '-'); }
+TTerm* Produkt(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '*'); }
+TTerm* Quotient(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '/'); }
+
+} // namespace zol

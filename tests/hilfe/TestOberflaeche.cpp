@@ -1,0 +1,17 @@
+#include "tests/hilfe/TestOberflaeche.h"
+
+#include "output/Ausgabe.h"
+
+namespace zol {
+
+void TTestOberflaeche::VerarbeiteNachrichten() {
+    ++Nachrichtenaufrufe;
+    if (AbbruchNach > 0 && Nachrichtenaufrufe >= AbbruchNach) BenutzerAbbruch = true;
+}
+
+std::string TTestOberflaeche::Eingabe(TEingabefeld feld) {
+    auto it = Eingaben.find(feld);
+    return it == Eingaben.end() ? std::string() : it->second;
+}
+
+} // namespace zol

@@ -1,0 +1,55 @@
+// A recording host for tests: collects messages, debug lines and sent lines, serves preset inputs, and
+// can raise the abort flag after a number of event-loop calls.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plattform/Oberflaeche.h"
+
+namespace zol {
+
+class TTestOberflaeche : public TOberflaeche {
+public:
+    struct TMeldung {
+        TMeldungsart Art;
+        std::string Text;
+    };
+
+    std::vector<TMeldung> Meldungen;
+    std::vector<std::string> DebugZeilen;
+    std::vector<std::string> GesendeteZeilen;
+    std::map<TEingabefeld, std::string> Eingaben;
+    std::vector<int> Abgehakt;
+    int64_t Nachrichtenaufrufe = 0;
+    // When > 0: BenutzerAbbruch is set at that event-loop call.
+    int64_t AbbruchNach = 0;
+    int64_t Uhr = 0;
+    bool Senden = true;
+
+    void Meldung(TMeldungsart art, const std::string& text) override { Meldungen.push_back({art, text}); }
+    void VerarbeiteNachrichten() override;
+    void DebugAusgabe(const std::string& text) override { DebugZeilen.push_back(text); }
+    int64_t Millisekunden() override { return Uhr; }
+    bool SendeZeile(const std::string&, uint16_t, const std::string& text) override {
+        GesendeteZeilen.push_back(text);
+        return Senden;
+    }
+    std::string Eingabe(TEingabefeld feld) override;
+    void SchrittAbhaken(int eintrag) override { Abgehakt.push_back(eintrag); }
+    void ZeigeSuchzaehler(int64_t) override {}
+};
+
+// Installs a recording host for the lifetime of the object.
+class TTestOberflaecheAktiv {
+public:
+    TTestOberflaecheAktiv() : Vorher(SetzeOberflaeche(&Host)) {}
+    ~TTestOberflaecheAktiv() { SetzeOberflaeche(Vorher); }
+    TTestOberflaeche Host;
+
+private:
+    TOberflaeche* Vorher;
+};
+
+} // namespace zol
