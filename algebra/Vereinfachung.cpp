@@ -6,6 +6,8 @@ namespace zol {
 
 void VereinfacheTerm(TTerm*&) { NochNichtGebaut("VereinfacheTerm"); }
 
+void VereinfacheTermRekursiv(TTerm*&) { NochNichtGebaut("VereinfacheTermRekursiv"); }
+
 void VereinfacheKonstantenTerm(TTerm*& T) {
     if (T->Vereinfacht) {
         T = T->Vereinfacht;

@@ -9,5 +9,7 @@ class TTerm;
 void VereinfacheTerm(TTerm*& T);
 // The same for a constant term.
 void VereinfacheKonstantenTerm(TTerm*& T);
+// The bottom-up pass: every subterm simplified through its normal form.
+void VereinfacheTermRekursiv(TTerm*& T);
 
 } // namespace zol

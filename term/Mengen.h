@@ -114,11 +114,39 @@ extern TIMenge* RohneNull;
 
 void InitialisiereMengen();
 
+// M is a set expression whose operator is one of ops.
+bool IstOperatorMenge(TMenge* M, const std::string& ops);
+bool IstLeeresIntervall(TIntervall* I);
 // The left bound A admits everything that B admits.
 bool LinkerRandVor(const TRand& A, const TRand& B);
 // The right bound A admits everything that B admits.
 bool RechterRandNach(const TRand& A, const TRand& B);
 // T lies in I.
 bool ImIntervall(TTerm* T, TIntervall* I);
+TIntervall* IntervallSchnitt(TIntervall* A, TIntervall* B);
+// The complement in R: an interval, a chain of two, or L.
+TMenge* IntervallKomplement(TIntervall* I);
+// The complement of a sorted chain (nil stands for the empty chain; its complement is IntervallR).
+TIMenge* IMengenKomplement(TIMenge* M);
+// A lies entirely left of B.
+bool LiegtVor(TIntervall* A, TIntervall* B);
+// The smallest interval containing both.
+TIntervall* IntervallHuelle(TIntervall* A, TIntervall* B);
+TSListe* SListenVereinigung(TSListe* A, TSListe* B);
+// Intersection of two chains; nil when empty.
+TIMenge* IMengenSchnitt(TIMenge* A, TIMenge* B);
+// Inserts I into a sorted chain, merging overlapping intervals.
+TIMenge* IMengenVereinigung(TIntervall* I, TIMenge* M);
+TIMenge* IMengenVereinigungAlle(TIMenge* A, TIMenge* B);
+// A op B with op 'n', 'v' or '\', evaluated where the set algebra knows how.
+TMenge* MengenOperation(TMenge* A, TMenge* B, char Operator);
+// Evaluates a tree of set expressions bottom-up, replacing M by the result.
+void MengenAuswerten(TMenge*& M);
+// A simple rational point inside I; nil for an empty interval.
+TTerm* PunktImIntervall(TIntervall* I);
+// The preimage of M under T.
+TMenge* Urbild(TTerm* T, TMenge* M, TMenge* D, bool Kommentar, TWahrheitswert& Status);
+// T's definition range.
+void MengeDefinitionsbereich(TTerm* T, TMenge*& Ergebnis, uint8_t& Status, bool Kommentar);
 
 } // namespace zol

@@ -1,9 +1,170 @@
 #include "term/Punktlisten.h"
 
-#include "term/Fehler.h"
+#include <cmath>
+#include <utility>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "plattform/Oberflaeche.h"
+#include "term/Mengen.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
 
 namespace zol {
 
-TTerm* IntegralAuswerten(TTerm*, TTerm*, TTerm*, TTerm*) { NochNichtGebaut("IntegralAuswerten"); }
+void StelleEinfuegen(TStelle* P, TSListe*& Liste, bool Maximum) {
+    if (!Liste) {
+        Liste = Neu<TSListe>();
+        Liste->Anzahl = 0;
+    }
+    VereinfacheKonstantenTerm(P->Punkt);
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TStelle* s = Liste->Stellen[i];
+        if (P->Punkt->IstGleich(s->Punkt)) {
+            s->Vielfachheit = Maximum ? std::max(s->Vielfachheit, P->Vielfachheit) : s->Vielfachheit + P->Vielfachheit;
+            return;
+        }
+    }
+    if (Liste->Anzahl < 0) Liste->Anzahl = 0;
+    if (Liste->Anzahl >= MaxStellen) {
+        Oberflaeche().Meldung(TMeldungsart::Information, "Liste voll. Einfügen nicht mehr möglich.");
+        return;
+    }
+    Liste->Stellen[++Liste->Anzahl] = P;
+}
+
+void SListenVereinigen(TSListe* Quelle, TSListe*& Ziel, bool Maximum) {
+    if (!Quelle) return;
+    for (Int32 i = 1; i <= Quelle->Anzahl; ++i) StelleEinfuegen(Quelle->Stellen[i], Ziel, Maximum);
+}
+
+namespace {
+
+Extended Schluessel(TTerm* T, bool NachWert) {
+    if (!NachWert) return T->Knotenzahl;
+    bool definiert = true;
+    return T->Wert(0, definiert);
+}
+
+// Selection sort of a[1..n] by key; a strictly smaller key replaces the minimum.
+template <class T, class S> void Auswahlsortierung(T* a, Int32 n, S schluessel) {
+    for (Int32 i = 1; i < n; ++i) {
+        Int32 minimum = i;
+        Extended kMin = schluessel(a[i]);
+        for (Int32 j = i + 1; j <= n; ++j) {
+            Extended k = schluessel(a[j]);
+            if (k < kMin) {
+                minimum = j;
+                kMin = k;
+            }
+        }
+        std::swap(a[i], a[minimum]);
+    }
+}
+
+} // namespace
+
+void SortiereSListe(TSListe* Liste, bool NachWert) {
+    if (!Liste) return;
+    Auswahlsortierung(Liste->Stellen, Liste->Anzahl, [&](TStelle* s) { return Schluessel(s->Punkt, NachWert); });
+}
+
+void SortiereTerme(TTerm** A, Int32 n, bool NachWert) {
+    Auswahlsortierung(A, n, [&](TTerm* t) { return Schluessel(t, NachWert); });
+}
+
+bool IstLinear(TTerm*, TTerm*&, TTerm*&) { NochNichtGebaut("IstLinear"); }
+
+namespace {
+
+// Simplifies W after a substitution: folded, then (constant) simplified, then bottom-up; writes each
+// change when comments are on.
+void VereinfacheEingesetzt(TTerm*& W) {
+    Int32 knoten = W->Knotenzahl;
+    Kumuliere(W);
+    if (Kommentare && W->Knotenzahl < knoten) SchreibeTextTerm(" = ", W);
+    std::string vorher = W->Text;
+    if (W->IstKonstant) VereinfacheKonstantenTerm(W);
+    VereinfacheTermRekursiv(W);
+    if (Kommentare && W->Text != vorher) SchreibeTextTerm(" = ", W);
+}
+
+} // namespace
+
+Extended Funktionswert(TTerm* F, TTerm* A) {
+    if (!A) return 0;
+    VereinfacheTerm(F);
+    bool d1 = true, d2 = true, d3 = true;
+    Extended a = A->Wert(0, d1);
+    F->Wert(a, d2);
+    TTerm* W = F->Ersetze(VariableX, A);
+    Extended w = W ? W->Wert(0, d3) : 0;
+    if (!W || !d1 || !d2 || !d3) {
+        if (Kommentare) SchreibeZeile("Einsetzungen nicht erlaubt!");
+        return 0;
+    }
+    (void)w;
+    if (Kommentare) {
+        Schreibe("f(");
+        SchreibeTerm(A);
+        SchreibeTextTerm(") = ", W);
+    }
+    VereinfacheEingesetzt(W);
+    bool definiert = true;
+    Extended ergebnis = W->Wert(0, definiert);
+    if (Kommentare) SchreibeNaeherung(W);
+    return ergebnis;
+}
+
+TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
+    VereinfacheTerm(F);
+    if (!a || !b) {
+        if (Kommentare) SchreibeTermZeile(F);
+        return F;
+    }
+    TTerm* F0 = F;
+    if (!IstVariable(v)) F = F->Ersetze(v, VariableX);
+    bool da = true, db = true, dFa = true, dFb = true, d1 = true, d2 = true;
+    Extended wa = a->Wert(0, da);
+    Extended wb = b->Wert(0, db);
+    if (da && db) {
+        F->Wert(wa, dFa);
+        F->Wert(wb, dFb);
+    }
+    TTerm* Fb = F->Ersetze(VariableX, b);
+    TTerm* Fa = F->Ersetze(VariableX, a);
+    if (Fb) Fb->Wert(0, d1);
+    if (Fa) Fa->Wert(0, d2);
+    if (!da || !db || !dFa || !dFb || !Fa || !Fb || !d1 || !d2) {
+        if (Kommentare) SchreibeZeile("Einsetzungen nicht erlaubt!");
+        return nullptr;
+    }
+    TTerm* R = OperatorTerm(Fb, Fa, '-');
+    if (Kommentare) {
+        SchreibeAuswertung(F0, a, b);
+        SchreibeTextTerm(" = ", R);
+    }
+    VereinfacheEingesetzt(R);
+    if (Kommentare) NeueZeile();
+    return R;
+}
+
+Extended EinfacheZahlZwischen(Extended A, Extended B) {
+    const Extended a0 = A, b0 = B;
+    Extended k0 = std::trunc(A);
+    if (A < 0) k0 -= 1;
+    A -= k0;
+    B -= k0;
+    Extended s = 1;
+    for (int stufe = 0; stufe < 6; ++stufe) {
+        Extended k = std::trunc(A * s) + 1;
+        // The shifted comparison may round; the candidate must lie strictly between the inputs.
+        Extended kandidat = k0 + k / s;
+        if (B * s > k && kandidat > a0 && kandidat < b0) return kandidat;
+        s *= 10;
+    }
+    return (a0 + b0) / 2;
+}
 
 } // namespace zol

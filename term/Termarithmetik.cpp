@@ -9,5 +9,6 @@ TTerm* Summe(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '+'); }
 TTerm* Differenz(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '-'); }
 TTerm* Produkt(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '*'); }
 TTerm* Quotient(TTerm* T1, TTerm* T2) { return ArOp(T1, T2, '/'); }
+void Kumuliere(TTerm*&) { NochNichtGebaut("Kumuliere"); }
 
 } // namespace zol

@@ -13,4 +13,7 @@ TTerm* Differenz(TTerm* T1, TTerm* T2);
 TTerm* Produkt(TTerm* T1, TTerm* T2);
 TTerm* Quotient(TTerm* T1, TTerm* T2);
 
+// In-place folding: collects rational constants and factors and simplifies powers.
+void Kumuliere(TTerm*& T);
+
 } // namespace zol
