@@ -1,0 +1,387 @@
+// The step-choice window: the stored mask through the window and back, the OK action with its sheets and
+// step list, "Alles", "Abbrechen" and the enabling rules.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <map>
+#include <memory>
+
+#include "app/IniDatei.h"
+#include "app/Schritte.h"
+#include "tests/app/IniTesthilfe.h"
+#include "tests/hilfe/ZolTest.h"
+
+namespace zol {
+namespace {
+
+namespace fs = std::filesystem;
+using testhilfe::LiesDatei;
+using testhilfe::SchreibeDatei;
+
+// Records what the step window does to the main window. Sheets start as in the main window's design.
+class TTestHauptfenster : public THauptfensterZugang {
+public:
+    struct TEintrag {
+        std::string Text;
+        bool Abgehakt;
+    };
+    std::map<TBlatt, bool> Sichtbar;
+    std::vector<TEintrag> Liste;
+
+    TTestHauptfenster() {
+        for (int b = 0; b <= int(TBlatt::Vektoren); ++b) Sichtbar[TBlatt(b)] = true;
+        Sichtbar[TBlatt::Test] = false;
+        Sichtbar[TBlatt::Vektoren] = false;
+    }
+    void SetzeBlattSichtbar(TBlatt blatt, bool sichtbar) override { Sichtbar[blatt] = sichtbar; }
+    void LeereSchrittliste() override { Liste.clear(); }
+    Int32 FuegeSchrittHinzu(const std::string& text) override {
+        Liste.push_back({text, false});
+        return Int32(Liste.size()) - 1;
+    }
+    void SetzeSchrittAbgehakt(Int32 eintrag, bool abgehakt) override {
+        Liste.at(size_t(eintrag)).Abgehakt = abgehakt;
+    }
+
+    std::vector<std::string> Texte() const {
+        std::vector<std::string> t;
+        for (const auto& e : Liste) t.push_back(e.Text);
+        return t;
+    }
+};
+
+// The check box of each mask bit (bit 10 has none: it stands for the derivative degree).
+std::vector<QCheckBox*> KaestchenDerBits(const TSchritteForm& f) {
+    return {f.VereinfachenCB,
+            f.DefinitionsbereichCB,
+            f.WertetabelleCB,
+            f.SymmetrienCB,
+            f.NullstellenCB,
+            f.NaeherungsverfahrenCB,
+            f.SchnittstellenCB,
+            f.ProduktZerlegungCB,
+            f.PolstellenCB,
+            f.PartialBruchCB,
+            nullptr,
+            f.ExtremStellenCB,
+            f.WendestellenCB,
+            f.IntegralCB,
+            f.GraphCB};
+}
+
+const char* const AlleListentexte[SchrittAnzahl] = {
+    "Vereinfachen", "Definitionsbereich", "Wertetabelle",   "Symmetrien",
+    "Nullstellen",  "Näherungsverfahren", "Schnittstellen", "Produktzerlegung",
+    "Polstellen",   "Partialbrüche",      "Ableitungen",    "Extremstellen",
+    "Wendestellen", "Stammfunktion",      "Integral",       "FlächenInhalt",
+    "Graph"};
+
+class SchritteTest : public ZolTest {
+protected:
+    void SetUp() override {
+        ZolTest::SetUp();
+        Schrittflags.fill(false);
+        AbleitungsGrad = 0;
+    }
+
+    fs::path Datei() const { return Ordner.Pfad() / "zol08.INI"; }
+
+    // Creates the window as at start-up, reading the INI file of this test.
+    std::unique_ptr<TSchritteForm> Erzeuge() { return std::make_unique<TSchritteForm>(&Haupt); }
+
+    // Closes the program as the main window will: writes the file, then reads it back.
+    TIniDatei Schliessen() {
+        EXPECT_TRUE(SchreibeIniDatei("x^2", "", "", ""));
+        return TIniDatei(Datei());
+    }
+
+    // The flags, the sheets and the step list must follow the chosen steps after every OK action.
+    void PruefeFolgen() {
+        const auto& f = Schrittflags;
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Nullstellen], f[4] || f[5] || f[6] || f[7]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Polstellen], f[8]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Partialbruch], f[9]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Ableitungen], f[10]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Extremstellen], f[11]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Wendestellen], f[12]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Integral], f[13] || f[14] || f[15]);
+        EXPECT_EQ(Haupt.Sichtbar[TBlatt::Graph], f[16]);
+        EXPECT_FALSE(Haupt.Sichtbar[TBlatt::LGS]);
+        EXPECT_TRUE(Haupt.Sichtbar[TBlatt::Allgemeines]);
+        EXPECT_EQ(f[10], AbleitungsGrad > 0);
+        EXPECT_LE(int(f[13]) + int(f[14]) + int(f[15]), 1);
+        std::vector<std::string> erwartet;
+        for (int i = 0; i < SchrittAnzahl; ++i) {
+            if (!f[size_t(i)]) continue;
+            ASSERT_GE(Schrittlisteneintraege[size_t(i)], 0);
+            EXPECT_EQ(Haupt.Liste.at(size_t(Schrittlisteneintraege[size_t(i)])).Text, AlleListentexte[i]);
+            erwartet.push_back(AlleListentexte[i]);
+        }
+        EXPECT_EQ(Haupt.Texte(), erwartet);
+    }
+
+    testhilfe::TTempOrdner Ordner;
+    testhilfe::TIniUmgebung Umgebung{Ordner.Pfad() / "zol08.INI"};
+    TTestHauptfenster Haupt;
+};
+
+TEST_F(SchritteTest, EntwurfszustandDerSteuerelemente) {
+    auto f = Erzeuge();
+    EXPECT_EQ(f->windowTitle(), QString::fromUtf8("Schritte"));
+    EXPECT_EQ(SchritteForm, f.get());
+    EXPECT_EQ(f->NullstellenCB->text(), QString::fromUtf8("alle Nullstellen (mit algebraischen Verfahren)"));
+    EXPECT_EQ(f->NullstellenCB->toolTip(),
+              QString::fromUtf8("bestimmt die Nullstellen und ihre Vielfachheit"));
+    EXPECT_EQ(f->NaeherungsverfahrenCB->text(), QString::fromUtf8("eine Nullstelle mit Näherungsverfahren"));
+    EXPECT_EQ(f->DefinitionsbereichCB->toolTip(), QString::fromUtf8("bestimmt Definitionslücken"));
+    EXPECT_EQ(f->ExtremStellenCB->toolTip(), QString::fromUtf8("bestimmt die Hoch- und Tiefpunkte"));
+    EXPECT_EQ(f->GraphCB->toolTip(), QString::fromUtf8("zeichnet den Graphen (Parameter: s.Menü)"));
+    EXPECT_EQ(f->AllesButton->toolTip(), QString::fromUtf8("setzt alle Schritte"));
+    EXPECT_EQ(f->PolynomeGB->title(), QString::fromUtf8("Für Polynome"));
+    EXPECT_EQ(f->ProduktZerlegungCB->parentWidget(), f->PolynomeGB);
+    EXPECT_EQ(f->IntegraltypRG->title(), QString::fromUtf8("Integraltyp"));
+    EXPECT_EQ(f->IntegraltypGruppe->button(2)->text(),
+              QString::fromUtf8("Flächeninhalt zwischen f und x-Achse bzw. g von a bis b"));
+    EXPECT_EQ(f->EpsilonEdit->text(), QString::fromUtf8("0,0001"));
+    EXPECT_EQ(f->x0ComboBox->currentText(), QString::fromUtf8("automatisch suchen"));
+    EXPECT_EQ(f->x0ComboBox->count(), 1);
+    EXPECT_TRUE(f->HalbierungsverfahrenRB->isChecked());
+    EXPECT_EQ(f->AbleitungsGradSE->minimum(), 0);
+    EXPECT_EQ(f->AbleitungsGradSE->maximum(), 3);
+    EXPECT_FALSE(f->isVisible());
+    f.reset();
+    EXPECT_EQ(SchritteForm, nullptr);
+}
+
+TEST_F(SchritteTest, ErsterStartOhneDateiWaehltNichts) {
+    ASSERT_FALSE(fs::exists(Datei()));
+    auto f = Erzeuge();
+    // Mask 0 clears every box, "Vereinfachen" too, though it is set in the design.
+    for (QCheckBox* k : KaestchenDerBits(*f))
+        if (k != nullptr) {
+            EXPECT_FALSE(k->isChecked()) << k->text().toStdString();
+        }
+    EXPECT_EQ(f->AbleitungsGradSE->value(), 0);
+    for (bool flag : Schrittflags) EXPECT_FALSE(flag);
+    EXPECT_EQ(AbleitungsGrad, 0);
+    EXPECT_TRUE(Haupt.Liste.empty());
+    for (TBlatt b :
+         {TBlatt::Nullstellen, TBlatt::Polstellen, TBlatt::Partialbruch, TBlatt::Ableitungen,
+          TBlatt::Extremstellen, TBlatt::Wendestellen, TBlatt::Integral, TBlatt::Graph, TBlatt::LGS})
+        EXPECT_FALSE(Haupt.Sichtbar[b]) << int(b);
+    EXPECT_TRUE(Haupt.Sichtbar[TBlatt::Allgemeines]);
+    // The design step width stays when the file has none.
+    EXPECT_EQ(f->HEdit->text(), QString::fromUtf8("1/2"));
+    EXPECT_EQ(f->Integraltyp(), 0);
+    // The enabling rules hold although no handler fired.
+    EXPECT_FALSE(f->IntegraltypRG->isEnabled());
+    EXPECT_FALSE(f->HalbierungsverfahrenRB->isEnabled());
+    EXPECT_FALSE(f->RegulaFalsiRB->isEnabled());
+    EXPECT_TRUE(f->NewtonVerfahrenRB->isEnabled());
+    PruefeFolgen();
+    // Closing right away stores nothing chosen, and the step width.
+    TIniDatei ini = Schliessen();
+    EXPECT_EQ(ini.LiesInteger("Schritte", "Schritte", -1), 0);
+    EXPECT_EQ(ini.LiesInteger("Schritte", "IntegralTyp", -1), 0);
+    EXPECT_EQ(ini.LiesString("Terme", "HTerm", ""), "1/2");
+    EXPECT_EQ(ini.LiesString("Terme", "FTerm", ""), "x^2");
+}
+
+TEST_F(SchritteTest, JedeMaskeKommtUeberDasFensterZurueck) {
+    auto f = Erzeuge();
+    for (Int32 maske = 0; maske <= SchrittmaskeBits; ++maske) {
+        f->SchritteAusMaske(maske);
+        ASSERT_EQ(f->Schrittmaske(), maske);
+        ASSERT_EQ(AbleitungsGrad, (maske >> 10) & 1);
+        ASSERT_EQ(f->IntegraltypRG->isEnabled(), ((maske >> 13) & 1) != 0);
+        ASSERT_EQ(f->RegulaFalsiRB->isEnabled(), ((maske >> 5) & 1) != 0);
+    }
+}
+
+TEST_F(SchritteTest, GespeicherteMaskeDurchFensterUndDatei) {
+    const Int32 masken[] = {0x0001, 0x0010, 0x0400, 0x2000, 0x4000, 0x7FFF, 0x5555, 0x2AAA, 0x7F1B, 0x00E4};
+    for (Int32 maske : masken) {
+        SchreibeDatei(Datei(), "[Schritte]\nSchritte=" + std::to_string(maske) + "\nIntegralTyp=2\n");
+        Haupt = TTestHauptfenster();
+        auto f = Erzeuge();
+        auto kaestchen = KaestchenDerBits(*f);
+        for (int k = 0; k < 15; ++k)
+            if (kaestchen[size_t(k)] != nullptr) {
+                EXPECT_EQ(kaestchen[size_t(k)]->isChecked(), ((maske >> k) & 1) != 0)
+                    << maske << " bit " << k;
+            }
+        EXPECT_EQ(Schrittflags[SchrittFlaecheninhalt], ((maske >> 13) & 1) != 0);
+        EXPECT_FALSE(Schrittflags[SchrittStammfunktion] || Schrittflags[SchrittIntegral]);
+        PruefeFolgen();
+        TIniDatei ini = Schliessen();
+        EXPECT_EQ(ini.LiesInteger("Schritte", "Schritte", -1), maske);
+        EXPECT_EQ(ini.LiesInteger("Schritte", "IntegralTyp", -1), 2);
+    }
+}
+
+TEST_F(SchritteTest, Bit10StelltGrad1Her) {
+    SchreibeDatei(Datei(), "[Schritte]\nSchritte=1024\n");
+    auto f = Erzeuge();
+    EXPECT_EQ(f->AbleitungsGradSE->value(), 1);
+    EXPECT_EQ(AbleitungsGrad, 1);
+    EXPECT_TRUE(Schrittflags[SchrittAbleitungen]);
+    EXPECT_EQ(Haupt.Texte(), std::vector<std::string>{"Ableitungen"});
+    EXPECT_TRUE(Haupt.Sichtbar[TBlatt::Ableitungen]);
+    // A chosen degree 3 is stored as bit 10 only and comes back as 1.
+    f->AbleitungsGradSE->setValue(3);
+    f->OKButton->click();
+    EXPECT_EQ(AbleitungsGrad, 3);
+    EXPECT_EQ(Schliessen().LiesInteger("Schritte", "Schritte", -1), 1024);
+    auto neu = Erzeuge();
+    EXPECT_EQ(AbleitungsGrad, 1);
+    EXPECT_EQ(neu->AbleitungsGradSE->value(), 1);
+}
+
+TEST_F(SchritteTest, Bit10FolgtDemAngewandtenGradNichtDemEingabefeld) {
+    auto f = Erzeuge();
+    f->AbleitungsGradSE->setValue(2);
+    f->OKButton->click();
+    f->AbleitungsGradSE->setValue(0); // changed, but not applied
+    EXPECT_EQ(f->Schrittmaske(), 1 << 10);
+    f->OKButton->click();
+    f->AbleitungsGradSE->setValue(3); // changed, but not applied
+    EXPECT_EQ(f->Schrittmaske(), 0);
+}
+
+TEST_F(SchritteTest, AllesDannSchliessen) {
+    // Each choice of the four steps that "Alles" leaves alone is stored as it was.
+    const Int32 unberuehrt[4] = {1 << 2, 1 << 5, 1 << 6, 1 << 7};
+    for (Int32 auswahl = 0; auswahl < 16; ++auswahl) {
+        Int32 bits = 0;
+        for (int k = 0; k < 4; ++k)
+            if ((auswahl >> k) & 1) bits |= unberuehrt[k];
+        SchreibeDatei(Datei(), "[Schritte]\nSchritte=" + std::to_string(bits) + "\n");
+        Haupt = TTestHauptfenster();
+        auto f = Erzeuge();
+        f->show();
+        f->AllesButton->click();
+        EXPECT_FALSE(f->isVisible());
+        EXPECT_EQ(AbleitungsGrad, 3);
+        EXPECT_EQ(f->Integraltyp(), 1);
+        EXPECT_TRUE(Schrittflags[SchrittIntegral]);
+        EXPECT_TRUE(f->IntegraltypRG->isEnabled());
+        EXPECT_EQ(Schrittflags[SchrittWertetabelle], (bits & unberuehrt[0]) != 0);
+        EXPECT_EQ(Schrittflags[SchrittNaeherungsverfahren], (bits & unberuehrt[1]) != 0);
+        PruefeFolgen();
+        TIniDatei ini = Schliessen();
+        EXPECT_EQ(ini.LiesInteger("Schritte", "Schritte", -1), 0x7F1B | bits) << auswahl;
+        EXPECT_EQ(ini.LiesInteger("Schritte", "IntegralTyp", -1), 1);
+    }
+}
+
+TEST_F(SchritteTest, FlaecheninhaltWirdAbgehakt) {
+    auto f = Erzeuge();
+    f->NullstellenCB->click();
+    f->IntegralCB->click();
+    f->IntegraltypGruppe->button(2)->click();
+    f->OKButton->click();
+    EXPECT_TRUE(Schrittflags[SchrittFlaecheninhalt]);
+    PruefeFolgen();
+    ASSERT_EQ(Haupt.Texte(), (std::vector<std::string>{"Nullstellen", "FlächenInhalt"}));
+    // What the step driver does after each step of a request:
+    f->SchrittAbhaken(SchrittNullstellen);
+    f->SchrittAbhaken(SchrittFlaecheninhalt);
+    f->SchrittAbhaken(SchrittIntegral); // not chosen: no item
+    EXPECT_TRUE(Haupt.Liste[0].Abgehakt);
+    EXPECT_TRUE(Haupt.Liste[1].Abgehakt);
+    // The next request starts with every item unticked.
+    f->SchrittlisteZuruecksetzen();
+    EXPECT_FALSE(Haupt.Liste[0].Abgehakt);
+    EXPECT_FALSE(Haupt.Liste[1].Abgehakt);
+}
+
+TEST_F(SchritteTest, AbbrechenBehaeltDieFlagsDieDateiDieKaestchen) {
+    auto f = Erzeuge();
+    f->GraphCB->click();
+    f->OKButton->click();
+    ASSERT_TRUE(Schrittflags[SchrittGraph]);
+    f->show();
+    f->GraphCB->click();
+    f->PolstellenCB->click();
+    f->AbleitungsGradSE->setValue(2);
+    f->AbbrechenButton->click();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(Schrittflags[SchrittGraph]);
+    EXPECT_FALSE(Schrittflags[SchrittPolstellen]);
+    EXPECT_EQ(AbleitungsGrad, 0);
+    EXPECT_EQ(Haupt.Texte(), std::vector<std::string>{"Graph"});
+    // The file stores the boxes as they are, the degree as last applied.
+    EXPECT_EQ(Schliessen().LiesInteger("Schritte", "Schritte", -1), 1 << 8);
+}
+
+TEST_F(SchritteTest, Freigaberegeln) {
+    auto f = Erzeuge();
+    f->IntegralCB->click();
+    EXPECT_TRUE(f->IntegraltypRG->isEnabled());
+    f->IntegralCB->click();
+    EXPECT_FALSE(f->IntegraltypRG->isEnabled());
+    f->NaeherungsverfahrenCB->click();
+    EXPECT_TRUE(f->HalbierungsverfahrenRB->isEnabled());
+    EXPECT_TRUE(f->RegulaFalsiRB->isEnabled());
+    f->NaeherungsverfahrenCB->click();
+    EXPECT_FALSE(f->HalbierungsverfahrenRB->isEnabled());
+    EXPECT_FALSE(f->RegulaFalsiRB->isEnabled());
+    EXPECT_TRUE(f->NewtonVerfahrenRB->isEnabled());
+}
+
+TEST_F(SchritteTest, GespeicherteWerteAusserhalbIhresBereichs) {
+    struct TFall {
+        const char* Inhalt;
+        Int32 Maske;
+        Int32 Typ;
+        const char* HTerm;
+    };
+    const TFall faelle[] = {
+        {"[Schritte]\nSchritte=-1\nIntegralTyp=3\n", 0x7FFF, 0, "1/2"},
+        {"[Schritte]\nSchritte=98305\nIntegralTyp=-1\n", 1, 0, "1/2"}, // bits 15 and 16 do not count
+        {"[Schritte]\nSchritte=viel\nIntegralTyp=zwei\n", 0, 0, "1/2"},
+        {"[schritte]\nschritte=$2000\nintegraltyp=2\n[terme]\nhterm=0,25\n", 0x2000, 2, "0,25"},
+        {"[Terme]\nHTerm=\n", 0, 0, ""}, // written empty, read as written
+    };
+    for (const TFall& fall : faelle) {
+        SchreibeDatei(Datei(), fall.Inhalt);
+        auto f = Erzeuge();
+        EXPECT_EQ(f->Schrittmaske(), fall.Maske) << fall.Inhalt;
+        EXPECT_EQ(f->Integraltyp(), fall.Typ) << fall.Inhalt;
+        EXPECT_EQ(f->HEdit->text().toStdString(), fall.HTerm) << fall.Inhalt;
+    }
+}
+
+TEST_F(SchritteTest, SchliessenBehaeltDenRestDerDatei) {
+    const std::string alt = "; meine Einstellungen\n[Terme]\nFTerm=x;x^2\nHTerm=1/4\n[Test]\nTestRG=12\n";
+    SchreibeDatei(Datei(), alt);
+    auto f = Erzeuge();
+    EXPECT_EQ(f->HEdit->text(), QString::fromUtf8("1/4"));
+    // A line break in an edit's text is removed before it is written.
+    f->HEdit->setText(QString::fromUtf8("1/\n8"));
+    EXPECT_TRUE(SchreibeIniDatei("x^3", "2\r\nx", "-1", ""));
+    EXPECT_EQ(LiesDatei(Datei()), "; meine Einstellungen\n[Terme]\nFTerm=x^3\nHTerm=1/8\nGTerm=2x\nATerm=-1\n"
+                                  "BTerm=\n[Test]\nTestRG=12\n\n[Schritte]\nSchritte=0\nIntegralTyp=0\n");
+    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
+}
+
+TEST_F(SchritteTest, SchliessenOhneSchreibbareDateiWarntNur) {
+    fs::create_directory(Datei());
+    auto f = Erzeuge(); // an unreadable file reads as defaults
+    EXPECT_EQ(f->Schrittmaske(), 0);
+    EXPECT_FALSE(SchreibeIniDatei("x", "", "", ""));
+    ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
+    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Warnung);
+    EXPECT_TRUE(fs::is_directory(Datei()));
+}
+
+} // namespace
+} // namespace zol
