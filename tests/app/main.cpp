@@ -4,18 +4,32 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // A private runtime folder keeps Qt from complaining about a missing or shared one.
-    std::string vorlage = "/tmp/zol08-laufzeit-XXXXXX";
-    std::vector<char> ordner(vorlage.begin(), vorlage.end());
-    ordner.push_back('\0');
-    if (std::getenv("XDG_RUNTIME_DIR") == nullptr && mkdtemp(ordner.data()) != nullptr)
-        setenv("XDG_RUNTIME_DIR", ordner.data(), 1);
+    std::string laufzeitordner;
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        std::string vorlage = (std::filesystem::temp_directory_path() / "zol08-laufzeit-XXXXXX").string();
+        std::vector<char> name(vorlage.begin(), vorlage.end());
+        name.push_back('\0');
+        if (mkdtemp(name.data()) != nullptr) {
+            laufzeitordner = name.data();
+            setenv("XDG_RUNTIME_DIR", laufzeitordner.c_str(), 1);
+        }
+    }
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication anwendung(argc, argv);
-    return RUN_ALL_TESTS();
+    int ergebnis;
+    {
+        QApplication anwendung(argc, argv);
+        ergebnis = RUN_ALL_TESTS();
+    }
+    if (!laufzeitordner.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(laufzeitordner, ec);
+    }
+    return ergebnis;
 }
