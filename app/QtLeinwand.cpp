@@ -1,0 +1,167 @@
+#include "app/QtLeinwand.h"
+
+#include <QPen>
+#include <QPolygon>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zol {
+
+namespace {
+
+// 96 pixels per inch in dots per metre, as QImage keeps its resolution.
+constexpr int PunkteProMeter96 = 3780;
+
+QColor Farbe(TFarbe f) {
+    return QColor((f >> 16) & 0xFF, (f >> 8) & 0xFF, f & 0xFF);
+}
+
+QRect Rechteck(const TRechteck& r) {
+    return QRect(r.Links, r.Oben, r.Rechts - r.Links, r.Unten - r.Oben);
+}
+
+} // namespace
+
+QImage NeuesSeitenbild(int Breite, int Hoehe) {
+    QImage bild(std::max(Breite, 1), std::max(Hoehe, 1), QImage::Format_RGB32);
+    bild.setDotsPerMeterX(PunkteProMeter96);
+    bild.setDotsPerMeterY(PunkteProMeter96);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+TQtLeinwand::TQtLeinwand(QImage& bild) : Geraet(&bild), Bild(&bild) {
+    bild.setDotsPerMeterX(PunkteProMeter96);
+    bild.setDotsPerMeterY(PunkteProMeter96);
+}
+
+TQtLeinwand::TQtLeinwand(QPrinter& drucker) : Geraet(&drucker), Drucker(&drucker) {}
+
+TQtLeinwand::~TQtLeinwand() {
+    Beende();
+}
+
+void TQtLeinwand::Beende() {
+    if (Painter.isActive()) Painter.end();
+}
+
+QPainter& TQtLeinwand::Maler() {
+    if (!Painter.isActive()) {
+        Painter.begin(Geraet);
+        Painter.setRenderHint(QPainter::Antialiasing, false);
+        Painter.setRenderHint(QPainter::TextAntialiasing, false);
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    return Painter;
+}
+
+Int32 TQtLeinwand::PixelProZoll() const {
+    return Geraet->logicalDpiX();
+}
+
+const QFont& TQtLeinwand::QtSchrift() {
+    if (!Eingestellt || !(*Eingestellt == Schrift())) {
+        const TSchrift& s = Schrift();
+        QFont f(QString::fromStdString(s.Name));
+        // Whole pixels, as the font's height in pixels is Round(points * pixels per inch / 72).
+        f.setPixelSize(std::max<int>(1, static_cast<int>(Round(s.Groesse * PixelProZoll() / 72.0L))));
+        f.setBold(s.Stil & Fett);
+        f.setItalic(s.Stil & Kursiv);
+        f.setUnderline(s.Stil & Unterstrichen);
+        f.setStrikeOut(s.Stil & Durchgestrichen);
+        f.setKerning(false);
+        f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+        Schrift_ = f;
+        Metrik_.emplace(Schrift_, Geraet);
+        Breiten.clear();
+        Eingestellt = s;
+    }
+    return Schrift_;
+}
+
+const QFontMetrics& TQtLeinwand::Metrik() {
+    QtSchrift();
+    return *Metrik_;
+}
+
+Int32 TQtLeinwand::Zeichenbreite(const std::string& Zeichen) {
+    const QFontMetrics& m = Metrik();
+    auto it = Breiten.find(Zeichen);
+    if (it != Breiten.end()) return it->second;
+    Int32 b = m.horizontalAdvance(QString::fromStdString(Zeichen));
+    Breiten.emplace(Zeichen, b);
+    return b;
+}
+
+TTextmass TQtLeinwand::Textmass(const std::string& Text) {
+    Int32 breite = 0;
+    for (const std::string& z : ZerlegeInZeichen(Text)) breite += Zeichenbreite(z);
+    return {breite, Metrik().height()};
+}
+
+void TQtLeinwand::SchreibeText(const std::string& Text) {
+    QPainter& p = Maler();
+    p.setFont(QtSchrift());
+    p.setPen(Farbe(Schrift().Farbe));
+    const Int32 grundlinie = Stift().y + Metrik().ascent();
+    Int32 x = Stift().x;
+    for (const std::string& z : ZerlegeInZeichen(Text)) {
+        p.drawText(QPoint(x, grundlinie), QString::fromStdString(z));
+        x += Zeichenbreite(z);
+    }
+    BewegeZu(x, Stift().y);
+}
+
+void TQtLeinwand::SetzeStrichstift() {
+    Maler().setPen(QPen(QBrush(Qt::black), std::max<Int32>(Stiftbreite(), 1), Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    Maler().setBrush(Qt::NoBrush);
+}
+
+void TQtLeinwand::LinieZu(Int32 x, Int32 y) {
+    SetzeStrichstift();
+    Maler().drawLine(Stift().x, Stift().y, x, y);
+    BewegeZu(x, y);
+}
+
+void TQtLeinwand::Polylinie(const std::vector<TPunkt>& Punkte) {
+    if (Punkte.empty()) return;
+    SetzeStrichstift();
+    QPolygon polygon;
+    for (const TPunkt& q : Punkte) polygon << QPoint(q.x, q.y);
+    Maler().drawPolyline(polygon);
+}
+
+void TQtLeinwand::Ellipsenbogen(const TRechteck& r, Int32 StartGrad, Int32 SpanneGrad) {
+    SetzeStrichstift();
+    Maler().drawArc(Rechteck(r), StartGrad * 16, SpanneGrad * 16);
+}
+
+void TQtLeinwand::FuelleRechteck(const TRechteck& r, TFarbe f) {
+    Maler().fillRect(Rechteck(r), Farbe(f));
+}
+
+TFarbe TQtLeinwand::Pixel(Int32 x, Int32 y) {
+    if (!Bild || !Bild->valid(x, y)) return Weiss;
+    return static_cast<TFarbe>(Bild->pixel(x, y) & 0xFFFFFF);
+}
+
+void TQtLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe f) {
+    QPainter& p = Maler();
+    p.setPen(QPen(QBrush(Farbe(f)), 1));
+    p.drawPoint(x, y);
+}
+
+TGroesse TQtLeinwand::Seitengroesse() const {
+    return {Geraet->width(), Geraet->height()};
+}
+
+bool TQtLeinwand::NeueSeite() {
+    if (!Drucker) return false;
+    Maler();
+    return Drucker->newPage();
+}
+
+} // namespace zol
