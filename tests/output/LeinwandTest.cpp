@@ -46,8 +46,9 @@ TEST(LeinwandTest, NullStelltDieFreieLeinwandEin) {
 }
 
 TEST(LeinwandTest, FreieLeinwandMisstUndZeichnetNichts) {
-    TLeinwandWechsel w(*SetzeLeinwand(nullptr)); // keeps the free-standing canvas current here
+    TLeinwand* vorher = SetzeLeinwand(nullptr);
     TLeinwand& l = Leinwand();
+    ASSERT_NE(dynamic_cast<TFreieLeinwand*>(&l), nullptr);
     TSchrift alt = l.Schrift();
     l.SetzeSchrift(TSchrift{});
     EXPECT_EQ(l.PixelProZoll(), 96);
@@ -65,6 +66,7 @@ TEST(LeinwandTest, FreieLeinwandMisstUndZeichnetNichts) {
     EXPECT_EQ(l.Seitengroesse(), (TGroesse{0, 0}));
     EXPECT_FALSE(l.NeueSeite());
     l.SetzeSchrift(alt);
+    SetzeLeinwand(vorher);
 }
 
 TEST(LeinwandTest, SchriftUndStiftSindZustand) {
