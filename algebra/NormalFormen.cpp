@@ -21,4 +21,6 @@ void TNormalform::Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& Status) {
 
 TNormalform* Normalform(TTerm*) { NochNichtGebaut("Normalform"); }
 
+TPolynomTerm* TPolynomTermCreateT(TTerm*, bool&) { NochNichtGebaut("TPolynomTermCreateT"); }
+
 } // namespace zol

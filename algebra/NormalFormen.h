@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "algebra/Polynome.h"
 #include "term/Arena.h"
 #include "term/Grundtypen.h"
 
@@ -26,5 +27,14 @@ public:
 
 // The dispatcher: the normal form of T, or nil.
 TNormalform* Normalform(TTerm* T);
+
+// The polynomial normal form ("PT").
+class TPolynomTerm : public TNormalform {
+public:
+    TPolynom P;
+};
+
+// T's polynomial normal form, or nil; Neu tells whether it was built for this call.
+TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& Neu);
 
 } // namespace zol

@@ -8,6 +8,8 @@ void VereinfacheTerm(TTerm*&) { NochNichtGebaut("VereinfacheTerm"); }
 
 void VereinfacheTermRekursiv(TTerm*&) { NochNichtGebaut("VereinfacheTermRekursiv"); }
 
+void SammleTeilterme(TTerm*, TTerm**, Int32&, bool) { NochNichtGebaut("SammleTeilterme"); }
+
 void VereinfacheKonstantenTerm(TTerm*& T) {
     if (T->Vereinfacht) {
         T = T->Vereinfacht;

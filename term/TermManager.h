@@ -1,26 +1,60 @@
 // The unique-term store: one object per distinct term built through its builders, freed all at once.
+//
+// The store is one unbalanced binary search tree whose nodes are only ever added as new leaves. Composite
+// terms are ordered by the key (node count, text) as it was when they were inserted; constants sit among
+// each other by rules of their own kind, and every composite term is greater than every constant. Each
+// builder retraces the path along which an equal term was inserted, so equal terms built this way are one
+// object. The shared constants and VariableX are not in the store.
 #pragma once
 
 #include <string>
 
+#include "term/Arena.h"
 #include "term/Brueche.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
 
 class TTerm;
-class TRationaleKonstante;
+struct TRadikal;
 
+class TTermKnoten : public TArenaObjekt {
+public:
+    TTermKnoten* Links = nullptr;
+    TTermKnoten* Rechts = nullptr;
+    TTerm* Term = nullptr;
+    // The key of the term as it was inserted; the folding passes may change the term itself later.
+    Int32 Knotenzahl = 0;
+    std::string Text;
+};
+
+// The root of the store; nil when it is empty.
+extern TTermKnoten* Termspeicher;
+
+// The shared constants for -1, 0, 1, 2, 3, 4, 1/2, 1/3, 1/4; every other fraction from the store. The
+// fraction is reduced first.
 TTerm* RationaleKonstante(const TBruch& B);
+TTerm* Bruchkonstante(Int64 Zaehler, Int64 Nenner);
+// A radical constant; the text is the radical's text form, computed when not given.
+TTerm* RadikalKonstante(const TRadikal& R);
+TTerm* RadikalKonstante(const TRadikal& R, const std::string& Text);
+// Only the first 6 characters of the name count.
 TTerm* BenannteKonstante(const std::string& name);
 TTerm* ReelleKonstante(Extended wert);
+// The composite builders yield nil for a nil operand and do no simplification.
 TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op);
 TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent);
 TTerm* PotenzTerm(TTerm* basis, Int64 exponent);
 TTerm* WurzelTerm(TTerm* radikand, Int32 index);
+// Only the first 6 characters of the name count.
 TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument);
 
-// Frees every term of the store (and everything else the request created).
+// Inserts an already created term by the order IstKleiner; nothing when an equal term is there. The
+// builders do not find terms entered this way.
+void TermEintragen(TTerm* T);
+
+// Frees every term of the store and everything else the request created; the shared constants and
+// VariableX survive with the state they had at start-up.
 void AlleTermeFreigeben();
 
 } // namespace zol

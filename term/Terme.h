@@ -93,7 +93,8 @@ public:
     // Slot 4: the term is an exact rational constant.
     virtual bool IstRational() { return false; }
     // Slot 5: symmetry of the graph.
-    virtual void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar);
+    virtual void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                           bool Kommentar);
     // Slot 6: the term equals the fraction B.
     virtual bool HatWert(const TBruch& B) { return (void)B, false; }
     // Slot 7: structural equality.
@@ -137,7 +138,8 @@ public:
     TKonstante();
 
     TTerm* Einsetzen(TTerm* T) override;
-    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
     TTerm* Ableitung() override;
     TTerm* Integral(TTerm* a, TTerm* b) override;
     void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
@@ -190,7 +192,8 @@ public:
 
     Extended Wert(Extended x, bool& Definiert) override;
     TTerm* Einsetzen(TTerm* T) override { return T; }
-    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
     bool IstGleich(TTerm* T) override;
     bool IstKleiner(TTerm* T) override;
     TTerm* Ableitung() override;
@@ -202,11 +205,140 @@ public:
     void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
 };
 
+// An inner node of an arithmetic expression: T1 Operator T2 with one of + - * /.
+class TOperatorTerm : public TTTerm {
+public:
+    TOperatorTerm(TTerm* t1, char op, TTerm* t2);
+
+    TTerm* T1;
+    TTerm* T2;
+    char Operator;
+
+    void Aktualisiere() override;
+    Extended Wert(Extended x, bool& Definiert) override;
+    TTerm* Einsetzen(TTerm* T) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
+    bool IstGleich(TTerm* T) override;
+    bool IstKleiner(TTerm* T) override;
+    TTerm* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b) override;
+    TTerm* Umkehrfunktion() override;
+    TTerm* Ersetze(TTerm* Alt, TTerm* Neu) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    TTerm* Negation() override;
+    void SchreibeInStream(TStrom& S) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
+    void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
+    void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+    TWahrheitswert IstDefiniertAuf(TMenge* M) override;
+
+    // The zeros of T1 * T2 in M, each kept only where the other factor is defined.
+    void ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*& Liste, bool Kommentar,
+                            uint8_t& Status);
+};
+
+// The integral of c / sqrt(A*x^2 + B*x + C) (Term, with c its numerator, the factor c left out) between
+// a and b, or an antiderivative when a bound is nil.
+TTerm* IntegriereOperatorTerm(TTerm* Term, TTerm* A, TTerm* B, TTerm* C, TTerm* a, TTerm* b);
+
+// A piecewise term: at x the value is T1(c) for c = Bedingung(x) < 0 and T2(c) for c > 0; where c is 0 it
+// is defined only when Stetig holds. Not kept in the term store.
+class TJoin : public TTTerm {
+public:
+    // The piecewise term with Stetig determined from the branches.
+    TJoin(TTerm* t1, TTerm* bedingung, TTerm* t2);
+    // Stetig given true is checked against the branches; false stays false.
+    TJoin(TTerm* t1, TTerm* t2, TTerm* bedingung, bool stetig);
+
+    TTerm* T1;
+    TTerm* T2;
+    TTerm* Bedingung;
+    bool Stetig;
+
+    void Aktualisiere() override;
+    Extended Wert(Extended x, bool& Definiert) override;
+    TTerm* Einsetzen(TTerm* T) override;
+    bool IstGleich(TTerm* T) override;
+    bool IstKleiner(TTerm* T) override;
+    TTerm* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b) override;
+    TTerm* Ersetze(TTerm* Alt, TTerm* Neu) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    void SchreibeInStream(TStrom& S) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
+    void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
+    void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+    TWahrheitswert IstDefiniertAuf(TMenge* M) override;
+};
+
+// A function of one argument; the subclasses add their own fields after it.
+class TFunktion : public TTTerm {
+public:
+    explicit TFunktion(TTerm* argument) : Argument(argument) {}
+
+    TTerm* Argument;
+
+    void SchreibeInStream(TStrom& S) override;
+};
+
+// The power Argument^Exponent with an exact rational exponent.
+class TPotenz : public TFunktion {
+public:
+    TPotenz(TTerm* basis, const TBruch& exponent);
+
+    TBruch Exponent;
+
+    void Aktualisiere() override;
+    Extended Wert(Extended x, bool& Definiert) override;
+    TTerm* Einsetzen(TTerm* T) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
+    bool IstGleich(TTerm* T) override;
+    bool IstKleiner(TTerm* T) override;
+    TTerm* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b) override;
+    TTerm* Umkehrfunktion() override;
+    TTerm* Ersetze(TTerm* Alt, TTerm* Neu) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    void SchreibeInStream(TStrom& S) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
+    void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
+    void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+    TWahrheitswert IstDefiniertAuf(TMenge* M) override;
+};
+
+// B^e simplified; with RadikaleErlaubt radical constants may appear in the result.
+TTerm* BildePotenz(TTerm* B, const TBruch& e, bool RadikaleErlaubt);
+TTerm* Potenz(TTerm* B, const TBruch& e);
+TTerm* PotenzRadikal(TTerm* B, const TBruch& e);
+// T viewed as a power: a power itself, a root or sqrt as a fractional power, anything else to the power 1.
+TTerm* AlsPotenz(TTerm* T);
+
 // Class tests by rank.
-inline bool IstRationaleKonstante(const TTerm* T) { return T && T->Typrang == RangRational; }
-inline bool IstVariable(const TTerm* T) { return T && T->Typrang == RangVariable; }
+inline bool IstRationaleKonstante(const TTerm* T) {
+    return T && T->Typrang == RangRational;
+}
+inline bool IstVariable(const TTerm* T) {
+    return T && T->Typrang == RangVariable;
+}
+inline bool IstOperatorTerm(const TTerm* T) {
+    return T && T->Typrang == RangOperator;
+}
+inline bool IstPotenz(const TTerm* T) {
+    return T && T->Typrang == RangPotenz;
+}
+inline bool IstJoin(const TTerm* T) {
+    return T && T->Typrang == RangJoin;
+}
 inline TRationaleKonstante* AlsRationaleKonstante(TTerm* T) {
     return IstRationaleKonstante(T) ? static_cast<TRationaleKonstante*>(T) : nullptr;
+}
+inline TOperatorTerm* AlsOperatorTerm(TTerm* T) {
+    return IstOperatorTerm(T) ? static_cast<TOperatorTerm*>(T) : nullptr;
+}
+inline TPotenz* AlsPotenzTerm(TTerm* T) {
+    return IstPotenz(T) ? static_cast<TPotenz*>(T) : nullptr;
 }
 
 // Shared constant terms, built once by InitialisiereTerme outside the term store.

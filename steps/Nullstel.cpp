@@ -1,0 +1,11 @@
+#include "steps/Nullstel.h"
+
+#include "term/Fehler.h"
+
+namespace zol {
+
+void SucheNullstellen(TTerm*, TMenge*, TSListe*&, bool, uint8_t&) {
+    NochNichtGebaut("SucheNullstellen");
+}
+
+} // namespace zol

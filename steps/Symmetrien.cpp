@@ -1,0 +1,11 @@
+#include "steps/Symmetrien.h"
+
+#include "term/Fehler.h"
+
+namespace zol {
+
+void UntersucheSymmetrie(TTerm*, TWahrheitswert&, TWahrheitswert&, bool) {
+    NochNichtGebaut("UntersucheSymmetrie");
+}
+
+} // namespace zol

@@ -1,0 +1,13 @@
+// Symmetry of graphs: to the y-axis (even function) and to the origin (odd function).
+#pragma once
+
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+class TTerm;
+
+// Decides both symmetries of T three-valuedly and, with Kommentar, writes the reasoning.
+void UntersucheSymmetrie(TTerm* T, TWahrheitswert& Achse, TWahrheitswert& Punkt, bool Kommentar);
+
+} // namespace zol

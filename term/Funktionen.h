@@ -1,0 +1,44 @@
+// The standard functions abs, sqrt, exp, ln, sin, cos, tan, cot, arcsin, arccos and arctan of one argument.
+#pragma once
+
+#include <string>
+
+#include "term/Terme.h"
+
+namespace zol {
+
+// Kennung holds the function name (at most 6 characters); every operation dispatches on it.
+class TStandardFunktion : public TFunktion {
+public:
+    TStandardFunktion(const std::string& name, TTerm* argument);
+
+    void Aktualisiere() override;
+    Extended Wert(Extended x, bool& Definiert) override;
+    TTerm* Einsetzen(TTerm* T) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
+    bool IstGleich(TTerm* T) override;
+    bool IstKleiner(TTerm* T) override;
+    TTerm* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b) override;
+    TTerm* Umkehrfunktion() override;
+    TTerm* Ersetze(TTerm* Alt, TTerm* Neu) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
+    void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
+    void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+    TWahrheitswert IstDefiniertAuf(TMenge* M) override;
+};
+
+inline bool IstStandardFunktion(const TTerm* T) {
+    return T && T->Typrang == RangStandard;
+}
+// T is the standard function of that name.
+inline bool IstStandardFunktion(const TTerm* T, const char* name) {
+    return IstStandardFunktion(T) && T->Kennung == name;
+}
+inline TStandardFunktion* AlsStandardFunktion(TTerm* T) {
+    return IstStandardFunktion(T) ? static_cast<TStandardFunktion*>(T) : nullptr;
+}
+
+} // namespace zol
