@@ -112,7 +112,7 @@ void FreigebenAlle(TTermKnoten* wurzel) {
         TTerm* T = knoten->Term;
         try {
             if (T) T->Freigeben();
-        } catch (const std::exception&) {
+        } catch (...) {
             Oberflaeche().DebugAusgabe("free:" + (T ? T->Text : std::string()));
         }
         if (knoten->Rechts) offen.push_back(knoten->Rechts);

@@ -377,7 +377,8 @@ TTerm* TOperatorTerm::Integral(TTerm* a, TTerm* b) {
             if (Kommentare && ergebnis->Knotenzahl < vorher) SchreibeTextTerm(" = ", ergebnis);
         }
     } else if (grenzen) {
-        ergebnis = IntegralAuswerten(ergebnis, a, b, VariableX);
+        // The evaluation writes the rest of the line and closes it.
+        return IntegralAuswerten(ergebnis, a, b, VariableX);
     }
     if (Kommentare) NeueZeile();
     return ergebnis;
