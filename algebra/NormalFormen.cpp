@@ -19,7 +19,8 @@ void TNormalform::Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& Status) {
     if (Liste) Liste->Anzahl = 0;
 }
 
-TNormalform* Normalform(TTerm*) { NochNichtGebaut("Normalform"); }
+// No normal-form kind is registered yet: every term is without a normal form.
+TNormalform* Normalform(TTerm*) { return nullptr; }
 
 TPolynomTerm* TPolynomTermCreateT(TTerm*, bool&) { NochNichtGebaut("TPolynomTermCreateT"); }
 

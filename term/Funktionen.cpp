@@ -12,12 +12,7 @@ TStandardFunktion::TStandardFunktion(const std::string& name, TTerm* argument) :
 }
 
 void TStandardFunktion::Aktualisiere() {
-    // The argument's normal form is cached here; until the normal-form dispatcher exists the node is
-    // built without it.
-    try {
-        Argument->HoleNormalform();
-    } catch (const ENochNichtGebaut&) {
-    }
+    Argument->HoleNormalform();
     IstKonstant = Argument->IstKonstant;
     Zustand &= static_cast<uint8_t>(~TermVereinfacht);
     Funktionsarten = 0;

@@ -30,6 +30,43 @@ public:
     TWahrheitswert IstDefiniertAuf(TMenge* M) override;
 };
 
+// The general exponential function a^T with a fixed positive rational base a; the argument is the exponent.
+// Created directly (not kept in the term store).
+class TAllgemeineExponentialFunktion : public TFunktion {
+public:
+    // Raises ETermFehler "Basis einer Exponentialfunktion muß > 0 sein." for a base <= 0.
+    TAllgemeineExponentialFunktion(const TBruch& basis, TTerm* exponent);
+
+    TBruch Basis;
+
+    void Aktualisiere() override;
+    Extended Wert(Extended x, bool& Definiert) override;
+    TTerm* Einsetzen(TTerm* T) override;
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
+    bool IstGleich(TTerm* T) override;
+    bool IstKleiner(TTerm* T) override;
+    TTerm* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b) override;
+    TTerm* Umkehrfunktion() override;
+    TTerm* Ersetze(TTerm* Alt, TTerm* Neu) override;
+    std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    void SchreibeInStream(TStrom& S) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
+    void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
+    void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+};
+
+inline bool IstAllgemeineExponentialFunktion(const TTerm* T) {
+    return T && T->Typrang == RangAllgExp;
+}
+inline TAllgemeineExponentialFunktion* AlsAllgemeineExponentialFunktion(TTerm* T) {
+    return IstAllgemeineExponentialFunktion(T) ? static_cast<TAllgemeineExponentialFunktion*>(T) : nullptr;
+}
+
+// The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
+TTerm* ExakterBetrag(TTerm* T);
+
 inline bool IstStandardFunktion(const TTerm* T) {
     return T && T->Typrang == RangStandard;
 }

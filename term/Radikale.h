@@ -27,6 +27,27 @@ std::string RadikalToStr(const TRadikal& a);
 // The fraction of a rational constant, or of the coefficient c0 of a radical constant.
 void BruchVonKonstante(TTerm* T, TBruch& b);
 
+class TSListe;
+
+// The prime factors of n up to 997 as points p/1 with their multiplicities; Rest keeps the part without
+// such factors. An empty list for n <= 0.
+void Primfaktoren(Int64 n, TSListe*& Liste, Int64& Rest);
+// a op b for op in + - * /; Erfolg false when there is no common radical.
+void ROp(const TRadikal& a, const TRadikal& b, char Op, TRadikal& r, bool& Erfolg);
+// a to the integer power k.
+void RHoch(const TRadikal& a, Int32 k, TRadikal& r);
+// The number as a term tree.
+TTerm* RadikalToTerm(const TRadikal& a);
+class TRadikalKonstante;
+// A constant term tree as a radical constant, or nil.
+TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T);
+// A constant term rewritten arithmetically (radicals of degree 0 to rationals, operators by ArOp).
+TTerm* KonstanteMoeglichstArithmetisch(TTerm* T);
+// T equals Basis^Exponent with a positive integer Basis; false for every non-constant term.
+bool IstRationalePotenz(TTerm* T, Int64& Basis, TBruch& Exponent);
+// The radical c * w^g with radicand R and index n, all other coefficients 0.
+TRadikal Einzelradikal(const TBruch& c, Int32 g, Int64 R, Int32 n);
+
 class TRadikalKonstante : public TKonstante {
 public:
     explicit TRadikalKonstante(const TRadikal& r);

@@ -1,6 +1,9 @@
 // Term arithmetic: the one entry ArOp with its immediate simplification laws, and the folding passes.
 #pragma once
 
+#include <string>
+
+#include "term/Brueche.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -21,7 +24,25 @@ TTerm* QuotientV(TTerm* T1, TTerm* T2);
 // T / F when F divides T syntactically; nil otherwise.
 TTerm* DividiereDurchFaktor(TTerm* T, TTerm* F);
 
-// In-place folding: collects rational constants and factors and simplifies powers.
+// A new rational constant outside the store.
+TTerm* NeueBruchkonstante(Int64 Zaehler, Int64 Nenner);
+TTerm* KonstantePi();
+// T is an operator term whose operator occurs in ops.
+bool HatOperator(TTerm* T, const std::string& ops);
+// T is a negative rational constant, a radical constant with a negative leading coefficient, or a
+// product whose left factor is one of these.
+bool HatNegativesVorzeichen(TTerm* T);
+
+// The folding passes; each works on T in place (T may be replaced by an equal-valued term).
+// T = Rest + C.
+void KAK(TTerm*& T, TTerm*& Rest, TBruch& C);
+// T = F * Rest.
+void KMK(TTerm*& T, TTerm*& Rest, TBruch& F);
+// Simplifies powers of powers, of square roots and of rational constants.
+void KPE(TTerm*& T);
+// Exact absolute values and square roots inside T.
+void KKO(TTerm*& T);
+// Repeats the four passes while the node count falls, then marks T as folded.
 void Kumuliere(TTerm*& T);
 
 } // namespace zol

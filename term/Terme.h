@@ -331,6 +331,9 @@ inline bool IstPotenz(const TTerm* T) {
 inline bool IstJoin(const TTerm* T) {
     return T && T->Typrang == RangJoin;
 }
+inline TJoin* AlsJoin(TTerm* T) {
+    return IstJoin(T) ? static_cast<TJoin*>(T) : nullptr;
+}
 inline TRationaleKonstante* AlsRationaleKonstante(TTerm* T) {
     return IstRationaleKonstante(T) ? static_cast<TRationaleKonstante*>(T) : nullptr;
 }

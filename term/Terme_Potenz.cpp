@@ -1,6 +1,19 @@
 // Powers with an exact rational exponent, and the common part of one-argument functions.
+#include <cmath>
+
+#include "output/Ausgabe.h"
+#include "steps/Gleichungen.h"
+#include "steps/Nullstel.h"
+#include "steps/Symmetrien.h"
 #include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/Radikale.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wurzeln.h"
 
 namespace zol {
 
@@ -45,64 +58,398 @@ void TPotenz::Aktualisiere() {
     Text = "(" + Argument->Text + "^" + Brueche::BruchToStr(Exponent) + ")";
 }
 
-// The mathematics of powers comes with the power unit.
-Extended TPotenz::Wert(Extended, bool&) {
-    NochNichtGebaut("TPotenz.Wert");
+namespace {
+
+std::string VariablenText() { return std::string(1, Variablenbuchstabe); }
+
+bool IstGanz(const TBruch& b) { return b.Nenner == 1; }
+
+TTTerm* AlsTTTerm(TTerm* T) { return dynamic_cast<TTTerm*>(T); }
+
+TSListe* LeereListe() {
+    TSListe* l = Neu<TSListe>();
+    l->Anzahl = 0;
+    return l;
 }
-TTerm* TPotenz::Einsetzen(TTerm*) {
-    NochNichtGebaut("TPotenz.Einsetzen");
+
+// v^n for an integer n by square and multiply; stops at 0 and at infinity.
+Extended GanzePotenz(Extended v, Int64 n) {
+    uint64_t e = n < 0 ? uint64_t(0) - uint64_t(n) : uint64_t(n);
+    Extended r = 1;
+    while (e != 0) {
+        if (e & 1) r *= v;
+        e >>= 1;
+        if (e != 0) v *= v;
+        if (r == 0 || std::isinf(r)) break;
+    }
+    return r;
 }
-void TPotenz::Symmetrie(TWahrheitswert&, TWahrheitswert&, bool) {
-    NochNichtGebaut("TPotenz.Symmetrie");
+
+// Each multiplicity m of the list becomes (m * numerator) div denominator.
+void Vielfachheiten(TSListe* Liste, const TBruch& e) {
+    if (!Liste) return;
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TBruch m;
+        Brueche::Mal(TBruch{Liste->Stellen[i]->Vielfachheit, 1}, TBruch{e.Zaehler, 1}, m);
+        Liste->Stellen[i]->Vielfachheit = static_cast<Int32>(m.Zaehler / e.Nenner);
+    }
 }
-bool TPotenz::IstGleich(TTerm*) {
-    NochNichtGebaut("TPotenz.IstGleich");
+
+} // namespace
+
+Extended TPotenz::Wert(Extended x, bool& Definiert) {
+    Definiert = false;
+    if (!Argument) return 0;
+    bool d = true;
+    Extended v = Argument->Wert(x, d);
+    if (!d) return 0;
+    Extended r;
+    if (IstGanz(Exponent)) {
+        r = GanzePotenz(v, Exponent.Zaehler);
+        if (Exponent.Zaehler < 0) {
+            if (r == 0) return 0;
+            r = 1 / r;
+        }
+    } else if (v > 0) {
+        r = std::exp(static_cast<Extended>(Exponent.Zaehler) / Exponent.Nenner * std::log(v));
+    } else if (v == 0 && Exponent.Zaehler > 0) {
+        r = 0;
+    } else {
+        return 0;
+    }
+    if (!std::isfinite(r)) return 0;
+    Definiert = true;
+    return r;
 }
-bool TPotenz::IstKleiner(TTerm*) {
-    NochNichtGebaut("TPotenz.IstKleiner");
+
+TTerm* TPotenz::Einsetzen(TTerm* T) {
+    TTerm* b = Argument->Einsetzen(T);
+    return b ? Potenz(b, Exponent) : nullptr;
 }
+
+void TPotenz::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar) {
+    Achsensymmetrisch = unklar;
+    Punktsymmetrisch = unklar;
+    if (IstKonstant) {
+        bool d = true;
+        Achsensymmetrisch = wahr;
+        Punktsymmetrisch = Wert(0, d) == 0 && d ? wahr : falsch;
+        return;
+    }
+    TWahrheitswert ab = unklar, pb = unklar;
+    UntersucheSymmetrie(Argument, ab, pb, Kommentar);
+    if (!IstGanz(Exponent)) {
+        Achsensymmetrisch = ab;
+        Punktsymmetrisch = falsch;
+    } else if (Exponent.Zaehler % 2 != 0) {
+        Achsensymmetrisch = ab;
+        Punktsymmetrisch = pb;
+    } else {
+        Achsensymmetrisch = ab == wahr || pb == wahr ? wahr : unklar;
+        Punktsymmetrisch = falsch;
+    }
+}
+
+bool TPotenz::IstGleich(TTerm* T) {
+    auto* p = AlsPotenzTerm(T);
+    return p && Brueche::Gleich(Exponent, p->Exponent) && Argument->IstGleich(p->Argument);
+}
+
+bool TPotenz::IstKleiner(TTerm* T) {
+    if (T->Typrang != RangPotenz) return T->Typrang > RangPotenz;
+    auto* p = static_cast<TPotenz*>(T);
+    if (Brueche::Kleiner(Exponent, p->Exponent)) return true;
+    if (!Brueche::Gleich(Exponent, p->Exponent)) return false;
+    return Argument->IstKleiner(p->Argument);
+}
+
 TTerm* TPotenz::Ableitung() {
-    NochNichtGebaut("TPotenz.Ableitung");
+    // The derivative of a constant, and of b^0 = 1, is 0.
+    if (Argument->IstKonstant || Exponent.Zaehler == 0) return Null;
+    TTerm* E = RationaleKonstante(Exponent);
+    TTerm* faktor;
+    if (Brueche::Gleich(Exponent, BruchEins)) {
+        faktor = Eins;
+    } else if (Brueche::Gleich(Exponent, BruchZwei)) {
+        faktor = OperatorTerm(E, Argument, '*');
+    } else {
+        TBruch e1;
+        Brueche::Minus(Exponent, BruchEins, e1);
+        faktor = OperatorTerm(E, PotenzTerm(Argument, e1), '*');
+    }
+    if (IstVariable(Argument)) return faktor;
+    return OperatorTerm(faktor, Argument->Ableitung(), '*');
 }
-TTerm* TPotenz::Integral(TTerm*, TTerm*) {
-    NochNichtGebaut("TPotenz.Integral");
+
+TTerm* TPotenz::Integral(TTerm* a, TTerm* b) {
+    TTerm* F = nullptr;
+    TBruch e1;
+    if (Argument->IstKonstant) {
+        F = Produkt(this, VariableX);
+    } else if (Brueche::Gleich(Exponent, BruchMinusEins)) {
+        return Quotient(Eins, Argument)->Integral(a, b);
+    } else {
+        Brueche::Plus(Exponent, BruchEins, e1);
+        TBruch kehrwert;
+        Brueche::Kehrwert(e1, kehrwert);
+        TTerm *m = nullptr, *n = nullptr;
+        if (IstVariable(Argument))
+            F = Produkt(RationaleKonstante(kehrwert), PotenzRadikal(VariableX, e1));
+        else if (IstLinear(Argument, m, n))
+            F = Produkt(Quotient(RationaleKonstante(kehrwert), m), PotenzRadikal(Argument, e1));
+    }
+    if (!F) return nullptr;
+    if (Kommentare) {
+        SchreibeIntegralzeichen(a, b);
+        SchreibeTerm(this);
+        Schreibe("d" + VariablenText() + " =");
+    }
+    return IntegralAuswerten(F, a, b, VariableX);
 }
+
 TTerm* TPotenz::Umkehrfunktion() {
-    NochNichtGebaut("TPotenz.Umkehrfunktion");
+    if (Exponent.Zaehler == 0) return nullptr;
+    TTerm* G = Argument->Umkehrfunktion();
+    if (!G) return nullptr;
+    TBruch kehrwert;
+    Brueche::Kehrwert(Exponent, kehrwert);
+    return G->Ersetze(VariableX, PotenzTerm(VariableX, kehrwert));
 }
-TTerm* TPotenz::Ersetze(TTerm*, TTerm*) {
-    NochNichtGebaut("TPotenz.Ersetze");
+
+TTerm* TPotenz::Ersetze(TTerm* Alt, TTerm* Neu) {
+    TTerm* ergebnis = IstGleich(Alt) ? Neu : PotenzRadikal(Argument->Ersetze(Alt, Neu), Exponent);
+    ergebnis->Aktualisiere();
+    return ergebnis;
 }
+
+// Typesetting and streaming come with their own units.
 std::unique_ptr<TFolie> TPotenz::Folie(Single) {
     NochNichtGebaut("TPotenz.Folie");
 }
 void TPotenz::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TPotenz.SchreibeInStream");
 }
-void TPotenz::Nullstellen(TMenge*, TSListe*&, bool, uint8_t&) {
-    NochNichtGebaut("TPotenz.Nullstellen");
-}
-void TPotenz::LoeseGleichung(TTerm*, TMenge*, bool, uint8_t&, TSListe*&) {
-    NochNichtGebaut("TPotenz.LoeseGleichung");
-}
-void TPotenz::BestimmeDefinitionsbereich(TMenge*&, uint8_t&, bool) {
-    NochNichtGebaut("TPotenz.BestimmeDefinitionsbereich");
-}
-TWahrheitswert TPotenz::IstDefiniertAuf(TMenge*) {
-    NochNichtGebaut("TPotenz.IstDefiniertAuf");
+
+void TPotenz::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    Status = unklar;
+    // A negative exponent, and the exponent 0 (b^0 = 1), leave no zeros.
+    if (Exponent.Zaehler <= 0) {
+        Status = wahr;
+        Liste = LeereListe();
+        if (Kommentar && Exponent.Zaehler < 0) SchreibeZeile("Da der Exponent negativ ist, gibt es keine Nullstellen.");
+        return;
+    }
+    if (Kommentar) SchreibeTextTermZeile("Das sind die Nullstellen von ", Argument);
+    Einrueckung += Einzug;
+    try {
+        SucheNullstellen(Argument, M, Liste, Kommentar, Status);
+    } catch (...) {
+        Einrueckung -= Einzug;
+        throw;
+    }
+    Einrueckung -= Einzug;
+    Vielfachheiten(Liste, Exponent);
 }
 
-TTerm* BildePotenz(TTerm*, const TBruch&, bool) {
-    NochNichtGebaut("BildePotenz");
+namespace {
+
+void KeineLoesung(const std::string& text, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
+    Liste = LeereListe();
+    Status = wahr;
+    if (Kommentar) SchreibeZeile(text + " existiert keine Lösung.");
 }
+
+// Solves base = r and, with beideVorzeichen, base = -r, merging the lists.
+void LoeseBasis(TTerm* basis, TTerm* r, bool beideVorzeichen, TMenge* M, bool Kommentar, uint8_t& Status,
+                TSListe*& Liste) {
+    TTTerm* b = AlsTTTerm(basis);
+    if (!b || !r) {
+        Liste = LeereListe();
+        Status = unklar;
+        return;
+    }
+    b->LoeseGleichung(r, M, Kommentar, Status, Liste);
+    if (!beideVorzeichen) return;
+    uint8_t status2 = unklar;
+    TSListe* liste2 = nullptr;
+    b->LoeseGleichung(r->Negation(), M, Kommentar, status2, liste2);
+    if (liste2 && liste2->Anzahl > 0) SListenVereinigen(liste2, Liste, false);
+    Status = Und(Status, status2);
+}
+
+} // namespace
+
+void TPotenz::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
+    if (Kommentar) {
+        SchreibeTerm(this);
+        SchreibeTextTermZeile(" = ", C);
+    }
+    bool definiert = true;
+    Extended c = C->Wert(0, definiert);
+    if (!definiert || !std::isfinite(c)) {
+        if (Kommentar) SchreibeTextTermTextZeile("Fehler:", C, " muss konstant sein!");
+        Liste = LeereListe();
+        Status = unklar;
+        return;
+    }
+    // b^0 = 1 for every b.
+    if (Exponent.Zaehler == 0) {
+        Liste = LeereListe();
+        Status = Eins->IstGleich(C) || c == 1 ? falsch : wahr;
+        return;
+    }
+    if (c == 0 || C->IstNull()) {
+        if (Exponent.Zaehler < 0) return KeineLoesung("Exponent ist negativ", Kommentar, Status, Liste);
+        LoeseBasis(Argument, Null, false, M, Kommentar, Status, Liste);
+        Vielfachheiten(Liste, Exponent);
+        return;
+    }
+    if (IstGanz(Exponent)) {
+        const bool negativ = Exponent.Zaehler < 0;
+        const Int64 n = negativ ? -Exponent.Zaehler : Exponent.Zaehler;
+        if (n > INT32_MAX) {
+            Liste = LeereListe();
+            Status = unklar;
+            return;
+        }
+        auto wurzel = [&](TTerm* t) {
+            TTerm* w = ZieheWurzel(t, static_cast<Int32>(n));
+            return negativ ? Quotient(Eins, w) : w;
+        };
+        if (n % 2 == 0) {
+            if (c < 0)
+                return KeineLoesung(negativ ? "Exponent ist gerade, rechte Seite < 0"
+                                            : "Exponent ist gerade, rechte Seite <0",
+                                    Kommentar, Status, Liste);
+            return LoeseBasis(Argument, wurzel(C), true, M, Kommentar, Status, Liste);
+        }
+        TTerm* r = c > 0 ? wurzel(C) : wurzel(C->Negation())->Negation();
+        return LoeseBasis(Argument, r, false, M, Kommentar, Status, Liste);
+    }
+    if (c < 0) return KeineLoesung("Potenz hat nur Werte > 0", Kommentar, Status, Liste);
+    TBruch kehrwert;
+    Brueche::Kehrwert(Exponent, kehrwert);
+    LoeseBasis(Argument, PotenzRadikal(C, kehrwert), false, M, Kommentar, Status, Liste);
+}
+
+void TPotenz::BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) {
+    MengeDefinitionsbereich(Argument, Menge, Status, Kommentar);
+    if (IstGanz(Exponent) && Exponent.Zaehler >= 0) return;
+    if (IstGanz(Exponent)) {
+        // A negative integer exponent: without the base's zeros.
+        TSListe* nullstellen = nullptr;
+        uint8_t s = unklar;
+        SucheNullstellen(Argument, IntervallR, nullstellen, false, s);
+        if (nullstellen && nullstellen->Anzahl > 0) Menge = MengenOperation(Menge, nullstellen, '\\');
+        Status = WahrWennBeide(Status, s);
+        return;
+    }
+    // A fractional exponent: the base must be non-negative (positive for a negative exponent).
+    TMenge* ziel = Exponent.Zaehler > 0 ? IntervallNichtNegativ : IntervallPositiv;
+    TWahrheitswert s = unklar;
+    TMenge* urbild = Urbild(Argument, ziel, Menge, false, s);
+    Menge = MengenOperation(Menge, urbild, 'n');
+    Status = WahrWennBeide(Status, s);
+}
+
+TWahrheitswert TPotenz::IstDefiniertAuf(TMenge* M) {
+    TTTerm* b = AlsTTTerm(Argument);
+    TWahrheitswert D = b ? b->IstDefiniertAuf(M) : unklar;
+    if (D != wahr) return D;
+    if (IstGanz(Exponent) && Exponent.Zaehler >= 0) return D;
+    auto* I = dynamic_cast<TIntervall*>(M);
+    if (!I) return unklar;
+    TWahrheitswert U = unklar, N = unklar;
+    UntersucheVorzeichen(Argument, I, U, N);
+    if (IstGanz(Exponent)) return U;
+    // As the value: a fractional power needs a non-negative base, a positive one for a negative exponent.
+    if (Exponent.Zaehler > 0) return N;
+    if (U == wahr && N == wahr) return wahr;
+    if (U == falsch || N == falsch) return falsch;
+    return unklar;
+}
+
+TTerm* BildePotenz(TTerm* B, const TBruch& exponent, bool RadikaleErlaubt) {
+    if (!B) return nullptr;
+    TBruch e = exponent;
+    Brueche::Kuerze(e);
+    if (e.Zaehler == 0 || Eins->IstGleich(B)) return Eins;
+    if (Brueche::Gleich(e, BruchEins)) return B;
+    Int64 basis = 0;
+    TBruch f;
+    if (B->IstKonstant && IstRationalePotenz(B, basis, f)) {
+        TBruch g;
+        Brueche::Mal(f, e, g);
+        if (g.Nenner == 1) {
+            TBruch r;
+            Brueche::Hoch(TBruch{basis, 1}, g.Zaehler, r);
+            return RationaleKonstante(r);
+        }
+        if (!RadikaleErlaubt) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
+        if (g.Nenner > INT32_MAX) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
+        // c * Basis^(r/d) with the floor quotient q and remainder r of the numerator by d.
+        Int64 d = g.Nenner;
+        Int64 q = g.Zaehler / d, r = g.Zaehler % d;
+        if (r < 0) {
+            r += d;
+            q -= 1;
+        }
+        if (r > MaxGrad) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
+        TBruch c;
+        Brueche::Hoch(TBruch{basis, 1}, q, c);
+        return Neu<TRadikalKonstante>(Einzelradikal(c, static_cast<Int32>(r), basis, static_cast<Int32>(d)));
+    }
+    if (auto* p = AlsRationaleKonstante(B)) {
+        if (p->Bruch.Zaehler < 0 && e.Nenner >= 2) throw ENichtExistenz("Potenz existiert nicht");
+        if (e.Nenner == 1) {
+            TBruch r;
+            Brueche::Hoch(p->Bruch, e.Zaehler, r);
+            return RationaleKonstante(r);
+        }
+        if (e.Nenner <= INT32_MAX) {
+            TTerm* wurzel = WurzelAusRationalerZahl(p->Bruch, static_cast<Int32>(e.Nenner));
+            if (wurzel) return BildePotenz(wurzel, TBruch{e.Zaehler, 1}, RadikaleErlaubt);
+        }
+    } else if (auto* rad = AlsRadikalKonstante(B)) {
+        if (e.Zaehler >= INT32_MIN && e.Zaehler <= INT32_MAX) {
+            TRadikal r;
+            RHoch(rad->Radikal, static_cast<Int32>(e.Zaehler), r);
+            if (r.Radikand == 0) {
+                TBruch wert;
+                BruchVonKonstante(r.Polynom.Koeff[0], wert);
+                return BildePotenz(RationaleKonstante(wert), TBruch{e.Zaehler, 1}, RadikaleErlaubt);
+            }
+            if (e.Nenner == 1) return RadikalKonstante(r);
+        }
+    } else if (auto* p = AlsPotenzTerm(B)) {
+        // (b^f)^e = b^(f*e); an even f taken to a power that is no even integer needs abs(b).
+        TBruch fe;
+        Brueche::Mal(p->Exponent, e, fe);
+        TTerm* b = p->Argument;
+        if (p->Exponent.Zaehler % 2 == 0 && !(fe.Nenner == 1 && fe.Zaehler % 2 == 0))
+            b = StandardFunktionTerm("abs", b);
+        return BildePotenz(b, fe, RadikaleErlaubt);
+    } else if (auto* w = AlsWurzel(B)) {
+        TBruch en;
+        Brueche::Durch(e, TBruch{w->Grad, 1}, en);
+        return BildePotenz(w->Argument, en, RadikaleErlaubt);
+    }
+    return PotenzTerm(B, e);
+}
+
 TTerm* Potenz(TTerm* B, const TBruch& e) {
     return BildePotenz(B, e, false);
 }
 TTerm* PotenzRadikal(TTerm* B, const TBruch& e) {
     return BildePotenz(B, e, true);
 }
-TTerm* AlsPotenz(TTerm*) {
-    NochNichtGebaut("AlsPotenz");
+
+TTerm* AlsPotenz(TTerm* T) {
+    if (!T) return nullptr;
+    if (IstPotenz(T)) return T;
+    if (auto* w = AlsWurzel(T)) return PotenzTerm(w->Argument, TBruch{1, w->Grad});
+    if (IstStandardFunktion(T, "sqrt")) return PotenzTerm(static_cast<TFunktion*>(T)->Argument, BruchEinHalb);
+    return PotenzTerm(T, BruchEins);
 }
 
 } // namespace zol

@@ -74,11 +74,6 @@ TWahrheitswert TWurzel::IstDefiniertAuf(TMenge*) {
     NochNichtGebaut("TWurzel.IstDefiniertAuf");
 }
 
-TTerm* WurzelAusRationalerZahl(const TBruch&, Int32) {
-    NochNichtGebaut("WurzelAusRationalerZahl");
-}
-TTerm* ZieheWurzel(TTerm*, Int32) {
-    NochNichtGebaut("ZieheWurzel");
-}
+
 
 } // namespace zol

@@ -5,6 +5,7 @@
 
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/TermManager.h"
 #include "term/Terme.h"
 #include "tests/hilfe/ZolTest.h"
 
@@ -155,6 +156,37 @@ TEST_F(Mengen, MengenAuswertenErsetztDenAusdruck) {
         Extended w = x->Wert(0, definiert);
         EXPECT_EQ(m->Enthaelt(x), w < 0 || w > 1) << x->Text;
     }
+}
+
+TEST_F(Mengen, PunktImIntervall) {
+    struct Fall {
+        TIntervall* i;
+        TBruch erwartet;
+    };
+    const Fall faelle[] = {
+        {I(K(1), true, K(2), true), {3, 2}},     {I(K(5), false, K(7), false), {5, 1}},
+        {I(nullptr, true, K(-3), false), {-3, 1}}, {I(nullptr, true, K(-3), true), {-4, 1}},
+        {I(K(1, 3), false, K(1, 2), false), {1, 2}}, {I(K(-1), false, K(1), false), {0, 1}},
+        {I(K(7, 2), true, nullptr, true), {4, 1}},  {I(K(3), true, nullptr, true), {4, 1}},
+        {I(K(2, 7), true, K(2, 6), true), {3, 10}},
+    };
+    for (const auto& f : faelle) {
+        TTerm* p = PunktImIntervall(f.i);
+        ASSERT_NE(p, nullptr);
+        EXPECT_TRUE(ImIntervall(p, f.i)) << p->Text;
+        EXPECT_TRUE(p->HatWert(f.erwartet)) << p->Text;
+        // A unique constant of the store.
+        EXPECT_EQ(p, RationaleKonstante(f.erwartet));
+    }
+    EXPECT_EQ(PunktImIntervall(I(K(1), false, K(1), true)), nullptr);
+    EXPECT_EQ(PunktImIntervall(IntervallR), Null);
+    TIntervall* eng = I(K(1), true, K(1000001, 1000000), true);
+    TTerm* mitte = PunktImIntervall(eng);
+    ASSERT_NE(mitte, nullptr);
+    EXPECT_TRUE(ImIntervall(mitte, eng));
+    // Touching bounds of equal value give the bound itself.
+    TIntervall* punkt = I(K(2, 3), false, K(4, 6), false);
+    EXPECT_TRUE(PunktImIntervall(punkt)->HatWert(TBruch{2, 3}));
 }
 
 TEST_F(Mengen, EinfacheZahlZwischen) {

@@ -1,0 +1,9 @@
+// Exact values of standard functions.
+#include "term/Fehler.h"
+#include "term/Funktionen.h"
+
+namespace zol {
+
+TTerm* ExakterBetrag(TTerm*) { NochNichtGebaut("ExakterBetrag"); }
+
+} // namespace zol
