@@ -1,10 +1,15 @@
 #include "output/Ausgabe.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "algebra/Vereinfachung.h"
+#include "output/Protokoll.h"
+#include "output/folienT.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Terme.h"
 
 namespace zol {
 
@@ -22,25 +27,121 @@ Int32 Seitenhoehe = 665;
 Int32 SeitenY = 0;
 char Variablenbuchstabe = 'x';
 
-void NeueZeile() { NochNichtGebaut("NeueZeile"); }
+namespace {
 
-void Schreibe(const std::string&) { NochNichtGebaut("Schreibe"); }
-void Schreibe(const char* s) { Schreibe(std::string(s)); }
-void Schreibe(Int64 n) { Schreibe(std::to_string(n)); }
-void Schreibe(int n) { Schreibe(static_cast<Int64>(n)); }
-void Schreibe(Extended v) { Schreibe(FormatiereZahl(v)); }
-void Schreibe(double v) { Schreibe(static_cast<Extended>(v)); }
+// The unit's own line list, current until a page is made current.
+TZeilenliste EigeneZeilenliste;
+
+} // namespace
+
+TZeilenliste* Zeilenliste = &EigeneZeilenliste;
+std::unique_ptr<TListenFolie> AktuelleZeile = std::make_unique<TListenFolie>(10);
+
+// ---- line lists ----
+
+void TZeilenliste::FuegeAn(std::unique_ptr<TFolie> Zeile) {
+    if (Zeile) Zeilen.push_back(std::move(Zeile));
+}
+
+std::vector<std::string> TZeilenliste::Klartext() const {
+    std::vector<std::string> text;
+    text.reserve(Zeilen.size());
+    for (const auto& zeile : Zeilen) text.push_back(zeile->Klartext());
+    return text;
+}
+
+void SetzeZeilenliste(TZeilenliste* L) {
+    if (!L) L = &EigeneZeilenliste;
+    if (L == Zeilenliste) return;
+    if (!AktuelleZeile->Liste.empty()) NeueZeile();
+    Zeilenliste = L;
+}
+
+std::vector<std::string> Seitentext() {
+    return Zeilenliste->Klartext();
+}
+
+void InitialisiereAusgabe() {
+    EigeneZeilenliste.Zeilen.clear();
+    Zeilenliste = &EigeneZeilenliste;
+    Schriftgroesse = 10;
+    AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
+    Einrueckung = 0;
+    Schachtelungstiefe = 0;
+    ProtokollVereinfachung = false;
+    ProtokollNormalform = false;
+    ProtokollPolynom = false;
+    ProtokollKumuliere = false;
+    ProtokollIntegral = false;
+    ProtokollRadikal = false;
+    ProtokollArOp = false;
+    DebugNachrichten = false;
+}
+
+// ---- lines ----
+
+void NeueZeile() {
+    AktuelleZeile->Verschiebe(PunktZuPixel(Einrueckung), 0);
+    Zeilenliste->FuegeAn(std::move(AktuelleZeile));
+    AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
+}
+
+void FuegeFolieAn(std::unique_ptr<TFolie> F) {
+    if (!F || !F->Box) return;
+    const TBox& zeile = *AktuelleZeile->Box;
+    const Int32 w =
+        PunktZuPixel(Einrueckung) + zeile.LinksAbstand + zeile.Breite + F->Box->LinksAbstand + F->Box->Breite;
+    // An object wider than the page still goes on a line of its own rather than being lost.
+    if (w >= Seitenbreite - 20) NeueZeile();
+    AktuelleZeile->FuegeAn(std::move(F));
+}
+
+// ---- writing ----
+
+void Schreibe(const std::string& s) {
+    FuegeFolieAn(TextFolie(s, static_cast<Single>(Schriftgroesse)));
+}
+void Schreibe(const char* s) {
+    Schreibe(std::string(s));
+}
+void Schreibe(Int64 n) {
+    Schreibe(std::to_string(n));
+}
+void Schreibe(int n) {
+    Schreibe(static_cast<Int64>(n));
+}
+void Schreibe(Extended v) {
+    Schreibe(FormatiereZahl(v));
+}
+void Schreibe(double v) {
+    Schreibe(static_cast<Extended>(v));
+}
 void SchreibeZeile(const std::string& s) {
     Schreibe(s);
     NeueZeile();
 }
-void SchreibeZeile(const char* s) { SchreibeZeile(std::string(s)); }
-void SchreibeZeile(Int64 n) { SchreibeZeile(std::to_string(n)); }
-void SchreibeZeile(int n) { SchreibeZeile(static_cast<Int64>(n)); }
-void SchreibeZeile(Extended v) { SchreibeZeile(FormatiereZahl(v)); }
-void SchreibeZeile(double v) { SchreibeZeile(static_cast<Extended>(v)); }
+void SchreibeZeile(const char* s) {
+    SchreibeZeile(std::string(s));
+}
+void SchreibeZeile(Int64 n) {
+    SchreibeZeile(std::to_string(n));
+}
+void SchreibeZeile(int n) {
+    SchreibeZeile(static_cast<Int64>(n));
+}
+void SchreibeZeile(Extended v) {
+    SchreibeZeile(FormatiereZahl(v));
+}
+void SchreibeZeile(double v) {
+    SchreibeZeile(static_cast<Extended>(v));
+}
 
-void SchreibeTerm(TTerm*) { NochNichtGebaut("SchreibeTerm"); }
+void SchreibeTerm(TTerm* T) {
+    if (!T) return;
+    std::unique_ptr<TFolie> F = T->Folie(static_cast<Single>(Schriftgroesse));
+    if (F) F->LinksAn(0, PunktZuPixel(0.2 * Schriftgroesse));
+    FuegeFolieAn(std::move(F));
+}
 void SchreibeTermZeile(TTerm* T) {
     SchreibeTerm(T);
     NeueZeile();
@@ -61,7 +162,16 @@ void SchreibeTextTermTextZeile(const std::string& s1, TTerm* T, const std::strin
     SchreibeTextTermText(s1, T, s2);
     NeueZeile();
 }
-void SchreibeNaeherung(TTerm*) { NochNichtGebaut("SchreibeNaeherung"); }
+
+void SchreibeNaeherung(TTerm* T) {
+    if (!T || T->Typrang == RangReell) return;
+    if (auto* r = AlsRationaleKonstante(T); r && r->Bruch.Nenner == 1) return;
+    bool definiert = false;
+    const Extended wert = T->Wert(0, definiert);
+    // A value that does not exist is not written as a number.
+    if (!definiert || !std::isfinite(wert)) return;
+    Schreibe(" = " + FormatiereZahl(wert));
+}
 void SchreibeNaeherungZeile(TTerm* T) {
     SchreibeNaeherung(T);
     NeueZeile();
@@ -74,88 +184,326 @@ void SchreibeTermMitNaeherungPunkt(TTerm* T) {
     SchreibeTermMitNaeherung(T);
     SchreibeZeile(".");
 }
-void SchreibeUndVereinfache(TTerm*&) { NochNichtGebaut("SchreibeUndVereinfache"); }
+
+void SchreibeUndVereinfache(TTerm*& T) {
+    if (!T) return;
+    SchreibeTerm(T);
+    const Int32 n = T->Knotenzahl;
+    VereinfacheKonstantenTerm(T);
+    if (T->Knotenzahl < n) {
+        Schreibe(" = ");
+        SchreibeTerm(T);
+    }
+    SchreibeNaeherung(T);
+}
 void SchreibeUndVereinfachePunkt(TTerm*& T) {
     SchreibeUndVereinfache(T);
     SchreibeZeile(".");
 }
-void SchreibeUnterstrichen(const std::string& s) { Schreibe("*u<" + s + ">"); }
+
+void SchreibeUnterstrichen(const std::string& s) {
+    Schreibe("*u<" + s + ">");
+}
 void SchreibeUnterstrichenZeile(const std::string& s) {
     SchreibeUnterstrichen(s);
     NeueZeile();
 }
-void SchreibeMitIndex(const std::string& s, const std::string& Index) { Schreibe(s + "*i<" + Index + ">"); }
-void SchreibeZeichen(uint16_t) { NochNichtGebaut("SchreibeZeichen"); }
-void SchreibeUeberschrift(Int32, const std::string&) { NochNichtGebaut("SchreibeUeberschrift"); }
-void SchreibeMenge(TMenge*) { NochNichtGebaut("SchreibeMenge"); }
+void SchreibeMitIndex(const std::string& s, const std::string& Index) {
+    Schreibe(s + "*i<" + Index + ">");
+}
+
+void SchreibeZeichen(uint16_t Code) {
+    FuegeFolieAn(std::make_unique<TZeichen>(Code, static_cast<Single>(Schriftgroesse)));
+}
+
+void SchreibeUeberschrift(Int32 Stufe, const std::string& s) {
+    double faktor = 1.0;
+    if (Stufe == 1)
+        faktor = 2.0;
+    else if (Stufe == 2)
+        faktor = 1.5;
+    else if (Stufe >= 3 && Stufe <= 6)
+        faktor = 1.2;
+    FuegeFolieAn(std::make_unique<TAFolie>(s, static_cast<Single>(faktor * Schriftgroesse)));
+    NeueZeile();
+}
+
+void SchreibeMenge(TMenge* M) {
+    if (!M) return;
+    std::unique_ptr<TFolie> F = M->Folie(static_cast<Single>(Schriftgroesse));
+    if (F) F->LinksAn(0, PunktZuPixel(0.2 * Schriftgroesse));
+    FuegeFolieAn(std::move(F));
+}
 void SchreibeMengeZeile(TMenge* M) {
     SchreibeMenge(M);
     NeueZeile();
 }
-void SchreibeIntervall(TTerm*, TTerm*) { NochNichtGebaut("SchreibeIntervall"); }
-void SchreibeZuweisung(const std::string&, TTerm*, TTerm*&, bool) { NochNichtGebaut("SchreibeZuweisung"); }
-void SchreibeAuswertung(TTerm*, TTerm*, TTerm*) { NochNichtGebaut("SchreibeAuswertung"); }
-void SchreibeIntegralzeichen(TTerm*, TTerm*) { NochNichtGebaut("SchreibeIntegralzeichen"); }
-void Trennlinie() { NochNichtGebaut("Trennlinie"); }
 
-void Einruecken() { NochNichtGebaut("Einruecken"); }
-void Ausruecken() { NochNichtGebaut("Ausruecken"); }
-void BeginneSchritt(const std::string&, TTerm*) { NochNichtGebaut("BeginneSchritt"); }
-void BeendeSchritt(const std::string&, TTerm*) { NochNichtGebaut("BeendeSchritt"); }
+void SchreibeIntervall(TTerm* a, TTerm* b) {
+    if (a) {
+        Schreibe("[");
+        SchreibeTerm(a);
+    } else {
+        Schreibe("]-");
+        SchreibeZeichen(1165);
+    }
+    Schreibe(",");
+    if (b) {
+        SchreibeTerm(b);
+        Schreibe("]");
+    } else {
+        SchreibeZeichen(1165);
+        Schreibe("[");
+    }
+}
+
+void SchreibeZuweisung(const std::string& Name, TTerm* x, TTerm*& T, bool Zeigen) {
+    if (!T) return;
+    if (Zeigen) {
+        Schreibe(Name + " := ");
+        SchreibeTerm(x);
+        Schreibe(" = ");
+        SchreibeTerm(T);
+    }
+    const Int32 n = T->Knotenzahl;
+    VereinfacheKonstantenTerm(T);
+    if (Zeigen) {
+        if (T->Knotenzahl < n) {
+            Schreibe(" = ");
+            SchreibeTerm(T);
+        }
+        SchreibeNaeherungZeile(T);
+    }
+}
+
+namespace {
+
+// A limit typeset at 0.8 of the size; null when there is no limit.
+std::unique_ptr<TFolie> Grenze(TTerm* T, Int32 S) {
+    return T ? T->Folie(static_cast<Single>(0.8 * S)) : nullptr;
+}
+
+// The group of limits and sign, moved so that its left edge lies at g and raised by g, then appended.
+void FuegeMitGrenzenAn(std::unique_ptr<TFolie> unten, std::unique_ptr<TFolie> oben, std::unique_ptr<TFolie> F,
+                       Int32 S, Int32 g) {
+    auto gruppe = std::make_unique<TSammelFolie>(static_cast<Single>(S));
+    gruppe->FuegeAn(std::move(unten));
+    gruppe->FuegeAn(std::move(oben));
+    gruppe->FuegeAn(std::move(F));
+    gruppe->LinksAn(g, 0);
+    gruppe->Verschiebe(0, -g);
+    FuegeFolieAn(std::move(gruppe));
+}
+
+} // namespace
+
+void SchreibeAuswertung(TTerm* F, TTerm* a, TTerm* b) {
+    if (!F) return;
+    const Int32 S = Schriftgroesse;
+    const Int32 g = PunktZuPixel(S / 5.0);
+    std::unique_ptr<TFolie> B = KlammerFolie(F->Folie(static_cast<Single>(S)), true, static_cast<Single>(S));
+    if (!B) return;
+    std::unique_ptr<TFolie> unten = Grenze(a, S);
+    if (unten) {
+        unten->RechtsNeben(B.get(), g);
+        unten->Unter(B.get(), 0);
+    }
+    std::unique_ptr<TFolie> oben = Grenze(b, S);
+    if (oben) {
+        oben->RechtsNeben(B.get(), g);
+        oben->Ueber(B.get(), 0);
+    }
+    FuegeMitGrenzenAn(std::move(unten), std::move(oben), std::move(B), S, g);
+}
+
+void SchreibeIntegralzeichen(TTerm* a, TTerm* b) {
+    const Int32 S = Schriftgroesse;
+    const Int32 g = PunktZuPixel(S / 5.0);
+    auto I = std::make_unique<TIntegralZeichen>(static_cast<Single>(S));
+    std::unique_ptr<TFolie> unten = Grenze(a, S);
+    if (unten) {
+        unten->ZentriereHorizontal(I->Box->Startpunkt.x);
+        unten->ObenAn(I->Box->Startpunkt.y, g);
+    }
+    std::unique_ptr<TFolie> oben = Grenze(b, S);
+    if (oben) {
+        oben->ZentriereHorizontal(I->Box->Endpunkt.x);
+        oben->UntenAn(I->Box->Endpunkt.y, g);
+    }
+    FuegeMitGrenzenAn(std::move(unten), std::move(oben), std::move(I), S, g);
+}
+
+void Trennlinie() {
+    NeueZeile();
+    Zeilenliste->FuegeAn(std::make_unique<TLinie>(Seitenbreite, 0, static_cast<Single>(Schriftgroesse)));
+}
+
+// ---- step blocks ----
+
+void Einruecken() {
+    NeueZeile();
+    Einrueckung += Einzug;
+    Schachtelungstiefe += 1;
+}
+
+void Ausruecken() {
+    NeueZeile();
+    Einrueckung -= Einzug;
+    Schachtelungstiefe -= 1;
+}
+
+namespace {
+
+// The block text, its label with the index of the line it will stand on, and its term.
+std::string SchreibeSchrittkopf(const std::string& s, TTerm* T) {
+    Schreibe(s);
+    const std::string L = " [" + std::to_string(Zeilenliste->Anzahl()) + "]";
+    if (T) SchreibeTerm(T);
+    if (DebugNachrichten) SendeDebugNachricht(Balken(Schachtelungstiefe) + s + (T ? T->Text : "") + L);
+    return L;
+}
+
+} // namespace
+
+void BeginneSchritt(const std::string& s, TTerm* T) {
+    Schreibe(SchreibeSchrittkopf(s, T));
+    Einruecken();
+}
+
+void BeendeSchritt(const std::string& s, TTerm* T) {
+    Einrueckung -= Einzug;
+    Schachtelungstiefe -= 1;
+    SchreibeZeile(SchreibeSchrittkopf(s, T));
+}
+
+// The debug line channel comes with the trace and timing unit.
+std::string Balken(Int32) {
+    NochNichtGebaut("Balken");
+}
+void SendeDebugNachricht(const std::string&) {
+    NochNichtGebaut("SendeDebugNachricht");
+}
+
+// ---- numbers ----
+
+namespace {
+
+// Digits of the largest magnitude written in fixed-point form: 18.
+constexpr int MaxZiffern = 18;
+
+// "d.ddd…E+dd" with MaxZiffern significant digits, for magnitudes that have more digits before the point.
+std::string Exponentialtext(Extended betrag) {
+    char puffer[64];
+    auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, MaxZiffern - 1);
+    std::string s(puffer, ergebnis.ptr);
+    for (char& c : s)
+        if (c == 'e') c = 'E';
+    return s;
+}
+
+} // namespace
 
 std::string FormatiereZahl(Extended x) {
     if (!std::isfinite(x)) return "nicht def.";
-    int stellen = Stellen > 18 ? 18 : Stellen;
-    // Digits before the decimal point of |x|; at most 18 significant digits in all.
-    Extended betrag = std::fabs(x);
-    int vorKomma = betrag < 1 ? 1 : static_cast<int>(std::floor(std::log10(betrag))) + 1;
-    char puffer[128];
-    if (vorKomma > 18) {
-        std::snprintf(puffer, sizeof puffer, "%.17LE", x);
+    const int stellen = std::min<int>(Stellen, MaxZiffern);
+    const bool negativ = std::signbit(x);
+    const Extended betrag = std::fabs(x);
+
+    std::string s;
+    bool exakt = false;
+    if (betrag >= 1e18L) {
+        s = Exponentialtext(betrag);
     } else {
-        int nachKomma = std::min(stellen, 18 - (betrag < 1 ? 0 : vorKomma));
-        std::snprintf(puffer, sizeof puffer, "%.*Lf", nachKomma, x);
-    }
-    std::string s = puffer;
-    if (s.find('E') == std::string::npos) {
-        size_t punkt = s.find('.');
-        int vorhanden = punkt == std::string::npos ? 0 : static_cast<int>(s.size() - punkt - 1);
-        if (vorhanden < stellen) {
-            if (punkt == std::string::npos) s += '.';
-            s.append(static_cast<size_t>(stellen - vorhanden), '0');
+        // The exact decimal expansion of the magnitude: below 1e18 and with at most 64 significant bits,
+        // every digit that can matter lies within 130 places after the point.
+        char puffer[200];
+        auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed, 130);
+        std::string ziffern(puffer, ergebnis.ptr);
+        const size_t punkt = ziffern.find('.');
+        ziffern.erase(punkt, 1);
+        int vorKomma = static_cast<int>(punkt);
+
+        // Keep at most 18 significant digits and at most `stellen` decimals; round half away from zero.
+        const size_t erste = ziffern.find_first_not_of('0');
+        size_t ende = static_cast<size_t>(vorKomma + stellen);
+        if (erste != std::string::npos) ende = std::min(ende, erste + MaxZiffern);
+        bool aufrunden = ende < ziffern.size() && ziffern[ende] >= '5';
+        ziffern.resize(ende);
+        for (size_t i = ende; aufrunden && i-- > 0;) {
+            if (ziffern[i] == '9') {
+                ziffern[i] = '0';
+            } else {
+                ++ziffern[i];
+                aufrunden = false;
+            }
         }
-        if (std::strtold(s.c_str(), nullptr) == x && s.find('.') != std::string::npos) {
-            while (s.back() == '0') s.pop_back();
-            if (s.back() == '.') s.pop_back();
+        if (aufrunden) {
+            ziffern.insert(ziffern.begin(), '1');
+            ++vorKomma;
+        }
+        ziffern.resize(static_cast<size_t>(vorKomma + stellen), '0');
+
+        std::string ganz = ziffern.substr(0, static_cast<size_t>(vorKomma));
+        ganz.erase(0, std::min(ganz.find_first_not_of('0'), ganz.size() - 1));
+        if (static_cast<int>(ganz.size()) > MaxZiffern) {
+            s = Exponentialtext(betrag);
+        } else {
+            s = ganz;
+            if (stellen > 0) s += "." + ziffern.substr(static_cast<size_t>(vorKomma));
+            Extended gelesen = 0;
+            auto lesen = std::from_chars(s.data(), s.data() + s.size(), gelesen);
+            exakt = lesen.ec == std::errc() && gelesen == betrag;
         }
     }
-    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-    for (char& c : s)
-        if (c == '.') c = ',';
+    if (exakt && s.find('.') != std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    // A value that rounds to zero has no sign.
+    if (negativ && s.find_first_of("123456789") != std::string::npos) s.insert(s.begin(), '-');
+    // The program's language is German: always a decimal comma.
+    std::replace(s.begin(), s.end(), '.', ',');
     return s;
 }
 
 char NaechsterVariablenname(char c) {
     switch (c) {
-    case 'x': return 'u';
-    case 'u': return 'v';
-    case 'v': return 'w';
-    case 'w': return 'r';
-    case 'r': return 's';
-    case 's': return 't';
-    default: return 'x';
+    case 'x':
+        return 'u';
+    case 'u':
+        return 'v';
+    case 'v':
+        return 'w';
+    case 'w':
+        return 'r';
+    case 'r':
+        return 's';
+    case 's':
+        return 't';
+    default:
+        return 'x';
     }
 }
 
 char VorigerVariablenname(char c) {
     switch (c) {
-    case 'x': return 't';
-    case 'u': return 'x';
-    case 'v': return 'u';
-    case 'w': return 'v';
-    case 'r': return 'w';
-    case 's': return 'r';
-    default: return 't';
+    case 'x':
+        return 't';
+    case 'u':
+        return 'x';
+    case 'v':
+        return 'u';
+    case 'w':
+        return 'v';
+    case 'r':
+        return 'w';
+    case 's':
+        return 'r';
+    case 't':
+        return 's';
+    default:
+        return 't';
     }
 }
 

@@ -1,9 +1,17 @@
 // The output API: the one channel through which every step writes its worked solution onto the
 // current output page, with nested, indented step blocks; and the number formatting used everywhere.
+//
+// The current page is a list of closed lines (Zeilenliste) and the open line (AktuelleZeile) that all
+// writing appends to. A line is closed by NeueZeile, which indents it and adds it to the page. Lines wrap
+// only between whole typeset elements, at the page width less 20 pixels.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <type_traits>
+#include <vector>
 
+#include "output/folienT.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -17,17 +25,63 @@ extern bool CardanoAnwenden;
 extern uint8_t Stellen;
 extern bool DruckModus;
 extern bool BenutzerAbbruch;
-extern Int32 Schriftgroesse;
-extern Int32 Einrueckung;
-extern Int32 Einzug;
+extern Int32 Schriftgroesse; // base type size in points
+extern Int32 Einrueckung;    // current indent in points, applied to a line when it is closed
+extern Int32 Einzug;         // indent step of one nesting level in points
 extern Int32 Schachtelungstiefe;
-extern Int32 Seitenbreite;
+extern Int32 Seitenbreite; // size of the current output target in pixels
 extern Int32 Seitenhoehe;
-extern Int32 SeitenY;
+extern Int32 SeitenY; // drawing position
 // The letter in which the variable is written (x unless a substitution step runs).
 extern char Variablenbuchstabe;
 
+// The closed lines of one output page, in order: each a TListenFolie, or a TLinie for a rule. The list
+// owns its lines.
+class TZeilenliste {
+public:
+    std::vector<std::unique_ptr<TFolie>> Zeilen;
+
+    Int32 Anzahl() const { return static_cast<Int32>(Zeilen.size()); }
+    void FuegeAn(std::unique_ptr<TFolie> Zeile);
+    // The plain text of every line (the characters of its texts and codes in drawing order).
+    std::vector<std::string> Klartext() const;
+};
+
+// The line list of the current page; never null. Until a page is made current it is the unit's own list.
+extern TZeilenliste* Zeilenliste;
+// The open line.
+extern std::unique_ptr<TListenFolie> AktuelleZeile;
+
+// Makes L the current page's line list (null: the unit's own list); the caller keeps L alive while it is
+// current. An open line that holds something is first closed onto the list being left, so nothing written
+// for one page stands on another.
+void SetzeZeilenliste(TZeilenliste* L);
+// The plain text of the current page's closed lines.
+std::vector<std::string> Seitentext();
+
+// The unit's initial state: an empty own line list made current, an empty open line of size 10,
+// Schriftgroesse 10, no indent, nesting depth 0 and every trace switch off. The options are left as they
+// are.
+void InitialisiereAusgabe();
+
+// Switches a global for the lifetime of the guard and then restores it, also when an exception passes.
+template <class T> class TWechsel {
+public:
+    TWechsel(T& global, std::type_identity_t<T> neu) : Global(global), Alt(global) { Global = neu; }
+    ~TWechsel() { Global = Alt; }
+    TWechsel(const TWechsel&) = delete;
+    TWechsel& operator=(const TWechsel&) = delete;
+
+private:
+    T& Global;
+    T Alt;
+};
+
+// Line handling.
 void NeueZeile();
+// Appends F to the open line, or to a new line when it would reach the page width less 20 pixels. A
+// missing folie writes nothing.
+void FuegeFolieAn(std::unique_ptr<TFolie> F);
 
 void Schreibe(const std::string& s);
 void Schreibe(const char* s);
@@ -67,10 +121,15 @@ void SchreibeAuswertung(TTerm* F, TTerm* a, TTerm* b);
 void SchreibeIntegralzeichen(TTerm* a, TTerm* b);
 void Trennlinie();
 
+// Step blocks.
 void Einruecken();
 void Ausruecken();
 void BeginneSchritt(const std::string& s, TTerm* T);
 void BeendeSchritt(const std::string& s, TTerm* T);
+
+// The debug line channel.
+std::string Balken(Int32 n);
+void SendeDebugNachricht(const std::string& s);
 
 // Fixed-point text with 18 significant digits and Stellen decimals, with a decimal comma; trailing zeros
 // are dropped only when the text represents x exactly. "nicht def." for a value that is not finite.

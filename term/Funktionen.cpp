@@ -72,9 +72,6 @@ TTerm* TStandardFunktion::Umkehrfunktion() {
 TTerm* TStandardFunktion::Ersetze(TTerm*, TTerm*) {
     NochNichtGebaut("TStandardFunktion.Ersetze");
 }
-std::unique_ptr<TFolie> TStandardFunktion::Folie(Single) {
-    NochNichtGebaut("TStandardFunktion.Folie");
-}
 void TStandardFunktion::Nullstellen(TMenge*, TSListe*&, bool, uint8_t&) {
     NochNichtGebaut("TStandardFunktion.Nullstellen");
 }

@@ -131,15 +131,3 @@ bool ImIntervall(TTerm* T, TIntervall* I) {
 }
 
 } // namespace zol
-
-namespace zol {
-
-// Typesetting comes with the output layer.
-std::unique_ptr<TFolie> TStelle::Folie(Single) { NochNichtGebaut("TStelle.Folie"); }
-std::unique_ptr<TFolie> TSListe::Folie(Single) { NochNichtGebaut("TSListe.Folie"); }
-std::unique_ptr<TFolie> TIntervall::Folie(Single) { NochNichtGebaut("TIntervall.Folie"); }
-std::unique_ptr<TFolie> TStandardMenge::Folie(Single) { NochNichtGebaut("TStandardMenge.Folie"); }
-std::unique_ptr<TFolie> TOperatorMenge::Folie(Single) { NochNichtGebaut("TOperatorMenge.Folie"); }
-std::unique_ptr<TFolie> TIMenge::Folie(Single) { NochNichtGebaut("TIMenge.Folie"); }
-
-} // namespace zol

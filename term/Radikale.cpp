@@ -104,10 +104,7 @@ TTerm* TRadikalKonstante::Negation() {
     return RadikalKonstante(r);
 }
 
-// Typesetting and streaming come with the radical unit.
-std::unique_ptr<TFolie> TRadikalKonstante::Folie(Single) {
-    NochNichtGebaut("TRadikalKonstante.Folie");
-}
+// Streaming comes with the radical unit.
 void TRadikalKonstante::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TRadikalKonstante.SchreibeInStream");
 }

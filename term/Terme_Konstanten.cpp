@@ -243,10 +243,4 @@ void TVariable::BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool
     if (Kommentar) SchreibeZeile(VariablenText() + " ist in ganz IR definiert.");
 }
 
-// Typesetting comes with the output layer.
-std::unique_ptr<TFolie> TRationaleKonstante::Folie(Single) { NochNichtGebaut("TRationaleKonstante.Folie"); }
-std::unique_ptr<TFolie> TBenannteKonstante::Folie(Single) { NochNichtGebaut("TBenannteKonstante.Folie"); }
-std::unique_ptr<TFolie> TReelleKonstante::Folie(Single) { NochNichtGebaut("TReelleKonstante.Folie"); }
-std::unique_ptr<TFolie> TVariable::Folie(Single) { NochNichtGebaut("TVariable.Folie"); }
-
 } // namespace zol

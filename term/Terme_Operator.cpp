@@ -845,10 +845,7 @@ TWahrheitswert TOperatorTerm::IstDefiniertAuf(TMenge* M) {
     return ungleichNull;
 }
 
-// Typesetting comes with the output layer, the stream record with the term stream.
-std::unique_ptr<TFolie> TOperatorTerm::Folie(Single) {
-    NochNichtGebaut("TOperatorTerm.Folie");
-}
+// The stream record comes with the term stream.
 void TOperatorTerm::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TOperatorTerm.SchreibeInStream");
 }

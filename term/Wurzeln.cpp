@@ -55,9 +55,6 @@ TTerm* TWurzel::Umkehrfunktion() {
 TTerm* TWurzel::Ersetze(TTerm*, TTerm*) {
     NochNichtGebaut("TWurzel.Ersetze");
 }
-std::unique_ptr<TFolie> TWurzel::Folie(Single) {
-    NochNichtGebaut("TWurzel.Folie");
-}
 void TWurzel::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TWurzel.SchreibeInStream");
 }

@@ -1,0 +1,307 @@
+// Typesetting of terms and sets. Brackets appear only where the layout would otherwise be read
+// differently: sums inside products, sums and negative terms subtracted or multiplied, composite or
+// negative bases of powers, and the set operators by their binding.
+#include "output/Termsatz.h"
+
+#include <string>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/folienT.h"
+#include "term/Funktionen.h"
+#include "term/Mengen.h"
+#include "term/Radikale.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+#include "term/Wurzeln.h"
+
+namespace zol {
+
+namespace {
+
+// Character codes.
+constexpr uint16_t CodePlus = 43;
+constexpr uint16_t CodeMinus = 45;
+constexpr uint16_t CodeMalpunkt = 183;
+constexpr uint16_t CodeBackslash = 92;
+constexpr uint16_t CodePi = 1112;
+constexpr uint16_t CodeGeschweiftAuf = 1123;
+constexpr uint16_t CodeGeschweiftZu = 1125;
+constexpr uint16_t CodeUnendlich = 1165;
+constexpr uint16_t CodeLeereMenge = 1198;
+constexpr uint16_t CodeSchnitt = 1199;
+constexpr uint16_t CodeVereinigung = 1200;
+
+std::unique_ptr<TFolie> Textfolie(const std::string& s, Single G) {
+    return std::make_unique<TAFolie>(s, G);
+}
+
+std::unique_ptr<TFolie> Zeichen(uint16_t Code, Single G) {
+    return std::make_unique<TZeichen>(Code, G);
+}
+
+// The size of exponents: two thirds, rounded to whole points.
+Single Exponentengroesse(Single G) {
+    return static_cast<Single>(Round(G / 1.5));
+}
+
+// A fraction as text, or as a fraction bar with the sign in the numerator.
+std::unique_ptr<TFolie> Bruchzahl(const TBruch& B, Single G) {
+    if (B.Zaehler == 0) return Textfolie("0", G);
+    if (B.Nenner == 1) return Textfolie(std::to_string(B.Zaehler), G);
+    return BruchFolie(Textfolie(std::to_string(B.Zaehler), G), Textfolie(std::to_string(B.Nenner), G));
+}
+
+// Puts E at the upper right of the base: its bottom P(0.7 G) below the base's top, P(0.2 G) to the right.
+std::unique_ptr<TFolie> MitExponent(std::unique_ptr<TFolie> Basis, std::unique_ptr<TFolie> E, Single G) {
+    if (Basis && Basis->Box && E) {
+        E->UntenAn(-Basis->Box->Oben + PunktZuPixel(0.7 * G), 0);
+        E->RechtsNeben(Basis.get(), PunktZuPixel(0.2 * G));
+    }
+    auto gruppe = std::make_unique<TSammelFolie>(G);
+    gruppe->FuegeAn(std::move(Basis));
+    gruppe->FuegeAn(std::move(E));
+    return gruppe;
+}
+
+// The folien placed left to right with the given gap, as one overlay group.
+std::unique_ptr<TFolie> Reihe(std::vector<std::unique_ptr<TFolie>> Teile, Int32 Abstand, Single G,
+                              bool VertikalZentriert = false) {
+    auto gruppe = std::make_unique<TSammelFolie>(G);
+    const TFolie* vorige = nullptr;
+    for (auto& teil : Teile) {
+        if (!teil) continue;
+        if (vorige) {
+            if (VertikalZentriert) teil->ZentriereVertikalZu(vorige);
+            teil->RechtsNeben(vorige, Abstand);
+        }
+        vorige = teil.get();
+    }
+    for (auto& teil : Teile) gruppe->FuegeAn(std::move(teil));
+    return gruppe;
+}
+
+std::unique_ptr<TFolie> Geklammert(std::unique_ptr<TFolie> F, Single G) {
+    return KlammerFolie(std::move(F), false, G);
+}
+
+// A radical constant with a non-zero coefficient below the leading one is written as a sum.
+bool IstRadikalSumme(TTerm* T) {
+    auto* rad = AlsRadikalKonstante(T);
+    if (!rad) return false;
+    const TPolynom& p = rad->Radikal.Polynom;
+    for (Int32 i = 0; i < p.Grad; ++i)
+        if (p.Koeff[i] && !p.Koeff[i]->IstNull()) return true;
+    return false;
+}
+
+bool IstSummenartig(TTerm* T) {
+    return HatOperator(T, "+-") || IstRadikalSumme(T);
+}
+
+} // namespace
+
+// ---- constants and the variable ----
+
+std::unique_ptr<TFolie> TRationaleKonstante::Folie(Single Groesse) {
+    return Bruchzahl(Bruch, Groesse);
+}
+
+std::unique_ptr<TFolie> TReelleKonstante::Folie(Single Groesse) {
+    return Textfolie(Text, Groesse);
+}
+
+std::unique_ptr<TFolie> TBenannteKonstante::Folie(Single Groesse) {
+    if (Kennung == "pi") return Zeichen(CodePi, Groesse);
+    return Textfolie(Kennung, Groesse);
+}
+
+// The number as its term tree.
+std::unique_ptr<TFolie> TRadikalKonstante::Folie(Single Groesse) {
+    return RadikalToTerm(Radikal)->Folie(Groesse);
+}
+
+std::unique_ptr<TFolie> TVariable::Folie(Single Groesse) {
+    return Textfolie(std::string(1, Variablenbuchstabe), Groesse);
+}
+
+// ---- operator terms ----
+
+std::unique_ptr<TFolie> TOperatorTerm::Folie(Single Groesse) {
+    const Single G = Groesse;
+    std::unique_ptr<TFolie> F1 = T1->Folie(G);
+    std::unique_ptr<TFolie> F2 = T2->Folie(G);
+    if (Operator == '/') return BruchFolie(std::move(F1), std::move(F2));
+
+    if (Operator == '*' && IstSummenartig(T1)) F1 = Geklammert(std::move(F1), G);
+    if (((Operator == '*' || Operator == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2))
+        F2 = Geklammert(std::move(F2), G);
+
+    const Int32 abstand = PunktZuPixel(0.2 * G);
+    std::vector<std::unique_ptr<TFolie>> teile;
+    if (Operator == '*' && T1->HatWert(BruchMinusEins) && IstRationaleKonstante(T1)) {
+        // The factor -1 is written as a minus sign.
+        teile.push_back(Zeichen(CodeMinus, G));
+    } else {
+        teile.push_back(std::move(F1));
+        teile.push_back(Zeichen(Operator == '+' ? CodePlus : Operator == '-' ? CodeMinus : CodeMalpunkt, G));
+    }
+    teile.push_back(std::move(F2));
+    return Reihe(std::move(teile), abstand, G);
+}
+
+// ---- functions ----
+
+std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse) {
+    const Single G = Groesse;
+    TTerm* B = T->Argument;
+    std::unique_ptr<TFolie> basis = B->Folie(G);
+    // A negative base is bracketed too, so that (-2)^2 is not read as -(2^2).
+    const auto* r = AlsRationaleKonstante(B);
+    if (IstOperatorTerm(B) || IstPotenz(B) || IstRadikalKonstante(B) ||
+        (r && (r->Bruch.Nenner != 1 || r->Bruch.Zaehler < 0)))
+        basis = Geklammert(std::move(basis), G);
+    return MitExponent(std::move(basis), Bruchzahl(T->Exponent, Exponentengroesse(G)), G);
+}
+
+std::unique_ptr<TFolie> TStandardFunktion::Folie(Single Groesse) {
+    const Single G = Groesse;
+    if (Kennung == "sqrt") return WurzelFolie(Argument->Folie(G), 2);
+    if (Kennung == "abs") return BetragFolie(Argument->Folie(G), false, G);
+    if (Kennung == "exp") {
+        if (Argument->HatWert(BruchEins)) return Textfolie("e", G);
+        return MitExponent(Textfolie("e", G), Argument->Folie(Exponentengroesse(G)), G);
+    }
+    std::vector<std::unique_ptr<TFolie>> teile;
+    teile.push_back(Textfolie(Kennung, G));
+    teile.push_back(Geklammert(Argument->Folie(G), G));
+    return Reihe(std::move(teile), PunktZuPixel(G / 8.0), G);
+}
+
+std::unique_ptr<TFolie> AllgemeineExponentialFolie(TAllgemeineExponentialFunktion* T, Single Groesse) {
+    const Single G = Groesse;
+    std::unique_ptr<TFolie> basis = Bruchzahl(T->Basis, G);
+    if (T->Basis.Nenner != 1) basis = Geklammert(std::move(basis), G);
+    if (T->Argument->HatWert(BruchEins)) return basis;
+    // The exponent keeps the full size, unlike the exponent of a power.
+    return MitExponent(std::move(basis), T->Argument->Folie(G), G);
+}
+
+std::unique_ptr<TFolie> TWurzel::Folie(Single Groesse) {
+    return WurzelFolie(Argument->Folie(Groesse), Grad);
+}
+
+// ---- piecewise terms ----
+
+namespace {
+
+// One row of a piecewise term: the branch, " für ", the condition and the relation.
+std::unique_ptr<TFolie> JoinZeile(TTerm* Zweig, TTerm* Bedingung, const char* Relation, Single G) {
+    std::vector<std::unique_ptr<TFolie>> teile;
+    teile.push_back(Zweig->Folie(G));
+    teile.push_back(Textfolie(" für ", G));
+    teile.push_back(Bedingung->Folie(G));
+    teile.push_back(Textfolie(Relation, G));
+    return Reihe(std::move(teile), static_cast<Int32>(Round(G)), G, true);
+}
+
+} // namespace
+
+std::unique_ptr<TFolie> JoinFolie(TJoin* T, Single Groesse) {
+    const Single G = Groesse;
+    TTerm* c = T->Bedingung;
+    std::unique_ptr<TFolie> negativ = JoinZeile(T->T1->Ersetze(VariableX, c), c, " < 0", G);
+    std::unique_ptr<TFolie> null;
+    if (T->Stetig) {
+        TTerm* wert = T->T1->Ersetze(VariableX, Null);
+        VereinfacheKonstantenTerm(wert);
+        null = JoinZeile(wert, c, " = 0", G);
+    }
+    std::unique_ptr<TFolie> positiv = JoinZeile(T->T2->Ersetze(VariableX, c), c, " > 0", G);
+    return GeschweifteKlammerFolie(std::move(negativ), std::move(null), std::move(positiv));
+}
+
+// ---- sets ----
+
+std::unique_ptr<TFolie> TStandardMenge::Folie(Single Groesse) {
+    if (Kennung == "L") return Zeichen(CodeLeereMenge, Groesse);
+    if (Kennung == "R") return Textfolie("IR", Groesse);
+    if (Kennung == "N") return Textfolie("IN", Groesse);
+    return Textfolie(Kennung, Groesse);
+}
+
+std::unique_ptr<TFolie> TStelle::Folie(Single Groesse) {
+    auto liste = std::make_unique<TListenFolie>(Groesse);
+    liste->FuegeAn(Zeichen(CodeGeschweiftAuf, Groesse));
+    liste->FuegeAn(Punkt->Folie(Groesse));
+    liste->FuegeAn(Zeichen(CodeGeschweiftZu, Groesse));
+    return liste;
+}
+
+std::unique_ptr<TFolie> TSListe::Folie(Single Groesse) {
+    auto liste = std::make_unique<TListenFolie>(Groesse);
+    liste->FuegeAn(Textfolie("{", Groesse));
+    for (Int32 i = 1; i <= Anzahl; ++i) {
+        if (i > 1) liste->FuegeAn(Textfolie(";", Groesse));
+        liste->FuegeAn(Stellen[i]->Punkt->Folie(Groesse));
+    }
+    liste->FuegeAn(Textfolie("}", Groesse));
+    return liste;
+}
+
+std::unique_ptr<TFolie> TIntervall::Folie(Single Groesse) {
+    auto liste = std::make_unique<TListenFolie>(Groesse);
+    liste->FuegeAn(Textfolie(LinkerRand.Offen ? "]" : "[", Groesse));
+    if (LinkerRand.Wert) {
+        liste->FuegeAn(LinkerRand.Wert->Folie(Groesse));
+    } else {
+        liste->FuegeAn(Textfolie("-", Groesse));
+        liste->FuegeAn(Zeichen(CodeUnendlich, Groesse));
+    }
+    liste->FuegeAn(Textfolie(";", Groesse));
+    if (RechterRand.Wert)
+        liste->FuegeAn(RechterRand.Wert->Folie(Groesse));
+    else
+        liste->FuegeAn(Zeichen(CodeUnendlich, Groesse));
+    liste->FuegeAn(Textfolie(RechterRand.Offen ? "[" : "]", Groesse));
+    return liste;
+}
+
+std::unique_ptr<TFolie> TOperatorMenge::Folie(Single Groesse) {
+    const Single G = Groesse;
+    std::unique_ptr<TFolie> links = Links->Folie(G);
+    std::unique_ptr<TFolie> rechts = Rechts->Folie(G);
+    // Intersection binds tightest, difference loosest; a difference on the right of a difference keeps
+    // its brackets, because the differences are taken from the left.
+    auto klammern = [this](TMenge* Seite, bool rechteSeite) {
+        switch (Operator) {
+        case 'n':
+            return IstOperatorMenge(Seite, "v\\");
+        case 'v':
+            return IstOperatorMenge(Seite, "\\");
+        case '\\':
+            return rechteSeite && IstOperatorMenge(Seite, "\\");
+        default:
+            return false;
+        }
+    };
+    if (klammern(Links, false)) links = Geklammert(std::move(links), G);
+    if (klammern(Rechts, true)) rechts = Geklammert(std::move(rechts), G);
+    const uint16_t code = Operator == 'n' ? CodeSchnitt : Operator == 'v' ? CodeVereinigung : CodeBackslash;
+    std::vector<std::unique_ptr<TFolie>> teile;
+    teile.push_back(std::move(links));
+    teile.push_back(Zeichen(code, G));
+    teile.push_back(std::move(rechts));
+    return Reihe(std::move(teile), PunktZuPixel(0.2 * G), G);
+}
+
+std::unique_ptr<TFolie> TIMenge::Folie(Single Groesse) {
+    auto liste = std::make_unique<TListenFolie>(Groesse);
+    for (TIMenge* glied = this; glied; glied = glied->Naechste) {
+        if (glied != this) liste->FuegeAn(Zeichen(CodeVereinigung, Groesse));
+        liste->FuegeAn(glied->Menge->Folie(Groesse));
+    }
+    return liste;
+}
+
+} // namespace zol
