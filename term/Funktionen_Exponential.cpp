@@ -1,4 +1,5 @@
 // The general exponential function a^T.
+#include "output/Termsatz.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 
@@ -55,8 +56,8 @@ TTerm* TAllgemeineExponentialFunktion::Umkehrfunktion() {
 TTerm* TAllgemeineExponentialFunktion::Ersetze(TTerm*, TTerm*) {
     NochNichtGebaut("TAllgemeineExponentialFunktion.Ersetze");
 }
-std::unique_ptr<TFolie> TAllgemeineExponentialFunktion::Folie(Single) {
-    NochNichtGebaut("TAllgemeineExponentialFunktion.Folie");
+std::unique_ptr<TFolie> TAllgemeineExponentialFunktion::Folie(Single Groesse) {
+    return AllgemeineExponentialFolie(this, Groesse);
 }
 void TAllgemeineExponentialFunktion::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TAllgemeineExponentialFunktion.SchreibeInStream");

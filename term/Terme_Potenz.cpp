@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "output/Ausgabe.h"
+#include "output/Termsatz.h"
 #include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Symmetrien.h"
@@ -222,10 +223,11 @@ TTerm* TPotenz::Ersetze(TTerm* Alt, TTerm* Neu) {
     return ergebnis;
 }
 
-// Typesetting and streaming come with their own units.
-std::unique_ptr<TFolie> TPotenz::Folie(Single) {
-    NochNichtGebaut("TPotenz.Folie");
+std::unique_ptr<TFolie> TPotenz::Folie(Single Groesse) {
+    return PotenzFolie(this, Groesse);
 }
+
+// Streaming comes with the term stream.
 void TPotenz::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TPotenz.SchreibeInStream");
 }
