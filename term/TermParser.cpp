@@ -203,7 +203,7 @@ TTerm* LiesOperand(const std::string& S) {
         if (!IstFunktionsname(name)) Fehler(S, "Unbekannter Funktionsbezeichner: " + name);
         return StandardFunktionTerm(name, Lies(argument));
     }
-    if (S == "pi") return BenannteKonstante("pi");
+    if (S == "pi") return KonstantePi();
     if (S.size() == 1 && S[0] >= '0' && S[0] <= '4') {
         TTerm* const ziffern[] = {Null, Eins, Zwei, Drei, Vier};
         return ziffern[S[0] - '0'];

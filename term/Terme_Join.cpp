@@ -5,6 +5,7 @@
 
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
+#include "output/Termsatz.h"
 #include "plattform/Oberflaeche.h"
 #include "steps/Integral.h"
 #include "term/Fehler.h"
@@ -310,9 +311,8 @@ TWahrheitswert TJoin::IstDefiniertAuf(TMenge*) {
 
 // ---- typesetting and stream ----
 
-// Piecewise terms are typeset by the output layer.
-std::unique_ptr<TFolie> TJoin::Folie(Single) {
-    NochNichtGebaut("TJoin.Folie");
+std::unique_ptr<TFolie> TJoin::Folie(Single Groesse) {
+    return JoinFolie(this, Groesse);
 }
 
 // The term stream comes with its own unit.

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "output/Ausgabe.h"
+#include "output/Termsatz.h"
+#include "output/folienT.h"
 #include "term/Arena.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
+#include "tests/hilfe/TestLeinwand.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
@@ -602,6 +605,24 @@ TEST_F(Joins, BestimmtesIntegral) {
         EXPECT_EQ(Wert(K2, 0), 6);
     } catch (const ENochNichtGebaut& fehlt) {
         GTEST_SKIP() << fehlt.what();
+    }
+}
+
+// A piecewise term typesets itself as the output layer sets piecewise terms: the branches in terms of the
+// condition in a curly brace.
+TEST_F(Joins, Folie) {
+    TTestLeinwandAktiv leinwand;
+    leinwand.Leinwand.SetzeSchrift(TSchrift{});
+    for (TJoin* j : {J(X(), Op(X(), '+', Eins), Op(X(), '*', X())), J(Eins, X(), X())}) {
+        std::unique_ptr<TFolie> eigen = j->Folie(10);
+        std::unique_ptr<TFolie> satz = JoinFolie(j, 10);
+        ASSERT_TRUE(eigen && satz);
+        EXPECT_FALSE(eigen->Klartext().empty());
+        EXPECT_EQ(eigen->Klartext(), satz->Klartext());
+        ASSERT_TRUE(eigen->Box && satz->Box);
+        EXPECT_EQ(eigen->Box->Breite, satz->Box->Breite);
+        EXPECT_EQ(eigen->Box->Oben, satz->Box->Oben);
+        EXPECT_EQ(eigen->Box->Unten, satz->Box->Unten);
     }
 }
 
