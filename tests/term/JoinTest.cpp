@@ -626,6 +626,37 @@ TEST_F(Joins, Folie) {
     }
 }
 
+// With comments the solving operations explain the two cases, indented below their first line.
+TEST_F(Joins, Kommentare) {
+    TTestLeinwandAktiv leinwand;
+    InitialisiereAusgabe();
+    const Int32 einrueckung = Einrueckung;
+    auto enthaelt = [](const std::string& zeile) {
+        for (const std::string& z : Seitentext())
+            if (z == zeile) return true;
+        return false;
+    };
+    try {
+        TJoin* j = J(Op(X(), '+', Eins), X(), Op(X(), '-', Eins));
+        TSListe* L = nullptr;
+        uint8_t status = unklar;
+        j->Nullstellen(IntervallR, L, true, status);
+        EXPECT_EQ(Einrueckung, einrueckung);
+        EXPECT_EQ(Werte(L), (std::vector<Extended>{-1, 1}));
+        EXPECT_TRUE(enthaelt("Dazu sind die Nullstellen beider Fälle zu untersuchen."));
+        j->LoeseGleichung(Drei, IntervallR, true, status, L);
+        EXPECT_EQ(Einrueckung, einrueckung);
+        EXPECT_TRUE(enthaelt("Das sind die Lösungen beider Fälle zusammen."));
+        TMenge* D = nullptr;
+        j->BestimmeDefinitionsbereich(D, status, true);
+        EXPECT_TRUE(enthaelt("Definitionsbereich von Joins sind noch nicht implementiert."));
+    } catch (const ENochNichtGebaut& fehlt) {
+        InitialisiereAusgabe();
+        GTEST_SKIP() << fehlt.what();
+    }
+    InitialisiereAusgabe();
+}
+
 // Piecewise terms belong to the request: they are freed with the term store.
 TEST_F(Joins, GehoerenZurAnfrage) {
     AlleTermeFreigeben();
