@@ -24,4 +24,6 @@ TNormalform* Normalform(TTerm*) { return nullptr; }
 
 TPolynomTerm* TPolynomTermCreateT(TTerm*, bool&) { NochNichtGebaut("TPolynomTermCreateT"); }
 
+TTerm* PolynomToTerm(TPolynom) { NochNichtGebaut("PolynomToTerm"); }
+
 } // namespace zol

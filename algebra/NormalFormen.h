@@ -37,4 +37,7 @@ public:
 // T's polynomial normal form, or nil; Neu tells whether it was built for this call.
 TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& Neu);
 
+// P as a term: the sum of its monomials from the highest power down.
+TTerm* PolynomToTerm(TPolynom P);
+
 } // namespace zol

@@ -1,11 +1,733 @@
 #include "algebra/Polynome.h"
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "algebra/NormalFormen.h"
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Protokoll.h"
+#include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
+#include "term/Radikale.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+#include "term/Wurzeln.h"
 
 namespace zol {
 
-void QuadratischeErgaenzung(TTerm*, TTerm*, TTerm*, Extended&, TTerm*&, TTerm*&, TTerm*&, TTerm*&, TTerm*&) {
-    NochNichtGebaut("QuadratischeErgaenzung");
+TPolynom NullPolynom;
+TPolynom EinsPolynom;
+TPolynom XPolynom;
+TPolynom XQuadratPolynom;
+TPolynom EinsMinusXQuadratPolynom;
+
+namespace {
+
+const char* const GradUeberschritten = "Maximaler Grad von Polynomen überschritten.";
+
+[[noreturn]] void GradFehler() {
+    throw EZolFehler(GradUeberschritten);
+}
+
+TTerm* Ganzzahl(Int64 n) {
+    return RationaleKonstante(TBruch{n, 1});
+}
+
+// Lowers the degree while the leading coefficient is zero (never below 0); what is cut off becomes the
+// constant 0.
+void Trimme(TPolynom& P) {
+    while (P.Grad >= 1 && P.Koeff[P.Grad]->IstNull()) {
+        P.Koeff[P.Grad] = Null;
+        --P.Grad;
+    }
+}
+
+void SchreibePolynom(const TPolynom& P) {
+    SchreibeTerm(PolynomToTerm(P));
+}
+
+void SchreibePolynomZeile(const TPolynom& P) {
+    SchreibeTermZeile(PolynomToTerm(P));
+}
+
+// A trace block of the output: opened on construction; should it be left by an exception, the indent
+// and nesting depth are put back.
+class TProtokollBlock {
+public:
+    TProtokollBlock(const std::string& s, TTerm* T) : Einrueckung0(Einrueckung), Tiefe0(Schachtelungstiefe) {
+        BeginneSchritt(s, T);
+    }
+    void Beende(const std::string& s, TTerm* T) {
+        Offen = false;
+        BeendeSchritt(s, T);
+    }
+    ~TProtokollBlock() {
+        if (Offen) {
+            Einrueckung = Einrueckung0;
+            Schachtelungstiefe = Tiefe0;
+        }
+    }
+    TProtokollBlock(const TProtokollBlock&) = delete;
+    TProtokollBlock& operator=(const TProtokollBlock&) = delete;
+
+private:
+    Int32 Einrueckung0;
+    Int32 Tiefe0;
+    bool Offen = true;
+};
+
+} // namespace
+
+TPolynom::TPolynom() {
+    for (TTerm*& k : Koeff) k = Null;
+}
+
+void InitialisierePolynome() {
+    NullPolynom = TPolynom();
+    EinsPolynom = TPolynom();
+    EinsPolynom.Koeff[0] = Eins;
+    XPolynom = TPolynom();
+    XPolynom.Grad = 1;
+    XPolynom.Koeff[1] = Eins;
+    XQuadratPolynom = TPolynom();
+    XQuadratPolynom.Grad = 2;
+    XQuadratPolynom.Koeff[2] = Eins;
+    EinsMinusXQuadratPolynom = TPolynom();
+    EinsMinusXQuadratPolynom.Grad = 2;
+    EinsMinusXQuadratPolynom.Koeff[0] = Eins;
+    EinsMinusXQuadratPolynom.Koeff[2] = MinusEins;
+}
+
+// ---- Sum, difference, product ----
+
+namespace {
+
+void PSummeOderDifferenz(const TPolynom& P, const TPolynom& Q, TPolynom& R, bool Differenz) {
+    const Int32 m = std::max(P.Grad, Q.Grad);
+    TPolynom S;
+    for (Int32 i = 0; i <= m; ++i)
+        S.Koeff[i] = Differenz ? DifferenzV(P.Koeff[i], Q.Koeff[i]) : SummeV(P.Koeff[i], Q.Koeff[i]);
+    S.Grad = m;
+    Trimme(S);
+    R = S;
+}
+
+} // namespace
+
+void PPlus(TPolynom P, TPolynom Q, TPolynom& R) {
+    PSummeOderDifferenz(P, Q, R, false);
+}
+
+void PMinus(TPolynom P, TPolynom Q, TPolynom& R) {
+    PSummeOderDifferenz(P, Q, R, true);
+}
+
+void PMal(TPolynom P, TPolynom Q, TPolynom& R) {
+    R = NullPolynom;
+    if (PGleich(P, NullPolynom) || PGleich(Q, NullPolynom)) return;
+    const Int32 d = P.Grad + Q.Grad;
+    if (d > MaxGrad) GradFehler();
+    TPolynom S;
+    for (Int32 i = 0; i <= d; ++i) {
+        TTerm* s = Null;
+        for (Int32 j = std::max(0, i - Q.Grad); j <= std::min(i, P.Grad); ++j)
+            s = SummeV(s, ProduktV(P.Koeff[j], Q.Koeff[i - j]));
+        S.Koeff[i] = s;
+    }
+    S.Grad = d;
+    R = S;
+}
+
+// ---- Division with remainder ----
+
+namespace {
+
+// The long division itself. Each degree of the quotient is visited once, from the top: the leading
+// coefficient of the remainder is divided by N's, the multiple of N is subtracted, and the coefficient it
+// cancels is set to 0 exactly (whether or not the coefficient arithmetic could show that), so the loop
+// ends after at most Z.Grad - N.Grad + 1 rounds for any coefficients.
+void PDurchRechnen(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, bool Schema) {
+    TPolynom Q;
+    TPolynom R = Z;
+    Int32 d = Z.Grad;
+    const Int32 n = N.Grad;
+    if (d >= n) Q.Grad = d - n;
+    std::string einzug;
+    bool weiter = true;
+    while (weiter && d >= n) {
+        if (R.Koeff[d]->IstNull()) break;
+        TTerm* q = QuotientV(R.Koeff[d], N.Koeff[n]);
+        Q.Koeff[d - n] = q;
+        TPolynom S;
+        for (Int32 j = 0; j <= n; ++j) S.Koeff[d - n + j] = ProduktV(q, N.Koeff[j]);
+        S.Grad = d;
+        if (Schema) {
+            Schreibe(einzug + "-(");
+            SchreibePolynom(S);
+            SchreibeZeile(")");
+            // The rule under the subtracted multiple: one stroke per coefficient of its first run of
+            // non-zero coefficients, counted from the lowest exponent.
+            std::string striche = einzug;
+            Int32 i = 0;
+            while (i < S.Grad && S.Koeff[i]->IstNull()) ++i;
+            for (; i <= S.Grad && !S.Koeff[i]->IstNull(); ++i) striche += "_____";
+            SchreibeZeile(striche);
+        }
+        PMinus(R, S, R);
+        R.Koeff[d] = Null;
+        Trimme(R);
+        if (d > 0) {
+            --d;
+            while (d >= 1 && R.Koeff[d]->IstNull()) --d;
+        } else {
+            weiter = false;
+        }
+        if (Schema) {
+            einzug += "       ";
+            Schreibe(einzug);
+            SchreibePolynomZeile(R);
+        }
+    }
+    R.Grad = std::max(d, 0);
+    Trimme(R);
+    Quotient = Q;
+    Rest = R;
+}
+
+} // namespace
+
+void PDurch(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, bool Schema) {
+    Trimme(Z);
+    Trimme(N);
+    if (IstNullPolynom(N)) throw ETermFehler("Division durch Nullpolynom");
+    const bool protokoll = ProtokollPolynom;
+    if (!protokoll) {
+        if (Schema) {
+            TPolynom q, r;
+            PDurchRechnen(Z, N, q, r, false);
+            SchreibeZeile("Polynomdivision:");
+            Schreibe("(");
+            SchreibePolynom(Z);
+            Schreibe(") : (");
+            SchreibePolynom(N);
+            Schreibe(") = ");
+            SchreibePolynom(q);
+            Schreibe("    Rest ");
+            SchreibePolynomZeile(r);
+        }
+        PDurchRechnen(Z, N, Quotient, Rest, Schema);
+        return;
+    }
+    TProtokollBlock block("PDurch:", nullptr);
+    Schreibe("Z=");
+    SchreibePolynom(Z);
+    Schreibe(", N=");
+    SchreibePolynomZeile(N);
+    SchreibeZeile("Polynomdivision:");
+    Schreibe("(");
+    SchreibePolynom(Z);
+    Schreibe(") : (");
+    SchreibePolynom(N);
+    SchreibeZeile(") = ");
+    TPolynom q, r;
+    PDurchRechnen(Z, N, q, r, true);
+    Quotient = q;
+    Rest = r;
+    block.Beende("PDurch=", PolynomToTerm(q));
+}
+
+// ---- Power, gcd, lcm, cancelling ----
+
+void PHoch(TPolynom P, Int32 n, TPolynom& R) {
+    if (n < 0) {
+        SchreibeZeile("Fehler: PHoch: n<0 !");
+        R = NullPolynom;
+        return;
+    }
+    if (n == 0 || PGleich(P, EinsPolynom)) {
+        R = EinsPolynom;
+        return;
+    }
+    TPolynom E = P;
+    for (Int32 i = 1; i < n; ++i) PMal(E, P, E);
+    R = E;
+}
+
+void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
+    Trimme(P);
+    Trimme(Q);
+    if (IstNullPolynom(P) || IstNullPolynom(Q)) {
+        R = NullPolynom;
+        return;
+    }
+    TPolynom A = P, B = Q, q, rest;
+    PDurch(A, B, q, rest, false);
+    while (!IstNullPolynom(rest)) {
+        A = B;
+        B = rest;
+        PDurch(A, B, q, rest, false);
+    }
+    TTerm* leit = B.Koeff[B.Grad];
+    for (Int32 i = 0; i <= B.Grad; ++i) B.Koeff[i] = QuotientV(B.Koeff[i], leit);
+    R = B;
+}
+
+void PKGV(TPolynom P, TPolynom Q, TPolynom& R) {
+    // The lcm with the zero polynomial is 0 (the division by the gcd would be one by 0).
+    Trimme(P);
+    Trimme(Q);
+    if (IstNullPolynom(P) || IstNullPolynom(Q)) {
+        R = NullPolynom;
+        return;
+    }
+    TPolynom produkt, g, rest;
+    PMal(P, Q, produkt);
+    PGGT(P, Q, g);
+    PDurch(produkt, g, R, rest, false);
+}
+
+namespace {
+
+// The fraction of a rational coefficient (a rational constant or a radical constant of degree 0).
+TBruch BruchVon(TTerm* T) {
+    TBruch b;
+    BruchVonKonstante(T, b);
+    return b;
+}
+Int64 NennerVon(TTerm* T) {
+    return BruchVon(T).Nenner;
+}
+Int64 ZaehlerVon(TTerm* T) {
+    return BruchVon(T).Zaehler;
+}
+// Rational coefficients are required; ETermGoToStart otherwise.
+void PruefeRational(const TPolynom& P) {
+    for (Int32 k = 0; k <= P.Grad; ++k)
+        if (!P.Koeff[k]->IstRational()) throw ETermGoToStart("Koeffizienten müssen rational sein!");
+}
+
+// Multiplies (Mal) or divides every coefficient of P by the integer k.
+void SkaliereKoeffizienten(TPolynom& P, Int64 k, bool Mal) {
+    TTerm* K = Ganzzahl(k);
+    for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = Mal ? Produkt(P.Koeff[i], K) : Quotient(P.Koeff[i], K);
+}
+
+} // namespace
+
+void PKuerze(TPolynom& Z, TPolynom& N, Int32& Flag) {
+    Flag = 1;
+    if (PGleich(Z, EinsPolynom) || PGleich(N, EinsPolynom)) return;
+    if (PGleich(Z, NullPolynom)) {
+        N = EinsPolynom;
+        Flag = 0;
+        return;
+    }
+    std::unique_ptr<TWechsel<Int32>> eingerueckt;
+    if (ProtokollPolynom) {
+        Schreibe("PKuerze:");
+        SchreibePolynom(Z);
+        Schreibe(" , ");
+        SchreibePolynomZeile(N);
+        eingerueckt = std::make_unique<TWechsel<Int32>>(Einrueckung, Einrueckung + Einzug);
+    }
+    bool rational = IstRationalesPolynom(Z) && IstRationalesPolynom(N);
+    if (!rational) {
+        for (Int32 i = 0; i <= Z.Grad; ++i) VereinfacheKonstantenTerm(Z.Koeff[i]);
+        for (Int32 i = 0; i <= N.Grad; ++i) VereinfacheKonstantenTerm(N.Koeff[i]);
+        rational = IstRationalesPolynom(Z) && IstRationalesPolynom(N);
+    }
+    if (rational) {
+        // Integer coefficients: multiply by the lcm of all denominators, then divide by the gcd of all
+        // numerators.
+        Int64 k = NennerVon(Z.Koeff[Z.Grad]);
+        for (Int32 i = 0; i < Z.Grad; ++i) k = Brueche::kgV(k, NennerVon(Z.Koeff[i]));
+        for (Int32 i = 0; i <= N.Grad; ++i) k = Brueche::kgV(k, NennerVon(N.Koeff[i]));
+        SkaliereKoeffizienten(Z, k, true);
+        SkaliereKoeffizienten(N, k, true);
+        Int64 g = ZaehlerVon(Z.Koeff[Z.Grad]);
+        for (Int32 i = 0; i < Z.Grad; ++i) g = Brueche::ggT(g, ZaehlerVon(Z.Koeff[i]));
+        for (Int32 i = 0; i <= N.Grad; ++i) g = Brueche::ggT(g, ZaehlerVon(N.Koeff[i]));
+        if (g > 1) {
+            SkaliereKoeffizienten(Z, g, false);
+            SkaliereKoeffizienten(N, g, false);
+        }
+    }
+    if (Z.Grad != 0 && N.Grad != 0) {
+        TPolynom G, rest;
+        PGGT(Z, N, G);
+        if (G.Grad > 0) {
+            PDurch(Z, G, Z, rest, false);
+            PDurch(N, G, N, rest, false);
+            Flag = 0;
+        }
+    }
+    if (eingerueckt) {
+        eingerueckt.reset();
+        Schreibe("Kürzung = (");
+        SchreibePolynom(Z);
+        Schreibe(" , ");
+        SchreibePolynom(N);
+        SchreibeZeile(")");
+    }
+}
+
+// ---- Derivative, antiderivative, values ----
+
+void PAbleitung(TPolynom P, TPolynom& R) {
+    TPolynom A;
+    for (Int32 k = 1; k <= P.Grad; ++k) A.Koeff[k - 1] = Produkt(Ganzzahl(k), P.Koeff[k]);
+    A.Grad = std::max(P.Grad - 1, 0);
+    R = A;
+}
+
+void PStammfunktion(TPolynom P, TPolynom& R) {
+    // A degree-20 polynomial would need a 22nd coefficient.
+    if (P.Grad >= MaxGrad) GradFehler();
+    TPolynom S;
+    for (Int32 k = 0; k <= P.Grad; ++k) S.Koeff[k + 1] = Quotient(P.Koeff[k], Ganzzahl(k + 1));
+    S.Grad = P.Grad + 1;
+    // The antiderivative of the zero polynomial is the zero polynomial, not one of degree 1.
+    Trimme(S);
+    R = S;
+}
+
+Extended PWert(TPolynom P, Extended x) {
+    bool definiert = true;
+    Extended s = 0;
+    for (Int32 k = P.Grad; k >= 1; --k) s = (s + P.Koeff[k]->Wert(x, definiert)) * x;
+    return s + P.Koeff[0]->Wert(x, definiert);
+}
+
+void PWertRational(TPolynom P, const TBruch& x, TBruch& Wert) {
+    PruefeRational(P);
+    TBruch s = BruchNull;
+    for (Int32 k = P.Grad; k >= 1; --k) {
+        Brueche::Plus(s, BruchVon(P.Koeff[k]), s);
+        Brueche::Mal(s, x, s);
+    }
+    Brueche::Plus(s, BruchVon(P.Koeff[0]), s);
+    Wert = s;
+}
+
+void KonstantesPolynom(TTerm* T, TPolynom& R) {
+    if (!T->IstKonstant) throw EZolFehler("konstanten Term erwartet");
+    TPolynom K;
+    K.Koeff[0] = KonstanteMoeglichstArithmetisch(T);
+    R = K;
+}
+
+void BruchPolynom(const TBruch& b, TPolynom& R) {
+    KonstantesPolynom(RationaleKonstante(b), R);
+}
+
+void PAusString(const std::string& Text, TPolynom& R) {
+    TPolynom P;
+    Int32 i = 0;
+    size_t anfang = 0;
+    while (true) {
+        const size_t komma = Text.find(',', anfang);
+        const std::string stueck =
+            Text.substr(anfang, komma == std::string::npos ? std::string::npos : komma - anfang);
+        if (i > MaxGrad) GradFehler();
+        TBruch b;
+        Int32 fehler = 0;
+        Brueche::StrToBruch(stueck, b, fehler);
+        if (fehler != 0) throw ETermFehler("Ungültiger Koeffizient \"" + stueck + "\" im Polynom " + Text);
+        P.Koeff[i] = RationaleKonstante(b);
+        if (komma == std::string::npos) break;
+        anfang = komma + 1;
+        ++i;
+    }
+    P.Grad = i;
+    R = P;
+}
+
+// ---- Predicates ----
+
+bool IstNullPolynom(TPolynom P) {
+    return P.Grad == 0 && P.Koeff[0]->IstNull();
+}
+
+bool IstMonom(TPolynom P) {
+    for (Int32 i = 0; i < P.Grad; ++i)
+        if (!P.Koeff[i]->IstNull()) return false;
+    return true;
+}
+
+bool IstRationalesPolynom(TPolynom P) {
+    for (Int32 i = 0; i <= P.Grad; ++i)
+        if (!P.Koeff[i]->IstRational()) return false;
+    return true;
+}
+
+bool PGleich(TPolynom P, TPolynom Q) {
+    if (P.Grad != Q.Grad) return false;
+    for (Int32 i = 0; i <= P.Grad; ++i)
+        if (!P.Koeff[i]->IstGleich(Q.Koeff[i])) return false;
+    return true;
+}
+
+// ---- Symmetry, normalising, scaling ----
+
+void PSymmetrie(TPolynom P, bool& Gerade, bool& Ungerade) {
+    Gerade = true;
+    Ungerade = true;
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        if (P.Koeff[i]->IstNull()) continue;
+        if (i % 2 == 1)
+            Gerade = false;
+        else
+            Ungerade = false;
+    }
+    if (Kommentare && P.Grad >= 1) {
+        Schreibe("Da das Polynom ");
+        SchreibePolynom(P);
+        if (Gerade)
+            SchreibeZeile(" nur gerade Exponenten hat, ist es symmetrisch zur y-Achse.");
+        else if (Ungerade)
+            SchreibeZeile(" nur ungerade Exponenten hat, ist es symmetrisch zum Ursprung.");
+        else
+            SchreibeZeile(" gerade und ungerade Exponenten hat, ist es weder zur y-Achse, noch zum Ursprung "
+                          "symmetrisch.");
+    }
+}
+
+void PNormiere(TPolynom& P, TTerm*& Faktor, bool& Geaendert) {
+    Geaendert = false;
+    Faktor = Eins;
+    if (P.Grad <= 0 || !IstRationalesPolynom(P)) return;
+    TBruch f;
+    Brueche::Kehrwert(BruchVon(P.Koeff[P.Grad]), f);
+    if (f.Zaehler < 0) Brueche::Negativ(f, f);
+    Geaendert = !Brueche::Gleich(f, BruchEins);
+    if (!Geaendert) return;
+    Faktor = RationaleKonstante(f);
+    for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = ArOp(P.Koeff[i], Faktor, '*');
+}
+
+void PErweitere(TPolynom& P, bool Kommentar) {
+    PruefeRational(P);
+    Int64 k = 1;
+    for (Int32 i = 0; i <= P.Grad; ++i) k = Brueche::kgV(k, NennerVon(P.Koeff[i]));
+    if (k <= 1) return;
+    const TBruch faktor{k, 1};
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        TBruch b;
+        Brueche::Mal(BruchVon(P.Koeff[i]), faktor, b);
+        P.Koeff[i] = RationaleKonstante(b);
+    }
+    if (Kommentar) {
+        Schreibe(" Nach Erweitern mit ");
+        Schreibe(k);
+        Schreibe(" ist P(x) = ");
+        SchreibePolynomZeile(P);
+    }
+}
+
+// ---- Substitutions ----
+
+void PvonIX(TPolynom P, TPolynom& R, TPolynom& I) {
+    TPolynom re, im;
+    for (Int32 k = 0; k <= P.Grad; ++k) {
+        TTerm* a = P.Koeff[k];
+        switch (k % 4) {
+        case 0:
+            re.Koeff[k / 2] = a;
+            break;
+        case 1:
+            im.Koeff[(k - 1) / 2] = a;
+            break;
+        case 2:
+            re.Koeff[k / 2] = a->Negation();
+            break;
+        default:
+            im.Koeff[(k - 1) / 2] = a->Negation();
+            break;
+        }
+    }
+    re.Grad = P.Grad / 2;
+    Trimme(re);
+    im.Grad = std::max(P.Grad - 1, 0) / 2;
+    Trimme(im);
+    R = re;
+    I = im;
+}
+
+bool PQuadratSubstitution(TPolynom P, TPolynom& Q, bool Kommentar) {
+    if (P.Grad % 2 != 0) return false;
+    for (Int32 i = 1; i <= P.Grad; i += 2)
+        if (!P.Koeff[i]->IstNull()) return false;
+    TPolynom S;
+    S.Grad = P.Grad / 2;
+    for (Int32 j = 0; j <= S.Grad; ++j) S.Koeff[j] = P.Koeff[2 * j];
+    Q = S;
+    if (Kommentar) {
+        Schreibe("Das Polynom ist ");
+        Schreibe(Int64(S.Grad));
+        Schreibe("-fach quadratisch; ersetzen von ");
+        SchreibeTerm(PotenzTerm(VariableX, Int64(2)));
+        Schreibe(" durch x ergibt Q(x) = ");
+        SchreibePolynomZeile(S);
+    }
+    return true;
+}
+
+Int32 PSubstitution(TPolynom P, TPolynom& Q, bool Kommentar) {
+    Int32 k = 0;
+    for (Int32 i = 1; i <= P.Grad && k == 0; ++i)
+        if (!P.Koeff[i]->IstNull()) k = i;
+    if (k == 0) k = 1;
+    for (Int32 j = 1; j <= P.Grad && k > 1; ++j)
+        if (j % k != 0 && !P.Koeff[j]->IstNull()) k = 1;
+    if (k == 1) {
+        Q = P;
+        return 1;
+    }
+    TPolynom S;
+    S.Grad = P.Grad / k;
+    for (Int32 j = 0; j <= S.Grad; ++j) S.Koeff[j] = P.Koeff[k * j];
+    Q = S;
+    if (Kommentar) {
+        Schreibe("Substitution von ");
+        SchreibeTerm(PotenzTerm(VariableX, Int64(k)));
+        Schreibe(" durch x ergibt Q(x) = ");
+        SchreibePolynomZeile(S);
+    }
+    return k;
+}
+
+// ---- Powers of factors ----
+
+void PLinearfaktorHoch(TTerm* a, Int32 n, TPolynom& R) {
+    if (n < 0) {
+        SchreibeZeile("Fehler: PLinearfaktorHoch: n<0 !");
+        R = NullPolynom;
+        return;
+    }
+    if (n > MaxGrad) GradFehler();
+    TPolynom L;
+    L.Grad = n;
+    L.Koeff[n] = Eins;
+    TTerm* minusA = a->Negation();
+    // Binomial coefficients: C(n, i) = C(n, i-1) * (n - i + 1) / i.
+    for (Int32 i = 1; i <= n; ++i)
+        L.Koeff[n - i] = Produkt(Produkt(L.Koeff[n - i + 1], minusA), Bruchkonstante(n - i + 1, i));
+    R = L;
+}
+
+void PQuadFaktorHoch(TTerm* p, TTerm* q, Int32 n, TPolynom& R) {
+    TPolynom F;
+    F.Grad = 2;
+    F.Koeff[2] = Eins;
+    F.Koeff[1] = p;
+    F.Koeff[0] = q;
+    PHoch(F, n, R);
+}
+
+// ---- Completing the square ----
+
+void QuadratischeErgaenzung(TTerm* a, TTerm* b, TTerm* c, Extended& D, TTerm*& u, TTerm*& Q, TTerm*& S,
+                            TTerm*& r, TTerm*& T) {
+    TTerm* x = VariableX;
+    bool definiert = true;
+
+    // u = x + b/(2a), written as a difference when the shift is negative.
+    TTerm* verschiebung = Quotient(b, Produkt(Zwei, a));
+    TTerm* rest = nullptr;
+    TBruch faktor;
+    KMK(verschiebung, rest, faktor);
+    if (faktor.Zaehler < 0) {
+        TBruch betrag;
+        Brueche::Negativ(faktor, betrag);
+        u = Differenz(x, Produkt(RationaleKonstante(betrag), rest));
+    } else {
+        u = Summe(x, verschiebung);
+    }
+
+    // D = 4ac - b^2; the term keeps its magnitude.
+    TTerm* vierA = Produkt(Vier, a);
+    TTerm* bQuadrat = Produkt(b, b);
+    TTerm* diskriminante = Differenz(Produkt(vierA, c), bQuadrat);
+    D = diskriminante->Wert(0, definiert);
+    if (D < 0) diskriminante = Differenz(bQuadrat, Produkt(vierA, c));
+
+    // r = sqrt(|D| / (4a^2)).
+    TTerm* vierAQuadrat = Produkt(Vier, Produkt(a, a));
+    TTerm* E = Quotient(diskriminante, vierAQuadrat);
+    r = ZieheWurzel(E, 2);
+
+    const bool aPositiv = a->Wert(0, definiert) > 0;
+
+    // v is x itself when there is no shift, else a new letter; k stands for r.
+    TTerm* v =
+        b->IstNull() ? x : BenannteKonstante(std::string(1, NaechsterVariablenname(Variablenbuchstabe)));
+    TTerm* k = BenannteKonstante("k");
+    const TBruch zwei{2, 1};
+    TTerm* uQuadrat = Potenz(u, zwei);
+    TTerm* vQuadrat = Potenz(v, zwei);
+    TTerm* kQuadrat = Potenz(k, zwei);
+    S = uQuadrat;
+    T = vQuadrat;
+    if (aPositiv) {
+        if (D > 0) {
+            S = Summe(uQuadrat, E);
+            T = Summe(vQuadrat, kQuadrat);
+        } else if (D < 0) {
+            S = Differenz(uQuadrat, E);
+            T = Differenz(vQuadrat, kQuadrat);
+        }
+    } else {
+        if (D > 0) {
+            S = Differenz(E->Negation(), uQuadrat);
+            T = Differenz(kQuadrat->Negation(), vQuadrat);
+        } else if (D < 0) {
+            S = Differenz(E, uQuadrat);
+            T = Differenz(kQuadrat, vQuadrat);
+        } else {
+            S = uQuadrat->Negation();
+            T = vQuadrat->Negation();
+        }
+    }
+    // The quadratic divided by |a|.
+    TTerm* teiler = aPositiv ? a : a->Negation();
+    TPolynom P;
+    P.Grad = 2;
+    P.Koeff[2] = aPositiv ? Eins : MinusEins;
+    P.Koeff[1] = Quotient(b, teiler);
+    P.Koeff[0] = Quotient(c, teiler);
+    Q = PolynomToTerm(P);
+}
+
+// ---- List of quadratic factors ----
+
+void FaktorEinfuegen(TTerm* p, TTerm* q, Int32 Vielfachheit, TQuadFaktorListe& Liste, Int32& Anzahl) {
+    VereinfacheKonstantenTerm(p);
+    VereinfacheKonstantenTerm(q);
+    for (Int32 i = 1; i <= Anzahl; ++i)
+        if (Liste[i].p->IstGleich(p) && Liste[i].q->IstGleich(q)) {
+            Liste[i].Vielfachheit += Vielfachheit;
+            return;
+        }
+    if (Anzahl < 0) {
+        Anzahl = 1;
+    } else if (Anzahl >= MaxQuadFaktoren) {
+        Oberflaeche().Meldung(TMeldungsart::Information, "Liste voll. Einfügen nicht mehr möglich.");
+        return;
+    } else {
+        ++Anzahl;
+    }
+    Liste[Anzahl] = TQuadFaktor{p, q, Vielfachheit};
+}
+
+void checkP(TPolynom P) {
+    bool ok = true;
+    for (Int32 i = P.Grad + 1; i <= MaxGrad; ++i)
+        if (!P.Koeff[i]->IstNull()) ok = false;
+    Schreibe(ok ? "checkP OK für " : "checkP nicht OK für ");
+    SchreibePolynomZeile(P);
 }
 
 } // namespace zol

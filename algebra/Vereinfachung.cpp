@@ -4,7 +4,14 @@
 
 namespace zol {
 
-void VereinfacheTerm(TTerm*&) { NochNichtGebaut("VereinfacheTerm"); }
+void VereinfacheTerm(TTerm*& T) {
+    if (T->Vereinfacht) {
+        T = T->Vereinfacht;
+        return;
+    }
+    if (T->Zustand & TermVereinfacht) return;
+    NochNichtGebaut("VereinfacheTerm");
+}
 
 void VereinfacheTermRekursiv(TTerm*&) { NochNichtGebaut("VereinfacheTermRekursiv"); }
 

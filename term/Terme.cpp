@@ -126,6 +126,7 @@ void InitialisiereTerme() {
         RohneNull = Neu<TIMenge>(IntervallNegativ);
         RohneNull->Anhaengen(IntervallPositiv);
     }
+    InitialisierePolynome();
     MerkeDauerhafteTerme();
 }
 
