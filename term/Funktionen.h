@@ -40,6 +40,8 @@ public:
     TBruch Basis;
 
     void Aktualisiere() override;
+    // The own derived fields from the argument's, without descending (constructors use it).
+    void AktualisiereKnoten();
     Extended Wert(Extended x, bool& Definiert) override;
     TTerm* Einsetzen(TTerm* T) override;
     void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,

@@ -10,13 +10,17 @@ TAllgemeineExponentialFunktion::TAllgemeineExponentialFunktion(const TBruch& bas
     Brueche::Kuerze(Basis);
     if (Basis.Zaehler <= 0) throw ETermFehler("Basis einer Exponentialfunktion muß > 0 sein.");
     Knotenzahl = Argument->Knotenzahl + 1;
-    Aktualisiere();
+    AktualisiereKnoten();
     Kennung = "A^X";
     Typrang = RangAllgExp;
 }
 
 void TAllgemeineExponentialFunktion::Aktualisiere() {
     Argument->Aktualisiere();
+    AktualisiereKnoten();
+}
+
+void TAllgemeineExponentialFunktion::AktualisiereKnoten() {
     IstKonstant = Argument->IstKonstant;
     if (IstKonstant) {
         Funktionsarten = 0;

@@ -240,7 +240,8 @@ void KMK(TTerm*& T, TTerm*& Rest, TBruch& F) {
         F = r->Bruch;
         return;
     }
-    if (T->IstKonstant || (T->Zustand & FaktorAbgespalten)) return;
+    // Constant classes keep their value; a constant expression is still folded below.
+    if (dynamic_cast<TKonstante*>(T) || (T->Zustand & FaktorAbgespalten)) return;
     ProtokollAnfang(ProtokollKumuliere, "KMK:", T);
     if (auto* p = AlsPotenzTerm(T); p && IstGanzzahl(p->Exponent)) {
         TTerm* restB;

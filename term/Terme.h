@@ -215,6 +215,8 @@ public:
     char Operator;
 
     void Aktualisiere() override;
+    // The own derived fields from the children's, without descending (constructors use it).
+    void AktualisiereKnoten();
     Extended Wert(Extended x, bool& Definiert) override;
     TTerm* Einsetzen(TTerm* T) override;
     void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
@@ -257,6 +259,8 @@ public:
     bool Stetig;
 
     void Aktualisiere() override;
+    // The own derived fields from the children's, without descending (constructors use it).
+    void AktualisiereKnoten();
     Extended Wert(Extended x, bool& Definiert) override;
     TTerm* Einsetzen(TTerm* T) override;
     bool IstGleich(TTerm* T) override;
@@ -290,6 +294,8 @@ public:
     TBruch Exponent;
 
     void Aktualisiere() override;
+    // The own derived fields from the children's, without descending (constructors use it).
+    void AktualisiereKnoten();
     Extended Wert(Extended x, bool& Definiert) override;
     TTerm* Einsetzen(TTerm* T) override;
     void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,

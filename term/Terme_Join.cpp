@@ -117,13 +117,17 @@ TJoin::TJoin(TTerm* t1, TTerm* t2, TTerm* bedingung, bool stetig)
         Stetig = w1 && w2 && *w1 == *w2;
     }
     Knotenzahl = JoinKnotenzahl(T1, T2, Bedingung);
-    Aktualisiere();
+    AktualisiereKnoten();
     Typrang = RangJoin;
 }
 
 void TJoin::Aktualisiere() {
     T1->Aktualisiere();
     T2->Aktualisiere();
+    AktualisiereKnoten();
+}
+
+void TJoin::AktualisiereKnoten() {
     IstKonstant = Stetig && ((T1->IstKonstant && T2->IstKonstant) || Bedingung->IstKonstant);
     Funktionsarten =
         Bedingung->IstKonstant

@@ -144,7 +144,7 @@ TTerm* KehrwertStammfunktion(TTerm* Term, TTerm* v, TTerm* a, TTerm* b, bool& Fe
 TOperatorTerm::TOperatorTerm(TTerm* t1, char op, TTerm* t2) : T1(t1), T2(t2), Operator(op) {
     Kennung = "OpTerm";
     Knotenzahl = T1->Knotenzahl + T2->Knotenzahl + 1;
-    Aktualisiere();
+    AktualisiereKnoten();
     Typrang = RangOperator;
     if (IstKonstantenklasse(T1) && !T2->IstKonstant && !IstOperatorTerm(T2) &&
         (IstVariable(T2) || T2->Knotenzahl == 1)) {
@@ -156,6 +156,10 @@ TOperatorTerm::TOperatorTerm(TTerm* t1, char op, TTerm* t2) : T1(t1), T2(t2), Op
 void TOperatorTerm::Aktualisiere() {
     T1->Aktualisiere();
     T2->Aktualisiere();
+    AktualisiereKnoten();
+}
+
+void TOperatorTerm::AktualisiereKnoten() {
     IstKonstant = T1->IstKonstant && T2->IstKonstant;
     if (IstKonstant) {
         Funktionsarten = 0;

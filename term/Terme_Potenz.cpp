@@ -29,7 +29,7 @@ void TFunktion::SchreibeInStream(TStrom&) {
 TPotenz::TPotenz(TTerm* basis, const TBruch& exponent) : TFunktion(basis), Exponent(exponent) {
     Kennung = "Potenz";
     Knotenzahl = Argument->Knotenzahl + 1;
-    Aktualisiere();
+    AktualisiereKnoten();
     Normalform = nullptr;
     if (IstVariable(Argument) || Argument->Typrang == RangBenannt) {
         Vereinfacht = this;
@@ -42,6 +42,10 @@ TPotenz::TPotenz(TTerm* basis, const TBruch& exponent) : TFunktion(basis), Expon
 
 void TPotenz::Aktualisiere() {
     Argument->Aktualisiere();
+    AktualisiereKnoten();
+}
+
+void TPotenz::AktualisiereKnoten() {
     IstKonstant = Argument->IstKonstant;
     if (IstKonstant) {
         Funktionsarten = 0;

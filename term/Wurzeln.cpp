@@ -7,7 +7,7 @@ namespace zol {
 TWurzel::TWurzel(TTerm* radikand, Int32 grad) : TFunktion(radikand), Grad(grad) {
     Kennung = "Wurzel";
     Knotenzahl = Argument->Knotenzahl + 1;
-    Aktualisiere();
+    AktualisiereKnoten();
     Normalform = nullptr;
     Vereinfacht = IstVariable(Argument) || Argument->Typrang == RangBenannt ? this : nullptr;
     Typrang = RangWurzel;
@@ -15,6 +15,10 @@ TWurzel::TWurzel(TTerm* radikand, Int32 grad) : TFunktion(radikand), Grad(grad) 
 
 void TWurzel::Aktualisiere() {
     Argument->Aktualisiere();
+    AktualisiereKnoten();
+}
+
+void TWurzel::AktualisiereKnoten() {
     IstKonstant = Argument->IstKonstant;
     if (IstKonstant) {
         Funktionsarten = 0;
