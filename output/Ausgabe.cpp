@@ -7,7 +7,6 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Protokoll.h"
 #include "output/folienT.h"
-#include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Terme.h"
 
@@ -374,14 +373,6 @@ void BeendeSchritt(const std::string& s, TTerm* T) {
     Einrueckung -= Einzug;
     Schachtelungstiefe -= 1;
     SchreibeZeile(SchreibeSchrittkopf(s, T));
-}
-
-// The debug line channel comes with the trace and timing unit.
-std::string Balken(Int32) {
-    NochNichtGebaut("Balken");
-}
-void SendeDebugNachricht(const std::string&) {
-    NochNichtGebaut("SendeDebugNachricht");
 }
 
 // ---- numbers ----

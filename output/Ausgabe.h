@@ -127,7 +127,9 @@ void Ausruecken();
 void BeginneSchritt(const std::string& s, TTerm* T);
 void BeendeSchritt(const std::string& s, TTerm* T);
 
-// The debug line channel.
+// The debug line channel (output/Protokoll.h). Balken(n): the first n characters of 56 bars and "!", the
+// depth mark of a debug line. SendeDebugNachricht: sends s as one line to DebugHost:DebugPort through the
+// host; a connection that fails sends nothing and raises nothing.
 std::string Balken(Int32 n);
 void SendeDebugNachricht(const std::string& s);
 

@@ -1,14 +1,240 @@
 #include "output/Seiten.h"
 
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/folienT.h"
+#include "plattform/Leinwand.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
 
 namespace zol {
 
-void AktiviereSeite(TLeinwand*, bool) { NochNichtGebaut("AktiviereSeite"); }
-void ZeichneSeite(Int32) { NochNichtGebaut("ZeichneSeite"); }
-void SchreibeWertetabelle(TTerm*, TIntervall*, TTerm*) { NochNichtGebaut("SchreibeWertetabelle"); }
-void SchreibeKurvenpunkt(const std::string&, Int32&, TTerm*, char, const std::string&, Double) {
-    NochNichtGebaut("SchreibeKurvenpunkt");
+TLeinwand* Druckerleinwand = nullptr;
+
+namespace {
+
+// The value of a constant term; false when it has none or it is not finite.
+bool Zahlwert(TTerm* T, Extended& Wert) {
+    if (!T) return false;
+    bool definiert = false;
+    Wert = T->Wert(0, definiert);
+    return definiert && std::isfinite(Wert);
+}
+
+bool IstGanzeKonstante(TTerm* T) {
+    TRationaleKonstante* r = AlsRationaleKonstante(T);
+    return r && r->Bruch.Nenner == 1;
+}
+
+// The printed height of the graph in pixels of the current canvas: its y range and top margin in cm.
+Extended GraphHoehe() {
+    const Extended cm = (KartenDaten.YBis - KartenDaten.YVon) * KartenDaten.EinheitY + KartenDaten.RandOben;
+    return Leinwand().PixelProZoll() * cm / 2.54L;
+}
+
+} // namespace
+
+void AktiviereSeite(TLeinwand* Bild, bool IstGraph) {
+    if (!DruckModus) {
+        if (!Bild) return;
+        Bild->SetzeSchrift(Leinwand().Schrift());
+        SetzeLeinwand(Bild);
+        const TGroesse g = Bild->Seitengroesse();
+        Seitenbreite = g.Breite;
+        Seitenhoehe = g.Hoehe;
+        Bild->FuelleRechteck({0, -2, g.Breite, g.Hoehe}, Weiss);
+        return;
+    }
+    if (Druckerleinwand) {
+        Druckerleinwand->SetzeSchrift(Leinwand().Schrift());
+        SetzeLeinwand(Druckerleinwand);
+    }
+    // The graph is drawn over the page from SeitenY down; it must not be cut by the page bottom.
+    if (IstGraph && SeitenY + GraphHoehe() > Seitenhoehe) {
+        Leinwand().NeueSeite();
+        SeitenY = 5;
+    }
+}
+
+void ZeichneSeite(Int32 ab) {
+    size_t start = 0;
+    if (!DruckModus) {
+        SeitenY = 5;
+        start = ab > 0 ? static_cast<size_t>(ab) : 0;
+    }
+    const auto& zeilen = Zeilenliste->Zeilen;
+    for (size_t i = start; i < zeilen.size(); ++i) {
+        TFolie& L = *zeilen[i];
+        const Int32 unten = L.Box ? L.Box->Unten : 0;
+        const Int32 h = L.Box ? L.Box->Oben + unten : 0;
+        SeitenY += h >= 20 ? h + 10 : 20;
+        if (!DruckModus) {
+            if (SeitenY >= Seitenhoehe) break;
+        } else if (SeitenY > Seitenhoehe) {
+            Leinwand().NeueSeite();
+            SeitenY = h + 5;
+        }
+        Leinwand().BewegeZu(10, SeitenY - unten);
+        L.Zeichne();
+    }
+}
+
+namespace {
+
+// The two cells of one row of the value table.
+struct TTabellenzeile {
+    std::unique_ptr<TListenFolie> X;
+    std::unique_ptr<TListenFolie> Y;
+};
+
+Int32 Zellenbreite(const TFolie& F) {
+    return F.Box->LinksAbstand + F.Box->Breite + F.Box->RechtsAbstand;
+}
+
+Int32 Zellenhoehe(const TFolie& F) {
+    return F.Box->Oben + F.Box->Unten;
+}
+
+// A vertical rule of length H, centred vertically on the x cell of its row.
+std::unique_ptr<TLinie> SenkrechteLinie(Int32 H, const TFolie& Zelle, Single S) {
+    auto linie = std::make_unique<TLinie>(0, H, S);
+    linie->ZentriereVertikalZu(&Zelle);
+    return linie;
+}
+
+// One row as a page line: three vertical rules with the cells between them, a rule across the top and,
+// for the last row, one across the bottom. Its top is lowered by 15 so that the rows of the table touch.
+void FuegeTabellenzeileAn(TTabellenzeile Z, Int32 w1, Int32 w2, bool Letzte, Single S) {
+    const Int32 H = Max(Zellenhoehe(*Z.X), Zellenhoehe(*Z.Y)) + 20;
+    auto r1 = SenkrechteLinie(H, *Z.X, S);
+    Z.X->RechtsNeben(r1.get(), 20);
+    auto r2 = SenkrechteLinie(H, *Z.X, S);
+    r2->RechtsNeben(r1.get(), w1 + 40);
+    Z.Y->RechtsNeben(r2.get(), 20);
+    auto r3 = SenkrechteLinie(H, *Z.X, S);
+    r3->RechtsNeben(r2.get(), w2 + 40);
+    auto oben = std::make_unique<TLinie>(w1 + w2 + 80, 0, S);
+    oben->StartpunktWie(r1.get());
+    std::unique_ptr<TLinie> unten;
+    if (Letzte) {
+        unten = std::make_unique<TLinie>(w1 + w2 + 80, 0, S);
+        unten->StartpunktWie(r1.get());
+        unten->Verschiebe(0, H);
+    }
+    auto zeile = std::make_unique<TSammelFolie>(S);
+    zeile->FuegeAn(std::move(oben));
+    zeile->FuegeAn(std::move(unten));
+    zeile->FuegeAn(std::move(r1));
+    zeile->FuegeAn(std::move(Z.X));
+    zeile->FuegeAn(std::move(r2));
+    zeile->FuegeAn(std::move(Z.Y));
+    zeile->FuegeAn(std::move(r3));
+    zeile->Box->Oben -= 15;
+    Zeilenliste->FuegeAn(std::move(zeile));
+}
+
+// The x cell: x, and its decimal value unless x is an integer.
+std::unique_ptr<TListenFolie> XZelle(TTerm* x, Extended xv, Single S) {
+    auto zelle = std::make_unique<TListenFolie>(S);
+    zelle->FuegeAn(x->Folie(S));
+    if (!IstGanzeKonstante(x)) zelle->FuegeAn(TextFolie(" = " + FormatiereZahl(xv), S));
+    return zelle;
+}
+
+// The y cell: f(x) exactly and simplified, with its decimal value unless it is an integer; "nicht def."
+// where f has no value.
+std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S) {
+    auto zelle = std::make_unique<TListenFolie>(S);
+    TTerm* y = nullptr;
+    try {
+        y = f->Einsetzen(x);
+    } catch (const ENichtExistenz&) {
+        y = nullptr;
+    }
+    if (!y) {
+        zelle->FuegeAn(TextFolie("nicht def.", S));
+        return zelle;
+    }
+    VereinfacheKonstantenTerm(y);
+    // The recursive pass leaves a constant as it is.
+    if (!dynamic_cast<TKonstante*>(y)) VereinfacheTermRekursiv(y);
+    zelle->FuegeAn(y->Folie(S));
+    Extended yv = 0;
+    if (!IstGanzeKonstante(y) && Zahlwert(y, yv)) zelle->FuegeAn(TextFolie(" = " + FormatiereZahl(yv), S));
+    return zelle;
+}
+
+} // namespace
+
+void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h) {
+    if (!f || !I || !h) return;
+    TTerm* a = I->LinkerRand.Wert;
+    TTerm* b = I->RechterRand.Wert;
+    Extended av = 0, bv = 0, hv = 0;
+    // An infinite bound or a step that is not positive would never end the table.
+    if (!Zahlwert(a, av) || !Zahlwert(b, bv) || !Zahlwert(h, hv) || !(hv > 0)) return;
+    const Single S = static_cast<Single>(Schriftgroesse);
+
+    NeueZeile();
+    std::vector<TTabellenzeile> zeilen;
+    {
+        TTabellenzeile kopf{std::make_unique<TListenFolie>(S), std::make_unique<TListenFolie>(S)};
+        kopf.X->FuegeAn(TextFolie("x", S));
+        kopf.Y->FuegeAn(TextFolie("y = ", S));
+        kopf.Y->FuegeAn(f->Folie(S));
+        zeilen.push_back(std::move(kopf));
+    }
+    Int32 w1 = Zellenbreite(*zeilen[0].X);
+    Int32 w2 = Zellenbreite(*zeilen[0].Y);
+
+    TTerm* x = a;
+    Extended xv = av;
+    for (Int64 k = 0; xv <= bv;) {
+        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, S)};
+        w1 = Max(w1, Zellenbreite(*z.X));
+        w2 = Max(w2, Zellenbreite(*z.Y));
+        zeilen.push_back(std::move(z));
+        // Each x is built exactly from a and the step, not accumulated.
+        ++k;
+        x = Summe(a, Produkt(Bruchkonstante(k, 1), h));
+        if (!x) break;
+        VereinfacheKonstantenTerm(x);
+        if (!Zahlwert(x, xv)) break;
+    }
+
+    for (size_t i = 0; i < zeilen.size(); ++i)
+        FuegeTabellenzeileAn(std::move(zeilen[i]), w1, w2, i + 1 == zeilen.size(), S);
+}
+
+void SchreibeKurvenpunkt(const std::string& Text, Int32& Nr, TTerm* x, char Buchstabe,
+                         const std::string& Wort, Double y) {
+    SchreibeZeile(Text);
+    Nr += 1;
+    Schreibe("f(");
+    SchreibeTerm(x);
+    Extended xv = 0;
+    if (!Zahlwert(x, xv)) {
+        // No point: the line is closed and the graph gets nothing.
+        NeueZeile();
+        return;
+    }
+    if (x->Knotenzahl > 0)
+        Schreibe(") = f(" + FormatiereZahl(xv) + " ) = ");
+    else
+        Schreibe(") = ");
+    const std::string nr = std::to_string(Nr);
+    Schreibe(FormatiereZahl(y) + " ; " + Wort + " " + Buchstabe + " *i<" + nr + ">(" + FormatiereZahl(xv) +
+             "|" + FormatiereZahl(y) + ")");
+    NeueZeile();
+    MerkePunkt(std::string(1, Buchstabe) + "*i<" + nr + ">", static_cast<Double>(xv), y);
 }
 
 } // namespace zol

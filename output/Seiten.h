@@ -1,5 +1,13 @@
 // Output pages: making a target current, drawing a page's lines (with page breaks on the printer), and
 // the writers that build several lines at once: the value table and the named point of a curve.
+//
+// A page is the line list Zeilenliste bound to a target canvas. On the screen the target is the canvas of
+// the sheet's page image; while printing (DruckModus) it is the printer canvas Druckerleinwand, and the
+// pages of all step groups follow each other on paper, with page breaks where a line would pass the bottom.
+//
+// Printing: the program sets Druckerleinwand to a canvas on the printer, Seitenbreite and Seitenhoehe to
+// the printer's page, SeitenY to 5 and DruckModus on, re-runs the request, and restores everything
+// afterwards (app/Drucken.h does this around a print run).
 #pragma once
 
 #include <string>
@@ -12,15 +20,31 @@ class TLeinwand;
 class TTerm;
 class TIntervall;
 
+// The printer canvas that AktiviereSeite makes current while DruckModus is on; null outside a print run.
+// When it is null while printing, the current canvas is taken as the printer.
+extern TLeinwand* Druckerleinwand;
+
 // Makes Bild (the canvas of a sheet's page image) the current target; when printing, the printer canvas
 // takes over instead. IstGraph marks the graph sheet, whose printed height may start a new page.
+//
+// On the screen: Bild takes over the font of the current canvas and becomes Leinwand(); Seitenbreite and
+// Seitenhoehe become its size; it is filled white (with 2 rows above the top). A null Bild changes nothing.
+// When printing: the printer canvas takes over the font and becomes Leinwand(); page size and SeitenY stay.
+// For the graph, a new printer page starts (SeitenY := 5) when the graph's height by KartenDaten would
+// pass the page bottom.
 void AktiviereSeite(TLeinwand* Bild, bool IstGraph);
-// Draws Zeilenliste from line ab on (on screen) or whole with page breaks (printing).
+// Draws Zeilenliste onto Leinwand(). On the screen from line ab on, with SeitenY starting at 5, until the
+// first line that would reach the bottom. When printing all lines, continuing at SeitenY, with a new page
+// before a line that would pass the bottom. The bottom of each line's box sits on SeitenY; the pitch is
+// the line's height + 10, at least 20; the left margin is 10 pixels.
 void ZeichneSeite(Int32 ab);
-// The value table of f over I with step h.
+// The value table of f over I with step h: a ruled table of x and f(x) with exact values and decimals,
+// one page line per row. Nothing when a bound is infinite or h is not positive.
 void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h);
-// A named point of the curve, also handed to the graph.
-void SchreibeKurvenpunkt(const std::string& Text, Int32& Nr, TTerm* x, char Buchstabe, const std::string& Wort,
-                         Double y);
+// Writes the line Text, then the point of the curve numbered Nr + 1 (Nr is counted up) as
+// "f(x) = ... = y ; Wort Buchstabe_Nr(x|y)", and hands it to the graph (MerkePunkt). When x has no value
+// the point's line is closed after "f(x" and nothing goes to the graph.
+void SchreibeKurvenpunkt(const std::string& Text, Int32& Nr, TTerm* x, char Buchstabe,
+                         const std::string& Wort, Double y);
 
 } // namespace zol
