@@ -34,6 +34,8 @@ extern Int32 Seitenhoehe;
 extern Int32 SeitenY; // drawing position
 // The letter in which the variable is written (x unless a substitution step runs).
 extern char Variablenbuchstabe;
+// The variable letter as a text.
+inline std::string VariablenText() { return std::string(1, Variablenbuchstabe); }
 
 // The closed lines of one output page, in order: each a TListenFolie, or a TLinie for a rule. The list
 // owns its lines.

@@ -39,6 +39,12 @@ bool TStelle::Enthaelt(TTerm* T) { return Punkt && T && Punkt->IstGleich(T); }
 
 TSListe::TSListe() { Kennung = "TSList"; }
 
+TSListe* NeueLeereListe() {
+    TSListe* liste = Neu<TSListe>();
+    liste->Anzahl = 0;
+    return liste;
+}
+
 Int32 TSListe::Index(TTerm* T) {
     for (Int32 i = 1; i <= Anzahl; ++i)
         if (Stellen[i]->Punkt->IstGleich(T)) return i;

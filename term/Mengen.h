@@ -96,6 +96,9 @@ public:
     std::unique_ptr<TFolie> Folie(Single Groesse) override;
 };
 
+// A new empty point list (Anzahl 0).
+TSListe* NeueLeereListe();
+
 // Set constants, built by InitialisiereMengen.
 extern TRand UnendlichRand;
 extern TStandardMenge* MengeN;

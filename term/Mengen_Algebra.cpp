@@ -31,12 +31,6 @@ TIntervall* AlsIntervall(TMenge* M) { return dynamic_cast<TIntervall*>(M); }
 TIMenge* AlsKette(TMenge* M) { return dynamic_cast<TIMenge*>(M); }
 TSListe* AlsListe(TMenge* M) { return dynamic_cast<TSListe*>(M); }
 
-TSListe* LeereListe() {
-    TSListe* l = Neu<TSListe>();
-    l->Anzahl = 0;
-    return l;
-}
-
 // Appends M as a new element at the end of the chain that starts at kopf (a new chain when kopf is nil).
 void KetteAnhaengen(TIMenge*& kopf, TMenge* M) {
     if (!kopf)
@@ -109,7 +103,7 @@ TIntervall* IntervallHuelle(TIntervall* A, TIntervall* B) {
 
 TSListe* SListenVereinigung(TSListe* A, TSListe* B) {
     // The points are copied, so that merging multiplicities leaves A and B as they were.
-    TSListe* ergebnis = LeereListe();
+    TSListe* ergebnis = NeueLeereListe();
     for (Int32 i = 1; i <= A->Anzahl; ++i)
         ergebnis->Stellen[++ergebnis->Anzahl] = Neu<TStelle>(A->Stellen[i]->Punkt, A->Stellen[i]->Vielfachheit);
     for (Int32 i = 1; i <= B->Anzahl; ++i)
@@ -199,7 +193,7 @@ TMenge* MitPunktliste(TMenge* A, TMenge* B, char op) {
     TSListe* la = AlsListe(A);
     TSListe* P = la ? la : AlsListe(B);
     TMenge* Q = la ? B : A;
-    TSListe* N = LeereListe();
+    TSListe* N = NeueLeereListe();
     for (Int32 i = 1; i <= P->Anzahl; ++i) {
         TStelle* s = P->Stellen[i];
         bool nehmen = false;
@@ -233,7 +227,7 @@ TMenge* MitPunktliste(TMenge* A, TMenge* B, char op) {
 TSListe* AlsEinpunktliste(TMenge* M) {
     auto* s = dynamic_cast<TStelle*>(M);
     if (!s) return nullptr;
-    TSListe* l = LeereListe();
+    TSListe* l = NeueLeereListe();
     l->Anzahl = 1;
     l->Stellen[1] = s;
     return l;

@@ -337,6 +337,9 @@ inline bool IstPotenz(const TTerm* T) {
 inline bool IstJoin(const TTerm* T) {
     return T && T->Typrang == RangJoin;
 }
+inline TTTerm* AlsTTTerm(TTerm* T) {
+    return dynamic_cast<TTTerm*>(T);
+}
 inline TJoin* AlsJoin(TTerm* T) {
     return IstJoin(T) ? static_cast<TJoin*>(T) : nullptr;
 }

@@ -18,20 +18,6 @@ namespace zol {
 
 namespace {
 
-std::string VariablenText() {
-    return std::string(1, Variablenbuchstabe);
-}
-
-TSListe* NeueListe() {
-    TSListe* liste = Neu<TSListe>();
-    liste->Anzahl = 0;
-    return liste;
-}
-
-TTTerm* AlsTTTerm(TTerm* T) {
-    return dynamic_cast<TTTerm*>(T);
-}
-
 // The value of T at x; nothing where T has none.
 std::optional<Extended> WertBei(TTerm* T, Extended x) {
     bool definiert = false;
@@ -69,7 +55,7 @@ bool AlleLoesbar(TJoin* J, const char* was) {
 // condition is 0 a continuous J has the value of both branches at 0, so the solutions of Bedingung = 0
 // count as well when that value is the right-hand side.
 void LoeseFaelle(TJoin* J, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     auto* bedingung = static_cast<TTTerm*>(J->Bedingung);
     auto loeseBedingung = [&](TTerm* u, uint8_t& status) {
         TSListe* loesungen = nullptr;
@@ -276,7 +262,7 @@ TTerm* TJoin::Integral(TTerm* a, TTerm* b) {
 // ---- zeros, equations, definition range ----
 
 void TJoin::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     Status = unklar;
     if (!AlleLoesbar(this, "kann keine Nullstellen suchen.")) return;
     std::optional<TEinzugsschritt> einzug;
@@ -288,7 +274,7 @@ void TJoin::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Sta
 }
 
 void TJoin::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     Status = unklar;
     if (Kommentar) {
         SchreibeTerm(this);

@@ -13,18 +13,6 @@
 
 namespace zol {
 
-namespace {
-
-std::string VariablenText() { return std::string(1, Variablenbuchstabe); }
-
-TSListe* NeueListe() {
-    TSListe* liste = Neu<TSListe>();
-    liste->Anzahl = 0;
-    return liste;
-}
-
-} // namespace
-
 // ---- TKonstante ----
 
 TKonstante::TKonstante() {
@@ -55,7 +43,7 @@ TTerm* TKonstante::Integral(TTerm* a, TTerm* b) {
 }
 
 void TKonstante::Nullstellen(TMenge*, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     if (IstNull()) {
         Liste->FuegeHinzu(Null, 1);
         Status = falsch;
@@ -67,7 +55,7 @@ void TKonstante::Nullstellen(TMenge*, TSListe*& Liste, bool Kommentar, uint8_t& 
 }
 
 void TKonstante::LoeseGleichung(TTerm* C, TMenge*, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     VereinfacheKonstantenTerm(C);
     if (IstGleich(C)) {
         Liste->FuegeHinzu(C, 1);
@@ -215,13 +203,13 @@ TTerm* TVariable::Integral(TTerm* a, TTerm* b) {
 }
 
 void TVariable::Nullstellen(TMenge* M, TSListe*& Liste, bool, uint8_t& Status) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     Status = wahr;
     if (!M || M->Enthaelt(Null)) Liste->FuegeHinzu(Null, 1);
 }
 
 void TVariable::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     Status = wahr;
     VereinfacheKonstantenTerm(C);
     if (!M || M->Enthaelt(C)) {

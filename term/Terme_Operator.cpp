@@ -22,20 +22,6 @@ namespace zol {
 
 namespace {
 
-std::string VariablenText() {
-    return std::string(1, Variablenbuchstabe);
-}
-
-TSListe* NeueListe() {
-    TSListe* liste = Neu<TSListe>();
-    liste->Anzahl = 0;
-    return liste;
-}
-
-TTTerm* AlsTTTerm(TTerm* T) {
-    return dynamic_cast<TTTerm*>(T);
-}
-
 bool IstKonstantenklasse(const TTerm* T) {
     return T->Typrang >= RangRational && T->Typrang <= RangRadikal;
 }
@@ -606,7 +592,7 @@ TTerm* TOperatorTerm::Negation() {
 // ---- zeros and equations ----
 
 void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
-    Liste = NeueListe();
+    Liste = NeueLeereListe();
     Status = unklar;
     for (TTerm* operand : {T1, T2}) {
         if (!AlsTTTerm(operand)) {
@@ -645,7 +631,7 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
     default:
         break;
     }
-    if (!Liste) Liste = NeueListe();
+    if (!Liste) Liste = NeueLeereListe();
     if (Liste->Anzahl > 0 || Status == wahr) return;
 
     // Nothing found: try to split off a subterm as a factor.
@@ -658,7 +644,7 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
         if (!Q) continue;
         if (Kommentar) SchreibeTextTermZeile("Dieser Term lässt sich zerlegen in ", Produkt(F, Q));
         ProduktNullstellen(F, Q, M, Liste, Kommentar, Status);
-        if (!Liste) Liste = NeueListe();
+        if (!Liste) Liste = NeueLeereListe();
     }
 }
 
@@ -669,7 +655,7 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
         TTerm* anderer = F1->IstKonstant ? F2 : F1;
         if (HatWertNull(faktor)) {
             // A factor 0 makes the product 0 for every x.
-            Liste = NeueListe();
+            Liste = NeueLeereListe();
             Liste->FuegeHinzu(Null, 1);
             Status = falsch;
             if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
@@ -684,7 +670,7 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
         SchreibeZeile("Die Nullstellen sind die Nullstellen der Faktoren zusammengenommen, soweit sie im "
                       "gemeinsamen Definitionsbereich liegen).");
     TEinzugsschritt einzug;
-    if (!Liste) Liste = NeueListe();
+    if (!Liste) Liste = NeueLeereListe();
     uint8_t status1 = unklar, status2 = unklar;
     auto uebernimm = [&](TTerm* faktor, TTerm* anderer, uint8_t& status) {
         TSListe* nullstellen = nullptr;
@@ -711,7 +697,7 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
     }
     // An equation that holds for every x (Status 0, with the point C as the answer's witness) or for none.
     auto allgemeingueltig = [&](bool gilt) {
-        Liste = NeueListe();
+        Liste = NeueLeereListe();
         if (gilt) {
             Liste->FuegeHinzu(C, 1);
             Status = falsch;
@@ -760,7 +746,7 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
             u = T2;
             if (HatWertNull(C)) {
                 // c / u = 0: for every x when c is 0 (no point listed), else for none.
-                Liste = NeueListe();
+                Liste = NeueLeereListe();
                 Status = HatWertNull(T1) ? falsch : wahr;
                 if (Kommentar)
                     SchreibeZeile(Status == falsch ? "Gleichung allgemeingültig." : "Gleichung unerfüllbar.");
@@ -781,7 +767,7 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
     }
     TTTerm* operand = AlsTTTerm(u);
     if (!operand || !rechts) {
-        Liste = NeueListe();
+        Liste = NeueLeereListe();
         Status = unklar;
         return;
     }

@@ -65,17 +65,7 @@ void TPotenz::AktualisiereKnoten() {
 
 namespace {
 
-std::string VariablenText() { return std::string(1, Variablenbuchstabe); }
-
 bool IstGanz(const TBruch& b) { return b.Nenner == 1; }
-
-TTTerm* AlsTTTerm(TTerm* T) { return dynamic_cast<TTTerm*>(T); }
-
-TSListe* LeereListe() {
-    TSListe* l = Neu<TSListe>();
-    l->Anzahl = 0;
-    return l;
-}
 
 // v^n for an integer n by square and multiply; stops at 0 and at infinity.
 Extended GanzePotenz(Extended v, Int64 n) {
@@ -241,7 +231,7 @@ void TPotenz::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& S
     // A negative exponent, and the exponent 0 (b^0 = 1), leave no zeros.
     if (Exponent.Zaehler <= 0) {
         Status = wahr;
-        Liste = LeereListe();
+        Liste = NeueLeereListe();
         if (Kommentar && Exponent.Zaehler < 0) SchreibeZeile("Da der Exponent negativ ist, gibt es keine Nullstellen.");
         return;
     }
@@ -260,7 +250,7 @@ void TPotenz::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& S
 namespace {
 
 void KeineLoesung(const std::string& text, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
-    Liste = LeereListe();
+    Liste = NeueLeereListe();
     Status = wahr;
     if (Kommentar) SchreibeZeile(text + " existiert keine Lösung.");
 }
@@ -270,7 +260,7 @@ void LoeseBasis(TTerm* basis, TTerm* r, bool beideVorzeichen, TMenge* M, bool Ko
                 TSListe*& Liste) {
     TTTerm* b = AlsTTTerm(basis);
     if (!b || !r) {
-        Liste = LeereListe();
+        Liste = NeueLeereListe();
         Status = unklar;
         return;
     }
@@ -294,13 +284,13 @@ void TPotenz::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Statu
     Extended c = C->Wert(0, definiert);
     if (!definiert || !std::isfinite(c)) {
         if (Kommentar) SchreibeTextTermTextZeile("Fehler:", C, " muss konstant sein!");
-        Liste = LeereListe();
+        Liste = NeueLeereListe();
         Status = unklar;
         return;
     }
     // b^0 = 1 for every b.
     if (Exponent.Zaehler == 0) {
-        Liste = LeereListe();
+        Liste = NeueLeereListe();
         Status = Eins->IstGleich(C) || c == 1 ? falsch : wahr;
         return;
     }
@@ -314,7 +304,7 @@ void TPotenz::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Statu
         const bool negativ = Exponent.Zaehler < 0;
         const Int64 n = negativ ? -Exponent.Zaehler : Exponent.Zaehler;
         if (n > INT32_MAX) {
-            Liste = LeereListe();
+            Liste = NeueLeereListe();
             Status = unklar;
             return;
         }
