@@ -1,7 +1,15 @@
+// The normal-form base, the dispatcher that chooses a term's kind of normal form, and the walk that attaches
+// normal forms to every subterm.
 #include "algebra/NormalFormen.h"
 
-#include "term/Fehler.h"
+#include "algebra/Protokollblock.h"
+#include "algebra/RationaleFunktion.h"
+#include "algebra/TrigNormalFormen.h"
+#include "algebra/VPolynome.h"
+#include "algebra/WurzelNormalformen.h"
+#include "output/Protokoll.h"
 #include "term/Mengen.h"
+#include "term/Terme.h"
 
 namespace zol {
 
@@ -10,20 +18,120 @@ void TNormalform::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& P
     Punktsymmetrisch = unklar;
 }
 
-TNormalform* TNormalform::Ableitung() { return Neu<TNormalform>(); }
+TNormalform* TNormalform::Ableitung() {
+    return Neu<TNormalform>();
+}
 
-TTerm* TNormalform::Integral(TTerm*, TTerm*, Int32) { return nullptr; }
+TTerm* TNormalform::Integral(TTerm*, TTerm*, Int32) {
+    return nullptr;
+}
 
 void TNormalform::Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& Status) {
     Status = unklar;
     if (Liste) Liste->Anzahl = 0;
 }
 
-// No normal-form kind is registered yet: every term is without a normal form.
-TNormalform* Normalform(TTerm*) { return nullptr; }
+// The rational and exponential forms come with their own unit; until then no term has one.
+TRationaleNormalform* TRationaleNormalformCreateT(TTerm*) {
+    return nullptr;
+}
 
-TPolynomTerm* TPolynomTermCreateT(TTerm*, bool&) { NochNichtGebaut("TPolynomTermCreateT"); }
+TNormalform* TExponentialNormalformCreateT(TTerm*) {
+    return nullptr;
+}
 
-TTerm* PolynomToTerm(TPolynom) { NochNichtGebaut("PolynomToTerm"); }
+namespace {
+
+bool IstKonstantenklasse(const TTerm* T) {
+    return T->Typrang >= RangRational && T->Typrang <= RangRadikal;
+}
+
+bool IstFunktion(const TTerm* T) {
+    return T->Typrang == RangPotenz || T->Typrang == RangWurzel || T->Typrang == RangAllgExp ||
+           T->Typrang == RangStandard;
+}
+
+// A term in x of + - * /, powers and constants: the rational normal form, or without one the rational
+// function. A form with a constant denominator gives way to the polynomial form when that is no larger (a
+// tie goes to the polynomial).
+TNormalform* RationalerTerm(TTerm* T, bool& NeuGebaut) {
+    TNormalform* Q = TRationaleNormalformCreateT(T);
+    Int32 nennergrad = Q ? static_cast<TRationaleNormalform*>(Q)->P3.Grad : 0;
+    if (!Q) {
+        TRationaleFunktion* F = TRationaleFunktionCreateT(T, NeuGebaut);
+        if (!F) return nullptr;
+        Q = F;
+        nennergrad = F->Nenner.Grad;
+    }
+    if (nennergrad == 0) {
+        bool neuP = false;
+        TPolynomTerm* P = TPolynomTermCreateT(T, neuP);
+        if (P && P->Term->Knotenzahl <= Q->Term->Knotenzahl) {
+            NeuGebaut = neuP;
+            return P;
+        }
+    }
+    return Q;
+}
+
+// Roots: the sum of monomials with rational exponents, or the radical form, else the root form; the
+// latter wins only with strictly fewer nodes.
+TNormalform* WurzelTerm(TTerm* T) {
+    TNormalform* V = TVPolynomTermCreateT(T);
+    TNormalform* W = TRadikalNormformCreateT(T);
+    if (!W) W = TWurzelNormformCreateT(T);
+    if (!V) return W;
+    if (!W) return V;
+    return W->Term->Knotenzahl < V->Term->Knotenzahl ? W : V;
+}
+
+} // namespace
+
+TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
+    NeuGebaut = false;
+    if ((T->Zustand & KeineNormalform) || (T->Funktionsarten & FunktionsartLn)) return nullptr;
+    TProtokoll protokoll(ProtokollNormalform, "Normalform:", T);
+    T->Aktualisiere();
+    TNormalform* ergebnis = nullptr;
+    if (IstKonstantenklasse(T)) {
+        TPolynom P;
+        if (KonstantesPolynomVon(T, P)) ergebnis = Neu<TPolynomTerm>(P);
+    } else {
+        const uint8_t arten = T->Funktionsarten & (FunktionsartExp | FunktionsartTrig | FunktionsartWurzel);
+        if (arten == 0)
+            ergebnis = RationalerTerm(T, NeuGebaut);
+        else if (arten == FunktionsartExp)
+            ergebnis = TExponentialNormalformCreateT(T);
+        else if (arten == FunktionsartTrig) {
+            ergebnis = TTrigonometrischeNormalformCreateT(T, NeuGebaut);
+            if (!ergebnis) ergebnis = TPolTrigNormalformCreateT(T, NeuGebaut);
+            if (!ergebnis) ergebnis = TRatTrigNormalformCreateT(T, NeuGebaut);
+        } else if (arten == FunktionsartWurzel)
+            ergebnis = WurzelTerm(T);
+    }
+    if (!ergebnis) {
+        T->Zustand |= KeineNormalform;
+        protokoll.Ende("Normalform=nil", nullptr);
+    } else {
+        protokoll.Ende("Normalform(" + ergebnis->Kennung + ")=", ergebnis->Term);
+    }
+    return ergebnis;
+}
+
+void AlleSubNormalformen(TTerm* T) {
+    if (!T) return;
+    TProtokoll protokoll(ProtokollNormalform, "AlleSubNormalformen:", T);
+    if (auto* o = AlsOperatorTerm(T)) {
+        AlleSubNormalformen(o->T1);
+        AlleSubNormalformen(o->T2);
+    } else if (IstFunktion(T)) {
+        AlleSubNormalformen(static_cast<TFunktion*>(T)->Argument);
+    }
+    T->HoleNormalform();
+    if (T->Normalform)
+        protokoll.Ende("AlleSubNormalformen(" + T->Normalform->Kennung + ")=", T->Normalform->Term);
+    else
+        protokoll.Ende("AlleSubNormalformen=nil", nullptr);
+}
 
 } // namespace zol

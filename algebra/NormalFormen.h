@@ -1,4 +1,10 @@
-// Normal forms: a term's canonical algebraic shape, cached on the term with a reference count.
+// Normal forms: a term's canonical algebraic shape (a polynomial, a quotient of polynomials, an exponential,
+// trigonometric or root form) together with that shape written back as a term.
+//
+// A term caches its normal form in TTerm::Normalform; only TTerm::HoleNormalform attaches one (reference
+// count 1). Forms that are handed to any other caller are not attached to a term; like every other object
+// of a request they live in the request arena until the next request starts. The forms attached at
+// start-up to Null, Eins and VariableX live in the permanent arena and keep the count 0.
 #pragma once
 
 #include <string>
@@ -13,31 +19,100 @@ class TTerm;
 class TMenge;
 class TSListe;
 
+// The kind tags.
+inline constexpr const char* KennungPT = "PT";
+inline constexpr const char* KennungRF = "RF";
+inline constexpr const char* KennungRNF = "RNF";
+inline constexpr const char* KennungENF = "ENF";
+inline constexpr const char* KennungANF = "ANF";
+inline constexpr const char* KennungVPT = "VPT";
+inline constexpr const char* KennungWNF = "WNF";
+inline constexpr const char* KennungRaNF = "RaNF";
+inline constexpr const char* KennungTNF = "TNF";
+inline constexpr const char* KennungPTNF = "PTNF";
+inline constexpr const char* KennungRTNF = "RTNF";
+
+// The base of every kind. Kennung is "nil" until a kind's constructor sets its tag; a form is not changed
+// after construction.
 class TNormalform : public TArenaObjekt {
 public:
+    TNormalform() = default;
+    TNormalform(const TNormalform&) = delete;
+    TNormalform& operator=(const TNormalform&) = delete;
+
     std::string Kennung = "nil";
+    // The form written out as a term.
     TTerm* Term = nullptr;
+    // The number of terms that hold the form in their Normalform field.
     Int32 Referenzen = 0;
 
-    virtual void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar);
+    // Slot 0: symmetry of the graph; the base knows nothing (both unklar).
+    virtual void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                           bool Kommentar);
+    // Slot 1: the derivative as a new form; the base gives a new empty form (Kennung "nil").
     virtual TNormalform* Ableitung();
+    // Slot 2: nil bounds ask for an antiderivative, given bounds for the value; Stufe is the level of the
+    // integration search. The base gives nil.
     virtual TTerm* Integral(TTerm* a, TTerm* b, Int32 Stufe);
+    // Slot 3: the zeros in M into Liste (created by the caller); the base finds none and reports unklar.
     virtual void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status);
 };
 
-// The dispatcher: the normal form of T, or nil.
-TNormalform* Normalform(TTerm* T);
+// The normal form of T, or nil (then T is marked KeineNormalform, except for a term with ln). NeuGebaut tells
+// whether the form was built for this call rather than handed back from a term's cache.
+TNormalform* Normalform(TTerm* T, bool& NeuGebaut);
 
-// The polynomial normal form ("PT").
+// Attaches normal forms to T and all its subterms, innermost first; piecewise terms are not descended into.
+void AlleSubNormalformen(TTerm* T);
+
+// ---- The polynomial normal form "PT" ----
+
 class TPolynomTerm : public TNormalform {
 public:
+    explicit TPolynomTerm(const TPolynom& p);
+
     TPolynom P;
+
+    void Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                   bool Kommentar) override;
+    TNormalform* Ableitung() override;
+    TTerm* Integral(TTerm* a, TTerm* b, Int32 Stufe) override;
+    void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
 };
 
-// T's polynomial normal form, or nil; Neu tells whether it was built for this call.
-TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& Neu);
+// T's polynomial normal form, or nil. A term that already caches a form gives it back when it is a "PT"
+// form and nil otherwise (NeuGebaut false); otherwise the form is built (NeuGebaut true).
+TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut);
 
-// P as a term: the sum of its monomials from the highest power down.
+// The polynomial of degree 0 of the constant T for the builders; false when T has no exact value (a power
+// without a real value, a division by 0, a fraction beyond 64 bits): such a constant has no normal form.
+bool KonstantesPolynomVon(TTerm* T, TPolynom& P);
+
+// P^n for the builders: PHoch, except that a polynomial of degree 0 is raised through its coefficient, so a
+// large n neither runs long nor is cut to 32 bits (a larger degree exceeds the limit at once).
+void PHochBegrenzt(const TPolynom& P, Int64 n, TPolynom& R);
+
+// P as a term: its monomials from the highest power down, joined left to right; a monomial after the first
+// with a negative coefficient is subtracted. The zero polynomial is Null.
 TTerm* PolynomToTerm(TPolynom P);
+// P as the product of its linear factors (x - a)^k over its rational zeros, in the order of the zero list,
+// with what remains of P as the last factor.
+TTerm* PolynomToFaktorTerm(TPolynom P);
+
+// ---- The rational normal form "RNF": P1 * P2^k / P3^m ----
+
+class TRationaleNormalform : public TNormalform {
+public:
+    TPolynom P1;
+    TPolynom P2;
+    TPolynom P3;
+    Int32 k = 0;
+    Int32 m = 0;
+};
+
+// The builders of the later kinds; each yields nil while its kind is not built.
+TRationaleNormalform* TRationaleNormalformCreateT(TTerm* T);
+// Kennung "ENF" or "ANF".
+TNormalform* TExponentialNormalformCreateT(TTerm* T);
 
 } // namespace zol

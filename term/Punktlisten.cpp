@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "algebra/NormalFormen.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
@@ -74,7 +75,14 @@ void SortiereTerme(TTerm** A, Int32 n, bool NachWert) {
     Auswahlsortierung(A, n, [&](TTerm* t) { return Schluessel(t, NachWert); });
 }
 
-bool IstLinear(TTerm*, TTerm*&, TTerm*&) { NochNichtGebaut("IstLinear"); }
+bool IstLinear(TTerm* T, TTerm*& m, TTerm*& n) {
+    bool neu = false;
+    TPolynomTerm* form = TPolynomTermCreateT(T, neu);
+    if (!form || form->P.Grad != 1) return false;
+    m = form->P.Koeff[1];
+    n = form->P.Koeff[0];
+    return true;
+}
 
 namespace {
 

@@ -46,7 +46,8 @@ void TTerm::Freigeben() {
 
 void TTerm::HoleNormalform() {
     if (Normalform) return;
-    Normalform = zol::Normalform(this);
+    bool neu = false;
+    Normalform = zol::Normalform(this, neu);
     if (Normalform) Normalform->Referenzen = 1;
 }
 
@@ -127,6 +128,13 @@ void InitialisiereTerme() {
         RohneNull->Anhaengen(IntervallPositiv);
     }
     InitialisierePolynome();
+    {
+        // The polynomial forms of 0, 1 and x stay attached for the whole run (count 0: never released).
+        DauerhaftAnlegen dauerhaft;
+        Null->Normalform = Neu<TPolynomTerm>(NullPolynom);
+        Eins->Normalform = Neu<TPolynomTerm>(EinsPolynom);
+        VariableX->Normalform = Neu<TPolynomTerm>(XPolynom);
+    }
     MerkeDauerhafteTerme();
 }
 

@@ -1,0 +1,209 @@
+// The polynomial normal form "PT": recognising polynomial terms, and writing polynomials back as terms.
+#include <algorithm>
+
+#include "algebra/NormalFormen.h"
+#include "algebra/PolynomNullstellen.h"
+#include "algebra/Protokollblock.h"
+#include "output/Ausgabe.h"
+#include "output/Protokoll.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+// ---- The form and its slots ----
+
+TPolynomTerm::TPolynomTerm(const TPolynom& p) : P(p) {
+    Term = PolynomToTerm(P);
+    Kennung = KennungPT;
+}
+
+void TPolynomTerm::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
+                             bool Kommentar) {
+    TWechsel<bool> kommentare(Kommentare, Kommentar);
+    bool gerade = false, ungerade = false;
+    PSymmetrie(P, gerade, ungerade);
+    Achsensymmetrisch = gerade ? wahr : falsch;
+    Punktsymmetrisch = ungerade ? wahr : falsch;
+}
+
+TNormalform* TPolynomTerm::Ableitung() {
+    TPolynom A;
+    PAbleitung(P, A);
+    return Neu<TPolynomTerm>(A);
+}
+
+TTerm* TPolynomTerm::Integral(TTerm* a, TTerm* b, Int32) {
+    TPolynom S;
+    PStammfunktion(P, S);
+    return IntegralAuswerten(PolynomToTerm(S), a, b, VariableX);
+}
+
+void TPolynomTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    PNullstellen(P, M, Liste, Status, Kommentar);
+}
+
+// ---- The builder ----
+
+bool KonstantesPolynomVon(TTerm* T, TPolynom& P) {
+    try {
+        KonstantesPolynom(T, P);
+    } catch (const ENichtExistenz&) {
+        return false;
+    } catch (const ERessourcen&) {
+        return false;
+    }
+    return P.Koeff[0] != nullptr;
+}
+
+void PHochBegrenzt(const TPolynom& P, Int64 n, TPolynom& R) {
+    if (n > MaxGrad && P.Grad == 0) {
+        KonstantesPolynom(Potenz(P.Koeff[0], TBruch{n, 1}), R);
+        return;
+    }
+    PHoch(P, static_cast<Int32>(std::min<Int64>(n, MaxGrad + 1)), R);
+}
+
+namespace {
+
+constexpr uint8_t KeinPolynomBits = FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel;
+
+bool PolynomVon(TTerm* T, TPolynom& P);
+
+// The polynomial of a term that caches no normal form; false when it is none.
+bool BauePolynom(TTerm* T, TPolynom& P) {
+    TProtokoll protokoll(ProtokollNormalform, "TPolynomTermCreateT:", T);
+    bool gefunden = false;
+    if (T->IstKonstant) {
+        gefunden = KonstantesPolynomVon(T, P);
+    } else if (IstVariable(T)) {
+        P = XPolynom;
+        gefunden = true;
+    } else if (auto* p = AlsPotenzTerm(T)) {
+        TPolynom B;
+        if (p->Exponent.Nenner == 1 && p->Exponent.Zaehler >= 0 && PolynomVon(p->Argument, B)) {
+            PHochBegrenzt(B, p->Exponent.Zaehler, P);
+            gefunden = true;
+        }
+    } else if (auto* o = AlsOperatorTerm(T)) {
+        TPolynom A, B;
+        if (PolynomVon(o->T1, A) && PolynomVon(o->T2, B)) {
+            switch (o->Operator) {
+            case '+':
+                PPlus(A, B, P);
+                gefunden = true;
+                break;
+            case '-':
+                PMinus(A, B, P);
+                gefunden = true;
+                break;
+            case '*':
+                PMal(A, B, P);
+                gefunden = true;
+                break;
+            default: {
+                // Only an exact division is a polynomial.
+                TPolynom Q, Rest;
+                PDurch(A, B, Q, Rest, false);
+                if (Rest.Grad == 0 && (Rest.Koeff[0]->IstNull() || Rest.Koeff[0]->HatWert(BruchNull))) {
+                    P = Q;
+                    gefunden = true;
+                }
+            }
+            }
+        }
+    }
+    if (protokoll.Offen()) protokoll.Ende("TPolynomTermCreateT=", gefunden ? PolynomToTerm(P) : nullptr);
+    return gefunden;
+}
+
+// The polynomial that the builder finds for T, without creating a form: a cached "PT" form gives its
+// polynomial, any other cached form none.
+bool PolynomVon(TTerm* T, TPolynom& P) {
+    if (!T || (T->Funktionsarten & KeinPolynomBits) || !(T->MoeglicheNormalformen & NormalformPT))
+        return false;
+    if (T->Normalform) {
+        auto* form = dynamic_cast<TPolynomTerm*>(T->Normalform);
+        if (!form) return false;
+        P = form->P;
+        return true;
+    }
+    return BauePolynom(T, P);
+}
+
+} // namespace
+
+TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut) {
+    NeuGebaut = false;
+    if (!T || (T->Funktionsarten & KeinPolynomBits) || !(T->MoeglicheNormalformen & NormalformPT))
+        return nullptr;
+    if (T->Normalform) return dynamic_cast<TPolynomTerm*>(T->Normalform);
+    TPolynom P;
+    if (!BauePolynom(T, P)) return nullptr;
+    NeuGebaut = true;
+    return Neu<TPolynomTerm>(P);
+}
+
+// ---- Polynomials as terms ----
+
+TTerm* PolynomToTerm(TPolynom P) {
+    TTerm* ergebnis = nullptr;
+    bool alleVereinfacht = true;
+    for (Int32 i = P.Grad; i >= 0; --i) {
+        TTerm* c = P.Koeff[i];
+        if (!(c->Zustand & TermVereinfacht)) alleVereinfacht = false;
+        if (c->IstNull()) continue;
+        char op = '+';
+        if (ergebnis && HatNegativesVorzeichen(c)) {
+            c = c->Negation();
+            op = '-';
+        }
+        TTerm* monom = c;
+        if (i >= 1) {
+            TTerm* potenz = i == 1 ? static_cast<TTerm*>(VariableX) : PotenzTerm(VariableX, Int64(i));
+            monom = c->HatWert(BruchEins) ? potenz : OperatorTerm(c, potenz, '*');
+        }
+        ergebnis = ergebnis ? OperatorTerm(ergebnis, monom, op) : monom;
+    }
+    if (!ergebnis) ergebnis = Null;
+    if (alleVereinfacht && !(ergebnis->Zustand & TermVereinfacht)) {
+        ergebnis->Zustand |= TermVereinfacht;
+        ergebnis->Vereinfacht = ergebnis;
+    }
+    return ergebnis;
+}
+
+TTerm* PolynomToFaktorTerm(TPolynom P) {
+    TSListe* nullstellen = nullptr;
+    uint8_t status = unklar;
+    PNullstellen(P, IntervallR, nullstellen, status, false);
+    TPolynom rest = P;
+    TTerm* produkt = nullptr;
+    for (Int32 i = 1; nullstellen && i <= nullstellen->Anzahl; ++i) {
+        TTerm* a = nullstellen->Stellen[i]->Punkt;
+        const Int32 k = nullstellen->Stellen[i]->Vielfachheit;
+        auto* r = AlsRationaleKonstante(a);
+        if (!r) continue;
+        TPolynom linear, divisionsrest;
+        PLinearfaktorHoch(a, k, linear);
+        PDurch(rest, linear, rest, divisionsrest, false);
+        TTerm* faktor;
+        if (r->IstNull())
+            faktor = VariableX;
+        else if (r->Bruch.Zaehler > 0)
+            faktor = OperatorTerm(VariableX, a, '-');
+        else
+            faktor = OperatorTerm(VariableX, Produkt(MinusEins, a), '+');
+        if (k != 1) faktor = PotenzTerm(faktor, TBruch{k, 1});
+        produkt = produkt ? OperatorTerm(produkt, faktor, '*') : faktor;
+    }
+    if (rest.Grad < 1 && rest.Koeff[0]->HatWert(BruchEins)) return produkt ? produkt : Eins;
+    TTerm* restterm = PolynomToTerm(rest);
+    return produkt ? OperatorTerm(produkt, restterm, '*') : restterm;
+}
+
+} // namespace zol
