@@ -270,7 +270,7 @@ void TSchritteForm::OKButtonClick() {
     Schrittflags[SchrittSchnittstellen] = SchnittstellenCB->isChecked();
     Schrittflags[SchrittProduktzerlegung] = ProduktZerlegungCB->isChecked();
     Schrittflags[SchrittPolstellen] = PolstellenCB->isChecked();
-    Schrittflags[SchrittPartialbrueche] = PartialBruchCB->isChecked();
+    Schrittflags[SchrittPartialbruch] = PartialBruchCB->isChecked();
     AbleitungsGrad = AbleitungsGradSE->value();
     Schrittflags[SchrittAbleitungen] = AbleitungsGrad > 0;
     Schrittflags[SchrittExtremstellen] = ExtremStellenCB->isChecked();
@@ -278,7 +278,7 @@ void TSchritteForm::OKButtonClick() {
     bool integral = IntegralCB->isChecked();
     Schrittflags[SchrittStammfunktion] = integral && Integraltyp() == 0;
     Schrittflags[SchrittIntegral] = integral && Integraltyp() == 1;
-    Schrittflags[SchrittFlaecheninhalt] = integral && Integraltyp() == 2;
+    Schrittflags[SchrittFlaeche] = integral && Integraltyp() == 2;
     Schrittflags[SchrittGraph] = GraphCB->isChecked();
 
     if (Hauptfenster != nullptr) {
@@ -287,12 +287,12 @@ void TSchritteForm::OKButtonClick() {
                                          f[SchrittNullstellen] || f[SchrittNaeherungsverfahren] ||
                                              f[SchrittSchnittstellen] || f[SchrittProduktzerlegung]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::Polstellen, f[SchrittPolstellen]);
-        Hauptfenster->SetzeBlattSichtbar(TBlatt::Partialbruch, f[SchrittPartialbrueche]);
+        Hauptfenster->SetzeBlattSichtbar(TBlatt::Partialbruch, f[SchrittPartialbruch]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::Ableitungen, f[SchrittAbleitungen]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::Extremstellen, f[SchrittExtremstellen]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::Wendestellen, f[SchrittWendestellen]);
-        Hauptfenster->SetzeBlattSichtbar(TBlatt::Integral, f[SchrittStammfunktion] || f[SchrittIntegral] ||
-                                                               f[SchrittFlaecheninhalt]);
+        Hauptfenster->SetzeBlattSichtbar(TBlatt::Integral,
+                                         f[SchrittStammfunktion] || f[SchrittIntegral] || f[SchrittFlaeche]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::Graph, f[SchrittGraph]);
         Hauptfenster->SetzeBlattSichtbar(TBlatt::LGS, false);
     }

@@ -8,4 +8,8 @@ void UntersucheVorzeichen(TTerm*, TIntervall*, TWahrheitswert&, TWahrheitswert&)
     NochNichtGebaut("UntersucheVorzeichen");
 }
 
+void BestimmungDerSchnittstellen(bool) {
+    NochNichtGebaut("BestimmungDerSchnittstellen");
+}
+
 } // namespace zol

@@ -12,4 +12,8 @@ class TIntervall;
 void UntersucheVorzeichen(TTerm* T, TIntervall* M, TWahrheitswert& UngleichNull,
                           TWahrheitswert& NichtNegativ);
 
+// The intersection step of page 1; Zeichnen draws the page at the end (false when the area step needs the
+// list only).
+void BestimmungDerSchnittstellen(bool Zeichnen);
+
 } // namespace zol

@@ -8,4 +8,12 @@ TTerm* IntegralVon(TTerm*, TTerm*, TTerm*) {
     NochNichtGebaut("IntegralVon");
 }
 
+void DoIntegral(TTerm*, TTerm*) {
+    NochNichtGebaut("DoIntegral");
+}
+
+void SchrittFlaecheninhalt(TTerm*, TTerm*) {
+    NochNichtGebaut("SchrittFlaecheninhalt");
+}
+
 } // namespace zol

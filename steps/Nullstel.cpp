@@ -8,4 +8,12 @@ void SucheNullstellen(TTerm*, TMenge*, TSListe*&, bool, uint8_t&) {
     NochNichtGebaut("SucheNullstellen");
 }
 
+void BestimmungDerNullstellen(bool) {
+    NochNichtGebaut("BestimmungDerNullstellen");
+}
+
+void BestimmungDerPolstellen() {
+    NochNichtGebaut("BestimmungDerPolstellen");
+}
+
 } // namespace zol

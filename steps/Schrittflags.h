@@ -19,13 +19,13 @@ enum TSchritt : int {
     SchrittSchnittstellen = 6,
     SchrittProduktzerlegung = 7,
     SchrittPolstellen = 8,
-    SchrittPartialbrueche = 9,
+    SchrittPartialbruch = 9,
     SchrittAbleitungen = 10,
     SchrittExtremstellen = 11,
     SchrittWendestellen = 12,
     SchrittStammfunktion = 13,
     SchrittIntegral = 14,
-    SchrittFlaecheninhalt = 15,
+    SchrittFlaeche = 15,
     SchrittGraph = 16,
 };
 

@@ -218,7 +218,7 @@ TEST_F(SchritteTest, GespeicherteMaskeDurchFensterUndDatei) {
                 EXPECT_EQ(kaestchen[size_t(k)]->isChecked(), ((maske >> k) & 1) != 0)
                     << maske << " bit " << k;
             }
-        EXPECT_EQ(Schrittflags[SchrittFlaecheninhalt], ((maske >> 13) & 1) != 0);
+        EXPECT_EQ(Schrittflags[SchrittFlaeche], ((maske >> 13) & 1) != 0);
         EXPECT_FALSE(Schrittflags[SchrittStammfunktion] || Schrittflags[SchrittIntegral]);
         PruefeFolgen();
         TIniDatei ini = Schliessen();
@@ -288,12 +288,12 @@ TEST_F(SchritteTest, FlaecheninhaltWirdAbgehakt) {
     f->IntegralCB->click();
     f->IntegraltypGruppe->button(2)->click();
     f->OKButton->click();
-    EXPECT_TRUE(Schrittflags[SchrittFlaecheninhalt]);
+    EXPECT_TRUE(Schrittflags[SchrittFlaeche]);
     PruefeFolgen();
     ASSERT_EQ(Haupt.Texte(), (std::vector<std::string>{"Nullstellen", "FlächenInhalt"}));
     // What the step driver does after each step of a request:
     f->SchrittAbhaken(SchrittNullstellen);
-    f->SchrittAbhaken(SchrittFlaecheninhalt);
+    f->SchrittAbhaken(SchrittFlaeche);
     f->SchrittAbhaken(SchrittIntegral); // not chosen: no item
     EXPECT_TRUE(Haupt.Liste[0].Abgehakt);
     EXPECT_TRUE(Haupt.Liste[1].Abgehakt);

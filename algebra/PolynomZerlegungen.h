@@ -1,0 +1,9 @@
+// Factorisation of polynomials into linear and quadratic factors.
+#pragma once
+
+namespace zol {
+
+// The factorisation step of page 1: works on f.
+void SchrittPolynomzerlegung();
+
+} // namespace zol

@@ -1,0 +1,8 @@
+// The extrema step of page 5.
+#pragma once
+
+namespace zol {
+
+void BestimmungVonExtremstellen();
+
+} // namespace zol

@@ -1,0 +1,11 @@
+#include "steps/Wendestellen.h"
+
+#include "term/Fehler.h"
+
+namespace zol {
+
+void BestimmungVonWendestellen() {
+    NochNichtGebaut("BestimmungVonWendestellen");
+}
+
+} // namespace zol
