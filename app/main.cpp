@@ -1,8 +1,14 @@
 // ZOL08: start-up. The program reads no command line.
 #include <QApplication>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
+#include "app/Abbruch.h"
+#include "app/HauptFm.h"
+#include "app/QtOberflaeche.h"
 #include "app/Schritte.h"
+#include "output/Ausgabe.h"
 #include "term/Terme.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +17,7 @@ int main(int argc, char** argv) {
     // 1. The units' initialisation in dependency order: the shared constant terms, the variable x and the
     //    standard sets.
     InitialisiereTerme();
+    InitialisiereAusgabe();
 
     // 2. The polynomial constants NullPolynom, EinsPolynom, XPolynom, XQuadratPolynom and
     //    EinsMinusXQuadratPolynom are filled here once the polynomial unit exists.
@@ -26,20 +33,30 @@ int main(int argc, char** argv) {
     // QApplication takes argc/argv for Qt's own use; the program itself reads no arguments.
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName("ZOL08");
+    QApplication::setApplicationDisplayName("ZOL08");
+    // The standard dialogs (print, font, page set-up) speak German where Qt's translation is installed.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
 
-    // 1 HauptForm: the main window comes with its own unit; until then a plain window stands in for it
-    // (without it the step window writes into no main window, and nothing writes the INI file).
-    QMainWindow hauptfenster;
-    hauptfenster.setWindowTitle("ZOL08");
-    hauptfenster.resize(1000, 750);
+    // 1 HauptForm: sets the output font and reads the inputs from the INI file. The host reads the
+    // inputs from it and lets the event loop run during long computations.
+    THauptForm hauptForm;
+    TQtOberflaeche host(&hauptForm);
+    TOberflaecheWechsel hostAktiv(host);
     // 2 AboutForm joins here.
-    // 3 SchritteForm: reads the stored step choice and applies it.
-    TSchritteForm schritteForm(nullptr, &hauptfenster);
-    // 4 OptionenForm, 5 KarteForm, 6 StrukturForm, 7 GrafikForm, 8 TestSuiteForm, 9 AbbruchForm,
+    // 3 SchritteForm: reads the stored step choice and applies it to the main window's sheets and list.
+    TSchritteForm schritteForm(&hauptForm, &hauptForm);
+    // 4 OptionenForm, 5 KarteForm, 6 StrukturForm, 7 GrafikForm, 8 TestSuiteForm join here in this order
+    // as their units are built.
+    // 9 AbbruchForm: the progress window.
+    TAbbruchForm abbruchForm(&hauptForm);
     // 10 MatrixForm, 11 SFSuchForm, 12 RootForm, 13 TermBaumForm, 14 TestForm, 15 AusgabeForm,
     // 16 ProjektionForm, 17 PunktForm, 18 GeradeForm join here in this order as their units are built.
-    // The help file joins here with the main window's help menu.
+    // The help is the program's own HTML help, opened by the main window's menu "Hilfe".
 
-    hauptfenster.show();
+    hauptForm.resize(hauptForm.sizeHint());
+    hauptForm.show();
     return anwendung.exec();
 }

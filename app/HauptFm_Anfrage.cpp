@@ -1,0 +1,472 @@
+// The main window's requests: page preparation, the step driver, the test run, printing and scrolling.
+#include "app/HauptFm.h"
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QPushButton>
+
+#include <malloc.h>
+
+#include "algebra/PartialBrueche.h"
+#include "algebra/PolynomZerlegungen.h"
+#include "app/Abbruch.h"
+#include "app/Drucken.h"
+#include "app/Grafik.h"
+#include "app/Schritte.h"
+#include "output/Grafikdaten.h"
+#include "output/Protokoll.h"
+#include "output/Seiten.h"
+#include "plattform/Leinwand.h"
+#include "selftest/Test.h"
+#include "steps/Ableitungen.h"
+#include "steps/Allgemeines.h"
+#include "steps/Extremstellen.h"
+#include "steps/Gleichungen.h"
+#include "steps/Integral.h"
+#include "steps/Nullstel.h"
+#include "steps/Numerik.h"
+#include "steps/Schrittflags.h"
+#include "steps/Wendestellen.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/TermManager.h"
+
+namespace zol {
+
+TSchrittfunktionen TSchrittfunktionen::Standard() {
+    TSchrittfunktionen f;
+    f.Allgemeines = SchrittAllgemeines;
+    f.Nullstellen = BestimmungDerNullstellen;
+    f.EineNullstelle = BestimmungEinerNullstelle;
+    f.Schnittstellen = BestimmungDerSchnittstellen;
+    f.Polynomzerlegung = SchrittPolynomzerlegung;
+    f.Polstellen = BestimmungDerPolstellen;
+    f.Partialbrueche = SchrittPartialbrueche;
+    f.Ableitungen = BestimmungDerAbleitungen;
+    f.Extremstellen = BestimmungVonExtremstellen;
+    f.Wendestellen = BestimmungVonWendestellen;
+    f.Integral = DoIntegral;
+    f.Flaecheninhalt = SchrittFlaecheninhalt;
+    f.Graph = DoGraph;
+    f.LGS = SchrittLGS;
+    f.Test = TesteProzedur;
+    return f;
+}
+
+void BereiteSeiteVor(Int32 k) {
+    if (HauptForm != nullptr) HauptForm->BereiteSeiteVor(k);
+}
+
+void FuehreSchritteAus() {
+    if (HauptForm != nullptr) HauptForm->FuehreSchritteAus();
+}
+
+namespace {
+
+// Marks the window busy for the lifetime of the guard.
+class TLauf {
+public:
+    explicit TLauf(bool& laeuft) : Laeuft(laeuft) { Laeuft = true; }
+    ~TLauf() { Laeuft = false; }
+    TLauf(const TLauf&) = delete;
+    TLauf& operator=(const TLauf&) = delete;
+
+private:
+    bool& Laeuft;
+};
+
+} // namespace
+
+// ---- pages ----
+
+void THauptForm::BereiteSeiteVor(Int32 k) {
+    if (k < 0 || k >= Seitenanzahl) return;
+    TSeitenbild* bild = Seitenbilder[size_t(k)];
+    if (k == SeiteGraph)
+        bild->SetzeGroesse(GraphbildBreite, GraphbildHoehe);
+    else
+        bild->SetzeGroesse(SeitenbildBreite, SeitenbildHoehe);
+    AktiviereSeite(&bild->Leinwand, k == SeiteGraph);
+    // The new list becomes current first, so that the old one is no longer current when it goes.
+    auto neu = std::make_unique<TZeilenliste>();
+    SetzeZeilenliste(neu.get());
+    Seitenlisten[size_t(k)] = std::move(neu);
+    Seitenanfang[size_t(k)] = 0;
+    ScrollBar1->setValue(0);
+}
+
+void THauptForm::ZeigeSeiten() {
+    for (TSeitenbild* bild : Seitenbilder) bild->Zeige();
+    AktualisiereScrollBar();
+}
+
+void THauptForm::AktualisiereScrollBar() {
+    Int32 seite = AktiveSeite();
+    const TZeilenliste* liste = seite >= 0 ? Seitenlisten[size_t(seite)].get() : nullptr;
+    if (seite == SeiteGraph || liste == nullptr) {
+        ScrollBar1->setRange(0, 0);
+        return;
+    }
+    ScrollBar1->setRange(0, std::max(liste->Anzahl() - 1, 0));
+    ScrollBar1->setValue(Seitenanfang[size_t(seite)]);
+}
+
+void THauptForm::ZeigeSpeicher() {
+    // The allocator's count of bytes in use.
+    const struct mallinfo2 info = mallinfo2();
+    StatusPanel0->setText(QString::fromUtf8("AllocMemSize:") + QString::number(qulonglong(info.uordblks)));
+}
+
+void THauptForm::SchliesseAbbruchfenster() {
+    if (AbbruchForm != nullptr) AbbruchForm->hide();
+}
+
+void THauptForm::ZeichneNachFehler() {
+    try {
+        ZeichneSeite(0);
+    } catch (const std::exception& e) {
+        Oberflaeche().DebugAusgabe(std::string("ZeichneSeite: ") + e.what());
+    } catch (...) {
+    }
+}
+
+void THauptForm::PruefeAbbruch() {
+    if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+}
+
+void THauptForm::HakeAb(Int32 schritt) {
+    if (SchritteForm != nullptr) SchritteForm->SchrittAbhaken(schritt);
+}
+
+// ---- inputs ----
+
+void THauptForm::MerkeEingaben() {
+    LetzteEingaben.F = FTermEdit->text().toStdString();
+    LetzteEingaben.G = GTermEdit->text().toStdString();
+    LetzteEingaben.A = AEdit->text().toStdString();
+    LetzteEingaben.B = BEdit->text().toStdString();
+    LetzteEingaben.H = SchritteForm != nullptr ? SchritteForm->HEdit->text().toStdString() : std::string();
+    LetzteEingaben.Funktionen = ModusFunktionen();
+    LetzteEingaben.Matrix = Gittertexte(MatrixGrid);
+    LetzteEingaben.Rechts = Gittertexte(BGrid);
+}
+
+std::string THauptForm::Eingabe(TEingabefeld feld) const {
+    if (Drucken) {
+        switch (feld) {
+        case TEingabefeld::FTerm:
+            return LetzteEingaben.F;
+        case TEingabefeld::GTerm:
+            return LetzteEingaben.G;
+        case TEingabefeld::ATerm:
+            return LetzteEingaben.A;
+        case TEingabefeld::BTerm:
+            return LetzteEingaben.B;
+        case TEingabefeld::HTerm:
+            return LetzteEingaben.H;
+        }
+        return {};
+    }
+    switch (feld) {
+    case TEingabefeld::FTerm:
+        return FTermEdit->text().toStdString();
+    case TEingabefeld::GTerm:
+        return GTermEdit->text().toStdString();
+    case TEingabefeld::ATerm:
+        return AEdit->text().toStdString();
+    case TEingabefeld::BTerm:
+        return BEdit->text().toStdString();
+    case TEingabefeld::HTerm:
+        return SchritteForm != nullptr ? SchritteForm->HEdit->text().toStdString() : std::string();
+    }
+    return {};
+}
+
+// ---- one request ----
+
+void THauptForm::StartButtonClick() {
+    if (Laeuft) return;
+    TLauf lauf(Laeuft);
+    MerkeEingaben();
+    FuehreAnfrageAus();
+    ZeigeSeiten();
+}
+
+void THauptForm::FuehreAnfrageAus() {
+    Einrueckung = 0;
+    StarteZeitmessung();
+    try {
+        PartialbruchVorhanden = false;
+        BenutzerAbbruch = false;
+        if (AbbruchForm != nullptr) AbbruchForm->Zeige();
+        AlleTermeFreigeben();
+        // Kommentare is read from the options window's check box here once that window exists; until then
+        // it keeps its value.
+        if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
+        FuehreSchritteAus();
+        ZeigeSpeicher();
+        SchliesseAbbruchfenster();
+        FTermEdit->setFocus();
+    } catch (const ETermFehler& e) {
+        Oberflaeche().Meldung(TMeldungsart::Warnung,
+                              "Arbeitsschritte sind nicht ausführbar:\n\r" + e.Meldung);
+        ZeichneNachFehler();
+        SchliesseAbbruchfenster();
+    } catch (const std::exception& e) {
+        try {
+            SchreibeZeile(e.what());
+        } catch (...) {
+        }
+        ZeichneNachFehler();
+        SchliesseAbbruchfenster();
+    } catch (...) {
+        ZeichneNachFehler();
+        SchliesseAbbruchfenster();
+    }
+}
+
+void THauptForm::FuehreSchritteAus() {
+    if (!DruckModus) {
+        // While printing, the points of the screen run are reused.
+        Grafikpunkte.Anzahl = 0;
+        Grafikpunkte.Voll = false;
+    }
+    BereiteSeiteVor(0);
+    const TSchrittfunktionen& s = Schrittfunktionen;
+    const auto& flag = Schrittflags;
+    const bool funktionen = Drucken ? LetzteEingaben.Funktionen : ModusFunktionen();
+    if (funktionen) {
+        FTerm = nullptr;
+        GTerm = nullptr;
+        Integralergebnis = nullptr;
+        s.Allgemeines(Eingabe(TEingabefeld::FTerm));
+        PruefeAbbruch();
+
+        // Page 1 is prepared once, by the first of its steps that runs; the others append to it.
+        bool seite1 = false;
+        auto seite1Vorbereiten = [&] {
+            if (!seite1) BereiteSeiteVor(1);
+            seite1 = true;
+        };
+        bool nullstellenLiefen = false;
+        bool schnittstellenBerechnet = false;
+        if (flag[SchrittNullstellen]) {
+            seite1Vorbereiten();
+            s.Nullstellen(true);
+            nullstellenLiefen = true;
+            HakeAb(SchrittNullstellen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittNaeherungsverfahren]) {
+            seite1Vorbereiten();
+            s.EineNullstelle();
+            HakeAb(SchrittNaeherungsverfahren);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittSchnittstellen]) {
+            seite1Vorbereiten();
+            s.Schnittstellen(true);
+            schnittstellenBerechnet = true;
+            HakeAb(SchrittSchnittstellen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittProduktzerlegung]) {
+            seite1Vorbereiten();
+            s.Polynomzerlegung();
+            HakeAb(SchrittProduktzerlegung);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittPolstellen]) {
+            BereiteSeiteVor(2);
+            s.Polstellen();
+            HakeAb(SchrittPolstellen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittPartialbruch]) {
+            BereiteSeiteVor(3);
+            s.Partialbrueche();
+            HakeAb(SchrittPartialbruch);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittAbleitungen]) {
+            BereiteSeiteVor(4);
+            s.Ableitungen(true);
+            HakeAb(SchrittAbleitungen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittExtremstellen]) {
+            BereiteSeiteVor(5);
+            s.Extremstellen();
+            HakeAb(SchrittExtremstellen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittWendestellen]) {
+            BereiteSeiteVor(6);
+            s.Wendestellen();
+            HakeAb(SchrittWendestellen);
+            PruefeAbbruch();
+        }
+        if (flag[SchrittStammfunktion] || flag[SchrittIntegral] || flag[SchrittFlaeche]) {
+            BereiteSeiteVor(7);
+            TTerm* a = ABIntervall != nullptr ? ABIntervall->LinkerRand.Wert : nullptr;
+            TTerm* b = ABIntervall != nullptr ? ABIntervall->RechterRand.Wert : nullptr;
+            if (flag[SchrittIntegral]) {
+                s.Integral(a, b);
+                HakeAb(SchrittIntegral);
+            } else if (flag[SchrittStammfunktion]) {
+                s.Integral(nullptr, nullptr);
+                HakeAb(SchrittStammfunktion);
+            } else {
+                // The area needs the intersection points, or the zeros of f when there is no g; they are
+                // computed silently unless this request computed them already.
+                if (!schnittstellenBerechnet) {
+                    if (!Eingabe(TEingabefeld::GTerm).empty()) {
+                        s.Schnittstellen(false);
+                    } else {
+                        if (!nullstellenLiefen) s.Nullstellen(false);
+                        Schnittstellenliste = Nullstellenliste;
+                    }
+                    PruefeAbbruch();
+                }
+                s.Flaecheninhalt(a, b);
+                HakeAb(SchrittFlaeche);
+            }
+            PruefeAbbruch();
+        }
+        if (flag[SchrittGraph]) {
+            BereiteSeiteVor(SeiteGraph);
+            s.Graph();
+            HakeAb(SchrittGraph);
+            PruefeAbbruch();
+        }
+    } else {
+        const TGittertexte& matrix = Drucken ? LetzteEingaben.Matrix : Gittertexte(MatrixGrid);
+        const TGittertexte& rechts = Drucken ? LetzteEingaben.Rechts : Gittertexte(BGrid);
+        s.LGS(matrix, rechts);
+    }
+    DruckenButton->setEnabled(true);
+}
+
+// ---- one test run ----
+
+void THauptForm::TestButtonClick() {
+    if (Laeuft) return;
+    TLauf lauf(Laeuft);
+    MerkeEingaben();
+    FuehreTestAus();
+    ZeigeSeiten();
+}
+
+void THauptForm::FuehreTestAus() {
+    PageControl1->setTabVisible(int(TBlatt::Test), true);
+    try {
+        BereiteSeiteVor(SeiteTest);
+        Substitutionszaehler = 0;
+        BenutzerAbbruch = false;
+        if (AbbruchForm != nullptr) AbbruchForm->Zeige();
+        Einrueckung = 0;
+        AlleTermeFreigeben();
+        PartialbruchVorhanden = false;
+        Schrittfunktionen.Test(Eingabe(TEingabefeld::FTerm));
+        ZeigeSpeicher();
+        ZeichneSeite(0);
+        SchliesseAbbruchfenster();
+        DruckenButton->setEnabled(true);
+    } catch (...) {
+        ZeigeSpeicher();
+        Oberflaeche().Meldung(TMeldungsart::Warnung, "Test nicht OK");
+        ZeichneNachFehler();
+        // The progress window closes also after a failed test.
+        SchliesseAbbruchfenster();
+    }
+}
+
+// ---- printing ----
+
+void THauptForm::DruckenButtonClick() {
+    if (Laeuft) return;
+    QPrintDialog dialog(Drucker.get(), this);
+    dialog.setWindowTitle(QString::fromUtf8("Drucken"));
+    // A cancelled dialog prints nothing.
+    if (dialog.exec() != QDialog::Accepted) return;
+    Drucke(*Drucker);
+}
+
+bool THauptForm::Drucke(QPrinter& drucker) {
+    if (Laeuft) return false;
+    TLauf lauf(Laeuft);
+    // The screen pages stay as they are: their lists and first lines are put aside for the print run,
+    // which prepares pages of its own, and come back afterwards.
+    std::array<std::unique_ptr<TZeilenliste>, Seitenanzahl> bildschirm;
+    for (size_t k = 0; k < bildschirm.size(); ++k) bildschirm[k] = std::move(Seitenlisten[k]);
+    const auto anfang = Seitenanfang;
+    TZeilenliste* aktuell = Zeilenliste;
+    const bool test = PageControl1->currentIndex() == int(TBlatt::Test);
+    bool gedruckt = true;
+    try {
+        TWechsel<bool> drucken(Drucken, true);
+        zol::Drucke(drucker, [this, test] {
+            if (test)
+                FuehreTestAus();
+            else
+                FuehreAnfrageAus();
+        });
+    } catch (const std::exception& e) {
+        gedruckt = false;
+        Oberflaeche().Meldung(TMeldungsart::Warnung, std::string("Drucken nicht möglich:\n") + e.what());
+    } catch (...) {
+        gedruckt = false;
+    }
+    // Back to the screen: the current page was one of the print run's, which go now.
+    SetzeZeilenliste(aktuell);
+    for (size_t k = 0; k < bildschirm.size(); ++k) Seitenlisten[k] = std::move(bildschirm[k]);
+    Seitenanfang = anfang;
+    ZeigeSeiten();
+    return gedruckt;
+}
+
+// ---- scrolling ----
+
+void THauptForm::ScrollBar1Scroll(int code, int position) {
+    if (Laeuft) return;
+    const Int32 seite = AktiveSeite();
+    // The graph has no lines to scroll, and the LGS and vectors sheets have no page.
+    if (seite < 0 || seite == SeiteGraph) return;
+    TZeilenliste* liste = Seitenlisten[size_t(seite)].get();
+    if (liste == nullptr) return;
+    TSeitenbild* bild = Seitenbilder[size_t(seite)];
+    Int32& anfang = Seitenanfang[size_t(seite)];
+    const Int32 letzte = std::max(liste->Anzahl() - 1, 0);
+    try {
+        AktiviereSeite(&bild->Leinwand, false);
+        SetzeZeilenliste(liste);
+        ScrollBar1->setMaximum(letzte);
+        switch (code) {
+        case 0:
+        case 2:
+            if (anfang > 0) --anfang;
+            break;
+        case 1:
+        case 3:
+            if (anfang < letzte) ++anfang;
+            break;
+        case 8:
+            anfang = std::clamp<Int32>(position, 0, letzte);
+            break;
+        default:
+            break;
+        }
+        ZeichneSeite(anfang);
+    } catch (const std::exception& e) {
+        Oberflaeche().DebugAusgabe(std::string("Blättern: ") + e.what());
+    }
+    bild->Zeige();
+}
+
+} // namespace zol

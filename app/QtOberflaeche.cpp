@@ -1,0 +1,63 @@
+#include "app/QtOberflaeche.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <cstdio>
+
+#include "app/Abbruch.h"
+#include "app/HauptFm.h"
+#include "app/Schritte.h"
+
+namespace zol {
+
+TQtOberflaeche::TQtOberflaeche(THauptForm* haupt) : Haupt(haupt) {
+    Uhr.start();
+}
+
+void TQtOberflaeche::Meldung(TMeldungsart art, const std::string& text) {
+    QWidget* eltern = QApplication::activeModalWidget();
+    if (eltern == nullptr) eltern = QApplication::activeWindow();
+    if (eltern == nullptr) eltern = Haupt;
+    // Messages may carry the old line break "\n\r"; a box shows one line break for it.
+    const QString inhalt = QString::fromStdString(text).remove(QLatin1Char('\r'));
+    if (art == TMeldungsart::Warnung)
+        QMessageBox::warning(eltern, QString::fromUtf8("Warnung"), inhalt, QMessageBox::Ok);
+    else
+        QMessageBox::information(eltern, QString::fromUtf8("Information"), inhalt, QMessageBox::Ok);
+}
+
+void TQtOberflaeche::VerarbeiteNachrichten() {
+    QApplication::processEvents();
+}
+
+void TQtOberflaeche::DebugAusgabe(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+int64_t TQtOberflaeche::Millisekunden() {
+    return Uhr.elapsed();
+}
+
+bool TQtOberflaeche::SendeZeile(const std::string& host, uint16_t port, const std::string& text) {
+    return SendeTcpZeile(host, port, text, 1000);
+}
+
+std::string TQtOberflaeche::Eingabe(TEingabefeld feld) {
+    if (Haupt != nullptr) return Haupt->Eingabe(feld);
+    if (feld == TEingabefeld::HTerm && SchritteForm != nullptr)
+        return SchritteForm->HEdit->text().toStdString();
+    return {};
+}
+
+void TQtOberflaeche::SchrittAbhaken(int eintrag) {
+    if (SchritteForm != nullptr) SchritteForm->SchrittAbhaken(eintrag);
+}
+
+void TQtOberflaeche::ZeigeSuchzaehler(int64_t zaehler) {
+    if (AbbruchForm != nullptr) AbbruchForm->SuchAnzahlLabel->setText(QString::number(zaehler));
+}
+
+} // namespace zol
