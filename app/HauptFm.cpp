@@ -243,7 +243,6 @@ QWidget* THauptForm::BaueEingabebereich() {
     for (QLineEdit* e : {FTermEdit, GTermEdit, AEdit, BEdit}) e->setFont(eingabeSchrift);
 
     StartButton = new QPushButton(Text("Start"), bereich);
-    StartButton->setDefault(true);
     TestButton = new QPushButton(Text("Testen"), bereich);
     TestButton->setEnabled(false);
     EndeButton = new QPushButton(Text("Ende"), bereich);
@@ -254,9 +253,6 @@ QWidget* THauptForm::BaueEingabebereich() {
     TestSuiteButton = new QPushButton(Text("TestSuite"), bereich);
     TestSuiteButton->setVisible(false);
     for (QPushButton* k : {StartButton, TestButton, EndeButton, DruckenButton}) k->setMinimumWidth(90);
-    // Enter in an input field starts the request.
-    for (QLineEdit* e : {FTermEdit, GTermEdit, AEdit, BEdit})
-        connect(e, &QLineEdit::returnPressed, this, [this] { StartButtonClick(); });
 
     // The step list runs in columns, so that all seventeen steps fit. It is disabled (only the program
     // ticks it), but its items keep the normal text colour so that the ticks stay readable.

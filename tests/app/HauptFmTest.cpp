@@ -293,13 +293,6 @@ TEST_F(HauptFmTest, EineAnfrageFuelltSeite0UndDieStatuszeile) {
     for (int k = 1; k < Seitenanzahl; ++k) EXPECT_EQ(Haupt->Seitenlisten[size_t(k)], nullptr) << k;
 }
 
-TEST_F(HauptFmTest, EnterImEingabefeldStartet) {
-    SetzeStandIns();
-    QTest::keyClicks(Haupt->FTermEdit, Q("2x"));
-    QTest::keyClick(Haupt->FTermEdit, Qt::Key_Return);
-    EXPECT_EQ(Protokoll, std::vector<std::string>({"Allgemeines(2x)"}));
-}
-
 TEST_F(HauptFmTest, TermfehlerZeigtDieWarnungUndLaesstDieFruherenSeiten) {
     SetzeStandIns();
     Waehle({SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen});
