@@ -5,6 +5,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/einrichten.sh"
 zol_baue
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Kein Bildschirm gefunden: ZOL08 läuft unter Xvfb."
-    exec xvfb-run -a "$ZOL_BUILD/zol08"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$ZOL_BUILD/zol08"
 fi
 exec "$ZOL_BUILD/zol08"
