@@ -206,6 +206,7 @@ void THauptForm::FuehreAnfrageAus() {
         BenutzerAbbruch = false;
         if (AbbruchForm != nullptr) AbbruchForm->Zeige();
         AlleTermeFreigeben();
+        SetzeAnalyseZurueck();
         // Kommentare is read from the options window's check box here once that window exists; until then
         // it keeps its value.
         if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
@@ -372,6 +373,7 @@ void THauptForm::FuehreTestAus() {
         if (AbbruchForm != nullptr) AbbruchForm->Zeige();
         Einrueckung = 0;
         AlleTermeFreigeben();
+        SetzeAnalyseZurueck();
         PartialbruchVorhanden = false;
         Schrittfunktionen.Test(Eingabe(TEingabefeld::FTerm));
         ZeigeSpeicher();

@@ -263,7 +263,7 @@ void TSchritteForm::SchreibeIni(TIniDatei& ini) const {
 void TSchritteForm::OKButtonClick() {
     Schrittflags[SchrittVereinfachen] = VereinfachenCB->isChecked();
     Schrittflags[SchrittDefinitionsbereich] = DefinitionsbereichCB->isChecked();
-    Schrittflags[SchrittWertetabelle] = WertetabelleCB->isChecked();
+    Schrittflags[SchrittTabelle] = WertetabelleCB->isChecked();
     Schrittflags[SchrittSymmetrien] = SymmetrienCB->isChecked();
     Schrittflags[SchrittNullstellen] = NullstellenCB->isChecked();
     Schrittflags[SchrittNaeherungsverfahren] = NaeherungsverfahrenCB->isChecked();

@@ -1,19 +1,327 @@
 #include "steps/Allgemeines.h"
 
+#include "algebra/ExponentialNormalform.h"
+#include "algebra/NormalFormen.h"
+#include "algebra/PolynomNullstellen.h"
+#include "algebra/Polynome.h"
+#include "algebra/RationaleFunktion.h"
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Seiten.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Schrittflags.h"
+#include "steps/Symmetrien.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/TermParser.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
 
 namespace zol {
 
 TTerm* FTerm = nullptr;
 TTerm* GTerm = nullptr;
 TIntervall* ABIntervall = nullptr;
+bool IstPolynom = false;
+TRationaleFunktion* FRationaleFunktion = nullptr;
+TRationaleNormalform* FNormalformRNF = nullptr;
+TExponentialNormalform* FNormalformENF = nullptr;
+Int32 Substitutionszaehler = 0;
+TTerm* Ableitung1 = nullptr;
+TTerm* Ableitung2 = nullptr;
+TTerm* Ableitung3 = nullptr;
 TTerm* Integralergebnis = nullptr;
 TSListe* Nullstellenliste = nullptr;
+TWahrheitswert NullstellenlisteStatus = unklar;
+TSListe* Definitionsluecken = nullptr;
+TWahrheitswert DefinitionslueckenStatus = unklar;
+TSListe* Extremstellenkandidaten = nullptr;
+TSListe* Wendestellenkandidaten = nullptr;
 TSListe* Schnittstellenliste = nullptr;
-Int32 Substitutionszaehler = 0;
+TWahrheitswert SchnittstellenStatus = unklar;
 
-void SchrittAllgemeines(const std::string&) {
-    NochNichtGebaut("SchrittAllgemeines");
+namespace {
+
+// Ticks the step-list item of a step, but only when the step was chosen: a step run on behalf of another
+// one has no item of its own.
+void Abhaken(TSchritt schritt) {
+    if (Schrittflags[schritt]) Oberflaeche().SchrittAbhaken(schritt);
+}
+
+// An input field holding nothing but blanks counts as empty.
+bool IstLeer(const std::string& s) {
+    return s.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// The term of an input field, nil when the field is empty; a syntax error raises ETermFehler.
+TTerm* TermAusFeld(TEingabefeld feld) {
+    const std::string text = Oberflaeche().Eingabe(feld);
+    return IstLeer(text) ? nullptr : TermAusString(text);
+}
+
+// The cached normal form of f, fetched when f has none yet.
+TNormalform* NormalformVonF() {
+    if (!FTerm) return nullptr;
+    FTerm->HoleNormalform();
+    return FTerm->Normalform;
+}
+
+std::string Kennung(TNormalform* N) {
+    return N ? N->Kennung : std::string();
+}
+
+// The forms whose numerator/denominator pair carries f's definition gaps.
+bool IstRationaleArt(const std::string& art) {
+    return art == "RNF" || art == "RF";
+}
+
+// A normal form that stands for a polynomial: "PT", or "RNF" with a constant denominator.
+bool IstPolynomform(TNormalform* N) {
+    const std::string art = Kennung(N);
+    if (art == "PT") return true;
+    return art == "RNF" && static_cast<TRationaleNormalform*>(N)->P3.Grad == 0;
+}
+
+// The zeros of the term N over IR into Definitionsluecken, one level indented.
+void LueckenAlsNullstellen(TTerm* N) {
+    TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+    TTTerm* nenner = AlsTTTerm(N);
+    if (!nenner) return;
+    uint8_t status = unklar;
+    nenner->Nullstellen(IntervallR, Definitionsluecken, Kommentare, status);
+    DefinitionslueckenStatus = status;
+    if (!Definitionsluecken) Definitionsluecken = Neu<TSListe>();
+}
+
+// The gaps of A * e^B: the zeros of the denominators of A and of B.
+void ExponentialLuecken(TExponentialNormalform* E) {
+    const TPolynom& nennerA = E->A->Nenner;
+    const TPolynom& nennerB = E->B->Nenner;
+    if (nennerA.Grad == 0) {
+        if (E->A->Zaehler.Grad > 0) SchreibeZeile("Der Faktor ist überall definiert.");
+        if (nennerB.Grad == 0) {
+            SchreibeZeile("Der Exponent ist überall definiert.");
+            Definitionsluecken->Anzahl = 0;
+            DefinitionslueckenStatus = wahr;
+        } else {
+            SchreibeZeile("Die Definitionslücken sind genau die Nullstellen der Nenner des Exponenten ");
+            TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+            PNullstellen(nennerB, IntervallR, Definitionsluecken, DefinitionslueckenStatus, Kommentare);
+        }
+        return;
+    }
+    SchreibeZeile("Die Definitionslücken sind genau die Nenner-Nullstellen des Faktors ");
+    if (nennerB.Grad > 0) SchreibeZeile("und des Exponenten zusammen.");
+    TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+    PNullstellen(nennerA, IntervallR, Definitionsluecken, DefinitionslueckenStatus, Kommentare);
+    if (nennerB.Grad == 0) {
+        SchreibeZeile("während der Exponent überall definiert ist.");
+    } else {
+        TSListe* zweite = Neu<TSListe>();
+        uint8_t status = unklar;
+        PNullstellen(nennerB, IntervallR, zweite, status, Kommentare);
+        if (!Definitionsluecken) Definitionsluecken = NeueLeereListe();
+        SListenVereinigen(zweite, Definitionsluecken, true);
+        DefinitionslueckenStatus = Und(DefinitionslueckenStatus, status);
+    }
+}
+
+// The definition range as one line: D = IR, without the gaps when there are any.
+void SchreibeDefinitionsbereich() {
+    NeueZeile();
+    if (!Definitionsluecken || Definitionsluecken->Anzahl < 0) {
+        SchreibeZeile("Mit elementaren Mitteln können keine Definitionslücken bestimmt werden.");
+        return;
+    }
+    SchreibeUnterstrichen("Definitionsbereich:");
+    Schreibe(" D = IR");
+    if (Definitionsluecken->Anzahl > 0) {
+        Schreibe("\\{");
+        for (Int32 i = 1; i <= Definitionsluecken->Anzahl; ++i) {
+            if (i > 1) Schreibe(",");
+            SchreibeTerm(Definitionsluecken->Stellen[i]->Punkt);
+        }
+        Schreibe("}");
+    }
+    NeueZeile();
+}
+
+// Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it
+// replace f when it is shorter, and names the gaps that the cancelled denominator does not vanish at.
+void HebbareLuecken(TNormalform* N) {
+    TRationaleFunktion* paar = nullptr;
+    if (Kennung(N) == "RF") {
+        paar = static_cast<TRationaleFunktion*>(N);
+    } else {
+        bool neu = false;
+        paar = TRationaleFunktionCreateT(FTerm, neu);
+    }
+    if (!paar) return;
+    FRationaleFunktion = paar;
+    TPolynom Z = paar->Zaehler;
+    TPolynom Nenner = paar->Nenner;
+    Int32 unveraendert = 1;
+    PKuerze(Z, Nenner, unveraendert);
+    if (unveraendert != 0) return;
+    // The cancelled pair is a form of its own; the form cached on f stays as it was.
+    FRationaleFunktion = Neu<TRationaleFunktion>(Z, Nenner);
+    TTerm* gekuerzt = FRationaleFunktion->Term;
+    SchreibeTextTermZeile("Kürzen (Polynomdivision) ergibt für alle x aus D : f(x) = ", gekuerzt);
+    if (gekuerzt && gekuerzt->Knotenzahl < FTerm->Knotenzahl) FTerm = gekuerzt;
+    for (Int32 i = 1; Definitionsluecken && i <= Definitionsluecken->Anzahl; ++i) {
+        TTerm* x0 = Definitionsluecken->Stellen[i]->Punkt;
+        bool definiert = false;
+        const Extended wert = x0->Wert(0, definiert);
+        if (!definiert || PWert(Nenner, wert) == 0.0L) continue;
+        SchreibeTerm(x0);
+        SchreibeZeile(" ist hebbare Definitionslücke.");
+    }
+    NeueZeile();
+    Trennlinie();
+}
+
+} // namespace
+
+void SetzeAnalyseZurueck() {
+    FTerm = nullptr;
+    GTerm = nullptr;
+    ABIntervall = nullptr;
+    IstPolynom = false;
+    FRationaleFunktion = nullptr;
+    FNormalformRNF = nullptr;
+    FNormalformENF = nullptr;
+    Substitutionszaehler = 0;
+    Ableitung1 = nullptr;
+    Ableitung2 = nullptr;
+    Ableitung3 = nullptr;
+    Integralergebnis = nullptr;
+    // Fresh lists in the new request's arena: readers see "not determined", never a freed list.
+    Nullstellenliste = Neu<TSListe>();
+    NullstellenlisteStatus = unklar;
+    Definitionsluecken = Neu<TSListe>();
+    DefinitionslueckenStatus = unklar;
+    Extremstellenkandidaten = Neu<TSListe>();
+    Wendestellenkandidaten = Neu<TSListe>();
+    Schnittstellenliste = Neu<TSListe>();
+    SchnittstellenStatus = unklar;
+    Variablenbuchstabe = 'x';
+    Schachtelungstiefe = 0;
+}
+
+void SchrittAllgemeines(const std::string& FText) {
+    Substitutionszaehler = 0;
+    Einrueckung = 0;
+    IstPolynom = false;
+    SchreibeUeberschrift(2, "Allgemeines:");
+
+    FTerm = TermAusString(FText);
+    if (!FTerm) throw ETermFehler("Term-Angabe fehlt.");
+    GTerm = TermAusFeld(TEingabefeld::GTerm);
+    ABIntervall = Neu<TIntervall>(UnendlichRand, UnendlichRand);
+    ABIntervall->LinkerRand.Wert = TermAusFeld(TEingabefeld::ATerm);
+    ABIntervall->RechterRand.Wert = TermAusFeld(TEingabefeld::BTerm);
+    ABIntervall->LinkerRand.Offen = false;
+    ABIntervall->RechterRand.Offen = false;
+
+    SchreibeTextTerm("Eingegebener Funktionsterm: f(x) = ", FTerm);
+    if (Schrittflags[SchrittVereinfachen]) {
+        TTerm* alt = FTerm;
+        Kumuliere(FTerm);
+        if (!FTerm->IstGleich(alt)) SchreibeTextTerm(" = ", FTerm);
+        alt = FTerm;
+        VereinfacheTerm(FTerm);
+        if (!FTerm->IstGleich(alt))
+            SchreibeTextTermZeile(" = ", FTerm);
+        else
+            NeueZeile();
+        TNormalform* N = NormalformVonF();
+        if (N) {
+            const std::string art = Kennung(N);
+            SchreibeZeile("(Normalform mit Kennung: " + art + ")");
+            IstPolynom = IstPolynomform(N);
+            if (IstPolynom)
+                Schreibe("f ist Polynom (ganzrationale Funktion) ");
+            else if (IstRationaleArt(art))
+                Schreibe("f ist gebrochen-rationale Funktion ");
+        }
+        Abhaken(SchrittVereinfachen);
+    } else {
+        NormalformVonF();
+    }
+
+    Trennlinie();
+    NeueZeile();
+    if (Schrittflags[SchrittDefinitionsbereich]) BestimmungDesDefinitionsbereichs();
+    if (Schrittflags[SchrittSymmetrien]) BestimmungVonSymmetrien();
+    if (Schrittflags[SchrittTabelle]) SchrittWertetabelle();
+    NeueZeile();
+    ZeichneSeite(0);
+}
+
+void BestimmungDesDefinitionsbereichs() {
+    Einrueckung = 0;
+    SchreibeUeberschrift(2, "Bestimmung des Definitionsbereichs:");
+    Definitionsluecken = Neu<TSListe>();
+    DefinitionslueckenStatus = unklar;
+
+    TNormalform* N = NormalformVonF();
+    const std::string art = Kennung(N);
+    if (IstPolynom) {
+        Definitionsluecken->Anzahl = 0;
+        DefinitionslueckenStatus = wahr;
+        SchreibeZeile("f ist ganz-rational (Polynom), also Definitionsbereich D = IR");
+    } else if (FTerm && FTerm->Kennung == "abs") {
+        Definitionsluecken->Anzahl = 0;
+        DefinitionslueckenStatus = wahr;
+        SchreibeZeile("Die Betragsfunktion ist überall definiert, also Definitionsbereich D = IR");
+    } else if (art == "RNF") {
+        FNormalformRNF = static_cast<TRationaleNormalform*>(N);
+        SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
+        LueckenAlsNullstellen(Potenz(PolynomToTerm(FNormalformRNF->P3), TBruch{FNormalformRNF->m, 1}));
+    } else if (art == "RF") {
+        FRationaleFunktion = static_cast<TRationaleFunktion*>(N);
+        SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
+        LueckenAlsNullstellen(PolynomToTerm(FRationaleFunktion->Nenner));
+    } else if (art == "ENF") {
+        FNormalformENF = static_cast<TExponentialNormalform*>(N);
+        ExponentialLuecken(FNormalformENF);
+    }
+
+    SchreibeDefinitionsbereich();
+    if (IstRationaleArt(art)) HebbareLuecken(N);
+    Trennlinie();
+    Abhaken(SchrittDefinitionsbereich);
+}
+
+void SchrittWertetabelle() {
+    const std::string htext = Oberflaeche().Eingabe(TEingabefeld::HTerm);
+    // An empty field gives no step width, like one without a value.
+    TTerm* h = IstLeer(htext) ? nullptr : TermAusString(htext);
+    bool definiert = false;
+    const Extended hwert = h ? h->Wert(0, definiert) : 0;
+    if (!definiert || !(hwert > 0)) {
+        Oberflaeche().Meldung(TMeldungsart::Information, "Wertetabelle abgebrochen, da Schrittweite <= 0.");
+        return;
+    }
+    if (!ABIntervall) ABIntervall = Neu<TIntervall>(UnendlichRand, UnendlichRand);
+    if (!ABIntervall->LinkerRand.Wert) {
+        SchreibeZeile("Linker Intervallrand wurde nicht angegeben und auf -5 festgelegt.");
+        ABIntervall->LinkerRand.Wert = Bruchkonstante(-5, 1);
+        ABIntervall->LinkerRand.Offen = false;
+    }
+    if (!ABIntervall->RechterRand.Wert) {
+        SchreibeZeile("Rechter Intervallrand wurde nicht angegeben und auf 5 festgelegt.");
+        ABIntervall->RechterRand.Wert = Bruchkonstante(5, 1);
+        ABIntervall->RechterRand.Offen = false;
+    }
+    SchreibeUnterstrichen("Wertetabelle:");
+    Schreibe("Intervall: ");
+    SchreibeIntervall(ABIntervall->LinkerRand.Wert, ABIntervall->RechterRand.Wert);
+    SchreibeTextTermZeile(", Schritteweite:", h);
+    SchreibeWertetabelle(FTerm, ABIntervall, h);
+    Abhaken(SchrittTabelle);
 }
 
 } // namespace zol

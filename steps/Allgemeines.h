@@ -1,5 +1,5 @@
-// The globals that describe the function under study, and the first step of every request: reading and
-// simplifying f, the definition range and the value table on page 0.
+// The globals that describe the function under study, and the first step of every request on page 0:
+// reading and simplifying f, classifying it, the definition range with removable gaps, and the value table.
 #pragma once
 
 #include <string>
@@ -11,20 +11,54 @@ namespace zol {
 class TTerm;
 class TIntervall;
 class TSListe;
+class TRationaleFunktion;
+class TRationaleNormalform;
+class TExponentialNormalform;
 
-// f and g (g nil when its field is empty), the base interval [a, b] and the antiderivative or integral of
-// the integral step. The step driver sets FTerm, GTerm and Integralergebnis to nil before every request.
+// f and g (g nil when its field is empty).
 extern TTerm* FTerm;
 extern TTerm* GTerm;
+// [a, b], both ends closed; a bound is nil (unbounded) while its field is empty.
 extern TIntervall* ABIntervall;
-extern TTerm* Integralergebnis;
-// The zeros of f and the intersection points of f and g (or the zeros of f for the area without g).
-extern TSListe* Nullstellenliste;
-extern TSListe* Schnittstellenliste;
-// Count of substitution attempts of the integration search; zeroed by the general step and the test run.
+// f's normal form is a polynomial.
+extern bool IstPolynom;
+// f as a numerator/denominator pair, and f's rational and exponential normal forms, kept by the
+// definition range for later steps.
+extern TRationaleFunktion* FRationaleFunktion;
+extern TRationaleNormalform* FNormalformRNF;
+extern TExponentialNormalform* FNormalformENF;
+// Count of substitution attempts of the integration search.
 extern Int32 Substitutionszaehler;
+// f', f'', f'''.
+extern TTerm* Ableitung1;
+extern TTerm* Ableitung2;
+extern TTerm* Ableitung3;
+// The result of the integral step.
+extern TTerm* Integralergebnis;
+// Point lists (Anzahl -1 while not determined) with their three-valued completeness.
+extern TSListe* Nullstellenliste;
+extern TWahrheitswert NullstellenlisteStatus;
+extern TSListe* Definitionsluecken;
+extern TWahrheitswert DefinitionslueckenStatus;
+extern TSListe* Extremstellenkandidaten;
+extern TSListe* Wendestellenkandidaten;
+extern TSListe* Schnittstellenliste;
+extern TWahrheitswert SchnittstellenStatus;
 
-// The general step on page 0; FText is the text of the f field.
+// Resets every analysis global: terms and forms to nil, point lists to fresh lists with Anzahl -1 and
+// status unklar, IstPolynom false, Substitutionszaehler 0, and the output's Variablenbuchstabe x and
+// nesting depth 0. Whoever empties the term store (AlleTermeFreigeben) calls it right afterwards, at the
+// start of every request and test, so that no global outlives the terms it points to.
+void SetzeAnalyseZurueck();
+
+// The first step of a request; FText is the text of the f field. g, a, b and the step width are read
+// from the host's input fields; the sub-steps run by their step flags and tick their step-list items.
+// An f that parses to nothing, and a syntax error in f, g, a or b, raise ETermFehler.
 void SchrittAllgemeines(const std::string& FText);
+// The definition range of FTerm, with removable gaps; also run by later steps when it did not run.
+void BestimmungDesDefinitionsbereichs();
+// The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
+// request. A step width that is not positive stops only the table, with a message.
+void SchrittWertetabelle();
 
 } // namespace zol

@@ -12,7 +12,7 @@ namespace zol {
 enum TSchritt : int {
     SchrittVereinfachen = 0,
     SchrittDefinitionsbereich = 1,
-    SchrittWertetabelle = 2,
+    SchrittTabelle = 2, // the value table (SchrittWertetabelle is the step itself)
     SchrittSymmetrien = 3,
     SchrittNullstellen = 4,
     SchrittNaeherungsverfahren = 5,

@@ -8,4 +8,8 @@ void UntersucheSymmetrie(TTerm*, TWahrheitswert&, TWahrheitswert&, bool) {
     NochNichtGebaut("UntersucheSymmetrie");
 }
 
+void BestimmungVonSymmetrien() {
+    NochNichtGebaut("BestimmungVonSymmetrien");
+}
+
 } // namespace zol

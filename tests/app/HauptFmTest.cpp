@@ -261,6 +261,7 @@ TEST_F(HauptFmTest, EntwurfDesFensters) {
 // ---- one request ----
 
 TEST_F(HauptFmTest, OhneAllgemeinenSchrittStehtSeineMeldungAufSeite0) {
+    Haupt->Schrittfunktionen.Allgemeines = [](const std::string&) { NochNichtGebaut("SchrittAllgemeines"); };
     Start("x^2-4");
     EXPECT_EQ(Seite(0), std::vector<std::string>({"Noch nicht gebaut: SchrittAllgemeines"}));
     EXPECT_TRUE(Warnungen().empty());
@@ -880,9 +881,9 @@ TEST_F(HauptFmTest, DerQtHostLiestDieFelderUndHaktAb) {
     EXPECT_EQ(host.Eingabe(TEingabefeld::BTerm), "ü");
     EXPECT_EQ(host.Eingabe(TEingabefeld::HTerm), "1/4");
 
-    Waehle({SchrittVereinfachen, SchrittWertetabelle});
-    host.SchrittAbhaken(SchrittWertetabelle);
-    EXPECT_TRUE(Abgehakt(SchrittWertetabelle));
+    Waehle({SchrittVereinfachen, SchrittTabelle});
+    host.SchrittAbhaken(SchrittTabelle);
+    EXPECT_TRUE(Abgehakt(SchrittTabelle));
     EXPECT_FALSE(Abgehakt(SchrittVereinfachen));
     // A step that is not chosen has no item.
     host.SchrittAbhaken(SchrittGraph);

@@ -273,7 +273,7 @@ TEST_F(SchritteTest, AllesDannSchliessen) {
         EXPECT_EQ(f->Integraltyp(), 1);
         EXPECT_TRUE(Schrittflags[SchrittIntegral]);
         EXPECT_TRUE(f->IntegraltypRG->isEnabled());
-        EXPECT_EQ(Schrittflags[SchrittWertetabelle], (bits & unberuehrt[0]) != 0);
+        EXPECT_EQ(Schrittflags[SchrittTabelle], (bits & unberuehrt[0]) != 0);
         EXPECT_EQ(Schrittflags[SchrittNaeherungsverfahren], (bits & unberuehrt[1]) != 0);
         PruefeFolgen();
         TIniDatei ini = Schliessen();

@@ -1,0 +1,83 @@
+#include "tests/hilfe/KopfloseAnfrage.h"
+
+#include <array>
+#include <utility>
+
+#include "output/Seiten.h"
+#include "plattform/Leinwand.h"
+#include "steps/Allgemeines.h"
+#include "term/TermManager.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+// Restores what a run changes of the program's state, also when the step raises.
+class TLaufrahmen {
+public:
+    TLaufrahmen(TTestOberflaeche& host, const TAnfrage& anfrage)
+        : Flags(Schrittflags), AlteLeinwand(&Leinwand()), AlterHost(SetzeOberflaeche(&host)),
+          Breite(Seitenbreite), Hoehe(Seitenhoehe), Kommentar(Kommentare, anfrage.Kommentare),
+          Druck(DruckModus, false), Abbruch(BenutzerAbbruch, false) {
+        Schrittflags.fill(false);
+        for (TSchritt s : anfrage.Schritte) Schrittflags[s] = true;
+    }
+    ~TLaufrahmen() {
+        // Closes a line left open onto the page before the page is let go.
+        SetzeZeilenliste(nullptr);
+        SetzeLeinwand(AlteLeinwand);
+        SetzeOberflaeche(AlterHost);
+        Seitenbreite = Breite;
+        Seitenhoehe = Hoehe;
+        Schrittflags = Flags;
+    }
+    TLaufrahmen(const TLaufrahmen&) = delete;
+    TLaufrahmen& operator=(const TLaufrahmen&) = delete;
+
+private:
+    std::array<bool, SchrittAnzahl> Flags;
+    TLeinwand* AlteLeinwand;
+    TOberflaeche* AlterHost;
+    Int32 Breite, Hoehe;
+    TWechsel<bool> Kommentar, Druck, Abbruch;
+};
+
+} // namespace
+
+TKopfloseAnfrage::TKopfloseAnfrage(TAnfrage anfrage) : Anfrage(std::move(anfrage)) {}
+
+void TKopfloseAnfrage::Starte() {
+    InitialisiereTerme();
+    Host = TTestOberflaeche();
+    Host.Eingaben[TEingabefeld::FTerm] = Anfrage.F;
+    Host.Eingaben[TEingabefeld::GTerm] = Anfrage.G;
+    Host.Eingaben[TEingabefeld::ATerm] = Anfrage.A;
+    Host.Eingaben[TEingabefeld::BTerm] = Anfrage.B;
+    Host.Eingaben[TEingabefeld::HTerm] = Anfrage.H;
+    Seite.Zeilen.clear();
+
+    TLaufrahmen rahmen(Host, Anfrage);
+    // The request's start, as the main window does it.
+    Einrueckung = 0;
+    AlleTermeFreigeben();
+    SetzeAnalyseZurueck();
+    // Page 0 made current.
+    AktiviereSeite(&Bild, false);
+    SetzeZeilenliste(&Seite);
+    SchrittAllgemeines(Anfrage.F);
+}
+
+std::string TKopfloseAnfrage::Text() const {
+    std::string text;
+    for (const std::string& zeile : Zeilen()) text += zeile + "\n";
+    return text;
+}
+
+std::string AllgemeinesAlsText(const TAnfrage& anfrage) {
+    TKopfloseAnfrage lauf(anfrage);
+    lauf.Starte();
+    return lauf.Text();
+}
+
+} // namespace zol

@@ -1,0 +1,59 @@
+// A request without windows: the general step of one request run onto page 0 on a test canvas, with the
+// inputs served by a recording host, and the page read back as plain text. For tests and benchmarks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "output/Ausgabe.h"
+#include "steps/Schrittflags.h"
+#include "plattform/Leinwand.h"
+#include "tests/hilfe/TestOberflaeche.h"
+
+namespace zol {
+
+// The inputs of one request: the texts of the f, g, a, b and step-width fields, the chosen steps and the
+// comment option.
+struct TAnfrage {
+    std::string F = "";
+    std::string G = "";
+    std::string A = "";
+    std::string B = "";
+    std::string H = "1/2";
+    std::vector<TSchritt> Schritte = {};
+    bool Kommentare = false;
+};
+
+// The page image of a run: the fixed metrics of the test canvas, the size of a sheet's page image, no
+// surface (nothing to clear, nothing recorded between runs).
+class TSeitenleinwand : public TFreieLeinwand {
+public:
+    TGroesse Seitengroesse() const override { return {977, 665}; }
+};
+
+// Runs one request as the main window does up to the end of the general step: empties the term store,
+// resets the analysis globals, prepares page 0 on its own canvas, and runs
+// SchrittAllgemeines with the text of f. Exceptions of the step reach the caller; the lines written until
+// then stay on the page. The options and the current canvas, host and line list are restored afterwards.
+class TKopfloseAnfrage {
+public:
+    explicit TKopfloseAnfrage(TAnfrage anfrage);
+
+    // Runs the request; may be called again (each run starts with an empty store and page).
+    void Starte();
+
+    // The page's lines as plain text, and all of them joined by line feeds.
+    std::vector<std::string> Zeilen() const { return Seite.Klartext(); }
+    std::string Text() const;
+
+    TAnfrage Anfrage;
+    // Messages shown and step-list items ticked during the run.
+    TTestOberflaeche Host;
+    TSeitenleinwand Bild;
+    TZeilenliste Seite;
+};
+
+// Runs the request and returns the page's text; exceptions reach the caller.
+std::string AllgemeinesAlsText(const TAnfrage& anfrage);
+
+} // namespace zol
