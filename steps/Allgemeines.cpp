@@ -128,10 +128,11 @@ void ExponentialLuecken(TExponentialNormalform* E) {
     }
 }
 
-// The definition range as one line: D = IR, without the gaps when there are any.
+// The definition range as one line: D = IR, without the gaps when there are any. It is stated only when
+// the gap list is known to be complete: a zero search that could not decide leaves D open.
 void SchreibeDefinitionsbereich() {
     NeueZeile();
-    if (!Definitionsluecken || Definitionsluecken->Anzahl < 0) {
+    if (!Definitionsluecken || Definitionsluecken->Anzahl < 0 || DefinitionslueckenStatus != wahr) {
         SchreibeZeile("Mit elementaren Mitteln können keine Definitionslücken bestimmt werden.");
         return;
     }
