@@ -1,8 +1,103 @@
 #include "algebra/Vereinfachung.h"
 
+#include <string>
+
+#include "algebra/NormalFormen.h"
+#include "algebra/Protokollblock.h"
+#include "algebra/RationaleFunktion.h"
+#include "algebra/TrigNormalFormen.h"
+#include "algebra/VPolynome.h"
+#include "output/Ausgabe.h"
+#include "output/Protokoll.h"
+#include "plattform/Oberflaeche.h"
+#include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/Radikale.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
 namespace zol {
+
+namespace {
+
+bool IstKonstantenklasse(const TTerm* T) {
+    return T->Typrang >= RangRational && T->Typrang <= RangRadikal;
+}
+
+bool IstFunktion(const TTerm* T) {
+    return T->Typrang == RangPotenz || T->Typrang == RangWurzel || T->Typrang == RangAllgExp ||
+           T->Typrang == RangStandard;
+}
+
+// A simplification whose collections were cut short by the user is no result.
+void PruefeAbbruch() {
+    if (BenutzerAbbruch) throw EBenutzerAbbruch("Benutzer-Abbruch");
+}
+
+// Takes the mark TermVereinfacht back from a term whose simplification is left by an exception, so that
+// nothing half done passes for simplified.
+class TMarke {
+public:
+    explicit TMarke(TTerm* T) : Term(T) { Term->Zustand |= TermVereinfacht; }
+    void Behalten() { Term = nullptr; }
+    ~TMarke() {
+        if (Term) Term->Zustand &= static_cast<uint8_t>(~TermVereinfacht);
+    }
+    TMarke(const TMarke&) = delete;
+    TMarke& operator=(const TMarke&) = delete;
+
+private:
+    TTerm* Term;
+};
+
+// The exact value of a function node at its argument. A power is rebuilt from its base, as the exact values
+// of the standard functions do for powers.
+TTerm* ExakterFunktionswert(TTerm* T) {
+    if (auto* p = AlsPotenzTerm(T)) return BildePotenz(p->Argument, p->Exponent, false);
+    return VereinfacheStandardfunktion(T, false);
+}
+
+void Zaehle(TTerm* T) {
+    if (auto* o = AlsOperatorTerm(T))
+        o->Knotenzahl = o->T1->Knotenzahl + o->T2->Knotenzahl + 1;
+    else if (IstFunktion(T))
+        T->Knotenzahl = static_cast<TFunktion*>(T)->Argument->Knotenzahl + 1;
+}
+
+void Protokollzeile(const std::string& s, TTerm* T) {
+    if (ProtokollVereinfachung) SchreibeTextTermZeile(s, T);
+}
+
+void Hinzufuegen(TTerm* s, TTerm** Liste, Int32& Anzahl, bool MitKonstanten) {
+    if (!MitKonstanten && IstRationaleKonstante(s)) return;
+    for (Int32 i = 1; i <= Anzahl; ++i)
+        if (Liste[i]->IstGleich(s)) return;
+    if (Anzahl >= MaxTeilterme) return;
+    Liste[++Anzahl] = s;
+}
+
+void FaktorenVon(TTerm* Gesamt, TTerm* T, TTerm** Liste, Int32& Anzahl) {
+    Oberflaeche().VerarbeiteNachrichten();
+    if (BenutzerAbbruch || !T) return;
+    TProtokoll protokoll(ProtokollVereinfachung, "Faktoren:", T);
+    TTerm* t = T;
+    TTerm* rest = nullptr;
+    TBruch q;
+    KMK(t, rest, q);
+    if (HatOperator(rest, "*")) {
+        auto* o = AlsOperatorTerm(rest);
+        FaktorenVon(Gesamt, o->T1, Liste, Anzahl);
+        FaktorenVon(Gesamt, o->T2, Liste, Anzahl);
+    } else {
+        if (Anzahl >= MaxFaktoren) throw ERessourcen("Zu viele Faktoren in " + Gesamt->Text);
+        Liste[++Anzahl] = rest;
+    }
+    if (Anzahl > 0) Liste[1] = Produkt(RationaleKonstante(q), Liste[1]);
+    protokoll.Ende("Faktoren=", Anzahl > 0 ? Liste[1] : nullptr);
+}
+
+} // namespace
 
 void VereinfacheTerm(TTerm*& T) {
     if (T->Vereinfacht) {
@@ -10,12 +105,139 @@ void VereinfacheTerm(TTerm*& T) {
         return;
     }
     if (T->Zustand & TermVereinfacht) return;
-    NochNichtGebaut("VereinfacheTerm");
+    if (T->IstKonstant) {
+        VereinfacheKonstantenTerm(T);
+        return;
+    }
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTerm:", T);
+    TTerm* T0 = T;
+    TMarke marke(T0);
+    if (!T->Normalform) AlleSubNormalformen(T);
+    if (T->Normalform) {
+        TTerm* N = T->Normalform->Term;
+        if (N && N->Knotenzahl <= T->Knotenzahl) T = N;
+    } else {
+        VereinfacheTermRekursiv(T);
+        VereinfacheTermDurchSubstitution(T);
+        VereinfacheTermDurchTransformation(T);
+        PruefeAbbruch();
+    }
+    T->Zustand |= TermVereinfacht;
+    T0->Vereinfacht = T;
+    marke.Behalten();
+    protokoll.Ende("VereinfacheTerm=", T);
 }
 
-void VereinfacheTermRekursiv(TTerm*&) { NochNichtGebaut("VereinfacheTermRekursiv"); }
+void VereinfacheTermRekursiv(TTerm*& T) {
+    if (IstKonstantenklasse(T)) return;
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermRekursiv:", T);
+    if (auto* o = AlsOperatorTerm(T)) {
+        VereinfacheTermRekursiv(o->T1);
+        VereinfacheTermRekursiv(o->T2);
+        Zaehle(o);
+    } else if (IstFunktion(T)) {
+        auto* f = static_cast<TFunktion*>(T);
+        VereinfacheTermRekursiv(f->Argument);
+        Zaehle(f);
+        T = ExakterFunktionswert(T);
+    }
+    if (!T->IstKonstant) {
+        T->HoleNormalform();
+        if (T->Normalform && T->Normalform->Term && T->Normalform->Term->Knotenzahl < T->Knotenzahl)
+            T = T->Normalform->Term;
+    }
+    T->Aktualisiere();
+    protokoll.Ende("VereinfacheTermRekursiv=", T);
+}
 
-void SammleTeilterme(TTerm*, TTerm**, Int32&, bool) { NochNichtGebaut("SammleTeilterme"); }
+void VereinfacheTermDurchSubstitution(TTerm*& T) {
+    if (IstKonstantenklasse(T) || IstJoin(T)) return;
+    if (T->Text.find_first_of("X;") != std::string::npos || T->Knotenzahl > 30) return;
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermDurchSubstitution:", T);
+    TTerm* X = BenannteKonstante("X");
+    TTerm* konstant = T->Ersetze(VariableX, X);
+    VereinfacheKonstantenTermDurchSubstitution(konstant);
+    T = konstant->Ersetze(X, VariableX);
+    protokoll.Ende("VereinfacheTermDurchSubstitution=", T);
+}
+
+void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T) {
+    if (!T->IstKonstant || IstKonstantenklasse(T)) return;
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheKonstantenTermDurchSubstitution:", T);
+    Kumuliere(T);
+    if (IstKonstantenklasse(T)) {
+        protokoll.Ende("VereinfacheKonstantenTermDurchSubstitution=", T);
+        return;
+    }
+    TTerm* bester = T;
+    Int32 K = T->Knotenzahl;
+    TTerm* teilterme[MaxTeilterme + 1] = {};
+    Int32 anzahl = 0;
+    SammleTeilterme(T, teilterme, anzahl, true);
+    for (Int32 i = 1; i <= anzahl && K > 0; ++i) {
+        TTerm* s = teilterme[i];
+        TTerm* Ts = T->Ersetze(s, VariableX);
+        Protokollzeile("Substitution von ", s);
+        TNormalform* F = nullptr;
+        bool neu = false;
+        if (IstRationaleKonstante(s)) {
+            if ((Ts->Funktionsarten & FunktionsartTrig) && (Ts->MoeglicheNormalformen & NormalformRTNF))
+                F = TRatTrigNormalformCreateT(Ts, neu);
+        } else {
+            F = TRationaleFunktionCreateT(Ts, neu);
+            if (!F) F = TVPolynomTermCreateT(Ts);
+        }
+        if (!F || !F->Term) continue;
+        TTerm* R = F->Term->Ersetze(VariableX, s);
+        Protokollzeile("nach Rüchsubstitution:", R);
+        if (R->Knotenzahl <= K) {
+            bester = R;
+            K = R->Knotenzahl;
+        }
+    }
+    T = bester;
+    protokoll.Ende("VereinfacheKonstantenTermDurchSubstitution=", T);
+}
+
+void VereinfacheTermDurchTransformation(TTerm*& T) {
+    if (IstKonstantenklasse(T) || IstJoin(T) || T->Text.find('T') != std::string::npos) return;
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermDurchTransformation:", T);
+    TTerm* bester = T;
+    Int32 K = T->Knotenzahl;
+    TTerm* teilterme[MaxTeilterme + 1] = {};
+    Int32 anzahl = 0;
+    SammleTeilterme(T, teilterme, anzahl, false);
+    for (Int32 i = 1; i <= anzahl; ++i) {
+        TTerm* s = teilterme[i];
+        if (IstVariable(s)) continue;
+        TTerm* u = s->Umkehrfunktion();
+        if (!u) continue;
+        TTerm* T2 = Transformation(T, s, u);
+        Kumuliere(T2);
+        Protokollzeile("kumulierte Transformation:", T2);
+        if (!T2->Normalform || !T2->Normalform->Term) continue;
+        Protokollzeile("Rücktransformation:", T2->Normalform->Term);
+        TTerm* R = Transformation(T2->Normalform->Term, u, s);
+        if (R->Knotenzahl < K) {
+            bester = R;
+            K = R->Knotenzahl;
+        }
+    }
+    T = bester;
+    protokoll.Ende("VereinfacheTermDurchTransformation=", T);
+}
+
+TTerm* Transformation(TTerm* T, TTerm* fi, TTerm* psi) {
+    TProtokoll protokoll(ProtokollVereinfachung, "Transformation:", T);
+    Protokollzeile("fi=", fi);
+    Protokollzeile(" psi=", psi);
+    TTerm* C = BenannteKonstante("T");
+    TTerm* R = T->Ersetze(fi, C);
+    R = R->Ersetze(VariableX, psi);
+    R = R->Ersetze(C, VariableX);
+    protokoll.Ende("Transformation=", R);
+    return R;
+}
 
 void VereinfacheKonstantenTerm(TTerm*& T) {
     if (T->Vereinfacht) {
@@ -23,7 +245,73 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
         return;
     }
     if (T->Zustand & TermVereinfacht) return;
-    NochNichtGebaut("VereinfacheKonstantenTerm");
+    TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheKonstantenTerm:", T);
+    TTerm* T0 = T;
+    TMarke marke(T0);
+    try {
+        TTerm* K = KonstanteMoeglichstArithmetisch(T);
+        if (IstKonstantenklasse(K)) {
+            if (IstRadikalKonstante(K)) K = RadikalKonstanteAlsPotenz(K);
+            T = K;
+            T0->Vereinfacht = T;
+            marke.Behalten();
+            protokoll.Ende("Einfache Konstante: VereinfacheKonstantenTerm=", T);
+            return;
+        }
+        while (T->Knotenzahl >= 1) {
+            const Int32 vorher = T->Knotenzahl;
+            if (auto* o = AlsOperatorTerm(T)) {
+                VereinfacheKonstantenTerm(o->T1);
+                VereinfacheKonstantenTerm(o->T2);
+                Zaehle(o);
+            } else if (IstFunktion(T)) {
+                auto* f = static_cast<TFunktion*>(T);
+                VereinfacheKonstantenTerm(f->Argument);
+                Zaehle(f);
+                T = ExakterFunktionswert(T);
+            }
+            T->Aktualisiere();
+            VereinfacheKonstantenTermDurchSubstitution(T);
+            if (T->Knotenzahl < 1 || T->Knotenzahl >= vorher) break;
+        }
+        PruefeAbbruch();
+        T->Zustand |= TermVereinfacht;
+        T->Aktualisiere();
+        T0->Vereinfacht = T;
+    } catch (const ERessourcen& e) {
+        // The value reached so far stays; the term is not simplified further.
+        Oberflaeche().Meldung(TMeldungsart::Information,
+                              "Vereinfachung einer Konstanten abgebrochen:\r\n" + e.Meldung);
+    }
+    marke.Behalten();
+    protokoll.Ende("VereinfacheKonstantenTerm=", T);
+}
+
+void SammleTeilterme(TTerm* T, TTerm** Liste, Int32& Anzahl, bool MitKonstanten) {
+    Oberflaeche().VerarbeiteNachrichten();
+    if (BenutzerAbbruch) return;
+    if (auto* o = AlsOperatorTerm(T)) {
+        Hinzufuegen(o->T1, Liste, Anzahl, MitKonstanten);
+        Hinzufuegen(o->T2, Liste, Anzahl, MitKonstanten);
+        SammleTeilterme(o->T1, Liste, Anzahl, MitKonstanten);
+        SammleTeilterme(o->T2, Liste, Anzahl, MitKonstanten);
+    } else if (IstFunktion(T)) {
+        TTerm* a = static_cast<TFunktion*>(T)->Argument;
+        Hinzufuegen(a, Liste, Anzahl, MitKonstanten);
+        SammleTeilterme(a, Liste, Anzahl, MitKonstanten);
+    }
+}
+
+void Faktoren(TTerm* T, TTerm** Liste, Int32& Anzahl) {
+    FaktorenVon(T, T, Liste, Anzahl);
+}
+
+void TracePolynom(TPolynom P) {
+    SchreibeTerm(PolynomToTerm(P));
+}
+
+void TracePolynomLn(TPolynom P) {
+    SchreibeTermZeile(PolynomToTerm(P));
 }
 
 } // namespace zol

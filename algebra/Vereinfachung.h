@@ -1,6 +1,12 @@
-// The term simplification driver: the one entry through which the system simplifies terms.
+// The term simplification driver: the one entry through which the system simplifies terms. It returns the
+// term with the fewest nodes it reaches through the term's normal form, a bottom-up pass through the normal
+// forms of the subterms, and two substitution passes; the result is cached on the term.
+//
+// Collecting subterms and factors lets the event loop run; once the user has aborted, a simplification that
+// depended on such a collection ends with EBenutzerAbbruch instead of a result.
 #pragma once
 
+#include "algebra/Polynome.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -8,15 +14,36 @@ namespace zol {
 class TTerm;
 
 constexpr Int32 MaxTeilterme = 20;
+constexpr Int32 MaxFaktoren = 20;
 
 // Replaces T by its simplified form.
 void VereinfacheTerm(TTerm*& T);
-// The same for a constant term.
+// The same for a constant term. An exhausted limit (ERessourcen) below it is shown as a message and ends
+// the simplification with the value reached so far.
 void VereinfacheKonstantenTerm(TTerm*& T);
-// Collects the distinct proper subterms of T into Liste[1..Anzahl] (at most MaxTeilterme), rational
-// constants only with MitKonstanten.
-void SammleTeilterme(TTerm* T, TTerm** Liste, Int32& Anzahl, bool MitKonstanten);
-// The bottom-up pass: every subterm simplified through its normal form.
+// The bottom-up pass: operands and arguments in place, each node by its normal form when that is smaller.
 void VereinfacheTermRekursiv(TTerm*& T);
+// x renamed to the constant X, simplified as a constant by substitution, and renamed back (at most 30
+// nodes).
+void VereinfacheTermDurchSubstitution(TTerm*& T);
+// Each subterm with an inverse function taken as the new variable: the smallest term the normal form gives
+// back.
+void VereinfacheTermDurchTransformation(TTerm*& T);
+// Each subterm of a constant term taken as the variable: the smallest term that a rational function (or a
+// monomial sum) gives back.
+void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T);
+// T with the subterm fi turned into the variable and the variable x replaced by psi.
+TTerm* Transformation(TTerm* T, TTerm* fi, TTerm* psi);
+
+// Collects the distinct proper subterms of T into Liste[1..Anzahl] (at most MaxTeilterme; the caller sets
+// Anzahl to 0 first), rational constants only with MitKonstanten.
+void SammleTeilterme(TTerm* T, TTerm** Liste, Int32& Anzahl, bool MitKonstanten);
+// Appends the factors of the product T to Liste[1..Anzahl] (at most MaxFaktoren, else ERessourcen "Zu
+// viele Faktoren in " + the product's text); the rational factors end up in the first one.
+void Faktoren(TTerm* T, TTerm** Liste, Int32& Anzahl);
+
+// P as a term through the output, for traces of the polynomial procedures.
+void TracePolynom(TPolynom P);
+void TracePolynomLn(TPolynom P);
 
 } // namespace zol

@@ -68,6 +68,9 @@ inline TAllgemeineExponentialFunktion* AlsAllgemeineExponentialFunktion(TTerm* T
 
 // The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
 TTerm* ExakterBetrag(TTerm* T);
+// T with its outermost function node evaluated exactly where a value is known, else T unchanged; with
+// Kommentar the way is explained.
+TTerm* VereinfacheStandardfunktion(TTerm* T, bool Kommentar);
 
 inline bool IstStandardFunktion(const TTerm* T) {
     return T && T->Typrang == RangStandard;

@@ -5,5 +5,6 @@
 namespace zol {
 
 TTerm* ExakterBetrag(TTerm*) { NochNichtGebaut("ExakterBetrag"); }
+TTerm* VereinfacheStandardfunktion(TTerm*, bool) { NochNichtGebaut("VereinfacheStandardfunktion"); }
 
 } // namespace zol

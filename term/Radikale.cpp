@@ -281,6 +281,25 @@ TTerm* KonstanteMoeglichstArithmetisch(TTerm* T) {
     return ergebnis;
 }
 
+TTerm* RadikalKonstanteAlsPotenz(TTerm* T) {
+    if (!IstRadikalKonstante(T)) return T;
+    Int64 basis = 0;
+    TBruch e;
+    if (IstRationalePotenz(T, basis, e)) {
+        Brueche::Kuerze(e);
+        if (e.Zaehler == 0) return Eins;
+        if (Brueche::Gleich(e, BruchEins)) return RationaleKonstante(TBruch{basis, 1});
+        return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), e);
+    }
+    if (IstRationalePotenz(T->Negation(), basis, e)) {
+        Brueche::Kuerze(e);
+        if (e.Zaehler == 0) return MinusEins;
+        if (Brueche::Gleich(e, BruchEins)) return RationaleKonstante(TBruch{-basis, 1});
+        return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), e)->Negation();
+    }
+    return T;
+}
+
 // The radicals' arithmetic comes with the radical unit.
 void ROp(const TRadikal&, const TRadikal&, char, TRadikal&, bool&) { NochNichtGebaut("ROp"); }
 void RHoch(const TRadikal&, Int32, TRadikal&) { NochNichtGebaut("RHoch"); }

@@ -43,6 +43,9 @@ class TRadikalKonstante;
 TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T);
 // A constant term rewritten arithmetically (radicals of degree 0 to rationals, operators by ArOp).
 TTerm* KonstanteMoeglichstArithmetisch(TTerm* T);
+// A radical constant that is a rational power (or the negation of one) as that power term; other terms
+// unchanged.
+TTerm* RadikalKonstanteAlsPotenz(TTerm* T);
 // T equals Basis^Exponent with a positive integer Basis; false for every non-constant term.
 bool IstRationalePotenz(TTerm* T, Int64& Basis, TBruch& Exponent);
 // The radical c * w^g with radicand R and index n, all other coefficients 0.

@@ -81,6 +81,8 @@ TEST_F(NormalFormen, PolynomeInVielenFormen) {
         {"(6*x^2+4*x)/2", 2},
         {"x-x", 0},
         {"x^20", 20},
+        {"(x+pi)^2", 2},
+        {"(x-pi)*(x+pi)/2", 2},
     };
     for (const Fall& f : faelle) {
         TTerm* t = T(f.Text);
@@ -392,6 +394,25 @@ TEST_F(NormalFormen, StammfunktionAbgeleitetGibtDasPolynom) {
         EXPECT_TRUE(Nahe(TermWert(F, 0), 0));
         TTerm* f = F->Ableitung();
         EXPECT_TRUE(GleicheWerte(f, P)) << F->Text;
+    }
+}
+
+TEST_F(NormalFormen, BestimmtesIntegralIstDieDifferenzDerStammfunktion) {
+    TZufallsPolynome zufall(17);
+    const TBruch grenzen[][2] = {{{0, 1}, {1, 1}}, {{-1, 2}, {3, 1}}, {{2, 1}, {-1, 3}}, {{-5, 4}, {-5, 4}}};
+    for (int i = 0; i < 15; ++i) {
+        TPolynom P = zufall.Polynom(zufall.Grad(0, 8));
+        auto* form = Neu<TPolynomTerm>(P);
+        TPolynom S;
+        PStammfunktion(P, S);
+        for (const auto& g : grenzen) {
+            TTerm* I = form->Integral(RationaleKonstante(g[0]), RationaleKonstante(g[1]), 0);
+            ASSERT_NE(I, nullptr);
+            // The value of a polynomial with rational coefficients between rational bounds is rational.
+            EXPECT_TRUE(IstRationaleKonstante(I)) << I->Text;
+            const Extended a = Extended(g[0].Zaehler) / g[0].Nenner, b = Extended(g[1].Zaehler) / g[1].Nenner;
+            EXPECT_TRUE(Nahe(TermWert(I, 0), Summenwert(S, b) - Summenwert(S, a))) << I->Text;
+        }
     }
 }
 

@@ -292,11 +292,7 @@ TEST_F(AusgabeTest, SchreibeUndVereinfacheEinfacheKonstante) {
 
 TEST_F(AusgabeTest, SchreibeUndVereinfacheSumme) {
     TTerm* T = Op(K(1), '+', K(2));
-    try {
-        SchreibeUndVereinfache(T);
-    } catch (const ENochNichtGebaut& e) {
-        GTEST_SKIP() << e.what();
-    }
+    SchreibeUndVereinfache(T);
     EXPECT_TRUE(T->HatWert(TBruch{3, 1}));
     // the simplified value follows; an integer has no approximation
     EXPECT_EQ(Offen(), "1+2 = 3");
@@ -315,12 +311,8 @@ TEST_F(AusgabeTest, ZuweisungEinfacheKonstante) {
 TEST_F(AusgabeTest, ZuweisungMitVereinfachung) {
     TTerm* T = Op(K(1), '/', K(4));
     TTerm* U = T;
-    try {
-        SchreibeZuweisung("a", VariableX, T, true);
-        SchreibeZuweisung("b", VariableX, U, false);
-    } catch (const ENochNichtGebaut& e) {
-        GTEST_SKIP() << e.what();
-    }
+    SchreibeZuweisung("a", VariableX, T, true);
+    SchreibeZuweisung("b", VariableX, U, false);
     EXPECT_TRUE(T->HatWert(TBruch{1, 4}));
     EXPECT_TRUE(U->HatWert(TBruch{1, 4}));
     // a fraction over a fraction reads the same in plain text; the node count fell, so it is written twice

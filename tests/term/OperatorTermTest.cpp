@@ -814,10 +814,19 @@ TEST_F(OperatorTerme, IntegrandNichtDefiniert) {
         } catch (const ETermGoToStart& e) {
             EXPECT_STREQ(e.what(), "Arbeitsschritt nicht ausführbar");
         }
+        // Any other exception passes to the outer handler (work still to be built skips the test).
         TTerm* luecke = Op(Eins, '/', StandardFunktionTerm("sqrt", Op(q, '-', Vier)));
-        EXPECT_THROW(luecke->Integral(K(-5), K(5)), ETermGoToStart);
+        try {
+            luecke->Integral(K(-5), K(5));
+            ADD_FAILURE() << "no exception";
+        } catch (const ETermGoToStart&) {
+        }
         TTerm* rand = Op(Eins, '/', StandardFunktionTerm("sqrt", Op(Vier, '-', q)));
-        EXPECT_THROW(rand->Integral(Null, Zwei), ETermGoToStart);
+        try {
+            rand->Integral(Null, Zwei);
+            ADD_FAILURE() << "no exception";
+        } catch (const ETermGoToStart&) {
+        }
     } catch (const ENochNichtGebaut& fehlt) {
         GTEST_SKIP() << fehlt.what();
     }

@@ -292,12 +292,7 @@ TEST_F(Potenzen, StammfunktionAbgeleitetErgibtIntegrand) {
     TTerm* x = X();
     std::vector<TTerm*> terme = {Pot(x, 3), Pot(x, -2), Pot(x, 1, 2), Pot(Drei, 2), Pot(x, 2, 3)};
     for (TTerm* t : terme) {
-        TTerm* F = nullptr;
-        try {
-            F = t->Integral(nullptr, nullptr);
-        } catch (const ENochNichtGebaut& e) {
-            GTEST_SKIP() << e.what();
-        }
+        TTerm* F = t->Integral(nullptr, nullptr);
         ASSERT_NE(F, nullptr) << t->Text;
         TTerm* f = F->Ableitung();
         for (Extended s : {0.5L, 1.5L, 3.0L}) {
