@@ -9,6 +9,7 @@
 #include "output/Grafikdaten.h"
 #include "output/folienT.h"
 #include "plattform/Leinwand.h"
+#include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -198,6 +199,9 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h) {
     TTerm* x = a;
     Extended xv = av;
     for (Int64 k = 0; xv <= bv;) {
+        // A long table (a tiny step) stays responsive and can be aborted.
+        Oberflaeche().VerarbeiteNachrichten();
+        if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
         TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, S)};
         w1 = Max(w1, Zellenbreite(*z.X));
         w2 = Max(w2, Zellenbreite(*z.Y));

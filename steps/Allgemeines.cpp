@@ -149,13 +149,95 @@ void SchreibeDefinitionsbereich() {
     NeueZeile();
 }
 
+// f as it was entered, before folding and simplification: its divisors carry the definition gaps.
+TTerm* FEingabe = nullptr;
+
+// The numerator/denominator pair of a rational term T without any cancelling, so that the denominator
+// vanishes at every point where one of T's divisors does (a divisor's own denominator is kept as a factor
+// of both). False for a term that is not rational in x.
+bool UngekuerztesPaar(TTerm* T, TPolynom& Z, TPolynom& N) {
+    if (!T) return false;
+    if (T->IstKonstant && T->Typrang <= RangRadikal) {
+        KonstantesPolynom(T, Z);
+        N = EinsPolynom;
+        return true;
+    }
+    if (IstVariable(T)) {
+        Z = XPolynom;
+        N = EinsPolynom;
+        return true;
+    }
+    if (auto* p = AlsPotenzTerm(T)) {
+        const TBruch& e = p->Exponent;
+        if (e.Nenner != 1 || e.Zaehler > MaxGrad || e.Zaehler < -MaxGrad) return false;
+        TPolynom Zb, Nb;
+        if (!UngekuerztesPaar(p->Argument, Zb, Nb)) return false;
+        const Int32 n = static_cast<Int32>(e.Zaehler < 0 ? -e.Zaehler : e.Zaehler);
+        TPolynom Zn, Nn;
+        PHoch(Zb, n, Zn);
+        PHoch(Nb, n, Nn);
+        if (e.Zaehler >= 0) {
+            Z = Zn;
+            N = Nn;
+        } else {
+            PMal(Nn, Nb, Z);
+            PMal(Zn, Nb, N);
+        }
+        return true;
+    }
+    auto* o = AlsOperatorTerm(T);
+    if (!o) return false;
+    TPolynom Z1, N1, Z2, N2;
+    if (!UngekuerztesPaar(o->T1, Z1, N1) || !UngekuerztesPaar(o->T2, Z2, N2)) return false;
+    TPolynom a, b;
+    switch (o->Operator) {
+    case '*':
+        PMal(Z1, Z2, Z);
+        PMal(N1, N2, N);
+        return true;
+    case '+':
+    case '-':
+        PMal(Z1, N2, a);
+        PMal(Z2, N1, b);
+        if (o->Operator == '+')
+            PPlus(a, b, Z);
+        else
+            PMinus(a, b, Z);
+        PMal(N1, N2, N);
+        return true;
+    default:
+        // Z1/N1 : Z2/N2 = (Z1*N2*N2) / (N1*Z2*N2): N2 stays a factor of the denominator.
+        PMal(Z1, N2, a);
+        PMal(a, N2, Z);
+        PMal(N1, Z2, b);
+        PMal(b, N2, N);
+        return true;
+    }
+}
+
+// The uncancelled pair of the entered f when its denominator is not constant; nil otherwise (and for a
+// term whose polynomials would exceed the degree limit).
+TRationaleFunktion* EingegebenerQuotient() {
+    if (!FEingabe || FEingabe->IstKonstant) return nullptr;
+    if (FEingabe->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel))
+        return nullptr;
+    TPolynom Z, N;
+    try {
+        if (!UngekuerztesPaar(FEingabe, Z, N)) return nullptr;
+    } catch (const EZolFehler&) {
+        return nullptr;
+    }
+    if (N.Grad < 1) return nullptr;
+    return Neu<TRationaleFunktion>(Z, N);
+}
+
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it
 // replace f when it is shorter, and names the gaps that the cancelled denominator does not vanish at.
-void HebbareLuecken(TNormalform* N) {
-    TRationaleFunktion* paar = nullptr;
-    if (Kennung(N) == "RF") {
+void HebbareLuecken(TNormalform* N, TRationaleFunktion* eingegeben) {
+    TRationaleFunktion* paar = eingegeben;
+    if (!paar && Kennung(N) == "RF") {
         paar = static_cast<TRationaleFunktion*>(N);
-    } else {
+    } else if (!paar) {
         bool neu = false;
         paar = TRationaleFunktionCreateT(FTerm, neu);
     }
@@ -187,6 +269,7 @@ void HebbareLuecken(TNormalform* N) {
 
 void SetzeAnalyseZurueck() {
     FTerm = nullptr;
+    FEingabe = nullptr;
     GTerm = nullptr;
     ABIntervall = nullptr;
     IstPolynom = false;
@@ -219,6 +302,7 @@ void SchrittAllgemeines(const std::string& FText) {
 
     FTerm = TermAusString(FText);
     if (!FTerm) throw ETermFehler("Term-Angabe fehlt.");
+    FEingabe = FTerm;
     GTerm = TermAusFeld(TEingabefeld::GTerm);
     ABIntervall = Neu<TIntervall>(UnendlichRand, UnendlichRand);
     ABIntervall->LinkerRand.Wert = TermAusFeld(TEingabefeld::ATerm);
@@ -269,7 +353,13 @@ void BestimmungDesDefinitionsbereichs() {
 
     TNormalform* N = NormalformVonF();
     const std::string art = Kennung(N);
-    if (IstPolynom) {
+    // A quotient as entered keeps its gaps even where folding or simplification cancelled a factor.
+    TRationaleFunktion* eingegeben = EingegebenerQuotient();
+    if (eingegeben) {
+        FRationaleFunktion = eingegeben;
+        SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
+        LueckenAlsNullstellen(PolynomToTerm(eingegeben->Nenner));
+    } else if (IstPolynom) {
         Definitionsluecken->Anzahl = 0;
         DefinitionslueckenStatus = wahr;
         SchreibeZeile("f ist ganz-rational (Polynom), also Definitionsbereich D = IR");
@@ -291,7 +381,7 @@ void BestimmungDesDefinitionsbereichs() {
     }
 
     SchreibeDefinitionsbereich();
-    if (IstRationaleArt(art)) HebbareLuecken(N);
+    if (eingegeben || IstRationaleArt(art)) HebbareLuecken(N, eingegeben);
     Trennlinie();
     Abhaken(SchrittDefinitionsbereich);
 }

@@ -331,6 +331,13 @@ TEST_F(WertetabelleTest, NullBisEinsMitSchrittEinHalb) {
     EXPECT_TRUE(AktuelleZeile->Liste.empty());
 }
 
+TEST_F(WertetabelleTest, WinzigeSchrittweiteLaesstSichAbbrechen) {
+    // A step of 10^-9 over [0; 1] would give a billion rows; the abort button ends the table.
+    Oberflaeche.Host.AbbruchNach = 50;
+    EXPECT_THROW(SchreibeWertetabelle(VariableX, Intervall(Null, Eins), K(1, 1000000000)), EBenutzerAbbruch);
+    EXPECT_EQ(Oberflaeche.Host.Nachrichtenaufrufe, 50);
+}
+
 TEST_F(WertetabelleTest, TabelleIstLiniertUndDieZeilenBeruehrenSich) {
     TTerm* f = PotenzTerm(VariableX, 2);
     SchreibeWertetabelle(f, Intervall(Null, Eins), K(1, 2));

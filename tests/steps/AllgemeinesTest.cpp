@@ -324,6 +324,46 @@ TEST_F(Allgemeines, HebbareLueckeImKompletteLauf) {
     EXPECT_FALSE(HatText(z, "-1 ist hebbare"));
 }
 
+TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
+    // Folding and simplification cancel the common factor; the gaps of the entered quotient stay, and those
+    // that the cancelled denominator does not vanish at are removable.
+    struct Fall {
+        const char* f;
+        std::vector<Extended> luecken;
+        std::vector<const char*> hebbar;
+    };
+    const Fall faelle[] = {
+        {"(x^2-1)/(x-1)", {1}, {"1"}},
+        {"(x^2-4)/(x+2)", {-2}, {"-2"}},
+        {"1/(1/x)", {0}, {"0"}},
+        {"1/x", {0}, {}},
+    };
+    for (const auto& fall : faelle)
+        for (bool vereinfachen : {false, true}) {
+            std::vector<TSchritt> schritte = {SchrittDefinitionsbereich};
+            if (vereinfachen) schritte.push_back(SchrittVereinfachen);
+            TKopfloseAnfrage lauf({.F = fall.f, .Schritte = schritte});
+            LAUF_ODER_SKIP(lauf);
+            const auto z = lauf.Zeilen();
+            EXPECT_EQ(Werte(Definitionsluecken), fall.luecken) << fall.f << "\n" << lauf.Text();
+            EXPECT_EQ(DefinitionslueckenStatus, wahr) << fall.f;
+            for (const char* h : fall.hebbar)
+                EXPECT_TRUE(HatZeile(z, std::string(h) + " ist hebbare Definitionslücke.")) << fall.f << "\n"
+                                                                                           << lauf.Text();
+            const auto anzahl = std::count_if(z.begin(), z.end(), [](const std::string& zeile) {
+                return zeile.find("ist hebbare Definitionslücke.") != std::string::npos;
+            });
+            EXPECT_EQ(static_cast<size_t>(anzahl), fall.hebbar.size()) << fall.f << "\n" << lauf.Text();
+            // The entered term has no value at any gap.
+            TTerm* eingabe = TermAusString(fall.f);
+            for (Extended x0 : fall.luecken) {
+                bool d = true;
+                eingabe->Wert(x0, d);
+                EXPECT_FALSE(d) << fall.f << " bei " << double(x0);
+            }
+        }
+}
+
 TEST_F(Allgemeines, LueckenSindStellenOhneWert) {
     // Every reported gap is a point where the input has no value; when the list is complete, the gaps are
     // exactly the points of the sample grid without a value, and only then is D stated.
