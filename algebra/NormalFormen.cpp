@@ -93,21 +93,28 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
     TProtokoll protokoll(ProtokollNormalform, "Normalform:", T);
     T->Aktualisiere();
     TNormalform* ergebnis = nullptr;
-    if (IstKonstantenklasse(T)) {
-        TPolynom P;
-        if (KonstantesPolynomVon(T, P)) ergebnis = Neu<TPolynomTerm>(P);
-    } else {
-        const uint8_t arten = T->Funktionsarten & (FunktionsartExp | FunktionsartTrig | FunktionsartWurzel);
-        if (arten == 0)
-            ergebnis = RationalerTerm(T, NeuGebaut);
-        else if (arten == FunktionsartExp)
-            ergebnis = TExponentialNormalformCreateT(T);
-        else if (arten == FunktionsartTrig) {
-            ergebnis = TTrigonometrischeNormalformCreateT(T, NeuGebaut);
-            if (!ergebnis) ergebnis = TPolTrigNormalformCreateT(T, NeuGebaut);
-            if (!ergebnis) ergebnis = TRatTrigNormalformCreateT(T, NeuGebaut);
-        } else if (arten == FunktionsartWurzel)
-            ergebnis = WurzelTerm(T);
+    // A form whose polynomials would exceed the degree limit does not exist: the term keeps none.
+    try {
+        if (IstKonstantenklasse(T)) {
+            TPolynom P;
+            if (KonstantesPolynomVon(T, P)) ergebnis = Neu<TPolynomTerm>(P);
+        } else {
+            const uint8_t arten =
+                T->Funktionsarten & (FunktionsartExp | FunktionsartTrig | FunktionsartWurzel);
+            if (arten == 0)
+                ergebnis = RationalerTerm(T, NeuGebaut);
+            else if (arten == FunktionsartExp)
+                ergebnis = TExponentialNormalformCreateT(T);
+            else if (arten == FunktionsartTrig) {
+                ergebnis = TTrigonometrischeNormalformCreateT(T, NeuGebaut);
+                if (!ergebnis) ergebnis = TPolTrigNormalformCreateT(T, NeuGebaut);
+                if (!ergebnis) ergebnis = TRatTrigNormalformCreateT(T, NeuGebaut);
+            } else if (arten == FunktionsartWurzel)
+                ergebnis = WurzelTerm(T);
+        }
+    } catch (const EGradUeberschritten&) {
+        ergebnis = nullptr;
+        NeuGebaut = false;
     }
     if (!ergebnis) {
         T->Zustand |= KeineNormalform;

@@ -29,7 +29,7 @@ namespace {
 const char* const GradUeberschritten = "Maximaler Grad von Polynomen überschritten.";
 
 [[noreturn]] void GradFehler() {
-    throw EZolFehler(GradUeberschritten);
+    throw EGradUeberschritten(GradUeberschritten);
 }
 
 TTerm* Ganzzahl(Int64 n) {

@@ -180,12 +180,17 @@ void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T) {
         Protokollzeile("Substitution von ", s);
         TNormalform* F = nullptr;
         bool neu = false;
-        if (IstRationaleKonstante(s)) {
-            if ((Ts->Funktionsarten & FunktionsartTrig) && (Ts->MoeglicheNormalformen & NormalformRTNF))
-                F = TRatTrigNormalformCreateT(Ts, neu);
-        } else {
-            F = TRationaleFunktionCreateT(Ts, neu);
-            if (!F) F = TVPolynomTermCreateT(Ts);
+        // A candidate whose polynomials would exceed the degree limit is no candidate.
+        try {
+            if (IstRationaleKonstante(s)) {
+                if ((Ts->Funktionsarten & FunktionsartTrig) && (Ts->MoeglicheNormalformen & NormalformRTNF))
+                    F = TRatTrigNormalformCreateT(Ts, neu);
+            } else {
+                F = TRationaleFunktionCreateT(Ts, neu);
+                if (!F) F = TVPolynomTermCreateT(Ts);
+            }
+        } catch (const EGradUeberschritten&) {
+            continue;
         }
         if (!F || !F->Term) continue;
         TTerm* R = F->Term->Ersetze(VariableX, s);

@@ -31,6 +31,8 @@ ZOL_FEHLERKLASSE(ERessourcen)
 ZOL_FEHLERKLASSE(EBenutzerAbbruch)
 // A self-test case failed.
 ZOL_FEHLERKLASSE(ETestMisslungen)
+// A polynomial would exceed the degree limit of 20 ("Maximaler Grad von Polynomen überschritten.").
+ZOL_FEHLERKLASSE(EGradUeberschritten)
 // An operation whose work is still to be done.
 ZOL_FEHLERKLASSE(ENochNichtGebaut)
 
