@@ -152,14 +152,18 @@ std::unique_ptr<TListenFolie> XZelle(TTerm* x, Extended xv, Single S) {
 
 // The y cell: f(x) exactly and simplified, with its decimal value unless it is an integer; "nicht def."
 // where f has no value.
-std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S) {
-    auto zelle = std::make_unique<TListenFolie>(S);
-    TTerm* y = nullptr;
+// f with x put in; nil where it has no value.
+TTerm* Eingesetzt(TTerm* f, TTerm* x) {
     try {
-        y = f->Einsetzen(x);
+        return f->Einsetzen(x);
     } catch (const ENichtExistenz&) {
-        y = nullptr;
+        return nullptr;
     }
+}
+
+std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S, TTerm* Eingabe) {
+    auto zelle = std::make_unique<TListenFolie>(S);
+    TTerm* y = Eingabe && Eingabe != f && !Eingesetzt(Eingabe, x) ? nullptr : Eingesetzt(f, x);
     if (!y) {
         zelle->FuegeAn(TextFolie("nicht def.", S));
         return zelle;
@@ -175,7 +179,7 @@ std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S) {
 
 } // namespace
 
-void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h) {
+void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
     if (!f || !I || !h) return;
     TTerm* a = I->LinkerRand.Wert;
     TTerm* b = I->RechterRand.Wert;
@@ -202,7 +206,7 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h) {
         // A long table (a tiny step) stays responsive and can be aborted.
         Oberflaeche().VerarbeiteNachrichten();
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
-        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, S)};
+        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, S, Eingabe)};
         w1 = Max(w1, Zellenbreite(*z.X));
         w2 = Max(w2, Zellenbreite(*z.Y));
         zeilen.push_back(std::move(z));

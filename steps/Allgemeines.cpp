@@ -411,7 +411,7 @@ void SchrittWertetabelle() {
     Schreibe("Intervall: ");
     SchreibeIntervall(ABIntervall->LinkerRand.Wert, ABIntervall->RechterRand.Wert);
     SchreibeTextTermZeile(", Schritteweite:", h);
-    SchreibeWertetabelle(FTerm, ABIntervall, h);
+    SchreibeWertetabelle(FTerm, ABIntervall, h, FEingabe);
     Abhaken(SchrittTabelle);
 }
 

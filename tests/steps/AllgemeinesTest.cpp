@@ -364,6 +364,20 @@ TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
         }
 }
 
+TEST_F(Allgemeines, WertetabelleKenntDieGekuerzteLuecke) {
+    // f is cancelled to x+1, but at 1 the entered quotient has no value.
+    TKopfloseAnfrage lauf({.F = "(x^2-1)/(x-1)",
+                           .A = "0",
+                           .B = "2",
+                           .H = "1",
+                           .Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich, SchrittTabelle}});
+    LAUF_ODER_SKIP(lauf);
+    const auto z = lauf.Zeilen();
+    EXPECT_TRUE(HatZeile(z, "1nicht def.")) << lauf.Text();
+    EXPECT_TRUE(HatZeile(z, "01")) << lauf.Text();
+    EXPECT_TRUE(HatZeile(z, "23")) << lauf.Text();
+}
+
 TEST_F(Allgemeines, LueckenSindStellenOhneWert) {
     // Every reported gap is a point where the input has no value; when the list is complete, the gaps are
     // exactly the points of the sample grid without a value, and only then is D stated.
