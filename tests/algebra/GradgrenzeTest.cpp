@@ -15,17 +15,7 @@ using namespace zol;
 
 namespace {
 
-class Gradgrenze : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using Gradgrenze = ZolTest;
 
 TEST_F(Gradgrenze, KeineNormalformUndVereinfachungBehaeltDenWert) {
     for (const char* text : {"x^25+1", "(x^7+1)^3", "(x^11-x)*(x^10+2)", "1/(x^21-1)"}) {

@@ -106,16 +106,6 @@ private:
     std::mt19937 Gen;
 };
 
-class PolynomTest : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using PolynomTest = ZolTest;
 
 } // namespace zol

@@ -260,10 +260,11 @@ TEST_F(HauptFmTest, EntwurfDesFensters) {
 
 // ---- one request ----
 
-TEST_F(HauptFmTest, OhneAllgemeinenSchrittStehtSeineMeldungAufSeite0) {
-    Haupt->Schrittfunktionen.Allgemeines = [](const std::string&) { NochNichtGebaut("SchrittAllgemeines"); };
+TEST_F(HauptFmTest, FehlerDesAllgemeinenSchrittsStehtAufSeite0) {
+    // An error that is not a term error ends the request with its message as a page line.
+    Haupt->Schrittfunktionen.Allgemeines = [](const std::string&) { throw ERessourcen("Zu viele Faktoren in x"); };
     Start("x^2-4");
-    EXPECT_EQ(Seite(0), std::vector<std::string>({"Noch nicht gebaut: SchrittAllgemeines"}));
+    EXPECT_EQ(Seite(0), std::vector<std::string>({"Zu viele Faktoren in x"}));
     EXPECT_TRUE(Warnungen().empty());
     // The driver did not finish: printing stays off.
     EXPECT_FALSE(Haupt->DruckenButton->isEnabled());

@@ -16,19 +16,6 @@ namespace {
 
 class Arithmetik : public ZolTest {
 protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-    static TTerm* K(Int64 z, Int64 n = 1) { return RationaleKonstante(TBruch{z, n}); }
-    static TTerm* X() { return VariableX; }
-    static TTerm* Op(TTerm* a, char op, TTerm* b) { return OperatorTerm(a, b, op); }
-    static TTerm* Pot(TTerm* b, Int64 z, Int64 n = 1) { return PotenzTerm(b, TBruch{z, n}); }
-
     static const std::vector<Extended>& Proben() {
         static const std::vector<Extended> p = {-2.5L, -1, -0.3L, 0, 0.7L, 1, 2, 3.25L};
         return p;

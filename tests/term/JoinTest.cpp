@@ -15,23 +15,14 @@
 #include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/hilfe/TestLeinwand.h"
+#include "tests/hilfe/NurTerm.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
 
 namespace {
 
-class Joins : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using Joins = ZolTest;
 
 TTerm* X() {
     return VariableX;
@@ -97,7 +88,7 @@ public:
     bool IstGleich(TTerm* T) override { return T == this; }
     bool IstKleiner(TTerm*) override { return false; }
     TTerm* Ableitung() override { return Null; }
-    std::unique_ptr<TFolie> Folie(Single) override { NochNichtGebaut("Folie"); }
+    std::unique_ptr<TFolie> Folie(Single) override { return nullptr; }
     void Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& status) override {
         Liste = Liste_();
         status = Status;
@@ -119,22 +110,6 @@ private:
         for (Int64 l : Loesungen) L->FuegeHinzu(K(l), 1);
         return L;
     }
-};
-
-// A term of the base class only, which has no solving operations.
-class TNurTerm : public TTerm {
-public:
-    TNurTerm() {
-        Kennung = "NurT";
-        Text = "NurT";
-        Typrang = RangStandard;
-    }
-    Extended Wert(Extended, bool& d) override { return d = false, 0; }
-    TTerm* Einsetzen(TTerm*) override { return this; }
-    bool IstGleich(TTerm* T) override { return T == this; }
-    bool IstKleiner(TTerm*) override { return false; }
-    TTerm* Ableitung() override { return Null; }
-    std::unique_ptr<TFolie> Folie(Single) override { NochNichtGebaut("Folie"); }
 };
 
 TEST_F(Joins, FelderUndText) {

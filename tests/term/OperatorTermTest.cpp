@@ -12,23 +12,14 @@
 #include "term/TermManager.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
+#include "tests/hilfe/NurTerm.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
 
 namespace {
 
-class OperatorTerme : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using OperatorTerme = ZolTest;
 
 TTerm* X() {
     return VariableX;
@@ -76,7 +67,7 @@ public:
     bool IstGleich(TTerm* T) override { return T == this; }
     bool IstKleiner(TTerm*) override { return false; }
     TTerm* Ableitung() override { return Null; }
-    std::unique_ptr<TFolie> Folie(Single) override { NochNichtGebaut("Folie"); }
+    std::unique_ptr<TFolie> Folie(Single) override { return nullptr; }
     void Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& Status) override {
         Liste = Neu<TSListe>();
         Liste->Anzahl = 0;
@@ -94,22 +85,6 @@ public:
         Status = Bereichsstatus;
     }
     TWahrheitswert IstDefiniertAuf(TMenge*) override { return Definiert; }
-};
-
-// A term of the base class only, which has no solving operations.
-class TNurTerm : public TTerm {
-public:
-    TNurTerm() {
-        Kennung = "NurT";
-        Text = "NurT";
-        Typrang = RangStandard;
-    }
-    Extended Wert(Extended, bool& d) override { return d = false, 0; }
-    TTerm* Einsetzen(TTerm*) override { return this; }
-    bool IstGleich(TTerm* T) override { return T == this; }
-    bool IstKleiner(TTerm*) override { return false; }
-    TTerm* Ableitung() override { return Null; }
-    std::unique_ptr<TFolie> Folie(Single) override { NochNichtGebaut("Folie"); }
 };
 
 TEST_F(OperatorTerme, FelderUndText) {

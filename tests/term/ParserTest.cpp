@@ -15,17 +15,7 @@ using namespace zol;
 
 namespace {
 
-class Parser : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using Parser = ZolTest;
 
 // The beginning of every message about the text S.
 std::string P(const std::string& S) {

@@ -18,18 +18,6 @@ namespace {
 
 class Potenzen : public ZolTest {
 protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-    static TTerm* K(Int64 z, Int64 n = 1) { return RationaleKonstante(TBruch{z, n}); }
-    static TTerm* X() { return VariableX; }
-    static TTerm* Op(TTerm* a, char op, TTerm* b) { return OperatorTerm(a, b, op); }
-    static TTerm* Pot(TTerm* b, Int64 z, Int64 n = 1) { return PotenzTerm(b, TBruch{z, n}); }
     static Extended W(TTerm* t, Extended x, bool& d) { return t->Wert(x, d); }
 };
 

@@ -17,17 +17,7 @@ using namespace zol;
 
 namespace {
 
-class Speicher : public ZolTest {
-protected:
-    void SetUp() override {
-        ZolTest::SetUp();
-        AlleTermeFreigeben();
-    }
-    void TearDown() override {
-        AlleTermeFreigeben();
-        ZolTest::TearDown();
-    }
-};
+using Speicher = ZolTest;
 
 Int32 AnzahlKnoten(TTermKnoten* k) {
     return k ? 1 + AnzahlKnoten(k->Links) + AnzahlKnoten(k->Rechts) : 0;
