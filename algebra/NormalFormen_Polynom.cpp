@@ -49,7 +49,23 @@ void TPolynomTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8
 
 // ---- The builder ----
 
+namespace {
+
+// T contains a named constant (a parameter such as a, whose value is unknown).
+bool EnthaeltParameter(TTerm* T) {
+    if (T->Typrang == RangBenannt) return true;
+    if (auto* o = AlsOperatorTerm(T)) return EnthaeltParameter(o->T1) || EnthaeltParameter(o->T2);
+    if (auto* f = dynamic_cast<TFunktion*>(T)) return EnthaeltParameter(f->Argument);
+    return false;
+}
+
+} // namespace
+
 bool KonstantesPolynomVon(TTerm* T, TPolynom& P) {
+    // A constant without a value (1/0, 0^-1) is no polynomial; a parameter's value is merely unknown.
+    bool definiert = false;
+    T->Wert(0, definiert);
+    if (!definiert && !EnthaeltParameter(T)) return false;
     try {
         KonstantesPolynom(T, P);
     } catch (const ENichtExistenz&) {

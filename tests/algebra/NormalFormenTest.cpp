@@ -216,6 +216,18 @@ TEST_F(NormalFormen, PolynomToTermHatDieWerteDesPolynoms) {
 
 // ---- The dispatcher ----
 
+TEST_F(NormalFormen, KonstanteOhneWertHatKeinePolynomform) {
+    // 1/0 and 0^-1 have no value anywhere: no polynomial stands for them. A parameter keeps its form.
+    for (TTerm* t : {OperatorTerm(Eins, Null, '/'), PotenzTerm(Null, TBruch{-1, 1})}) {
+        bool neu = true;
+        EXPECT_EQ(TPolynomTermCreateT(t, neu), nullptr) << t->Text;
+        EXPECT_EQ(TRationaleFunktionCreateT(t, neu), nullptr) << t->Text;
+    }
+    bool neu = true;
+    TTerm* mitParameter = OperatorTerm(BenannteKonstante("a"), Zwei, '*');
+    EXPECT_NE(TPolynomTermCreateT(mitParameter, neu), nullptr);
+}
+
 TEST_F(NormalFormen, KonstantenHabenEinPolynomVomGradNull) {
     std::vector<TTerm*> konstanten = {Zwei, Bruchkonstante(-3, 4), BenannteKonstante("pi"),
                                       ReelleKonstante(2.5L), BenannteKonstante("a")};
