@@ -14,14 +14,12 @@
 int main(int argc, char** argv) {
     using namespace zol;
 
-    // 1. The units' initialisation in dependency order: the shared constant terms, the variable x and the
-    //    standard sets.
+    // 1.-3. The units' initialisation in dependency order: the standard sets, the shared constant terms and
+    //    the variable x, the polynomial constants (NullPolynom, EinsPolynom, XPolynom, XQuadratPolynom,
+    //    EinsMinusXQuadratPolynom) and the cached polynomial normal forms of Null, Eins and VariableX.
     InitialisiereTerme();
     InitialisiereAusgabe();
 
-    // 2. The polynomial constants NullPolynom, EinsPolynom, XPolynom, XQuadratPolynom and
-    //    EinsMinusXQuadratPolynom are filled here once the polynomial unit exists.
-    // 3. Null, Eins and VariableX get their cached polynomial normal forms here once the normal forms exist.
     // 4. The twelve radical records (RadikalNull ... RadikalMinusDrittelWurzel3) are filled here once the
     //    radical constants exist.
     // 5. NullPPolynom, EinsPPolynom, SPPolynom and EinsMinusSQuadratPPolynom are built here once the
