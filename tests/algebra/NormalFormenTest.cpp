@@ -25,10 +25,6 @@ TTerm* T(const std::string& text) {
     return TermAusString(text);
 }
 
-TTerm* Op(TTerm* a, char op, TTerm* b) {
-    return OperatorTerm(a, b, op);
-}
-
 // The term and the polynomial have the same value at every sample point where the term has one.
 ::testing::AssertionResult GleicheWerte(TTerm* term, const TPolynom& P) {
     for (Extended t : Proben()) {

@@ -15,10 +15,6 @@
 
 namespace zol {
 
-inline TTerm* K(Int64 z, Int64 n = 1) {
-    return RationaleKonstante(TBruch{z, n});
-}
-
 // The polynomial c0 + c1*x + ... with the given coefficients, lowest first; the degree is the number of
 // coefficients less one (not trimmed).
 inline TPolynom Pol(std::initializer_list<TBruch> koeffizienten) {

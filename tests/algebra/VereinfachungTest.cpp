@@ -26,10 +26,6 @@ TTerm* T(const std::string& text) {
     return TermAusString(text);
 }
 
-TTerm* Op(TTerm* a, char op, TTerm* b) {
-    return OperatorTerm(a, b, op);
-}
-
 TTerm* Vereinfacht(TTerm* t) {
     TTerm* r = t;
     VereinfacheTerm(r);

@@ -21,9 +21,9 @@ void ZolTest::TearDown() {
     BenutzerAbbruch = false;
 }
 
-TTerm* ZolTest::K(Int64 z, Int64 n) { return RationaleKonstante(TBruch{z, n}); }
-TTerm* ZolTest::X() { return VariableX; }
-TTerm* ZolTest::Op(TTerm* a, char op, TTerm* b) { return OperatorTerm(a, b, op); }
-TTerm* ZolTest::Pot(TTerm* b, Int64 z, Int64 n) { return PotenzTerm(b, TBruch{z, n}); }
+TTerm* K(Int64 z, Int64 n) { return RationaleKonstante(TBruch{z, n}); }
+TTerm* X() { return VariableX; }
+TTerm* Op(TTerm* a, char op, TTerm* b) { return OperatorTerm(a, b, op); }
+TTerm* Pot(TTerm* b, Int64 z, Int64 n) { return PotenzTerm(b, TBruch{z, n}); }
 
 } // namespace zol

@@ -77,12 +77,6 @@ protected:
     }
 };
 
-inline TTerm* K(Int64 z, Int64 n = 1) {
-    return RationaleKonstante(TBruch{z, n});
-}
-inline TTerm* Op(TTerm* a, char op, TTerm* b) {
-    return OperatorTerm(a, b, op);
-}
 inline TTerm* Name(const char* n) {
     return BenannteKonstante(n);
 }

@@ -13,12 +13,6 @@ namespace {
 
 using TermsatzTest = SatzTest;
 
-TTerm* X() {
-    return VariableX;
-}
-TTerm* Pot(TTerm* b, Int64 z, Int64 n = 1) {
-    return PotenzTerm(b, TBruch{z, n});
-}
 TTerm* Fkt(const char* name, TTerm* a) {
     return StandardFunktionTerm(name, a);
 }

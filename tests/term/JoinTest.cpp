@@ -24,15 +24,6 @@ namespace {
 
 using Joins = ZolTest;
 
-TTerm* X() {
-    return VariableX;
-}
-TTerm* K(Int64 z, Int64 n = 1) {
-    return RationaleKonstante(TBruch{z, n});
-}
-TTerm* Op(TTerm* a, char op, TTerm* b) {
-    return OperatorTerm(a, b, op);
-}
 // The piecewise term T1 for a negative and T2 for a positive value of the condition.
 TJoin* J(TTerm* T1, TTerm* Bedingung, TTerm* T2) {
     return Neu<TJoin>(T1, Bedingung, T2);

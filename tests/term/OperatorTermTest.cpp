@@ -21,16 +21,6 @@ namespace {
 
 using OperatorTerme = ZolTest;
 
-TTerm* X() {
-    return VariableX;
-}
-TTerm* K(Int64 z, Int64 n = 1) {
-    return RationaleKonstante(TBruch{z, n});
-}
-TTerm* Op(TTerm* a, char op, TTerm* b) {
-    return OperatorTerm(a, b, op);
-}
-
 std::optional<Extended> Wert(TTerm* T, Extended an) {
     bool definiert = false;
     Extended w = T->Wert(an, definiert);
