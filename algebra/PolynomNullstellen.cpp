@@ -1,11 +1,494 @@
 #include "algebra/PolynomNullstellen.h"
 
-#include "term/Fehler.h"
+#include <cmath>
+
+#include "algebra/NormalFormen.h"
+#include "algebra/PolynomNullstellen_Intern.h"
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Wurzeln.h"
 
 namespace zol {
 
-void PNullstellen(TPolynom, TMenge*, TSListe*&, uint8_t&, bool) {
-    NochNichtGebaut("PNullstellen");
+// ---- Helpers shared by the zero procedures ----
+
+void SenkeGrad(TPolynom& P) {
+    while (P.Grad > 0 && P.Koeff[P.Grad]->IstNull()) P.Koeff[P.Grad--] = Null;
+}
+
+bool ImBereich(TTerm* T, TMenge* Bereich) {
+    return !Bereich || Bereich->Enthaelt(T);
+}
+
+TTerm* KonstantVereinfacht(TTerm* T) {
+    VereinfacheKonstantenTerm(T);
+    return T;
+}
+
+TVorzeichen VorzeichenVon(TTerm* T) {
+    if (T->IstNull()) return TVorzeichen::Null;
+    if (auto* r = AlsRationaleKonstante(T))
+        return r->Bruch.Zaehler < 0 ? TVorzeichen::Negativ : TVorzeichen::Positiv;
+    bool definiert = true;
+    const Extended w = T->Wert(0, definiert);
+    if (!definiert || !std::isfinite(w)) return TVorzeichen::Unbekannt;
+    if (w == 0) return TVorzeichen::Null;
+    return w < 0 ? TVorzeichen::Negativ : TVorzeichen::Positiv;
+}
+
+TTerm* ReelleWurzel(TTerm* R, Int32 n) {
+    if (n % 2 == 1 && VorzeichenVon(R) == TVorzeichen::Negativ)
+        return KonstantVereinfacht(ZieheWurzel(KonstantVereinfacht(R->Negation()), n)->Negation());
+    return KonstantVereinfacht(ZieheWurzel(R, n));
+}
+
+TTerm* Negiert(TTerm* T) {
+    return KonstantVereinfacht(T->Negation());
+}
+
+void SchreibeAusserhalb() {
+    SchreibeZeile(" liegt aber nicht im angegebenen Intervall.");
+}
+
+namespace {
+
+// "einfache ", "doppelte ", "dreifache " or n "-fache ".
+std::string Vielfachheitswort(Int32 n) {
+    switch (n) {
+    case 1:
+        return "einfache ";
+    case 2:
+        return "doppelte ";
+    case 3:
+        return "dreifache ";
+    default:
+        return std::to_string(n) + "-fache ";
+    }
+}
+
+// x^k as a term (x itself for k = 1).
+TTerm* XHoch(Int32 k) {
+    return k == 1 ? VariableX : PotenzTerm(VariableX, Int64(k));
+}
+
+// The polynomial a_{k} + a_{k+1}*x + ... : P with x^k divided out.
+TPolynom OhneXHoch(const TPolynom& P, Int32 k) {
+    TPolynom R;
+    R.Grad = P.Grad - k;
+    for (Int32 i = 0; i <= R.Grad; ++i) R.Koeff[i] = P.Koeff[i + k];
+    return R;
+}
+
+// The nested search of Q, indented by one Einzug.
+void SucheEingerueckt(const TPolynom& Q, TMenge* Bereich, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
+    TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+    PNullstellen(Q, Bereich, Liste, Status, Kommentar);
+}
+
+// The closing line of a search.
+void SchreibeSchluss(TSListe* Liste, uint8_t Status) {
+    if (Liste->Anzahl <= 0) {
+        if (Status == wahr)
+            SchreibeZeile("P hat im angegebenen Intervall keine Nullstellen.");
+        else
+            SchreibeZeile(
+                "Mit elementaren Mitteln konnten (im angegebenen Intervall) keine Nullstellen bestimmt "
+                "werden.");
+    } else if (Status != wahr) {
+        SchreibeZeile("Möglicherweise gibt es im angegebenen Intervall noch weitere Nullstellen.");
+    }
+}
+
+// Keeps only the points of Liste that lie in Bereich.
+void NurImBereich(TSListe*& Liste, TMenge* Bereich) {
+    TSListe* neu = NeueLeereListe();
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i)
+        if (ImBereich(Liste->Stellen[i]->Punkt, Bereich)) neu->Stellen[++neu->Anzahl] = Liste->Stellen[i];
+    Liste = neu;
+}
+
+} // namespace
+
+// ---- The dispatcher ----
+
+void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
+    SenkeGrad(P);
+    if (Kommentar) {
+        Schreibe("Suche der Nullstellen des Polynoms: ");
+        SchreibeTerm(PolynomToTerm(P));
+        Schreibe(" in ");
+        SchreibeMenge(Bereich ? Bereich : IntervallR);
+        SchreibeZeile(":");
+    }
+    Liste = NeueLeereListe();
+    Status = unklar;
+    const Int32 n = P.Grad;
+    if (n == 0) {
+        if (P.Koeff[0]->IstNull()) {
+            // The zero polynomial vanishes everywhere.
+            Status = falsch;
+            if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
+            return;
+        }
+        Status = wahr;
+        if (Kommentar) SchreibeZeile("Grad ist Null, keine Nullstellen vorhanden.");
+    } else if (n == 1) {
+        TTerm* x0 = KonstantVereinfacht(Quotient(P.Koeff[0], P.Koeff[1])->Negation());
+        if (ImBereich(x0, Bereich)) Liste->FuegeHinzu(x0, 1);
+        Status = wahr;
+    } else if (n == 2 && !P.Koeff[0]->IstNull()) {
+        if (PQFormel(P.Koeff[2], P.Koeff[1], P.Koeff[0], Bereich, Liste, Kommentar)) Status = wahr;
+    } else {
+        Int32 k = 0;
+        while (P.Koeff[k]->IstNull()) ++k;
+        bool mitte = false;
+        for (Int32 i = 1; i < n; ++i)
+            if (!P.Koeff[i]->IstNull()) mitte = true;
+        TPolynom Q;
+        Int32 m = 1;
+        if (k >= 1) {
+            NullstellenAusklammern(P, k, Bereich, Liste, Status, Kommentar);
+        } else if (!mitte) {
+            NullstellenXhochN(P.Koeff[n], P.Koeff[0], n, Bereich, Liste, Status, Kommentar);
+        } else if ((m = PSubstitution(P, Q, Kommentar)) >= 2) {
+            SubstitutionNullstellen(Q, m, Bereich, Liste, Status, Kommentar);
+        } else if (!(IstRationalesPolynom(P) && NullstellenRational(P, Bereich, Liste, Status, Kommentar))) {
+            if (n == 3 && CardanoAnwenden) {
+                TPolynom quadFaktor;
+                Cardano(P, Liste, quadFaktor, Status, Kommentar, false);
+                NurImBereich(Liste, Bereich);
+            } else {
+                NullstellenUeberPix(P, Bereich, Liste, Status, Kommentar);
+            }
+        }
+    }
+    if (Kommentar) SchreibeSchluss(Liste, Status);
+}
+
+// ---- The pq formula ----
+
+bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bool Kommentar) {
+    Liste = NeueLeereListe();
+    if (Kommentar) SchreibeZeile("Anwendung der pq-Formel:");
+    TTerm* p = b;
+    TTerm* q = c;
+    if (!a->HatWert(BruchEins)) {
+        p = KonstantVereinfacht(Quotient(b, a));
+        q = KonstantVereinfacht(Quotient(c, a));
+        if (Kommentar) {
+            TPolynom quadrat;
+            PQuadFaktorHoch(p, q, 1, quadrat);
+            Schreibe("Nach Division durch ");
+            SchreibeTerm(a);
+            Schreibe(" erhält man ");
+            SchreibeTerm(PolynomToTerm(quadrat));
+            SchreibeZeile(" = 0");
+        }
+    }
+    TTerm* D = KonstantVereinfacht(Differenz(Quotient(Produkt(p, p), Vier), q));
+    const TVorzeichen vz = VorzeichenVon(D);
+    if (vz == TVorzeichen::Unbekannt) return false;
+
+    // The displayed terms, as written in the formula (without simplification).
+    TTerm* mAnzeige = nullptr;
+    TTerm* dAnzeige = nullptr;
+    if (Kommentar) {
+        mAnzeige = OperatorTerm(MinusEins, OperatorTerm(p, Zwei, '/'), '*');
+        dAnzeige = OperatorTerm(OperatorTerm(PotenzTerm(p, Int64(2)), Vier, '/'), q, '-');
+    }
+    if (vz == TVorzeichen::Negativ) {
+        if (!Kommentar) return true;
+        Schreibe("Diskriminante d=");
+        SchreibeTerm(dAnzeige);
+        if (D->Knotenzahl < dAnzeige->Knotenzahl) {
+            Schreibe(" = ");
+            SchreibeTerm(D);
+        }
+        if (!IstRationaleKonstante(D)) SchreibeNaeherung(D);
+        SchreibeZeile("<0 => keine Nullstellen");
+        return true;
+    }
+    if (Kommentar) {
+        SchreibeMitIndex("x", "1,2");
+        Schreibe(" = ");
+        SchreibeTerm(mAnzeige);
+        SchreibeZeichen(1177);
+        SchreibeTerm(WurzelTerm(dAnzeige, 2));
+        NeueZeile();
+    }
+    if (vz == TVorzeichen::Null) {
+        TTerm* x0 = KonstantVereinfacht(Quotient(p, Bruchkonstante(-2, 1)));
+        if (Kommentar) {
+            Schreibe("Doppelte Nullstelle bei x =");
+            SchreibeTerm(x0);
+        }
+        if (ImBereich(x0, Bereich)) {
+            Liste->FuegeHinzu(x0, 2);
+            if (Kommentar) SchreibeZeile(".");
+        } else if (Kommentar) {
+            NeueZeile();
+            SchreibeZeile("x liegt aber nicht im angegebenen Intervall.");
+        }
+        return true;
+    }
+    if (Kommentar) SchreibeZeile("Zwei einfache Nullstellen:  ");
+    TTerm* m = Produkt(MinusEins, Quotient(p, Zwei));
+    TTerm* w = ZieheWurzel(D, 2);
+    TTerm* const x[2] = {SummeV(m, w), DifferenzV(m, w)};
+    for (Int32 i = 0; i < 2; ++i) {
+        if (Kommentar) {
+            SchreibeMitIndex("x", i == 0 ? "1" : "2");
+            Schreibe(" = ");
+            SchreibeTermMitNaeherung(x[i]);
+        }
+        if (ImBereich(x[i], Bereich)) {
+            Liste->FuegeHinzu(x[i], 1);
+            if (Kommentar) SchreibeZeile(".");
+        } else if (Kommentar) {
+            SchreibeAusserhalb();
+        }
+    }
+    return true;
+}
+
+// ---- a*x^n + b ----
+
+void NullstellenXhochN(TTerm* an, TTerm* a0, Int32 n, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
+                       bool Kommentar) {
+    Liste = NeueLeereListe();
+    Status = wahr;
+    TTerm* R = KonstantVereinfacht(Quotient(a0, an)->Negation());
+    if (n == 1 || R->IstNull()) {
+        if (Kommentar) {
+            Schreibe("Auflösen der ");
+            if (n == 1) Schreibe("linearen ");
+            Schreibe("Funktion ergibt " + Vielfachheitswort(n) + "Nullstelle bei ");
+            SchreibeTermMitNaeherung(R);
+        }
+        if (ImBereich(R, Bereich)) {
+            Liste->FuegeHinzu(R, n);
+            if (Kommentar) NeueZeile();
+        } else if (Kommentar) {
+            SchreibeAusserhalb();
+        }
+        return;
+    }
+    if (n % 2 == 1) {
+        TTerm* x1 = ReelleWurzel(R, n);
+        if (Kommentar) {
+            Schreibe("Nullstelle ");
+            SchreibeMitIndex("x", "1");
+            Schreibe(" = ");
+            SchreibeTermMitNaeherung(x1);
+        }
+        if (ImBereich(x1, Bereich)) {
+            Liste->FuegeHinzu(x1, 1);
+            if (Kommentar) NeueZeile();
+        } else if (Kommentar) {
+            SchreibeAusserhalb();
+        }
+        return;
+    }
+    if (VorzeichenVon(R) == TVorzeichen::Negativ) {
+        if (Kommentar) SchreibeZeile("Radikand negativ; Term hat keine Nullstelle.");
+        return;
+    }
+    TTerm* x1 = ReelleWurzel(R, n);
+    if (Kommentar) {
+        Schreibe("Nullstellen ");
+        SchreibeMitIndex("x", "1,2");
+        Schreibe(" = ");
+        SchreibeZeichen(1177);
+        SchreibeTermZeile(x1);
+    }
+    for (TTerm* xi : {x1, Negiert(x1)}) {
+        if (!ImBereich(xi, Bereich)) continue;
+        Liste->FuegeHinzu(xi, 1);
+        if (Kommentar) {
+            SchreibeMitIndex("x", Liste->Anzahl == 1 ? "1" : "2");
+            Schreibe(" = ");
+            SchreibeTermMitNaeherung(xi);
+            NeueZeile();
+        }
+    }
+}
+
+// ---- Factoring out x^k ----
+
+void NullstellenAusklammern(TPolynom P, Int32 k, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
+                            bool Kommentar) {
+    SenkeGrad(P);
+    if (Kommentar) {
+        SchreibeTerm(XHoch(k));
+        SchreibeZeile(" wird ausgeklammert ");
+    }
+    Liste = NeueLeereListe();
+    if (ImBereich(Null, Bereich)) {
+        Liste->FuegeHinzu(Null, k);
+        if (Kommentar) SchreibeZeile(" " + std::to_string(k) + "-fache Nullstelle bei 0 ");
+    }
+    if (k >= P.Grad) {
+        // A single power a*x^k: 0 is its only zero.
+        Status = wahr;
+        return;
+    }
+    TSListe* rest = nullptr;
+    SucheEingerueckt(OhneXHoch(P, k), Bereich, rest, Status, Kommentar);
+    SListenVereinigen(rest, Liste, false);
+}
+
+// ---- The substitution x^k -> z ----
+
+namespace {
+
+// The smallest interval holding M: M itself, the hull of a chain of intervals, else the whole line (every
+// point found is still tested against M).
+TIntervall* Huelle(TMenge* M) {
+    if (auto* I = dynamic_cast<TIntervall*>(M)) return I;
+    if (auto* kette = dynamic_cast<TIMenge*>(M)) {
+        TIntervall* h = nullptr;
+        for (TIMenge* e = kette; e; e = e->Naechste) {
+            auto* I = dynamic_cast<TIntervall*>(e->Menge);
+            if (!I) return IntervallR;
+            h = h ? IntervallHuelle(h, I) : I;
+        }
+        if (h) return h;
+    }
+    return IntervallR;
+}
+
+Extended WertVon(TTerm* T) {
+    bool definiert = true;
+    return T->Wert(0, definiert);
+}
+
+// The image of the bound B under x^k: an infinite bound stays infinite.
+TRand BildRand(const TRand& B, Int32 k) {
+    if (!B.Wert) return UnendlichRand;
+    return TRand{Potenz(B.Wert, TBruch{k, 1}), B.Offen};
+}
+
+// The image of the interval H under x^k.
+TIntervall* BildIntervall(TIntervall* H, Int32 k) {
+    const TRand a = BildRand(H->LinkerRand, k);
+    const TRand b = BildRand(H->RechterRand, k);
+    if (k % 2 == 1) return Neu<TIntervall>(a, b);
+    if (ImIntervall(Null, H)) {
+        // 0 is the least image; the upper bound is the larger image, closed when a closed bound attains it.
+        TRand oben = UnendlichRand;
+        if (a.Wert && b.Wert) {
+            const Extended wa = WertVon(a.Wert), wb = WertVon(b.Wert);
+            if (wa == wb)
+                oben = TRand{b.Wert, a.Offen && b.Offen};
+            else
+                oben = wa > wb ? a : b;
+        }
+        return Neu<TIntervall>(TRand{Null, false}, oben);
+    }
+    // H lies on one side of 0: left of it the images come in reverse order.
+    if (H->RechterRand.Wert && WertVon(H->RechterRand.Wert) <= 0) return Neu<TIntervall>(b, a);
+    return Neu<TIntervall>(a, b);
+}
+
+void SchreibeRueckSubstitution(bool& geschrieben, TTerm* z, Int32 m, TTerm* x) {
+    if (!geschrieben) {
+        Schreibe("x = ");
+        SchreibeTermMitNaeherung(z);
+        Schreibe(" ergibt eine " + std::to_string(m) + "-fache Nullstellen bei ");
+    } else {
+        Schreibe(" und eine " + std::to_string(m) + "-fache Nullstelle bei ");
+    }
+    SchreibeTermMitNaeherung(x);
+    geschrieben = true;
+}
+
+} // namespace
+
+void SubstitutionNullstellen(TPolynom Q, Int32 k, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
+                             bool Kommentar) {
+    Liste = NeueLeereListe();
+    TSListe* zListe = nullptr;
+    SucheEingerueckt(Q, BildIntervall(Huelle(Bereich), k), zListe, Status, Kommentar);
+    for (Int32 j = 1; j <= zListe->Anzahl; ++j) {
+        TTerm* z = zListe->Stellen[j]->Punkt;
+        Int32 m = zListe->Stellen[j]->Vielfachheit;
+        const TVorzeichen vz = VorzeichenVon(z);
+        TTerm* urbilder[2] = {nullptr, nullptr};
+        if (vz == TVorzeichen::Null) {
+            // Only when Q(0) = 0: x = 0 is a zero of k times the multiplicity.
+            urbilder[0] = Null;
+            m *= k;
+        } else if (vz == TVorzeichen::Positiv) {
+            urbilder[0] = ReelleWurzel(z, k);
+            if (k % 2 == 0) urbilder[1] = Negiert(urbilder[0]);
+        } else if (k % 2 == 1) {
+            urbilder[0] = ReelleWurzel(z, k);
+        } else {
+            if (Kommentar) {
+                Schreibe("x = ");
+                SchreibeTerm(z);
+                SchreibeZeile(" ergibt keine Nullstelle für das ursprüngliche Polynom");
+            }
+            continue;
+        }
+        bool geschrieben = false;
+        for (TTerm* x : urbilder) {
+            if (!x || !ImBereich(x, Bereich)) continue;
+            Liste->FuegeHinzu(x, m);
+            if (Kommentar) SchreibeRueckSubstitution(geschrieben, z, m, x);
+        }
+        if (geschrieben) SchreibeZeile(" für das ursprüngliche Polynom");
+    }
+}
+
+// ---- Through P(ix) ----
+
+void NullstellenUeberPix(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
+    SenkeGrad(P);
+    if (!Liste) Liste = NeueLeereListe();
+    TPolynom R, I;
+    PvonIX(P, R, I);
+    TSListe* zI = nullptr;
+    uint8_t statusI = unklar;
+    PNullstellen(I, IntervallR, zI, statusI, false);
+    TTerm* rTerm = PolynomToTerm(R);
+    for (Int32 j = 1; j <= zI->Anzahl; ++j) {
+        TTerm* z = zI->Stellen[j]->Punkt;
+        if (!KonstantVereinfacht(rTerm->Ersetze(VariableX, z))->IstNull()) continue;
+        TPolynom F, quotient, rest;
+        F.Grad = 2;
+        F.Koeff[2] = Eins;
+        F.Koeff[0] = z;
+        PDurch(P, F, quotient, rest, false);
+        if (!IstNullPolynom(rest)) continue;
+        const bool reell = VorzeichenVon(z) == TVorzeichen::Negativ;
+        TTerm* w = reell ? ReelleWurzel(Negiert(z), 2) : nullptr;
+        if (Kommentar) {
+            Schreibe("Für P(ix) findet man Nullstellen, so dass sich P(x) in ");
+            SchreibeTerm(OperatorTerm(PolynomToTerm(F), PolynomToTerm(quotient), '*'));
+            Schreibe(" zerlegen lässt, wobei der erste Faktor ");
+            if (reell) {
+                Schreibe(" die Nullstellen ");
+                SchreibeZeichen(1177);
+                SchreibeTerm(w);
+                SchreibeZeile(" hat.");
+            } else {
+                SchreibeZeile(" keine reellen Nullstellen hat.");
+            }
+            SchreibeZeile("Es müssen noch die Nullstellen des zweiten Faktors bestimmt werden.");
+        }
+        SucheEingerueckt(quotient, Bereich, Liste, Status, Kommentar);
+        if (reell)
+            for (TTerm* xi : {w, Negiert(w)})
+                if (ImBereich(xi, Bereich)) Liste->FuegeHinzu(xi, 1);
+        if (Kommentar) NeueZeile();
+        // The quotient's search has taken every further factor into account.
+        return;
+    }
 }
 
 } // namespace zol

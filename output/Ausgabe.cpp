@@ -13,7 +13,7 @@
 namespace zol {
 
 bool Kommentare = true;
-bool CardanoAnwenden = false;
+bool CardanoAnwenden = true;
 uint8_t Stellen = 4;
 bool DruckModus = false;
 bool BenutzerAbbruch = false;

@@ -68,6 +68,11 @@ inline TAllgemeineExponentialFunktion* AlsAllgemeineExponentialFunktion(TTerm* T
 
 // The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
 TTerm* ExakterBetrag(TTerm* T);
+// The exact sine and cosine of the constant T, else the function node.
+TTerm* ExakterSinus(TTerm* T);
+TTerm* ExakterKosinus(TTerm* T);
+// The exact arctangent of the constant T, else the function node.
+TTerm* ExakterArkustangens(TTerm* T);
 // T with its outermost function node evaluated exactly where a value is known, else T unchanged; with
 // Kommentar the way is explained.
 TTerm* VereinfacheStandardfunktion(TTerm* T, bool Kommentar);

@@ -4,7 +4,20 @@
 
 namespace zol {
 
-TTerm* ExakterBetrag(TTerm*) { NochNichtGebaut("ExakterBetrag"); }
-TTerm* VereinfacheStandardfunktion(TTerm*, bool) { NochNichtGebaut("VereinfacheStandardfunktion"); }
+TTerm* ExakterBetrag(TTerm*) {
+    NochNichtGebaut("ExakterBetrag");
+}
+TTerm* VereinfacheStandardfunktion(TTerm*, bool) {
+    NochNichtGebaut("VereinfacheStandardfunktion");
+}
+TTerm* ExakterSinus(TTerm*) {
+    NochNichtGebaut("ExakterSinus");
+}
+TTerm* ExakterKosinus(TTerm*) {
+    NochNichtGebaut("ExakterKosinus");
+}
+TTerm* ExakterArkustangens(TTerm*) {
+    NochNichtGebaut("ExakterArkustangens");
+}
 
 } // namespace zol
