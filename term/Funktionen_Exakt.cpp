@@ -4,20 +4,10 @@
 
 namespace zol {
 
-TTerm* ExakterBetrag(TTerm*) {
-    NochNichtGebaut("ExakterBetrag");
-}
-TTerm* VereinfacheStandardfunktion(TTerm*, bool) {
-    NochNichtGebaut("VereinfacheStandardfunktion");
-}
-TTerm* ExakterSinus(TTerm*) {
-    NochNichtGebaut("ExakterSinus");
-}
-TTerm* ExakterKosinus(TTerm*) {
-    NochNichtGebaut("ExakterKosinus");
-}
-TTerm* ExakterArkustangens(TTerm*) {
-    NochNichtGebaut("ExakterArkustangens");
-}
+TTerm* ExakterBetrag(TTerm*) { NochNichtGebaut("ExakterBetrag"); }
+TTerm* VereinfacheStandardfunktion(TTerm*, bool) { NochNichtGebaut("VereinfacheStandardfunktion"); }
+TTerm* ExakterSinus(TTerm*) { NochNichtGebaut("ExakterSinus"); }
+TTerm* ExakterKosinus(TTerm*) { NochNichtGebaut("ExakterKosinus"); }
+TTerm* ExakterArkustangens(TTerm*) { NochNichtGebaut("ExakterArkustangens"); }
 
 } // namespace zol
