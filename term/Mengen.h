@@ -145,6 +145,9 @@ TIMenge* IMengenVereinigungAlle(TIMenge* A, TIMenge* B);
 TMenge* MengenOperation(TMenge* A, TMenge* B, char Operator);
 // Evaluates a tree of set expressions bottom-up, replacing M by the result.
 void MengenAuswerten(TMenge*& M);
+// The smallest interval containing M (IntervallR for R and the sets of numbers, M itself for an interval);
+// nil when M is empty.
+TIntervall* HuelleVon(TMenge* M);
 // A simple rational point inside I; nil for an empty interval.
 TTerm* PunktImIntervall(TIntervall* I);
 // The preimage of M under T.

@@ -250,6 +250,37 @@ TMenge* MengenOperation(TMenge* A, TMenge* B, char Operator) {
     return MitPunktliste(A, B, Operator);
 }
 
+TIntervall* HuelleVon(TMenge* M) {
+    if (!M) return IntervallR;
+    if (auto* I = AlsIntervall(M)) return IstLeeresIntervall(I) ? nullptr : I;
+    if (auto* s = dynamic_cast<TStandardMenge*>(M)) return s->Kennung == "L" ? nullptr : IntervallR;
+    if (auto* p = dynamic_cast<TStelle*>(M))
+        return Neu<TIntervall>(TRand{p->Punkt, false}, TRand{p->Punkt, false});
+    auto vereinigt = [](TIntervall* A, TIntervall* B) { return !A ? B : !B ? A : IntervallHuelle(A, B); };
+    if (auto* L = AlsListe(M)) {
+        TIntervall* H = nullptr;
+        for (Int32 i = 1; i <= L->Anzahl; ++i) H = vereinigt(H, HuelleVon(L->Stellen[i]));
+        return H;
+    }
+    if (auto* k = AlsKette(M)) {
+        TIntervall* H = nullptr;
+        for (TIMenge* e = k; e; e = e->Naechste) H = vereinigt(H, HuelleVon(e->Menge));
+        return H;
+    }
+    if (auto* o = dynamic_cast<TOperatorMenge*>(M)) {
+        TIntervall* links = HuelleVon(o->Links);
+        if (o->Operator == 'v') return vereinigt(links, HuelleVon(o->Rechts));
+        if (o->Operator == 'n' && links) {
+            TIntervall* rechts = HuelleVon(o->Rechts);
+            if (!rechts) return nullptr;
+            TIntervall* schnitt = IntervallSchnitt(links, rechts);
+            return IstLeeresIntervall(schnitt) ? nullptr : schnitt;
+        }
+        return links;
+    }
+    return IntervallR;
+}
+
 void MengenAuswerten(TMenge*& M) {
     auto* o = dynamic_cast<TOperatorMenge*>(M);
     if (!o) return;
