@@ -8,6 +8,10 @@ void UntersucheVorzeichen(TTerm*, TIntervall*, TWahrheitswert&, TWahrheitswert&)
     NochNichtGebaut("UntersucheVorzeichen");
 }
 
+void LoesePeriodischeGleichung(TTerm*, TTerm*, TIntervall*, bool, TSListe*&) {
+    NochNichtGebaut("LoesePeriodischeGleichung");
+}
+
 void BestimmungDerSchnittstellen(bool) {
     NochNichtGebaut("BestimmungDerSchnittstellen");
 }

@@ -66,13 +66,28 @@ inline TAllgemeineExponentialFunktion* AlsAllgemeineExponentialFunktion(TTerm* T
     return IstAllgemeineExponentialFunktion(T) ? static_cast<TAllgemeineExponentialFunktion*>(T) : nullptr;
 }
 
-// The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
-TTerm* ExakterBetrag(TTerm* T);
-// The exact sine and cosine of the constant T, else the function node.
+// The poles of tan and cot: v is an odd multiple of pi/2 (tan) or a multiple of pi (cot). A multiple that
+// exact terms reach counts also where rounding leaves the quotient v/pi a few units in the last place off.
+bool IstTangensPol(Extended v);
+bool IstKotangensPol(Extended v);
+// q is the integer n, or within a few units in the last place of n (0 only exactly).
+bool LiegtAufGanzzahl(Extended q, Extended& n);
+
+// Exact values of the standard functions at a constant term T; nil for a nil T. Where no exact value is
+// known the result is the function node at T. tan and cot give nil with Definiert false at a pole; arcsin,
+// arccos give nil outside [-1; 1] and ln for a value <= 0. RadikaleErlaubt lets exp write powers as
+// radical constants.
 TTerm* ExakterSinus(TTerm* T);
 TTerm* ExakterKosinus(TTerm* T);
-// The exact arctangent of the constant T, else the function node.
+TTerm* ExakterTangens(TTerm* T, bool& Definiert);
+TTerm* ExakterKotangens(TTerm* T, bool& Definiert);
+TTerm* ExakterArkussinus(TTerm* T);
+TTerm* ExakterArkuskosinus(TTerm* T);
 TTerm* ExakterArkustangens(TTerm* T);
+TTerm* ExakteExponentialfunktion(TTerm* T, bool RadikaleErlaubt);
+TTerm* ExakterLogarithmus(TTerm* T);
+// The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
+TTerm* ExakterBetrag(TTerm* T);
 // T with its outermost function node evaluated exactly where a value is known, else T unchanged; with
 // Kommentar the way is explained.
 TTerm* VereinfacheStandardfunktion(TTerm* T, bool Kommentar);
