@@ -89,6 +89,8 @@ struct TDauerzustand {
     TNormalform* Normalform;
     TTerm* Vereinfacht;
     uint8_t Zustand;
+    // The count of the attached form: folding a shared constant during a request releases it.
+    Int32 Referenzen;
 };
 std::vector<TDauerzustand> Dauerzustaende;
 
@@ -140,7 +142,9 @@ void InitialisiereTerme() {
 
 void MerkeDauerhafteTerme() {
     Dauerzustaende.clear();
-    for (TTerm* t : GemeinsameTerme()) Dauerzustaende.push_back({t, t->Normalform, t->Vereinfacht, t->Zustand});
+    for (TTerm* t : GemeinsameTerme())
+        Dauerzustaende.push_back(
+            {t, t->Normalform, t->Vereinfacht, t->Zustand, t->Normalform ? t->Normalform->Referenzen : 0});
 }
 
 void SetzeDauerhafteTermeZurueck() {
@@ -148,6 +152,7 @@ void SetzeDauerhafteTermeZurueck() {
         d.Term->Normalform = d.Normalform;
         d.Term->Vereinfacht = d.Vereinfacht;
         d.Term->Zustand = d.Zustand;
+        if (d.Normalform) d.Normalform->Referenzen = d.Referenzen;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "term/Funktionen.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
 #include "tests/hilfe/ZolTest.h"
@@ -447,6 +448,20 @@ TEST_F(Speicher, FelderDerGebautenFunktionsterme) {
     // The argument's kinds are added.
     TTerm* verschachtelt = StandardFunktionTerm("exp", StandardFunktionTerm("sin", x));
     EXPECT_EQ(verschachtelt->Funktionsarten, FunktionsartExp | FunktionsartTrig);
+}
+
+TEST_F(Speicher, GefalteteGemeinsameKonstantenBehaltenIhreFormNachDerAnfrage) {
+    // 2 - 1 and x*1 fold to the shared 1 and x, whose attached forms the folding releases while the
+    // request runs; afterwards the forms are attached again with their counts.
+    for (TTerm* faktor : {static_cast<TTerm*>(Zwei), static_cast<TTerm*>(VariableX)}) {
+        TTerm* T = faktor == Zwei ? OperatorTerm(Zwei, Eins, '-') : OperatorTerm(VariableX, Eins, '*');
+        Kumuliere(T);
+        ASSERT_TRUE(T == Eins || T == VariableX) << T->Text;
+        TTerm* gemeinsam = T;
+        AlleTermeFreigeben();
+        ASSERT_NE(gemeinsam->Normalform, nullptr);
+        EXPECT_EQ(gemeinsam->Normalform->Referenzen, 0) << gemeinsam->Text;
+    }
 }
 
 } // namespace
