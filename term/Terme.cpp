@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "algebra/LineareGleichungssysteme.h"
 #include "algebra/NormalFormen.h"
 #include "plattform/Strom.h"
 #include "term/Mengen.h"
@@ -130,6 +131,7 @@ void InitialisiereTerme() {
         RohneNull->Anhaengen(IntervallPositiv);
     }
     InitialisierePolynome();
+    LGSVorzeichen = Eins;
     {
         // The polynomial forms of 0, 1 and x stay attached for the whole run (count 0: never released).
         DauerhaftAnlegen dauerhaft;

@@ -65,7 +65,10 @@ void TKopfloseAnfrage::Starte() {
     // Page 0 made current.
     AktiviereSeite(&Bild, false);
     SetzeZeilenliste(&Seite);
-    SchrittAllgemeines(Anfrage.F);
+    if (Anfrage.LGS)
+        SchrittLGS(Anfrage.Matrix, Anfrage.Rechts);
+    else
+        SchrittAllgemeines(Anfrage.F);
 }
 
 std::string TKopfloseAnfrage::Text() const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/LineareGleichungssysteme.h"
 #include "output/Ausgabe.h"
 #include "steps/Schrittflags.h"
 #include "plattform/Leinwand.h"
@@ -13,7 +14,7 @@
 namespace zol {
 
 // The inputs of one request: the texts of the f, g, a, b and step-width fields, the chosen steps and the
-// comment option.
+// comment option; in the linear-systems mode (LGS) the texts of the two grids instead.
 struct TAnfrage {
     std::string F = "";
     std::string G = "";
@@ -22,6 +23,9 @@ struct TAnfrage {
     std::string H = "1/2";
     std::vector<TSchritt> Schritte = {};
     bool Kommentare = false;
+    bool LGS = false;
+    TGittertexte Matrix = {};
+    TGittertexte Rechts = {};
 };
 
 // The page image of a run: the fixed metrics of the test canvas, the size of a sheet's page image, no
@@ -33,8 +37,9 @@ public:
 
 // Runs one request as the main window does up to the end of the general step: empties the term store,
 // resets the analysis globals, prepares page 0 on its own canvas, and runs
-// SchrittAllgemeines with the text of f. Exceptions of the step reach the caller; the lines written until
-// then stay on the page. The options and the current canvas, host and line list are restored afterwards.
+// SchrittAllgemeines with the text of f (in the linear-systems mode SchrittLGS with the grids). Exceptions of
+// the step reach the caller; the lines written until then stay on the page. The options and the current
+// canvas, host and line list are restored afterwards.
 class TKopfloseAnfrage {
 public:
     explicit TKopfloseAnfrage(TAnfrage anfrage);
