@@ -13,6 +13,48 @@
 
 namespace zol {
 
+TRadikal RadikalNull;
+TRadikal RadikalEins;
+TRadikal RadikalWurzel2;
+TRadikal RadikalMinusWurzel2;
+TRadikal RadikalHalbeWurzel2;
+TRadikal RadikalMinusHalbeWurzel2;
+TRadikal RadikalWurzel3;
+TRadikal RadikalMinusWurzel3;
+TRadikal RadikalHalbeWurzel3;
+TRadikal RadikalMinusHalbeWurzel3;
+TRadikal RadikalDrittelWurzel3;
+TRadikal RadikalMinusDrittelWurzel3;
+
+namespace {
+
+// c * w with w the square root of R, from XPolynom.
+TRadikal Quadratwurzel(TTerm* c, Int64 R) {
+    TRadikal r;
+    r.Polynom = XPolynom;
+    r.Polynom.Koeff[1] = c;
+    r.Radikand = R;
+    r.Wurzelexponent = 2;
+    return r;
+}
+
+} // namespace
+
+void InitialisiereRadikale() {
+    RadikalNull.Polynom = NullPolynom;
+    RadikalEins.Polynom = EinsPolynom;
+    RadikalWurzel2 = Quadratwurzel(Eins, 2);
+    RadikalMinusWurzel2 = Quadratwurzel(MinusEins, 2);
+    RadikalHalbeWurzel2 = Quadratwurzel(EinHalb, 2);
+    RadikalMinusHalbeWurzel2 = Quadratwurzel(MinusEinHalb, 2);
+    RadikalWurzel3 = Quadratwurzel(Eins, 3);
+    RadikalMinusWurzel3 = Quadratwurzel(MinusEins, 3);
+    RadikalHalbeWurzel3 = Quadratwurzel(EinHalb, 3);
+    RadikalMinusHalbeWurzel3 = Quadratwurzel(MinusEinHalb, 3);
+    RadikalDrittelWurzel3 = Quadratwurzel(EinDrittel, 3);
+    RadikalMinusDrittelWurzel3 = Quadratwurzel(MinusEinDrittel, 3);
+}
+
 bool RGleich(const TRadikal& a, const TRadikal& b) {
     if (a.Radikand != b.Radikand || a.Wurzelexponent != b.Wurzelexponent) return false;
     if (a.Polynom.Grad != b.Polynom.Grad) return false;
@@ -46,6 +88,74 @@ std::string RadikalToStr(const TRadikal& a) {
     return s;
 }
 
+namespace {
+
+[[noreturn]] void RadikalUngueltig() {
+    throw ETermFehler("Radikal ungültig.");
+}
+
+// A decimal integer of digits only, 1 to 19 of them, within 64 bits.
+Int64 LiesPositiveZahl(const std::string& s) {
+    if (s.empty() || s.size() > 19) RadikalUngueltig();
+    Int64 wert = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') RadikalUngueltig();
+        if (__builtin_mul_overflow(wert, 10, &wert) || __builtin_add_overflow(wert, c - '0', &wert))
+            RadikalUngueltig();
+    }
+    return wert;
+}
+
+} // namespace
+
+void StrToRadikal(const std::string& s, TRadikal& r) {
+    const size_t komma = s.find(',');
+    const size_t semikolon = komma == std::string::npos ? komma : s.find(';', komma + 1);
+    if (semikolon == std::string::npos) RadikalUngueltig();
+    const Int64 radikand = LiesPositiveZahl(s.substr(0, komma));
+    const Int64 index = LiesPositiveZahl(s.substr(komma + 1, semikolon - komma - 1));
+    if (radikand < 1 || index < 1 || index > MaxWurzelexponent) RadikalUngueltig();
+    TBruch c[MaxGrad + 1];
+    Int32 grad = -1;
+    size_t anfang = semikolon + 1;
+    while (true) {
+        const size_t ende = s.find(',', anfang);
+        if (++grad > MaxGrad) RadikalUngueltig();
+        Int32 fehler = 0;
+        Brueche::StrToBruch(s.substr(anfang, ende == std::string::npos ? ende : ende - anfang), c[grad],
+                            fehler);
+        if (fehler != 0) RadikalUngueltig();
+        try {
+            Brueche::Kuerze(c[grad]);
+        } catch (const EZolFehler&) {
+            RadikalUngueltig();
+        }
+        if (ende == std::string::npos) break;
+        anfang = ende + 1;
+    }
+    const bool rational = radikand == 1 || index == 1;
+    if (rational) {
+        // w = R: the rational number P(R).
+        TBruch wert = BruchNull;
+        try {
+            for (Int32 i = grad; i >= 0; --i) {
+                Brueche::Mal(wert, TBruch{radikand, 1}, wert);
+                Brueche::Plus(wert, c[i], wert);
+            }
+        } catch (const EZolFehler&) {
+            RadikalUngueltig();
+        }
+        c[0] = wert;
+        grad = 0;
+    }
+    while (grad > 0 && c[grad].Zaehler == 0) --grad;
+    r = TRadikal();
+    r.Polynom.Grad = grad;
+    for (Int32 i = 0; i <= grad; ++i) r.Polynom.Koeff[i] = RationalerKoeffizient(c[i]);
+    r.Radikand = rational ? 1 : radikand;
+    r.Wurzelexponent = rational ? 1 : static_cast<Int32>(index);
+}
+
 TRadikalKonstante::TRadikalKonstante(const TRadikal& r) : Radikal(r) {
     Kennung = "Rad.";
     Typrang = RangRadikal;
@@ -74,7 +184,8 @@ bool TRadikalKonstante::IstGleich(TTerm* T) {
 
 Extended TRadikalKonstante::Wert(Extended, bool& Definiert) {
     Definiert = true;
-    Extended w = std::exp(std::log(std::fabs(static_cast<Extended>(Radikal.Radikand))) / Radikal.Wurzelexponent);
+    Extended w =
+        std::exp(std::log(std::fabs(static_cast<Extended>(Radikal.Radikand))) / Radikal.Wurzelexponent);
     Extended summe = 0;
     for (Int32 i = Radikal.Polynom.Grad; i >= 0; --i) {
         bool d = true;
@@ -99,8 +210,8 @@ bool TRadikalKonstante::IstKleiner(TTerm* T) {
 }
 
 TTerm* TRadikalKonstante::Negation() {
-    TRadikal r = Radikal;
-    for (Int32 i = 0; i <= r.Polynom.Grad; ++i) r.Polynom.Koeff[i] = r.Polynom.Koeff[i]->Negation();
+    TRadikal r;
+    RNegativ(Radikal, r);
     return RadikalKonstante(r);
 }
 
@@ -115,7 +226,7 @@ TRadikal Einzelradikal(const TBruch& c, Int32 g, Int64 R, Int32 n) {
     r.Wurzelexponent = n;
     r.Polynom.Grad = g;
     for (Int32 i = 0; i <= MaxGrad; ++i) r.Polynom.Koeff[i] = Null;
-    r.Polynom.Koeff[g] = RationaleKonstante(c);
+    r.Polynom.Koeff[g] = RationalerKoeffizient(c);
     return r;
 }
 
@@ -137,7 +248,7 @@ namespace {
 
 Int64 MalGeprueft(Int64 a, Int64 b) {
     Int64 r;
-    if (__builtin_mul_overflow(a, b, &r)) throw ERessourcen("Überlauf in der Bruchrechnung.");
+    if (__builtin_mul_overflow(a, b, &r)) throw ERessourcen(RadikalUeberlaufText);
     return r;
 }
 
@@ -201,7 +312,8 @@ bool IstRationalePotenz(TTerm* T, Int64& Basis, TBruch& Exponent) {
         Primfaktoren(m, faktoren, rest);
         Int32 g = faktoren->Anzahl > 0 ? faktoren->Stellen[1]->Vielfachheit : 0;
         bool gleich = rest == 1 && g > 1;
-        for (Int32 i = 2; gleich && i <= faktoren->Anzahl; ++i) gleich = faktoren->Stellen[i]->Vielfachheit == g;
+        for (Int32 i = 2; gleich && i <= faktoren->Anzahl; ++i)
+            gleich = faktoren->Stellen[i]->Vielfachheit == g;
         if (gleich) {
             Basis = 1;
             for (Int32 i = 1; i <= faktoren->Anzahl; ++i)
@@ -267,7 +379,8 @@ TTerm* KonstanteMoeglichstArithmetisch(TTerm* T) {
     if (auto* rad = AlsRadikalKonstante(T)) {
         if (rad->Radikal.Polynom.Grad == 0) ergebnis = rad->Radikal.Polynom.Koeff[0];
     } else if (auto* o = AlsOperatorTerm(T)) {
-        ergebnis = ArOp(KonstanteMoeglichstArithmetisch(o->T1), KonstanteMoeglichstArithmetisch(o->T2), o->Operator);
+        ergebnis =
+            ArOp(KonstanteMoeglichstArithmetisch(o->T1), KonstanteMoeglichstArithmetisch(o->T2), o->Operator);
     } else if (auto* p = AlsPotenzTerm(T)) {
         ergebnis = Potenz(KonstanteMoeglichstArithmetisch(p->Argument), p->Exponent);
     } else if (auto* w = AlsWurzel(T)) {
@@ -300,10 +413,47 @@ TTerm* RadikalKonstanteAlsPotenz(TTerm* T) {
     return T;
 }
 
-// The radicals' arithmetic comes with the radical unit.
-void ROp(const TRadikal&, const TRadikal&, char, TRadikal&, bool&) { NochNichtGebaut("ROp"); }
-void RHoch(const TRadikal&, Int32, TRadikal&) { NochNichtGebaut("RHoch"); }
-TTerm* RadikalToTerm(const TRadikal&) { NochNichtGebaut("RadikalToTerm"); }
+TTerm* RationalerKoeffizient(const TBruch& b) {
+    TTerm* T = RationaleKonstante(b);
+    if (IstRationaleKonstante(T)) return T;
+    TBruch r = b;
+    Brueche::Kuerze(r);
+    return Neu<TRationaleKonstante>(r);
+}
+
+TTerm* RadikalToTerm(const TRadikal& a) {
+    // Only rational constants and the plain root node go into the tree: a radical constant among them, or
+    // the simplifying root builder, would turn it back into a radical constant.
+    TTerm* R = RationalerKoeffizient(TBruch{a.Radikand, 1});
+    TTerm* w = a.Wurzelexponent == 1 ? R : WurzelTerm(R, a.Wurzelexponent);
+    const TPolynom& p = a.Polynom;
+    TBruch b;
+    BruchVonKonstante(p.Koeff[0], b);
+    TTerm* ergebnis = RationalerKoeffizient(b);
+    for (Int32 i = 1; i <= p.Grad; ++i) {
+        BruchVonKonstante(p.Koeff[i], b);
+        if (b.Zaehler == 0) continue;
+        TTerm* potenz = i == 1 ? w : PotenzTerm(w, TBruch{i, 1});
+        // A negative coefficient after the first summand is subtracted: 1 - 3*w rather than 1 + (-3*w).
+        if (b.Zaehler < 0 && !ergebnis->IstNull()) {
+            Brueche::Negativ(b, b);
+            ergebnis = Differenz(ergebnis, Produkt(RationalerKoeffizient(b), potenz));
+        } else {
+            ergebnis = Summe(ergebnis, Produkt(RationalerKoeffizient(b), potenz));
+        }
+    }
+    return ergebnis;
+}
+
+namespace {
+
+// An index that a radical can have.
+bool IstRadikalIndex(Int64 n) {
+    return n >= 1 && n <= MaxWurzelexponent;
+}
+
+} // namespace
+
 TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
     if (!T || !T->IstKonstant) return nullptr;
     if (auto* r = AlsRationaleKonstante(T)) return Neu<TRadikalKonstante>(Einzelradikal(r->Bruch, 0, 1, 1));
@@ -318,19 +468,21 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
         return erfolg ? Neu<TRadikalKonstante>(r) : nullptr;
     }
     if (auto* p = AlsPotenzTerm(T)) {
+        if (p->Exponent.Zaehler > INT32_MAX || p->Exponent.Zaehler < INT32_MIN) return nullptr;
+        const Int32 k = static_cast<Int32>(p->Exponent.Zaehler);
         if (p->Exponent.Nenner == 1) {
             TRadikalKonstante* basis = RadikalKonstanteAusTerm(p->Argument);
-            if (!basis || p->Exponent.Zaehler > INT32_MAX || p->Exponent.Zaehler < INT32_MIN) return nullptr;
+            if (!basis) return nullptr;
             TRadikal r;
-            RHoch(basis->Radikal, static_cast<Int32>(p->Exponent.Zaehler), r);
+            RHoch(basis->Radikal, k, r);
             return Neu<TRadikalKonstante>(r);
         }
         auto* b = AlsRationaleKonstante(p->Argument);
-        if (b && b->Bruch.Nenner == 1 && b->Bruch.Zaehler > 0 && p->Exponent.Nenner <= INT32_MAX &&
-            p->Exponent.Zaehler <= INT32_MAX && p->Exponent.Zaehler >= INT32_MIN) {
-            TRadikal wurzel = Einzelradikal(BruchEins, 1, b->Bruch.Zaehler, static_cast<Int32>(p->Exponent.Nenner));
+        if (b && b->Bruch.Nenner == 1 && b->Bruch.Zaehler > 0 && IstRadikalIndex(p->Exponent.Nenner)) {
+            TRadikal wurzel =
+                Einzelradikal(BruchEins, 1, b->Bruch.Zaehler, static_cast<Int32>(p->Exponent.Nenner));
             TRadikal r;
-            RHoch(wurzel, static_cast<Int32>(p->Exponent.Zaehler), r);
+            RHoch(wurzel, k, r);
             return AlsRadikalKonstante(RadikalKonstante(r));
         }
         return nullptr;
@@ -338,10 +490,13 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
     Int32 index = 0;
     if (auto* w = AlsWurzel(T)) index = w->Grad;
     if (IstStandardFunktion(T, "sqrt")) index = 2;
-    if (index > 0) {
+    if (IstRadikalIndex(index)) {
         auto* m = AlsRationaleKonstante(static_cast<TFunktion*>(T)->Argument);
-        if (m && m->Bruch.Nenner == 1 && m->Bruch.Zaehler >= 0)
+        if (m && m->Bruch.Nenner == 1 && m->Bruch.Zaehler >= 0) {
+            // The roots of 0 and 1 are rational.
+            if (m->Bruch.Zaehler <= 1) return Neu<TRadikalKonstante>(Einzelradikal(m->Bruch, 0, 1, 1));
             return Neu<TRadikalKonstante>(Einzelradikal(BruchEins, 1, m->Bruch.Zaehler, index));
+        }
     }
     return nullptr;
 }

@@ -25,6 +25,7 @@ const char* const FehltText = "Term-Angabe fehlt.";
 const char* const KlammerText = "Klammerung ungültig.";
 const char* const UngueltigText = "Basis oder Exponent ungültig.";
 const char* const GrenzText = "Term zu lang oder zu tief geklammert.";
+const char* const RadikalText = "Radikal ungültig.";
 
 // The beginning of every message about the text S of one recursion level.
 std::string Praefix(const std::string& S) {
@@ -121,11 +122,15 @@ bool IstFunktionsname(const std::string& name) {
     return false;
 }
 
-// The radical constant of the text inside "Rad(" and ")". The reader of the radical text comes with the
-// radical unit.
-TTerm* RadikalAusText(const std::string& text) {
-    (void)text;
-    NochNichtGebaut("StrToRadikal");
+// The radical constant of the text inside "Rad(" and ")"; S is the whole operand.
+TTerm* RadikalAusText(const std::string& S, const std::string& text) {
+    TRadikal r;
+    try {
+        StrToRadikal(text, r);
+    } catch (const ETermFehler&) {
+        Fehler(S, RadikalText);
+    }
+    return RadikalKonstante(r);
 }
 
 // T folded in place; a fold that meets a value that does not exist or overflows leaves no usable base
@@ -199,7 +204,7 @@ TTerm* LiesOperand(const std::string& S) {
     if (auf != std::string::npos && S.back() == ')') {
         const std::string name = S.substr(0, auf);
         const std::string argument = S.substr(auf + 1, S.size() - auf - 2);
-        if (name == "Rad") return RadikalAusText(argument);
+        if (name == "Rad") return RadikalAusText(S, argument);
         if (!IstFunktionsname(name)) Fehler(S, "Unbekannter Funktionsbezeichner: " + name);
         return StandardFunktionTerm(name, Lies(argument));
     }

@@ -6,6 +6,7 @@
 #include "algebra/NormalFormen.h"
 #include "plattform/Strom.h"
 #include "term/Mengen.h"
+#include "term/Radikale.h"
 #include "term/Termarithmetik.h"
 
 namespace zol {
@@ -139,6 +140,7 @@ void InitialisiereTerme() {
         Eins->Normalform = Neu<TPolynomTerm>(EinsPolynom);
         VariableX->Normalform = Neu<TPolynomTerm>(XPolynom);
     }
+    InitialisiereRadikale();
     MerkeDauerhafteTerme();
 }
 

@@ -381,8 +381,9 @@ TTerm* BildePotenz(TTerm* B, const TBruch& exponent, bool RadikaleErlaubt) {
             Brueche::Hoch(TBruch{basis, 1}, g.Zaehler, r);
             return RationaleKonstante(r);
         }
-        if (!RadikaleErlaubt) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
-        if (g.Nenner > INT32_MAX) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
+        // A radical has an index of at most 15; beyond it the power stays exact as it is.
+        if (!RadikaleErlaubt || g.Nenner > MaxWurzelexponent)
+            return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
         // c * Basis^(r/d) with the floor quotient q and remainder r of the numerator by d.
         Int64 d = g.Nenner;
         Int64 q = g.Zaehler / d, r = g.Zaehler % d;
@@ -402,20 +403,17 @@ TTerm* BildePotenz(TTerm* B, const TBruch& exponent, bool RadikaleErlaubt) {
             Brueche::Hoch(p->Bruch, e.Zaehler, r);
             return RationaleKonstante(r);
         }
-        if (e.Nenner <= INT32_MAX) {
+        // Beyond the radicals' index the root would only come back here as a root node.
+        if (e.Nenner <= MaxWurzelexponent) {
             TTerm* wurzel = WurzelAusRationalerZahl(p->Bruch, static_cast<Int32>(e.Nenner));
             if (wurzel) return BildePotenz(wurzel, TBruch{e.Zaehler, 1}, RadikaleErlaubt);
         }
     } else if (auto* rad = AlsRadikalKonstante(B)) {
-        if (e.Zaehler >= INT32_MIN && e.Zaehler <= INT32_MAX) {
+        // Only integer powers of a radical are radicals.
+        if (e.Nenner == 1 && e.Zaehler >= INT32_MIN && e.Zaehler <= INT32_MAX) {
             TRadikal r;
             RHoch(rad->Radikal, static_cast<Int32>(e.Zaehler), r);
-            if (r.Radikand == 0) {
-                TBruch wert;
-                BruchVonKonstante(r.Polynom.Koeff[0], wert);
-                return BildePotenz(RationaleKonstante(wert), TBruch{e.Zaehler, 1}, RadikaleErlaubt);
-            }
-            if (e.Nenner == 1) return RadikalKonstante(r);
+            return RadikalKonstante(r);
         }
     } else if (auto* p = AlsPotenzTerm(B)) {
         // (b^f)^e = b^(f*e); an even f taken to a power that is no even integer needs abs(b).

@@ -8,6 +8,7 @@
 #include "term/Mengen.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 #include "term/Wurzeln.h"
 
 namespace zol {
@@ -74,6 +75,12 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
     if (HochGeprueft(a, n, an) && HochGeprueft(b, n, bn) && an == Z && bn == N)
         return RationaleKonstante(TBruch{negativ ? -a : a, b});
 
+    // A radical has an index of at most 15: beyond it the root stays a root node, of |r| for a negative r.
+    if (n > MaxWurzelexponent) {
+        TTerm* wurzel = WurzelTerm(RationaleKonstante(TBruch{Z, N}), n);
+        return negativ ? Produkt(MinusEins, wurzel) : wurzel;
+    }
+
     auto zaehler = Zerlege(Z);
     auto nenner = Zerlege(N);
     Int64 A = 1;
@@ -125,9 +132,18 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
             }
         }
     }
-    if (g > MaxGrad) WurzelUeberlauf();
     TBruch c{negativ ? -A : A, D};
     Brueche::Kuerze(c);
+    if (g > MaxGrad) {
+        // r^g = B^(g div n) * r^(g mod n), so no coefficient lies beyond the degree limit.
+        TBruch auswurf{HochOderUeberlauf(B, g / n), 1};
+        try {
+            Brueche::Mal(c, auswurf, c);
+        } catch (const ERessourcen&) {
+            WurzelUeberlauf();
+        }
+        g %= n;
+    }
     return Neu<TRadikalKonstante>(Einzelradikal(c, static_cast<Int32>(g), B, g == 0 ? 1 : n));
 }
 
