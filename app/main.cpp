@@ -14,14 +14,13 @@
 int main(int argc, char** argv) {
     using namespace zol;
 
-    // 1.-3. The units' initialisation in dependency order: the standard sets, the shared constant terms and
+    // 1.-4. The units' initialisation in dependency order: the standard sets, the shared constant terms and
     //    the variable x, the polynomial constants (NullPolynom, EinsPolynom, XPolynom, XQuadratPolynom,
-    //    EinsMinusXQuadratPolynom) and the cached polynomial normal forms of Null, Eins and VariableX.
+    //    EinsMinusXQuadratPolynom), the cached polynomial normal forms of Null, Eins and VariableX, and the
+    //    twelve radical records (RadikalNull ... RadikalMinusDrittelWurzel3).
     InitialisiereTerme();
     InitialisiereAusgabe();
 
-    // 4. The twelve radical records (RadikalNull ... RadikalMinusDrittelWurzel3) are filled here once the
-    //    radical constants exist.
     // 5. NullPPolynom, EinsPPolynom, SPPolynom and EinsMinusSQuadratPPolynom are built here once the
     //    bivariate polynomials exist.
     // 6. The geometry globals (Ursprung, the three unit vectors, the axes x, y and z) are created here once

@@ -106,9 +106,49 @@ void Falte(TRZahl& z) {
     Kuerze(z);
 }
 
-// The record's number with fraction coefficients, folded; radicand 1 or index 1 gives the rational number
-// P(R). False for a record that is no radical: a coefficient that is not rational, a radicand below 1, an
-// index outside 1..15.
+// The exact integer n-th root of q >= 1, if there is one.
+bool GanzeWurzel(Int64 q, Int32 n, Int64& wurzel) {
+    const Int64 naeherung = std::llround(std::pow(static_cast<Extended>(q), 1.0L / n));
+    for (Int64 kandidat = naeherung - 1; kandidat <= naeherung + 1; ++kandidat) {
+        Int64 potenz;
+        if (kandidat >= 1 && HochOhneUeberlauf(kandidat, n, potenz) && potenz == q) {
+            wurzel = kandidat;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The number on its smallest index, folded; radicand 1 or index 1 gives the rational number P(R).
+void Normiere(TRZahl& z) {
+    // A radicand that is a p-th power for a prime p dividing the index gives the same root with the index
+    // n/p. Without such radicands x^n - R is irreducible, so a number has one polynomial of degree below n
+    // and a zero number the zero polynomial.
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (Int32 prim : {2, 3, 5, 7, 11, 13}) {
+            Int64 wurzel = 0;
+            if (z.n % prim == 0 && GanzeWurzel(z.R, prim, wurzel)) {
+                z.R = wurzel;
+                z.n /= prim;
+                weiter = true;
+                break;
+            }
+        }
+    }
+    if (z.R == 1 || z.n == 1) {
+        // w = R: Horner's scheme gives the rational value.
+        TBruch wert = BruchNull;
+        for (Int32 i = z.Grad; i >= 0; --i) wert = Plus(Mal(wert, TBruch{z.R, 1}), z.c[i]);
+        z = TRZahl();
+        z.c[0] = wert;
+        return;
+    }
+    Falte(z);
+}
+
+// The record's number, normalised. False for a record that is no radical: a coefficient that is not
+// rational, a radicand below 1, an index outside 1..15.
 bool AlsRZahl(const TRadikal& a, TRZahl& z) {
     const TPolynom& p = a.Polynom;
     if (p.Grad < 0 || p.Grad > MaxGrad) return false;
@@ -123,15 +163,8 @@ bool AlsRZahl(const TRadikal& a, TRZahl& z) {
     z.Grad = p.Grad;
     z.R = a.Radikand;
     z.n = a.Wurzelexponent;
-    if (z.R == 1 || z.n == 1) {
-        // w = R: Horner's scheme gives the rational value.
-        TBruch wert = BruchNull;
-        for (Int32 i = z.Grad; i >= 0; --i) wert = Plus(Mal(wert, TBruch{z.R, 1}), z.c[i]);
-        z = TRZahl();
-        z.c[0] = wert;
-        return true;
-    }
-    Falte(z);
+    Kuerze(z);
+    Normiere(z);
     return true;
 }
 
@@ -143,19 +176,6 @@ TRadikal AlsRadikal(const TRZahl& z) {
     r.Wurzelexponent = z.n;
     r.Reserve = 0;
     return r;
-}
-
-// The exact integer n-th root of q >= 1, if there is one.
-bool GanzeWurzel(Int64 q, Int32 n, Int64& wurzel) {
-    const Int64 naeherung = std::llround(std::pow(static_cast<Extended>(q), 1.0L / n));
-    for (Int64 kandidat = naeherung - 1; kandidat <= naeherung + 1; ++kandidat) {
-        Int64 potenz;
-        if (kandidat >= 1 && HochOhneUeberlauf(kandidat, n, potenz) && potenz == q) {
-            wurzel = kandidat;
-            return true;
-        }
-    }
-    return false;
 }
 
 // Rewrites the number L (radicand L.R) in powers of the root of S: with L.R = S^k * q and the rational
@@ -293,6 +313,7 @@ void ROp(const TRadikal& a, const TRadikal& b, char Op, TRadikal& r, bool& Erfol
                 z.n = x.n;
                 z.Grad = 1;
                 z.c[1] = Mal(x.c[1], y.c[1]);
+                Normiere(z);
                 r = AlsRadikal(z);
                 Erfolg = true;
             }
