@@ -169,14 +169,17 @@ const TFall Faelle[] = {
     {{1, 1, 0, 0, 1}, "", {}, unklar},
 };
 
-// Irrational zeros through the radical arithmetic; Cardano with d > 0 and with d < 0 (exact arctan, cos and
-// sin).
+// Irrational zeros through the radical arithmetic.
 const TFall IrrationaleFaelle[] = {
     {{-2, 0, 1}, "", {{-W2, 1}, {W2, 1}}, wahr},
     {{-2, -2, -1, 1, 1}, "", {{-W2, 1}, {W2, 1}}, wahr}, // (x^2 - 2)(x^2 + x + 1)
     {{-2, -2, -1, 1, 1}, "[0;5]", {{W2, 1}}, wahr},
     {{-1, -2, 1}, "", {{1 - W2, 1}, {1 + W2, 1}}, wahr},
     {{-2, 0, 0, 1}, "", {{std::cbrt(2.0L), 1}}, wahr},
+};
+
+// Cardano with d > 0 and with d < 0 (exact arctan, cos and sin).
+const TFall CardanoFaelle[] = {
     {{1, 1, 0, 1}, "", {{-0.682327803828019327369483739711L, 1}}, wahr},
     {{1, -3, 0, 1},
      "",
@@ -219,6 +222,10 @@ TEST_F(PolynomNullstellen, ZweigeUndIntervalle) {
 
 TEST_F(PolynomNullstellen, IrrationaleNullstellen) {
     PruefeFaelle(IrrationaleFaelle);
+}
+
+TEST_F(PolynomNullstellen, NullstellenNachCardano) {
+    PruefeFaelle(CardanoFaelle);
 }
 
 // Lines expected on the page, in this order (others may stand between them).
