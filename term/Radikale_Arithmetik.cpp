@@ -373,10 +373,51 @@ void RNegativ(const TRadikal& a, TRadikal& r) {
 namespace {
 
 bool Quotient(const TRZahl& a, const TRZahl& b, TRZahl& q) {
-    (void)a;
-    (void)b;
-    (void)q;
-    NochNichtGebaut("RDurch");
+    if (b.IstNull()) return false;
+    q = TRZahl();
+    q.R = b.R;
+    q.n = b.n;
+    if (b.IstRational() && a.IstRational()) {
+        try {
+            Brueche::Durch(a.c[0], b.c[0], q.c[0]);
+        } catch (const ERessourcen&) {
+            Ueberlauf();
+        }
+        return true;
+    }
+    // q * b = a as a linear system in the coefficients of q: column j holds b * w^j, reduced.
+    const Int32 n = b.n;
+    TLGSMatrix A = NeueLGSMatrix(n, n), B = NeueLGSMatrix(n, 1), X;
+    for (Int32 j = 0; j < n; ++j) {
+        TRZahl potenz;
+        potenz.R = b.R;
+        potenz.n = n;
+        potenz.Grad = j;
+        potenz.c[j] = BruchEins;
+        const TRZahl spalte = Produkt(b, potenz);
+        for (Int32 i = 0; i < n; ++i) A.a[i + 1][j + 1] = RationalerKoeffizient(spalte.c[i]);
+    }
+    for (Int32 i = 0; i < n; ++i) B.a[i + 1][1] = RationalerKoeffizient(a.c[i]);
+    try {
+        LoeseLGS(A, B, X, false);
+    } catch (const ERessourcen&) {
+        Ueberlauf();
+    }
+    // On an irreducible radical a number other than 0 has one inverse, so the solution is unique.
+    if (X.Spalten != 1) return false;
+    for (Int32 i = 0; i < n; ++i) {
+        TTerm* k = X.a[i + 1][1];
+        if (!k || !k->IstRational()) return false;
+        BruchVonKonstante(k, q.c[i]);
+    }
+    q.Grad = n - 1;
+    Kuerze(q);
+    // The solution is checked: q * b must give a exactly.
+    const TRZahl probe = Produkt(q, b);
+    if (probe.Grad != a.Grad) return false;
+    for (Int32 i = 0; i <= a.Grad; ++i)
+        if (!Brueche::Gleich(probe.c[i], a.c[i])) return false;
+    return true;
 }
 
 } // namespace
