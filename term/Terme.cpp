@@ -5,6 +5,7 @@
 #include "algebra/LineareGleichungssysteme.h"
 #include "algebra/NormalFormen.h"
 #include "plattform/Strom.h"
+#include "term/KomplexeZahlen.h"
 #include "term/Mengen.h"
 #include "term/Radikale.h"
 #include "term/Termarithmetik.h"
@@ -120,6 +121,7 @@ void InitialisiereTerme() {
         MinusEinDrittel = Neu<TRationaleKonstante>(TBruch{-1, 3});
         EinViertel = Neu<TRationaleKonstante>(TBruch{1, 4});
         VariableX = Neu<TVariable>('x');
+        InitialisiereKomplexeZahlen();
 
         TRand nullOffen{Null, true};
         TRand nullGeschlossen{Null, false};
