@@ -9,6 +9,7 @@
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "plattform/Oberflaeche.h"
+#include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "steps/Symmetrien.h"
 #include "term/Fehler.h"
@@ -26,6 +27,7 @@ TTerm* GTerm = nullptr;
 TIntervall* ABIntervall = nullptr;
 bool IstPolynom = false;
 TRationaleFunktion* FRationaleFunktion = nullptr;
+TRationaleFunktion* FQuotientWieEingegeben = nullptr;
 TRationaleNormalform* FNormalformRNF = nullptr;
 TExponentialNormalform* FNormalformENF = nullptr;
 Int32 Substitutionszaehler = 0;
@@ -84,13 +86,12 @@ bool IstPolynomform(TNormalform* N) {
     return art == "RNF" && static_cast<TRationaleNormalform*>(N)->P3.Grad == 0;
 }
 
-// The zeros of the term N over IR into Definitionsluecken, one level indented.
+// The zeros of the term N over IR into Definitionsluecken, one level indented. The general zero finder falls
+// back on N's normal form where N's own operation finds nothing (x^2+x-2 as a term, for instance).
 void LueckenAlsNullstellen(TTerm* N) {
     TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
-    TTTerm* nenner = AlsTTTerm(N);
-    if (!nenner) return;
     uint8_t status = unklar;
-    nenner->Nullstellen(IntervallR, Definitionsluecken, Kommentare, status);
+    SucheNullstellen(N, IntervallR, Definitionsluecken, Kommentare, status);
     DefinitionslueckenStatus = status;
     if (!Definitionsluecken) Definitionsluecken = Neu<TSListe>();
 }
@@ -215,8 +216,8 @@ bool UngekuerztesPaar(TTerm* T, TPolynom& Z, TPolynom& N) {
     }
 }
 
-// The uncancelled pair of the entered f when its denominator is not constant; nil otherwise (and for a
-// term whose polynomials would exceed the degree limit).
+} // namespace
+
 TRationaleFunktion* EingegebenerQuotient() {
     if (!FEingabe || FEingabe->IstKonstant) return nullptr;
     if (FEingabe->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel))
@@ -230,6 +231,8 @@ TRationaleFunktion* EingegebenerQuotient() {
     if (N.Grad < 1) return nullptr;
     return Neu<TRationaleFunktion>(Z, N);
 }
+
+namespace {
 
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it
 // replace f when it is shorter, and names the gaps that the cancelled denominator does not vanish at.
@@ -255,9 +258,7 @@ void HebbareLuecken(TNormalform* N, TRationaleFunktion* eingegeben) {
     if (gekuerzt && gekuerzt->Knotenzahl < FTerm->Knotenzahl) FTerm = gekuerzt;
     for (Int32 i = 1; Definitionsluecken && i <= Definitionsluecken->Anzahl; ++i) {
         TTerm* x0 = Definitionsluecken->Stellen[i]->Punkt;
-        bool definiert = false;
-        const Extended wert = x0->Wert(0, definiert);
-        if (!definiert || PWert(Nenner, wert) == 0.0L) continue;
+        if (PolynomVerschwindetIn(Nenner, x0)) continue;
         SchreibeTerm(x0);
         SchreibeZeile(" ist hebbare Definitionslücke.");
     }
@@ -274,6 +275,7 @@ void SetzeAnalyseZurueck() {
     ABIntervall = nullptr;
     IstPolynom = false;
     FRationaleFunktion = nullptr;
+    FQuotientWieEingegeben = nullptr;
     FNormalformRNF = nullptr;
     FNormalformENF = nullptr;
     Substitutionszaehler = 0;
@@ -355,6 +357,7 @@ void BestimmungDesDefinitionsbereichs() {
     const std::string art = Kennung(N);
     // A quotient as entered keeps its gaps even where folding or simplification cancelled a factor.
     TRationaleFunktion* eingegeben = EingegebenerQuotient();
+    FQuotientWieEingegeben = eingegeben;
     if (eingegeben) {
         FRationaleFunktion = eingegeben;
         SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");

@@ -25,6 +25,10 @@ extern bool IstPolynom;
 // f as a numerator/denominator pair, and f's rational and exponential normal forms, kept by the
 // definition range for later steps.
 extern TRationaleFunktion* FRationaleFunktion;
+// f as entered (before folding, simplification and cancelling) as a numerator/denominator pair without
+// cancelling, so that its denominator vanishes at every gap of f; nil when f as entered is no quotient with a
+// non-constant denominator. Kept by the definition range beside the cancelled FRationaleFunktion.
+extern TRationaleFunktion* FQuotientWieEingegeben;
 extern TRationaleNormalform* FNormalformRNF;
 extern TExponentialNormalform* FNormalformENF;
 // Count of substitution attempts of the integration search.
@@ -57,6 +61,9 @@ void SetzeAnalyseZurueck();
 void SchrittAllgemeines(const std::string& FText);
 // The definition range of FTerm, with removable gaps; also run by later steps when it did not run.
 void BestimmungDesDefinitionsbereichs();
+// The uncancelled pair of f as entered, computed afresh (see FQuotientWieEingegeben); nil also for a term
+// whose polynomials would exceed the degree limit.
+TRationaleFunktion* EingegebenerQuotient();
 // The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
 // request. A step width that is not positive stops only the table, with a message.
 void SchrittWertetabelle();

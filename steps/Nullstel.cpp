@@ -1,19 +1,284 @@
+// The general zero finder, exact zero tests, and the zeros step.
 #include "steps/Nullstel.h"
 
+#include <cmath>
+#include <string>
+
+#include "algebra/NormalFormen.h"
+#include "algebra/Polynome.h"
+#include "algebra/RationaleFunktion.h"
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/Seiten.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Allgemeines.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
 
 namespace zol {
 
-void SucheNullstellen(TTerm*, TMenge*, TSListe*&, bool, uint8_t&) {
-    NochNichtGebaut("SucheNullstellen");
+namespace {
+
+// The depth of the substitution searches running now, one inside the other.
+Int32 Substitutionstiefe = 0;
+
+// Lets the event loop run; a search the user aborted ends here.
+void PruefeAbbruch() {
+    Oberflaeche().VerarbeiteNachrichten();
+    if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
 }
 
-void BestimmungDerNullstellen(bool) {
-    NochNichtGebaut("BestimmungDerNullstellen");
+// Only the points of Liste that lie in Bereich; a list not computed (Anzahl -1) stays as it is.
+void NurImBereich(TSListe*& Liste, TMenge* Bereich) {
+    if (!Bereich || Liste->Anzahl <= 0) return;
+    TSListe* neu = NeueLeereListe();
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i)
+        if (Bereich->Enthaelt(Liste->Stellen[i]->Punkt)) neu->Stellen[++neu->Anzahl] = Liste->Stellen[i];
+    Liste = neu;
 }
 
-void BestimmungDerPolstellen() {
-    NochNichtGebaut("BestimmungDerPolstellen");
+// The multiplicity as written after a point of the search's summary.
+std::string Vielfachheitswort(Int32 n) {
+    switch (n) {
+    case 1:
+        return " (einfach)";
+    case 2:
+        return " (doppelt)";
+    case 3:
+        return " (dreifach)";
+    default:
+        return n >= 4 ? "   (" + std::to_string(n) + "-fach);" : std::string();
+    }
+}
+
+void SchreibeZusammenfassung(TSListe* Liste, uint8_t Status) {
+    if (Liste->Anzahl > 0) {
+        Schreibe("Nullstellen: ");
+        for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+            if (i > 1) Schreibe(", ");
+            SchreibeTermMitNaeherung(Liste->Stellen[i]->Punkt);
+            Schreibe(Vielfachheitswort(Liste->Stellen[i]->Vielfachheit));
+        }
+        SchreibeZeile(".");
+    }
+    if (Liste->Anzahl != 0) {
+        if (Status == unklar)
+            SchreibeZeile("Unklar, ob weitere Lösungen existieren.");
+        else if (Status == falsch)
+            SchreibeZeile("Weitere Nullstellen existieren.");
+    } else {
+        SchreibeZeile(Status == wahr ? "Es gibt keine Nullstellen im angegebenen Intervall."
+                                     : "Keine Lösungen gefunden.");
+    }
+}
+
+// The back-substitution of one zero u_j (multiplicity m) of the substituted term: the solutions of s(x) = u_j
+// in Bereich that make T zero go into Liste with their multiplicity times m. Returns the status of the
+// equation.
+uint8_t Ruecksubstitution(TTerm* T, TTTerm* s, TStelle* u, TMenge* Bereich, TSListe*& Liste, bool Kommentar) {
+    TSListe* loesungen = nullptr;
+    uint8_t status = unklar;
+    s->LoeseGleichung(u->Punkt, Bereich, Kommentar, status, loesungen);
+    for (Int32 k = 1; loesungen && k <= loesungen->Anzahl; ++k) {
+        TStelle* x = loesungen->Stellen[k];
+        TTerm* eingesetzt = T->Ersetze(VariableX, x->Punkt);
+        TTerm* wert = eingesetzt;
+        if (wert) VereinfacheKonstantenTerm(wert);
+        if (wert && wert->IstNull()) {
+            StelleEinfuegen(Neu<TStelle>(x->Punkt, x->Vielfachheit * u->Vielfachheit), Liste, false);
+        } else if (Kommentar) {
+            SchreibeTextTermZeile("f(x) = ", T);
+            SchreibeTextTerm("Einsetzen ergibt: ", eingesetzt);
+            SchreibeTextTerm(" = ", wert);
+            SchreibeZeile(" d.h. keine Nullstelle der ursprünglichen Funktion.");
+        }
+    }
+    return status;
+}
+
+// A subterm s with an inverse function taken as the new variable: when the substituted term is shorter than
+// T and has zeros, these are substituted back. The first subterm (fewest nodes first) whose substituted term
+// has zeros ends the search.
+void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    if (Substitutionstiefe >= MaxSubstitutionstiefe) {
+        Status = unklar;
+        return;
+    }
+    TWechsel<Int32> tiefe(Substitutionstiefe, Substitutionstiefe + 1);
+    TTerm* teilterme[MaxTeilterme + 1] = {};
+    Int32 anzahl = 0;
+    SammleTeilterme(T, teilterme, anzahl, false);
+    SortiereTerme(teilterme, anzahl, false);
+    // An abort while collecting left the list short: no result.
+    PruefeAbbruch();
+    for (Int32 i = 1; i <= anzahl; ++i) {
+        PruefeAbbruch();
+        TTerm* s = teilterme[i];
+        TTTerm* loesbar = AlsTTTerm(s);
+        if (s->IstKonstant || IstVariable(s) || !loesbar) continue;
+        TTerm* umkehrung = s->Umkehrfunktion();
+        if (!umkehrung) continue;
+        TTerm* u = Transformation(T, s, umkehrung);
+        if (!u) continue;
+        VereinfacheTermRekursiv(u);
+        VereinfacheTerm(u);
+        if (u->Knotenzahl >= T->Knotenzahl) continue;
+
+        TSListe* zweite = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(u, IntervallR, zweite, false, status);
+        const bool gefunden = zweite && zweite->Anzahl > 0;
+        if (Kommentar && gefunden) {
+            SchreibeTextTermTextZeile("Substitution von ", s, " durch x führt auf:");
+            SucheNullstellen(u, IntervallR, zweite, true, status);
+        }
+        Status = status;
+        if (!gefunden) continue;
+        if (Kommentar) SchreibeUnterstrichenZeile("Rücksubstitution:");
+        for (Int32 j = 1; j <= zweite->Anzahl; ++j)
+            Status =
+                Und(Status, Ruecksubstitution(T, loesbar, zweite->Stellen[j], Bereich, Liste, Kommentar));
+        return;
+    }
+}
+
+// The zeros of f that f as entered is not defined at (gaps of the entered quotient or listed gaps) are
+// dropped from the zero list, each with a line.
+void OhneDefinitionsluecken() {
+    if (!Nullstellenliste || Nullstellenliste->Anzahl <= 0) return;
+    TRationaleFunktion* eingegeben = EingegebenerQuotient();
+    TSListe* bleibt = NeueLeereListe();
+    for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
+        TStelle* stelle = Nullstellenliste->Stellen[i];
+        const bool luecke = (Definitionsluecken && Definitionsluecken->Index(stelle->Punkt) >= 1) ||
+                            (eingegeben && PolynomVerschwindetIn(eingegeben->Nenner, stelle->Punkt));
+        if (!luecke) {
+            bleibt->Stellen[++bleibt->Anzahl] = stelle;
+            continue;
+        }
+        SchreibeTerm(stelle->Punkt);
+        SchreibeZeile(" ist Definitionslücke von f und scheidet aus.");
+    }
+    Nullstellenliste = bleibt;
+}
+
+std::string Nullstellenwort(Int32 n) {
+    switch (n) {
+    case 1:
+        return "   (einfache Nullstelle);";
+    case 2:
+        return "   (doppelte Nullstelle);";
+    case 3:
+        return "   (dreifache Nullstelle);";
+    default:
+        return n >= 4 ? "   (" + std::to_string(n) + "-fache Nullstelle);" : std::string();
+    }
+}
+
+} // namespace
+
+void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+    Status = unklar;
+    Liste = nullptr;
+    if (!T) {
+        Liste = NeueLeereListe();
+        return;
+    }
+    if (Kommentar) {
+        SchreibeTextTerm("Suche der Nullstellen von ", T);
+        Schreibe(" in ");
+        SchreibeMenge(Bereich ? Bereich : IntervallR);
+        SchreibeZeile(":");
+    }
+    if (TTTerm* t = AlsTTTerm(T)) t->Nullstellen(Bereich, Liste, Kommentar, Status);
+    if (!Liste) Liste = NeueLeereListe();
+    if (Liste->Anzahl == 0 && Status != wahr) {
+        T->HoleNormalform();
+        TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+        if (T->Normalform)
+            T->Normalform->Nullstellen(Bereich, Liste, Kommentar, Status);
+        else
+            Substitution(T, Bereich, Liste, Kommentar, Status);
+        if (!Liste) Liste = NeueLeereListe();
+    }
+    NurImBereich(Liste, Bereich);
+    if (Kommentar) SchreibeZusammenfassung(Liste, Status);
+}
+
+TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M) {
+    TSListe* nullstellen = nullptr;
+    uint8_t status = unklar;
+    SucheNullstellen(T, M, nullstellen, false, status);
+    if (nullstellen->Anzahl > 0 || status == falsch) return falsch;
+    return nullstellen->Anzahl == 0 && status == wahr ? wahr : unklar;
+}
+
+bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
+    if (!T || !x0) return false;
+    TTerm* wert = T->Ersetze(VariableX, x0);
+    if (!wert) return false;
+    VereinfacheKonstantenTerm(wert);
+    return wert->IstNull();
+}
+
+bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0) {
+    if (auto* r = AlsRationaleKonstante(x0); r && IstRationalesPolynom(P)) {
+        try {
+            TBruch wert;
+            PWertRational(P, r->Bruch, wert);
+            return wert.Zaehler == 0;
+        } catch (const ERessourcen&) {
+            // Beyond 64 bits: the terms decide.
+        }
+    }
+    return TermVerschwindetIn(PolynomToTerm(P), x0);
+}
+
+void BestimmungDerNullstellen(bool Zeichnen) {
+    Einrueckung = 0;
+    SchreibeUeberschrift(2, "Bestimmung der Nullstellen:");
+    if (!FTerm) throw ETermGoToStart("Arbeitsschritt nicht ausführbar");
+    Kumuliere(FTerm);
+    SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
+    OhneDefinitionsluecken();
+
+    if (Nullstellenliste->Anzahl > 0) {
+        SchreibeUnterstrichenZeile("Nullstellen (Zusammenfassung): ");
+        for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
+            TStelle* stelle = Nullstellenliste->Stellen[i];
+            SchreibeMitIndex("N", std::to_string(i));
+            SchreibeTextTerm("(", stelle->Punkt);
+            Schreibe(" | 0)");
+            SchreibeZeile(Nullstellenwort(stelle->Vielfachheit));
+        }
+    }
+    switch (NullstellenlisteStatus) {
+    case falsch:
+        SchreibeZeile("Weitere Nullstellen existieren, konnten aber nicht bestimmt werden.");
+        break;
+    case wahr:
+        SchreibeZeile("Weitere Nullstellen gibt es nicht.");
+        break;
+    case unklar:
+        SchreibeZeile("Ob weitere Nullstellen existieren, ist unklar.");
+        break;
+    default:
+        break;
+    }
+    for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
+        bool definiert = false;
+        const Extended x = Nullstellenliste->Stellen[i]->Punkt->Wert(0, definiert);
+        if (definiert && std::isfinite(x))
+            MerkePunkt("N*i<" + std::to_string(i) + ">", static_cast<Double>(x), 0);
+    }
+    NeueZeile();
+    Trennlinie();
+    if (Zeichnen) ZeichneSeite(0);
 }
 
 } // namespace zol

@@ -8,9 +8,23 @@ namespace zol {
 class TTerm;
 class TMenge;
 class TSListe;
+struct TPolynom;
 
-// The zeros of T in Bereich. Status: 1 the list is complete, 0 more zeros exist, 2 unknown.
+// The zeros of T in Bereich (nil: the whole line): T's own zeros, else those of its normal form, else those
+// found by substituting a subterm with an inverse function and substituting back. Every point of the result
+// lies in Bereich. Status: 1 the list is complete, 0 more zeros exist, 2 unknown. With Kommentar the search
+// is explained and summed up.
 void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status);
+
+// Nested substitution searches go this deep; deeper no substitution is tried (Status 2).
+constexpr Int32 MaxSubstitutionstiefe = 3;
+
+// T has no zero in M: wahr when a complete search finds none, falsch when T has a zero in M, else unklar.
+TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M);
+// T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant.
+bool TermVerschwindetIn(TTerm* T, TTerm* x0);
+// P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.
+bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);
 
 // The zeros step of page 1; Zeichnen draws the page at the end (false when the area step needs the list
 // only).

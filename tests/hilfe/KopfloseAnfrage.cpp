@@ -3,9 +3,12 @@
 #include <array>
 #include <utility>
 
+#include "output/Grafikdaten.h"
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
 #include "steps/Allgemeines.h"
+#include "steps/Nullstel.h"
+#include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 
@@ -56,6 +59,9 @@ void TKopfloseAnfrage::Starte() {
     Host.Eingaben[TEingabefeld::BTerm] = Anfrage.B;
     Host.Eingaben[TEingabefeld::HTerm] = Anfrage.H;
     Seite.Zeilen.clear();
+    for (TZeilenliste& seite : Seiten) seite.Zeilen.clear();
+    Grafikpunkte.Anzahl = 0;
+    Grafikpunkte.Voll = false;
 
     TLaufrahmen rahmen(Host, Anfrage);
     // The request's start, as the main window does it.
@@ -65,15 +71,34 @@ void TKopfloseAnfrage::Starte() {
     // Page 0 made current.
     AktiviereSeite(&Bild, false);
     SetzeZeilenliste(&Seite);
-    if (Anfrage.LGS)
+    if (Anfrage.LGS) {
         SchrittLGS(Anfrage.Matrix, Anfrage.Rechts);
-    else
-        SchrittAllgemeines(Anfrage.F);
+        return;
+    }
+    SchrittAllgemeines(Anfrage.F);
+
+    // The later steps in the driver's order, each onto its page, with the driver's abort check after each.
+    auto folgeschritt = [&](TSchritt schritt, Int32 seite, auto&& lauf) {
+        if (!Schrittflags[schritt]) return;
+        AktiviereSeite(&Bild, false);
+        SetzeZeilenliste(&Seiten[size_t(seite)]);
+        lauf();
+        if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+    };
+    folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });
+    folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
 }
 
 std::string TKopfloseAnfrage::Text() const {
     std::string text;
     for (const std::string& zeile : Zeilen()) text += zeile + "\n";
+    return text;
+}
+
+std::string TKopfloseAnfrage::Text(Int32 k) const {
+    if (k == 0) return Text();
+    std::string text;
+    for (const std::string& zeile : Seiten[size_t(k)].Klartext()) text += zeile + "\n";
     return text;
 }
 

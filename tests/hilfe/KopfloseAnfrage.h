@@ -1,7 +1,9 @@
-// A request without windows: the general step of one request run onto page 0 on a test canvas, with the
-// inputs served by a recording host, and the page read back as plain text. For tests and benchmarks.
+// A request without windows: the general step of one request run onto page 0 on a test canvas, followed by
+// the chosen steps of the later pages it knows, with the inputs served by a recording host, and the pages
+// read back as plain text. For tests and benchmarks.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,11 +37,11 @@ public:
     TGroesse Seitengroesse() const override { return {977, 665}; }
 };
 
-// Runs one request as the main window does up to the end of the general step: empties the term store,
-// resets the analysis globals, prepares page 0 on its own canvas, and runs
-// SchrittAllgemeines with the text of f (in the linear-systems mode SchrittLGS with the grids). Exceptions of
-// the step reach the caller; the lines written until then stay on the page. The options and the current
-// canvas, host and line list are restored afterwards.
+// Runs one request as the main window does: empties the term store, resets the analysis globals and the
+// marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with the text of f (in the
+// linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen, the zeros step onto
+// page 1 and the poles step onto page 2. Exceptions of a step reach the caller; the lines written until then
+// stay on their page. The options and the current canvas, host and line list are restored afterwards.
 class TKopfloseAnfrage {
 public:
     explicit TKopfloseAnfrage(TAnfrage anfrage);
@@ -50,12 +52,16 @@ public:
     // The page's lines as plain text, and all of them joined by line feeds.
     std::vector<std::string> Zeilen() const { return Seite.Klartext(); }
     std::string Text() const;
+    // The same for page k (0 is Seite).
+    std::string Text(Int32 k) const;
 
     TAnfrage Anfrage;
     // Messages shown and step-list items ticked during the run.
     TTestOberflaeche Host;
     TSeitenleinwand Bild;
     TZeilenliste Seite;
+    // The later pages by number (index 0 unused: page 0 is Seite).
+    std::array<TZeilenliste, 9> Seiten;
 };
 
 // Runs the request and returns the page's text; exceptions reach the caller.
