@@ -125,6 +125,17 @@ Extended Funktionswert(TTerm* F, TTerm* A) {
     return ergebnis;
 }
 
+bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b) {
+    TTTerm* t = AlsTTTerm(T);
+    if (!t || !a || !b) return false;
+    bool da = false, db = false;
+    const Extended wa = a->Wert(0, da);
+    const Extended wb = b->Wert(0, db);
+    if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return false;
+    TIntervall zwischen(TRand{wa <= wb ? a : b, false}, TRand{wa <= wb ? b : a, false});
+    return t->IstDefiniertAuf(&zwischen) == wahr;
+}
+
 TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
     VereinfacheTerm(F);
     if (!a || !b) {

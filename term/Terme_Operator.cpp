@@ -7,7 +7,6 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
-#include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Symmetrien.h"
 #include "term/Funktionen.h"
@@ -347,6 +346,8 @@ TTerm* TOperatorTerm::Integral(TTerm* a, TTerm* b) {
         bool bereitsGenommen = false;
         TTerm* F = KehrwertStammfunktion(this, T2, a, b, bereitsGenommen);
         if (!F) return nullptr;
+        // No value for an integral over a gap of the integrand.
+        if (grenzen && !bereitsGenommen && !DefiniertZwischen(this, a, b)) return nullptr;
         ergebnis = Produkt(T1, F);
         fertig = bereitsGenommen;
     } else {
@@ -828,11 +829,8 @@ TWahrheitswert TOperatorTerm::IstDefiniertAuf(TMenge* M) {
     if ((D1 == wahr && D2 == falsch) || (D1 == falsch && D2 == wahr)) return falsch;
     if (D1 != wahr || D2 != wahr) return unklar;
     if (Operator != '/') return wahr;
-    auto* intervall = dynamic_cast<TIntervall*>(M);
-    if (!intervall) return unklar;
-    TWahrheitswert ungleichNull = unklar, nichtNegativ = unklar;
-    UntersucheVorzeichen(T2, intervall, ungleichNull, nichtNegativ);
-    return ungleichNull;
+    // The zeros of the divisor in M decide.
+    return IstUngleichNullAuf(T2, M);
 }
 
 // The stream record comes with the term stream.

@@ -183,6 +183,9 @@ TTerm* TPotenz::Integral(TTerm* a, TTerm* b) {
         F = Produkt(this, VariableX);
     } else if (Brueche::Gleich(Exponent, BruchMinusEins)) {
         return Quotient(Eins, Argument)->Integral(a, b);
+    } else if (a && b && !DefiniertZwischen(this, a, b)) {
+        // No value for an integral over a gap of the integrand.
+        return nullptr;
     } else {
         Brueche::Plus(Exponent, BruchEins, e1);
         TBruch kehrwert;
@@ -353,11 +356,12 @@ TWahrheitswert TPotenz::IstDefiniertAuf(TMenge* M) {
     TWahrheitswert D = b ? b->IstDefiniertAuf(M) : unklar;
     if (D != wahr) return D;
     if (IstGanz(Exponent) && Exponent.Zaehler >= 0) return D;
+    // An integer exponent below 1 needs a base without zeros in M.
+    if (IstGanz(Exponent)) return IstUngleichNullAuf(Argument, M);
     auto* I = dynamic_cast<TIntervall*>(M);
     if (!I) return unklar;
     TWahrheitswert U = unklar, N = unklar;
     UntersucheVorzeichen(Argument, I, U, N);
-    if (IstGanz(Exponent)) return U;
     // As the value: a fractional power needs a non-negative base, a positive one for a negative exponent.
     if (Exponent.Zaehler > 0) return N;
     if (U == wahr && N == wahr) return wahr;
