@@ -1,0 +1,104 @@
+// The general zero finder over twenty functions on the whole line: polynomials through the term's own
+// zeros and the polynomial form, quotients, piecewise terms, and terms without a normal form through
+// substitution. Each iteration parses f anew in an emptied store, so nothing is reused from a cache. A search
+// that reaches an operation still to be built, or fails otherwise, is counted, not fatal.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <exception>
+
+#include "output/Ausgabe.h"
+#include "steps/Allgemeines.h"
+#include "steps/Nullstel.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/TermManager.h"
+#include "term/TermParser.h"
+#include "term/Terme.h"
+#include "tests/hilfe/TestOberflaeche.h"
+
+namespace {
+
+using namespace zol;
+
+constexpr std::array<const char*, 20> Funktionen = {
+    // polynomials
+    "x^2-1",
+    "x^3-3x+2",
+    "x^4-5x^2+4",
+    "(x-1)^2*(x+3)*(x^2+1)",
+    "2x^3-x^2-2x+1",
+    "x^5-x^3",
+    "x^3-6x^2+11x-6",
+    "6x^4-x^3-25x^2+4x+4",
+    "x^3+x+1",
+    "x^6-1",
+    // quotients
+    "(x^2-4)/(x^2+1)",
+    "(x-1)*(x+2)/(x-1)",
+    "(x-3)^2/(x-2)",
+    "1/(x^2-1)",
+    // piecewise terms
+    "x^2-1;x-2",
+    "x^3-x;x^2-4",
+    // substitution with back-substitution
+    "x^(2/3)-3x^(1/3)+2",
+    "x^(4/3)-5x^(2/3)+4",
+    "x^(2/9)-3x^(1/9)+2",
+    "(x^(1/3)+x^(2/3))^(1/5)-x^(2/3)-1",
+};
+
+struct TZaehler {
+    int64_t NichtGebaut = 0;
+    int64_t Fehler = 0;
+    int64_t Punkte = 0;
+};
+
+void Suche(const char* f, TZaehler& z) {
+    AlleTermeFreigeben();
+    SetzeAnalyseZurueck();
+    try {
+        TSListe* L = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(TermAusString(f), IntervallR, L, false, status);
+        z.Punkte += L->Anzahl;
+    } catch (const ENochNichtGebaut&) {
+        ++z.NichtGebaut;
+    } catch (const std::exception&) {
+        ++z.Fehler;
+    }
+}
+
+void Melde(benchmark::State& state, const TZaehler& z) {
+    auto proLauf = [](int64_t n) {
+        return benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
+    };
+    state.counters["nullstellen"] = proLauf(z.Punkte);
+    state.counters["nicht_gebaut"] = proLauf(z.NichtGebaut);
+    state.counters["fehler"] = proLauf(z.Fehler);
+}
+
+// One function per argument.
+void BM_SucheNullstellenJeFunktion(benchmark::State& state) {
+    InitialisiereTerme();
+    TTestOberflaecheAktiv host;
+    const char* f = Funktionen[static_cast<size_t>(state.range(0))];
+    state.SetLabel(f);
+    TZaehler z;
+    for (auto _ : state) Suche(f, z);
+    Melde(state, z);
+}
+BENCHMARK(BM_SucheNullstellenJeFunktion)->DenseRange(0, static_cast<int64_t>(Funktionen.size()) - 1);
+
+// All twenty in one iteration.
+void BM_SucheNullstellenAlle(benchmark::State& state) {
+    InitialisiereTerme();
+    TTestOberflaecheAktiv host;
+    TZaehler z;
+    for (auto _ : state)
+        for (const char* f : Funktionen) Suche(f, z);
+    Melde(state, z);
+}
+BENCHMARK(BM_SucheNullstellenAlle);
+
+} // namespace
