@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "algebra/Vereinfachung.h"
+#include "output/Grafikdaten.h"
+#include "steps/Allgemeines.h"
 #include "steps/Nullstel.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
@@ -120,6 +122,13 @@ TEST_F(Nullstellen, Seiten) {
         TKopfloseAnfrage lauf({.F = fall.f, .Schritte = fall.schritte, .Kommentare = true});
         try {
             lauf.Starte();
+            // Each zero N_i is marked for the graph.
+            if (fall.seite == 1) {
+                EXPECT_EQ(Grafikpunkte.Anzahl, Nullstellenliste->Anzahl) << fall.f;
+                if (Grafikpunkte.Anzahl > 0) {
+                    EXPECT_EQ(Grafikpunkte.Punkte[1].Name, "N*i<1>");
+                }
+            }
         } catch (const ENochNichtGebaut& e) {
             // The graph's marked points come after the last line of the zeros page.
             EXPECT_EQ(e.Meldung, "Noch nicht gebaut: MerkePunkt") << fall.f;
