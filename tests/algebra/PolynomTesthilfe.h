@@ -44,6 +44,7 @@ inline Extended Summenwert(const TPolynom& P, Extended t) {
     return s;
 }
 
+// The value of a term at t.
 inline Extended TermWert(TTerm* T, Extended t) {
     bool d = true;
     return T->Wert(t, d);
@@ -52,11 +53,6 @@ inline Extended TermWert(TTerm* T, Extended t) {
 inline const std::vector<Extended>& Proben() {
     static const std::vector<Extended> p = {-2.5L, -1.25L, -0.5L, 0, 0.3L, 1, 1.75L, 3};
     return p;
-}
-
-inline ::testing::AssertionResult Nahe(Extended a, Extended b, Extended rel = 1e-9L) {
-    if (std::fabs(a - b) <= rel * (1 + std::fabs(a) + std::fabs(b))) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << double(a) << " != " << double(b);
 }
 
 // Every slot holds a term, and every slot above the degree is the constant 0.

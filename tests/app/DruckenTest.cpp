@@ -94,40 +94,6 @@ TEST_F(DruckenTest, SeitenlisteMitSeitenumbruechenInEinePdfDatei) {
     EXPECT_EQ(Seitenzahl(), erwartet);
 }
 
-TEST_F(DruckenTest, GruppenFolgenAufDemPapierAufeinander) {
-    TZeilenliste a, b, c;
-    Int32 hoehe = 0, zeilenhoehe = 0;
-    Drucke(Drucker, [&] {
-        hoehe = Seitenhoehe;
-        Gruppe(a, 40, "A");
-        Gruppe(b, 70, "B");
-        Gruppe(c, 25, "C");
-        zeilenhoehe = a.Zeilen[0]->Box->Oben + a.Zeilen[0]->Box->Unten;
-    });
-    // Three groups print as one list of all their lines would.
-    const int erwartet = ErwarteteSeiten(135, zeilenhoehe, hoehe);
-    ASSERT_GT(erwartet, 1);
-    EXPECT_EQ(Seitenzahl(), erwartet);
-}
-
-TEST_F(DruckenTest, NachDemDruckenIstAllesWieVorher) {
-    Seitenbreite = 977;
-    Seitenhoehe = 665;
-    SeitenY = 321;
-    TZeilenliste liste;
-    Drucke(Drucker, [&] {
-        EXPECT_NE(Seitenbreite, 977);
-        EXPECT_GT(Seitenhoehe, 665);
-        Gruppe(liste, 3, "A");
-    });
-    EXPECT_FALSE(DruckModus);
-    EXPECT_EQ(Druckerleinwand, nullptr);
-    EXPECT_EQ(&Leinwand(), &Bildschirm);
-    EXPECT_EQ(Seitenbreite, 977);
-    EXPECT_EQ(Seitenhoehe, 665);
-    EXPECT_EQ(Seitenzahl(), 1);
-}
-
 TEST_F(DruckenTest, AbgebrochenerLaufGibtDenFehlerWeiterUndStelltAllesWiederHer) {
     TZeilenliste liste;
     EXPECT_THROW(Drucke(Drucker,

@@ -18,7 +18,6 @@ public:
     };
 
     std::vector<TMeldung> Meldungen;
-    std::vector<std::string> DebugZeilen;
     std::vector<std::string> GesendeteZeilen;
     std::map<TEingabefeld, std::string> Eingaben;
     std::vector<int> Abgehakt;
@@ -30,7 +29,7 @@ public:
 
     void Meldung(TMeldungsart art, const std::string& text) override { Meldungen.push_back({art, text}); }
     void VerarbeiteNachrichten() override;
-    void DebugAusgabe(const std::string& text) override { DebugZeilen.push_back(text); }
+    void DebugAusgabe(const std::string&) override {}
     int64_t Millisekunden() override { return Uhr; }
     bool SendeZeile(const std::string&, uint16_t, const std::string& text) override {
         GesendeteZeilen.push_back(text);

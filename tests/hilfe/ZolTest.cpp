@@ -1,8 +1,12 @@
 #include "tests/hilfe/ZolTest.h"
 
+#include <cmath>
+
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
+#include "term/Mengen.h"
 #include "term/TermManager.h"
+#include "term/TermParser.h"
 #include "term/Terme.h"
 
 namespace zol {
@@ -21,9 +25,80 @@ void ZolTest::TearDown() {
     BenutzerAbbruch = false;
 }
 
-TTerm* K(Int64 z, Int64 n) { return RationaleKonstante(TBruch{z, n}); }
-TTerm* X() { return VariableX; }
-TTerm* Op(TTerm* a, char op, TTerm* b) { return OperatorTerm(a, b, op); }
-TTerm* Pot(TTerm* b, Int64 z, Int64 n) { return PotenzTerm(b, TBruch{z, n}); }
+TTerm* K(Int64 z, Int64 n) {
+    return RationaleKonstante(TBruch{z, n});
+}
+TTerm* X() {
+    return VariableX;
+}
+TTerm* Op(TTerm* a, char op, TTerm* b) {
+    return OperatorTerm(a, b, op);
+}
+TTerm* Pot(TTerm* b, Int64 z, Int64 n) {
+    return PotenzTerm(b, TBruch{z, n});
+}
+TTerm* Lies(const std::string& text) {
+    return TermAusString(text);
+}
+
+TIntervall* Iv(TTerm* a, bool aOffen, TTerm* b, bool bOffen) {
+    return Neu<TIntervall>(a ? TRand{a, aOffen} : UnendlichRand, b ? TRand{b, bOffen} : UnendlichRand);
+}
+
+TSListe* Liste(std::initializer_list<TTerm*> punkte) {
+    TSListe* l = NeueLeereListe();
+    for (TTerm* p : punkte) l->FuegeHinzu(p, 1);
+    return l;
+}
+
+std::optional<Extended> Wert(TTerm* T, Extended x) {
+    bool d = false;
+    const Extended w = T->Wert(x, d);
+    if (!d) return std::nullopt;
+    return w;
+}
+
+std::optional<Extended> Differenzenquotient(TTerm* T, Extended x) {
+    const Extended h = 1e-6L;
+    auto rechts = Wert(T, x + h), links = Wert(T, x - h);
+    if (!rechts || !links) return std::nullopt;
+    return (*rechts - *links) / (2 * h);
+}
+
+std::vector<Extended> Werte(TSListe* L) {
+    std::vector<Extended> w;
+    for (Int32 i = 1; L && i <= L->Anzahl; ++i) w.push_back(Wert(L->Stellen[i]->Punkt).value_or(NAN));
+    return w;
+}
+
+::testing::AssertionResult Nahe(Extended a, Extended b, Extended rel) {
+    if (std::fabs(a - b) <= rel * (1 + std::fabs(a) + std::fabs(b))) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << double(a) << " != " << double(b);
+}
+
+::testing::AssertionResult WertGleich(TTerm* t, TTerm* r) {
+    for (Extended x : {-2.5L, -0.75L, 0.0L, 0.4L, 1.0L, 2.25L, 5.0L}) {
+        auto wt = Wert(t, x);
+        if (!wt) continue;
+        auto wr = Wert(r, x);
+        if (!wr) return ::testing::AssertionFailure() << r->Text << " ohne Wert bei " << double(x);
+        auto n = Nahe(*wr, *wt);
+        if (!n) return n << " bei x = " << double(x) << ": " << t->Text << " -> " << r->Text;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
+                                        Extended rel) {
+    for (Extended x : stellen) {
+        auto dq = Differenzenquotient(f, x);
+        if (!dq || !Wert(f, x)) continue;
+        auto w = Wert(d, x);
+        if (!w) return ::testing::AssertionFailure() << d->Text << " ohne Wert bei " << double(x);
+        auto n = Nahe(*w, *dq, rel);
+        if (!n) return n << " bei x = " << double(x) << ": (" << f->Text << ")' = " << d->Text;
+    }
+    return ::testing::AssertionSuccess();
+}
 
 } // namespace zol

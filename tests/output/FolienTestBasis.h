@@ -32,6 +32,12 @@ protected:
     }
 };
 
+// A box from its fields in declaration order: Oben, Unten, Breite, LinksAbstand, RechtsAbstand, start x, y,
+// end x, y.
+inline TBox B(Int32 o, Int32 u, Int32 b, Int32 la, Int32 ra, Int32 sx, Int32 sy, Int32 ex, Int32 ey) {
+    return TBox(o, u, b, la, ra, sx, sy, ex, ey);
+}
+
 // The rectangle a box covers when its folie is drawn with the pen at (x, y) (Rechts and Unten inclusive).
 inline TRechteck BoxBei(const TBox& b, Int32 x, Int32 y) {
     return {x + b.LinksAbstand, y - b.Oben, x + b.LinksAbstand + b.Breite, y + b.Unten};

@@ -1,4 +1,5 @@
-// Number formatting and the cycle of substitution letters.
+// Number formatting on the exact decimal digits, independent of the locale; the cycle of substitution
+// letters.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -18,50 +19,22 @@ struct TZahlfall {
     const char* Text;
 };
 
-// Values that their text represents exactly lose their trailing zeros; others keep every decimal.
+// Values that their text represents exactly lose their trailing zeros; others keep every decimal. Halves are
+// rounded away from zero; 18 significant digits at most; from 1e18 on the scientific form.
 const TZahlfall Zahlfaelle[] = {
     {4, 2.5L, "2,5"},
-    {4, 3, "3"},
-    {4, 1.0L / 3, "0,3333"},
-    {4, 100, "100"},
-    {0, 100, "100"},
     {0, 0.25L, "0"},
-    {2, 0, "0"},
-    {2, -0.0L, "0"},
     {3, -1.5L, "-1,5"},
-    {3, -2, "-2"},
-    {2, 1234.5L, "1234,5"},
-    {6, 0.015625L, "0,015625"},
-    {5, 0.015625L, "0,01563"},
-    {4, 2.0L / 3, "0,6667"},
     {4, -2.0L / 3, "-0,6667"},
-    {2, 0.999L, "1,00"},
     {2, 99.999L, "100,00"},
-    {2, -0.001L, "0,00"},
-    {1, 1e-30L, "0,0"},
-    // a decimal that the machine holds only approximately but reads back as the same value
     {4, 0.1L, "0,1"},
-    // the double 0.1 is not the nearest extended value to 0.1: its text does not represent it exactly
     {4, static_cast<Extended>(0.1), "0,1000"},
-    // halves are rounded away from zero
-    {0, 2.5L, "3"},
     {0, -2.5L, "-3"},
-    {1, 0.25L, "0,3"},
     {2, 0.125L, "0,13"},
-    {0, 0.5L, "1"},
-    // 18 significant digits at most; the missing decimals are filled with zeros
-    {18, 1.0L / 3, "0,333333333333333333"},
     {18, 2.0L / 3, "0,666666666666666667"},
-    {18, 10.0L / 3, "3,333333333333333330"},
     {18, 1e17L / 3, "33333333333333333,300000000000000000"},
-    {18, 0.5L, "0,5"},
     {18, 123456789012345678.0L, "123456789012345678"},
-    {10, 0.000123L, "0,000123"},
-    {10, static_cast<Extended>(0.000123), "0,0001230000"},
-    // more decimals than 18 are not written
     {19, 1.0L / 3, "0,333333333333333333"},
-    {255, 0.5L, "0,5"},
-    // more than 18 digits before the point: scientific form
     {4, 1e18L, "1,00000000000000000E+18"},
     {4, -2.5e20L, "-2,50000000000000000E+20"},
 };
@@ -77,9 +50,6 @@ TEST_F(FormatiereZahlTest, Tabelle) {
         EXPECT_EQ(FormatiereZahl(f.x), f.Text)
             << "Stellen " << f.Stellen << ", x = " << static_cast<double>(f.x);
     }
-}
-
-TEST_F(FormatiereZahlTest, NichtEndlicheWerte) {
     for (Extended x : {std::numeric_limits<Extended>::quiet_NaN(), std::numeric_limits<Extended>::infinity(),
                        -std::numeric_limits<Extended>::infinity()})
         EXPECT_EQ(FormatiereZahl(x), "nicht def.");
@@ -120,21 +90,6 @@ TEST_F(FormatiereZahlTest, GerundetAufDieStellenUndAchtzehnZiffern) {
     }
 }
 
-TEST_F(FormatiereZahlTest, DyadischeBruecheOhneNachlaufendeNullen) {
-    // k / 2^m has at most m decimals; with enough places its text is exact and has no trailing zero.
-    Stellen = 12;
-    for (int m = 0; m <= 10; ++m) {
-        for (int k = -50; k <= 50; k += 7) {
-            const Extended x = static_cast<Extended>(k) / std::pow(2.0L, m);
-            const std::string s = FormatiereZahl(x);
-            EXPECT_EQ(Gelesen(s), x) << s;
-            if (s.find(',') != std::string::npos) {
-                EXPECT_NE(s.back(), '0') << s;
-            }
-        }
-    }
-}
-
 TEST_F(FormatiereZahlTest, UnabhaengigVomGebietsschema) {
     const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
     const std::string alt = vorher ? vorher : "C";
@@ -153,18 +108,6 @@ TEST_F(FormatiereZahlTest, UnabhaengigVomGebietsschema) {
     if (!gesetzt) GTEST_SKIP() << "kein anderes Gebietsschema vorhanden";
 }
 
-TEST_F(FormatiereZahlTest, WechselStelltDenAltenWertWiederHer) {
-    Stellen = 4;
-    try {
-        TWechsel<uint8_t> w(Stellen, 1);
-        EXPECT_EQ(FormatiereZahl(1.0L / 3), "0,3");
-        throw std::runtime_error("Abbruch");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_EQ(Stellen, 4);
-    EXPECT_EQ(FormatiereZahl(1.0L / 3), "0,3333");
-}
-
 TEST(Variablennamen, Zyklus) {
     const std::string zyklus = "xuvwrst";
     for (size_t i = 0; i < zyklus.size(); ++i) {
@@ -173,15 +116,6 @@ TEST(Variablennamen, Zyklus) {
         EXPECT_EQ(VorigerVariablenname(c), zyklus[(i + zyklus.size() - 1) % zyklus.size()]) << c;
         EXPECT_EQ(VorigerVariablenname(NaechsterVariablenname(c)), c);
     }
-    // seven steps forward come back to the start, visiting every letter once
-    std::string besucht;
-    char c = 'x';
-    for (int i = 0; i < 7; ++i) {
-        besucht += c;
-        c = NaechsterVariablenname(c);
-    }
-    EXPECT_EQ(besucht, zyklus);
-    EXPECT_EQ(c, 'x');
     for (char fremd : {'a', 'y', 'X', '0'}) {
         EXPECT_EQ(NaechsterVariablenname(fremd), 'x') << fremd;
         EXPECT_EQ(VorigerVariablenname(fremd), 't') << fremd;

@@ -1,12 +1,9 @@
-// The formula builders: brackets, absolute-value bars, fractions, roots and curly braces.
+// The formula builders (brackets, bars, fractions, roots, curly braces) and the inline markup of texts
+// ("*i<...>" an index, "*u<...>" underlined): what is drawn where, and the ink inside the boxes.
 #include "tests/output/FolienTestBasis.h"
 
 namespace zol {
 namespace {
-
-TBox B(Int32 o, Int32 u, Int32 b, Int32 la, Int32 ra, Int32 sx, Int32 sy, Int32 ex, Int32 ey) {
-    return TBox(o, u, b, la, ra, sx, sy, ex, ey);
-}
 
 std::unique_ptr<TFolie> Text(const char* t, Single g = 10) {
     return std::make_unique<TAFolie>(t, g);
@@ -14,237 +11,122 @@ std::unique_ptr<TFolie> Text(const char* t, Single g = 10) {
 
 // At 10 points: a character is 7 wide and 16 high, 13 of it above the baseline; P(2) = 3, P(7) = 9.
 
-TEST_F(FolienTest, KlammerFolie) {
-    auto f = KlammerFolie(Text("ab"), false, 10);
-    ASSERT_NE(f, nullptr);
-    // brackets of height 16 + 2 * 3, 3 wide, 3 from the text; the group moved right by 9 + 9
-    EXPECT_EQ(*f->Box, B(16, 6, 26, 12, 0, 18, -9, 35, 19));
-    EXPECT_EQ(f->Klartext(), "ab");
-
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto k = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(t.size(), 1u);
-    ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(t[0].Stift, (TPunkt{18, 87}));
-    // the strokes span the text's cell (87 to 103); the hooks reach 3 further
-    EXPECT_EQ(k[0].Punkte, (std::vector<TPunkt>{{15, 106}, {12, 103}, {12, 87}, {15, 84}}));
-    EXPECT_EQ(k[1].Punkte, (std::vector<TPunkt>{{32, 106}, {35, 103}, {35, 87}, {32, 84}}));
-    EXPECT_EQ(L.Stift(), (TPunkt{38, 100}));
-    EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 0, 100), tinte));
-}
-
-TEST_F(FolienTest, EckigeKlammerFolie) {
-    auto f = KlammerFolie(Text("ab"), true, 10);
-    ZeichneBei(*f, 0, 100);
-    auto k = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(k[0].Punkte, (std::vector<TPunkt>{{15, 103}, {12, 103}, {12, 87}, {15, 87}}));
-    EXPECT_EQ(k[1].Punkte, (std::vector<TPunkt>{{32, 103}, {35, 103}, {35, 87}, {32, 87}}));
-}
-
-TEST_F(FolienTest, KlammernUmHoheFolien) {
-    // Around a fraction the brackets grow with it and stay centred on it.
+// Each builder's box as designed and its ink inside it; the parts where they belong.
+TEST_F(FolienTest, KlammernBetragBruchWurzel) {
+    struct Fall {
+        std::unique_ptr<TFolie> F;
+        TBox Box;
+    };
+    Fall faelle[] = {
+        // Brackets 3 from the text, reaching 3 above and below its cell; bars 3 left and right of its ink.
+        {KlammerFolie(Text("ab"), false, 10), B(16, 6, 26, 12, 0, 18, -9, 35, 19)},
+        {BetragFolie(Text("ab"), true, 10), B(14, 5, 20, 15, 3, 18, -9, 38, 5)},
+        // Start and end point at the height of the bar, P(4.5) = 6 above the baseline.
+        {BruchFolie(Text("1"), Text("23")), B(25, 14, 14, 0, 3, 0, -6, 14, -6)},
+        {WurzelFolie(Text("ab"), 2), B(16, 3, 33, 0, 0, 0, -9, 32, -13)},
+    };
+    for (auto& f : faelle) {
+        EXPECT_EQ(*f.F->Box, f.Box) << f.F->Klartext();
+        EXPECT_TRUE(Enthaelt(BoxBei(*f.F->Box, 0, 100), ZeichneBei(*f.F, 0, 100))) << f.F->Klartext();
+    }
+    // Around a fraction the brackets grow with it.
     auto bruch = BruchFolie(Text("1"), Text("2"));
     const TBox innen = *bruch->Box;
-    auto f = KlammerFolie(std::move(bruch), false, 10);
-    EXPECT_EQ(f->Box->Oben + f->Box->Unten, innen.Oben + innen.Unten + 2 * P(2));
-    ZeichneBei(*f, 0, 100);
-    auto k = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(k.size(), 2u);
-    EXPECT_EQ(k[0].Punkte[1].y - k[0].Punkte[2].y, innen.Oben + innen.Unten);
-}
-
-TEST_F(FolienTest, BetragFolie) {
-    auto f = BetragFolie(Text("ab"), true, 10);
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(*f->Box, B(14, 5, 20, 15, 3, 18, -9, 38, 5));
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto s = L.AufrufeDerArt(TAufrufart::Linie);
-    ASSERT_EQ(t.size(), 1u);
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_EQ(t[0].Stift, (TPunkt{18, 87}));
-    // bars of the text's height, 3 left and right of its ink
-    EXPECT_EQ(s[0].Punkte, (std::vector<TPunkt>{{15, 89}, {15, 105}}));
-    EXPECT_EQ(s[1].Punkte, (std::vector<TPunkt>{{35, 89}, {35, 105}}));
-    EXPECT_EQ(L.Stift(), (TPunkt{38, 100}));
-    EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 0, 100), tinte));
-    // the flag is not used
-    EXPECT_EQ(*BetragFolie(Text("ab"), false, 10)->Box, *f->Box);
-}
-
-TEST_F(FolienTest, BruchFolie) {
-    auto f = BruchFolie(Text("1"), Text("23"));
-    ASSERT_NE(f, nullptr);
-    // start and end point at the height of the bar, P(4.5) = 6 above the baseline
-    EXPECT_EQ(*f->Box, B(25, 14, 14, 0, 3, 0, -6, 14, -6));
-    EXPECT_EQ(f->Klartext(), "123");
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto s = L.AufrufeDerArt(TAufrufart::Linie);
-    ASSERT_EQ(t.size(), 2u);
-    ASSERT_EQ(s.size(), 1u);
-    // the bar as wide as the wider part; its box (3 thick) is centred 6 above the baseline
-    EXPECT_EQ(s[0].Punkte, (std::vector<TPunkt>{{0, 95}, {14, 95}}));
-    // the numerator centred (3.5 rounds to 4, 7 - 4 = 3) with its bottom P(1) = 1 above the bar's box
-    EXPECT_EQ(t[0].Stift, (TPunkt{3, 75}));
-    EXPECT_EQ(t[0].Stift.y + H(10), 95 - 3 - P(1));
-    // the denominator with its top P(2) = 3 below the bar
-    EXPECT_EQ(t[1].Stift, (TPunkt{0, 95 + P(2)}));
-    EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 0, 100), tinte));
-}
-
-TEST_F(FolienTest, BruchFolieZentriertDenSchmalerenTeil) {
-    for (const char* z : {"1", "12", "123", "12345"}) {
+    auto g = KlammerFolie(std::move(bruch), false, 10);
+    EXPECT_EQ(g->Box->Oben + g->Box->Unten, innen.Oben + innen.Unten + 2 * P(2));
+    // The bar is as wide as the wider part; both parts are centred on it, above and below.
+    for (const char* z : {"1", "12345"})
         for (const char* n : {"1", "1234"}) {
             auto f = BruchFolie(Text(z), Text(n));
             ZeichneBei(*f, 0, 100);
-            auto t = L.AufrufeDerArt(TAufrufart::Text);
-            auto s = L.AufrufeDerArt(TAufrufart::Linie);
-            Int32 balken = s[0].Punkte[1].x - s[0].Punkte[0].x;
-            EXPECT_EQ(balken, std::max(t[0].Mass.Breite, t[1].Mass.Breite));
-            for (const auto& teil : t) {
-                Int32 mitte2 = 2 * teil.Stift.x + teil.Mass.Breite;
-                EXPECT_LE(std::abs(mitte2 - (s[0].Punkte[0].x + s[0].Punkte[1].x)), 2) << z << "/" << n;
-            }
-            // numerator above, denominator below the bar
-            EXPECT_LT(t[0].Stift.y + t[0].Mass.Hoehe, s[0].Punkte[0].y);
-            EXPECT_GT(t[1].Stift.y, s[0].Punkte[0].y);
+            auto teile = L.AufrufeDerArt(TAufrufart::Text);
+            auto balken = L.AufrufeDerArt(TAufrufart::Linie)[0].Punkte;
+            EXPECT_EQ(balken[1].x - balken[0].x, std::max(teile[0].Mass.Breite, teile[1].Mass.Breite));
+            for (const auto& teil : teile)
+                EXPECT_LE(std::abs(2 * teil.Stift.x + teil.Mass.Breite - (balken[0].x + balken[1].x)), 2);
+            EXPECT_TRUE(teile[0].Stift.y + teile[0].Mass.Hoehe < balken[0].y &&
+                        teile[1].Stift.y > balken[0].y);
         }
-    }
-}
-
-TEST_F(FolienTest, BruchFolieNimmtDieGroesseDesZaehlers) {
-    auto f = BruchFolie(Text("1", 20), Text("2", 10));
-    EXPECT_EQ(f->Groesse, 20.0f);
-    ZeichneBei(*f, 0, 100);
-    // bar thickness from 20 points: stroke P(20/30) + 1 = 2
-    EXPECT_EQ(L.AufrufeDerArt(TAufrufart::Linie)[0].Stiftbreite, 2);
-}
-
-TEST_F(FolienTest, WurzelFolieQuadratwurzel) {
-    auto f = WurzelFolie(Text("ab"), 2);
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(*f->Box, B(16, 3, 33, 0, 0, 0, -9, 32, -13));
-    EXPECT_EQ(f->Klartext(), "ab");
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
+    // A root's index at two thirds of the size, its left edge at the sign's start, its bottom P(1) above it.
+    auto w = WurzelFolie(Text("ab"), 3);
+    EXPECT_TRUE(Enthaelt(BoxBei(*w->Box, 0, 100), ZeichneBei(*w, 0, 100)));
     auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto w = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(t.size(), 1u) << "no index for n = 2";
-    ASSERT_EQ(w.size(), 1u);
-    EXPECT_EQ(t[0].Stift, (TPunkt{18, 87}));
-    // g = P(1) = 1: the sign is 16 + 3 high and its bar 14 + 3 wide, 3g above the text's top
-    EXPECT_EQ(w[0].Punkte, (std::vector<TPunkt>{{0, 84}, {4, 84}, {8, 103}, {16, 84}, {33, 84}}));
-    // the bar covers the text, the sign reaches down to the text's bottom
-    EXPECT_LE(w[0].Punkte[3].x, t[0].Stift.x);
-    EXPECT_GE(w[0].Punkte[4].x, t[0].Stift.x + t[0].Mass.Breite);
-    EXPECT_EQ(w[0].Punkte[2].y, t[0].Stift.y + t[0].Mass.Hoehe);
-    EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 0, 100), tinte));
-}
-
-TEST_F(FolienTest, WurzelFolieMitIndex) {
-    auto f = WurzelFolie(Text("ab"), 3);
-    EXPECT_EQ(f->Klartext(), "ab3");
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto w = L.AufrufeDerArt(TAufrufart::Polylinie);
+    auto zeichen = L.AufrufeDerArt(TAufrufart::Polylinie)[0].Punkte;
     ASSERT_EQ(t.size(), 2u);
-    // the index at two thirds of the size, rounded to whole points: 7
-    EXPECT_EQ(t[1].Text, "3");
-    EXPECT_EQ(t[1].Schrift.Groesse, 7);
-    // its left edge at the sign's start point, its bottom g = 1 above it
-    EXPECT_EQ(t[1].Stift.x, w[0].Punkte[0].x);
-    EXPECT_EQ(t[1].Stift.y + H(7), w[0].Punkte[0].y - P(1));
-    EXPECT_EQ(f->Box->Oben, 100 - t[1].Stift.y);
-    EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 0, 100), tinte));
+    EXPECT_TRUE(t[1].Schrift.Groesse == 7 && w->Klartext() == "ab3");
+    EXPECT_EQ(t[1].Stift, (TPunkt{zeichen[0].x, zeichen[0].y - P(1) - H(7)}));
 }
 
-TEST_F(FolienTest, GeschweifteKlammerMitZweiZeilen) {
-    auto f = GeschweifteKlammerFolie(Text("a"), nullptr, Text("c"));
-    ASSERT_NE(f, nullptr);
-    // start point from the first row, end point from the brace, both moved with the group
-    EXPECT_EQ(*f->Box, B(28, 20, 30, 12, 0, 35, -21, 12, 59));
-    EXPECT_EQ(f->Klartext(), "ac");
-    TRechteck tinte = ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto k = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(t.size(), 2u);
-    ASSERT_EQ(k.size(), 1u);
-    // rows 10 pixels apart (d = 10), left edges at e = 20 from the stack's origin
-    EXPECT_EQ(t[0].Stift, (TPunkt{35, 75}));
-    EXPECT_EQ(t[1].Stift, (TPunkt{35, 75 + H(10) + 10}));
-    // the brace spans the stack from the first row's top to the last row's bottom
-    EXPECT_EQ(k[0].Punkte,
-              (std::vector<TPunkt>{{15, 120}, {12, 117}, {12, 98}, {9, 96}, {12, 95}, {12, 75}, {15, 72}}));
-    EXPECT_EQ(k[0].Punkte[5].y, t[0].Stift.y);
-    EXPECT_EQ(k[0].Punkte[1].y, t[1].Stift.y + H(10));
-    // the brace's tip reaches its width w = 3 left of the box
-    TRechteck box = BoxBei(*f->Box, 0, 100);
-    EXPECT_EQ(tinte.Links, box.Links - P(2));
-    tinte.Links = box.Links;
-    EXPECT_TRUE(Enthaelt(box, tinte));
-}
-
-TEST_F(FolienTest, GeschweifteKlammerMitDreiZeilen) {
-    auto f = GeschweifteKlammerFolie(Text("a"), Text("bb"), Text("c"));
-    EXPECT_EQ(f->Klartext(), "abbc");
-    ZeichneBei(*f, 0, 100);
-    auto t = L.AufrufeDerArt(TAufrufart::Text);
-    auto k = L.AufrufeDerArt(TAufrufart::Polylinie);
-    ASSERT_EQ(t.size(), 3u);
-    for (size_t i = 1; i < t.size(); ++i) {
-        // each row below the previous with the gap Round(G) = 10, all with the same left edge
-        EXPECT_EQ(t[i].Stift.y, t[i - 1].Stift.y + H(10) + 10);
-        EXPECT_EQ(t[i].Stift.x, t[0].Stift.x);
-    }
-    EXPECT_EQ(k[0].Punkte[5].y, t[0].Stift.y);
-    EXPECT_EQ(k[0].Punkte[1].y, t[2].Stift.y + H(10));
-    // the brace stands e = 20 left of the rows (its box is 3 wide)
-    EXPECT_EQ(t[0].Stift.x - k[0].Punkte[1].x, 20 + P(2));
-}
-
+// Nothing is placed relative to a missing folie; a builder without its main part gives nothing.
 TEST_F(FolienTest, FehlendeTeile) {
-    // Nothing is placed relative to a missing folie; a builder without its main part gives nothing.
     EXPECT_EQ(KlammerFolie(nullptr, false, 10), nullptr);
     EXPECT_EQ(BetragFolie(nullptr, false, 10), nullptr);
     EXPECT_EQ(WurzelFolie(nullptr, 3), nullptr);
     EXPECT_EQ(BruchFolie(nullptr, nullptr), nullptr);
     EXPECT_EQ(GeschweifteKlammerFolie(nullptr, nullptr, nullptr), nullptr);
-
-    auto nurZaehler = BruchFolie(Text("12"), nullptr);
-    ASSERT_NE(nurZaehler, nullptr);
-    EXPECT_EQ(nurZaehler->Klartext(), "12");
-    EXPECT_EQ(nurZaehler->Liste.size(), 2u);
-    auto nurNenner = BruchFolie(nullptr, Text("3", 8));
-    ASSERT_NE(nurNenner, nullptr);
-    EXPECT_EQ(nurNenner->Groesse, 8.0f);
-
+    EXPECT_EQ(BruchFolie(Text("12"), nullptr)->Klartext(), "12");
+    EXPECT_EQ(BruchFolie(nullptr, Text("3", 8))->Groesse, 8.0f);
     auto ohneA = GeschweifteKlammerFolie(nullptr, Text("b", 12), Text("c"));
-    ASSERT_NE(ohneA, nullptr);
-    EXPECT_EQ(ohneA->Groesse, 12.0f);
-    EXPECT_EQ(ohneA->Klartext(), "bc");
+    EXPECT_TRUE(ohneA->Groesse == 12.0f && ohneA->Klartext() == "bc");
 }
 
-TEST_F(FolienTest, BauerUebernehmenDieFolienUndVerwerfenIhreBoxen) {
-    auto f = KlammerFolie(WurzelFolie(BruchFolie(Text("1"), Text("x")), 2), false, 10);
-    // the whole nest is owned by the outer group; only the outer box remains
-    std::vector<const TFolie*> offen{f.get()};
-    int folien = 0;
-    while (!offen.empty()) {
-        const TFolie* g = offen.back();
-        offen.pop_back();
-        ++folien;
-        if (g != f.get()) {
-            EXPECT_EQ(g->Box, nullptr);
-        }
-        if (auto* liste = dynamic_cast<const TListenFolie*>(g)) {
-            for (const auto& kind : liste->Liste) offen.push_back(kind.get());
-        }
+// ---- markup ----
+
+TEST_F(FolienTest, MarkupErgebnisUndKlartext) {
+    const std::tuple<const char*, uint8_t, const char*> faelle[] = {
+        // The asterisk must stand before the last three characters; the first asterisk being a
+        // multiplication sign, or a letter other than i or u, makes the whole text plain.
+        {"*i<>", ArtAFolie, "*i<>"},
+        {"x*i<n", ArtAFolie, "x*i<n"},
+        {"a*b+c*i<n>", ArtAFolie, "a*b+c*i<n>"},
+        {"a*b<c>", ArtAFolie, "a*b<c>"},
+        {"*I<x>", ArtAFolie, "*I<x>"},
+        {"*i<x>", ArtSammelFolie, "x"},
+        // An inner pair of angle brackets is counted; markup nests; an inner text with another letter and a
+        // suffix with unclosed markup are plain.
+        {"*i<a<b>c>", ArtSammelFolie, "a<b>c"},
+        {"a*i<n>+b*i<n>", ArtSammelFolie, "an+bn"},
+        {"*u<Erweiterte Matrix:>   ", ArtSammelFolie, "Erweiterte Matrix:   "},
+        {"x*i<a*i<b>>", ArtSammelFolie, "xab"},
+        {"*i<a*q<b>>", ArtSammelFolie, "a*q<b>"},
+        {"a*i<n>b*i<c", ArtSammelFolie, "anb*i<c"},
+        {"*i<>b", ArtSammelFolie, "b"},
+        {"a*i<n>>", ArtSammelFolie, "an>"},
+    };
+    for (const auto& [text, art, klar] : faelle) {
+        auto f = TextFolie(text, 10);
+        ASSERT_NE(f, nullptr) << text;
+        EXPECT_EQ(f->Art, art) << text;
+        EXPECT_EQ(f->Klartext(), klar);
+        // The plain text is what is drawn, in order, and the ink lies in the box.
+        TRechteck tinte = ZeichneBei(*f, 200, 100);
+        EXPECT_EQ(L.GeschriebenerText(), klar);
+        EXPECT_TRUE(Enthaelt(BoxBei(*f->Box, 200, 100), tinte)) << text;
     }
-    // bracket group (3) + root group (2) + fraction group (3) + 1 outer
-    EXPECT_EQ(folien, 1 + 3 + 2 + 3 - 1 + 1);
-    EXPECT_EQ(f->Klartext(), "1x");
+    // Unclosed markup gives nothing.
+    for (const char* text : {"x*i<nn", "*u<abc", "*i<a<b>"}) EXPECT_EQ(TextFolie(text, 10), nullptr) << text;
+}
+
+TEST_F(FolienTest, IndexUndUnterstreichung) {
+    auto f = TextFolie("a*i<n>+b*i<n>", 10);
+    ZeichneBei(*f, 100, 100);
+    auto t = L.AufrufeDerArt(TAufrufart::Text);
+    ASSERT_EQ(t.size(), 4u);
+    // The index at 0.8 of the size, P(2) right of the text before it, its top P(4) above the baseline; the
+    // suffix P(3) right of the index, back on the line.
+    EXPECT_EQ(t[1].Stift, (TPunkt{100 + W(10) + P(2), 100 - P(4)}));
+    EXPECT_TRUE(t[0].Schrift.Groesse == 10 && t[1].Schrift.Groesse == 8 && t[2].Schrift.Groesse == 10);
+    EXPECT_EQ(t[2].Stift, (TPunkt{t[1].Stift.x + W(8) + P(3), t[0].Stift.y}));
+    // A nested index is smaller again: 0.8 * 8 = 6.4 points, the font rounds to 6.
+    ZeichneBei(*TextFolie("x*i<a*i<b>>", 10), 100, 100);
+    EXPECT_EQ(L.AufrufeDerArt(TAufrufart::Text)[2].Schrift.Groesse, 6);
+    // Underlined: the line as long as the text, directly below its bottom; the blanks follow plainly.
+    ZeichneBei(*TextFolie("*u<Erweiterte Matrix:>   ", 10), 100, 100);
+    t = L.AufrufeDerArt(TAufrufart::Text);
+    const Int32 breite = 18 * W(10);
+    EXPECT_EQ(L.AufrufeDerArt(TAufrufart::Linie)[0].Punkte,
+              (std::vector<TPunkt>{{100, 106}, {100 + breite, 106}}));
+    EXPECT_EQ(t[1].Stift, (TPunkt{100 + breite + P(3), 87}));
 }
 
 } // namespace
