@@ -121,7 +121,8 @@ struct TSchrittfunktionen {
 
 // The inputs of a request. A print run uses those of the last screen request.
 struct TAnfrageEingaben {
-    std::string F, G, A, B, H;
+    std::string F, G, A, B, H, Epsilon, Startwert;
+    Int32 Naeherungsmethode = 1;
     bool Funktionen = true;
     TGittertexte Matrix, Rechts;
 };
@@ -247,6 +248,9 @@ public:
     // The text of an input: the edit field (the step width from the step-choice window), or while
     // printing the one the last screen request used.
     std::string Eingabe(TEingabefeld feld) const;
+    // The method of the numerical zero in the step-choice window (1 without it), or while printing the one
+    // the last screen request used.
+    Int32 Naeherungsmethode() const;
     // The mode: true for "Funktionen", false for "Vektorrechnung".
     bool ModusFunktionen() const;
     // The index of the page shown on the active sheet, or -1 when the sheet has no page.

@@ -151,7 +151,10 @@ void THauptForm::MerkeEingaben() {
     LetzteEingaben.G = GTermEdit->text().toStdString();
     LetzteEingaben.A = AEdit->text().toStdString();
     LetzteEingaben.B = BEdit->text().toStdString();
-    LetzteEingaben.H = SchritteForm != nullptr ? SchritteForm->HEdit->text().toStdString() : std::string();
+    LetzteEingaben.H = Eingabe(TEingabefeld::HTerm);
+    LetzteEingaben.Epsilon = Eingabe(TEingabefeld::Epsilon);
+    LetzteEingaben.Startwert = Eingabe(TEingabefeld::Startwert);
+    LetzteEingaben.Naeherungsmethode = Naeherungsmethode();
     LetzteEingaben.Funktionen = ModusFunktionen();
     LetzteEingaben.Matrix = Gittertexte(MatrixGrid);
     LetzteEingaben.Rechts = Gittertexte(BGrid);
@@ -170,6 +173,10 @@ std::string THauptForm::Eingabe(TEingabefeld feld) const {
             return LetzteEingaben.B;
         case TEingabefeld::HTerm:
             return LetzteEingaben.H;
+        case TEingabefeld::Epsilon:
+            return LetzteEingaben.Epsilon;
+        case TEingabefeld::Startwert:
+            return LetzteEingaben.Startwert;
         }
         return {};
     }
@@ -183,9 +190,16 @@ std::string THauptForm::Eingabe(TEingabefeld feld) const {
     case TEingabefeld::BTerm:
         return BEdit->text().toStdString();
     case TEingabefeld::HTerm:
-        return SchritteForm != nullptr ? SchritteForm->HEdit->text().toStdString() : std::string();
+    case TEingabefeld::Epsilon:
+    case TEingabefeld::Startwert:
+        return SchrittfensterEingabe(feld);
     }
     return {};
+}
+
+Int32 THauptForm::Naeherungsmethode() const {
+    if (Drucken) return LetzteEingaben.Naeherungsmethode;
+    return SchritteForm != nullptr ? SchritteForm->Naeherungsmethode() : 1;
 }
 
 // ---- one request ----

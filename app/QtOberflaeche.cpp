@@ -47,9 +47,12 @@ bool TQtOberflaeche::SendeZeile(const std::string& host, uint16_t port, const st
 
 std::string TQtOberflaeche::Eingabe(TEingabefeld feld) {
     if (Haupt != nullptr) return Haupt->Eingabe(feld);
-    if (feld == TEingabefeld::HTerm && SchritteForm != nullptr)
-        return SchritteForm->HEdit->text().toStdString();
-    return {};
+    return SchrittfensterEingabe(feld);
+}
+
+int TQtOberflaeche::Naeherungsmethode() {
+    if (Haupt != nullptr) return Haupt->Naeherungsmethode();
+    return SchritteForm != nullptr ? SchritteForm->Naeherungsmethode() : 1;
 }
 
 void TQtOberflaeche::SchrittAbhaken(int eintrag) {

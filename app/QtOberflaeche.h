@@ -12,7 +12,8 @@ class THauptForm;
 
 class TQtOberflaeche : public TOberflaeche {
 public:
-    // The inputs are read from `haupt` (f, g, a, b) and from the step-choice window (the step width).
+    // The inputs are read from `haupt` (f, g, a, b) and from the step-choice window (the step width, the
+    // accuracy, the method and the start value of the numerical zero).
     explicit TQtOberflaeche(THauptForm* haupt);
 
     // A modal box with an OK button over the active window: "Warnung" or "Information".
@@ -24,6 +25,7 @@ public:
     // program.
     bool SendeZeile(const std::string& host, uint16_t port, const std::string& text) override;
     std::string Eingabe(TEingabefeld feld) override;
+    int Naeherungsmethode() override;
     // `eintrag` is the step (its index among the step flags); its item in the step list is ticked.
     void SchrittAbhaken(int eintrag) override;
     void ZeigeSuchzaehler(int64_t zaehler) override;

@@ -195,6 +195,25 @@ TSchritteForm::~TSchritteForm() {
     if (SchritteForm == this) SchritteForm = nullptr;
 }
 
+std::string SchrittfensterEingabe(TEingabefeld feld) {
+    if (SchritteForm == nullptr) return {};
+    switch (feld) {
+    case TEingabefeld::HTerm:
+        return SchritteForm->HEdit->text().toStdString();
+    case TEingabefeld::Epsilon:
+        return SchritteForm->EpsilonEdit->text().toStdString();
+    case TEingabefeld::Startwert:
+        return SchritteForm->x0ComboBox->currentText().toStdString();
+    default:
+        return {};
+    }
+}
+
+Int32 TSchritteForm::Naeherungsmethode() const {
+    if (HalbierungsverfahrenRB->isChecked()) return 1;
+    return RegulaFalsiRB->isChecked() ? 2 : 3;
+}
+
 Int32 TSchritteForm::Integraltyp() const {
     return IntegraltypGruppe->checkedId();
 }

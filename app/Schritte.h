@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/HauptfensterZugang.h"
+#include "plattform/Oberflaeche.h"
 #include "steps/Schrittflags.h"
 #include "term/Grundtypen.h"
 
@@ -71,6 +72,8 @@ public:
 
     // The chosen item of "Integraltyp" (0 antiderivative, 1 definite integral, 2 area).
     Int32 Integraltyp() const;
+    // The checked method of the numerical zero: 1 bisection, 2 regula falsi, 3 Newton.
+    Int32 Naeherungsmethode() const;
     void SetzeIntegraltyp(Int32 index);
 
     // Reads the mask, "HTerm" and "IntegralTyp" from the INI file, then applies the mask.
@@ -101,6 +104,10 @@ private:
 
 // The one step-choice window (null while none exists).
 extern TSchritteForm* SchritteForm;
+
+// The text of an edit field of the step-choice window (step width, accuracy, Newton's start value); empty
+// for any other field and while no step-choice window exists.
+std::string SchrittfensterEingabe(TEingabefeld feld);
 
 // Writes the INI file when the main window closes: the main window's four inputs, then the keys of the
 // step-choice window, in the order of the file's table. A failure is shown as a warning box; the caller

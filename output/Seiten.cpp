@@ -96,50 +96,8 @@ struct TTabellenzeile {
     std::unique_ptr<TListenFolie> Y;
 };
 
-Int32 Zellenbreite(const TFolie& F) {
-    return F.Box->LinksAbstand + F.Box->Breite + F.Box->RechtsAbstand;
-}
-
 Int32 Zellenhoehe(const TFolie& F) {
     return F.Box->Oben + F.Box->Unten;
-}
-
-// A vertical rule of length H, centred vertically on the x cell of its row.
-std::unique_ptr<TLinie> SenkrechteLinie(Int32 H, const TFolie& Zelle, Single S) {
-    auto linie = std::make_unique<TLinie>(0, H, S);
-    linie->ZentriereVertikalZu(&Zelle);
-    return linie;
-}
-
-// One row as a page line: three vertical rules with the cells between them, a rule across the top and,
-// for the last row, one across the bottom. Its top is lowered by 15 so that the rows of the table touch.
-void FuegeTabellenzeileAn(TTabellenzeile Z, Int32 w1, Int32 w2, bool Letzte, Single S) {
-    const Int32 H = Max(Zellenhoehe(*Z.X), Zellenhoehe(*Z.Y)) + 20;
-    auto r1 = SenkrechteLinie(H, *Z.X, S);
-    Z.X->RechtsNeben(r1.get(), 20);
-    auto r2 = SenkrechteLinie(H, *Z.X, S);
-    r2->RechtsNeben(r1.get(), w1 + 40);
-    Z.Y->RechtsNeben(r2.get(), 20);
-    auto r3 = SenkrechteLinie(H, *Z.X, S);
-    r3->RechtsNeben(r2.get(), w2 + 40);
-    auto oben = std::make_unique<TLinie>(w1 + w2 + 80, 0, S);
-    oben->StartpunktWie(r1.get());
-    std::unique_ptr<TLinie> unten;
-    if (Letzte) {
-        unten = std::make_unique<TLinie>(w1 + w2 + 80, 0, S);
-        unten->StartpunktWie(r1.get());
-        unten->Verschiebe(0, H);
-    }
-    auto zeile = std::make_unique<TSammelFolie>(S);
-    zeile->FuegeAn(std::move(oben));
-    zeile->FuegeAn(std::move(unten));
-    zeile->FuegeAn(std::move(r1));
-    zeile->FuegeAn(std::move(Z.X));
-    zeile->FuegeAn(std::move(r2));
-    zeile->FuegeAn(std::move(Z.Y));
-    zeile->FuegeAn(std::move(r3));
-    zeile->Box->Oben -= 15;
-    Zeilenliste->FuegeAn(std::move(zeile));
 }
 
 // The x cell: x, and its decimal value unless x is an integer.
@@ -178,6 +136,53 @@ std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S, TTerm* Eingab
 }
 
 } // namespace
+
+Int32 Zellenbreite(const TFolie& F) {
+    return F.Box->LinksAbstand + F.Box->Breite + F.Box->RechtsAbstand;
+}
+
+void SchreibeTabellenzeile(std::vector<std::unique_ptr<TListenFolie>> Zellen,
+                           const std::vector<Int32>& Breiten, bool Letzte, bool Zentriert) {
+    if (Zellen.empty() || Zellen.size() != Breiten.size()) return;
+    const Single S = static_cast<Single>(Schriftgroesse);
+    Int32 H = 0;
+    Int32 breite = 0;
+    for (size_t i = 0; i < Zellen.size(); ++i) {
+        H = Max(H, Zellenhoehe(*Zellen[i]));
+        breite += Breiten[i] + 40;
+    }
+    H += 20;
+    // The rules are centred on the first cell; every rule stands one column right of the one before.
+    std::vector<std::unique_ptr<TLinie>> regeln;
+    for (size_t i = 0; i <= Zellen.size(); ++i) {
+        auto regel = std::make_unique<TLinie>(0, H, S);
+        regel->ZentriereVertikalZu(Zellen[0].get());
+        if (i > 0) regel->RechtsNeben(regeln[i - 1].get(), Breiten[i - 1] + 40);
+        regeln.push_back(std::move(regel));
+    }
+    for (size_t i = 0; i < Zellen.size(); ++i) {
+        if (Zentriert && i > 0) Zellen[i]->ZentriereVertikalZu(regeln[0].get());
+        Zellen[i]->RechtsNeben(regeln[i].get(), 20);
+    }
+    auto oben = std::make_unique<TLinie>(breite, 0, S);
+    oben->StartpunktWie(regeln[0].get());
+    std::unique_ptr<TLinie> unten;
+    if (Letzte) {
+        unten = std::make_unique<TLinie>(breite, 0, S);
+        unten->StartpunktWie(regeln[0].get());
+        unten->Verschiebe(0, H);
+    }
+    auto zeile = std::make_unique<TSammelFolie>(S);
+    zeile->FuegeAn(std::move(oben));
+    zeile->FuegeAn(std::move(unten));
+    for (size_t i = 0; i < Zellen.size(); ++i) {
+        zeile->FuegeAn(std::move(regeln[i]));
+        zeile->FuegeAn(std::move(Zellen[i]));
+    }
+    zeile->FuegeAn(std::move(regeln.back()));
+    zeile->Box->Oben -= 15;
+    Zeilenliste->FuegeAn(std::move(zeile));
+}
 
 void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
     if (!f || !I || !h) return;
@@ -218,8 +223,12 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         if (!Zahlwert(x, xv)) break;
     }
 
-    for (size_t i = 0; i < zeilen.size(); ++i)
-        FuegeTabellenzeileAn(std::move(zeilen[i]), w1, w2, i + 1 == zeilen.size(), S);
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        std::vector<std::unique_ptr<TListenFolie>> zellen;
+        zellen.push_back(std::move(zeilen[i].X));
+        zellen.push_back(std::move(zeilen[i].Y));
+        SchreibeTabellenzeile(std::move(zellen), {w1, w2}, i + 1 == zeilen.size(), false);
+    }
 }
 
 void SchreibeKurvenpunkt(const std::string& Text, Int32& Nr, TTerm* x, char Buchstabe,

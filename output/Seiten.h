@@ -10,7 +10,9 @@
 // afterwards (app/Drucken.h does this around a print run).
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "term/Grundtypen.h"
 
@@ -19,6 +21,8 @@ namespace zol {
 class TLeinwand;
 class TTerm;
 class TIntervall;
+class TFolie;
+class TListenFolie;
 
 // The printer canvas that AktiviereSeite makes current while DruckModus is on; null outside a print run.
 // When it is null while printing, the current canvas is taken as the printer.
@@ -38,6 +42,15 @@ void AktiviereSeite(TLeinwand* Bild, bool IstGraph);
 // before a line that would pass the bottom. The bottom of each line's box sits on SeitenY; the pitch is
 // the line's height + 10, at least 20; the left margin is 10 pixels.
 void ZeichneSeite(Int32 ab);
+// The width a cell takes in its column.
+Int32 Zellenbreite(const TFolie& F);
+// One row of a ruled table as a page line: a vertical rule before each cell and after the last, as high as
+// the tallest cell + 20 and centred vertically on the first cell; cell i stands 20 pixels right of its rule
+// in a column Breiten[i] + 40 wide, centred vertically on the rules when Zentriert is set; a rule across the
+// top and, for the last row, one across the bottom. The row's top is lowered by 15, so the rows of a table
+// touch. Nothing is written unless there is one width per cell.
+void SchreibeTabellenzeile(std::vector<std::unique_ptr<TListenFolie>> Zellen,
+                           const std::vector<Int32>& Breiten, bool Letzte, bool Zentriert);
 // The value table of f over I with step h: a ruled table of x and f(x) with exact values and decimals,
 // one page line per row. Nothing when a bound is infinite or h is not positive.
 // Eingabe, when given, is f as entered: where it has no value (a cancelled gap) the cell says "nicht def."

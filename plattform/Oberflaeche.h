@@ -12,8 +12,9 @@ namespace zol {
 
 enum class TMeldungsart { Information, Warnung };
 
-// The edit fields of the main window that steps read.
-enum class TEingabefeld { FTerm, GTerm, ATerm, BTerm, HTerm };
+// The edit fields that steps read: f, g, a, b of the main window; the step width, the accuracy of the
+// numerical zero and Newton's start value of the step-choice window.
+enum class TEingabefeld { FTerm, GTerm, ATerm, BTerm, HTerm, Epsilon, Startwert };
 
 class TOberflaeche {
 public:
@@ -32,6 +33,9 @@ public:
 
     // The text of an edit field of the main window.
     virtual std::string Eingabe(TEingabefeld feld) = 0;
+    // The method of the numerical zero chosen in the step-choice window: 1 bisection, 2 regula falsi,
+    // 3 Newton.
+    virtual int Naeherungsmethode() = 0;
     // Ticks item `eintrag` of the main window's step list.
     virtual void SchrittAbhaken(int eintrag) = 0;
     // Shows the counter of the integration search.
@@ -39,7 +43,7 @@ public:
 };
 
 // A host without windows: messages and debug lines go to standard error, the clock is steady_clock,
-// inputs are empty and lines are sent over a plain socket.
+// inputs are empty, the method is bisection, and lines are sent over a plain socket.
 class TKonsolenOberflaeche : public TOberflaeche {
 public:
     void Meldung(TMeldungsart art, const std::string& text) override;
@@ -48,6 +52,7 @@ public:
     int64_t Millisekunden() override;
     bool SendeZeile(const std::string& host, uint16_t port, const std::string& text) override;
     std::string Eingabe(TEingabefeld) override { return ""; }
+    int Naeherungsmethode() override { return 1; }
     void SchrittAbhaken(int) override {}
     void ZeigeSuchzaehler(int64_t) override {}
 };

@@ -1,11 +1,73 @@
 #include "steps/Numerik.h"
 
-#include "term/Fehler.h"
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "output/Ausgabe.h"
+#include "output/Seiten.h"
+#include "output/folienT.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Allgemeines.h"
+#include "steps/Schrittflags.h"
+#include "term/Mengen.h"
 
 namespace zol {
 
+bool ZahlAusText(const std::string& Text, Extended& Wert) {
+    const size_t anfang = Text.find_first_not_of(" \t");
+    if (anfang == std::string::npos) return false;
+    const size_t ende = Text.find_last_not_of(" \t") + 1;
+    std::string zahl = Text.substr(anfang, ende - anfang);
+    std::replace(zahl.begin(), zahl.end(), ',', '.');
+    // from_chars reads no leading plus sign.
+    const size_t start = zahl[0] == '+' && zahl.size() > 1 && zahl[1] != '-' ? 1 : 0;
+    Extended gelesen = 0;
+    const auto [rest, fehler] = std::from_chars(zahl.data() + start, zahl.data() + zahl.size(), gelesen);
+    if (fehler != std::errc() || rest != zahl.data() + zahl.size() || !std::isfinite(gelesen)) return false;
+    Wert = gelesen;
+    return true;
+}
+
 void BestimmungEinerNullstelle() {
-    NochNichtGebaut("BestimmungEinerNullstelle");
+    const std::string epsText = Oberflaeche().Eingabe(TEingabefeld::Epsilon);
+    Extended eps = 0;
+    const bool epsGueltig = ZahlAusText(epsText, eps) && eps > 0;
+    const Int32 methode =
+        std::clamp(Oberflaeche().Naeherungsmethode(), Halbierungsverfahren, NewtonVerfahren);
+
+    // A small eps needs more decimals; Stellen goes back when the step ends, also by an exception.
+    TWechsel<uint8_t> stellen(Stellen, Stellen);
+    if (epsGueltig) {
+        const Int64 d = std::clamp<Int64>(Round(3 - std::log10(eps)), 0, 18);
+        if (d > Stellen) Stellen = static_cast<uint8_t>(d);
+    }
+
+    SchreibeTextTerm("Bestimmung einer Nullstelle von ", FTerm);
+    Schreibe(" mit dem ");
+    const char* const namen[] = {"Halbierungsverfahren:", "Regula-falsi-Verfahren:", "Newton-Verfahren:"};
+    SchreibeUnterstrichenZeile(namen[methode - 1]);
+    if (!epsGueltig) {
+        SchreibeZeile("Die Genauigkeit muss eine positive Zahl sein. Näherungsverfahren abgebrochen.");
+    } else {
+        Schreibe("Intervall: ");
+        TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
+        TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;
+        SchreibeIntervall(a, b);
+        // An eps below the last of 18 decimals is shown as it was typed rather than as 0.
+        const std::string genauigkeit = FormatiereZahl(eps);
+        const bool null = genauigkeit.find_first_not_of("0,") == std::string::npos;
+        Schreibe(", Genauigkeit: ");
+        FuegeFolieAn(
+            std::make_unique<TAFolie>(null ? epsText : genauigkeit, static_cast<Single>(Schriftgroesse)));
+        NeueZeile();
+        Naeherungsverfahren(FTerm, ABIntervall, methode, eps);
+    }
+    NeueZeile();
+    Trennlinie();
+    ZeichneSeite(0);
+    if (Schrittflags[SchrittNaeherungsverfahren]) Oberflaeche().SchrittAbhaken(SchrittNaeherungsverfahren);
 }
 
 } // namespace zol

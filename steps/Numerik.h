@@ -1,9 +1,36 @@
 // The numerical methods: one zero of f by bisection, regula falsi or Newton's method.
 #pragma once
 
+#include <string>
+
+#include "term/Grundtypen.h"
+
 namespace zol {
 
-// The numerical-zero step of page 1.
+class TTerm;
+class TIntervall;
+
+// The methods of the numerical zero.
+constexpr Int32 Halbierungsverfahren = 1;
+constexpr Int32 RegulaFalsi = 2;
+constexpr Int32 NewtonVerfahren = 3;
+
+// The most steps an iteration takes before it gives up.
+constexpr Int32 MaxNaeherungsschritte = 10000;
+
+// The numerical-zero step of page 1: the accuracy, the method and Newton's start value come from the host
+// (the step-choice window); the numbers are printed with at least Round(3 - log10 eps) decimals (at most
+// 18) while the step runs.
 void BestimmungEinerNullstelle();
+
+// Iterates one zero of f in I by the method to the accuracy eps > 0 and writes every step as a row of a
+// ruled table, then the solution. Newton's start value is read from the host ("automatisch suchen": the
+// left end of the first fifth of I where f changes sign). Every failure is written as a line and ends the
+// iteration; only a regular end writes a solution.
+void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps);
+
+// A decimal number typed by the user, with a decimal comma or point and blanks around it; false for any
+// other text and for a value that is not finite.
+bool ZahlAusText(const std::string& Text, Extended& Wert);
 
 } // namespace zol

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -538,6 +540,13 @@ TEST_F(HauptFmTest, DerQtHost) {
     TQtOberflaeche host(Haupt.get());
     Schritte->HEdit->setText(Q("1/4"));
     EXPECT_EQ(host.Eingabe(TEingabefeld::HTerm), "1/4");
+    Schritte->EpsilonEdit->setText(Q("0,01"));
+    Schritte->x0ComboBox->setEditText(Q("1,5"));
+    EXPECT_EQ(host.Eingabe(TEingabefeld::Epsilon) + " " + host.Eingabe(TEingabefeld::Startwert), "0,01 1,5");
+    for (auto [knopf, methode] : {std::pair{Schritte->RegulaFalsiRB, 2}, {Schritte->NewtonVerfahrenRB, 3}}) {
+        knopf->setChecked(true);
+        EXPECT_EQ(host.Naeherungsmethode(), methode);
+    }
     // A message box with its title, the text without the carriage return, and OK.
     QString titel, text;
     QTimer::singleShot(0, [&] {

@@ -8,6 +8,7 @@
 #include "plattform/Leinwand.h"
 #include "steps/Allgemeines.h"
 #include "steps/Nullstel.h"
+#include "steps/Numerik.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
@@ -52,12 +53,17 @@ TKopfloseAnfrage::TKopfloseAnfrage(TAnfrage anfrage) : Anfrage(std::move(anfrage
 
 void TKopfloseAnfrage::Starte() {
     InitialisiereTerme();
+    const int64_t abbruchNach = Host.AbbruchNach;
     Host = TTestOberflaeche();
+    Host.AbbruchNach = abbruchNach;
     Host.Eingaben[TEingabefeld::FTerm] = Anfrage.F;
     Host.Eingaben[TEingabefeld::GTerm] = Anfrage.G;
     Host.Eingaben[TEingabefeld::ATerm] = Anfrage.A;
     Host.Eingaben[TEingabefeld::BTerm] = Anfrage.B;
     Host.Eingaben[TEingabefeld::HTerm] = Anfrage.H;
+    Host.Eingaben[TEingabefeld::Epsilon] = Anfrage.Epsilon;
+    Host.Eingaben[TEingabefeld::Startwert] = Anfrage.Startwert;
+    Host.Methode = Anfrage.Methode;
     Seite.Zeilen.clear();
     for (TZeilenliste& seite : Seiten) seite.Zeilen.clear();
     Grafikpunkte.Anzahl = 0;
@@ -86,6 +92,7 @@ void TKopfloseAnfrage::Starte() {
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
     };
     folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });
+    folgeschritt(SchrittNaeherungsverfahren, 1, [] { BestimmungEinerNullstelle(); });
     folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
 }
 

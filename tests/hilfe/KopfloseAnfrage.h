@@ -23,6 +23,10 @@ struct TAnfrage {
     std::string A = "";
     std::string B = "";
     std::string H = "1/2";
+    // The accuracy, the method (1 to 3) and Newton's start value of the numerical zero.
+    std::string Epsilon = "0,0001";
+    int Methode = 1;
+    std::string Startwert = "automatisch suchen";
     std::vector<TSchritt> Schritte = {};
     bool Kommentare = false;
     bool LGS = false;
@@ -39,9 +43,10 @@ public:
 
 // Runs one request as the main window does: empties the term store, resets the analysis globals and the
 // marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with the text of f (in the
-// linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen, the zeros step onto
-// page 1 and the poles step onto page 2. Exceptions of a step reach the caller; the lines written until then
-// stay on their page. The options and the current canvas, host and line list are restored afterwards.
+// linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen, the zeros step and the
+// numerical zero onto page 1 and the poles step onto page 2. Exceptions of a step reach the caller; the lines
+// written until then stay on their page. The options and the current canvas, host and line list are restored
+// afterwards.
 class TKopfloseAnfrage {
 public:
     explicit TKopfloseAnfrage(TAnfrage anfrage);
@@ -56,7 +61,7 @@ public:
     std::string Text(Int32 k) const;
 
     TAnfrage Anfrage;
-    // Messages shown and step-list items ticked during the run.
+    // Messages shown and step-list items ticked during the run (AbbruchNach is kept).
     TTestOberflaeche Host;
     TSeitenleinwand Bild;
     TZeilenliste Seite;

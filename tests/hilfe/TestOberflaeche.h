@@ -21,6 +21,8 @@ public:
     std::vector<std::string> GesendeteZeilen;
     std::map<TEingabefeld, std::string> Eingaben;
     std::vector<int> Abgehakt;
+    // The method of the numerical zero (1 bisection, 2 regula falsi, 3 Newton).
+    int Methode = 1;
     int64_t Nachrichtenaufrufe = 0;
     // When > 0: BenutzerAbbruch is set at that event-loop call.
     int64_t AbbruchNach = 0;
@@ -36,6 +38,7 @@ public:
         return Senden;
     }
     std::string Eingabe(TEingabefeld feld) override;
+    int Naeherungsmethode() override { return Methode; }
     void SchrittAbhaken(int eintrag) override { Abgehakt.push_back(eintrag); }
     void ZeigeSuchzaehler(int64_t) override {}
 };

@@ -1,0 +1,339 @@
+// The iteration of one zero by bisection, regula falsi or Newton's method, written as a ruled table.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Seiten.h"
+#include "output/folienT.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Numerik.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+const char* const Abgebrochen = "Näherungsverfahren abgebrochen.";
+const char* const Automatisch = "automatisch suchen";
+
+// The value of T at x; false where it has none or it is not finite.
+bool Wert(TTerm* T, Extended x, Extended& y) {
+    if (!T) return false;
+    bool definiert = false;
+    try {
+        y = T->Wert(x, definiert);
+    } catch (const ENichtExistenz&) {
+        return false;
+    } catch (const ERessourcen&) {
+        return false;
+    }
+    return definiert && std::isfinite(y);
+}
+
+// The value of a bound; false for a missing bound and one without a finite value.
+bool Randwert(const TRand& R, Extended& v) {
+    return R.Wert && Wert(R.Wert, 0, v);
+}
+
+int Vorzeichen(Extended v) {
+    return (v > 0) - (v < 0);
+}
+
+// u and v have opposite signs (the product is negative, without forming it).
+bool Vorzeichenwechsel(Extended u, Extended v) {
+    return Vorzeichen(u) * Vorzeichen(v) < 0;
+}
+
+std::string Getrimmt(const std::string& s) {
+    const size_t a = s.find_first_not_of(" \t");
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(" \t") + 1 - a);
+}
+
+Single Groesse() {
+    return static_cast<Single>(Schriftgroesse);
+}
+
+// A table cell holding the given folien in a row.
+template <class... F> std::unique_ptr<TListenFolie> Zelle(std::unique_ptr<F>... teile) {
+    auto zelle = std::make_unique<TListenFolie>(Groesse());
+    (zelle->FuegeAn(std::move(teile)), ...);
+    return zelle;
+}
+
+std::unique_ptr<TListenFolie> Textzelle(const std::string& text) {
+    return Zelle(TextFolie(text, Groesse()));
+}
+
+std::unique_ptr<TListenFolie> Zahlzelle(bool definiert, Extended v) {
+    return Textzelle(definiert ? FormatiereZahl(v) : "nicht def.");
+}
+
+std::unique_ptr<TFolie> Bruch(const std::string& z, const std::string& n) {
+    return BruchFolie(TextFolie(z, Groesse()), TextFolie(n, Groesse()));
+}
+
+using TZeile = std::vector<std::unique_ptr<TListenFolie>>;
+
+// The header "f(x_n ± ε)" of the probe column.
+std::unique_ptr<TListenFolie> Probenkopf() {
+    return Zelle(TextFolie("f(x*i<n>", Groesse()), std::make_unique<TZeichen>(1177, Groesse()),
+                 std::make_unique<TZeichen>(1101, Groesse()), TextFolie(")", Groesse()));
+}
+
+TZeile Kopfzeile(Int32 Methode) {
+    TZeile z;
+    z.push_back(Textzelle("n"));
+    if (Methode == NewtonVerfahren) {
+        z.push_back(Zelle(TextFolie("x*i<n> = ", Groesse()), TextFolie("x*i<n-1> - ", Groesse()),
+                          Bruch("f(x*i<n-1>)", "f'(x*i<n-1>)")));
+    } else {
+        for (const char* s : {"a*i<n>", "b*i<n>", "f(a*i<n>)", "f(b*i<n>)"}) z.push_back(Textzelle(s));
+        if (Methode == Halbierungsverfahren)
+            z.push_back(Zelle(TextFolie("x*i<n> = ", Groesse()), Bruch("a*i<n>+b*i<n>", "2")));
+        else
+            z.push_back(Zelle(TextFolie("x*i<n> = ", Groesse()), TextFolie("a*i<n>-f(a*i<n>)", Groesse()),
+                              Bruch("b*i<n>-a*i<n>", "f(b*i<n>)-f(a*i<n>)")));
+    }
+    z.push_back(Textzelle("f(x*i<n>)"));
+    if (Methode != Halbierungsverfahren) z.push_back(Probenkopf());
+    return z;
+}
+
+// Lays the rows out as a ruled table: each column as wide as its widest cell.
+void SchreibeTabelle(std::vector<TZeile>& zeilen) {
+    if (!AktuelleZeile->Liste.empty()) NeueZeile();
+    std::vector<Int32> breiten(zeilen[0].size(), 0);
+    for (const TZeile& z : zeilen)
+        for (size_t i = 0; i < z.size(); ++i) breiten[i] = std::max(breiten[i], Zellenbreite(*z[i]));
+    for (size_t k = 0; k < zeilen.size(); ++k)
+        SchreibeTabellenzeile(std::move(zeilen[k]), breiten, k + 1 == zeilen.size(), true);
+}
+
+// Writes a text without reading markup in it (a text the user typed).
+void SchreibeWoertlich(const std::string& s) {
+    FuegeFolieAn(std::make_unique<TAFolie>(s, Groesse()));
+}
+
+// The checks of the start interval; false after writing why the iteration cannot start.
+bool IntervallTauglich(TTerm* f, TIntervall* I, Extended& a, Extended& b, Extended& fa, Extended& fb) {
+    if (!I || !Randwert(I->LinkerRand, a) || !Randwert(I->RechterRand, b)) {
+        SchreibeZeile("Startintervall nicht endlich. Näherungsverfahren abgebrochen.");
+        return false;
+    }
+    if (I->LinkerRand.Offen || I->RechterRand.Offen) {
+        SchreibeZeile("Startintervall nicht abgeschlossen. Näherungsverfahren abgebrochen.");
+        return false;
+    }
+    // A negative width would end bisection at once with a false answer.
+    if (a > b) {
+        SchreibeZeile("Startintervall leer. Näherungsverfahren abgebrochen.");
+        return false;
+    }
+    if (!Wert(f, a, fa) || !Wert(f, b, fb)) {
+        SchreibeTextTermTextZeile(
+            "Die Funktion ", f,
+            " ist an einer Intervallgrenze nicht definiert. Näherungsverfahren abgebrochen.");
+        return false;
+    }
+    if (Vorzeichen(fa) * Vorzeichen(fb) > 0) {
+        SchreibeTextTerm("Die Funktion ", f);
+        Schreibe(" hat an den Grenzen des Intervalls ");
+        SchreibeIntervall(I->LinkerRand.Wert, I->RechterRand.Wert);
+        SchreibeZeile(" dasselbe Vorzeichen. Näherungsverfahren abgebrochen.");
+        return false;
+    }
+    if (fa == 0 || fb == 0) {
+        SchreibeZeile(fa == 0 ? "f ist an der linken Intervallgrenze Null."
+                              : "f ist an der rechten Intervallgrenze Null.");
+        Schreibe("Exakte Lösung : x = ");
+        SchreibeZeile(fa == 0 ? a : b);
+        return false;
+    }
+    return true;
+}
+
+// Newton's start value found in a value table of f over [a, b] with step (b - a)/5: the left end of the
+// first cell where f changes sign. A table point where f is 0 ends the search there, so the cell named
+// holds that zero.
+Extended SucheStartwert(TTerm* f, TIntervall* I, Extended a, Extended b, Extended fa) {
+    if (Kommentare) {
+        SchreibeZeile("Erstellen einer Wertetabelle, um einen Startwert zu finden:");
+        TTerm* h = Quotient(Differenz(I->RechterRand.Wert, I->LinkerRand.Wert), Bruchkonstante(5, 1));
+        VereinfacheKonstantenTerm(h);
+        SchreibeWertetabelle(f, I, h);
+    }
+    const Extended d = (b - a) / 5;
+    Extended links = a, flinks = fa;
+    bool linksDefiniert = true;
+    for (int k = 1; k <= 5; ++k) {
+        const Extended x = k == 5 ? b : a + k * d;
+        Extended fx = 0;
+        const bool definiert = Wert(f, x, fx);
+        if (definiert && linksDefiniert && (Vorzeichenwechsel(flinks, fx) || fx == 0)) {
+            if (Kommentare) {
+                Schreibe("Man sieht, dass zwischen " + FormatiereZahl(links) + " und " + FormatiereZahl(x));
+                SchreibeZeile(" eine Nullstelle liegt.");
+            }
+            return links;
+        }
+        if (k == 5) break;
+        links = x;
+        flinks = fx;
+        linksDefiniert = definiert;
+    }
+    return links;
+}
+
+// The state of the iteration between two steps.
+struct TIteration {
+    Extended a = 0, b = 0, fa = 0, fb = 0; // bisection and regula falsi
+    Extended x = 0;                        // x_n, defined from the start on
+    Extended y = 0;                        // f(x_n)
+    bool HatVorigen = false;               // x_(n-1) exists (Newton: x_0)
+};
+
+// x_n from the state of step n - 1; false after writing why there is none. A point that is not finite has no
+// value either.
+bool NeuerPunkt(TTerm* f, TTerm* f1, Int32 Methode, Int32 n, TIteration& it) {
+    if (Methode == Halbierungsverfahren) {
+        it.x = std::midpoint(it.a, it.b);
+    } else if (Methode == RegulaFalsi) {
+        const Extended d = it.fb - it.fa;
+        if (d == 0 || !std::isfinite(d)) {
+            SchreibeZeile("Nach dem " + std::to_string(n) + ". Schritt " +
+                          "f hat an beiden Intervallgrenzen denselben Wert.");
+            return false;
+        }
+        it.x = it.a - it.fa * (it.b - it.a) / d;
+    } else {
+        Extended d = 0, fx = 0;
+        if (!Wert(f1, it.x, d) || d == 0 || !Wert(f, it.x, fx)) {
+            SchreibeZeile("Nach dem " + std::to_string(n) + ". Schritt ist " + "f' in x*i<n> gleich Null.");
+            return false;
+        }
+        it.x -= fx / d;
+    }
+    return std::isfinite(it.x);
+}
+
+} // namespace
+
+void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
+    NeueZeile();
+    if (!f) return;
+    const bool newton = Methode == NewtonVerfahren;
+    TIteration it;
+    const std::string starttext = newton ? Oberflaeche().Eingabe(TEingabefeld::Startwert) : std::string();
+    const bool automatisch = Getrimmt(starttext) == Automatisch;
+    if (!newton || automatisch) {
+        if (!IntervallTauglich(f, I, it.a, it.b, it.fa, it.fb)) return;
+    }
+
+    TTerm* f1 = nullptr;
+    if (newton) {
+        if (automatisch) {
+            it.x = SucheStartwert(f, I, it.a, it.b, it.fa);
+        } else if (!ZahlAusText(starttext, it.x)) {
+            SchreibeWoertlich("Der Startwert " + starttext +
+                              " ist keine Zahl. Näherungsverfahren abgebrochen.");
+            NeueZeile();
+            return;
+        }
+        it.HatVorigen = true;
+        SchreibeZeile("Startwert ist x*i<0> = " + FormatiereZahl(it.x) + ".");
+        f1 = f->Ableitung();
+        if (Kommentare) SchreibeTextTerm("f'(x) = ", f1);
+        const Int32 knoten = f1 ? f1->Knotenzahl : 0;
+        if (f1) VereinfacheTerm(f1);
+        if (Kommentare && f1 && f1->Knotenzahl < knoten) SchreibeTextTerm(" = ", f1);
+        NeueZeile();
+    }
+
+    std::vector<TZeile> zeilen;
+    zeilen.push_back(Kopfzeile(Methode));
+    bool weiter = true, regulaer = false, abbruch = false;
+    for (Int32 n = 1; weiter; ++n) {
+        TZeile z;
+        z.push_back(Textzelle(std::to_string(n)));
+        if (!newton) {
+            for (Extended v : {it.a, it.b, it.fa, it.fb}) z.push_back(Zahlzelle(true, v));
+        }
+        const Extended vorige = it.x;
+        bool ok = NeuerPunkt(f, f1, Methode, n, it);
+        if (!ok) it.x = vorige;
+        z.push_back(Zahlzelle(ok, it.x));
+        ok = ok && Wert(f, it.x, it.y);
+        z.push_back(Zahlzelle(ok, it.y));
+        Extended probe = 0;
+        if (Methode != Halbierungsverfahren) {
+            const bool rechts =
+                Methode == RegulaFalsi ? Vorzeichen(it.fa) * Vorzeichen(it.y) > 0 : it.x > vorige;
+            ok = ok && Wert(f, rechts ? it.x + eps : it.x - eps, probe);
+            z.push_back(Zahlzelle(ok, probe));
+        }
+        zeilen.push_back(std::move(z));
+        if (!ok) {
+            SchreibeZeile(Abgebrochen);
+            break;
+        }
+
+        if (it.y == 0) {
+            weiter = false;
+        } else if (Methode == Halbierungsverfahren) {
+            // The width before this step's halving; a midpoint that is one of the bounds is as close as the
+            // arithmetic gets.
+            weiter = it.b - it.a >= 2 * eps && it.a < it.x && it.x < it.b;
+        } else {
+            // A sign change within eps, or a point that no longer moves, ends the iteration.
+            weiter = !Vorzeichenwechsel(it.y, probe) && !(it.HatVorigen && it.x == vorige);
+        }
+        regulaer = !weiter;
+        if (weiter) {
+            if (!newton) {
+                if (Vorzeichen(it.fa) * Vorzeichen(it.y) > 0) {
+                    it.a = it.x;
+                    it.fa = it.y;
+                } else {
+                    it.b = it.x;
+                    it.fb = it.y;
+                }
+            }
+            it.HatVorigen = true;
+            if (n >= MaxNaeherungsschritte) {
+                SchreibeZeile(Abgebrochen);
+                weiter = false;
+            } else if ((n + 1) % 100 == 0) {
+                Oberflaeche().VerarbeiteNachrichten();
+                abbruch = BenutzerAbbruch;
+                weiter = !abbruch;
+            }
+        }
+    }
+
+    SchreibeTabelle(zeilen);
+    if (abbruch) {
+        SchreibeZeile("Abbruch durch Benutzer");
+    } else if (regulaer) {
+        if (it.y == 0) {
+            Schreibe("Exakte Lösung: x = ");
+        } else {
+            Schreibe("Näherungslösung: x  ");
+            SchreibeZeichen(1187);
+            Schreibe(" ");
+        }
+        // The value the table shows: a Double would cut digits that a small eps asks for.
+        SchreibeZeile(it.x);
+    }
+    NeueZeile();
+}
+
+} // namespace zol

@@ -1,0 +1,172 @@
+// The numerical zero run headless onto page 1 and read back: the iteration against the true zeros, the
+// checks of the start interval and the inputs, the ends of an iteration and the abort.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "output/Ausgabe.h"
+#include "steps/Numerik.h"
+#include "term/Fehler.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
+#include "tests/hilfe/ZolTest.h"
+
+using namespace zol;
+
+namespace {
+
+const std::string Loesung = "Näherungslösung: x  ≈ ", Stop = " Näherungsverfahren abgebrochen.";
+
+// Page 1 of a run: its lines, the rows of the iteration table as cell texts (header first), the solution
+// line, whether the step was ticked, and why a part still to be built stopped the run.
+struct TSeite1 {
+    std::vector<std::string> Zeilen;
+    std::vector<std::vector<std::string>> Tabelle;
+    std::string Loesungszeile, Grund;
+    bool Abgehakt = false;
+
+    bool Hat(const std::string& z) const {
+        return std::find(Zeilen.begin(), Zeilen.end(), z) != Zeilen.end();
+    }
+    // The solution; NaN without a solution line.
+    long double X() const {
+        std::string z = Loesungszeile;
+        std::replace(z.begin(), z.end(), ',', '.');
+        return z.empty() ? NAN : std::strtold(z.c_str() + Loesung.size(), nullptr);
+    }
+    size_t Dezimalen() const { return Loesungszeile.size() - Loesungszeile.find(',') - 1; }
+};
+
+TSeite1 Lauf(TAnfrage a, int64_t abbruchNach = 0) {
+    a.Schritte.push_back(SchrittNaeherungsverfahren);
+    TKopfloseAnfrage lauf(a);
+    lauf.Host.AbbruchNach = abbruchNach;
+    TSeite1 s;
+    try {
+        lauf.Starte();
+    } catch (const ENochNichtGebaut& e) {
+        s.Grund = e.Meldung;
+    } catch (const EBenutzerAbbruch&) {
+    }
+    s.Abgehakt = std::count(lauf.Host.Abgehakt.begin(), lauf.Host.Abgehakt.end(), SchrittNaeherungsverfahren);
+    s.Zeilen = lauf.Seiten[1].Klartext();
+    for (const std::string& z : s.Zeilen)
+        if (z.rfind(Loesung, 0) == 0) s.Loesungszeile = z;
+    for (const auto& zeile : lauf.Seiten[1].Zeilen) {
+        std::vector<std::string> zellen;
+        if (auto* reihe = dynamic_cast<const TSammelFolie*>(zeile.get()))
+            for (const auto& kind : reihe->Liste)
+                if (kind->Art == ArtListenFolie) zellen.push_back(kind->Klartext());
+        // The value table that finds Newton's start value has two columns; the header row is left out.
+        if (zellen.size() > 2 && zellen[0] != "n") s.Tabelle.push_back(zellen);
+    }
+    return s;
+}
+
+using Numerik = ZolTest;
+
+const struct TFunktion {
+    const char *F, *A, *B;
+    long double (*f)(long double);
+    long double Nullstelle;
+} Funktionen[] = {
+    {"x^2-2", "1", "2", [](long double x) { return x * x - 2; }, std::sqrt(2.0L)},
+    {"x^3-2", "1", "2", [](long double x) { return x * x * x - 2; }, std::cbrt(2.0L)},
+    {"cos(x)-x", "0", "1", [](long double x) { return std::cos(x) - x; }, 0.7390851332151606417L},
+    {"e^x-3", "0", "2", [](long double x) { return std::exp(x) - 3; }, std::log(3.0L)},
+};
+
+// Every method on f over [A, B] with eps 0.0001: the solution lies within eps of the true zero, f is near 0
+// there, and it has Round(3 - log10 eps) = 7 decimals. Returns why a run could not be made, or "".
+std::string JedesVerfahren(const TFunktion& t) {
+    std::string grund;
+    for (int methode = 1; methode <= 3; ++methode) {
+        SCOPED_TRACE(std::string(t.F) + " Verfahren " + std::to_string(methode));
+        const TSeite1 s = Lauf({.F = t.F, .A = t.A, .B = t.B, .Methode = methode});
+        grund += s.Grund;
+        if (!s.Grund.empty()) continue;
+        EXPECT_LE(std::fabs(s.X() - t.Nullstelle), 1e-4L);
+        EXPECT_LE(std::fabs(t.f(s.X())), 5e-4L);
+        EXPECT_TRUE(s.Dezimalen() == 7 && s.Abgehakt);
+        // Halving goes on while the width before the step is at least 2 eps.
+        const long double zeilen = std::floor(std::log2((std::stold(t.B) - std::stold(t.A)) / 2e-4L)) + 2;
+        EXPECT_TRUE(methode != 1 || s.Tabelle.size() == zeilen) << s.Tabelle.size();
+    }
+    return grund;
+}
+
+TEST_F(Numerik, PolynomeJedesVerfahrenTrifftDieNullstelleAufEpsGenau) {
+    EXPECT_EQ(JedesVerfahren(Funktionen[0]) + JedesVerfahren(Funktionen[1]), "");
+}
+
+TEST_F(Numerik, StandardfunktionenJedesVerfahrenTrifftDieNullstelleAufEpsGenau) {
+    const std::string grund = JedesVerfahren(Funktionen[2]) + JedesVerfahren(Funktionen[3]);
+    if (!grund.empty()) GTEST_SKIP() << grund;
+}
+
+TEST_F(Numerik, PruefungenStoppenMitIhrerZeileOhneLoesung) {
+    const std::pair<TAnfrage, std::string> faelle[] = {
+        {{.F = "x^2-1", .A = "1", .B = "3"}, "Exakte Lösung : x = 1"},
+        {{.F = "x^2-1", .A = "0", .B = "1", .Methode = 2}, "f ist an der rechten Intervallgrenze Null."},
+        {{.F = "x^2+1", .A = "1", .B = "2"},
+         "Die Funktion x2+1 hat an den Grenzen des Intervalls [1,2] dasselbe Vorzeichen." + Stop},
+        {{.F = "1/x", .A = "0", .B = "1"},
+         "Die Funktion 1x ist an einer Intervallgrenze nicht definiert." + Stop},
+        {{.F = "x^2-2", .B = "2"}, "Startintervall nicht endlich." + Stop},
+        {{.F = "x^2-2", .A = "2", .B = "1"}, "Startintervall leer." + Stop},
+        {{.F = "x^2-2", .Epsilon = "0"}, "Die Genauigkeit muss eine positive Zahl sein." + Stop},
+        {{.F = "x^2-2", .Epsilon = "-1"}, "Die Genauigkeit muss eine positive Zahl sein." + Stop},
+        {{.F = "x^2-2", .Epsilon = "abc"}, "Die Genauigkeit muss eine positive Zahl sein." + Stop},
+        {{.F = "x^2-2", .Methode = 3, .Startwert = "abc"}, "Der Startwert abc ist keine Zahl." + Stop},
+        {{.F = "x^3-3*x", .Methode = 3, .Startwert = "1"}, "Nach dem 1. Schritt ist f' in xn gleich Null."},
+        {{.F = "x^3-3*x", .Methode = 3, .Startwert = "1"}, Stop.substr(1)},
+    };
+    for (const auto& [anfrage, zeile] : faelle) {
+        const TSeite1 s = Lauf(anfrage);
+        EXPECT_TRUE(s.Hat(zeile) && std::isnan(s.X()) && s.Tabelle.size() <= 1) << zeile;
+    }
+}
+
+TEST_F(Numerik, NewtonSuchtDenStartwertInEinerWertetabelleMitSchritt1) {
+    // x^2 - 4 is 0 at the table point 2: the search stops there instead of running past the zero.
+    for (auto [f, zelle, x0, c] :
+         {std::tuple{"x^2-7", "2 und 3", "2", 7.0L}, std::tuple{"x^2-4", "1 und 2", "1", 4.0L}}) {
+        const TSeite1 s = Lauf({.F = f, .A = "0", .B = "5", .Methode = 3, .Kommentare = true});
+        EXPECT_TRUE(s.Hat(std::string("Man sieht, dass zwischen ") + zelle + " eine Nullstelle liegt.")) << f;
+        EXPECT_TRUE(s.Hat(std::string("Startwert ist x0 = ") + x0 + ".")) << f;
+        EXPECT_LE(std::fabs(s.X() - std::sqrt(c)), 1e-4L) << f;
+    }
+}
+
+TEST_F(Numerik, TrefferZyklusUndAbbruchBeendenDieIteration) {
+    EXPECT_TRUE(Lauf({.F = "2*x-1", .A = "0", .B = "1"}).Hat("Exakte Lösung: x = 0,5"));
+    // Newton from 0 on x^3 - 2x + 2 jumps between 0 and 1 for ever: it ends at the step limit, or at the
+    // abort that the third poll (before step 300) finds.
+    for (auto [abbruch, schritte, zeile] : {std::tuple{0, MaxNaeherungsschritte, Stop.substr(1)},
+                                            std::tuple{3, 299, std::string("Abbruch durch Benutzer")}}) {
+        const TSeite1 s = Lauf({.F = "x^3-2*x+2", .Methode = 3, .Startwert = "0"}, abbruch);
+        EXPECT_TRUE(s.Tabelle.size() == size_t(schritte) && s.Hat(zeile) && std::isnan(s.X())) << zeile;
+    }
+}
+
+TEST_F(Numerik, WinzigesEpsEndetMitAchtzehnStellenUndStellenKommtZurueck) {
+    const uint8_t vorher = Stellen;
+    const char* namen[] = {"Halbierungsverfahren:", "Regula-falsi-Verfahren:", "Newton-Verfahren:"};
+    for (int methode = 1; methode <= 3; ++methode) {
+        const TSeite1 s = Lauf({.F = "x^2-2", .A = "1", .B = "2", .Epsilon = "1e-30", .Methode = methode});
+        EXPECT_EQ(s.Zeilen[0],
+                  std::string("Bestimmung einer Nullstelle von x2-2 mit dem ") + namen[methode - 1]);
+        EXPECT_EQ(s.Zeilen[1], "Intervall: [1,2], Genauigkeit: 1e-30");
+        EXPECT_NEAR(static_cast<double>(s.X()), std::sqrt(2.0), 1e-15);
+        // The solution is the x of the last row, to the last of at most 18 decimals.
+        EXPECT_EQ(s.Loesungszeile, Loesung + s.Tabelle.back()[methode == 3 ? 1 : 5]);
+        EXPECT_TRUE(s.Dezimalen() == 18 && Stellen == vorher);
+    }
+    // An abort while the value table for Newton's start value is written leaves the step by an exception.
+    const TSeite1 s = Lauf({.F = "x^2-2", .A = "1", .B = "2", .Methode = 3, .Kommentare = true}, 1);
+    EXPECT_TRUE(s.Hat("Erstellen einer Wertetabelle, um einen Startwert zu finden:") && Stellen == vorher);
+}
+
+} // namespace
