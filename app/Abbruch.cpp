@@ -56,8 +56,17 @@ void TAbbruchForm::Zeige() {
 
 void TAbbruchForm::AbbruchButtonClick() {
     BenutzerAbbruch = true;
-    NeueZeile();
-    Oberflaeche().Meldung(TMeldungsart::Warnung, "Benutzer-Abbruch");
+    // The running computation notices the flag at its next poll; here the open line is closed, the abort
+    // is reported, and then the window closes whatever happened.
+    try {
+        NeueZeile();
+    } catch (const std::exception& e) {
+        Oberflaeche().DebugAusgabe(std::string("Abbrechen: ") + e.what());
+    }
+    try {
+        Oberflaeche().Meldung(TMeldungsart::Warnung, "Benutzer-Abbruch");
+    } catch (...) {
+    }
     hide();
 }
 

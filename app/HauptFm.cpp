@@ -31,8 +31,11 @@
 
 #include "app/Hilfe.h"
 #include "app/IniDatei.h"
+#include "app/Optionen.h"
 #include "app/Schritte.h"
+#include "app/Struktur.h"
 #include "plattform/Leinwand.h"
+#include "steps/Allgemeines.h"
 #include "term/Fehler.h"
 
 namespace zol {
@@ -98,7 +101,7 @@ void TAufAb::SetzePosition(int position) {
 void TAufAb::Schritt(int d) {
     int alt = Wert;
     SetzePosition(Wert + d);
-    if (Wert != alt) emit Geklickt();
+    if (Wert != alt) emit Geklickt(d > 0);
 }
 
 // ---- construction ----
@@ -492,7 +495,7 @@ void THauptForm::BaueMenues() {
 
     // The windows behind these entries come with later parts of the program; until then the entries are
     // shown disabled.
-    for (QAction* a : {Optionen1, Grafik1, Karte1, Projektion1, Test1}) a->setEnabled(false);
+    for (QAction* a : {Grafik1, Karte1, Projektion1, Test1}) a->setEnabled(false);
 }
 
 void THauptForm::FormCreate() {
@@ -589,7 +592,10 @@ void THauptForm::Funktionen1Click() {
 
 void THauptForm::Font1Click() {
     FontDialog->setCurrentFont(LeinwandSchrift);
-    if (FontDialog->exec() == QDialog::Accepted) LeinwandSchrift = FontDialog->selectedFont();
+    if (FontDialog->exec() != QDialog::Accepted) return;
+    LeinwandSchrift = FontDialog->selectedFont();
+    // OK also gives the output the chosen font, as "Übernehmen" does.
+    FontDialogApply();
 }
 
 void THauptForm::FontDialogApply() {
@@ -612,10 +618,34 @@ void THauptForm::Schritte1Click() {
     SchritteForm->activateWindow();
 }
 
-// The windows of these entries come with later parts of the program: the options window, the graph
-// settings, the range window, the projection dialog, the test window, the test suite, the point and line
-// dialogs and the structure window. Their entries and buttons are disabled or hidden until then.
-void THauptForm::Optionen1Click() {}
+void THauptForm::Optionen1Click() {
+    if (OptionenForm == nullptr) return;
+    OptionenForm->show();
+    OptionenForm->raise();
+    OptionenForm->activateWindow();
+}
+
+void THauptForm::StrukturButtonClick() {
+    if (StrukturForm == nullptr) return;
+    try {
+        StrukturForm->show();
+        const std::pair<TTerm*, const char*> terme[] = {{FTerm, "eingegebener Term"},
+                                                        {Ableitung1, "1. Ableitung"},
+                                                        {Ableitung2, "2. Ableitung"},
+                                                        {Ableitung3, "3. Ableitung"},
+                                                        {Integralergebnis, "Stammfunktion"}};
+        for (const auto& [T, beschriftung] : terme)
+            if (T != nullptr) StrukturForm->FuegeHinzu(T, beschriftung);
+        if (!StrukturForm->VerfuegbareTerme.empty())
+            StrukturForm->ZeigeTermStruktur(StrukturForm->VerfuegbareTerme.front());
+    } catch (const std::exception& e) {
+        Oberflaeche().Meldung(TMeldungsart::Warnung, e.what());
+    }
+}
+
+// The windows of these entries come with later parts of the program: the graph settings, the range
+// window, the projection dialog, the test window, the test suite and the point and line dialogs. Their
+// entries and buttons are disabled or hidden until then.
 void THauptForm::GrafikClick() {}
 void THauptForm::KarteClick() {}
 void THauptForm::ProjektionClick() {}
@@ -623,7 +653,6 @@ void THauptForm::Test1Click() {}
 void THauptForm::TestSuiteButtonClick() {}
 void THauptForm::Punkt1Click() {}
 void THauptForm::Gerade1Click() {}
-void THauptForm::StrukturButtonClick() {}
 
 // Pan and zoom come with the graph; their buttons are disabled until then.
 void THauptForm::VerschiebenBtnClick(QToolButton*) {

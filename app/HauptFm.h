@@ -87,8 +87,8 @@ public:
     QToolButton* RunterKnopf;
 
 signals:
-    // After a click that changed the position.
-    void Geklickt();
+    // After a click that changed the position; hoch for the up arrow.
+    void Geklickt(bool hoch);
 
 private:
     void Schritt(int d);

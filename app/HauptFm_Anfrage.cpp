@@ -1,6 +1,7 @@
 // The main window's requests: page preparation, the step driver, the test run, printing and scrolling.
 #include "app/HauptFm.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,6 +19,7 @@
 #include "app/Abbruch.h"
 #include "app/Drucken.h"
 #include "app/Grafik.h"
+#include "app/Optionen.h"
 #include "app/Schritte.h"
 #include "output/Grafikdaten.h"
 #include "output/Protokoll.h"
@@ -221,8 +223,8 @@ void THauptForm::FuehreAnfrageAus() {
         if (AbbruchForm != nullptr) AbbruchForm->Zeige();
         AlleTermeFreigeben();
         SetzeAnalyseZurueck();
-        // Kommentare is read from the options window's check box here once that window exists; until then
-        // it keeps its value.
+        // The check box counts at every request, whether its window was confirmed or not.
+        if (OptionenForm != nullptr) Kommentare = OptionenForm->KommentarCB->isChecked();
         if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
         FuehreSchritteAus();
         ZeigeSpeicher();

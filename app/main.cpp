@@ -5,9 +5,15 @@
 #include <QTranslator>
 
 #include "app/Abbruch.h"
+#include "app/About.h"
 #include "app/HauptFm.h"
+#include "app/Optionen.h"
 #include "app/QtOberflaeche.h"
+#include "app/RootFm.h"
+#include "app/SFSuchFm.h"
 #include "app/Schritte.h"
+#include "app/Struktur.h"
+#include "app/TermBaumFm.h"
 #include "output/Ausgabe.h"
 #include "term/Terme.h"
 
@@ -42,15 +48,25 @@ int main(int argc, char** argv) {
     THauptForm hauptForm;
     TQtOberflaeche host(&hauptForm);
     TOberflaecheWechsel hostAktiv(host);
-    // 2 AboutForm joins here.
+    // 2 AboutForm: decodes its picture; nothing shows it.
+    TAboutForm aboutForm(&hauptForm);
     // 3 SchritteForm: reads the stored step choice and applies it to the main window's sheets and list.
     TSchritteForm schritteForm(&hauptForm, &hauptForm);
-    // 4 OptionenForm, 5 KarteForm, 6 StrukturForm, 7 GrafikForm, 8 TestSuiteForm join here in this order
-    // as their units are built.
+    // 4 OptionenForm: turns its design values into the option globals (not the debug listener).
+    TOptionenForm optionenForm(&hauptForm);
+    // 5 KarteForm joins here.
+    // 6 StrukturForm: an empty list of terms.
+    TStrukturForm strukturForm(&hauptForm);
+    // 7 GrafikForm, 8 TestSuiteForm join here in this order as their units are built.
     // 9 AbbruchForm: the progress window.
     TAbbruchForm abbruchForm(&hauptForm);
-    // 10 MatrixForm, 11 SFSuchForm, 12 RootForm, 13 TermBaumForm, 14 TestForm, 15 AusgabeForm,
-    // 16 ProjektionForm, 17 PunktForm, 18 GeradeForm join here in this order as their units are built.
+    // 10 MatrixForm joins here.
+    // 11 SFSuchForm, 12 RootForm, 13 TermBaumForm: nothing shows them.
+    TSFSuchForm sfSuchForm(&hauptForm);
+    TRootForm rootForm(&hauptForm);
+    TTermBaumForm termBaumForm(&hauptForm);
+    // 14 TestForm, 15 AusgabeForm, 16 ProjektionForm, 17 PunktForm, 18 GeradeForm join here in this order
+    // as their units are built.
     // The help is the program's own HTML help, opened by the main window's menu "Hilfe".
 
     hauptForm.resize(hauptForm.sizeHint());

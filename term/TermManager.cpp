@@ -1,5 +1,6 @@
 #include "term/TermManager.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "plattform/Oberflaeche.h"
@@ -253,7 +254,35 @@ void TermEintragen(TTerm* T) {
     Einhaengen(platz, T);
 }
 
+namespace {
+
+std::vector<TTermfreigabeBeobachter*>& Beobachter() {
+    static std::vector<TTermfreigabeBeobachter*> liste;
+    return liste;
+}
+
+} // namespace
+
+TTermfreigabeBeobachter::TTermfreigabeBeobachter(std::function<void()> aktion) : Aktion(std::move(aktion)) {
+    Beobachter().push_back(this);
+}
+
+TTermfreigabeBeobachter::~TTermfreigabeBeobachter() {
+    std::erase(Beobachter(), this);
+}
+
 void AlleTermeFreigeben() {
+    // Over a copy, asking each time: an action may end a watch.
+    const std::vector<TTermfreigabeBeobachter*> beobachter = Beobachter();
+    for (TTermfreigabeBeobachter* b : beobachter) {
+        if (std::find(Beobachter().begin(), Beobachter().end(), b) == Beobachter().end()) continue;
+        try {
+            if (b->Aktion) b->Aktion();
+        } catch (const std::exception& e) {
+            Oberflaeche().DebugAusgabe(std::string("AlleTermeFreigeben: ") + e.what());
+        } catch (...) {
+        }
+    }
     TTermKnoten* wurzel = Termspeicher;
     Termspeicher = nullptr;
     FreigebenAlle(wurzel);

@@ -7,6 +7,7 @@
 // object. The shared constants and VariableX are not in the store.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "term/Arena.h"
@@ -54,7 +55,23 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument);
 void TermEintragen(TTerm* T);
 
 // Frees every term of the store and everything else the request created; the shared constants and
-// VariableX survive with the state they had at start-up.
+// VariableX survive with the state they had at start-up. Every registered TTermfreigabeBeobachter is told
+// first, while the terms still exist.
 void AlleTermeFreigeben();
+
+// Whoever keeps terms of a request outside the request's own globals (a window's list of terms) watches
+// the store through one of these for its lifetime: Aktion runs at the start of every AlleTermeFreigeben,
+// so that nothing refers to a term after it is gone.
+class TTermfreigabeBeobachter {
+public:
+    explicit TTermfreigabeBeobachter(std::function<void()> aktion);
+    ~TTermfreigabeBeobachter();
+    TTermfreigabeBeobachter(const TTermfreigabeBeobachter&) = delete;
+    TTermfreigabeBeobachter& operator=(const TTermfreigabeBeobachter&) = delete;
+
+private:
+    friend void AlleTermeFreigeben();
+    std::function<void()> Aktion;
+};
 
 } // namespace zol

@@ -7,6 +7,7 @@ namespace zol {
 void TTestOberflaeche::VerarbeiteNachrichten() {
     ++Nachrichtenaufrufe;
     if (AbbruchNach > 0 && Nachrichtenaufrufe >= AbbruchNach) BenutzerAbbruch = true;
+    if (BeiNachrichten) BeiNachrichten();
 }
 
 std::string TTestOberflaeche::Eingabe(TEingabefeld feld) {

@@ -2,6 +2,7 @@
 // can raise the abort flag after a number of event-loop calls.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     int64_t AbbruchNach = 0;
     int64_t Uhr = 0;
     bool Senden = true;
+    // When set: runs at every event-loop call (a window test lets its event loop run here).
+    std::function<void()> BeiNachrichten;
 
     void Meldung(TMeldungsart art, const std::string& text) override { Meldungen.push_back({art, text}); }
     void VerarbeiteNachrichten() override;
