@@ -7,6 +7,7 @@
 #include "app/Abbruch.h"
 #include "app/About.h"
 #include "app/HauptFm.h"
+#include "app/MatrixFm.h"
 #include "app/Optionen.h"
 #include "app/QtOberflaeche.h"
 #include "app/RootFm.h"
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
     // 7 GrafikForm, 8 TestSuiteForm join here in this order as their units are built.
     // 9 AbbruchForm: the progress window.
     TAbbruchForm abbruchForm(&hauptForm);
-    // 10 MatrixForm joins here.
+    // 10 MatrixForm: nothing shows it.
+    TMatrixForm matrixForm(&hauptForm);
     // 11 SFSuchForm, 12 RootForm, 13 TermBaumForm: nothing shows them.
     TSFSuchForm sfSuchForm(&hauptForm);
     TRootForm rootForm(&hauptForm);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@
 #include "app/About.h"
 #include "app/HauptFm.h"
 #include "app/JpegBild.h"
+#include "app/MatrixFm.h"
 #include "app/Optionen.h"
 #include "app/RootFm.h"
 #include "app/Schritte.h"
@@ -28,6 +30,7 @@
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
 #include "steps/Schrittflags.h"
+#include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
@@ -197,6 +200,87 @@ TEST_F(KleineFensterTest, EinTieferSpeicherWirdGezeigtUndGeleert) {
     EXPECT_EQ(zeilen.back().find_first_not_of(' '), size_t(4 * (anzahl - 1)));
     Root->ZeigeTermspeicher();
     EXPECT_EQ(Baumzeilen(Root->RootView).size(), zeilen.size());
+}
+
+// ---- matrix window ----
+
+class MatrixFensterTest : public KleineFensterTest {
+protected:
+    void SetUp() override {
+        KleineFensterTest::SetUp();
+        SetzeZeilenliste(&Seite);
+        Matrix = std::make_unique<TMatrixForm>();
+    }
+    void TearDown() override {
+        Matrix.reset();
+        NeueZeile();
+        SetzeZeilenliste(nullptr);
+        KleineFensterTest::TearDown();
+    }
+    void Fuelle(const std::vector<std::vector<const char*>>& zellen) {
+        Matrix->MatrixGrid->clear();
+        Matrix->MatrixGrid->setRowCount(int(zellen.size()));
+        Matrix->MatrixGrid->setColumnCount(int(zellen[0].size()));
+        for (size_t r = 0; r < zellen.size(); ++r)
+            for (size_t c = 0; c < zellen[r].size(); ++c)
+                if (zellen[r][c] != nullptr)
+                    Matrix->MatrixGrid->setItem(int(r), int(c), new QTableWidgetItem(Q(zellen[r][c])));
+    }
+    std::vector<std::string> Berechne() {
+        Seite.Zeilen.clear();
+        Matrix->show();
+        QTest::mouseClick(Matrix->Button1, Qt::LeftButton);
+        return Seite.Klartext();
+    }
+
+    TZeilenliste Seite;
+    std::unique_ptr<TMatrixForm> Matrix;
+};
+
+TEST_F(MatrixFensterTest, ZeilenstufenformKommtAufDieSeite) {
+    Fuelle({{"2", "1", "3"}, {"1", "-1", "0"}});
+    const std::vector<std::string> seite = Berechne();
+    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
+    EXPECT_FALSE(Matrix->isVisible());
+    ASSERT_GE(seite.size(), 2u);
+    EXPECT_EQ(seite.front().rfind("Matrix :", 0), 0u) << seite.front();
+    EXPECT_EQ(seite.back().rfind("Zeilenstufenform: ", 0), 0u) << seite.back();
+    // An empty cell is 0, and the cells are simplified first.
+    Fuelle({{"4/2", "1", "3"}, {"1", "-1", nullptr}});
+    EXPECT_EQ(Berechne(), seite);
+}
+
+TEST_F(MatrixFensterTest, FehlerLassenFensterUndSeiteWieSieWaren) {
+    std::string parser;
+    try {
+        TermAusString("2*(x");
+    } catch (const ETermFehler& e) {
+        parser = e.Meldung;
+    }
+    ASSERT_FALSE(parser.empty());
+    Fuelle({{"1", "2*(x"}, {"3", "4"}});
+    EXPECT_TRUE(Berechne().empty());
+    EXPECT_TRUE(Matrix->isVisible());
+    ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
+    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Text, parser);
+    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Warnung);
+
+    for (auto [zeilen, spalten] : {std::pair{16, 2}, std::pair{2, 16}}) {
+        Oberflaeche.Host.Meldungen.clear();
+        Matrix->MatrixGrid->setRowCount(zeilen);
+        Matrix->MatrixGrid->setColumnCount(spalten);
+        EXPECT_TRUE(Berechne().empty());
+        ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
+        EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Text, "Höchstens 15 Zeilen und 15 Spalten.");
+    }
+    // 15 by 15 is allowed.
+    Oberflaeche.Host.Meldungen.clear();
+    Matrix->MatrixGrid->clear();
+    Matrix->MatrixGrid->setRowCount(15);
+    Matrix->MatrixGrid->setColumnCount(15);
+    for (int i = 0; i < 15; ++i) Matrix->MatrixGrid->setItem(i, 14 - i, new QTableWidgetItem(Q("x")));
+    EXPECT_FALSE(Berechne().empty());
+    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
 }
 
 // ---- about box ----
