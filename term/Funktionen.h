@@ -73,10 +73,19 @@ bool IstKotangensPol(Extended v);
 // q is the integer n, or within a few units in the last place of n (0 only exactly).
 bool LiegtAufGanzzahl(Extended q, Extended& n);
 
-// Exact values of the standard functions at a constant term T; nil for a nil T. Where no exact value is
-// known the result is the function node at T. tan and cot give nil with Definiert false at a pole; arcsin,
-// arccos give nil outside [-1; 1] and ln for a value <= 0. RadikaleErlaubt lets exp write powers as
-// radical constants.
+// The quadrant (1 to 4) of the angle r*pi.
+Int32 Quadrant(const TBruch& r);
+// Exact sin, cos, tan, cot of r*pi; where no exact value is known, the function node at r*pi. tan and cot
+// give nil with Definiert false at a pole.
+TTerm* SinusVonPiVielfachem(const TBruch& r);
+TTerm* KosinusVonPiVielfachem(const TBruch& r);
+TTerm* TangensVonPiVielfachem(const TBruch& r, bool& Definiert);
+TTerm* KotangensVonPiVielfachem(const TBruch& r, bool& Definiert);
+
+// Exact values of the standard functions at a term T (constant, or the inverse function's node); nil for a
+// nil T. Where no exact value is known the result is the function node at T. tan and cot give nil with
+// Definiert false at a pole; arcsin, arccos give nil outside [-1; 1] and ln for a value <= 0.
+// RadikaleErlaubt lets exp write powers as radical constants.
 TTerm* ExakterSinus(TTerm* T);
 TTerm* ExakterKosinus(TTerm* T);
 TTerm* ExakterTangens(TTerm* T, bool& Definiert);
@@ -88,9 +97,12 @@ TTerm* ExakteExponentialfunktion(TTerm* T, bool RadikaleErlaubt);
 TTerm* ExakterLogarithmus(TTerm* T);
 // The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
 TTerm* ExakterBetrag(TTerm* T);
-// T with its outermost function node evaluated exactly where a value is known, else T unchanged; with
-// Kommentar the way is explained.
-TTerm* VereinfacheStandardfunktion(TTerm* T, bool Kommentar);
+// T with its outermost function node (standard function, power or root) evaluated exactly where a value is
+// known; otherwise, and where the value is undefined, T itself. RadikaleErlaubt as for BildePotenz.
+TTerm* VereinfacheStandardfunktion(TTerm* T, bool RadikaleErlaubt);
+// w for T = Umkehrung(w), the node of the named inverse function; for a constant w only when its value lies
+// in [Unten; Oben], where f(Umkehrung(w)) gives w back. nil otherwise.
+TTerm* ArgumentDerUmkehrung(TTerm* T, const char* Umkehrung, Extended Unten, Extended Oben);
 
 inline bool IstStandardFunktion(const TTerm* T) {
     return T && T->Typrang == RangStandard;

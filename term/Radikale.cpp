@@ -384,7 +384,8 @@ TTerm* KonstanteMoeglichstArithmetisch(TTerm* T) {
     } else if (auto* p = AlsPotenzTerm(T)) {
         ergebnis = Potenz(KonstanteMoeglichstArithmetisch(p->Argument), p->Exponent);
     } else if (auto* w = AlsWurzel(T)) {
-        ergebnis = ZieheWurzel(KonstanteMoeglichstArithmetisch(w->Argument), w->Grad);
+        // A root without a real value (of -4) stays the node.
+        if (TTerm* r = ZieheWurzel(KonstanteMoeglichstArithmetisch(w->Argument), w->Grad)) ergebnis = r;
     } else if (auto* f = AlsStandardFunktion(T)) {
         TTerm* neu = StandardFunktionTerm(f->Kennung, KonstanteMoeglichstArithmetisch(f->Argument));
         ergebnis = neu->Einsetzen(VariableX);

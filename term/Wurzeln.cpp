@@ -1,6 +1,10 @@
 #include "term/Wurzeln.h"
 
+#include <cmath>
+
 #include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/TermManager.h"
 
 namespace zol {
 
@@ -31,22 +35,39 @@ void TWurzel::AktualisiereKnoten() {
     Text = "(" + Argument->Text + "\u00b0" + std::to_string(Grad) + ")";
 }
 
-// The mathematics of roots comes with the root unit.
-Extended TWurzel::Wert(Extended, bool&) {
-    NochNichtGebaut("TWurzel.Wert");
+// Defined only for a radicand >= 0, odd indices included.
+Extended TWurzel::Wert(Extended x, bool& Definiert) {
+    Definiert = false;
+    if (!Argument || Grad < 1) return 0;
+    const Extended v = Argument->Wert(x, Definiert);
+    if (!Definiert || !(v >= 0)) {
+        Definiert = false;
+        return 0;
+    }
+    return v > 0 ? std::exp(std::log(v) / Grad) : 0;
 }
-TTerm* TWurzel::Einsetzen(TTerm*) {
-    NochNichtGebaut("TWurzel.Einsetzen");
+
+TTerm* TWurzel::Einsetzen(TTerm* T) {
+    TTerm* r = Argument->Einsetzen(T);
+    return r ? ZieheWurzel(r, Grad) : nullptr;
 }
+
 void TWurzel::Symmetrie(TWahrheitswert&, TWahrheitswert&, bool) {
     NochNichtGebaut("TWurzel.Symmetrie");
 }
-bool TWurzel::IstGleich(TTerm*) {
-    NochNichtGebaut("TWurzel.IstGleich");
+bool TWurzel::IstGleich(TTerm* T) {
+    if (auto* w = AlsWurzel(T)) return w->Grad == Grad && Argument->IstGleich(w->Argument);
+    return Grad == 2 && IstStandardFunktion(T, "sqrt") &&
+           static_cast<TFunktion*>(T)->Argument->IstGleich(Argument);
 }
-bool TWurzel::IstKleiner(TTerm*) {
-    NochNichtGebaut("TWurzel.IstKleiner");
+
+bool TWurzel::IstKleiner(TTerm* T) {
+    if (T->Typrang != Typrang) return T->Typrang > Typrang;
+    auto* w = static_cast<TWurzel*>(T);
+    if (w->Grad != Grad) return w->Grad > Grad;
+    return Argument->IstKleiner(w->Argument);
 }
+
 TTerm* TWurzel::Ableitung() {
     NochNichtGebaut("TWurzel.Ableitung");
 }
@@ -56,8 +77,14 @@ TTerm* TWurzel::Integral(TTerm*, TTerm*) {
 TTerm* TWurzel::Umkehrfunktion() {
     NochNichtGebaut("TWurzel.Umkehrfunktion");
 }
-TTerm* TWurzel::Ersetze(TTerm*, TTerm*) {
-    NochNichtGebaut("TWurzel.Ersetze");
+TTerm* TWurzel::Ersetze(TTerm* Alt, TTerm* Neu) {
+    if (IstGleich(Alt)) return Neu;
+    TTerm* r = Argument->Ersetze(Alt, Neu);
+    // A radicand without a real root (root(x, 2) at x = -4) keeps its node, which has no value.
+    TTerm* ergebnis = ZieheWurzel(r, Grad);
+    if (!ergebnis) ergebnis = WurzelTerm(r, Grad);
+    if (ergebnis) ergebnis->Aktualisiere();
+    return ergebnis;
 }
 void TWurzel::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TWurzel.SchreibeInStream");
@@ -74,7 +101,4 @@ void TWurzel::BestimmeDefinitionsbereich(TMenge*&, uint8_t&, bool) {
 TWahrheitswert TWurzel::IstDefiniertAuf(TMenge*) {
     NochNichtGebaut("TWurzel.IstDefiniertAuf");
 }
-
-
-
 } // namespace zol

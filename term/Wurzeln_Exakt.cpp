@@ -15,7 +15,9 @@ namespace zol {
 
 namespace {
 
-[[noreturn]] void WurzelUeberlauf() { throw ENichtExistenz("Überlauf in Wurzelberechnung"); }
+[[noreturn]] void WurzelUeberlauf() {
+    throw ENichtExistenz("Überlauf in Wurzelberechnung");
+}
 
 // b^e with overflow reported as false.
 bool HochGeprueft(Int64 b, Int64 e, Int64& r) {
@@ -124,7 +126,8 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
             if (B1 < B2) {
                 g = g1;
                 B = B1;
-                for (auto [p, f] : nenner) D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n + (f % n ? 1 : 0)));
+                for (auto [p, f] : nenner)
+                    D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n + (f % n ? 1 : 0)));
             } else {
                 g = (n - 1) * g2;
                 B = B2;
@@ -148,20 +151,29 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
 }
 
 TTerm* ZieheWurzel(TTerm* T, Int32 n) {
-    if (!T) return nullptr;
+    if (!T || n < 1) return nullptr;
     if (n == 1) return T;
     if (T->IstKonstant && !IstRationaleKonstante(T)) T = KonstanteMoeglichstArithmetisch(T);
     if (auto* r = AlsRationaleKonstante(T)) return WurzelAusRationalerZahl(r->Bruch, n);
     if (auto* p = AlsPotenzTerm(T)) {
         TBruch s;
-        Brueche::Durch(p->Exponent, TBruch{n, 1}, s);
+        try {
+            Brueche::Durch(p->Exponent, TBruch{n, 1}, s);
+        } catch (const ERessourcen&) {
+            // The exponent's denominator times n leaves 64 bits: the root stays a node.
+            return WurzelTerm(T, n);
+        }
         TTerm* basis = p->Argument;
         if (p->Exponent.Zaehler % 2 == 0 && n % 2 == 0 && s.Zaehler % 2 != 0)
             basis = StandardFunktionTerm("abs", basis);
         if (s.Zaehler != 1) basis = PotenzRadikal(basis, TBruch{s.Zaehler, 1});
         return s.Nenner == 1 ? basis : WurzelTerm(basis, static_cast<Int32>(s.Nenner));
     }
-    if (auto* w = AlsWurzel(T)) return WurzelTerm(w->Argument, w->Grad * n);
+    if (auto* w = AlsWurzel(T)) {
+        // Nested roots merge while the product of the indices fits 32 bits.
+        Int32 grad = 0;
+        return __builtin_mul_overflow(w->Grad, n, &grad) ? WurzelTerm(T, n) : WurzelTerm(w->Argument, grad);
+    }
     return WurzelTerm(T, n);
 }
 
