@@ -51,9 +51,9 @@ void TPolynomTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8
 
 namespace {
 
-// T contains a named constant (a parameter such as a, whose value is unknown).
+// T contains a parameter: a named constant such as a, whose value is unknown (pi and e are numbers).
 bool EnthaeltParameter(TTerm* T) {
-    if (T->Typrang == RangBenannt) return true;
+    if (T->Typrang == RangBenannt) return T->Kennung != "pi" && T->Kennung != "e";
     if (auto* o = AlsOperatorTerm(T)) return EnthaeltParameter(o->T1) || EnthaeltParameter(o->T2);
     if (auto* f = dynamic_cast<TFunktion*>(T)) return EnthaeltParameter(f->Argument);
     return false;

@@ -51,10 +51,9 @@ private:
     TTerm* Term;
 };
 
-// The exact value of a function node at its argument. A power is rebuilt from its base, as the exact values
-// of the standard functions do for powers.
+// The exact value of a function node at its argument (a power is rebuilt from its base); a node without a
+// value stays.
 TTerm* ExakterFunktionswert(TTerm* T) {
-    if (auto* p = AlsPotenzTerm(T)) return BildePotenz(p->Argument, p->Exponent, false);
     return VereinfacheStandardfunktion(T, false);
 }
 

@@ -382,7 +382,11 @@ TTerm* KonstanteMoeglichstArithmetisch(TTerm* T) {
         ergebnis =
             ArOp(KonstanteMoeglichstArithmetisch(o->T1), KonstanteMoeglichstArithmetisch(o->T2), o->Operator);
     } else if (auto* p = AlsPotenzTerm(T)) {
-        ergebnis = Potenz(KonstanteMoeglichstArithmetisch(p->Argument), p->Exponent);
+        try {
+            ergebnis = Potenz(KonstanteMoeglichstArithmetisch(p->Argument), p->Exponent);
+        } catch (const ENichtExistenz&) {
+            // No real power ((-8)^(1/2)): the node stays, without a value.
+        }
     } else if (auto* w = AlsWurzel(T)) {
         // A root without a real value (of -4) stays the node.
         if (TTerm* r = ZieheWurzel(KonstanteMoeglichstArithmetisch(w->Argument), w->Grad)) ergebnis = r;
