@@ -98,10 +98,10 @@ TTerm* Sinus(const TWinkel& w) {
         break;
     }
     if (w.N % 2 != 0) return nullptr;
-    // sin = +-sqrt((1 - cos(2*angle)) / 2), negative in the third and fourth quadrant.
-    const TWinkel d = Doppelt(w);
-    TTerm* c = Kosinus(d);
-    if (!c) c = Knoten("cos", d.k, d.N);
+    // sin = +-sqrt((1 - cos(2*angle)) / 2), negative in the third and fourth quadrant; exact only where the
+    // doubled angle's cosine is.
+    TTerm* c = Kosinus(Doppelt(w));
+    if (!c) return nullptr;
     TTerm* t = Quotient(Differenz(Eins, c), Zwei);
     Kumuliere(t);
     t = ZieheWurzel(t, 2);
@@ -137,9 +137,8 @@ TTerm* Kosinus(const TWinkel& w) {
     }
     if (w.N % 2 != 0) return nullptr;
     // cos = +-sqrt((1 + cos(2*angle)) / 2), negative in the second and third quadrant.
-    const TWinkel d = Doppelt(w);
-    TTerm* c = Kosinus(d);
-    if (!c) c = Knoten("cos", d.k, d.N);
+    TTerm* c = Kosinus(Doppelt(w));
+    if (!c) return nullptr;
     TTerm* t = Quotient(Summe(Eins, c), Zwei);
     Kumuliere(t);
     t = ZieheWurzel(t, 2);
@@ -176,9 +175,8 @@ TTerm* Tangens(const TWinkel& w, bool& Definiert) {
     // tan = (1 - cos(2*angle)) / sin(2*angle).
     const TWinkel d = Doppelt(w);
     TTerm* c = Kosinus(d);
-    if (!c) c = Knoten("cos", d.k, d.N);
     TTerm* s = Sinus(d);
-    if (!s) s = Knoten("sin", d.k, d.N);
+    if (!c || !s) return nullptr;
     if (s->IstNull()) {
         Definiert = false;
         return nullptr;

@@ -389,7 +389,8 @@ TTerm* KonstanteMoeglichstArithmetisch(TTerm* T) {
         }
     } else if (auto* w = AlsWurzel(T)) {
         // A root without a real value (of -4) stays the node.
-        if (TTerm* r = ZieheWurzel(KonstanteMoeglichstArithmetisch(w->Argument), w->Grad)) ergebnis = r;
+        if (TTerm* r = ZieheWurzelAusArithmetischem(KonstanteMoeglichstArithmetisch(w->Argument), w->Grad))
+            ergebnis = r;
     } else if (auto* f = AlsStandardFunktion(T)) {
         TTerm* neu = StandardFunktionTerm(f->Kennung, KonstanteMoeglichstArithmetisch(f->Argument));
         ergebnis = neu->Einsetzen(VariableX);

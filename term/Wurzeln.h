@@ -44,5 +44,8 @@ inline TWurzel* AlsWurzel(TTerm* T) {
 TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n);
 // The simplifying builder of n-th roots (n = 1 gives T itself).
 TTerm* ZieheWurzel(TTerm* T, Int32 n);
+// ZieheWurzel of a T that KonstanteMoeglichstArithmetisch has already rewritten (rewriting it again at every
+// level of nested roots would double the work per level).
+TTerm* ZieheWurzelAusArithmetischem(TTerm* T, Int32 n);
 
 } // namespace zol

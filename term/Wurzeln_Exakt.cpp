@@ -154,6 +154,12 @@ TTerm* ZieheWurzel(TTerm* T, Int32 n) {
     if (!T || n < 1) return nullptr;
     if (n == 1) return T;
     if (T->IstKonstant && !IstRationaleKonstante(T)) T = KonstanteMoeglichstArithmetisch(T);
+    return ZieheWurzelAusArithmetischem(T, n);
+}
+
+TTerm* ZieheWurzelAusArithmetischem(TTerm* T, Int32 n) {
+    if (!T || n < 1) return nullptr;
+    if (n == 1) return T;
     if (auto* r = AlsRationaleKonstante(T)) return WurzelAusRationalerZahl(r->Bruch, n);
     if (auto* p = AlsPotenzTerm(T)) {
         TBruch s;
