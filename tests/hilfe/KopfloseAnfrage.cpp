@@ -53,9 +53,13 @@ TKopfloseAnfrage::TKopfloseAnfrage(TAnfrage anfrage) : Anfrage(std::move(anfrage
 
 void TKopfloseAnfrage::Starte() {
     InitialisiereTerme();
-    const int64_t abbruchNach = Host.AbbruchNach;
-    Host = TTestOberflaeche();
-    Host.AbbruchNach = abbruchNach;
+    // A fresh record of the run; the clock and the abort the caller set up stay.
+    TTestOberflaeche frisch;
+    frisch.AbbruchNach = Host.AbbruchNach;
+    frisch.UhrTakt = Host.UhrTakt;
+    frisch.EchteUhr = Host.EchteUhr;
+    frisch.AbbruchUm = Host.AbbruchUm;
+    Host = frisch;
     Host.Eingaben[TEingabefeld::FTerm] = Anfrage.F;
     Host.Eingaben[TEingabefeld::GTerm] = Anfrage.G;
     Host.Eingaben[TEingabefeld::ATerm] = Anfrage.A;

@@ -61,7 +61,8 @@ public:
     std::string Text(Int32 k) const;
 
     TAnfrage Anfrage;
-    // Messages shown and step-list items ticked during the run (AbbruchNach is kept).
+    // Messages shown and step-list items ticked during the run; its clock and abort settings (AbbruchNach,
+    // UhrTakt, EchteUhr, AbbruchUm) are kept from one run to the next.
     TTestOberflaeche Host;
     TSeitenleinwand Bild;
     TZeilenliste Seite;

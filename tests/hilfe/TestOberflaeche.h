@@ -2,6 +2,7 @@
 // can raise the abort flag after a number of event-loop calls.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -28,6 +29,13 @@ public:
     // When > 0: BenutzerAbbruch is set at that event-loop call.
     int64_t AbbruchNach = 0;
     int64_t Uhr = 0;
+    // When > 0: the clock advances by this many milliseconds at every reading, so the polls that go by the
+    // clock run deterministically.
+    int64_t UhrTakt = 0;
+    // For benchmarks: the clock is the machine's monotonic clock, and BenutzerAbbruch is set at the first
+    // event-loop call from AbbruchUm (in its milliseconds) on, as when the user presses "Abbrechen" then.
+    bool EchteUhr = false;
+    int64_t AbbruchUm = INT64_MAX;
     bool Senden = true;
     // When set: runs at every event-loop call (a window test lets its event loop run here).
     std::function<void()> BeiNachrichten;
@@ -35,7 +43,7 @@ public:
     void Meldung(TMeldungsart art, const std::string& text) override { Meldungen.push_back({art, text}); }
     void VerarbeiteNachrichten() override;
     void DebugAusgabe(const std::string&) override {}
-    int64_t Millisekunden() override { return Uhr; }
+    int64_t Millisekunden() override;
     bool SendeZeile(const std::string&, uint16_t, const std::string& text) override {
         GesendeteZeilen.push_back(text);
         return Senden;
