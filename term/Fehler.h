@@ -33,6 +33,8 @@ ZOL_FEHLERKLASSE(EBenutzerAbbruch)
 ZOL_FEHLERKLASSE(ETestMisslungen)
 // A polynomial would exceed the degree limit of 20 ("Maximaler Grad von Polynomen überschritten.").
 ZOL_FEHLERKLASSE(EGradUeberschritten)
+// The work budget of a search is spent; the search that set the budget ends with the best it has found.
+ZOL_FEHLERKLASSE(EBudgetErschoepft)
 // An operation whose work is still to be done.
 ZOL_FEHLERKLASSE(ENochNichtGebaut)
 

@@ -1,9 +1,15 @@
 #include "term/TermManager.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "plattform/Oberflaeche.h"
+#include "term/Arbeit.h"
 #include "term/Funktionen.h"
 #include "term/Radikale.h"
 #include "term/Terme.h"
@@ -11,61 +17,155 @@
 
 namespace zol {
 
-TTermKnoten* Termspeicher = nullptr;
+const TTermspeicherWurzel Termspeicher;
 
 namespace {
 
-enum class TRichtung { Gefunden, Links, Rechts };
+// The nodes with one key, in the order of insertion (linked through GleicherSchluessel).
+struct TKette {
+    TTermKnoten* Erster = nullptr;
+    TTermKnoten* Letzter = nullptr;
 
-// Follows the decisions of one kind of term from the root: nil with the node's term in Gefunden when
-// an equal term is there, else the empty place where the search ends.
-template <class Entscheidung> TTermKnoten** Platz(Entscheidung& entscheide, TTerm*& Gefunden) {
-    Gefunden = nullptr;
-    TTermKnoten** platz = &Termspeicher;
-    while (*platz) {
-        TRichtung r = entscheide(**platz);
-        if (r == TRichtung::Gefunden) {
-            Gefunden = (*platz)->Term;
-            return nullptr;
-        }
-        platz = r == TRichtung::Links ? &(*platz)->Links : &(*platz)->Rechts;
+    void Anhaengen(TTermKnoten* k) {
+        if (Letzter)
+            Letzter->GleicherSchluessel = k;
+        else
+            Erster = k;
+        Letzter = k;
     }
-    return platz;
+};
+
+// Mixes the bits of integer keys (the standard hash of an integer is the integer itself).
+uint64_t Mische(uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    return h;
 }
 
-void Einhaengen(TTermKnoten** platz, TTerm* T) {
+struct TBruchHash {
+    size_t operator()(const std::pair<Int64, Int64>& b) const {
+        return Mische(static_cast<uint64_t>(b.first) * 0x9e3779b97f4a7c15ULL + static_cast<uint64_t>(b.second));
+    }
+};
+
+using TRadikalSchluessel = std::tuple<Int64, Int32, Int32>;
+struct TRadikalHash {
+    size_t operator()(const TRadikalSchluessel& r) const {
+        return Mische(static_cast<uint64_t>(std::get<0>(r)) * 0x9e3779b97f4a7c15ULL +
+                      static_cast<uint64_t>(std::get<1>(r)) * 31 + static_cast<uint64_t>(std::get<2>(r)));
+    }
+};
+
+// The store: its tree, its nodes in the order of creation (the first Eingeordnet of them placed in the
+// tree), and one index per kind of term. The composite index is keyed by the text each node keeps.
+struct TSpeicher {
+    TTermKnoten* Wurzel = nullptr;
+    std::vector<TTermKnoten*> Knoten;
+    size_t Eingeordnet = 0;
+    std::unordered_map<std::string_view, TKette> Zusammengesetzt;
+    std::unordered_map<std::pair<Int64, Int64>, TKette, TBruchHash> Rational;
+    std::unordered_map<TRadikalSchluessel, TKette, TRadikalHash> Radikal;
+    std::unordered_map<std::string, TTermKnoten*> Benannt;
+    std::unordered_map<Extended, TTermKnoten*> Reell;
+};
+
+TSpeicher Speicher;
+
+std::pair<Int64, Int64> Schluessel(const TBruch& b) {
+    return {b.Zaehler, b.Nenner};
+}
+
+TRadikalSchluessel Schluessel(const TRadikal& R) {
+    return {R.Radikand, R.Wurzelexponent, R.Polynom.Grad};
+}
+
+TTermKnoten* Erster(auto& index, const auto& schluessel) {
+    auto it = index.find(schluessel);
+    return it == index.end() ? nullptr : it->second.Erster;
+}
+
+// ---- The tree ----
+
+enum class TRichtung { Links, Rechts };
+
+// Where the search for the node `neu` goes at the node k: the decisions of neu's builder, for a node
+// whose term is not equal to neu's (the builder found none when it made neu).
+TRichtung Richtung(const TTermKnoten& neu, const TTermKnoten& k) {
+    constexpr TRichtung L = TRichtung::Links, R = TRichtung::Rechts;
+    if (neu.Knotenzahl >= 1) {
+        if (k.Knotenzahl != neu.Knotenzahl) return k.Knotenzahl < neu.Knotenzahl ? R : L;
+        return k.Text.compare(neu.Text) <= 0 ? R : L;
+    }
+    // Every composite term is greater than every constant.
+    if (k.Knotenzahl >= 1) return L;
+    TTerm* T = k.Term;
+    switch (neu.Term->Typrang) {
+    case RangRational: {
+        const TBruch& r = AlsRationaleKonstante(neu.Term)->Bruch;
+        auto* q = AlsRationaleKonstante(T);
+        return q && Brueche::Kleiner(r, q->Bruch) ? L : R;
+    }
+    case RangRadikal:
+        return IstRadikalKonstante(T) && neu.Term->Text < T->Text ? L : R;
+    case RangBenannt:
+        if (T->Typrang == RangRadikal) return L;
+        return T->Typrang == RangBenannt && T->Kennung > neu.Term->Kennung ? L : R;
+    case RangReell:
+        if (T->Typrang == RangReell)
+            return static_cast<const TReelleKonstante*>(T)->Zahl >
+                           static_cast<const TReelleKonstante*>(neu.Term)->Zahl
+                       ? L
+                       : R;
+        return T->Typrang == RangRadikal || T->Typrang == RangBenannt ? L : R;
+    default:
+        return R;
+    }
+}
+
+void Einordnen(TTermKnoten* neu) {
+    TTermKnoten** platz = &Speicher.Wurzel;
+    while (*platz) platz = Richtung(*neu, **platz) == TRichtung::Links ? &(*platz)->Links : &(*platz)->Rechts;
+    *platz = neu;
+}
+
+// Places every node built since the tree was last read.
+void OrdneAlleEin() {
+    while (Speicher.Eingeordnet < Speicher.Knoten.size()) Einordnen(Speicher.Knoten[Speicher.Eingeordnet++]);
+}
+
+TTermKnoten* NeuerKnoten(TTerm* T) {
     TTermKnoten* knoten = Neu<TTermKnoten>();
     knoten->Term = T;
     knoten->Knotenzahl = T->Knotenzahl;
     knoten->Text = T->Text;
-    *platz = knoten;
+    Speicher.Knoten.push_back(knoten);
+    return knoten;
 }
 
-// The stored term that the decisions find, or a new one built and inserted at the end of the search.
-// Building may itself use the store, so the place is looked up again afterwards; when the nested work
-// inserted an equal term meanwhile, that one is the result.
-template <class Entscheidung, class Bau> TTerm* Suche(Entscheidung entscheide, Bau baue) {
-    TTerm* gefunden = nullptr;
-    if (!Platz(entscheide, gefunden)) return gefunden;
+// The stored term that `finde` gives, or a new one built by `baue` and entered by `eintragen`. Building
+// may itself use the store, so the index is asked again afterwards; when the nested work stored an equal
+// term meanwhile, that one is the result. Every search counts as one step of work.
+template <class Finde, class Bau, class Eintrag> TTerm* Suche(Finde finde, Bau baue, Eintrag eintragen) {
+    Arbeitsschritt();
+    if (TTerm* T = finde()) return T;
     TTerm* neu = baue();
-    TTermKnoten** platz = Platz(entscheide, gefunden);
-    if (!platz) return gefunden;
-    Einhaengen(platz, neu);
+    if (TTerm* T = finde()) return T;
+    eintragen(NeuerKnoten(neu));
     return neu;
 }
 
-// The decision for a composite term with the key (knotenzahl, text); gleich tells whether the node's
-// term has the very children (and own fields) asked for. A key hit with other children is passed by as
-// a greater key, so a later search for it retraces the same path.
-template <class Gleich>
-auto ZusammengesetztEntscheidung(Int32 knotenzahl, const std::string& text, Gleich gleich) {
-    return [knotenzahl, &text, gleich](const TTermKnoten& k) {
-        if (k.Knotenzahl < knotenzahl) return TRichtung::Rechts;
-        if (k.Knotenzahl > knotenzahl) return TRichtung::Links;
-        int vergleich = k.Text.compare(text);
-        if (vergleich == 0 && gleich(k.Term)) return TRichtung::Gefunden;
-        return vergleich <= 0 ? TRichtung::Rechts : TRichtung::Links;
+// A composite term with the key (knotenzahl, text); gleich tells whether a stored term has the very
+// children (and own fields) asked for. A key hit with other children is another term.
+template <class Gleich, class Bau>
+TTerm* Zusammengesetzt(Int32 knotenzahl, const std::string& text, Gleich gleich, Bau baue) {
+    auto finde = [&]() -> TTerm* {
+        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, std::string_view(text)); k; k = k->GleicherSchluessel)
+            if (k->Knotenzahl == knotenzahl && gleich(k->Term)) return k->Term;
+        return nullptr;
     };
+    auto eintragen = [](TTermKnoten* k) { Speicher.Zusammengesetzt[std::string_view(k->Text)].Anhaengen(k); };
+    return Suche(finde, baue, eintragen);
 }
 
 TTerm* GemeinsameKonstante(const TBruch& B) {
@@ -102,39 +202,38 @@ TTerm* GemeinsameKonstante(const TBruch& B) {
     return nullptr;
 }
 
-// Frees the terms of the tree, each node's term before its left and then its right subtree. An error
-// while freeing one term is reported to the debugger output and the walk goes on.
-void FreigebenAlle(TTermKnoten* wurzel) {
-    std::vector<TTermKnoten*> offen;
-    if (wurzel) offen.push_back(wurzel);
-    while (!offen.empty()) {
-        TTermKnoten* knoten = offen.back();
-        offen.pop_back();
-        TTerm* T = knoten->Term;
+// Frees the terms of the store in the order they were made. An error while freeing one term is reported
+// to the debugger output and the walk goes on.
+void FreigebenAlle(const std::vector<TTermKnoten*>& knoten) {
+    for (TTermKnoten* k : knoten) {
+        TTerm* T = k->Term;
         try {
             if (T) T->Freigeben();
         } catch (...) {
             Oberflaeche().DebugAusgabe("free:" + (T ? T->Text : std::string()));
         }
-        if (knoten->Rechts) offen.push_back(knoten->Rechts);
-        if (knoten->Links) offen.push_back(knoten->Links);
     }
 }
 
 } // namespace
 
+TTermspeicherWurzel::operator TTermKnoten*() const {
+    OrdneAlleEin();
+    return Speicher.Wurzel;
+}
+
 TTerm* RationaleKonstante(const TBruch& B) {
     TBruch r = B;
     Brueche::Kuerze(r);
     if (TTerm* gemeinsam = GemeinsameKonstante(r)) return gemeinsam;
-    auto entscheide = [&r](const TTermKnoten& k) {
-        if (k.Knotenzahl >= 1) return TRichtung::Links;
-        if (k.Term->HatWert(r)) return TRichtung::Gefunden;
-        auto* q = AlsRationaleKonstante(k.Term);
-        if (q && Brueche::Kleiner(r, q->Bruch)) return TRichtung::Links;
-        return TRichtung::Rechts;
+    // A radical constant of that value counts as well.
+    auto finde = [&r]() -> TTerm* {
+        for (TTermKnoten* k = Erster(Speicher.Rational, Schluessel(r)); k; k = k->GleicherSchluessel)
+            if (k->Term->HatWert(r)) return k->Term;
+        return nullptr;
     };
-    return Suche(entscheide, [&r]() -> TTerm* { return Neu<TRationaleKonstante>(r); });
+    auto eintragen = [&r](TTermKnoten* k) { Speicher.Rational[Schluessel(r)].Anhaengen(k); };
+    return Suche(finde, [&r]() -> TTerm* { return Neu<TRationaleKonstante>(r); }, eintragen);
 }
 
 TTerm* Bruchkonstante(Int64 Zaehler, Int64 Nenner) {
@@ -145,43 +244,44 @@ TTerm* RadikalKonstante(const TRadikal& R) {
     return RadikalKonstante(R, RadikalToStr(R));
 }
 
-TTerm* RadikalKonstante(const TRadikal& R, const std::string& Text) {
-    auto entscheide = [&R, &Text](const TTermKnoten& k) {
-        if (k.Knotenzahl >= 1) return TRichtung::Links;
-        auto* rad = AlsRadikalKonstante(k.Term);
-        if (rad && RGleich(rad->Radikal, R)) return TRichtung::Gefunden;
-        if (rad && Text < rad->Text) return TRichtung::Links;
-        return TRichtung::Rechts;
+TTerm* RadikalKonstante(const TRadikal& R, const std::string&) {
+    auto finde = [&R]() -> TTerm* {
+        for (TTermKnoten* k = Erster(Speicher.Radikal, Schluessel(R)); k; k = k->GleicherSchluessel)
+            if (RGleich(AlsRadikalKonstante(k->Term)->Radikal, R)) return k->Term;
+        return nullptr;
     };
-    return Suche(entscheide, [&R]() -> TTerm* { return Neu<TRadikalKonstante>(R); });
+    auto eintragen = [&R](TTermKnoten* k) {
+        Speicher.Radikal[Schluessel(R)].Anhaengen(k);
+        // A rational number as a radical is found by the rational builder too.
+        if (R.Polynom.Grad == 0)
+            if (auto* q = AlsRationaleKonstante(R.Polynom.Koeff[0]))
+                if (!Erster(Speicher.Rational, Schluessel(q->Bruch)))
+                    Speicher.Rational[Schluessel(q->Bruch)].Anhaengen(k);
+    };
+    return Suche(finde, [&R]() -> TTerm* { return Neu<TRadikalKonstante>(R); }, eintragen);
 }
 
 TTerm* BenannteKonstante(const std::string& name) {
     const std::string n = Links(name, 6);
-    auto entscheide = [&n](const TTermKnoten& k) {
-        if (k.Knotenzahl >= 1) return TRichtung::Links;
-        const TTerm* T = k.Term;
-        if (T->Typrang == RangBenannt && T->Kennung == n) return TRichtung::Gefunden;
-        if (T->Typrang == RangRadikal) return TRichtung::Links;
-        if (T->Typrang == RangBenannt && T->Kennung > n) return TRichtung::Links;
-        return TRichtung::Rechts;
+    auto finde = [&n]() -> TTerm* {
+        auto it = Speicher.Benannt.find(n);
+        return it == Speicher.Benannt.end() ? nullptr : it->second->Term;
     };
-    return Suche(entscheide, [&n]() -> TTerm* { return Neu<TBenannteKonstante>(n); });
+    auto eintragen = [&n](TTermKnoten* k) { Speicher.Benannt[n] = k; };
+    return Suche(finde, [&n]() -> TTerm* { return Neu<TBenannteKonstante>(n); }, eintragen);
 }
 
 TTerm* ReelleKonstante(Extended wert) {
-    auto entscheide = [wert](const TTermKnoten& k) {
-        if (k.Knotenzahl >= 1) return TRichtung::Links;
-        const TTerm* T = k.Term;
-        if (T->Typrang == RangReell) {
-            Extended z = static_cast<const TReelleKonstante*>(T)->Zahl;
-            if (z == wert) return TRichtung::Gefunden;
-            return z > wert ? TRichtung::Links : TRichtung::Rechts;
-        }
-        if (T->Typrang == RangRadikal || T->Typrang == RangBenannt) return TRichtung::Links;
-        return TRichtung::Rechts;
+    // -0 is the same value as 0; a value that equals nothing (NaN) is never found.
+    const Extended w = wert == 0 ? 0.0L : wert;
+    auto finde = [w]() -> TTerm* {
+        auto it = Speicher.Reell.find(w);
+        return it == Speicher.Reell.end() ? nullptr : it->second->Term;
     };
-    return Suche(entscheide, [wert]() -> TTerm* { return Neu<TReelleKonstante>(wert); });
+    auto eintragen = [w](TTermKnoten* k) {
+        if (!std::isnan(w)) Speicher.Reell.emplace(w, k);
+    };
+    return Suche(finde, [wert]() -> TTerm* { return Neu<TReelleKonstante>(wert); }, eintragen);
 }
 
 TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op) {
@@ -192,8 +292,8 @@ TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op) {
         auto* o = AlsOperatorTerm(T);
         return o && o->T1 == T1 && o->T2 == T2 && o->Operator == op;
     };
-    return Suche(ZusammengesetztEntscheidung(knotenzahl, text, gleich),
-                 [T1, T2, op]() -> TTerm* { return Neu<TOperatorTerm>(T1, op, T2); });
+    return Zusammengesetzt(knotenzahl, text, gleich,
+                           [T1, T2, op]() -> TTerm* { return Neu<TOperatorTerm>(T1, op, T2); });
 }
 
 TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent) {
@@ -206,8 +306,7 @@ TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent) {
         auto* p = AlsPotenzTerm(T);
         return p && p->Argument == basis && Brueche::Gleich(p->Exponent, e);
     };
-    return Suche(ZusammengesetztEntscheidung(knotenzahl, text, gleich),
-                 [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
+    return Zusammengesetzt(knotenzahl, text, gleich, [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
 }
 
 TTerm* PotenzTerm(TTerm* basis, Int64 exponent) {
@@ -222,8 +321,8 @@ TTerm* WurzelTerm(TTerm* radikand, Int32 index) {
         auto* w = AlsWurzel(T);
         return w && w->Argument == radikand && w->Grad == index;
     };
-    return Suche(ZusammengesetztEntscheidung(knotenzahl, text, gleich),
-                 [radikand, index]() -> TTerm* { return Neu<TWurzel>(radikand, index); });
+    return Zusammengesetzt(knotenzahl, text, gleich,
+                           [radikand, index]() -> TTerm* { return Neu<TWurzel>(radikand, index); });
 }
 
 TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
@@ -235,13 +334,14 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
         auto* f = AlsStandardFunktion(T);
         return f && f->Argument == argument && f->Kennung == n;
     };
-    return Suche(ZusammengesetztEntscheidung(knotenzahl, text, gleich),
-                 [argument, &n]() -> TTerm* { return Neu<TStandardFunktion>(n, argument); });
+    return Zusammengesetzt(knotenzahl, text, gleich,
+                           [argument, &n]() -> TTerm* { return Neu<TStandardFunktion>(n, argument); });
 }
 
 void TermEintragen(TTerm* T) {
     if (!T) return;
-    TTermKnoten** platz = &Termspeicher;
+    OrdneAlleEin();
+    TTermKnoten** platz = &Speicher.Wurzel;
     while (*platz) {
         TTerm* vorhanden = (*platz)->Term;
         if (vorhanden->IstKleiner(T))
@@ -251,7 +351,8 @@ void TermEintragen(TTerm* T) {
         else
             return;
     }
-    Einhaengen(platz, T);
+    *platz = NeuerKnoten(T);
+    Speicher.Eingeordnet = Speicher.Knoten.size();
 }
 
 namespace {
@@ -283,9 +384,16 @@ void AlleTermeFreigeben() {
         } catch (...) {
         }
     }
-    TTermKnoten* wurzel = Termspeicher;
-    Termspeicher = nullptr;
-    FreigebenAlle(wurzel);
+    std::vector<TTermKnoten*> knoten;
+    knoten.swap(Speicher.Knoten);
+    Speicher.Wurzel = nullptr;
+    Speicher.Eingeordnet = 0;
+    Speicher.Zusammengesetzt.clear();
+    Speicher.Rational.clear();
+    Speicher.Radikal.clear();
+    Speicher.Benannt.clear();
+    Speicher.Reell.clear();
+    FreigebenAlle(knoten);
     AnfrageArena().Leeren();
     SetzeDauerhafteTermeZurueck();
 }

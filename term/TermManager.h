@@ -1,10 +1,13 @@
 // The unique-term store: one object per distinct term built through its builders, freed all at once.
 //
-// The store is one unbalanced binary search tree whose nodes are only ever added as new leaves. Composite
-// terms are ordered by the key (node count, text) as it was when they were inserted; constants sit among
-// each other by rules of their own kind, and every composite term is greater than every constant. Each
-// builder retraces the path along which an equal term was inserted, so equal terms built this way are one
-// object. The shared constants and VariableX are not in the store.
+// Every builder looks its term up in a hash index by key, so building a term costs O(1) on average however
+// many terms a request makes. Beside the index the store keeps its terms in one unbalanced binary search
+// tree, which shows the store: composite terms ordered by the key (node count, text) as it was when they
+// were inserted; constants among each other by rules of their own kind, every composite term greater than
+// every constant; nodes only ever added as new leaves. A new node is put into the tree when the tree is
+// next read (through Termspeicher), at the place a search along the tree would have given it then, so the
+// tree has the same shape as if every node had been placed at once. The shared constants and VariableX are
+// not in the store.
 #pragma once
 
 #include <functional>
@@ -27,10 +30,18 @@ public:
     // The key of the term as it was inserted; the folding passes may change the term itself later.
     Int32 Knotenzahl = 0;
     std::string Text;
+    // The next node of the index with the same key, in the order of insertion.
+    TTermKnoten* GleicherSchluessel = nullptr;
 };
 
-// The root of the store; nil when it is empty.
-extern TTermKnoten* Termspeicher;
+// The root of the store's tree; nil when the store is empty. Reading it places the nodes built since it
+// was last read.
+class TTermspeicherWurzel {
+public:
+    operator TTermKnoten*() const;
+    TTermKnoten* operator->() const { return *this; }
+};
+extern const TTermspeicherWurzel Termspeicher;
 
 // The shared constants for -1, 0, 1, 2, 3, 4, 1/2, 1/3, 1/4; every other fraction from the store. The
 // fraction is reduced first.
@@ -50,8 +61,8 @@ TTerm* WurzelTerm(TTerm* radikand, Int32 index);
 // Only the first 6 characters of the name count.
 TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument);
 
-// Inserts an already created term by the order IstKleiner; nothing when an equal term is there. The
-// builders do not find terms entered this way.
+// Inserts an already created term into the tree by the order IstKleiner; nothing when an equal term is
+// there. The builders do not find terms entered this way.
 void TermEintragen(TTerm* T);
 
 // Frees every term of the store and everything else the request created; the shared constants and

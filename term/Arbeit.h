@@ -1,0 +1,45 @@
+// Steps of work. Every term the store is asked for counts as one step; the count serves two ends.
+//
+// Budgets: a search (the simplifier's trials of substitutions and transformations) runs within a work
+// budget of a number of steps, never of time, so that its result does not depend on the machine. When the
+// budget is spent, the next step raises EBudgetErschoepft, which the search catches: it ends with the best
+// form found so far, as when no further candidate is better. A budget set inside another one ends no later
+// than the outer one.
+//
+// Polling: every few steps the host's clock is read (which costs next to nothing); when a while has passed
+// since the event loop last ran, it runs once, and a request the user has aborted ("Abbrechen") ends with
+// EBenutzerAbbruch. So every loop that builds terms answers the abort promptly.
+#pragma once
+
+#include <cstdint>
+
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+// Milliseconds of the host's clock between two runs of the event loop from the steps of work.
+constexpr int64_t Abfrageabstand = 20;
+
+// Counts one step of work; raises EBudgetErschoepft when the innermost budget is spent and EBenutzerAbbruch
+// when the user has aborted (seen at the next poll).
+void Arbeitsschritt();
+
+// The steps counted since the program started.
+Int64 Arbeitsschritte();
+
+// While it lives, at most Schritte further steps (and no more than any budget around it allows).
+class TArbeitsbudget {
+public:
+    explicit TArbeitsbudget(Int64 Schritte);
+    ~TArbeitsbudget();
+    TArbeitsbudget(const TArbeitsbudget&) = delete;
+    TArbeitsbudget& operator=(const TArbeitsbudget&) = delete;
+
+    bool Erschoepft() const;
+
+private:
+    Int64 Grenze;
+    Int64 Vorher;
+};
+
+} // namespace zol
