@@ -93,7 +93,8 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
     TProtokoll protokoll(ProtokollNormalform, "Normalform:", T);
     T->Aktualisiere();
     TNormalform* ergebnis = nullptr;
-    // A form whose polynomials would exceed the degree limit does not exist: the term keeps none.
+    // A form whose polynomials would exceed the degree limit, or whose arithmetic overflows or grows beyond
+    // the size of terms, does not exist: the term keeps none.
     try {
         if (IstKonstantenklasse(T)) {
             TPolynom P;
@@ -113,6 +114,9 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
                 ergebnis = WurzelTerm(T);
         }
     } catch (const EGradUeberschritten&) {
+        ergebnis = nullptr;
+        NeuGebaut = false;
+    } catch (const ERessourcen&) {
         ergebnis = nullptr;
         NeuGebaut = false;
     }

@@ -1,5 +1,6 @@
 #include "algebra/Vereinfachung.h"
 
+#include <algorithm>
 #include <string>
 
 #include "algebra/NormalFormen.h"
@@ -10,6 +11,7 @@
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
 #include "plattform/Oberflaeche.h"
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Radikale.h"
@@ -18,6 +20,8 @@
 #include "term/Terme.h"
 
 namespace zol {
+
+bool KonstantenUeberlaufMelden = true;
 
 namespace {
 
@@ -29,6 +33,33 @@ bool IstFunktion(const TTerm* T) {
     return T->Typrang == RangPotenz || T->Typrang == RangWurzel || T->Typrang == RangAllgExp ||
            T->Typrang == RangStandard;
 }
+
+// How many searches (substitution or transformation trials) run one inside the other just now. The
+// coefficient arithmetic of a trial's normal form simplifies constants, which may start a search again;
+// beyond MaxSuchtiefe none starts and the term stays as it is, so this cycle cannot recurse without end.
+Int32 Suchtiefe = 0;
+
+// A search of the simplifier: one level deeper for its lifetime, and its work budget.
+// A search of the simplifier: one level deeper for its lifetime, and its work budget, which the request's
+// supply for searches pays for.
+class TSuche {
+public:
+    TSuche()
+        : Tiefe(Suchtiefe, Suchtiefe + 1), Anfang(Arbeitsschritte()),
+          Budget(std::min(Suchbudget, Suchvorrat())) {}
+    ~TSuche() {
+        // The steps of searches inside this one are counted with it.
+        if (Suchtiefe == 1) VerbraucheSuchvorrat(Arbeitsschritte() - Anfang);
+    }
+    TSuche(const TSuche&) = delete;
+    TSuche& operator=(const TSuche&) = delete;
+    static bool Erlaubt() { return Suchtiefe < MaxSuchtiefe && Suchvorrat() > 0; }
+
+private:
+    TWechsel<Int32> Tiefe;
+    Int64 Anfang;
+    TArbeitsbudget Budget;
+};
 
 // A simplification whose collections were cut short by the user is no result.
 void PruefeAbbruch() {
@@ -96,6 +127,53 @@ void FaktorenVon(TTerm* Gesamt, TTerm* T, TTerm** Liste, Int32& Anzahl) {
     protokoll.Ende("Faktoren=", Anzahl > 0 ? Liste[1] : nullptr);
 }
 
+// The candidate of the constant substitution with the subterm s turned into the variable: the normal
+// form's term with s put back; nil when there is none. A candidate whose polynomials would exceed the
+// degree limit, or whose arithmetic overflows, is no candidate.
+TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
+    try {
+        TTerm* Ts = T->Ersetze(s, VariableX);
+        Protokollzeile("Substitution von ", s);
+        TNormalform* F = nullptr;
+        bool neu = false;
+        if (IstRationaleKonstante(s)) {
+            if ((Ts->Funktionsarten & FunktionsartTrig) && (Ts->MoeglicheNormalformen & NormalformRTNF))
+                F = TRatTrigNormalformCreateT(Ts, neu);
+        } else {
+            F = TRationaleFunktionCreateT(Ts, neu);
+            if (!F) F = TVPolynomTermCreateT(Ts);
+        }
+        if (!F || !F->Term) return nullptr;
+        TTerm* R = F->Term->Ersetze(VariableX, s);
+        Protokollzeile("nach Rüchsubstitution:", R);
+        return R;
+    } catch (const EGradUeberschritten&) {
+        return nullptr;
+    } catch (const ERessourcen&) {
+        return nullptr;
+    }
+}
+
+// The candidate of the transformation with the subterm s as the new variable: T rewritten in u = s(x),
+// folded, and its normal form's term mapped back; nil when there is none (the same rules as above).
+TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
+    if (IstVariable(s)) return nullptr;
+    try {
+        TTerm* u = s->Umkehrfunktion();
+        if (!u) return nullptr;
+        TTerm* T2 = Transformation(T, s, u);
+        Kumuliere(T2);
+        Protokollzeile("kumulierte Transformation:", T2);
+        if (!T2->Normalform || !T2->Normalform->Term) return nullptr;
+        Protokollzeile("Rücktransformation:", T2->Normalform->Term);
+        return Transformation(T2->Normalform->Term, u, s);
+    } catch (const EGradUeberschritten&) {
+        return nullptr;
+    } catch (const ERessourcen&) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
 void VereinfacheTerm(TTerm*& T) {
@@ -161,42 +239,29 @@ void VereinfacheTermDurchSubstitution(TTerm*& T) {
 }
 
 void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T) {
-    if (!T->IstKonstant || IstKonstantenklasse(T)) return;
+    if (!T->IstKonstant || IstKonstantenklasse(T) || !TSuche::Erlaubt()) return;
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheKonstantenTermDurchSubstitution:", T);
-    Kumuliere(T);
-    if (IstKonstantenklasse(T)) {
-        protokoll.Ende("VereinfacheKonstantenTermDurchSubstitution=", T);
-        return;
-    }
     TTerm* bester = T;
-    Int32 K = T->Knotenzahl;
-    TTerm* teilterme[MaxTeilterme + 1] = {};
-    Int32 anzahl = 0;
-    SammleTeilterme(T, teilterme, anzahl, true);
-    for (Int32 i = 1; i <= anzahl && K > 0; ++i) {
-        TTerm* s = teilterme[i];
-        TTerm* Ts = T->Ersetze(s, VariableX);
-        Protokollzeile("Substitution von ", s);
-        TNormalform* F = nullptr;
-        bool neu = false;
-        // A candidate whose polynomials would exceed the degree limit is no candidate.
+    {
+        TSuche suche;
         try {
-            if (IstRationaleKonstante(s)) {
-                if ((Ts->Funktionsarten & FunktionsartTrig) && (Ts->MoeglicheNormalformen & NormalformRTNF))
-                    F = TRatTrigNormalformCreateT(Ts, neu);
-            } else {
-                F = TRationaleFunktionCreateT(Ts, neu);
-                if (!F) F = TVPolynomTermCreateT(Ts);
+            Kumuliere(T);
+            bester = T;
+            if (!IstKonstantenklasse(T)) {
+                Int32 K = T->Knotenzahl;
+                TTerm* teilterme[MaxTeilterme + 1] = {};
+                Int32 anzahl = 0;
+                SammleTeilterme(T, teilterme, anzahl, true);
+                for (Int32 i = 1; i <= anzahl && K > 0; ++i) {
+                    TTerm* R = SubstitutionsKandidat(T, teilterme[i]);
+                    if (R && R->Knotenzahl <= K) {
+                        bester = R;
+                        K = R->Knotenzahl;
+                    }
+                }
             }
-        } catch (const EGradUeberschritten&) {
-            continue;
-        }
-        if (!F || !F->Term) continue;
-        TTerm* R = F->Term->Ersetze(VariableX, s);
-        Protokollzeile("nach Rüchsubstitution:", R);
-        if (R->Knotenzahl <= K) {
-            bester = R;
-            K = R->Knotenzahl;
+        } catch (const EBudgetErschoepft&) {
+            // The budget is spent: the best form found so far.
         }
     }
     T = bester;
@@ -205,26 +270,25 @@ void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T) {
 
 void VereinfacheTermDurchTransformation(TTerm*& T) {
     if (IstKonstantenklasse(T) || IstJoin(T) || T->Text.find('T') != std::string::npos) return;
+    if (!TSuche::Erlaubt()) return;
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermDurchTransformation:", T);
     TTerm* bester = T;
-    Int32 K = T->Knotenzahl;
-    TTerm* teilterme[MaxTeilterme + 1] = {};
-    Int32 anzahl = 0;
-    SammleTeilterme(T, teilterme, anzahl, false);
-    for (Int32 i = 1; i <= anzahl; ++i) {
-        TTerm* s = teilterme[i];
-        if (IstVariable(s)) continue;
-        TTerm* u = s->Umkehrfunktion();
-        if (!u) continue;
-        TTerm* T2 = Transformation(T, s, u);
-        Kumuliere(T2);
-        Protokollzeile("kumulierte Transformation:", T2);
-        if (!T2->Normalform || !T2->Normalform->Term) continue;
-        Protokollzeile("Rücktransformation:", T2->Normalform->Term);
-        TTerm* R = Transformation(T2->Normalform->Term, u, s);
-        if (R->Knotenzahl < K) {
-            bester = R;
-            K = R->Knotenzahl;
+    {
+        TSuche suche;
+        try {
+            Int32 K = T->Knotenzahl;
+            TTerm* teilterme[MaxTeilterme + 1] = {};
+            Int32 anzahl = 0;
+            SammleTeilterme(T, teilterme, anzahl, false);
+            for (Int32 i = 1; i <= anzahl; ++i) {
+                TTerm* R = TransformationsKandidat(T, teilterme[i]);
+                if (R && R->Knotenzahl < K) {
+                    bester = R;
+                    K = R->Knotenzahl;
+                }
+            }
+        } catch (const EBudgetErschoepft&) {
+            // The budget is spent: the best form found so far.
         }
     }
     T = bester;
@@ -283,6 +347,7 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
         T->Aktualisiere();
         T0->Vereinfacht = T;
     } catch (const ERessourcen& e) {
+        if (!KonstantenUeberlaufMelden) throw;
         // The value reached so far stays; the term is not simplified further.
         Oberflaeche().Meldung(TMeldungsart::Information,
                               "Vereinfachung einer Konstanten abgebrochen:\r\n" + e.Meldung);

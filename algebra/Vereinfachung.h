@@ -16,6 +16,18 @@ class TTerm;
 constexpr Int32 MaxTeilterme = 20;
 constexpr Int32 MaxFaktoren = 20;
 
+// The work budget of each search of the substitution and transformation passes, in steps of work
+// (term/Arbeit.h), taken from the request's supply for searches: when it is spent, the search ends with the
+// best form found so far.
+constexpr Int64 Suchbudget = 20000;
+// A search starts inside at most this many searches that are running (a trial's coefficient arithmetic
+// simplifies constants, which searches again); deeper the term stays as it is.
+constexpr Int32 MaxSuchtiefe = 2;
+
+// When false, VereinfacheKonstantenTerm lets an exhausted limit (ERessourcen) pass instead of showing it,
+// so that the caller can drop its piece of work (a row of the value table). Switched by TWechsel.
+extern bool KonstantenUeberlaufMelden;
+
 // Replaces T by its simplified form.
 void VereinfacheTerm(TTerm*& T);
 // The same for a constant term. An exhausted limit (ERessourcen) below it is shown as a message and ends

@@ -10,6 +10,7 @@
 #include "output/folienT.h"
 #include "plattform/Leinwand.h"
 #include "plattform/Oberflaeche.h"
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -21,6 +22,9 @@ namespace zol {
 TLeinwand* Druckerleinwand = nullptr;
 
 namespace {
+
+// The steps that the searches of one row of a value table may take together.
+constexpr Int64 Zeilenvorrat = 10 * Suchbudget;
 
 // The value of a constant term; false when it has none or it is not finite.
 bool Zahlwert(TTerm* T, Extended& Wert) {
@@ -108,8 +112,6 @@ std::unique_ptr<TListenFolie> XZelle(TTerm* x, Extended xv, Single S) {
     return zelle;
 }
 
-// The y cell: f(x) exactly and simplified, with its decimal value unless it is an integer; "nicht def."
-// where f has no value.
 // f with x put in; nil where it has no value.
 TTerm* Eingesetzt(TTerm* f, TTerm* x) {
     try {
@@ -119,16 +121,37 @@ TTerm* Eingesetzt(TTerm* f, TTerm* x) {
     }
 }
 
-std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Single S, TTerm* Eingabe) {
+// The decimal value of f at xv alone; "nicht def." where f, or the entered term, has none.
+std::unique_ptr<TListenFolie> Naeherungszelle(TTerm* f, Extended xv, Single S, TTerm* Eingabe) {
     auto zelle = std::make_unique<TListenFolie>(S);
-    TTerm* y = Eingabe && Eingabe != f && !Eingesetzt(Eingabe, x) ? nullptr : Eingesetzt(f, x);
+    bool definiert = false;
+    const Extended yv = f->Wert(xv, definiert);
+    if (definiert && Eingabe && Eingabe != f) Eingabe->Wert(xv, definiert);
+    zelle->FuegeAn(TextFolie(definiert && std::isfinite(yv) ? FormatiereZahl(yv) : "nicht def.", S));
+    return zelle;
+}
+
+// The y cell: f(x) exactly and simplified, with its decimal value unless it is an integer; "nicht def."
+// where f has no value. When the exact value overflows (or grows too large), the decimal value alone: one
+// row never ends the table.
+std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Extended xv, Single S, TTerm* Eingabe) {
+    auto zelle = std::make_unique<TListenFolie>(S);
+    TTerm* y = nullptr;
+    try {
+        TWechsel<bool> durchreichen(KonstantenUeberlaufMelden, false);
+        y = Eingabe && Eingabe != f && !Eingesetzt(Eingabe, x) ? nullptr : Eingesetzt(f, x);
+        if (y) {
+            VereinfacheKonstantenTerm(y);
+            // The recursive pass leaves a constant as it is.
+            if (!dynamic_cast<TKonstante*>(y)) VereinfacheTermRekursiv(y);
+        }
+    } catch (const ERessourcen&) {
+        return Naeherungszelle(f, xv, S, Eingabe);
+    }
     if (!y) {
         zelle->FuegeAn(TextFolie("nicht def.", S));
         return zelle;
     }
-    VereinfacheKonstantenTerm(y);
-    // The recursive pass leaves a constant as it is.
-    if (!dynamic_cast<TKonstante*>(y)) VereinfacheTermRekursiv(y);
     zelle->FuegeAn(y->Folie(S));
     Extended yv = 0;
     if (!IstGanzeKonstante(y) && Zahlwert(y, yv)) zelle->FuegeAn(TextFolie(" = " + FormatiereZahl(yv), S));
@@ -211,7 +234,9 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         // A long table (a tiny step) stays responsive and can be aborted.
         Oberflaeche().VerarbeiteNachrichten();
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
-        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, S, Eingabe)};
+        // A row's simplifications take their searches from a supply of the row's own.
+        TEigenerSuchvorrat vorrat(Zeilenvorrat);
+        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, xv, S, Eingabe)};
         w1 = Max(w1, Zellenbreite(*z.X));
         w2 = Max(w2, Zellenbreite(*z.Y));
         zeilen.push_back(std::move(z));

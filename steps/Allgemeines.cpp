@@ -224,12 +224,13 @@ TRationaleFunktion* EingegebenerQuotient() {
         return nullptr;
     TPolynom Z, N;
     try {
-        if (!UngekuerztesPaar(FEingabe, Z, N)) return nullptr;
+        if (!UngekuerztesPaar(FEingabe, Z, N) || N.Grad < 1) return nullptr;
+        return Neu<TRationaleFunktion>(Z, N);
+    } catch (const EBenutzerAbbruch&) {
+        throw;
     } catch (const EZolFehler&) {
         return nullptr;
     }
-    if (N.Grad < 1) return nullptr;
-    return Neu<TRationaleFunktion>(Z, N);
 }
 
 namespace {

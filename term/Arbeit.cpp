@@ -14,6 +14,7 @@ namespace {
 Int64 Zaehler = 0;
 Int64 Grenze = std::numeric_limits<Int64>::max();
 int64_t LetzteAbfrage = 0;
+Int64 Vorrat = Anfragevorrat;
 
 // The clock is read at every 64th step.
 constexpr Int64 Takt = 64;
@@ -40,8 +41,29 @@ Int64 Arbeitsschritte() {
     return Zaehler;
 }
 
+Int64 Suchvorrat() {
+    return Vorrat;
+}
+
+void VerbraucheSuchvorrat(Int64 Schritte) {
+    Vorrat = std::max<Int64>(Vorrat - std::max<Int64>(Schritte, 0), 0);
+}
+
+void FuelleSuchvorrat() {
+    Vorrat = Anfragevorrat;
+}
+
+TEigenerSuchvorrat::TEigenerSuchvorrat(Int64 Schritte) : Vorher(Vorrat) {
+    Vorrat = Schritte;
+}
+
+TEigenerSuchvorrat::~TEigenerSuchvorrat() {
+    Vorrat = Vorher;
+}
+
 TArbeitsbudget::TArbeitsbudget(Int64 Schritte) : Vorher(zol::Grenze) {
-    Grenze = Zaehler > std::numeric_limits<Int64>::max() - Schritte ? Vorher : std::min(Vorher, Zaehler + Schritte);
+    Grenze = Zaehler > std::numeric_limits<Int64>::max() - Schritte ? Vorher
+                                                                    : std::min(Vorher, Zaehler + Schritte);
     zol::Grenze = Grenze;
 }
 

@@ -6,6 +6,11 @@
 // form found so far, as when no further candidate is better. A budget set inside another one ends no later
 // than the outer one.
 //
+// The searches of one request together take their steps from one supply, which the start of every request
+// (AlleTermeFreigeben) fills afresh; a search never gets more than is left, and once the supply is spent no
+// search starts. A piece of work that stands on its own, such as one row of a value table, can be given a
+// supply of its own.
+//
 // Polling: every few steps the host's clock is read (which costs next to nothing); when a while has passed
 // since the event loop last ran, it runs once, and a request the user has aborted ("Abbrechen") ends with
 // EBenutzerAbbruch. So every loop that builds terms answers the abort promptly.
@@ -26,6 +31,28 @@ void Arbeitsschritt();
 
 // The steps counted since the program started.
 Int64 Arbeitsschritte();
+
+// The supply of a request for its searches, in steps.
+constexpr Int64 Anfragevorrat = 500000;
+
+// The steps the searches may still take.
+Int64 Suchvorrat();
+// Takes steps from the supply (no further than to 0).
+void VerbraucheSuchvorrat(Int64 Schritte);
+// Fills the supply afresh for a new request.
+void FuelleSuchvorrat();
+
+// While it lives, the searches take their steps from a supply of its own of Schritte steps.
+class TEigenerSuchvorrat {
+public:
+    explicit TEigenerSuchvorrat(Int64 Schritte);
+    ~TEigenerSuchvorrat();
+    TEigenerSuchvorrat(const TEigenerSuchvorrat&) = delete;
+    TEigenerSuchvorrat& operator=(const TEigenerSuchvorrat&) = delete;
+
+private:
+    Int64 Vorher;
+};
 
 // While it lives, at most Schritte further steps (and no more than any budget around it allows).
 class TArbeitsbudget {

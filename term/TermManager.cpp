@@ -10,6 +10,7 @@
 
 #include "plattform/Oberflaeche.h"
 #include "term/Arbeit.h"
+#include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Radikale.h"
 #include "term/Terme.h"
@@ -45,7 +46,8 @@ uint64_t Mische(uint64_t h) {
 
 struct TBruchHash {
     size_t operator()(const std::pair<Int64, Int64>& b) const {
-        return Mische(static_cast<uint64_t>(b.first) * 0x9e3779b97f4a7c15ULL + static_cast<uint64_t>(b.second));
+        return Mische(static_cast<uint64_t>(b.first) * 0x9e3779b97f4a7c15ULL +
+                      static_cast<uint64_t>(b.second));
     }
 };
 
@@ -160,12 +162,21 @@ template <class Finde, class Bau, class Eintrag> TTerm* Suche(Finde finde, Bau b
 template <class Gleich, class Bau>
 TTerm* Zusammengesetzt(Int32 knotenzahl, const std::string& text, Gleich gleich, Bau baue) {
     auto finde = [&]() -> TTerm* {
-        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, std::string_view(text)); k; k = k->GleicherSchluessel)
+        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, std::string_view(text)); k;
+             k = k->GleicherSchluessel)
             if (k->Knotenzahl == knotenzahl && gleich(k->Term)) return k->Term;
         return nullptr;
     };
     auto eintragen = [](TTermKnoten* k) { Speicher.Zusammengesetzt[std::string_view(k->Text)].Anhaengen(k); };
     return Suche(finde, baue, eintragen);
+}
+
+// The node count of a composite term over children of the given counts; a term beyond the limit is not
+// built.
+Int32 Knotenzahl(Int64 kinder) {
+    if (kinder + 1 > MaxKnotenzahl)
+        throw ERessourcen("Der Term wird zu groß (mehr als " + std::to_string(MaxKnotenzahl) + " Knoten).");
+    return static_cast<Int32>(kinder + 1);
 }
 
 TTerm* GemeinsameKonstante(const TBruch& B) {
@@ -233,7 +244,8 @@ TTerm* RationaleKonstante(const TBruch& B) {
         return nullptr;
     };
     auto eintragen = [&r](TTermKnoten* k) { Speicher.Rational[Schluessel(r)].Anhaengen(k); };
-    return Suche(finde, [&r]() -> TTerm* { return Neu<TRationaleKonstante>(r); }, eintragen);
+    return Suche(
+        finde, [&r]() -> TTerm* { return Neu<TRationaleKonstante>(r); }, eintragen);
 }
 
 TTerm* Bruchkonstante(Int64 Zaehler, Int64 Nenner) {
@@ -258,7 +270,8 @@ TTerm* RadikalKonstante(const TRadikal& R, const std::string&) {
                 if (!Erster(Speicher.Rational, Schluessel(q->Bruch)))
                     Speicher.Rational[Schluessel(q->Bruch)].Anhaengen(k);
     };
-    return Suche(finde, [&R]() -> TTerm* { return Neu<TRadikalKonstante>(R); }, eintragen);
+    return Suche(
+        finde, [&R]() -> TTerm* { return Neu<TRadikalKonstante>(R); }, eintragen);
 }
 
 TTerm* BenannteKonstante(const std::string& name) {
@@ -268,7 +281,8 @@ TTerm* BenannteKonstante(const std::string& name) {
         return it == Speicher.Benannt.end() ? nullptr : it->second->Term;
     };
     auto eintragen = [&n](TTermKnoten* k) { Speicher.Benannt[n] = k; };
-    return Suche(finde, [&n]() -> TTerm* { return Neu<TBenannteKonstante>(n); }, eintragen);
+    return Suche(
+        finde, [&n]() -> TTerm* { return Neu<TBenannteKonstante>(n); }, eintragen);
 }
 
 TTerm* ReelleKonstante(Extended wert) {
@@ -281,12 +295,13 @@ TTerm* ReelleKonstante(Extended wert) {
     auto eintragen = [w](TTermKnoten* k) {
         if (!std::isnan(w)) Speicher.Reell.emplace(w, k);
     };
-    return Suche(finde, [wert]() -> TTerm* { return Neu<TReelleKonstante>(wert); }, eintragen);
+    return Suche(
+        finde, [wert]() -> TTerm* { return Neu<TReelleKonstante>(wert); }, eintragen);
 }
 
 TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op) {
     if (!T1 || !T2) return nullptr;
-    const Int32 knotenzahl = T1->Knotenzahl + T2->Knotenzahl + 1;
+    const Int32 knotenzahl = Knotenzahl(Int64{T1->Knotenzahl} + T2->Knotenzahl);
     const std::string text = "(" + T1->Text + op + T2->Text + ")";
     auto gleich = [T1, T2, op](TTerm* T) {
         auto* o = AlsOperatorTerm(T);
@@ -300,13 +315,14 @@ TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent) {
     if (!basis) return nullptr;
     TBruch e = exponent;
     Brueche::Kuerze(e);
-    const Int32 knotenzahl = basis->Knotenzahl + 1;
+    const Int32 knotenzahl = Knotenzahl(basis->Knotenzahl);
     const std::string text = "(" + basis->Text + "^" + Brueche::BruchToStr(e) + ")";
     auto gleich = [basis, &e](TTerm* T) {
         auto* p = AlsPotenzTerm(T);
         return p && p->Argument == basis && Brueche::Gleich(p->Exponent, e);
     };
-    return Zusammengesetzt(knotenzahl, text, gleich, [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
+    return Zusammengesetzt(knotenzahl, text, gleich,
+                           [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
 }
 
 TTerm* PotenzTerm(TTerm* basis, Int64 exponent) {
@@ -315,7 +331,7 @@ TTerm* PotenzTerm(TTerm* basis, Int64 exponent) {
 
 TTerm* WurzelTerm(TTerm* radikand, Int32 index) {
     if (!radikand) return nullptr;
-    const Int32 knotenzahl = radikand->Knotenzahl + 1;
+    const Int32 knotenzahl = Knotenzahl(radikand->Knotenzahl);
     const std::string text = "(" + radikand->Text + "\u00b0" + std::to_string(index) + ")";
     auto gleich = [radikand, index](TTerm* T) {
         auto* w = AlsWurzel(T);
@@ -328,7 +344,7 @@ TTerm* WurzelTerm(TTerm* radikand, Int32 index) {
 TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
     if (!argument) return nullptr;
     const std::string n = Links(name, 6);
-    const Int32 knotenzahl = argument->Knotenzahl + 1;
+    const Int32 knotenzahl = Knotenzahl(argument->Knotenzahl);
     const std::string text = n + "(" + argument->Text + ")";
     auto gleich = [argument, &n](TTerm* T) {
         auto* f = AlsStandardFunktion(T);
@@ -395,6 +411,7 @@ void AlleTermeFreigeben() {
     Speicher.Reell.clear();
     FreigebenAlle(knoten);
     AnfrageArena().Leeren();
+    FuelleSuchvorrat();
     SetzeDauerhafteTermeZurueck();
 }
 

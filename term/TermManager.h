@@ -43,6 +43,11 @@ public:
 };
 extern const TTermspeicherWurzel Termspeicher;
 
+// The most nodes a composite term may have. A term's text and every walk through it grow with its node
+// count, and arithmetic over shared subterms can double it with each operation; a builder asked for a
+// larger term raises ERessourcen instead.
+constexpr Int32 MaxKnotenzahl = 20000;
+
 // The shared constants for -1, 0, 1, 2, 3, 4, 1/2, 1/3, 1/4; every other fraction from the store. The
 // fraction is reduced first.
 TTerm* RationaleKonstante(const TBruch& B);
@@ -53,7 +58,8 @@ TTerm* RadikalKonstante(const TRadikal& R, const std::string& Text);
 // Only the first 6 characters of the name count.
 TTerm* BenannteKonstante(const std::string& name);
 TTerm* ReelleKonstante(Extended wert);
-// The composite builders yield nil for a nil operand and do no simplification.
+// The composite builders yield nil for a nil operand and do no simplification; a term of more than
+// MaxKnotenzahl nodes raises ERessourcen.
 TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op);
 TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent);
 TTerm* PotenzTerm(TTerm* basis, Int64 exponent);
