@@ -256,6 +256,16 @@ void PHoch(TPolynom P, Int32 n, TPolynom& R) {
     R = E;
 }
 
+namespace {
+
+// P divided by its leading coefficient.
+void Normiert(TPolynom& P) {
+    TTerm* leit = P.Koeff[P.Grad];
+    for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = QuotientV(P.Koeff[i], leit);
+}
+
+} // namespace
+
 void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
     Trimme(P);
     Trimme(Q);
@@ -263,15 +273,17 @@ void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
         R = NullPolynom;
         return;
     }
+    // Euclid's algorithm with each remainder made monic: the coefficients stay small, where the plain
+    // remainders grow until the fractions overflow.
     TPolynom A = P, B = Q, q, rest;
+    Normiert(B);
     PDurch(A, B, q, rest, false);
     while (!IstNullPolynom(rest)) {
         A = B;
         B = rest;
+        Normiert(B);
         PDurch(A, B, q, rest, false);
     }
-    TTerm* leit = B.Koeff[B.Grad];
-    for (Int32 i = 0; i <= B.Grad; ++i) B.Koeff[i] = QuotientV(B.Koeff[i], leit);
     R = B;
 }
 

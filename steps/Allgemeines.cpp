@@ -216,21 +216,29 @@ bool UngekuerztesPaar(TTerm* T, TPolynom& Z, TPolynom& N) {
     }
 }
 
+// The pair of the entered f, worked out once for each entered f.
+TRationaleFunktion* EingegebenesPaar = nullptr;
+TTerm* EingegebenesPaarVon = nullptr;
+
 } // namespace
 
 TRationaleFunktion* EingegebenerQuotient() {
+    if (EingegebenesPaarVon && EingegebenesPaarVon == FEingabe) return EingegebenesPaar;
+    EingegebenesPaarVon = FEingabe;
+    EingegebenesPaar = nullptr;
     if (!FEingabe || FEingabe->IstKonstant) return nullptr;
     if (FEingabe->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel))
         return nullptr;
     TPolynom Z, N;
     try {
         if (!UngekuerztesPaar(FEingabe, Z, N) || N.Grad < 1) return nullptr;
-        return Neu<TRationaleFunktion>(Z, N);
+        EingegebenesPaar = Neu<TRationaleFunktion>(Z, N);
     } catch (const EBenutzerAbbruch&) {
         throw;
     } catch (const EZolFehler&) {
-        return nullptr;
+        EingegebenesPaar = nullptr;
     }
+    return EingegebenesPaar;
 }
 
 namespace {
@@ -272,6 +280,8 @@ void HebbareLuecken(TNormalform* N, TRationaleFunktion* eingegeben) {
 void SetzeAnalyseZurueck() {
     FTerm = nullptr;
     FEingabe = nullptr;
+    EingegebenesPaar = nullptr;
+    EingegebenesPaarVon = nullptr;
     GTerm = nullptr;
     ABIntervall = nullptr;
     IstPolynom = false;
@@ -329,9 +339,10 @@ void SchrittAllgemeines(const std::string& FText) {
             const std::string art = Kennung(N);
             SchreibeZeile("(Normalform mit Kennung: " + art + ")");
             IstPolynom = IstPolynomform(N);
-            if (IstPolynom)
+            // A quotient as entered stays one, with its gaps, even where cancelling leaves a polynomial.
+            if (IstPolynom && !EingegebenerQuotient())
                 Schreibe("f ist Polynom (ganzrationale Funktion) ");
-            else if (IstRationaleArt(art))
+            else if (IstPolynom || IstRationaleArt(art))
                 Schreibe("f ist gebrochen-rationale Funktion ");
         }
         Abhaken(SchrittVereinfachen);

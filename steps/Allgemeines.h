@@ -61,8 +61,8 @@ void SetzeAnalyseZurueck();
 void SchrittAllgemeines(const std::string& FText);
 // The definition range of FTerm, with removable gaps; also run by later steps when it did not run.
 void BestimmungDesDefinitionsbereichs();
-// The uncancelled pair of f as entered, computed afresh (see FQuotientWieEingegeben); nil also for a term
-// whose polynomials would exceed the degree limit.
+// The uncancelled pair of f as entered (see FQuotientWieEingegeben), worked out once for each entered f; nil
+// also for a term whose polynomials would exceed the degree limit.
 TRationaleFunktion* EingegebenerQuotient();
 // The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
 // request. A step width that is not positive stops only the table, with a message.

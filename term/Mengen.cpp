@@ -35,9 +35,13 @@ TStelle::TStelle(TTerm* punkt, Int32 vielfachheit) : Punkt(punkt), Vielfachheit(
     Kennung = punkt ? punkt->Kennung : "nil";
 }
 
-bool TStelle::Enthaelt(TTerm* T) { return Punkt && T && Punkt->IstGleich(T); }
+bool TStelle::Enthaelt(TTerm* T) {
+    return Punkt && T && Punkt->IstGleich(T);
+}
 
-TSListe::TSListe() { Kennung = "TSList"; }
+TSListe::TSListe() {
+    Kennung = "TSList";
+}
 
 TSListe* NeueLeereListe() {
     TSListe* liste = Neu<TSListe>();
@@ -65,15 +69,21 @@ void TSListe::FuegeHinzu(TTerm* T, Int32 n) {
     Stellen[++Anzahl] = Neu<TStelle>(T, n);
 }
 
-bool TSListe::Enthaelt(TTerm* T) { return Index(T) >= 1; }
+bool TSListe::Enthaelt(TTerm* T) {
+    return Index(T) >= 1;
+}
 
 TIntervall::TIntervall(const TRand& links, const TRand& rechts) : LinkerRand(links), RechterRand(rechts) {
     Kennung = "Inter";
 }
 
-bool TIntervall::Enthaelt(TTerm* T) { return ImIntervall(T, this); }
+bool TIntervall::Enthaelt(TTerm* T) {
+    return ImIntervall(T, this);
+}
 
-TStandardMenge::TStandardMenge(const std::string& name) { Kennung = name; }
+TStandardMenge::TStandardMenge(const std::string& name) {
+    Kennung = name;
+}
 
 bool TStandardMenge::Enthaelt(TTerm* T) {
     if (Kennung == "R") return true;
@@ -85,14 +95,22 @@ bool TStandardMenge::Enthaelt(TTerm* T) {
     return false;
 }
 
-TOperatorMenge::TOperatorMenge(TMenge* links, char op, TMenge* rechts) : Links(links), Rechts(rechts), Operator(op) {}
+TOperatorMenge::TOperatorMenge(TMenge* links, char op, TMenge* rechts)
+    : Links(links), Rechts(rechts), Operator(op) {}
 
 bool TOperatorMenge::Enthaelt(TTerm* T) {
+    // A missing side is the empty set.
+    if (!Links) return Operator == 'v' && Rechts && Rechts->Enthaelt(T);
+    if (!Rechts) return Operator != 'n' && Links->Enthaelt(T);
     switch (Operator) {
-    case '\\': return Links->Enthaelt(T) && !Rechts->Enthaelt(T);
-    case 'n': return Links->Enthaelt(T) && Rechts->Enthaelt(T);
-    case 'v': return Links->Enthaelt(T) || Rechts->Enthaelt(T);
-    default: return false;
+    case '\\':
+        return Links->Enthaelt(T) && !Rechts->Enthaelt(T);
+    case 'n':
+        return Links->Enthaelt(T) && Rechts->Enthaelt(T);
+    case 'v':
+        return Links->Enthaelt(T) || Rechts->Enthaelt(T);
+    default:
+        return false;
     }
 }
 

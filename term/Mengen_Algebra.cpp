@@ -13,23 +13,33 @@ namespace zol {
 
 namespace {
 
-Extended WertBei0(TTerm* T, bool& definiert) { return T->Wert(0, definiert); }
+Extended WertBei0(TTerm* T, bool& definiert) {
+    return T->Wert(0, definiert);
+}
 
 Extended WertBei0(TTerm* T) {
     bool definiert = true;
     return T->Wert(0, definiert);
 }
 
-TRand Umgekehrt(const TRand& R) { return TRand{R.Wert, !R.Offen}; }
+TRand Umgekehrt(const TRand& R) {
+    return TRand{R.Wert, !R.Offen};
+}
 
 bool IstStandard(TMenge* M, const char* name) {
     auto* s = dynamic_cast<TStandardMenge*>(M);
     return s && s->Kennung == name;
 }
 
-TIntervall* AlsIntervall(TMenge* M) { return dynamic_cast<TIntervall*>(M); }
-TIMenge* AlsKette(TMenge* M) { return dynamic_cast<TIMenge*>(M); }
-TSListe* AlsListe(TMenge* M) { return dynamic_cast<TSListe*>(M); }
+TIntervall* AlsIntervall(TMenge* M) {
+    return dynamic_cast<TIntervall*>(M);
+}
+TIMenge* AlsKette(TMenge* M) {
+    return dynamic_cast<TIMenge*>(M);
+}
+TSListe* AlsListe(TMenge* M) {
+    return dynamic_cast<TSListe*>(M);
+}
 
 // Appends M as a new element at the end of the chain that starts at kopf (a new chain when kopf is nil).
 void KetteAnhaengen(TIMenge*& kopf, TMenge* M) {
@@ -39,7 +49,9 @@ void KetteAnhaengen(TIMenge*& kopf, TMenge* M) {
         kopf->Anhaengen(M);
 }
 
-TMenge* KetteOderLeer(TIMenge* kette) { return kette ? static_cast<TMenge*>(kette) : LeereMenge; }
+TMenge* KetteOderLeer(TIMenge* kette) {
+    return kette ? static_cast<TMenge*>(kette) : LeereMenge;
+}
 
 } // namespace
 
@@ -51,7 +63,8 @@ bool IstOperatorMenge(TMenge* M, const std::string& ops) {
 bool IstLeeresIntervall(TIntervall* I) {
     if (!I->LinkerRand.Wert || !I->RechterRand.Wert) return false;
     if (WertBei0(I->LinkerRand.Wert) > WertBei0(I->RechterRand.Wert)) return true;
-    return I->LinkerRand.Wert->IstGleich(I->RechterRand.Wert) && (I->LinkerRand.Offen || I->RechterRand.Offen);
+    return I->LinkerRand.Wert->IstGleich(I->RechterRand.Wert) &&
+           (I->LinkerRand.Offen || I->RechterRand.Offen);
 }
 
 TIntervall* IntervallSchnitt(TIntervall* A, TIntervall* B) {
@@ -105,7 +118,8 @@ TSListe* SListenVereinigung(TSListe* A, TSListe* B) {
     // The points are copied, so that merging multiplicities leaves A and B as they were.
     TSListe* ergebnis = NeueLeereListe();
     for (Int32 i = 1; i <= A->Anzahl; ++i)
-        ergebnis->Stellen[++ergebnis->Anzahl] = Neu<TStelle>(A->Stellen[i]->Punkt, A->Stellen[i]->Vielfachheit);
+        ergebnis->Stellen[++ergebnis->Anzahl] =
+            Neu<TStelle>(A->Stellen[i]->Punkt, A->Stellen[i]->Vielfachheit);
     for (Int32 i = 1; i <= B->Anzahl; ++i)
         StelleEinfuegen(Neu<TStelle>(B->Stellen[i]->Punkt, B->Stellen[i]->Vielfachheit), ergebnis, true);
     return ergebnis;
@@ -184,7 +198,7 @@ TMenge* MengenDifferenz(TMenge* A, TMenge* B) {
     if (IstStandard(A, "L") || IstStandard(B, "R")) return LeereMenge;
     if (IstStandard(B, "L")) return A;
     if (auto* ib = AlsIntervall(B)) return MengenOperation(A, IntervallKomplement(ib), 'n');
-    if (auto* kb = AlsKette(B)) return MengenOperation(A, IMengenKomplement(kb), 'n');
+    if (auto* kb = AlsKette(B)) return MengenOperation(A, KetteOderLeer(IMengenKomplement(kb)), 'n');
     return nullptr;
 }
 
@@ -198,8 +212,12 @@ TMenge* MitPunktliste(TMenge* A, TMenge* B, char op) {
         TStelle* s = P->Stellen[i];
         bool nehmen = false;
         switch (op) {
-        case 'v': nehmen = !Q->Enthaelt(s->Punkt); break;
-        case 'n': nehmen = Q->Enthaelt(s->Punkt); break;
+        case 'v':
+            nehmen = !Q->Enthaelt(s->Punkt);
+            break;
+        case 'n':
+            nehmen = Q->Enthaelt(s->Punkt);
+            break;
         case '\\':
             // With two lists every point of A is kept: those not in B and those in B.
             if (la)
@@ -212,15 +230,21 @@ TMenge* MitPunktliste(TMenge* A, TMenge* B, char op) {
     }
     if (N->Anzahl <= 0) {
         switch (op) {
-        case '\\': return la ? static_cast<TMenge*>(LeereMenge) : A;
-        case 'n': return LeereMenge;
-        default: return Q;
+        case '\\':
+            return la ? static_cast<TMenge*>(LeereMenge) : A;
+        case 'n':
+            return LeereMenge;
+        default:
+            return Q;
         }
     }
     switch (op) {
-    case 'n': return N;
-    case 'v': return Neu<TOperatorMenge>(N, 'v', Q);
-    default: return la ? Neu<TOperatorMenge>(N, '\\', B) : Neu<TOperatorMenge>(A, '\\', N);
+    case 'n':
+        return N;
+    case 'v':
+        return Neu<TOperatorMenge>(N, 'v', Q);
+    default:
+        return la ? Neu<TOperatorMenge>(N, '\\', B) : Neu<TOperatorMenge>(A, '\\', N);
     }
 }
 
@@ -236,14 +260,24 @@ TSListe* AlsEinpunktliste(TMenge* M) {
 } // namespace
 
 TMenge* MengenOperation(TMenge* A, TMenge* B, char Operator) {
+    // The empty chain (nil) is the empty set.
+    if (!A) A = LeereMenge;
+    if (!B) B = LeereMenge;
     if (TSListe* l = AlsEinpunktliste(A)) A = l;
     if (TSListe* l = AlsEinpunktliste(B)) B = l;
     TMenge* ergebnis = nullptr;
     switch (Operator) {
-    case 'n': ergebnis = MengenSchnitt(A, B); break;
-    case 'v': ergebnis = MengenVereinigung(A, B); break;
-    case '\\': ergebnis = MengenDifferenz(A, B); break;
-    default: break;
+    case 'n':
+        ergebnis = MengenSchnitt(A, B);
+        break;
+    case 'v':
+        ergebnis = MengenVereinigung(A, B);
+        break;
+    case '\\':
+        ergebnis = MengenDifferenz(A, B);
+        break;
+    default:
+        break;
     }
     if (ergebnis) return ergebnis;
     if (!AlsListe(A) && !AlsListe(B)) return Neu<TOperatorMenge>(A, Operator, B);
