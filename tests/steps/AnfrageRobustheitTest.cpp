@@ -1,0 +1,93 @@
+// Requests of the general step that once crashed, ended on one row, or named a quotient a polynomial.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "output/Ausgabe.h"
+#include "steps/Allgemeines.h"
+#include "term/TermParser.h"
+#include "term/Terme.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
+#include "tests/hilfe/ZolTest.h"
+
+using namespace zol;
+
+namespace {
+
+using AnfrageRobustheit = ZolTest;
+
+const std::vector<TSchritt> AllesAufSeite0 = {SchrittVereinfachen, SchrittDefinitionsbereich, SchrittTabelle};
+
+bool HatZeile(const std::vector<std::string>& zeilen, const std::string& zeile) {
+    return std::find(zeilen.begin(), zeilen.end(), zeile) != zeilen.end();
+}
+
+// The value of f at x, both given as input texts.
+Extended Wert(const std::string& f, const std::string& x) {
+    bool d = true;
+    const Extended xv = TermAusString(x)->Wert(0, d);
+    return TermAusString(f)->Wert(xv, d);
+}
+
+// A value table of one row at an irrational point: the constant simplification of f(x) recursed through
+// the rational function's cancelling until the stack overflowed. Now the row is written with f's value.
+TEST_F(AnfrageRobustheit, TabellenzeileAnIrrationalerStelle) {
+    struct Fall {
+        const char* f;
+        const char* a;
+    };
+    const Fall faelle[] = {{"(-8x^3+8x)/(9x^2+7/2)", "3-pi"}, {"x^8+x^7+x^6+x^5+x^4+x^3+x^2+x", "1/2-pi"}};
+    for (const auto& fall : faelle) {
+        TKopfloseAnfrage lauf({.F = fall.f, .A = fall.a, .B = fall.a, .H = "1", .Schritte = AllesAufSeite0});
+        ASSERT_NO_THROW(lauf.Starte()) << fall.f;
+        const auto z = lauf.Zeilen();
+        const std::string wert = FormatiereZahl(Wert(fall.f, fall.a));
+        const bool gefunden = std::any_of(z.begin(), z.end(), [&](const std::string& zeile) {
+            return zeile.size() > wert.size() &&
+                   zeile.compare(zeile.size() - wert.size(), wert.size(), wert) == 0;
+        });
+        EXPECT_TRUE(gefunden) << fall.f << ": no row ends with " << wert << "\n" << lauf.Text();
+        EXPECT_TRUE(lauf.Host.Meldungen.empty()) << fall.f;
+    }
+}
+
+// An exact value that overflows the fractions shows the decimal value alone; the table goes on, and no
+// message box appears for the row (with and without the simplification step before it).
+TEST_F(AnfrageRobustheit, UeberlaufInEinerZeileZeigtDenNaeherungswert) {
+    for (const auto& schritte : {std::vector<TSchritt>{SchrittTabelle}, AllesAufSeite0}) {
+        TKopfloseAnfrage lauf({.F = "x^40", .A = "3/2", .B = "2", .H = "1/2", .Schritte = schritte});
+        ASSERT_NO_THROW(lauf.Starte());
+        const auto z = lauf.Zeilen();
+        EXPECT_TRUE(HatZeile(z, "32 = 1,5" + FormatiereZahl(std::pow(1.5L, 40)))) << lauf.Text();
+        // 2^40 still fits: that row is exact.
+        EXPECT_TRUE(HatZeile(z, "21099511627776")) << lauf.Text();
+        EXPECT_TRUE(lauf.Host.Meldungen.empty());
+    }
+}
+
+// A quotient as entered is a rational function even where cancelling leaves a polynomial; its gap stays.
+TEST_F(AnfrageRobustheit, GekuerzterQuotientBleibtGebrochenRational) {
+    struct Fall {
+        const char* f;
+        const char* luecken;
+    };
+    const Fall faelle[] = {{"(x^2-1)/(x-1)", "\\{1}"}, {"(x^2-4)/(x+2)", "\\{-2}"}};
+    for (const auto& fall : faelle) {
+        TKopfloseAnfrage lauf({.F = fall.f, .Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich}});
+        lauf.Starte();
+        const auto z = lauf.Zeilen();
+        EXPECT_TRUE(HatZeile(z, "f ist gebrochen-rationale Funktion ")) << lauf.Text();
+        EXPECT_FALSE(HatZeile(z, "f ist Polynom (ganzrationale Funktion) "));
+        EXPECT_TRUE(HatZeile(z, std::string("Definitionsbereich: D = IR") + fall.luecken)) << lauf.Text();
+        // The steps that work on the cancelled f see a polynomial.
+        EXPECT_TRUE(IstPolynom);
+    }
+    TKopfloseAnfrage polynom({.F = "x^2-1", .Schritte = {SchrittVereinfachen}});
+    polynom.Starte();
+    EXPECT_TRUE(HatZeile(polynom.Zeilen(), "f ist Polynom (ganzrationale Funktion) "));
+}
+
+} // namespace
