@@ -8,7 +8,6 @@
 
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
-#include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/ZolTest.h"
@@ -26,10 +25,8 @@ bool HatZeile(const std::vector<std::string>& zeilen, const std::string& zeile) 
 }
 
 // The value of f at x, both given as input texts.
-Extended Wert(const std::string& f, const std::string& x) {
-    bool d = true;
-    const Extended xv = TermAusString(x)->Wert(0, d);
-    return TermAusString(f)->Wert(xv, d);
+Extended WertBei(const std::string& f, const std::string& x) {
+    return *Wert(Lies(f), *Wert(Lies(x)));
 }
 
 // A value table of one row at an irrational point: the constant simplification of f(x) recursed through
@@ -44,7 +41,7 @@ TEST_F(AnfrageRobustheit, TabellenzeileAnIrrationalerStelle) {
         TKopfloseAnfrage lauf({.F = fall.f, .A = fall.a, .B = fall.a, .H = "1", .Schritte = AllesAufSeite0});
         ASSERT_NO_THROW(lauf.Starte()) << fall.f;
         const auto z = lauf.Zeilen();
-        const std::string wert = FormatiereZahl(Wert(fall.f, fall.a));
+        const std::string wert = FormatiereZahl(WertBei(fall.f, fall.a));
         const bool gefunden = std::any_of(z.begin(), z.end(), [&](const std::string& zeile) {
             return zeile.size() > wert.size() &&
                    zeile.compare(zeile.size() - wert.size(), wert.size(), wert) == 0;

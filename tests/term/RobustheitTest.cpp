@@ -108,10 +108,8 @@ TEST_F(Robustheit, FaltungEndetNachAbbruch) {
 }
 
 TEST_F(Robustheit, LeeresKomplementIstDieLeereMenge) {
-    auto geschlossen = [](TTerm* a, TTerm* b) { return Neu<TIntervall>(TRand{a, false}, TRand{b, false}); };
-    TSListe* einsZwei = NeueLeereListe();
-    einsZwei->FuegeHinzu(Eins, 1);
-    einsZwei->FuegeHinzu(Zwei, 1);
+    auto geschlossen = [](TTerm* a, TTerm* b) { return Iv(a, false, b, false); };
+    TSListe* einsZwei = Liste({Eins, Zwei});
     struct Fall {
         const char* Name;
         std::function<TMenge*()> Menge;
