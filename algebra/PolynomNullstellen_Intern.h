@@ -1,6 +1,8 @@
 // Helpers shared by the files of the unit PolynomNullstellen.
 #pragma once
 
+#include <vector>
+
 #include "algebra/Polynome.h"
 #include "term/Grundtypen.h"
 
@@ -24,6 +26,9 @@ TVorzeichen VorzeichenVon(TTerm* T);
 TTerm* ReelleWurzel(TTerm* R, Int32 n);
 // -T, simplified.
 TTerm* Negiert(TTerm* T);
+
+// Every positive divisor of n > 0, ascending (factorised by Miller-Rabin and Pollard-Brent).
+std::vector<uint64_t> Teiler(uint64_t n);
 
 // " liegt aber nicht im angegebenen Intervall." as the end of a line.
 void SchreibeAusserhalb();

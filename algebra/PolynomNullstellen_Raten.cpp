@@ -97,27 +97,6 @@ void Faktorisiere(U64 n, std::vector<U64>& primfaktoren) {
     Faktorisiere(n / d, primfaktoren);
 }
 
-// Every positive divisor of n > 0, ascending.
-std::vector<U64> Teiler(U64 n) {
-    std::vector<U64> p;
-    Faktorisiere(n, p);
-    std::sort(p.begin(), p.end());
-    std::vector<U64> teiler{1};
-    for (size_t i = 0; i < p.size();) {
-        size_t j = i;
-        while (j < p.size() && p[j] == p[i]) ++j;
-        const size_t alt = teiler.size();
-        U64 potenz = 1;
-        for (size_t e = i; e < j; ++e) {
-            potenz *= p[i];
-            for (size_t t = 0; t < alt; ++t) teiler.push_back(teiler[t] * potenz);
-        }
-        i = j;
-    }
-    std::sort(teiler.begin(), teiler.end());
-    return teiler;
-}
-
 U64 Betrag(Int64 a) {
     return a < 0 ? U64(0) - static_cast<U64>(a) : static_cast<U64>(a);
 }
@@ -151,6 +130,26 @@ void SchreibeGeraten(TTerm* r, bool positiv, bool ganz) {
 }
 
 } // namespace
+
+std::vector<U64> Teiler(U64 n) {
+    std::vector<U64> p;
+    Faktorisiere(n, p);
+    std::sort(p.begin(), p.end());
+    std::vector<U64> teiler{1};
+    for (size_t i = 0; i < p.size();) {
+        size_t j = i;
+        while (j < p.size() && p[j] == p[i]) ++j;
+        const size_t alt = teiler.size();
+        U64 potenz = 1;
+        for (size_t e = i; e < j; ++e) {
+            potenz *= p[i];
+            for (size_t t = 0; t < alt; ++t) teiler.push_back(teiler[t] * potenz);
+        }
+        i = j;
+    }
+    std::sort(teiler.begin(), teiler.end());
+    return teiler;
+}
 
 void NullstelleRaten(TPolynom P, TTerm*& Nullstelle, bool Kommentar) {
     Nullstelle = nullptr;

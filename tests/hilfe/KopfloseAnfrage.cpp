@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "algebra/PolynomZerlegungen.h"
 #include "output/Grafikdaten.h"
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
@@ -97,6 +98,7 @@ void TKopfloseAnfrage::Starte() {
     };
     folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });
     folgeschritt(SchrittNaeherungsverfahren, 1, [] { BestimmungEinerNullstelle(); });
+    folgeschritt(SchrittProduktzerlegung, 1, [] { SchrittPolynomzerlegung(); });
     folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
 }
 
