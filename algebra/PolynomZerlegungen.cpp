@@ -76,7 +76,8 @@ TZerlegung Verschachtelt(const TPolynom& Q, bool Kommentar) {
 void Uebernimm(const TZerlegung& N, TZerlegung& Z) {
     SListenVereinigen(N.Liste, Z.Liste, false);
     for (Int32 i = 1; i <= N.Anzahl; ++i)
-        FaktorEinfuegen(N.QuadListe[i].p, N.QuadListe[i].q, N.QuadListe[i].Vielfachheit, Z.QuadListe, Z.Anzahl);
+        FaktorEinfuegen(N.QuadListe[i].p, N.QuadListe[i].q, N.QuadListe[i].Vielfachheit, Z.QuadListe,
+                        Z.Anzahl);
 }
 
 void SchreibeErgebnis(const TZerlegung& Z) {
@@ -141,7 +142,8 @@ void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar) {
                 if (n == 3 && CardanoAnwenden) {
                     ZerlegeCardano(P, Z, Kommentar);
                 } else if (!ZerlegePix(P, Z, Kommentar)) {
-                    if (!(n == 4 && ZerlegeViertenGrad(P, Z, Kommentar))) ZerlegeQuadFaktorSuche(P, Z, Kommentar);
+                    if (!(n == 4 && ZerlegeViertenGrad(P, Z, Kommentar)))
+                        ZerlegeQuadFaktorSuche(P, Z, Kommentar);
                 }
             }
         }
@@ -163,19 +165,21 @@ void QuadFaktorAufnehmen(TTerm* p, TTerm* q, Int32 m, TZerlegung& Z, bool Kommen
     q = KonstantVereinfacht(q);
     const TVorzeichen d = VorzeichenVon(KonstantVereinfacht(Differenz(Quotient(Produkt(p, p), Vier), q)));
     TSListe* L = nullptr;
-    if (d == TVorzeichen::Negativ || d == TVorzeichen::Unbekannt || !PQFormel(Eins, p, q, nullptr, L, Kommentar)) {
+    if (d == TVorzeichen::Negativ || d == TVorzeichen::Unbekannt ||
+        !PQFormel(Eins, p, q, nullptr, L, Kommentar)) {
         FaktorEinfuegen(p, q, m, Z.QuadListe, Z.Anzahl);
         return;
     }
-    for (Int32 i = 1; i <= L->Anzahl; ++i) Z.Liste->FuegeHinzu(L->Stellen[i]->Punkt, m * L->Stellen[i]->Vielfachheit);
+    for (Int32 i = 1; i <= L->Anzahl; ++i)
+        Z.Liste->FuegeHinzu(L->Stellen[i]->Punkt, m * L->Stellen[i]->Vielfachheit);
 }
 
 void ZerlegeQuadratisch(TTerm* a, TTerm* b, TTerm* c, TZerlegung& Z, bool Kommentar) {
     // An undecidable discriminant leaves the polynomial unfactorised.
     if (!PQFormel(a, b, c, nullptr, Z.Liste, Kommentar)) return;
     if (Z.Liste->Anzahl == 0)
-        FaktorEinfuegen(KonstantVereinfacht(Quotient(b, a)), KonstantVereinfacht(Quotient(c, a)), 1, Z.QuadListe,
-                        Z.Anzahl);
+        FaktorEinfuegen(KonstantVereinfacht(Quotient(b, a)), KonstantVereinfacht(Quotient(c, a)), 1,
+                        Z.QuadListe, Z.Anzahl);
 }
 
 void ZerlegeAusklammern(TPolynom P, Int32 k, TZerlegung& Z, bool Kommentar) {
@@ -297,7 +301,8 @@ void ZerlegeCardano(TPolynom P, TZerlegung& Z, bool Kommentar) {
     uint8_t status = unklar;
     Cardano(P, L, quadFaktor, status, Kommentar, Kommentar);
     if (L) SListenVereinigen(L, Z.Liste, false);
-    if (!IstNullPolynom(quadFaktor)) QuadFaktorAufnehmen(quadFaktor.Koeff[1], quadFaktor.Koeff[0], 1, Z, Kommentar);
+    if (!IstNullPolynom(quadFaktor))
+        QuadFaktorAufnehmen(quadFaktor.Koeff[1], quadFaktor.Koeff[0], 1, Z, Kommentar);
 }
 
 bool ZerlegePix(TPolynom P, TZerlegung& Z, bool Kommentar) {

@@ -70,8 +70,9 @@ std::optional<TPassung> PasseVerschieden(const TPolynom& P, const std::optional<
         const Extended A = (a1 - B * a3) / (D - B), C = a3 - A;
         const Extended fehlerA = Toleranz * (std::fabs(a1) + std::fabs(B * a3)) / std::fabs(D - B);
         const Extended fehlerC = fehlerA + Toleranz * (std::fabs(a3) + std::fabs(A));
-        const Extended schranke = Toleranz * (std::fabs(B) + std::fabs(D) + std::fabs(A * C) + std::fabs(a2)) +
-                                  std::fabs(A) * fehlerC + std::fabs(C) * fehlerA + fehlerA * fehlerC;
+        const Extended schranke =
+            Toleranz * (std::fabs(B) + std::fabs(D) + std::fabs(A * C) + std::fabs(a2)) +
+            std::fabs(A) * fehlerC + std::fabs(C) * fehlerA + fehlerA * fehlerC;
         if (!(std::fabs(B + D + A * C - a2) <= schranke)) return std::nullopt;
     }
     TTerm* B = Bruchkonstante(d1, 1);
@@ -83,7 +84,8 @@ std::optional<TPassung> PasseVerschieden(const TPolynom& P, const std::optional<
 }
 
 // d1 = d2 = d: a1 = d*a3 must hold; A, C = h +- sqrt(e) with h = a3/2, e = h^2 + 2d - a2 >= 0.
-std::optional<TPassung> PasseGleich(const TPolynom& P, const std::optional<std::vector<Extended>>& a, Int64 d) {
+std::optional<TPassung> PasseGleich(const TPolynom& P, const std::optional<std::vector<Extended>>& a,
+                                    Int64 d) {
     if (a && !(std::fabs((*a)[1] - Extended(d) * (*a)[3]) <=
                Toleranz * (std::fabs((*a)[1]) + std::fabs(Extended(d) * (*a)[3]))))
         return std::nullopt;
@@ -184,7 +186,8 @@ bool ZerlegeQuadFaktorSuche(TPolynom P, TZerlegung& Z, bool Kommentar) {
         }
     }
     if (funde.empty()) return false;
-    for (const TFund& f : funde) QuadFaktorAufnehmen(Bruchkonstante(f.p, 1), Bruchkonstante(f.q, 1), f.m, Z, Kommentar);
+    for (const TFund& f : funde)
+        QuadFaktorAufnehmen(Bruchkonstante(f.p, 1), Bruchkonstante(f.q, 1), f.m, Z, Kommentar);
     Uebernimm(Verschachtelt(R, Kommentar), Z);
     return true;
 }
