@@ -9,7 +9,6 @@
 #include "output/Seiten.h"
 #include "steps/Allgemeines.h"
 #include "term/Fehler.h"
-#include "term/Funktionen.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
