@@ -289,11 +289,6 @@ TTerm* TStandardFunktion::Ableitung() {
     return Op(aussen, '*', u->Ableitung());
 }
 
-// The antiderivatives of the standard functions come with their own unit.
-TTerm* TStandardFunktion::Integral(TTerm*, TTerm*) {
-    NochNichtGebaut("TStandardFunktion.Integral");
-}
-
 TTerm* TStandardFunktion::Umkehrfunktion() {
     TTerm* innen = Argument->Umkehrfunktion();
     if (!innen) return nullptr;

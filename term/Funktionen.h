@@ -28,6 +28,18 @@ public:
     void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
     void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
     TWahrheitswert IstDefiniertAuf(TMenge* M) override;
+
+    // The basic antiderivative F(u) of f(u) as a term in the argument u; nil for an unknown name.
+    TTerm* GrundintegralStandardfunktion();
+    // The integral between a and b (an antiderivative for nil bounds) for a constant, the variable or a
+    // linear argument, and for sqrt of a quadratic; nil otherwise. Writes its work when Kommentare is on.
+    // Buchstabe names the substitution variable. Raises ETermGoToStart for an integrand that is not
+    // defined on the whole interval (or on no proper interval).
+    TTerm* IntegriereStandardfunktion(TTerm* a, TTerm* b, char Buchstabe);
+
+private:
+    // sqrt(A*x^2 + B*x + C) by completing the square.
+    TTerm* IntegriereWurzelAusQuadratischem(TTerm* A, TTerm* B, TTerm* C, TTerm* a, TTerm* b, char Buchstabe);
 };
 
 // The general exponential function a^T with a fixed positive rational base a; the argument is the exponent.
