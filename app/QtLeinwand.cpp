@@ -37,7 +37,9 @@ TQtLeinwand::TQtLeinwand(QImage& bild) : Geraet(&bild), Bild(&bild) {
     bild.setDotsPerMeterY(PunkteProMeter96);
 }
 
-TQtLeinwand::TQtLeinwand(QPrinter& drucker) : Geraet(&drucker), Drucker(&drucker) {}
+TQtLeinwand::TQtLeinwand(QPrinter& drucker)
+    : Geraet(&drucker), Drucker(&drucker), Massstab(drucker.logicalDpiX() / 96.0),
+      Messbild(NeuesSeitenbild(1, 1)) {}
 
 TQtLeinwand::~TQtLeinwand() {
     Beende();
@@ -53,12 +55,13 @@ QPainter& TQtLeinwand::Maler() {
         Painter.setRenderHint(QPainter::Antialiasing, false);
         Painter.setRenderHint(QPainter::TextAntialiasing, false);
         Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        Painter.scale(Massstab, Massstab);
     }
     return Painter;
 }
 
 Int32 TQtLeinwand::PixelProZoll() const {
-    return Geraet->logicalDpiX();
+    return Drucker ? 96 : Geraet->logicalDpiX();
 }
 
 const QFont& TQtLeinwand::QtSchrift() {
@@ -74,7 +77,7 @@ const QFont& TQtLeinwand::QtSchrift() {
         f.setKerning(false);
         f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
         Schrift_ = f;
-        Metrik_.emplace(Schrift_, Geraet);
+        Metrik_.emplace(Schrift_, Drucker ? static_cast<QPaintDevice*>(&Messbild) : Geraet);
         Breiten.clear();
         Eingestellt = s;
     }
@@ -155,7 +158,7 @@ void TQtLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe f) {
 }
 
 TGroesse TQtLeinwand::Seitengroesse() const {
-    return {Geraet->width(), Geraet->height()};
+    return {static_cast<Int32>(Geraet->width() / Massstab), static_cast<Int32>(Geraet->height() / Massstab)};
 }
 
 bool TQtLeinwand::NeueSeite() {

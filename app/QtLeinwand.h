@@ -3,6 +3,10 @@
 // Text is written character by character, each at the sum of the advances before it, so that a text is
 // exactly as wide as its characters measured one by one (no kerning, no ligatures). Antialiasing is off
 // for strokes and text, so everything drawn is pure black and pixels can be counted.
+//
+// Both work in the screen's units of 96 pixels per inch: on a printer the painter is scaled to the
+// printer's resolution and texts are measured as on a page image, so a printed page shows what the screen
+// page shows, line pitch, gaps, table cells and strokes in proportion to the type.
 #pragma once
 
 #include <QFont>
@@ -24,7 +28,7 @@ class TQtLeinwand : public TLeinwand {
 public:
     // On an image; the image is given 96 pixels per inch.
     explicit TQtLeinwand(QImage& Bild);
-    // On a printer, at the printer's resolution.
+    // On a printer, in units of 1/96 inch scaled to the printer's resolution.
     explicit TQtLeinwand(QPrinter& Drucker);
     ~TQtLeinwand() override;
     TQtLeinwand(const TQtLeinwand&) = delete;
@@ -56,6 +60,10 @@ private:
     QPaintDevice* Geraet;
     QImage* Bild = nullptr;
     QPrinter* Drucker = nullptr;
+    // Device pixels per unit: 1 on an image, the printer's resolution / 96 on a printer.
+    double Massstab = 1;
+    // The 96-dpi image that texts are measured on while printing.
+    QImage Messbild;
     QPainter Painter;
     std::optional<TSchrift> Eingestellt; // the font that Schrift_ and Metrik_ were made for
     QFont Schrift_;

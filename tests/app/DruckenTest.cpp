@@ -1,4 +1,5 @@
-// Printing: page lists drawn through the Qt canvas on a QPrinter into a PDF file, with page breaks.
+// Printing: page lists drawn through the Qt canvas on a QPrinter into a PDF file, in screen units with page
+// breaks; a run cut short prints nothing and restores everything.
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -51,12 +52,13 @@ protected:
         return static_cast<int>(inhalt.count(QRegularExpression("/Type\\s*/Page(?![s\\w])")));
     }
 
-    // Pages needed for n lines of height h on pages Hoehe pixels high, the first beginning at 5: the first
-    // page holds the lines whose bottom 5 + j (h + 10) is at most Hoehe; a later page begins with a line
-    // whose bottom is at h + 5, and holds the lines whose bottom h + 5 + (j - 1)(h + 10) is at most Hoehe.
+    // Pages needed for n lines of height h (pitch a = h + 10, or 20 below 20) on pages Hoehe high, the first
+    // beginning at 5: the first page holds the lines whose bottom 5 + j a is at most Hoehe; a later page
+    // begins with a line whose bottom is at h + 5, and holds those whose bottom h + 5 + (j - 1) a is.
     static int ErwarteteSeiten(int n, int h, int Hoehe) {
-        const int erste = (Hoehe - 5) / (h + 10);
-        const int weitere = (Hoehe - h - 5) / (h + 10) + 1;
+        const int a = h >= 20 ? h + 10 : 20;
+        const int erste = (Hoehe - 5) / a;
+        const int weitere = (Hoehe - h - 5) / a + 1;
         if (n <= erste) return 1;
         return 1 + (n - erste + weitere - 1) / weitere;
     }
@@ -75,23 +77,24 @@ protected:
     TQtLeinwand Bildschirm{Bild};
 };
 
-TEST_F(DruckenTest, SeitenlisteMitSeitenumbruechenInEinePdfDatei) {
-    TZeilenliste liste;
-    Int32 hoehe = 0, zeilenhoehe = 0;
+// A print run works in the screen's units of 1/96 inch: the printer canvas reports 96 pixels per inch and
+// the A4 page within its margins, a line is as high as on the screen, and 150 lines go onto as many sheets
+// as their pitch gives.
+TEST_F(DruckenTest, SeitenlisteInBildschirmeinheitenMitSeitenumbruechen) {
+    TZeilenliste liste, bildschirm;
+    Gruppe(bildschirm, 1, "A");
+    Int32 breite = 0, hoehe = 0;
     Drucke(Drucker, [&] {
-        EXPECT_TRUE(DruckModus);
-        EXPECT_EQ(SeitenY, 5);
+        EXPECT_TRUE(DruckModus && SeitenY == 5 && Leinwand().PixelProZoll() == 96);
+        breite = Seitenbreite;
         hoehe = Seitenhoehe;
         Gruppe(liste, 150, "A");
         EXPECT_EQ(&Leinwand(), Druckerleinwand);
-        // measured on the printer: far more pixels than on the screen
-        zeilenhoehe = liste.Zeilen[0]->Box->Oben + liste.Zeilen[0]->Box->Unten;
     });
-    ASSERT_GT(zeilenhoehe, 20);
+    EXPECT_TRUE(breite > 650 && breite <= 794 && hoehe > 950 && hoehe <= 1123) << breite << " x " << hoehe;
+    const Int32 zeilenhoehe = bildschirm.Zeilen[0]->Box->Oben + bildschirm.Zeilen[0]->Box->Unten;
     for (const auto& z : liste.Zeilen) ASSERT_EQ(z->Box->Oben + z->Box->Unten, zeilenhoehe);
-    const int erwartet = ErwarteteSeiten(150, zeilenhoehe, hoehe);
-    ASSERT_GT(erwartet, 1);
-    EXPECT_EQ(Seitenzahl(), erwartet);
+    EXPECT_EQ(Seitenzahl(), ErwarteteSeiten(150, zeilenhoehe, hoehe));
 }
 
 TEST_F(DruckenTest, AbgebrochenerLaufGibtDenFehlerWeiterUndStelltAllesWiederHer) {
