@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -460,8 +461,10 @@ void THauptForm::BaueBlaetter() {
         l->addStretch();
     }
 
-    PageControl1->setTabVisible(int(TBlatt::Test), false);
-    PageControl1->setTabVisible(int(TBlatt::Vektoren), false);
+    SetzeBlattSichtbar(TBlatt::Test, false);
+    SetzeBlattSichtbar(TBlatt::Vektoren, false);
+    // The wheel over a page scrolls it as over the scroll bar.
+    for (TSeitenbild* bild : Seitenbilder) bild->installEventFilter(this);
 }
 
 void THauptForm::BaueMenues() {
@@ -520,7 +523,9 @@ void THauptForm::FormCreate() {
 // ---- THauptfensterZugang ----
 
 void THauptForm::SetzeBlattSichtbar(TBlatt blatt, bool sichtbar) {
+    // A hidden sheet is disabled as well, so that the keyboard cannot reach it either.
     PageControl1->setTabVisible(int(blatt), sichtbar);
+    PageControl1->setTabEnabled(int(blatt), sichtbar);
 }
 
 void THauptForm::LeereSchrittliste() {
@@ -548,6 +553,10 @@ void THauptForm::closeEvent(QCloseEvent* ereignis) {
 }
 
 bool THauptForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::Wheel && qobject_cast<TSeitenbild*>(objekt) != nullptr) {
+        QApplication::sendEvent(ScrollBar1, ereignis);
+        return true;
+    }
     if (objekt == FTermEdit && ereignis->type() == QEvent::KeyPress) {
         auto* taste = static_cast<QKeyEvent*>(ereignis);
         if (taste->key() == Qt::Key_T && (taste->modifiers() & Qt::AltModifier)) {
@@ -571,16 +580,25 @@ Int32 THauptForm::AktiveSeite() const {
     return (index >= 0 && index < Seitenanzahl) ? Int32(index) : -1;
 }
 
+void THauptForm::WechsleModus() {
+    // No line of the other mode stays on the pages, and there is nothing to print until the next request.
+    LeereSeiten(0, SeiteTest);
+    DruckenButton->setEnabled(false);
+}
+
 void THauptForm::Vektorrechnung1Click() {
+    if (!ModusFunktionen()) return;
     setWindowTitle(Text("Vektorrechnung"));
     Schritte1->setEnabled(false);
     GraphMenu->menuAction()->setEnabled(false);
     PageControl1->setTabText(int(TBlatt::Allgemeines), Text("Lösung"));
-    for (int k = 1; k <= SeiteGraph; ++k) PageControl1->setTabVisible(k, false);
-    PageControl1->setTabVisible(int(TBlatt::LGS), true);
+    for (int k = 1; k <= SeiteGraph; ++k) SetzeBlattSichtbar(TBlatt(k), false);
+    SetzeBlattSichtbar(TBlatt::LGS, true);
+    WechsleModus();
 }
 
 void THauptForm::Funktionen1Click() {
+    const bool wechsel = !ModusFunktionen();
     setWindowTitle(Text("Funktionen"));
     Schritte1->setEnabled(true);
     GraphMenu->menuAction()->setEnabled(true);
@@ -588,10 +606,25 @@ void THauptForm::Funktionen1Click() {
     // The step window's OK action shows the sheets of the chosen steps, hides the LGS sheet and rebuilds
     // the step list.
     if (SchritteForm != nullptr) SchritteForm->OKButtonClick();
+    if (wechsel) WechsleModus();
+}
+
+QFont THauptForm::Seitenschrift() const {
+    const TSchrift& s = Leinwand().Schrift();
+    QFont f(QString::fromStdString(s.Name));
+    // The family the pages are drawn in (a substitute where the named one is missing), which the font
+    // dialog can select.
+    f.setFamily(QFontInfo(f).family());
+    f.setPointSize(s.Groesse);
+    f.setBold(s.Stil & Fett);
+    f.setItalic(s.Stil & Kursiv);
+    f.setUnderline(s.Stil & Unterstrichen);
+    f.setStrikeOut(s.Stil & Durchgestrichen);
+    return f;
 }
 
 void THauptForm::Font1Click() {
-    FontDialog->setCurrentFont(LeinwandSchrift);
+    FontDialog->setCurrentFont(Seitenschrift());
     if (FontDialog->exec() != QDialog::Accepted) return;
     LeinwandSchrift = FontDialog->selectedFont();
     // OK also gives the output the chosen font, as "Übernehmen" does.

@@ -255,8 +255,10 @@ public:
     bool ModusFunktionen() const;
     // The index of the page shown on the active sheet, or -1 when the sheet has no page.
     Int32 AktiveSeite() const;
-    // The font of the window's own canvas, which the font dialog starts with.
+    // The font of the window's own canvas, which a confirmed font dialog sets.
     const QFont& EigeneLeinwandSchrift() const { return LeinwandSchrift; }
+    // The font the pages use, which the font dialog starts with.
+    QFont Seitenschrift() const;
 
     // ---- THauptfensterZugang ----
     void SetzeBlattSichtbar(TBlatt blatt, bool sichtbar) override;
@@ -285,6 +287,10 @@ private:
     void ZeichneNachFehler();
     // Shows every page image as drawn and sets the scroll bar to the active page.
     void ZeigeSeiten();
+    // Empties pages von to bis: no lines, a white image, the first line 0.
+    void LeereSeiten(Int32 von, Int32 bis);
+    // After a change of mode: every page empty, printing off.
+    void WechsleModus();
     void AktualisiereScrollBar();
     void MerkeEingaben();
     TGittertexte Gittertexte(const QTableWidget* gitter) const;

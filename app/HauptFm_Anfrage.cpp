@@ -108,6 +108,20 @@ void THauptForm::ZeigeSeiten() {
     AktualisiereScrollBar();
 }
 
+void THauptForm::LeereSeiten(Int32 von, Int32 bis) {
+    for (Int32 k = von; k <= bis; ++k) {
+        auto& liste = Seitenlisten[size_t(k)];
+        if (liste && Zeilenliste == liste.get()) SetzeZeilenliste(nullptr);
+        liste.reset();
+        Seitenanfang[size_t(k)] = 0;
+        TSeitenbild* bild = Seitenbilder[size_t(k)];
+        bild->Leinwand.Beende();
+        bild->Bild.fill(Qt::white);
+        bild->Zeige();
+    }
+    AktualisiereScrollBar();
+}
+
 void THauptForm::AktualisiereScrollBar() {
     Int32 seite = AktiveSeite();
     const TZeilenliste* liste = seite >= 0 ? Seitenlisten[size_t(seite)].get() : nullptr;
@@ -117,6 +131,9 @@ void THauptForm::AktualisiereScrollBar() {
     }
     ScrollBar1->setRange(0, std::max(liste->Anzahl() - 1, 0));
     ScrollBar1->setValue(Seitenanfang[size_t(seite)]);
+    // A click on the track moves by the lines the page shows.
+    ScrollBar1->setPageStep(std::max<Int32>(
+        SichtbareZeilen(*liste, Seitenanfang[size_t(seite)], Seitenbilder[size_t(seite)]->Bild.height()), 1));
 }
 
 void THauptForm::ZeigeSpeicher() {
@@ -226,6 +243,8 @@ void THauptForm::FuehreAnfrageAus() {
         // The check box counts at every request, whether its window was confirmed or not.
         if (OptionenForm != nullptr) Kommentare = OptionenForm->KommentarCB->isChecked();
         if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
+        // The step pages keep no text of an earlier request (a print run keeps the screen's pages).
+        if (!Drucken) LeereSeiten(1, SeiteGraph);
         FuehreSchritteAus();
         ZeigeSpeicher();
         SchliesseAbbruchfenster();
@@ -381,7 +400,7 @@ void THauptForm::TestButtonClick() {
 }
 
 void THauptForm::FuehreTestAus() {
-    PageControl1->setTabVisible(int(TBlatt::Test), true);
+    SetzeBlattSichtbar(TBlatt::Test, true);
     try {
         BereiteSeiteVor(SeiteTest);
         Substitutionszaehler = 0;
@@ -465,14 +484,16 @@ void THauptForm::ScrollBar1Scroll(int code, int position) {
         AktiviereSeite(&bild->Leinwand, false);
         SetzeZeilenliste(liste);
         ScrollBar1->setMaximum(letzte);
+        // A line up or down, or as many lines as the page shows.
+        const Int32 seitenweise = std::max<Int32>(SichtbareZeilen(*liste, anfang, bild->Bild.height()), 1);
         switch (code) {
         case 0:
-        case 2:
-            if (anfang > 0) --anfang;
-            break;
         case 1:
+            anfang = std::clamp<Int32>(anfang + (code == 0 ? -1 : 1), 0, letzte);
+            break;
+        case 2:
         case 3:
-            if (anfang < letzte) ++anfang;
+            anfang = std::clamp<Int32>(anfang + (code == 2 ? -seitenweise : seitenweise), 0, letzte);
             break;
         case 8:
             anfang = std::clamp<Int32>(position, 0, letzte);
@@ -481,6 +502,9 @@ void THauptForm::ScrollBar1Scroll(int code, int position) {
             break;
         }
         ZeichneSeite(anfang);
+        // The bar shows the first line drawn.
+        ScrollBar1->setValue(anfang);
+        ScrollBar1->setPageStep(std::max<Int32>(SichtbareZeilen(*liste, anfang, bild->Bild.height()), 1));
     } catch (const std::exception& e) {
         Oberflaeche().DebugAusgabe(std::string("Blättern: ") + e.what());
     }

@@ -15,7 +15,8 @@ namespace zol {
 
 THilfeForm::THilfeForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     LadeHilferessourcen();
-    setWindowTitle(QString::fromUtf8("ZOL08 – Hilfe"));
+    // The application adds its name to the title.
+    setWindowTitle(QString::fromUtf8("Hilfe"));
     resize(760, 640);
 
     Browser = new QTextBrowser(this);

@@ -45,6 +45,12 @@ Extended GraphHoehe() {
     return Leinwand().PixelProZoll() * cm / 2.54L;
 }
 
+// The advance from one line's bottom to the next: the line's height + 10, at least 20.
+Int32 Zeilenabstand(const TFolie& L) {
+    const Int32 h = L.Box ? L.Box->Oben + L.Box->Unten : 0;
+    return h >= 20 ? h + 10 : 20;
+}
+
 } // namespace
 
 void AktiviereSeite(TLeinwand* Bild, bool IstGraph) {
@@ -79,17 +85,26 @@ void ZeichneSeite(Int32 ab) {
     for (size_t i = start; i < zeilen.size(); ++i) {
         TFolie& L = *zeilen[i];
         const Int32 unten = L.Box ? L.Box->Unten : 0;
-        const Int32 h = L.Box ? L.Box->Oben + unten : 0;
-        SeitenY += h >= 20 ? h + 10 : 20;
+        SeitenY += Zeilenabstand(L);
         if (!DruckModus) {
             if (SeitenY >= Seitenhoehe) break;
         } else if (SeitenY > Seitenhoehe) {
             Leinwand().NeueSeite();
-            SeitenY = h + 5;
+            SeitenY = (L.Box ? L.Box->Oben + unten : 0) + 5;
         }
         Leinwand().BewegeZu(10, SeitenY - unten);
         L.Zeichne();
     }
+}
+
+Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe) {
+    Int32 anzahl = 0;
+    Int32 y = 5;
+    for (size_t i = ab > 0 ? static_cast<size_t>(ab) : 0; i < Liste.Zeilen.size(); ++i, ++anzahl) {
+        y += Zeilenabstand(*Liste.Zeilen[i]);
+        if (y >= Hoehe) break;
+    }
+    return anzahl;
 }
 
 namespace {

@@ -23,6 +23,7 @@ class TTerm;
 class TIntervall;
 class TFolie;
 class TListenFolie;
+class TZeilenliste;
 
 // The printer canvas that AktiviereSeite makes current while DruckModus is on; null outside a print run.
 // When it is null while printing, the current canvas is taken as the printer.
@@ -51,6 +52,8 @@ Int32 Zellenbreite(const TFolie& F);
 // touch. Nothing is written unless there is one width per cell.
 void SchreibeTabellenzeile(std::vector<std::unique_ptr<TListenFolie>> Zellen,
                            const std::vector<Int32>& Breiten, bool Letzte, bool Zentriert);
+// The number of lines of Liste that ZeichneSeite(ab) shows on a screen page Hoehe pixels high.
+Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe);
 // The value table of f over I with step h: a ruled table of x and f(x) with exact values and decimals,
 // one page line per row. Nothing when a bound is infinite or h is not positive.
 // Eingabe, when given, is f as entered: where it has no value (a cancelled gap) the cell says "nicht def."

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QToolButton>
 
 #include <memory>
@@ -157,6 +159,13 @@ protected:
         for (const auto& m : Oberflaeche.Host.Meldungen)
             if (m.Art == TMeldungsart::Warnung) w.push_back(m.Text);
         return w;
+    }
+
+    // Page k has no lines and a white image.
+    bool Leer(Int32 k) const {
+        QImage weiss = Haupt->Seitenbilder[size_t(k)]->Bild.copy();
+        weiss.fill(Qt::white);
+        return Haupt->Seitenlisten[size_t(k)] == nullptr && Haupt->Seitenbilder[size_t(k)]->Bild == weiss;
     }
 
     bool Abgehakt(TSchritt s) const {
@@ -355,24 +364,29 @@ TEST_F(HauptFmTest, BenutzerabbruchHaeltDenTreiberNachDemSchritt) {
 
 // ---- mode switch ----
 
+// Switching the mode shows its sheets and leaves no line of the other mode on any page; in "Lineare
+// Gleichungen" only the linear system runs, on page 0, whatever steps are chosen.
 TEST_F(HauptFmTest, UmschaltenAufLineareGleichungenUndZurueck) {
     SetzeStandIns();
-    Waehle({SchrittNullstellen, SchrittAbleitungen, SchrittGraph});
     Schritte->NullstellenCB->setChecked(true);
     Schritte->AbleitungsGradSE->setValue(2);
     Schritte->GraphCB->setChecked(true);
     Schritte->OKButtonClick();
+    Start("x^2");
+    ASSERT_FALSE(Leer(0) || Leer(1));
     QTabWidget* pc = Haupt->PageControl1;
     Haupt->Vektorrechnung1->trigger();
     EXPECT_EQ(Haupt->windowTitle(), Q("Vektorrechnung"));
-    EXPECT_FALSE(Haupt->Schritte1->isEnabled() || Haupt->GraphMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(Haupt->Schritte1->isEnabled() || Haupt->GraphMenu->menuAction()->isEnabled() ||
+                 Haupt->DruckenButton->isEnabled());
     EXPECT_EQ(pc->tabText(0), Q("Lösung"));
-    for (int k = 1; k <= 8; ++k) EXPECT_FALSE(pc->isTabVisible(k)) << k;
+    for (int k = 1; k <= 8; ++k) EXPECT_FALSE(pc->isTabVisible(k) || pc->isTabEnabled(k)) << k;
+    for (int k = 0; k < Seitenanzahl; ++k) EXPECT_TRUE(Leer(k)) << k;
     EXPECT_TRUE(pc->isTabVisible(int(TBlatt::LGS)));
-    // Only the linear system runs, on page 0, whatever steps are chosen.
     Haupt->ZeilenUpDown->SetzePosition(3);
     Haupt->ZeilenUpDownClick();
     Haupt->MatrixGrid->setItem(0, 0, new QTableWidgetItem(Q("1/2")));
+    Protokoll.clear();
     Start("x^2");
     EXPECT_EQ(Protokoll, std::vector<std::string>({"LGS 3x2 b3"}));
     EXPECT_EQ(Seite(0), std::vector<std::string>({"LGS 3x2 b3"}));
@@ -381,10 +395,57 @@ TEST_F(HauptFmTest, UmschaltenAufLineareGleichungenUndZurueck) {
     Haupt->Funktionen1->trigger();
     EXPECT_TRUE(Haupt->windowTitle() == Q("Funktionen") && pc->tabText(0) == Q("Allgemeines"));
     EXPECT_TRUE(Haupt->Schritte1->isEnabled() && Haupt->GraphMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(Leer(0));
     for (TBlatt b : {TBlatt::Nullstellen, TBlatt::Ableitungen, TBlatt::Graph})
-        EXPECT_TRUE(pc->isTabVisible(int(b)));
+        EXPECT_TRUE(pc->isTabEnabled(int(b)));
     EXPECT_FALSE(pc->isTabVisible(int(TBlatt::Polstellen)) || pc->isTabVisible(int(TBlatt::LGS)));
     EXPECT_EQ(Haupt->SchritteLV->count(), 3);
+}
+
+// The sheet of a step that is no longer chosen is hidden and cannot be reached by keyboard; the next
+// request leaves it without the text of the earlier one.
+TEST_F(HauptFmTest, BlaetterNichtGewaehlterSchritteSindUnerreichbarUndLeer) {
+    SetzeStandIns();
+    Schritte->AbleitungsGradSE->setValue(1);
+    Schritte->GraphCB->setChecked(true);
+    Schritte->OKButtonClick();
+    Start("x^3");
+    ASSERT_EQ(Seite(4), std::vector<std::string>({"Ableitungen(true)"}));
+    Schritte->AbleitungsGradSE->setValue(0);
+    Schritte->OKButtonClick();
+    QTabWidget* pc = Haupt->PageControl1;
+    EXPECT_FALSE(pc->isTabVisible(int(TBlatt::Ableitungen)) || pc->isTabEnabled(int(TBlatt::Ableitungen)));
+    pc->setCurrentIndex(0);
+    QTest::keyClick(pc, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pc->currentIndex(), int(TBlatt::Graph));
+    Start("x^3");
+    EXPECT_TRUE(Leer(4));
+    EXPECT_FALSE(Leer(SeiteGraph));
+}
+
+// The wheel over a page scrolls it as over the scroll bar, by lines; a click on the track moves by the
+// lines the page shows: (665 - 5) / 20 of these lines, less the one that would reach the bottom.
+TEST_F(HauptFmTest, RadUndSeitenweisesBlaettern) {
+    SetzeStandIns();
+    ZeilenAllgemeines = 100;
+    Start("x");
+    Haupt->PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(Haupt->ScrollBar1->pageStep(), 32);
+    auto rad = [](QWidget* w) {
+        QWheelEvent e(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    };
+    rad(Haupt->Seitenbilder[0]);
+    const Int32 seite = Haupt->Seitenanfang[0];
+    EXPECT_EQ(seite, QApplication::wheelScrollLines());
+    Haupt->ScrollBar1Scroll(8, 0);
+    rad(Haupt->ScrollBar1);
+    EXPECT_EQ(Haupt->Seitenanfang[0], seite);
+    Haupt->ScrollBar1->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Haupt->Seitenanfang[0], seite + 32);
+    Haupt->ScrollBar1->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(Haupt->Seitenanfang[0], seite);
 }
 
 // ---- scrolling ----
@@ -511,7 +572,16 @@ TEST_F(HauptFmTest, AltTImFFeldStartetDenTest) {
 
 // ---- font ----
 
-TEST_F(HauptFmTest, UebernehmenImSchriftdialogSetztDieAusgabeschrift) {
+// The dialog opens with the pages' font; its "Übernehmen" sets the pages' font.
+TEST_F(HauptFmTest, SchriftdialogBeginntMitDerSeitenschriftUndUebernimmt) {
+    QFont beimOeffnen;
+    QTimer::singleShot(0, [&] {
+        beimOeffnen = Haupt->FontDialog->currentFont();
+        Haupt->FontDialog->reject();
+    });
+    Haupt->Font1->trigger();
+    EXPECT_EQ(QFontInfo(beimOeffnen).family(), Q("Liberation Serif"));
+    EXPECT_EQ(beimOeffnen.pointSize(), 10);
     QFont f(Q("DejaVu Sans"));
     f.setPointSize(14);
     f.setBold(true);
@@ -563,11 +633,13 @@ TEST_F(HauptFmTest, DerQtHost) {
 
 // ---- help ----
 
+// The help window's title is "Hilfe", to which the application adds its name once.
 TEST_F(HauptFmTest, HilfeZeigtDieDeutscheHilfe) {
     Haupt->Hilfe1->trigger();
     auto* hilfe = Haupt->findChild<THilfeForm*>();
     ASSERT_NE(hilfe, nullptr);
     EXPECT_TRUE(hilfe->isVisible());
+    EXPECT_EQ(hilfe->windowTitle(), Q("Hilfe"));
     const QString text = hilfe->Browser->toPlainText();
     for (const char* thema : {"Eingabe von Termen", "Die Arbeitsschritte", "Optionen und Schrift",
                               "Der Graph", "Lineare Gleichungssysteme", "Blättern und Drucken"})
