@@ -83,6 +83,14 @@ private:
     bool& Laeuft;
 };
 
+// The first line of the page that ends just above line ab on a page hoehe pixels high: as many lines back
+// as fit, one at least.
+Int32 SeiteDavor(const TZeilenliste& liste, Int32 ab, Int32 hoehe) {
+    Int32 s = ab;
+    while (s > 0 && SichtbareZeilen(liste, s - 1, hoehe) >= ab - s + 1) --s;
+    return s == ab ? std::max<Int32>(ab - 1, 0) : s;
+}
+
 } // namespace
 
 // ---- pages ----
@@ -484,16 +492,19 @@ void THauptForm::ScrollBar1Scroll(int code, int position) {
         AktiviereSeite(&bild->Leinwand, false);
         SetzeZeilenliste(liste);
         ScrollBar1->setMaximum(letzte);
-        // A line up or down, or as many lines as the page shows.
-        const Int32 seitenweise = std::max<Int32>(SichtbareZeilen(*liste, anfang, bild->Bild.height()), 1);
+        const Int32 hoehe = bild->Bild.height();
         switch (code) {
         case 0:
         case 1:
             anfang = std::clamp<Int32>(anfang + (code == 0 ? -1 : 1), 0, letzte);
             break;
         case 2:
+            anfang = SeiteDavor(*liste, anfang, hoehe);
+            break;
         case 3:
-            anfang = std::clamp<Int32>(anfang + (code == 2 ? -seitenweise : seitenweise), 0, letzte);
+            // On by the lines the page shows.
+            anfang =
+                std::min<Int32>(anfang + std::max<Int32>(SichtbareZeilen(*liste, anfang, hoehe), 1), letzte);
             break;
         case 8:
             anfang = std::clamp<Int32>(position, 0, letzte);
@@ -504,7 +515,7 @@ void THauptForm::ScrollBar1Scroll(int code, int position) {
         ZeichneSeite(anfang);
         // The bar shows the first line drawn.
         ScrollBar1->setValue(anfang);
-        ScrollBar1->setPageStep(std::max<Int32>(SichtbareZeilen(*liste, anfang, bild->Bild.height()), 1));
+        ScrollBar1->setPageStep(std::max<Int32>(SichtbareZeilen(*liste, anfang, hoehe), 1));
     } catch (const std::exception& e) {
         Oberflaeche().DebugAusgabe(std::string("Blättern: ") + e.what());
     }

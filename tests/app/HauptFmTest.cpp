@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,14 +19,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWheelEvent>
-#include <QToolButton>
 
 #include <memory>
 #include <regex>
@@ -84,10 +81,10 @@ protected:
     }
 
     // Chooses steps as the step window's OK action would: flags, sheets and step list.
-    void Waehle(std::initializer_list<TSchritt> schritte) {
+    void Waehle(const std::vector<TSchritt>& schritte) {
         Schrittflags.fill(false);
         for (TSchritt s : schritte) Schrittflags[size_t(s)] = true;
-        if (Schrittflags[SchrittAbleitungen]) AbleitungsGrad = 1;
+        AbleitungsGrad = Schrittflags[SchrittAbleitungen] ? 1 : 0;
         Schritte->SchrittlisteAufbauen();
     }
 
@@ -187,7 +184,6 @@ protected:
 
 TEST_F(HauptFmTest, EntwurfDesFensters) {
     EXPECT_EQ(Haupt->windowTitle(), Q("Funktionen"));
-    EXPECT_EQ(HauptForm, Haupt.get());
     EXPECT_FALSE(Haupt->TestButton->isEnabled() || Haupt->DruckenButton->isEnabled() ||
                  Haupt->SchritteLV->isEnabled());
     EXPECT_TRUE(Haupt->StrukturButton->isHidden() && Haupt->TestSuiteButton->isHidden());
@@ -283,10 +279,7 @@ TEST_F(HauptFmTest, TreiberReihenfolgeUndSeiten) {
         ABIntervall = Iv(TermAusString("1"), false, TermAusString("2"), false);
     };
     for (const auto& [schritte, g, aufrufe] : faelle) {
-        Waehle({});
-        for (TSchritt s : schritte) Schrittflags[size_t(s)] = true;
-        AbleitungsGrad = Schrittflags[SchrittAbleitungen] ? 1 : 0;
-        Schritte->SchrittlisteAufbauen();
+        Waehle(schritte);
         Haupt->GTermEdit->setText(Q(g));
         Protokoll.clear();
         Start("x^2");
@@ -294,17 +287,14 @@ TEST_F(HauptFmTest, TreiberReihenfolgeUndSeiten) {
         erwartet.insert(erwartet.end(), aufrufe.begin(), aufrufe.end());
         EXPECT_EQ(Protokoll, erwartet);
         for (TSchritt s : schritte) EXPECT_TRUE(Abgehakt(s)) << int(s);
-        EXPECT_EQ(Seite(7).back(), aufrufe.back() == "Graph" ? "Integral(nil,nil)" : "Flaecheninhalt(1,2)");
+        if (aufrufe.back() != "Graph") {
+            EXPECT_EQ(Seite(7).back(), "Flaecheninhalt(1,2)");
+            continue;
+        }
+        EXPECT_EQ(Seite(1), std::vector<std::string>(aufrufe.begin(), aufrufe.begin() + 4));
+        for (Int32 k = 2; k <= 8; ++k)
+            EXPECT_EQ(Seite(k), std::vector<std::string>{aufrufe[size_t(k) + 2]}) << k;
     }
-    // The first case: pages 1 to 8.
-    Waehle({});
-    for (TSchritt s : std::get<0>(faelle[0])) Schrittflags[size_t(s)] = true;
-    AbleitungsGrad = 1;
-    Schritte->SchrittlisteAufbauen();
-    Start("x^2");
-    const auto& a = std::get<2>(faelle[0]);
-    EXPECT_EQ(Seite(1), std::vector<std::string>(a.begin(), a.begin() + 4));
-    for (Int32 k = 2; k <= 8; ++k) EXPECT_EQ(Seite(k), std::vector<std::string>{a[size_t(k) + 2]}) << k;
 }
 
 // Every request starts from empty globals and an empty store; without g the area takes the zeros as its
@@ -423,53 +413,45 @@ TEST_F(HauptFmTest, BlaetterNichtGewaehlterSchritteSindUnerreichbarUndLeer) {
     EXPECT_FALSE(Leer(SeiteGraph));
 }
 
-// The wheel over a page scrolls it as over the scroll bar, by lines; a click on the track moves by the
-// lines the page shows: (665 - 5) / 20 of these lines, less the one that would reach the bottom.
-TEST_F(HauptFmTest, RadUndSeitenweisesBlaettern) {
-    SetzeStandIns();
-    ZeilenAllgemeines = 100;
-    Start("x");
-    Haupt->PageControl1->setCurrentIndex(0);
-    EXPECT_EQ(Haupt->ScrollBar1->pageStep(), 32);
-    auto rad = [](QWidget* w) {
-        QWheelEvent e(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &e);
-    };
-    rad(Haupt->Seitenbilder[0]);
-    const Int32 seite = Haupt->Seitenanfang[0];
-    EXPECT_EQ(seite, QApplication::wheelScrollLines());
-    Haupt->ScrollBar1Scroll(8, 0);
-    rad(Haupt->ScrollBar1);
-    EXPECT_EQ(Haupt->Seitenanfang[0], seite);
-    Haupt->ScrollBar1->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(Haupt->Seitenanfang[0], seite + 32);
-    Haupt->ScrollBar1->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(Haupt->Seitenanfang[0], seite);
-}
-
 // ---- scrolling ----
 
-TEST_F(HauptFmTest, BlaetternHaeltBeiZeile0UndBeiDerLetztenZeile) {
+// The page stops at line 0 and at the last line; an arrow moves one line, a click on the track as many as the
+// page shows: (665 - 5) / 20 of these lines, less the one that would reach the bottom; the wheel over the
+// page scrolls as over the bar.
+TEST_F(HauptFmTest, BlaetternZeilenweiseSeitenweiseUndMitDemRad) {
     SetzeStandIns();
     ZeilenAllgemeines = 60;
     Start("x");
     Haupt->PageControl1->setCurrentIndex(0);
     const QImage oben = Haupt->Seitenbilder[0]->Bild.copy();
-    EXPECT_EQ(Haupt->ScrollBar1->maximum(), 59);
-    for (auto [code, position, anfang] :
-         {std::tuple{0, 0, 0}, {2, 0, 0}, {1, 0, 1}, {8, 7, 7}, {8, 500, 59}, {5, 3, 59}}) {
+    QScrollBar* bar = Haupt->ScrollBar1;
+    EXPECT_TRUE(bar->maximum() == 59 && bar->pageStep() == 32);
+    for (auto [code, position, anfang] : {std::tuple{0, 0, 0},
+                                          {2, 0, 0},
+                                          {1, 0, 1},
+                                          {3, 0, 33},
+                                          {2, 0, 1},
+                                          {8, 7, 7},
+                                          {8, 500, 59},
+                                          {3, 0, 59},
+                                          {5, 3, 59}}) {
         Haupt->ScrollBar1Scroll(code, position);
         EXPECT_EQ(Haupt->Seitenanfang[0], anfang) << code << "," << position;
     }
-    for (int i = 0; i < 100; ++i) Haupt->ScrollBar1Scroll(i % 2 ? 1 : 3, 0);
-    EXPECT_EQ(Haupt->Seitenanfang[0], 59);
     Haupt->ScrollBar1Scroll(8, 0);
     EXPECT_EQ(Haupt->Seitenbilder[0]->Bild, oben);
-    // The bar itself: a click on its down arrow moves one line.
-    Haupt->ScrollBar1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_TRUE(Haupt->Seitenanfang[0] == 1 && Haupt->ScrollBar1->value() == 1);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_TRUE(Haupt->Seitenanfang[0] == 1 && bar->value() == 1);
     EXPECT_NE(Haupt->Seitenbilder[0]->Bild, oben);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Haupt->Seitenanfang[0], 33);
+    for (QWidget* w : {static_cast<QWidget*>(Haupt->Seitenbilder[0]), static_cast<QWidget*>(bar)}) {
+        Haupt->ScrollBar1Scroll(8, 0);
+        QWheelEvent rad(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &rad);
+        EXPECT_EQ(Haupt->Seitenanfang[0], QApplication::wheelScrollLines());
+    }
     // Sheets without lines, and a page never prepared, have nothing to scroll.
     Haupt->PageControl1->setTabVisible(int(TBlatt::LGS), true);
     for (int blatt : {int(TBlatt::LGS), int(TBlatt::Polstellen)}) {
@@ -504,10 +486,6 @@ TEST_F(HauptFmTest, DruckenInEinePdfLaesstDieBildschirmseitenWieSieWaren) {
     EXPECT_EQ(Protokoll, std::vector<std::string>({"Allgemeines(x^3)", "Ableitungen(true)"}));
     const std::string inhalt = testhilfe::LiesDatei(pdf);
     ASSERT_EQ(inhalt.substr(0, 5), "%PDF-");
-    // 150 lines do not fit on one sheet.
-    const std::regex seite("/Type\\s*/Page[^s]");
-    EXPECT_GE(
-        std::distance(std::sregex_iterator(inhalt.begin(), inhalt.end(), seite), std::sregex_iterator()), 2);
     EXPECT_TRUE(Seite(0) == seite0 && Haupt->Seitenlisten[0].get() == liste0 && Haupt->Seitenanfang[0] == 12);
     EXPECT_EQ(Haupt->Seitenbilder[0]->Bild, bild0);
     EXPECT_TRUE(&Leinwand() == leinwand && Seitenbreite == breite && Seitenhoehe == hoehe);
@@ -601,8 +579,6 @@ TEST_F(HauptFmTest, SchriftdialogBeginntMitDerSeitenschriftUndUebernimmt) {
     Schriftgroesse = 10;
     Leinwand().SetzeSchrift(TSchrift{});
 }
-
-// ---- INI file ----
 
 // ---- the Qt host ----
 
