@@ -105,12 +105,11 @@ TEST_F(PolynomAusgabe, VolleFaktorlisteMeldetSich) {
     Int32 anzahl = 0;
     for (Int32 i = 1; i <= MaxQuadFaktoren; ++i) FaktorEinfuegen(K(i), K(i + 100), i, speicher.Liste, anzahl);
     EXPECT_EQ(anzahl, 20);
-    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
     FaktorEinfuegen(K(-1), K(1), 1, speicher.Liste, anzahl);
     EXPECT_EQ(anzahl, 20);
-    ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
-    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Information);
-    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Text, "Liste voll. Einfügen nicht mehr möglich.");
+    const std::vector<std::string> voll = {"Information: Liste voll. Einfügen nicht mehr möglich."};
+    EXPECT_EQ(Meldungen(), voll);
     // Nothing was written past the end, and the entries are as they were.
     EXPECT_EQ(speicher.Danach.Vielfachheit, 99);
     for (Int32 i = 1; i <= MaxQuadFaktoren; ++i) {
@@ -120,7 +119,7 @@ TEST_F(PolynomAusgabe, VolleFaktorlisteMeldetSich) {
     // An equal pair is still merged into a full list.
     FaktorEinfuegen(K(3), K(103), 1, speicher.Liste, anzahl);
     EXPECT_EQ(speicher.Liste[3].Vielfachheit, 4);
-    EXPECT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
+    EXPECT_EQ(Meldungen(), voll);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Helpers of the INI and step-window tests: a private temporary folder and whole-file reads and writes.
 #pragma once
 
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <string>
 
@@ -9,14 +11,10 @@ namespace zol::testhilfe {
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TTempOrdner {
 public:
-    TTempOrdner();
-    ~TTempOrdner();
-    TTempOrdner(const TTempOrdner&) = delete;
-    TTempOrdner& operator=(const TTempOrdner&) = delete;
-    const std::filesystem::path& Pfad() const { return OrdnerPfad; }
+    std::filesystem::path Pfad() const { return Ordner.path().toStdString(); }
 
 private:
-    std::filesystem::path OrdnerPfad;
+    QTemporaryDir Ordner;
 };
 
 std::string LiesDatei(const std::filesystem::path& pfad);

@@ -258,8 +258,8 @@ TEST_F(SchritteTest, SchliessenOhneSchreibbareDateiWarntNur) {
     auto f = Erzeuge(); // an unreadable file reads as defaults
     EXPECT_EQ(f->Schrittmaske(), 0);
     EXPECT_FALSE(SchreibeIniDatei("x", "", "", ""));
-    ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
-    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Warnung);
+    ASSERT_EQ(Meldungen().size(), 1u);
+    EXPECT_EQ(Meldungen()[0].rfind("Warnung: Die Einstellungen konnten nicht gespeichert werden:", 0), 0u);
     EXPECT_TRUE(fs::is_directory(Datei()));
 }
 

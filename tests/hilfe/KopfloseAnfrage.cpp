@@ -103,15 +103,12 @@ void TKopfloseAnfrage::Starte() {
 }
 
 std::string TKopfloseAnfrage::Text() const {
-    std::string text;
-    for (const std::string& zeile : Zeilen()) text += zeile + "\n";
-    return text;
+    return Text(0);
 }
 
 std::string TKopfloseAnfrage::Text(Int32 k) const {
-    if (k == 0) return Text();
     std::string text;
-    for (const std::string& zeile : Seiten[size_t(k)].Klartext()) text += zeile + "\n";
+    for (const std::string& zeile : (k == 0 ? Seite : Seiten[size_t(k)]).Klartext()) text += zeile + "\n";
     return text;
 }
 

@@ -25,6 +25,13 @@ void ZolTest::TearDown() {
     BenutzerAbbruch = false;
 }
 
+std::vector<std::string> ZolTest::Meldungen() const {
+    std::vector<std::string> m;
+    for (const auto& [art, text] : Oberflaeche.Host.Meldungen)
+        m.push_back((art == TMeldungsart::Warnung ? "Warnung: " : "Information: ") + text);
+    return m;
+}
+
 TTerm* K(Int64 z, Int64 n) {
     return RationaleKonstante(TBruch{z, n});
 }

@@ -25,6 +25,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     TTestOberflaecheAktiv Oberflaeche;
+    // The messages shown so far, each as "Information: text" or "Warnung: text".
+    std::vector<std::string> Meldungen() const;
 };
 
 // Builders. The stored rational constant z/n.
@@ -54,6 +56,15 @@ std::vector<Extended> Werte(TSListe* L);
 // d agrees with the difference quotient of f at the given points where f has values around them.
 ::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
                                         Extended rel = 1e-6L);
+// The message of the exception of type E that f raises; "keine Ausnahme" when it raises none.
+template <class E, class F> std::string Ausnahme(F&& f) {
+    try {
+        f();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "keine Ausnahme";
+}
 
 } // namespace zol
 

@@ -70,8 +70,6 @@ TEST_F(FolienTest, ZeichenBoxUndPunktZuPixel) {
     EXPECT_EQ(PunktZuPixel(72), 600);
 }
 
-// ---- characters and texts ----
-
 // ---- placement ----
 
 // Each placement puts the named edge where it was asked to be; nothing is placed relative to a missing folie;
@@ -94,8 +92,6 @@ TEST_F(FolienTest, PlatzierungErreichtDieVerlangtenKanten) {
             std::abs(2 * e.Box->LinksAbstand + e.Box->Breite - (2 * F.Box->LinksAbstand + F.Box->Breite)), 2);
     }
 }
-
-// ---- lists and overlays ----
 
 // ---- strokes and signs ----
 

@@ -1,5 +1,4 @@
-// The byte stream (memory and file, little-endian) and the host's defaults: a refused TCP line, the
-// replaceable console host.
+// The byte stream (memory and file, little-endian) and the host's refused TCP line.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,17 +46,6 @@ TEST(Strom, RundreiseLittleEndian) {
 TEST(Oberflaeche, AbgewieseneZeileKehrtZurueck) {
     EXPECT_FALSE(SendeTcpZeile("127.0.0.1", 1, "x", 1000));
     EXPECT_FALSE(SendeTcpZeile("host.ungueltig.invalid", 1, "x", 1000));
-}
-
-TEST(Oberflaeche, KonsolenhostIstVoreingestelltUndErsetzbar) {
-    TOberflaeche* vorher = &Oberflaeche();
-    const int64_t a = Oberflaeche().Millisekunden();
-    EXPECT_LE(a, Oberflaeche().Millisekunden());
-    TKonsolenOberflaeche andere;
-    EXPECT_EQ(SetzeOberflaeche(&andere), vorher);
-    EXPECT_EQ(&Oberflaeche(), &andere);
-    SetzeOberflaeche(nullptr);
-    EXPECT_EQ(&Oberflaeche(), vorher);
 }
 
 } // namespace

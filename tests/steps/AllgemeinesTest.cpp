@@ -212,25 +212,4 @@ TEST_F(Allgemeines, Wertetabelle) {
     }
 }
 
-TEST_F(Allgemeines, ZuruecksetzenLeertAlleGlobalen) {
-    FTerm = GTerm = Ableitung1 = Ableitung2 = Ableitung3 = Integralergebnis = Lies("x");
-    IstPolynom = true;
-    Substitutionszaehler = 7;
-    Variablenbuchstabe = 'u';
-    Schachtelungstiefe = 3;
-    TSListe** listen[] = {&Nullstellenliste, &Definitionsluecken, &Extremstellenkandidaten,
-                          &Wendestellenkandidaten, &Schnittstellenliste};
-    for (TSListe** l : listen) *l = Liste({FTerm});
-    NullstellenlisteStatus = DefinitionslueckenStatus = SchnittstellenStatus = wahr;
-    AlleTermeFreigeben();
-    SetzeAnalyseZurueck();
-    for (TTerm* t : {FTerm, GTerm, Ableitung1, Ableitung2, Ableitung3, Integralergebnis})
-        EXPECT_EQ(t, nullptr);
-    EXPECT_TRUE(!ABIntervall && !FRationaleFunktion && !FNormalformRNF && !FNormalformENF && !IstPolynom);
-    EXPECT_TRUE(Substitutionszaehler == 0 && Variablenbuchstabe == 'x' && Schachtelungstiefe == 0);
-    for (TSListe** l : listen) EXPECT_TRUE(*l && (*l)->Anzahl == -1);
-    for (TWahrheitswert s : {NullstellenlisteStatus, DefinitionslueckenStatus, SchnittstellenStatus})
-        EXPECT_EQ(s, unklar);
-}
-
 } // namespace

@@ -120,13 +120,12 @@ TEST_F(Mengen, Punktlisten) {
     // A 21st point is refused with the message; an equal point still merges into the full list.
     liste = nullptr;
     for (Int64 i = 1; i <= 20; ++i) StelleEinfuegen(Neu<TStelle>(K(i), 1), liste, false);
-    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
+    EXPECT_TRUE(Meldungen().empty());
     StelleEinfuegen(Neu<TStelle>(K(21), 1), liste, false);
     liste->FuegeHinzu(K(22), 1);
     EXPECT_EQ(liste->Anzahl, 20);
-    ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 2u);
-    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Text, "Liste voll. Einfügen nicht mehr möglich.");
-    EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Information);
+    EXPECT_EQ(Meldungen(),
+              std::vector<std::string>(2, "Information: Liste voll. Einfügen nicht mehr möglich."));
     StelleEinfuegen(Neu<TStelle>(K(20), 1), liste, false);
     EXPECT_EQ(liste->Stellen[20]->Vielfachheit, 2);
     // Sorting by value ascends; by node count (all 0) the order stays.

@@ -75,7 +75,6 @@ TEST_F(Speicher, GleicherSchluesselMitAnderenKindernIstEinAndererTerm) {
     EXPECT_EQ(static_cast<TOperatorTerm*>(s2)->T1, j2);
     EXPECT_EQ(OperatorTerm(j1, x, '+'), s1);
     EXPECT_EQ(OperatorTerm(j2, x, '+'), s2);
-    EXPECT_EQ(OperatorTerm(j1, x, '+'), s1);
 }
 
 // Real constants of equal text are two objects, and so are the terms built over them.
