@@ -22,9 +22,8 @@ protected:
     // Number of black pixels in the rectangle (Rechts and Unten inclusive).
     int Schwarze(const TRechteck& r) {
         int n = 0;
-        for (Int32 y = r.Oben; y <= r.Unten; ++y) {
+        for (Int32 y = r.Oben; y <= r.Unten; ++y)
             for (Int32 x = r.Links; x <= r.Rechts; ++x) n += L.Pixel(x, y) == Schwarz;
-        }
         return n;
     }
 };

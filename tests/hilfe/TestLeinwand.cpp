@@ -70,11 +70,9 @@ void TTestLeinwand::FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) {
     a.Rechteck = Rechteck;
     a.Farbe = Farbe;
     Aufrufe.push_back(a);
-    for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y) {
-        for (Int32 x = std::max(Rechteck.Links, 0); x < std::min(Rechteck.Rechts, Groesse.Breite); ++x) {
+    for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y)
+        for (Int32 x = std::max(Rechteck.Links, 0); x < std::min(Rechteck.Rechts, Groesse.Breite); ++x)
             Bild[static_cast<size_t>(y) * Groesse.Breite + x] = Farbe;
-        }
-    }
 }
 
 TFarbe TTestLeinwand::Pixel(Int32 x, Int32 y) {
@@ -93,17 +91,15 @@ void TTestLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe Farbe) {
 
 std::string TTestLeinwand::GeschriebenerText() const {
     std::string text;
-    for (const auto& a : Aufrufe) {
+    for (const auto& a : Aufrufe)
         if (a.Art == TAufrufart::Text) text += a.Text;
-    }
     return text;
 }
 
 std::vector<TZeichenaufruf> TTestLeinwand::AufrufeDerArt(TAufrufart art) const {
     std::vector<TZeichenaufruf> auswahl;
-    for (const auto& a : Aufrufe) {
+    for (const auto& a : Aufrufe)
         if (a.Art == art) auswahl.push_back(a);
-    }
     return auswahl;
 }
 

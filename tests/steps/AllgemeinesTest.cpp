@@ -41,18 +41,6 @@ std::vector<Extended> Luecken() {
     std::sort(w.begin(), w.end());
     return w;
 }
-// The definition range of f with the given normal form cached on it, as a step on behalf of another.
-Zeilen BereichMitForm(const char* f, TNormalform* form) {
-    InitialisiereAusgabe();
-    FTerm = Lies(f);
-    form->Term = FTerm;
-    FTerm->Normalform = form;
-    form->Referenzen = 1;
-    BestimmungDesDefinitionsbereichs();
-    NeueZeile();
-    return Seitentext();
-}
-
 TEST_F(Allgemeines, EingabenUndTermfehler) {
     TKopfloseAnfrage lauf({.F = "x^2-1", .G = "2x+1", .A = "-1/2", .B = " "});
     lauf.Starte();
@@ -176,7 +164,14 @@ TEST_F(Allgemeines, HebbareLueckenAusDenFormen) {
     PAusString("-1,0,1", Z);
     PAusString("-1,1", N);
     auto* paar = Neu<TRationaleFunktion>(Z, N);
-    auto z = BereichMitForm("(x^2-1)/(x-1)", paar);
+    InitialisiereAusgabe();
+    FTerm = Lies("(x^2-1)/(x-1)");
+    paar->Term = FTerm;
+    FTerm->Normalform = paar;
+    paar->Referenzen = 1;
+    BestimmungDesDefinitionsbereichs();
+    NeueZeile();
+    const Zeilen z = Seitentext();
     EXPECT_EQ(Luecken(), std::vector<Extended>{1});
     EXPECT_TRUE(HatText(z, "Definitionsbereich: D = IR\\{1}") &&
                 HatZeile(z, "1 ist hebbare Definitionslücke."));
