@@ -69,6 +69,7 @@ public:
     void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
     void LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) override;
     void BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) override;
+    TWahrheitswert IstDefiniertAuf(TMenge* M) override;
 };
 
 inline bool IstAllgemeineExponentialFunktion(const TTerm* T) {
@@ -109,8 +110,9 @@ TTerm* ExakteExponentialfunktion(TTerm* T, bool RadikaleErlaubt);
 TTerm* ExakterLogarithmus(TTerm* T);
 // The exact absolute value of T: T or its negation where the sign is known, else the node abs(T).
 TTerm* ExakterBetrag(TTerm* T);
-// T with its outermost function node (standard function, power or root) evaluated exactly where a value is
-// known; otherwise, and where the value is undefined, T itself. RadikaleErlaubt as for BildePotenz.
+// T with its outermost function node (standard function, power, root or general exponential) evaluated
+// exactly where a value is known; otherwise, and where the value is undefined, T itself. RadikaleErlaubt as
+// for BildePotenz.
 TTerm* VereinfacheStandardfunktion(TTerm* T, bool RadikaleErlaubt);
 // w for T = Umkehrung(w), the node of the named inverse function; for a constant w only when its value lies
 // in [Unten; Oben], where f(Umkehrung(w)) gives w back. nil otherwise.

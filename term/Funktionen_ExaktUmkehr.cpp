@@ -306,6 +306,14 @@ TTerm* VereinfacheStandardfunktion(TTerm* T, bool RadikaleErlaubt) {
         }
     } else if (auto* w = AlsWurzel(T)) {
         ergebnis = ZieheWurzel(w->Argument, w->Grad);
+    } else if (auto* a = AlsAllgemeineExponentialFunktion(T)) {
+        // a^r with a rational r is the exact power; beyond 64 bits the node stays.
+        if (auto* r = AlsRationaleKonstante(a->Argument)) {
+            try {
+                ergebnis = BildePotenz(RationaleKonstante(a->Basis), r->Bruch, RadikaleErlaubt);
+            } catch (const ERessourcen&) {
+            }
+        }
     } else if (auto* f = AlsStandardFunktion(T)) {
         TTerm* u = f->Argument;
         const std::string& n = f->Kennung;

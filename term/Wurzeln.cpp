@@ -2,9 +2,13 @@
 
 #include <cmath>
 
+#include "output/Ausgabe.h"
+#include "steps/Symmetrien.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
+#include "term/Punktlisten.h"
 #include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 
 namespace zol {
 
@@ -47,14 +51,33 @@ Extended TWurzel::Wert(Extended x, bool& Definiert) {
     return v > 0 ? std::exp(std::log(v) / Grad) : 0;
 }
 
-TTerm* TWurzel::Einsetzen(TTerm* T) {
-    TTerm* r = Argument->Einsetzen(T);
-    return r ? ZieheWurzel(r, Grad) : nullptr;
+namespace {
+
+// A constant radicand with a negative value: the root has none, whatever its index.
+bool IstNegativeKonstante(TTerm* T) {
+    bool definiert = false;
+    return T->IstKonstant && T->Wert(0, definiert) < 0 && definiert;
 }
 
-void TWurzel::Symmetrie(TWahrheitswert&, TWahrheitswert&, bool) {
-    NochNichtGebaut("TWurzel.Symmetrie");
+} // namespace
+
+TTerm* TWurzel::Einsetzen(TTerm* T) {
+    TTerm* r = Argument->Einsetzen(T);
+    if (!r || IstNegativeKonstante(r)) return nullptr;
+    return ZieheWurzel(r, Grad);
 }
+
+void TWurzel::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar) {
+    Achsensymmetrisch = Punktsymmetrisch = unklar;
+    // x is odd, not even: the root of it is neither.
+    if (IstVariable(Argument))
+        Achsensymmetrisch = falsch;
+    else
+        UntersucheSymmetrie(Argument, Achsensymmetrisch, Punktsymmetrisch, Kommentar);
+    // A root is >= 0 where it is defined: odd only when it is 0 throughout.
+    Punktsymmetrisch = Argument->IstNull() ? wahr : falsch;
+}
+
 bool TWurzel::IstGleich(TTerm* T) {
     if (auto* w = AlsWurzel(T)) return w->Grad == Grad && Argument->IstGleich(w->Argument);
     return Grad == 2 && IstStandardFunktion(T, "sqrt") &&
@@ -69,36 +92,71 @@ bool TWurzel::IstKleiner(TTerm* T) {
 }
 
 TTerm* TWurzel::Ableitung() {
-    NochNichtGebaut("TWurzel.Ableitung");
+    if (Argument->IstKonstant) return Null;
+    // An index below 1 has no value anywhere; nor has its derivative.
+    if (Grad < 1) return this;
+    if (auto* p = AlsPotenzTerm(Argument)) {
+        // root(w^q, n) = w^(q/n), with |w| where an even q is taken to a power that is no even integer.
+        try {
+            TBruch s;
+            Brueche::Durch(p->Exponent, TBruch{Grad, 1}, s);
+            TTerm* w = p->Argument;
+            if (p->Exponent.Zaehler % 2 == 0 && !(s.Nenner == 1 && s.Zaehler % 2 == 0))
+                w = StandardFunktionTerm("abs", w);
+            return PotenzTerm(w, s)->Ableitung();
+        } catch (const ERessourcen&) {
+            // q/n beyond 64 bits: the general rule below.
+        }
+    }
+    // T' / (n * root(T^(n-1), n)).
+    TTerm* innen = Grad == 2 ? Argument : PotenzTerm(Argument, TBruch{Grad - 1, 1});
+    TTerm* nenner = OperatorTerm(Bruchkonstante(Grad, 1), WurzelTerm(innen, Grad), '*');
+    return OperatorTerm(Argument->Ableitung(), nenner, '/');
 }
-TTerm* TWurzel::Integral(TTerm*, TTerm*) {
-    NochNichtGebaut("TWurzel.Integral");
+
+TTerm* TWurzel::Integral(TTerm* a, TTerm* b) {
+    if (Grad < 1) return nullptr;
+    TTerm* F = nullptr;
+    TTerm *m = nullptr, *k = nullptr;
+    const Int64 n = Grad;
+    if (Argument->IstKonstant) {
+        F = Produkt(this, VariableX);
+    } else if (IstVariable(Argument)) {
+        F = Produkt(Bruchkonstante(n, n + 1), ZieheWurzel(PotenzRadikal(VariableX, TBruch{n + 1, 1}), Grad));
+    } else if (IstLinear(Argument, m, k)) {
+        F = Produkt(Quotient(Bruchkonstante(n, n + 1), m),
+                    ZieheWurzel(PotenzRadikal(Argument, TBruch{n + 1, 1}), Grad));
+    } else if (Grad == 2) {
+        return StandardFunktionTerm("sqrt", Argument)->Integral(a, b);
+    }
+    if (!F) return nullptr;
+    // No value for an integral over a part where the root has none (F may have one there: root(x^4, 3)).
+    if (a && b && !Argument->IstKonstant && !DefiniertZwischen(this, a, b)) return nullptr;
+    if (Kommentare) {
+        SchreibeIntegralzeichen(a, b);
+        SchreibeTerm(this);
+        Schreibe("d" + VariablenText() + " =");
+    }
+    return IntegralAuswerten(F, a, b, VariableX);
 }
+
 TTerm* TWurzel::Umkehrfunktion() {
-    NochNichtGebaut("TWurzel.Umkehrfunktion");
+    TTerm* innen = Argument->Umkehrfunktion();
+    if (!innen || Grad < 1) return nullptr;
+    return innen->Ersetze(VariableX, PotenzTerm(VariableX, TBruch{Grad, 1}));
 }
+
 TTerm* TWurzel::Ersetze(TTerm* Alt, TTerm* Neu) {
     if (IstGleich(Alt)) return Neu;
     TTerm* r = Argument->Ersetze(Alt, Neu);
-    // A radicand without a real root (root(x, 2) at x = -4) keeps its node, which has no value.
-    TTerm* ergebnis = ZieheWurzel(r, Grad);
+    if (!r) return nullptr;
+    // A radicand without a real root (root(x, 2) or root(x, 3) at x = -4) keeps its node, which has no value.
+    TTerm* ergebnis = IstNegativeKonstante(r) ? nullptr : ZieheWurzel(r, Grad);
     if (!ergebnis) ergebnis = WurzelTerm(r, Grad);
     if (ergebnis) ergebnis->Aktualisiere();
     return ergebnis;
 }
 void TWurzel::SchreibeInStream(TStrom&) {
     NochNichtGebaut("TWurzel.SchreibeInStream");
-}
-void TWurzel::Nullstellen(TMenge*, TSListe*&, bool, uint8_t&) {
-    NochNichtGebaut("TWurzel.Nullstellen");
-}
-void TWurzel::LoeseGleichung(TTerm*, TMenge*, bool, uint8_t&, TSListe*&) {
-    NochNichtGebaut("TWurzel.LoeseGleichung");
-}
-void TWurzel::BestimmeDefinitionsbereich(TMenge*&, uint8_t&, bool) {
-    NochNichtGebaut("TWurzel.BestimmeDefinitionsbereich");
-}
-TWahrheitswert TWurzel::IstDefiniertAuf(TMenge*) {
-    NochNichtGebaut("TWurzel.IstDefiniertAuf");
 }
 } // namespace zol
