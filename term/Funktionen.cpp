@@ -240,12 +240,28 @@ bool TStandardFunktion::IstGleich(TTerm* T) {
     return w && w->Grad == 2 && w->Argument->IstGleich(Argument);
 }
 
+uint8_t Ordnungsrang(TTerm* T) {
+    auto* w = AlsWurzel(T);
+    return w && w->Grad == 2 ? RangStandard : T->Typrang;
+}
+
+bool StandardfunktionKleiner(const std::string& Kennung, TTerm* u, TTerm* T) {
+    if (Ordnungsrang(T) != RangStandard) return Ordnungsrang(T) > RangStandard;
+    std::string k = T->Kennung;
+    TTerm* v = nullptr;
+    if (auto* w = AlsWurzel(T)) {
+        k = "sqrt";
+        v = w->Argument;
+    } else if (auto* f = dynamic_cast<TStandardFunktion*>(T)) {
+        v = f->Argument;
+    }
+    if (Kennung < k) return true;
+    if (Kennung != k) return false;
+    return v && u->IstKleiner(v);
+}
+
 bool TStandardFunktion::IstKleiner(TTerm* T) {
-    if (T->Typrang != Typrang) return T->Typrang > Typrang;
-    if (Kennung < T->Kennung) return true;
-    if (Kennung != T->Kennung) return false;
-    auto* f = dynamic_cast<TStandardFunktion*>(T);
-    return f && Argument->IstKleiner(f->Argument);
+    return StandardfunktionKleiner(Kennung, Argument, T);
 }
 
 TTerm* TStandardFunktion::Ableitung() {

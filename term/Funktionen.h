@@ -118,6 +118,13 @@ TTerm* VereinfacheStandardfunktion(TTerm* T, bool RadikaleErlaubt);
 // in [Unten; Oben], where f(Umkehrung(w)) gives w back. nil otherwise.
 TTerm* ArgumentDerUmkehrung(TTerm* T, const char* Umkehrung, Extended Unten, Extended Oben);
 
+// The rank by which T is ordered: a root of index 2 equals sqrt of its radicand and is ordered as that
+// standard function; every other term by its own rank.
+uint8_t Ordnungsrang(TTerm* T);
+// f(u) < T for the standard function f named Kennung, in the order of standard functions (by name, then by
+// argument), a root of index 2 taken as sqrt.
+bool StandardfunktionKleiner(const std::string& Kennung, TTerm* u, TTerm* T);
+
 inline bool IstStandardFunktion(const TTerm* T) {
     return T && T->Typrang == RangStandard;
 }

@@ -118,7 +118,7 @@ bool TAllgemeineExponentialFunktion::IstGleich(TTerm* T) {
 }
 
 bool TAllgemeineExponentialFunktion::IstKleiner(TTerm* T) {
-    if (T->Typrang != Typrang) return Typrang < T->Typrang;
+    if (Ordnungsrang(T) != Typrang) return Typrang < Ordnungsrang(T);
     auto* a = static_cast<TAllgemeineExponentialFunktion*>(T);
     if (Brueche::Kleiner(Basis, a->Basis)) return true;
     if (!Brueche::Gleich(Basis, a->Basis)) return false;

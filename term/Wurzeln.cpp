@@ -69,9 +69,9 @@ TTerm* TWurzel::Einsetzen(TTerm* T) {
 
 void TWurzel::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch, bool Kommentar) {
     Achsensymmetrisch = Punktsymmetrisch = unklar;
-    // x is odd, not even: the root of it is neither.
-    if (IstVariable(Argument))
-        Achsensymmetrisch = falsch;
+    // x is odd, not even: the root of it is neither. A constant is even.
+    if (IstVariable(Argument) || Argument->IstKonstant)
+        Achsensymmetrisch = IstVariable(Argument) ? falsch : wahr;
     else
         UntersucheSymmetrie(Argument, Achsensymmetrisch, Punktsymmetrisch, Kommentar);
     // A root is >= 0 where it is defined: odd only when it is 0 throughout.
@@ -85,7 +85,9 @@ bool TWurzel::IstGleich(TTerm* T) {
 }
 
 bool TWurzel::IstKleiner(TTerm* T) {
-    if (T->Typrang != Typrang) return T->Typrang > Typrang;
+    // Equal to sqrt of its radicand, a root of index 2 is ordered as that.
+    if (Grad == 2) return StandardfunktionKleiner("sqrt", Argument, T);
+    if (Ordnungsrang(T) != Typrang) return Ordnungsrang(T) > Typrang;
     auto* w = static_cast<TWurzel*>(T);
     if (w->Grad != Grad) return w->Grad > Grad;
     return Argument->IstKleiner(w->Argument);

@@ -95,6 +95,22 @@ std::vector<Extended> Werte(TSListe* L) {
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult SymmetrieWieWerte(TTerm* f) {
+    TWahrheitswert urteil[2] = {unklar, unklar};
+    f->Symmetrie(urteil[0], urteil[1], false);
+    for (int i = 0; i < 2; ++i) {
+        bool verletzt = false;
+        for (Extended s = 0.11L; s < 4; s += 0.29L) {
+            const auto a = Wert(f, s), b = Wert(f, -s);
+            verletzt |= a.has_value() != b.has_value() || (a && !Nahe(*b, (i ? -1 : 1) * *a, 1e-12L));
+        }
+        if (urteil[i] != unklar && verletzt != (urteil[i] == falsch))
+            return ::testing::AssertionFailure() << f->Text << (i ? " punkt" : " achsen")
+                                                 << "symmetrisch: " << WahrheitswertNamen[urteil[i]];
+    }
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
                                         Extended rel) {
     for (Extended x : stellen) {

@@ -53,6 +53,9 @@ std::vector<Extended> Werte(TSListe* L);
 ::testing::AssertionResult Nahe(Extended a, Extended b, Extended rel = 1e-9L);
 // r has the value of t at every sample point where t has one.
 ::testing::AssertionResult WertGleich(TTerm* t, TTerm* r);
+// The symmetry verdicts of f that are decided agree with f(-x) = f(x) (axis) and f(-x) = -f(x) (point),
+// values and definedness, at sample points; a verdict falsch is contradicted at one of them.
+::testing::AssertionResult SymmetrieWieWerte(TTerm* f);
 // d agrees with the difference quotient of f at the given points where f has values around them.
 ::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
                                         Extended rel = 1e-6L);
