@@ -20,21 +20,6 @@ using ExponentialWurzel = ZolTest;
 TTTerm* T(const std::string& text) {
     return static_cast<TTTerm*>(Lies(text));
 }
-const std::vector<Extended> Stellen = {-2.3L, -1, -0.4L, 0.3L, 0.5L, 1.7L, 2.6L};
-
-bool SeiteEnthaelt(const std::string& zeile) {
-    NeueZeile();
-    return std::ranges::count(Seitentext(), zeile) > 0;
-}
-
-// The Simpson sum of f over [a; b] with 2000 subintervals.
-Extended Simpson(TTerm* f, Extended a, Extended b) {
-    const int n = 2000;
-    const Extended h = (b - a) / n;
-    Extended s = *Wert(f, a) + *Wert(f, b);
-    for (int i = 1; i < n; ++i) s += (i % 2 ? 4 : 2) * *Wert(f, a + i * h);
-    return s * h / 3;
-}
 
 TEST_F(ExponentialWurzel, AbleitungenWieDifferenzenquotient) {
     std::vector<std::string> f;
@@ -43,21 +28,25 @@ TEST_F(ExponentialWurzel, AbleitungenWieDifferenzenquotient) {
     // root(x^2, 2) = |x| falls at -1.
     for (std::string n : {"2", "3", "4", "5"})
         for (std::string w : {"x", "2x+1", "x^2+1", "x^2", "x^3-x"}) f.push_back("(" + w + ")°" + n);
-    for (const std::string& t : f) EXPECT_TRUE(IstAbleitung(T(t)->Ableitung(), T(t), Stellen));
+    for (const std::string& t : f)
+        EXPECT_TRUE(IstAbleitung(T(t)->Ableitung(), T(t), {-2.3L, -1, -0.4L, 0.3L, 0.5L, 1.7L, 2.6L}));
 }
 
 TEST_F(ExponentialWurzel, StammfunktionenUndBestimmteIntegrale) {
     std::string fehlt;
-    for (TTerm* t : {T("2^x"), T("(1/3)^(3x-1)"), T("10^pi"), T("1^x"), T("x°2"), T("(2x+1)°3"), T("2°4"),
-                     T("x°5"), T("(x^2)°2")})
+    for (const char* t : {"2^x", "(1/3)^(3x-1)", "10^pi", "1^x", "x°2", "(2x+1)°3", "2°4", "x°5", "(x^2)°2"})
         try {
-            TTerm* F = t->Integral(nullptr, nullptr);
-            ASSERT_TRUE(F && Wert(F, 1)) << t->Text;
-            EXPECT_TRUE(IstAbleitung(t, F, {0.2L, 1, 2.5L}));
-            TTerm* I = t->Integral(K(1, 2), K(3));
-            ASSERT_TRUE(I && I->IstKonstant) << t->Text;
-            EXPECT_TRUE(Nahe(*Wert(I), Simpson(t, 0.5L, 3), 1e-10L)) << t->Text;
-            EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 3) - *Wert(F, 0.5L), 1e-12L)) << t->Text;
+            TTerm* f = T(t);
+            TTerm* F = f->Integral(nullptr, nullptr);
+            ASSERT_TRUE(F && Wert(F, 1)) << t;
+            EXPECT_TRUE(IstAbleitung(f, F, {0.2L, 1, 2.5L}));
+            TTerm* I = f->Integral(K(1, 2), K(3));
+            ASSERT_TRUE(I && I->IstKonstant) << t;
+            EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 3) - *Wert(F, 0.5L), 1e-12L)) << t;
+            // Simpson's rule over 2000 subintervals.
+            Extended simpson = *Wert(f, 0.5L) + *Wert(f, 3), h = 2.5L / 2000;
+            for (int i = 1; i < 2000; ++i) simpson += (i % 2 ? 4 : 2) * *Wert(f, 0.5L + i * h);
+            EXPECT_TRUE(Nahe(*Wert(I), simpson * h / 3, 1e-10L)) << t;
         } catch (const ENochNichtGebaut& e) {
             fehlt += std::string(" ") + e.what();
         }
@@ -75,6 +64,9 @@ TEST_F(ExponentialWurzel, GleichungenProbeUndKeineLoesung) {
         {"2^x", "a", 0, unklar},    {"(x-1)°2", "3", 1, wahr},  {"(x^2+1)°3", "2", 2, wahr},
         {"(2x+1)°4", "0", 1, wahr}, {"x°2", "a", 0, unklar},    {"(x-1)°2", "-2", 0, wahr},
         {"2^x", "-1", 0, wahr},     {"2^x", "0", 0, wahr}};
+    auto seite = [](const std::string& zeile) {
+        return NeueZeile(), std::ranges::count(Seitentext(), zeile) > 0;
+    };
     for (const auto& [text, rechts, anzahl, status] : faelle) {
         InitialisiereAusgabe();
         TTTerm* f = T(text);
@@ -85,20 +77,22 @@ TEST_F(ExponentialWurzel, GleichungenProbeUndKeineLoesung) {
         ASSERT_EQ(l->Anzahl, anzahl) << text << " = " << rechts;
         EXPECT_EQ(s, status) << text << " = " << rechts;
         for (Extended x : Werte(l)) EXPECT_TRUE(Nahe(*Wert(f, x), *Wert(c))) << text << " bei " << x;
-        EXPECT_EQ(SeiteEnthaelt("Exponentialfunktionen haben keine Werte <= 0"),
+        EXPECT_EQ(seite("Exponentialfunktionen haben keine Werte <= 0"),
                   IstAllgemeineExponentialFunktion(f) && Wert(c) && *Wert(c) <= 0)
             << text;
     }
     TSListe* l = nullptr;
     uint8_t s = 7;
     T("(3/2)^x")->Nullstellen(MengeR, l, true, s);
-    EXPECT_TRUE(SeiteEnthaelt("Exponentialfunktionen haben keine Nullstellen.") && l->Anzahl == 0 &&
-                s == wahr);
+    EXPECT_TRUE(seite("Exponentialfunktionen haben keine Nullstellen.") && l->Anzahl == 0 && s == wahr);
 }
 
-TEST_F(ExponentialWurzel, WerteEinsetzenUndDefiniertheit) {
-    for (TTTerm* t : {T("x°3"), T("x°2"), T("(x^2-4)°2"), T("(x-1)°3"), T("2^x"), T("2^(1/x)"),
-                      T("(1/3)^(3x-1)"), T("(2x+1)°4"), T("1^sqrt(x)")}) {
+TEST_F(ExponentialWurzel, WerteDefiniertheitOrdnungSymmetrie) {
+    std::vector<TTerm*> terme;
+    for (const char* t : {"x°3", "x°2", "(x^2-4)°2", "(x-1)°3", "2^x", "2^(1/x)", "(1/3)^(3x-1)", "(2x+1)°4",
+                          "1^x", "1^sqrt(x)", "0°2", "2^x", "2^(x+1)", "(x+1)°2", "sqrt(x)", "sin(x)", "x^2"})
+        terme.push_back(Lies(t));
+    for (TTerm* t : terme) {
         // Exact substitution has the value, and none where there is none (odd roots of negatives included).
         for (auto [z, n] : {std::pair{-27, 8}, {-2, 1}, {-1, 2}, {0, 1}, {1, 3}, {2, 1}, {27, 8}}) {
             TTerm* e = t->Einsetzen(K(z, n));
@@ -108,34 +102,27 @@ TEST_F(ExponentialWurzel, WerteEinsetzenUndDefiniertheit) {
         }
         // A decided definedness on an interval agrees with the values there.
         for (auto [a, b] : {std::pair{-1, 1}, {2, 3}, {-3, -2}, {0, 4}, {1, 5}}) {
-            const TWahrheitswert d = t->IstDefiniertAuf(Iv(K(a), false, K(b), false));
+            const TWahrheitswert d = static_cast<TTTerm*>(t)->IstDefiniertAuf(Iv(K(a), false, K(b), false));
             bool ueberall = true;
             for (int i = 0; i <= 40; ++i) ueberall &= Wert(t, a + (b - a) * i / 40.0L).has_value();
             EXPECT_TRUE(d == unklar || (d == wahr) == ueberall) << t->Text << " auf " << a << ";" << b;
         }
-    }
-    EXPECT_TRUE(T("2^x")->Einsetzen(K(-2))->HatWert(TBruch{1, 4}) &&
-                T("x°3")->Einsetzen(K(27, 8))->HatWert({3, 2}));
-}
-
-TEST_F(ExponentialWurzel, OrdnungUndSymmetrie) {
-    std::vector<TTerm*> t = {T("2^x"), T("1^x"), T("1^sqrt(x)"), T("x°2"), T("x°3"), T("0°2")};
-    // A strict order, consistent with equality: root(x, 2) = sqrt(x), and two equal nodes a^T.
-    std::vector<TTerm*> alle = t;
-    for (const char* u :
-         {"2^x", "3^x", "(1/2)^x", "2^(x+1)", "x°5", "(x+1)°2", "sqrt(x)", "sin(x)", "x", "3", "x^2"})
-        alle.push_back(Lies(u));
-    for (TTerm* a : alle)
-        for (TTerm* b : alle) {
-            EXPECT_EQ(a->IstKleiner(b) + b->IstKleiner(a) + a->IstGleich(b), 1) << a->Text << " " << b->Text;
-            for (TTerm* c : alle)
-                EXPECT_TRUE(!a->IstKleiner(b) || !b->IstKleiner(c) || a->IstKleiner(c)) << a->Text << c->Text;
+        // A strict order, consistent with equality (root(x, 2) = sqrt(x), two equal nodes 2^x).
+        for (TTerm* b : terme) {
+            EXPECT_EQ(t->IstKleiner(b) + b->IstKleiner(t) + t->IstGleich(b), 1) << t->Text << " " << b->Text;
+            for (TTerm* c : terme)
+                EXPECT_TRUE(!t->IstKleiner(b) || !b->IstKleiner(c) || t->IstKleiner(c)) << t->Text << c->Text;
         }
-    for (TTerm* f : t) EXPECT_TRUE(SymmetrieWieWerte(f));
-    try {
-        for (const char* f : {"2^(x^2)", "3^(x+1)", "(x^2+1)°3"}) EXPECT_TRUE(SymmetrieWieWerte(Lies(f)));
     }
-    NOCH_NICHT_GEBAUT_UEBERSPRINGEN
+    EXPECT_TRUE(T("2^x")->Einsetzen(K(-2))->HatWert({1, 4}) &&
+                T("x°3")->Einsetzen(K(27, 8))->HatWert({3, 2}));
+    std::string fehlt;
+    for (TTerm* t : terme) try {
+            EXPECT_TRUE(SymmetrieWieWerte(t));
+        } catch (const ENochNichtGebaut& e) {
+            fehlt = e.what();
+        }
+    if (!fehlt.empty()) GTEST_SKIP() << fehlt;
 }
 
 } // namespace
