@@ -85,6 +85,16 @@ TEST_F(ExponentialWurzel, GleichungenProbeUndKeineLoesung) {
     uint8_t s = 7;
     T("(3/2)^x")->Nullstellen(MengeR, l, true, s);
     EXPECT_TRUE(seite("Exponentialfunktionen haben keine Nullstellen.") && l->Anzahl == 0 && s == wahr);
+    // Definition ranges: the line on every call, and an exact range holds the points where f has a value.
+    for (auto [f, zeile] : {std::pair{"x°2", "TWurzel"},
+                            {"(2x-1)°3", "TWurzel"},
+                            {"2^(1/x)", "TAllgemeineExponentialFunktion"}}) {
+        TMenge* D = nullptr;
+        T(f)->BestimmeDefinitionsbereich(D, s, false);
+        EXPECT_TRUE(seite(std::string(zeile) + ".BestimmeDefinitionsbereich noch nicht implementiert.")) << f;
+        for (Int64 z = -4; z <= 4 && s == wahr; ++z)
+            EXPECT_EQ(D->Enthaelt(K(z, 2)), Wert(T(f), z / 2.0L).has_value()) << f << z;
+    }
 }
 
 TEST_F(ExponentialWurzel, WerteDefiniertheitOrdnungSymmetrie) {
