@@ -32,12 +32,18 @@ void PruefeAbbruch() {
     if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
 }
 
-// Only the points of Liste that lie in Bereich; a list not computed (Anzahl -1) stays as it is.
+// Only the points of Liste that have a finite value and lie in Bereich; a list not computed (Anzahl -1)
+// stays as it is.
 void NurImBereich(TSListe*& Liste, TMenge* Bereich) {
-    if (!Bereich || Liste->Anzahl <= 0) return;
+    if (Liste->Anzahl <= 0) return;
     TSListe* neu = NeueLeereListe();
-    for (Int32 i = 1; i <= Liste->Anzahl; ++i)
-        if (Bereich->Enthaelt(Liste->Stellen[i]->Punkt)) neu->Stellen[++neu->Anzahl] = Liste->Stellen[i];
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TTerm* p = Liste->Stellen[i]->Punkt;
+        bool definiert = false;
+        const Extended x = p->Wert(0, definiert);
+        if (definiert && std::isfinite(x) && (!Bereich || Bereich->Enthaelt(p)))
+            neu->Stellen[++neu->Anzahl] = Liste->Stellen[i];
+    }
     Liste = neu;
 }
 

@@ -1,6 +1,7 @@
 // Zeros of the standard functions and the equations f(u(x)) = c.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "algebra/Vereinfachung.h"
@@ -285,6 +286,28 @@ void LoeseLinear(TStandardFunktion* f, TTerm* C, Extended c, TTerm* a1, TTerm* a
     }
 }
 
+// arcsin(u) = c, arccos(u) = c, arctan(u) = c: u = sin(c), cos(c), tan(c) for a c in the range of the
+// function, else no solution.
+void LoeseUmkehrgleichung(const std::string& n, TTTerm* u, TTerm* C, Extended c, TMenge* M, bool Kommentar,
+                          uint8_t& Status, TSListe*& Liste) {
+    constexpr Extended pi = std::numbers::pi_v<Extended>, Rundung = 1e-15L;
+    const bool kosinus = n == "arccos";
+    const Extended unten = kosinus ? 0 : -pi / 2, oben = kosinus ? pi : pi / 2;
+    bool definiert = true;
+    TTerm* w = nullptr;
+    // Only beyond rounding does a c count as outside.
+    if (c >= unten - Rundung && c <= oben + Rundung)
+        w = n == "arcsin" ? ExakterSinus(C) : kosinus ? ExakterKosinus(C) : ExakterTangens(C, definiert);
+    if (w && definiert) return u->LoeseGleichung(w, M, Kommentar, Status, Liste);
+    Status = wahr;
+    if (!Kommentar) return;
+    TTerm* halbPi = Quotient(KonstantePi(), Zwei);
+    const bool offen = n == "arctan";
+    Schreibe(n + " hat nur Werte in ");
+    SchreibeMengeZeile(Neu<TIntervall>(TRand{kosinus ? Null : halbPi->Negation(), offen},
+                                       TRand{kosinus ? KonstantePi() : halbPi, offen}));
+}
+
 } // namespace
 
 void TStandardFunktion::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
@@ -302,7 +325,8 @@ void TStandardFunktion::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, 
     } else if (n == "exp") {
         Status = wahr;
         if (Kommentar) SchreibeZeile("Die natürliche Exponentialfunktion hat keine Nullstellen.");
-    } else if (n == "sin" || n == "cos" || n == "tan") {
+    } else if (n == "sin" || n == "cos" || n == "tan" || n == "ln" || n == "arcsin" || n == "arccos" ||
+               n == "arctan") {
         LoeseGleichung(Null, M, Kommentar, Status, Liste);
     }
     if (!Liste) Liste = NeueLeereListe();
@@ -339,6 +363,20 @@ void TStandardFunktion::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint
         if (c < 0) return keineLoesung("Die Quadratwurzelfunktionfunktion hat keine Werte < 0");
         return u->LoeseGleichung(PotenzRadikal(C, TBruch{2, 1}), M, Kommentar, Status, Liste);
     }
+    if (n == "abs") {
+        if (c < 0) return keineLoesung("Die Betragsfunktion hat keine Werte < 0");
+        // |u| = c: u = c or u = -c.
+        u->LoeseGleichung(C, M, Kommentar, Status, Liste);
+        if (c == 0) return;
+        TSListe* zweite = nullptr;
+        uint8_t status = unklar;
+        u->LoeseGleichung(C->Negation(), M, Kommentar, status, zweite);
+        SListenVereinigen(zweite, Liste, false);
+        Status = Und(Status, status);
+        return;
+    }
+    if (n == "arcsin" || n == "arccos" || n == "arctan")
+        return LoeseUmkehrgleichung(n, u, C, c, M, Kommentar, Status, Liste);
     if (n != "sin" && n != "cos" && n != "tan") return;
     if (n != "tan" && (c > 1 || c < -1)) return keineLoesung(n + " hat nur Werte mit Betrag <=1");
 

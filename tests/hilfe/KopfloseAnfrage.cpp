@@ -8,6 +8,7 @@
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
 #include "steps/Allgemeines.h"
+#include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
 #include "term/Fehler.h"
@@ -98,6 +99,7 @@ void TKopfloseAnfrage::Starte() {
     };
     folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });
     folgeschritt(SchrittNaeherungsverfahren, 1, [] { BestimmungEinerNullstelle(); });
+    folgeschritt(SchrittSchnittstellen, 1, [] { BestimmungDerSchnittstellen(true); });
     folgeschritt(SchrittProduktzerlegung, 1, [] { SchrittPolynomzerlegung(); });
     folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
 }

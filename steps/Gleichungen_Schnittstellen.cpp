@@ -1,0 +1,259 @@
+// Term equations f(x) = g(x) and the intersection step.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/Seiten.h"
+#include "steps/Allgemeines.h"
+#include "steps/Gleichungen.h"
+#include "steps/Nullstel.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+// Common factors are cancelled this many times one inside the other at most; deeper only the difference
+// and the quotient are tried.
+constexpr Int32 MaxKuerzungen = 40;
+Int32 Kuerzungstiefe = 0;
+
+bool EndlicherWertBei(TTerm* T, Extended x) {
+    bool definiert = false;
+    const Extended w = T->Wert(x, definiert);
+    return definiert && std::isfinite(w);
+}
+
+// The factor as compared with the other side: the base of a power with an exponent above 1, else the
+// factor itself; Rest is what stays of the factor when the compared term is cancelled (nil: nothing).
+TTerm* Vergleichsterm(TTerm* Faktor, TTerm*& Rest) {
+    Rest = nullptr;
+    TPotenz* p = AlsPotenzTerm(Faktor);
+    if (!p || !(p->Exponent.Zaehler > p->Exponent.Nenner)) return Faktor;
+    TBruch e;
+    Brueche::Minus(p->Exponent, BruchEins, e);
+    Rest = Potenz(p->Argument, e);
+    return p->Argument;
+}
+
+// The factors of T after its rational factor k: Liste[1..Anzahl].
+void Zerlege(TTerm* T, TBruch& k, TTerm** Liste, Int32& Anzahl) {
+    TTerm* rest = nullptr;
+    KMK(T, rest, k);
+    Anzahl = 0;
+    Faktoren(rest, Liste, Anzahl);
+    if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+}
+
+// k times Rest (when there is one) times every factor but the one at Ohne.
+TTerm* ProduktOhne(const TBruch& k, TTerm* Rest, TTerm** Liste, Int32 Anzahl, Int32 Ohne) {
+    TTerm* p = RationaleKonstante(k);
+    if (Rest) p = Produkt(p, Rest);
+    for (Int32 i = 1; i <= Anzahl; ++i)
+        if (i != Ohne) p = Produkt(p, Liste[i]);
+    return p;
+}
+
+// The first factor that F and G have in common: its zeros, then the equation with the factor cancelled.
+// false when there is none.
+bool GemeinsamerFaktor(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8_t& Status,
+                       TSListe*& Liste) {
+    TTerm* f[MaxFaktoren + 1] = {};
+    TTerm* g[MaxFaktoren + 1] = {};
+    Int32 nf = 0, ng = 0;
+    TBruch kf, kg;
+    Zerlege(F, kf, f, nf);
+    Zerlege(G, kg, g, ng);
+    for (Int32 i = 1; i <= nf; ++i) {
+        if (f[i]->IstKonstant) continue;
+        TTerm* restF = nullptr;
+        TTerm* a = Vergleichsterm(f[i], restF);
+        TTTerm* faktor = AlsTTTerm(a);
+        for (Int32 j = 1; faktor && j <= ng; ++j) {
+            TTerm* restG = nullptr;
+            if (!a->IstGleich(Vergleichsterm(g[j], restG))) continue;
+            if (Kommentar) SchreibeTextTermZeile("Dazu gehören die Nullstellen des gemeinsamen Faktors ", a);
+            uint8_t statusFaktor = unklar;
+            {
+                TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+                faktor->Nullstellen(Bereich, Liste, Kommentar, statusFaktor);
+            }
+            if (!Liste) Liste = NeueLeereListe();
+            if (Kommentar)
+                SchreibeTextTermTextZeile(
+                    "Die weiteren Schnittstellen ergeben sich, indem man die  Ausgangsgleichung durch ", a,
+                    " kürzt.");
+            TSListe* weitere = nullptr;
+            uint8_t statusRest = unklar;
+            TWechsel<Int32> tiefe(Kuerzungstiefe, Kuerzungstiefe + 1);
+            LoeseTermgleichung(ProduktOhne(kf, restF, f, nf, i), ProduktOhne(kg, restG, g, ng, j), Bereich,
+                               Kommentar, statusRest, weitere);
+            SListenVereinigen(weitere, Liste, false);
+            Status = Und(statusFaktor, statusRest);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The zeros of F - G.
+void UeberDieDifferenz(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8_t& Status,
+                       TSListe*& Liste) {
+    TTerm* d = Differenz(F, G);
+    TTerm* h = d;
+    VereinfacheTerm(h);
+    TSListe* nullstellen = nullptr;
+    uint8_t status = unklar;
+    SucheNullstellen(h, Bereich, nullstellen, false, status);
+    if (Kommentar && nullstellen->Anzahl > 0) {
+        SchreibeTextTermTextZeile("Subtraktion von ", G, " führt auf:");
+        SchreibeTerm(d);
+        SchreibeZeile(" = 0. Nach Vereinfachung ergibt sich:");
+        SucheNullstellen(h, Bereich, nullstellen, true, status);
+    }
+    SListenVereinigen(nullstellen, Liste, true);
+    Status = WahrWennEines(Status, status);
+}
+
+// The solutions of F / G = 1.
+void UeberDenQuotienten(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8_t& Status,
+                        TSListe*& Liste) {
+    TTerm* q = Quotient(F, G);
+    if (!q) return;
+    VereinfacheTerm(q);
+    TTTerm* t = AlsTTTerm(q);
+    if (!t) return;
+    TSListe* loesungen = nullptr;
+    uint8_t status = unklar;
+    t->LoeseGleichung(Eins, Bereich, false, status, loesungen);
+    if (Kommentar && loesungen && loesungen->Anzahl > 0) {
+        SchreibeTextTermTextZeile("Division durch ", G, " führt auf:");
+        t->LoeseGleichung(Eins, Bereich, true, status, loesungen);
+    }
+    SListenVereinigen(loesungen, Liste, true);
+    Status = WahrWennEines(Status, status);
+}
+
+// Only the points in Bereich where F and G both have a value; with Kommentar each point where one of them
+// has none is named.
+void NurGueltigePunkte(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, TSListe*& Liste) {
+    TSListe* gueltig = NeueLeereListe();
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TStelle* s = Liste->Stellen[i];
+        bool definiert = false;
+        const Extended x = s->Punkt->Wert(0, definiert);
+        if (!definiert || !std::isfinite(x) || (Bereich && !Bereich->Enthaelt(s->Punkt))) continue;
+        const bool f = EndlicherWertBei(F, x), g = EndlicherWertBei(G, x);
+        if (f && g)
+            gueltig->Stellen[++gueltig->Anzahl] = s;
+        else if (Kommentar)
+            SchreibeTextTermTextZeile("In ", s->Punkt,
+                                      f ? " ist g nicht definiert." : " ist f nicht definiert.");
+    }
+    Liste = gueltig;
+}
+
+std::string Schnittstellenwort(Int32 n) {
+    switch (n) {
+    case 1:
+        return "   (einfache Schnittstelle);";
+    case 2:
+        return "   (doppelte Schnittstelle);";
+    case 3:
+        return "   (dreifache Schnittstelle);";
+    default:
+        return n >= 4 ? "   (" + std::to_string(n) + "-fache Schnittstelle);" : std::string();
+    }
+}
+
+} // namespace
+
+void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8_t& Status,
+                        TSListe*& Liste) {
+    Liste = nullptr;
+    Status = unklar;
+    if (Kommentar) {
+        SchreibeTextTerm("Bestimmung der Lösungen der Gleichung ", F);
+        SchreibeTextTermZeile(" = ", G);
+    }
+    TTTerm* f = AlsTTTerm(F);
+    TTTerm* g = AlsTTTerm(G);
+    if (!f || !g) {
+        Liste = NeueLeereListe();
+        return;
+    }
+    const bool aussen = Kuerzungstiefe == 0;
+    if (G->IstKonstant) {
+        f->LoeseGleichung(G, Bereich, Kommentar, Status, Liste);
+    } else if (F->IstKonstant) {
+        g->LoeseGleichung(F, Bereich, Kommentar, Status, Liste);
+    } else if (Kuerzungstiefe < MaxKuerzungen) {
+        TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+        GemeinsamerFaktor(F, G, Bereich, Kommentar, Status, Liste);
+    }
+    if (!Liste) Liste = NeueLeereListe();
+    if (Status != wahr) UeberDieDifferenz(F, G, Bereich, Kommentar, Status, Liste);
+    if (Status != wahr) UeberDenQuotienten(F, G, Bereich, Kommentar, Status, Liste);
+    // The cancelled equations of the inner levels are checked here, against F and G as given.
+    if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste);
+    if (Kommentar && Liste->Anzahl == 0) SchreibeZeile("Es konnten keine Schnittstellen gefunden werden.");
+}
+
+void BestimmungDerSchnittstellen(bool Zeichnen) {
+    Einrueckung = 0;
+    if (!FTerm || !GTerm) return;
+    SchreibeUeberschrift(2, "Bestimmung der Schnittstellen ");
+    SchreibeTextTerm("von f(x) = ", FTerm);
+    SchreibeTextTerm(" und g(x) = ", GTerm);
+    const Int32 knoten = GTerm->Knotenzahl;
+    Kumuliere(GTerm);
+    if (GTerm->Knotenzahl < knoten) SchreibeTextTerm(" = ", GTerm);
+    Schreibe(" in ");
+    SchreibeMenge(ABIntervall);
+    NeueZeile();
+
+    LoeseTermgleichung(FTerm, GTerm, ABIntervall, Kommentare, SchnittstellenStatus, Schnittstellenliste);
+    const Int32 anzahl = Schnittstellenliste->Anzahl;
+    std::vector<Extended> y(size_t(anzahl) + 1, 0);
+    if (anzahl > 0) SchreibeUnterstrichenZeile("Gefundene Schnittstellen: ");
+    for (Int32 i = 1; i <= anzahl; ++i) {
+        TStelle* s = Schnittstellenliste->Stellen[i];
+        bool definiert = false;
+        const Extended x = s->Punkt->Wert(0, definiert);
+        y[size_t(i)] = Funktionswert(FTerm, s->Punkt);
+        SchreibeMitIndex(";  S", std::to_string(i));
+        Schreibe("(" + FormatiereZahl(x) + " | " + FormatiereZahl(y[size_t(i)]) + ")");
+        const std::string wort = Schnittstellenwort(s->Vielfachheit);
+        if (!wort.empty()) SchreibeZeile(wort);
+    }
+    switch (SchnittstellenStatus) {
+    case falsch:
+        SchreibeZeile("Weitere Schnittstellen existieren, konnten aber nicht bestimmt werden.");
+        break;
+    case wahr:
+        SchreibeZeile("Weitere Schnittstellen gibt es nicht.");
+        break;
+    default:
+        SchreibeZeile("Ob weitere Schnittstellen existieren, ist unklar.");
+        break;
+    }
+    for (Int32 i = 1; i <= anzahl; ++i) {
+        bool definiert = false;
+        const Extended x = Schnittstellenliste->Stellen[i]->Punkt->Wert(0, definiert);
+        MerkePunkt("S*i<" + std::to_string(i) + ">", static_cast<Double>(x),
+                   static_cast<Double>(y[size_t(i)]));
+    }
+    NeueZeile();
+    Trennlinie();
+    if (Zeichnen) ZeichneSeite(0);
+}
+
+} // namespace zol
