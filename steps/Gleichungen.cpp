@@ -165,13 +165,16 @@ void LoesePeriodischeGleichung(TTerm* u, TTerm* c, TIntervall* I, bool Kommentar
             if (EndlicherWert(teil->Stellen[i]->Punkt, x) && ImIntervall(teil->Stellen[i]->Punkt, fenster))
                 StelleEinfuegen(teil->Stellen[i], Liste, false);
         }
-        return Liste->Anzahl > vorher && Liste->Anzahl < MaxStellen;
+        return Liste->Anzahl > vorher;
     };
-    for (Int64 k = k0; durchlauf(k); ++k) {
-    }
-    if (Liste->Anzahl < MaxStellen)
-        for (Int64 k = k0 - 1; durchlauf(k); --k) {
-        }
+    // k0 is rounded towards zero, so the solutions of a monotonic u may begin one index further: the first
+    // two passes of each direction are made, then it stops at the first pass that adds no point.
+    auto richtung = [&](Int64 k, Int64 schritt) {
+        for (Int32 leer = 0; leer < 2 && Liste->Anzahl < MaxStellen; k += schritt)
+            leer = durchlauf(k) ? 1 : leer + 1;
+    };
+    richtung(k0, 1);
+    richtung(k0 - 1, -1);
 }
 
 bool VergleicheGanzteil(Int32& n, Double x, Double y) {
