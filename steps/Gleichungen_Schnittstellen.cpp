@@ -139,6 +139,8 @@ void UeberDenQuotienten(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
         t->LoeseGleichung(Eins, Bereich, true, status, loesungen);
     }
     SListenVereinigen(loesungen, Liste, true);
+    // F / G = 1 says nothing about the zeros of G, where F = G = 0 may hold: complete only without them.
+    if (status == wahr && IstUngleichNullAuf(G, Bereich) != wahr) status = unklar;
     Status = WahrWennEines(Status, status);
 }
 

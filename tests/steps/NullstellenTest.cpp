@@ -58,6 +58,12 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"x^2-1;x-2", "0", "5", {{2, 1}}, wahr},
         {"x^(2/3)-3x^(1/3)+2", "2", "10", {{8, 1}}, wahr},
         {"x^(2/9)-3x^(1/9)+2", "0", "600", {{1, 1}, {512, 1}}, wahr},
+        // No zero where the term has no value; zeros of ln, abs and arctan through their equations.
+        {"tan(pi/2)+x", "", "", {}, wahr},
+        {"ln(0)+x", "", "", {}, wahr},
+        {"ln(x)", "", "", {{1, 1}}, wahr},
+        {"abs(x-1)-2", "", "", {{-1, 1}, {3, 1}}, wahr},
+        {"arctan(2x)-1", "", "", {{std::tan(1.0L) / 2, 1}}, wahr},
         // 0 vanishes everywhere: more zeros exist, and its witness stays out of a range without 0.
         {"0", "1", "2", {}, falsch},
     };
