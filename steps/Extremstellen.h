@@ -1,8 +1,36 @@
-// The extrema step of page 5.
+// The extrema step of page 5, and the sign-change test that it shares with the inflection step.
 #pragma once
+
+#include <string>
+
+#include "term/Grundtypen.h"
 
 namespace zol {
 
+class TTerm;
+class TSListe;
+
 void BestimmungVonExtremstellen();
+
+// The numbers of the curve points found so far in one step run.
+struct TPunktzaehler {
+    Int32 Tief = 0;
+    Int32 Hoch = 0;
+    Int32 Wende = 0;
+};
+
+// Whether D (f' for an extremum, f'' for an inflection point, Wende) changes its sign at the candidate
+// Kandidaten[i] (value x, f(x) = y): D is evaluated at two simple test points within 1.5 of x that no other
+// candidate and no definition gap separates from x. A change of sign gives the curve point; a value that
+// is 0 or undefined gives no verdict.
+void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int32 i, Extended x, Extended y,
+                                 TPunktzaehler& Zaehler);
+
+// The candidates of an extrema or inflection step: the zeros of D (f' or f'') in the interval of the
+// request, without the definition gaps of f. Written as the step's search; Status as SucheNullstellen.
+void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status);
+
+// The value of T at x; false where T has none.
+bool WertBei(TTerm* T, Extended x, Extended& Wert);
 
 } // namespace zol

@@ -152,26 +152,6 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
     }
 }
 
-// The zeros of f that f as entered is not defined at (gaps of the entered quotient or listed gaps) are
-// dropped from the zero list, each with a line.
-void OhneDefinitionsluecken() {
-    if (!Nullstellenliste || Nullstellenliste->Anzahl <= 0) return;
-    TRationaleFunktion* eingegeben = EingegebenerQuotient();
-    TSListe* bleibt = NeueLeereListe();
-    for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
-        TStelle* stelle = Nullstellenliste->Stellen[i];
-        const bool luecke = (Definitionsluecken && Definitionsluecken->Index(stelle->Punkt) >= 1) ||
-                            (eingegeben && PolynomVerschwindetIn(eingegeben->Nenner, stelle->Punkt));
-        if (!luecke) {
-            bleibt->Stellen[++bleibt->Anzahl] = stelle;
-            continue;
-        }
-        SchreibeTerm(stelle->Punkt);
-        SchreibeZeile(" ist Definitionslücke von f und scheidet aus.");
-    }
-    Nullstellenliste = bleibt;
-}
-
 std::string Nullstellenwort(Int32 n) {
     switch (n) {
     case 1:
@@ -216,6 +196,24 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);
 }
 
+void OhneDefinitionsluecken(TSListe*& Liste) {
+    if (!Liste || Liste->Anzahl <= 0) return;
+    TRationaleFunktion* eingegeben = EingegebenerQuotient();
+    TSListe* bleibt = NeueLeereListe();
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TStelle* stelle = Liste->Stellen[i];
+        const bool luecke = (Definitionsluecken && Definitionsluecken->Index(stelle->Punkt) >= 1) ||
+                            (eingegeben && PolynomVerschwindetIn(eingegeben->Nenner, stelle->Punkt));
+        if (!luecke) {
+            bleibt->Stellen[++bleibt->Anzahl] = stelle;
+            continue;
+        }
+        SchreibeTerm(stelle->Punkt);
+        SchreibeZeile(" ist Definitionslücke von f und scheidet aus.");
+    }
+    Liste = bleibt;
+}
+
 TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M) {
     TSListe* nullstellen = nullptr;
     uint8_t status = unklar;
@@ -251,7 +249,7 @@ void BestimmungDerNullstellen(bool Zeichnen) {
     if (!FTerm) throw ETermGoToStart("Arbeitsschritt nicht ausführbar");
     Kumuliere(FTerm);
     SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
-    OhneDefinitionsluecken();
+    OhneDefinitionsluecken(Nullstellenliste);
 
     if (Nullstellenliste->Anzahl > 0) {
         SchreibeUnterstrichenZeile("Nullstellen (Zusammenfassung): ");

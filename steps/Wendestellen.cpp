@@ -1,11 +1,97 @@
 #include "steps/Wendestellen.h"
 
+#include <string>
+
+#include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/Seiten.h"
+#include "steps/Ableitungen.h"
+#include "steps/Allgemeines.h"
+#include "steps/Extremstellen.h"
+#include "steps/Nullstel.h"
+#include "steps/Schrittflags.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Terme.h"
 
 namespace zol {
 
+namespace {
+
+// One candidate x0 of f'' (value x): an inflection point where f'''(x) is not 0, else the sign-change test.
+void Wendestelle(TSListe* Kandidaten, Int32 i, TPunktzaehler& Zaehler) {
+    TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
+    Extended x = 0, y = 0, t = 0;
+    if (!WertBei(x0, 0, x)) return;
+    const std::string xtext = FormatiereZahl(x);
+    if (!WertBei(Ableitung3, x, t)) {
+        SchreibeZeile("f''' in " + xtext + " nicht definiert.");
+        return;
+    }
+    if (!WertBei(FTerm, x, y)) return;
+    const bool blatt = x0->Knotenzahl == 0;
+    const bool null = TermVerschwindetIn(Ableitung3, x0);
+    SchreibeTextTerm("f '''(", x0);
+    Schreibe(blatt ? std::string(") = ") : ") = f '''(" + xtext + ") = ");
+    Schreibe(FormatiereZahl(null ? 0 : t));
+    if (null || t == 0) {
+        UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
+        return;
+    }
+    SchreibeZeile("<> 0, also hat f dort eine Wendestelle. ");
+    const std::string nr = std::to_string(++Zaehler.Wende);
+    const std::string ytext = FormatiereZahl(y);
+    SchreibeTextTerm("f(", x0);
+    Schreibe(blatt ? std::string(") = ") : ") = f(" + xtext + " ) = ");
+    Schreibe(ytext + ";");
+    SchreibeUnterstrichen("Wendepunkt");
+    SchreibeMitIndex("W", nr);
+    SchreibeZeile("(" + xtext + "|" + ytext + ")");
+    MerkePunkt("W*i<" + nr + ">", static_cast<Double>(x), static_cast<Double>(y));
+}
+
+} // namespace
+
 void BestimmungVonWendestellen() {
-    NochNichtGebaut("BestimmungVonWendestellen");
+    if (!Schrittflags[SchrittDefinitionsbereich]) BestimmungDesDefinitionsbereichs();
+    if (!Schrittflags[SchrittAbleitungen] && !Schrittflags[SchrittExtremstellen])
+        BestimmungDerAbleitungen(false);
+    try {
+        Einrueckung = 0;
+        SchreibeUeberschrift(2, "Bestimmung von Wendestellen:");
+        Schreibe("Notwendige Bedingung: f ''(");
+        SchreibeMitIndex("x", "W");
+        SchreibeZeile(") = 0.");
+        if (!Ableitung2 || !Ableitung3 || !FTerm) throw ENichtExistenz("Ableitung nicht vorhanden.");
+        SchreibeTextTermZeile("Bestimmung der Nullstellen von f ''(x) = ", Ableitung2);
+        uint8_t status = unklar;
+        SucheKandidaten(Ableitung2, Wendestellenkandidaten, status);
+        TSListe* K = Wendestellenkandidaten;
+        if (K->Anzahl <= 0) {
+            SchreibeZeile(status == wahr
+                              ? "f hat an differenzierbaren, inneren Punkten des Definitionsbereichs keine "
+                                "Wendestellen. "
+                              : "Mit elementaren Mitteln konnten keine Wendestellen von f bestimmt werden");
+        } else {
+            if (status != wahr)
+                SchreibeZeile("Möglicherweise gibt es weitere Wendestellen als die nachfolgend genannten.");
+            SchreibeUnterstrichen("Mögliche Wendestellen:");
+            for (Int32 i = 1; i <= K->Anzahl; ++i) {
+                SchreibeTerm(K->Stellen[i]->Punkt);
+                Schreibe(i < K->Anzahl ? ", " : ".");
+            }
+            NeueZeile();
+            TPunktzaehler zaehler;
+            SchreibeZeile("Einsetzen der möglichen Wendestellen in f '''(x): ");
+            for (Int32 i = 1; i <= K->Anzahl; ++i) Wendestelle(K, i, zaehler);
+        }
+        Einrueckung = 0;
+        Trennlinie();
+        ZeichneSeite(0);
+    } catch (EZolFehler& e) {
+        e.Meldung = "Schritt: Wendestellen-Bestimmung nicht OK! " + e.Meldung;
+        throw;
+    }
 }
 
 } // namespace zol

@@ -7,10 +7,13 @@
 #include "output/Grafikdaten.h"
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
+#include "steps/Ableitungen.h"
 #include "steps/Allgemeines.h"
+#include "steps/Extremstellen.h"
 #include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
+#include "steps/Wendestellen.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
@@ -25,7 +28,8 @@ public:
     TLaufrahmen(TTestOberflaeche& host, const TAnfrage& anfrage)
         : Flags(Schrittflags), AlteLeinwand(&Leinwand()), AlterHost(SetzeOberflaeche(&host)),
           Breite(Seitenbreite), Hoehe(Seitenhoehe), Kommentar(Kommentare, anfrage.Kommentare),
-          Druck(DruckModus, false), Abbruch(BenutzerAbbruch, false) {
+          Druck(DruckModus, false), Abbruch(BenutzerAbbruch, false),
+          Grad(AbleitungsGrad, anfrage.AbleitungsGrad) {
         Schrittflags.fill(false);
         for (TSchritt s : anfrage.Schritte) Schrittflags[s] = true;
     }
@@ -47,6 +51,7 @@ private:
     TOberflaeche* AlterHost;
     Int32 Breite, Hoehe;
     TWechsel<bool> Kommentar, Druck, Abbruch;
+    TWechsel<Int32> Grad;
 };
 
 } // namespace
@@ -102,6 +107,9 @@ void TKopfloseAnfrage::Starte() {
     folgeschritt(SchrittSchnittstellen, 1, [] { BestimmungDerSchnittstellen(true); });
     folgeschritt(SchrittProduktzerlegung, 1, [] { SchrittPolynomzerlegung(); });
     folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
+    folgeschritt(SchrittAbleitungen, 4, [] { BestimmungDerAbleitungen(true); });
+    folgeschritt(SchrittExtremstellen, 5, [] { BestimmungVonExtremstellen(); });
+    folgeschritt(SchrittWendestellen, 6, [] { BestimmungVonWendestellen(); });
 }
 
 std::string TKopfloseAnfrage::Text() const {
