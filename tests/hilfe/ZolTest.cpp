@@ -96,8 +96,13 @@ std::vector<Extended> Werte(TSListe* L) {
 }
 
 ::testing::AssertionResult SymmetrieWieWerte(TTerm* f) {
-    TWahrheitswert urteil[2] = {unklar, unklar};
-    f->Symmetrie(urteil[0], urteil[1], false);
+    TWahrheitswert achse = unklar, punkt = unklar;
+    f->Symmetrie(achse, punkt, false);
+    return SymmetrieWieWerte(f, achse, punkt);
+}
+
+::testing::AssertionResult SymmetrieWieWerte(TTerm* f, TWahrheitswert Achse, TWahrheitswert Punkt) {
+    const TWahrheitswert urteil[2] = {Achse, Punkt};
     for (int i = 0; i < 2; ++i) {
         bool verletzt = false;
         for (Extended s = 0.11L; s < 4; s += 0.29L) {

@@ -56,6 +56,8 @@ std::vector<Extended> Werte(TSListe* L);
 // The symmetry verdicts of f that are decided agree with f(-x) = f(x) (axis) and f(-x) = -f(x) (point),
 // values and definedness, at sample points; a verdict falsch is contradicted at one of them.
 ::testing::AssertionResult SymmetrieWieWerte(TTerm* f);
+// The same for the verdicts given (by UntersucheSymmetrie, for instance).
+::testing::AssertionResult SymmetrieWieWerte(TTerm* f, TWahrheitswert Achse, TWahrheitswert Punkt);
 // d agrees with the difference quotient of f at the given points where f has values around them.
 ::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
                                         Extended rel = 1e-6L);
