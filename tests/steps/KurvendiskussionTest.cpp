@@ -26,20 +26,20 @@ using Kurvendiskussion = ZolTest;
 constexpr TSchritt V = SchrittVereinfachen, S = SchrittSymmetrien, A = SchrittAbleitungen,
                    E = SchrittExtremstellen, W = SchrittWendestellen;
 
+// With the answer where it is known: wahr when f is even or odd, falsch when it is neither.
 TEST_F(Kurvendiskussion, SymmetrieWieDieWerte) {
-    // With the answer where it is known: wahr when f is even or odd, falsch when it is neither.
     const std::pair<const char*, TWahrheitswert> faelle[] = {
         {"x^4-3x^2+1", wahr},    {"x^3-x", wahr},     {"x^3+1", falsch},   {"(x^2+1)/x", wahr},
         {"(x-1)/(x+1)", falsch}, {"x/(x^2-4)", wahr}, {"x^(1/3)", falsch}, {"(x^2+1)^(1/2)", wahr},
         {"x^2*sin(x)", wahr},    {"x;x^2", unklar},   {"-x;x", unklar},    {"0", wahr}};
-    for (auto [text, entschieden] : faelle) {
+    for (auto [text, bekannt] : faelle) {
         TTerm* f = Lies(text);
         TWahrheitswert achse = 7, punkt = 7;
         UntersucheSymmetrie(f, achse, punkt, false);
         EXPECT_TRUE(SymmetrieWieWerte(f, achse, punkt));
-        if (entschieden == unklar) continue;
-        EXPECT_TRUE(entschieden == wahr ? achse == wahr || punkt == wahr : achse == falsch && punkt == falsch)
-            << f->Text;
+        if (bekannt == unklar) continue;
+        EXPECT_TRUE(bekannt == wahr ? achse == wahr || punkt == wahr : achse == falsch && punkt == falsch)
+            << text;
     }
 }
 
@@ -67,10 +67,10 @@ TEST_F(Kurvendiskussion, AbleitungenWieDifferenzenquotient) {
     }
 }
 
-// Each marked T (H): f' vanishes exactly at a candidate there, and f is larger (smaller) on both sides
-// nearby; at each W f'' changes its sign. The number of points of each kind is that of the graph.
+// Each marked T (H): f' vanishes exactly at a candidate there and f is larger (smaller) on both sides nearby;
+// at each W f'' changes its sign. The kinds of points are those of the graph; f''(3/5) = 0 exactly in the
+// last one, though its value rounds to about 3e-17.
 TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
-    // f''(3/5) = 0 exactly: no extremum there, though its value rounds to about 3e-17.
     // clang-format off
     const std::pair<const char*, std::string> faelle[] = {
         {"x^3-3x", "HTW"}, {"x^4", "T"}, {"x^3", "W"}, {"x^5", "W"}, {"x^4-2x^2", "HTTWW"}, {"x^4-x^3", "TWW"},
@@ -85,9 +85,9 @@ TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
         std::string gefunden;
         for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
             const TGrafikPunkt& p = Grafikpunkte.Punkte[size_t(i)];
+            const Extended h = 1e-3L, s = p.Name[0] == 'T' ? 1 : -1;
             gefunden += p.Name[0];
             EXPECT_TRUE(Nahe(*Wert(FTerm, p.X), p.Y)) << f;
-            const Extended h = 1e-3L, s = p.Name[0] == 'T' ? 1 : -1;
             if (p.Name[0] == 'W') {
                 EXPECT_LT(*Wert(Ableitung2, p.X - h) * *Wert(Ableitung2, p.X + h), 0) << f << p.X;
                 continue;
@@ -105,55 +105,39 @@ TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
     }
 }
 
-// The pages read back ('#' between the texts that stand on them). The verdicts stand with comments and
-// without; an undefined value or a 0 at a test point gives no verdict; an undefined f''' ends one candidate.
+// The pages read back ('#' between the texts that stand on them): the verdicts with comments and without; no
+// verdict from an undefined value or a 0 at a test point; an undefined f''' ends one candidate.
 TEST_F(Kurvendiskussion, Seiten) {
-    struct {
-        const char* f;
-        std::vector<TSchritt> schritte;
-        bool kommentare;
-        Int32 seite;
-        const char* stehen;
-    } faelle[] = {
-        // clang-format off
-        {"x^3-3x", {V, E, W}, true, 5,
-         "Mögliche Extremstellen: 1, -1. \n#f ''(1) = 6> 0, also hat f dort eine Minimalstelle. \n"
-         "f(1) = -2 ; Tiefpunkt T 1(1|-2)\nf ''(-1) = -6< 0, also hat f dort eine Maximalstelle. \n"
-         "f(-1) = 2 ; Hochpunkt H 1(-1|2)"},
-        {"x^3-3x", {V, E, W}, false, 6,
-         "\nMögliche Wendestellen:0.\n#f '''(0) = 6<> 0, also hat f dort eine Wendestelle. \n"
+    // clang-format off
+    const std::tuple<const char*, std::vector<TSchritt>, bool, Int32, const char*> faelle[] = {
+        {"x^3-3x", {V, E, W}, true, 5, "f ''(1) = 6> 0, also hat f dort eine Minimalstelle. \n"
+         "f(1) = -2 ; Tiefpunkt T 1(1|-2)\n#Hochpunkt H 1(-1|2)"},
+        {"x^3-3x", {V, E, W}, false, 6, "f '''(0) = 6<> 0, also hat f dort eine Wendestelle. \n"
          "f(0) = 0;WendepunktW1(0|0)"},
-        {"x^4", {V, E}, false, 5,
-         "Ableitungen\n#Bestimmung von Extremstellen \n:Notwendige Bedingung: f '(xE) = 0.\n#linke Teststelle : -1\n"
+        {"x^4", {V, E}, false, 5, "Ableitungen\n#\n:Notwendige Bedingung: f '(xE) = 0.\n#linke Teststelle : -1\n"
          "rechte Teststelle: 1\n#f '(-1) = -4<0\nf '(1) = 4>0\nAlso hat f ' in 0 einen Vorzeichenwechsel von - nach + "
-         "und daher f dort eine Minimalstelle.\nf(0) = 0 ; Tiefpunkt T 1(0|0)"},
-        {"x^4", {V, W}, false, 6,
-         "Bestimmung von Wendestellen:\n#f ''(1) = 12>0\n"
-         "Also hat f '' in 0 keinen Vorzeichenwechsel und daher f dort keine Wendestelle."},
-        {"x^(5/2)", {E, W}, false, 5,
-         "f '(-1) = nicht def.\nf '(1) = 2,5>0\n"
+         "und daher f dort eine Minimalstelle.\n"},
+        {"x^4", {V, W}, false, 6, "f ''(1) = 12>0\nAlso hat f '' in 0 keinen Vorzeichenwechsel und daher f dort "
+         "keine Wendestelle."},
+        {"x^(5/2)", {E, W}, false, 5, "f '(-1) = nicht def.\nf '(1) = 2,5>0\n"
          "Über einen Vorzeichenwechsel von f ' in 0 lässt sich so nichts aussagen.\n"},
         {"x^(5/2)", {E, W}, false, 6, "f''' in 0 nicht definiert.\n\n"},
         {"0;x^3", {E}, false, 5, "f '(-1) = 0=0\n#lässt sich so nichts aussagen."},
         {"x^3/x", {V, E}, false, 5, "\n0 ist Definitionslücke von f und scheidet aus.\n"},
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},
-        {"x^2*sin(x)", {S}, false, 0,
-         "Symmetrien:\nDer Graph des gegebenen Terms ist nicht symmetrisch zur y-Achse.\n"
-         "Der Graph des gegebenen Terms ist symmetrisch zum Ursprung.\n"},
-        // clang-format on
-    };
+        {"x^2*sin(x)", {S}, false, 0, "Symmetrien:\nDer Graph des gegebenen Terms ist nicht symmetrisch zur "
+         "y-Achse.\nDer Graph des gegebenen Terms ist symmetrisch zum Ursprung.\n"}};
+    // clang-format on
     std::string fehlt;
-    for (const auto& fall : faelle) {
-        TKopfloseAnfrage lauf({.F = fall.f, .Schritte = fall.schritte, .Kommentare = fall.kommentare});
+    for (const auto& [f, schritte, kommentare, k, stehen] : faelle) {
+        TKopfloseAnfrage lauf({.F = f, .Schritte = schritte, .Kommentare = kommentare});
         try {
             lauf.Starte();
         } catch (const ENochNichtGebaut& e) {
-            // The marked points come with the graph.
-            fehlt = e.Meldung;
+            fehlt = e.Meldung; // the marked points come with the graph
             continue;
         }
-        const std::string seite = "\n" + lauf.Text(fall.seite);
-        const std::string texte = fall.stehen;
+        const std::string seite = "\n" + lauf.Text(k), texte = stehen;
         for (size_t a = 0, e = 0; e != std::string::npos; a = e + 1) {
             e = texte.find('#', a);
             EXPECT_NE(seite.find(texte.substr(a, e - a)), std::string::npos)
@@ -168,15 +152,14 @@ TEST_F(Kurvendiskussion, OhneAbleitung) {
     TWechsel<std::array<bool, SchrittAnzahl>> flags(Schrittflags, {});
     Schrittflags[SchrittDefinitionsbereich] = Schrittflags[A] = true;
     FTerm = Lies("x^2");
-    const std::pair<void (*)(), const char*> schritte[] = {{BestimmungVonExtremstellen, "Extremstellen"},
+    const std::pair<void (*)(), std::string> schritte[] = {{BestimmungVonExtremstellen, "Extremstellen"},
                                                            {BestimmungVonWendestellen, "Wendestellen"}};
-    for (auto [schritt, name] : schritte) {
+    for (const auto& [schritt, name] : schritte) {
         try {
             schritt();
             ADD_FAILURE() << name;
         } catch (const EZolFehler& e) {
-            EXPECT_EQ(e.Meldung,
-                      std::string("Schritt: ") + name + "-Bestimmung nicht OK! Ableitung nicht vorhanden.");
+            EXPECT_EQ(e.Meldung, "Schritt: " + name + "-Bestimmung nicht OK! Ableitung nicht vorhanden.");
         }
     }
 }
