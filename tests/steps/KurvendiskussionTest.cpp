@@ -106,7 +106,7 @@ TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
 }
 
 // The pages read back ('#' between the texts that stand on them): the verdicts with comments and without; no
-// verdict from an undefined value or a 0 at a test point; an undefined f''' ends one candidate.
+// verdict from an undefined value or a 0 at a test point; an undefined f'' or f''' ends one candidate.
 TEST_F(Kurvendiskussion, Seiten) {
     // clang-format off
     const std::tuple<const char*, std::vector<TSchritt>, bool, Int32, const char*> faelle[] = {
@@ -122,6 +122,7 @@ TEST_F(Kurvendiskussion, Seiten) {
         {"x^(5/2)", {E, W}, false, 5, "f '(-1) = nicht def.\nf '(1) = 2,5>0\n"
          "Über einen Vorzeichenwechsel von f ' in 0 lässt sich so nichts aussagen.\n"},
         {"x^(5/2)", {E, W}, false, 6, "f''' in 0 nicht definiert.\n\n"},
+        {"x^(7/3)-7/4*x^(4/3)", {E}, false, 5, "f '' in 0 nicht definiert.\nf ''(1) = 2,3333> 0"},
         {"0;x^3", {E}, false, 5, "f '(-1) = 0=0\n#lässt sich so nichts aussagen."},
         {"x^3/x", {V, E}, false, 5, "\n0 ist Definitionslücke von f und scheidet aus.\n"},
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},
