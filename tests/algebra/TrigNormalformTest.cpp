@@ -90,8 +90,9 @@ TEST_F(TrigNormalform, KuerzenLaesstPolynomeInSinStehen) {
 }
 
 TEST_F(TrigNormalform, OhneFormEndenSofort) {
-    for (const char* text : {"sin(x/2)", "sin(x)^(1/2)", "x*sin(x)", "cot(x)", "1/(sin(x)-sin(x))",
-                             "sin(100000x)", "sin(7x)^3", "(sin(x)^2+cos(x)^2+1)^1000000000000"}) {
+    for (const char* text :
+         {"sin(x/2)", "sin(x)^(1/2)", "x*sin(x)", "cot(x)", "1/(sin(x)-sin(x))", "sin(100000x)", "sin(7x)^3",
+          "sin(x)+1/0", "(sin(x)^2+cos(x)^2+1)^1000000000000"}) {
         bool neu = true;
         EXPECT_EQ(Normalform(Lies(text), neu), nullptr) << text;
     }
@@ -140,6 +141,13 @@ TEST_F(TrigNormalform, SonderfaelleDerIntegrale) {
     EXPECT_EQ(TNF("tan(x)")->Integral(K(-2), K(1), 5), nullptr);
     EXPECT_EQ(TNF("1/(2+cos(x))")->Integral(K(0), K(4), 5), nullptr);
     EXPECT_EQ(TNF("1/(2+cos(x))")->Integral(nullptr, nullptr, 4), nullptr);
+    // The silent inner integration restores the comment option on every exit.
+    Kommentare = true;
+    try {
+        TNF("1/(2+cos(x))")->Integral(nullptr, nullptr, 5);
+    } catch (const ENochNichtGebaut&) {
+    }
+    EXPECT_TRUE(Kommentare);
 }
 
 TEST_F(TrigNormalform, SubstitutionTanHalb) {
@@ -208,6 +216,9 @@ TEST_F(TrigNormalform, NullstellenGegenVorzeichenwechsel) {
     EXPECT_EQ(Werte(L).size(), 2u);
     TNF("(1-cos(x))/sin(x)")->Nullstellen(Iv(K(-3), false, K(3), false), L, false, status);
     EXPECT_EQ(L->Anzahl, 0);
+    // Over the whole line the list cannot hold every zero.
+    TNF("sin(x)*cos(x)")->Nullstellen(IntervallR, L, false, status);
+    EXPECT_EQ(status, falsch);
 }
 
 TEST_F(TrigNormalform, KommentierteNullstellensuche) {
