@@ -8,6 +8,7 @@
 #include "algebra/TrigNormalFormen_Intern.h"
 #include "output/Ausgabe.h"
 #include "steps/Nullstel.h"
+#include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
@@ -70,7 +71,7 @@ private:
         const bool erfuellt = d && dp && dq && std::fabs(p - q) <= 1e-9L * (1 + std::fabs(p) + std::fabs(q));
         if (Kommentar) {
             SchreibeUnterstrichen("Probe:");
-            Schreibe(" x*i<" + std::to_string(Proben) + "> = ");
+            Schreibe("x*i<" + std::to_string(Proben) + "> = ");
             SchreibeTermMitNaeherung(x0);
             Schreibe(" erfüllt die Gleichung ");
             SchreibeZeile(erfuellt ? "." : " nicht.");
@@ -79,7 +80,7 @@ private:
     }
 
     bool Trage(TTerm* x0, Int32 v) {
-        if (Nenner && TermVerschwindetIn(Nenner, x0)) {
+        if (Nenner && NennerVerschwindet(x0)) {
             if (Kommentar) {
                 SchreibeTerm(x0);
                 SchreibeZeile(" ist Definitionslücke von f und scheidet aus.");
@@ -88,6 +89,15 @@ private:
         }
         StelleEinfuegen(Neu<TStelle>(x0, v), Liste, false);
         return true;
+    }
+
+    // An overflow while deciding leaves the point in: only a denominator known to be 0 excludes it.
+    bool NennerVerschwindet(TTerm* x0) {
+        try {
+            return TermVerschwindetIn(Nenner, x0);
+        } catch (const ERessourcen&) {
+            return false;
+        }
     }
 
     TTerm* Nenner;
