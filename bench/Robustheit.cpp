@@ -79,7 +79,7 @@ void BM_Abbruchlatenz(benchmark::State& state) {
     TKopfloseAnfrage lauf(
         TAnfrage{.F = "(6x^2-3)/(8x^3-6/7x^2-5x+1)",
                  .A = "-pi",
-                 .B = "10",
+                 .B = "100",
                  .H = "1/2",
                  .Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich, SchrittTabelle}});
     lauf.Host.EchteUhr = true;

@@ -20,7 +20,8 @@ TWahrheitswert WahrWennEines(TWahrheitswert a, TWahrheitswert b) {
     return a == wahr || b == wahr ? wahr : unklar;
 }
 
-Int64 Round(Extended v) { return static_cast<Int64>(std::nearbyint(v)); }
+// llrint rounds in the current mode (to nearest, halves to even) straight to an integer, which is cheap.
+Int64 Round(Extended v) { return static_cast<Int64>(std::llrint(v)); }
 
 std::string Links(const std::string& s, size_t n) { return s.size() <= n ? s : s.substr(0, n); }
 

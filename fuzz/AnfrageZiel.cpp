@@ -1,0 +1,74 @@
+// Fuzz target: one request of the general step run headless. The input holds the fields f, a, b and the
+// step width h on one line each (a missing line leaves the field empty, h defaults to 1/2), and optionally
+// a fifth line with the steps: v simplification, d definition range, t value table, s symmetry (all four
+// when the line is missing). Errors the system reports (EZolFehler) are answers; anything else, a crash or
+// a hang, is a finding. A value table of more than 100 rows is not run: its time grows with the rows, and
+// the user ends such a table with "Abbrechen".
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "steps/Allgemeines.h"
+#include "term/Fehler.h"
+#include "term/TermManager.h"
+#include "term/TermParser.h"
+#include "term/Terme.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
+
+namespace {
+
+using namespace zol;
+
+// The value of a field's term, or def when the field is empty; false when it has none.
+bool Feldwert(const std::string& text, Extended def, Extended& wert) {
+    if (text.find_first_not_of(" \t\r") == std::string::npos) return wert = def, true;
+    try {
+        TTerm* T = TermAusString(text);
+        bool definiert = false;
+        wert = T ? T->Wert(0, definiert) : 0;
+        return definiert && std::isfinite(wert);
+    } catch (const EZolFehler&) {
+        return false;
+    }
+}
+
+bool TabelleZuLang(const TAnfrage& a) {
+    Extended von = 0, bis = 0, h = 0;
+    AlleTermeFreigeben();
+    SetzeAnalyseZurueck();
+    if (!Feldwert(a.A, -5, von) || !Feldwert(a.B, 5, bis) || !Feldwert(a.H, 0, h) || !(h > 0)) return false;
+    return (bis - von) / h > 100;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    static const bool bereit = [] {
+        InitialisiereTerme();
+        return true;
+    }();
+    (void)bereit;
+    std::vector<std::string> zeilen;
+    std::istringstream ein(std::string(reinterpret_cast<const char*>(daten), groesse));
+    for (std::string zeile; zeilen.size() < 5 && std::getline(ein, zeile);) zeilen.push_back(zeile);
+    zeilen.resize(5);
+    TAnfrage anfrage{
+        .F = zeilen[0], .A = zeilen[1], .B = zeilen[2], .H = zeilen[3].empty() ? "1/2" : zeilen[3]};
+    const std::string schritte = zeilen[4].empty() ? "vdts" : zeilen[4];
+    for (char c : schritte) {
+        if (c == 'v') anfrage.Schritte.push_back(SchrittVereinfachen);
+        if (c == 'd') anfrage.Schritte.push_back(SchrittDefinitionsbereich);
+        if (c == 't') anfrage.Schritte.push_back(SchrittTabelle);
+        if (c == 's') anfrage.Schritte.push_back(SchrittSymmetrien);
+    }
+    if (schritte.find('t') != std::string::npos && TabelleZuLang(anfrage)) return 0;
+    TKopfloseAnfrage lauf(anfrage);
+    try {
+        lauf.Starte();
+    } catch (const EZolFehler&) {
+    }
+    return 0;
+}
