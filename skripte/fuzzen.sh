@@ -21,7 +21,7 @@ for ziel in "${ziele[@]}"; do
     mkdir -p "$korpus" "$funde"
     cp -n "$ZOL_WURZEL/fuzz/korpus/$klein/"* "$korpus/"
     echo "Fuzzen: $ziel, $sekunden s"
-    ASAN_OPTIONS=detect_leaks=0 "$ZOL_WURZEL/build-fuzz/fuzz_$ziel" "$korpus" \
-        -max_total_time="$sekunden" -timeout=30 -max_len=200 -rss_limit_mb=4096 \
+    ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=64 "$ZOL_WURZEL/build-fuzz/fuzz_$ziel" "$korpus" \
+        -max_total_time="$sekunden" -timeout=30 -max_len=200 -rss_limit_mb=8192 \
         -artifact_prefix="$funde/" -print_final_stats=1 || true
 done
