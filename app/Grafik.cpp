@@ -1,11 +1,394 @@
 #include "app/Grafik.h"
 
-#include "term/Fehler.h"
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/Seiten.h"
+#include "output/Weltzeichnung.h"
+#include "output/folienT.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Allgemeines.h"
+#include "steps/Schrittflags.h"
+#include "term/Mengen.h"
+#include "term/Terme.h"
 
 namespace zol {
 
+Extended DeltaX = 1;
+Extended DeltaY = 1;
+Extended Zoom = 10;
+bool Gitter = true;
+Int32 Fuellmuster = 4;
+TPunkt LetzterKurvenpunkt;
+
+namespace {
+
+constexpr Extended CmProZoll = 2.54L;
+
+Extended Ppi() {
+    return Leinwand().PixelProZoll();
+}
+
+// The value of T at x; false where T has none.
+bool Funktionswert(TTerm* T, Extended x, Extended& y) {
+    bool definiert = false;
+    y = T->Wert(x, definiert);
+    return definiert && std::isfinite(y);
+}
+
+// The numeric value of a point of a point list; NaN when it has none.
+Extended Stellenwert(TStelle* S) {
+    Extended v = 0;
+    if (S && S->Punkt && Funktionswert(S->Punkt, 0, v)) return v;
+    return std::nanl("");
+}
+
+// The columns and rows of the canvas; a fill or curve outside them would draw nothing.
+struct TBereich {
+    Int64 Links, Oben, Rechts, Unten;
+};
+
+TBereich Zeichenbereich() {
+    const TGroesse g = Leinwand().Seitengroesse();
+    return {0, 0, Int64(g.Breite) - 1, Int64(g.Hoehe) - 1};
+}
+
+void SetzeSchwarz(Int64 c, Int64 r) {
+    Leinwand().SetzePixel(Int32(c), Int32(r), Schwarz);
+}
+
+// ---- coordinate system ----
+
+// The tick step of an axis with the given unit (cm per unit): every k-th unit, or every 1/k-th when
+// fein, so that ticks lie 0.5 to 2 cm apart. False when no such step exists within 60 rounds or 64 bits
+// (a unit that is not positive or out of all proportion).
+struct TTeilung {
+    bool Fein = false;
+    Int64 K = 1;
+};
+
+bool Teilung(Extended Einheit, TTeilung& T) {
+    T = TTeilung{};
+    Extended e = Einheit;
+    for (int i = 1; i <= 60; ++i) {
+        if (e >= 0.5L && e <= 2) return true;
+        T.Fein = e > 2;
+        Int64 k = 0;
+        if (i % 3 == 2 ? __builtin_mul_overflow(T.K, Int64(5), &k)
+                       : __builtin_mul_overflow(T.K, Int64(2), &k))
+            return false;
+        T.K = i % 3 == 2 ? k / 2 : k;
+        e = T.Fein ? Einheit / T.K : T.K * Einheit;
+    }
+    return false;
+}
+
+// The tick values from a to b; none when the step does not exist or the ticks would be more than a
+// drawing can show.
+std::vector<Extended> Teilstriche(Extended Einheit, Extended a, Extended b) {
+    std::vector<Extended> werte;
+    TTeilung T;
+    if (!Teilung(Einheit, T)) return werte;
+    const Extended k = static_cast<Extended>(T.K);
+    const Extended von = std::trunc(T.Fein ? a * k : a / k);
+    const Extended bis = std::trunc(T.Fein ? b * k : b / k);
+    if (!std::isfinite(von) || !std::isfinite(bis) || bis - von > 10000) return werte;
+    for (Extended j = von; j <= bis; j += 1) werte.push_back(T.Fein ? j / k : j * k);
+    return werte;
+}
+
+void SchreibeBei(const std::string& Text, Int32 x, Int32 y) {
+    Leinwand().BewegeZu(x, y);
+    Leinwand().SchreibeText(Text);
+}
+
+// ---- area ----
+
+// The two functions of the fill, the margin of InFlaeche and the values at the last x asked.
+struct TFlaeche {
+    TTerm* F = nullptr;
+    TTerm* G = nullptr;
+    Extended Delta = 0;
+    bool Gemerkt = false;
+    Double X = 0;
+    bool Definiert = false;
+    Extended FX = 0, GX = 0;
+};
+
+TFlaeche Flaeche;
+
+void SetzeWennInFlaeche(Int64 c, Int64 r) {
+    if (InFlaeche(XWelt(Int32(c)), YWelt(Int32(r)))) SetzeSchwarz(c, r);
+}
+
+// Lines of two pixels at the spacing q (about 5 pixels) from Start on, each drawn by Zeichne for the
+// positions within [Min, Max].
+template <class Z> void Parallelen(Extended Laenge, Int64 Start, Int64 Min, Int64 Max, Z Zeichne) {
+    if (!(std::fabs(Laenge) < 1e15L)) return;
+    const Int64 n = Round(Laenge / 5);
+    if (n <= 0) return;
+    const Extended q = Laenge / n;
+    const Int64 erste = std::max<Int64>(0, static_cast<Int64>(std::floor((Min - Start) / q)) - 1);
+    for (Int64 i = erste; i <= n; ++i) {
+        const Int64 lage = Start + Round(i * q);
+        if (lage > Max) break;
+        for (Int64 t = 0; t <= 1; ++t)
+            if (lage + t >= Min && lage + t <= Max) Zeichne(lage + t);
+    }
+}
+
+} // namespace
+
+// ---- curve ----
+
+void ZeichneKurve(TTerm* T) {
+    LetzterKurvenpunkt = {0, 0};
+    if (!T) return;
+    const TKartenDaten K = KartenDaten;
+    const TBereich B = Zeichenbereich();
+    auto imFenster = [&](Extended x, Extended& y) {
+        return Funktionswert(T, x, y) && K.YVon <= y && y <= K.YBis;
+    };
+    auto setze = [](Int64 c, Int32 r) {
+        SetzeSchwarz(c, r);
+        LetzterKurvenpunkt = {Int32(c), r};
+    };
+
+    // Only the columns on the canvas are visited.
+    const Int64 erste = std::max<Int64>(XPixel(K.XVon), B.Links);
+    const Int64 letzte = std::min<Int64>(Int64(XPixel(K.XBis)) - 1, B.Rechts);
+    Extended x0 = erste == XPixel(K.XVon) ? K.XVon : XWelt(Int32(erste));
+    Extended y0 = 0;
+    bool d0 = imFenster(x0, y0);
+    Int32 r0 = d0 ? YPixel(y0) : 0;
+    for (Int64 c = erste; c <= letzte; ++c) {
+        const Extended x1 = XWelt(Int32(c + 1));
+        Extended y1 = 0;
+        const bool d1 = imFenster(x1, y1);
+        // The row of a defined value is always taken, so a column after a gap does not start at row 0.
+        const Int32 r1 = d1 ? YPixel(y1) : 0;
+        if (d0 && d1) {
+            if (r1 == r0) {
+                setze(c, r0);
+            } else {
+                // Three samples per pixel of vertical jump, across one pixel's width.
+                const Int64 n = 3 * std::abs(Int64(r1) - r0);
+                for (Int64 i = 0; i <= n; ++i) {
+                    Extended y = 0;
+                    const Extended x = x0 + i * CmProZoll / (n * Ppi() * K.EinheitX);
+                    if (imFenster(x, y)) setze(c, YPixel(y));
+                }
+            }
+        }
+        x0 = x1;
+        d0 = d1;
+        r0 = r1;
+    }
+}
+
+// ---- coordinate system ----
+
+void ZeichneKoordinatensystem(Extended x1, Extended x0, Extended x2, Extended y1, Extended y0, Extended y2) {
+    TLeinwand& L = Leinwand();
+    L.SetzeSchriftgroesse(Schriftgroesse);
+    const Int32 s = PunktZuPixel(L.Schrift().Groesse / 3);
+    const Int32 X0 = XPixel(x0), X2 = XPixel(x2), Y0 = YPixel(y0), Y2 = YPixel(y2);
+
+    Linie(x1, y0, x2, y0);
+    L.Polylinie({{X2 - s, Y0 - s}, {X2, Y0}, {X2 - s, Y0 + s}});
+    Linie(x0, y1, x0, y2);
+    L.Polylinie({{X0 - s, Y2 + s}, {X0, Y2}, {X0 + s, Y2 + s}});
+
+    const std::vector<Extended> xWerte = Teilstriche(KartenDaten.EinheitX, x1, x2);
+    for (Extended v : xWerte) {
+        const Int32 c = XPixel(v);
+        if (c < X2 - 10) {
+            L.BewegeZu(c, Y0 - s);
+            L.LinieZu(c, Y0 + s);
+        }
+        if (v != 0) {
+            const std::string text = FormatiereZahl(v);
+            SchreibeBei(text, c - L.Textmass(text).Breite / 2, Y0 + 3);
+        }
+    }
+    const TTextmass xName = L.Textmass("x");
+    SchreibeBei("x", X2 - xName.Breite, Y0 - 3 * xName.Hoehe / 2);
+
+    const std::vector<Extended> yWerte = Teilstriche(KartenDaten.EinheitY, y1, y2);
+    for (Extended v : yWerte) {
+        const Int32 r = YPixel(v);
+        if (Y2 + 10 < r) {
+            L.BewegeZu(X0 - s, r);
+            L.LinieZu(X0 + s, r);
+        }
+        if (v != 0) {
+            const std::string text = FormatiereZahl(v);
+            const TTextmass m = L.Textmass(text);
+            SchreibeBei(text, X0 - 3 - m.Breite, r - m.Hoehe / 2);
+        }
+    }
+    SchreibeBei("y", X0 + 6, Y2 - L.Textmass("y").Hoehe / 2);
+
+    if (!Gitter) return;
+    for (Extended vx : xWerte)
+        for (Extended vy : yWerte) L.SetzePixel(XPixel(vx), YPixel(vy), Schwarz);
+}
+
+// ---- area ----
+
+bool InFlaeche(Double x, Double y) {
+    TFlaeche& A = Flaeche;
+    if (!A.F || !A.G) return false;
+    if (!A.Gemerkt || A.X != x) {
+        A.Definiert = Funktionswert(A.F, x, A.FX) && Funktionswert(A.G, x, A.GX);
+        A.X = x;
+        A.Gemerkt = true;
+    }
+    if (!A.Definiert) return false;
+    const Extended d = A.Delta;
+    return (A.FX + d < y && y < A.GX - d) || (A.GX + d < y && y < A.FX - d);
+}
+
+void SchraffiereFlaeche(Int32 m, TTerm* f, TTerm* g, Double xa, Double xb, Double yv, Double yb) {
+    const TKartenDaten& K = KartenDaten;
+    if (std::isnan(xa) || std::isnan(xb) || std::isnan(yv) || std::isnan(yb)) return;
+    const Extended p = Ppi();
+    // Pixels per unit of x and y.
+    const Extended pu = K.EinheitX / CmProZoll * p, pv = K.EinheitY / CmProZoll * p;
+    Flaeche = TFlaeche{f, g, m >= 6 ? CmProZoll / (p * K.EinheitX) : 0};
+    const Int64 C1 = XPixel(xa), C2 = XPixel(xb), R1 = YPixel(yb), R2 = YPixel(yv);
+    const TBereich B = Zeichenbereich();
+    const Int64 links = std::max(C1, B.Links), rechts = std::min(C2, B.Rechts);
+    const Int64 oben = std::max(R1, B.Oben), unten = std::min(R2, B.Unten);
+
+    switch (m) {
+    case 2:
+        Parallelen((yb - yv) * pv, R1, oben, unten, [&](Int64 r) {
+            for (Int64 c = links; c <= rechts; ++c) SetzeWennInFlaeche(c, r);
+        });
+        break;
+    case 3:
+        Parallelen((xb - xa) * pu, C1, links, rechts, [&](Int64 c) {
+            for (Int64 r = oben; r <= unten; ++r) SetzeWennInFlaeche(c, r);
+        });
+        break;
+    case 4:
+    case 5: {
+        const Int64 P = Round(5 * std::sqrt(2.0L)), T = Round(2 * std::sqrt(2.0L));
+        for (Int64 c = links; c <= rechts; ++c) {
+            const Extended u = c - K.RandLinks;
+            Int64 o = Round(u - std::trunc(u / P) * P);
+            if (m == 5) o = P - o;
+            // Stripes below the canvas are skipped.
+            Int64 i = std::max<Int64>(0, (R2 - o - unten) / P - 1);
+            for (; R2 - o - T - i * P > R1; ++i) {
+                for (Int64 t = 0; t < T; ++t) {
+                    const Int64 r = R2 - o - t - i * P;
+                    if (r >= oben && r <= unten) SetzeWennInFlaeche(c, r);
+                }
+                if (R2 - o - i * P < oben) break;
+            }
+        }
+        break;
+    }
+    case 6:
+    case 7: {
+        const Int64 erste = std::max<Int64>(0, (oben - 2 - R1) / 6);
+        for (Int64 k = erste; R1 + 6 * k + 2 <= R2 && R1 + 6 * k - 1 <= unten; ++k) {
+            const Int64 r = R1 + 6 * k;
+            const Int64 start = C1 + 3 + (k % 2 == 1 ? 3 : 0);
+            for (Int64 c = start + std::max<Int64>(0, (links - 2 - start) / 6) * 6;
+                 c + 2 <= C2 && c - 1 <= rechts; c += 6) {
+                if (!InFlaeche(XWelt(Int32(c)), YWelt(Int32(r)))) continue;
+                const Int64 von = m == 6 ? 0 : -1;
+                for (Int64 dr = von; dr <= 1; ++dr)
+                    for (Int64 dc = von; dc <= 1; ++dc) SetzeSchwarz(c + dc, r + dr);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    Flaeche = TFlaeche{};
+}
+
+// ---- the step ----
+
+namespace {
+
+// The name of a curve beside the last pixel it set.
+void Kurvenname(const std::string& Name) {
+    std::unique_ptr<TFolie> F = TextFolie(Name, static_cast<Single>(Schriftgroesse));
+    if (!F) return;
+    Leinwand().BewegeZu(LetzterKurvenpunkt.x + 10, LetzterKurvenpunkt.y - 5);
+    F->Zeichne();
+}
+
+void ZeichneKurveMitNamen(TTerm* T, const std::string& Name) {
+    ZeichneKurve(T);
+    // A curve that set no pixel gets no name.
+    if (LetzterKurvenpunkt.x != 0 || LetzterKurvenpunkt.y != 0) Kurvenname(Name);
+}
+
+// A bound of the area: the vertical line from f(x) to g(x); none where either has no value.
+void Grenzlinie(TTerm* f, TTerm* g, Extended x) {
+    Extended fx = 0, gx = 0;
+    if (Funktionswert(f, x, fx) && Funktionswert(g, x, gx)) Linie(x, fx, x, gx);
+}
+
+} // namespace
+
 void DoGraph() {
-    NochNichtGebaut("DoGraph");
+    if (!FTerm) return;
+    try {
+        GTerm = TermAusFeld(TEingabefeld::GTerm);
+        if (!DruckModus) SeitenY = 0;
+        const Int32 y = SeitenY;
+        SchreibeUnterstrichen(GTerm ? "Graphen :" : "Graph :");
+        SchreibeTextTerm(" f(x) = ", FTerm);
+        if (GTerm) SchreibeTextTerm(";  g(x) = ", GTerm);
+        NeueZeile();
+        ZeichneSeite(0);
+        // The graph is drawn over the page from the saved offset.
+        SeitenY = y;
+
+        ZeichneKurveMitNamen(FTerm, "G*i<f>");
+        if (GTerm)
+            ZeichneKurveMitNamen(GTerm, "G*i<g>");
+        else
+            GTerm = Null; // the area lies between f and the x-axis
+
+        const TKartenDaten& K = KartenDaten;
+        if (Schrittflags[SchrittFlaeche]) {
+            Extended xa = K.XVon, xb = K.XBis;
+            if (Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
+                xa = Stellenwert(Schnittstellenliste->Stellen[1]);
+                xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
+                Grenzlinie(FTerm, GTerm, xa);
+                Grenzlinie(FTerm, GTerm, xb);
+            }
+            SchraffiereFlaeche(Fuellmuster + 2, FTerm, GTerm, static_cast<Double>(xa),
+                               static_cast<Double>(xb), static_cast<Double>(K.YVon),
+                               static_cast<Double>(K.YBis));
+        }
+
+        ZeichneKoordinatensystem(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis);
+
+        for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
+            TGrafikPunkt& P = Grafikpunkte.Punkte[size_t(i)];
+            if (K.XVon <= P.X && P.X <= K.XBis && K.YVon <= P.Y && P.Y <= K.YBis) MarkierePunkt(P);
+        }
+        if (Grafikpunkte.Voll)
+            Oberflaeche().Meldung(TMeldungsart::Information,
+                                  "Punkt-Liste ist voll. Nicht alle Punkte konnten gezeichnet werden.");
+    } catch (const std::exception& e) {
+        Oberflaeche().Meldung(TMeldungsart::Warnung, std::string("Fehler bei DoGraph:\n\r") + e.what());
+    }
 }
 
 } // namespace zol

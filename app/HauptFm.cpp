@@ -30,11 +30,16 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Grafik.h"
+#include "app/GrafikFm.h"
 #include "app/Hilfe.h"
 #include "app/IniDatei.h"
+#include "app/Karten.h"
 #include "app/Optionen.h"
 #include "app/Schritte.h"
 #include "app/Struktur.h"
+#include "output/Grafikdaten.h"
+#include "output/Weltzeichnung.h"
 #include "plattform/Leinwand.h"
 #include "steps/Allgemeines.h"
 #include "term/Fehler.h"
@@ -230,7 +235,8 @@ void THauptForm::BaueOberflaeche() {
     auto* hilfeTaste = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(hilfeTaste, &QShortcut::activated, this, [this] {
         // The f field's help context is the input syntax.
-        ZeigeHilfe(FTermEdit->hasFocus() ? Text("eingabe") : QString());
+        ZeigeHilfe(FTermEdit->hasFocus() ? HilfeAnker(FTermEdit->property("Hilfekontext").toInt())
+                                         : QString());
     });
 }
 
@@ -371,8 +377,6 @@ void THauptForm::BaueBlaetter() {
             connect(k, &QToolButton::clicked, this, [this, k] { ZoomBtnClick(k); });
         for (QToolButton* k : {LinksBtn, RechtsBtn, ObenBtn, UntenBtn, ZoomInBtn, ZoomOutBtn}) {
             knoepfe->addWidget(k);
-            // The pan and zoom arithmetic comes with the graph.
-            k->setEnabled(false);
         }
         knoepfe->addStretch();
         auto* l = new QVBoxLayout(blatt);
@@ -498,7 +502,7 @@ void THauptForm::BaueMenues() {
 
     // The windows behind these entries come with later parts of the program; until then the entries are
     // shown disabled.
-    for (QAction* a : {Grafik1, Karte1, Projektion1, Test1}) a->setEnabled(false);
+    for (QAction* a : {Projektion1, Test1}) a->setEnabled(false);
 }
 
 void THauptForm::FormCreate() {
@@ -676,23 +680,57 @@ void THauptForm::StrukturButtonClick() {
     }
 }
 
-// The windows of these entries come with later parts of the program: the graph settings, the range
-// window, the projection dialog, the test window, the test suite and the point and line dialogs. Their
-// entries and buttons are disabled or hidden until then.
-void THauptForm::GrafikClick() {}
-void THauptForm::KarteClick() {}
+void THauptForm::GrafikClick() {
+    if (GrafikForm == nullptr) return;
+    GrafikForm->show();
+    GrafikForm->raise();
+    GrafikForm->activateWindow();
+}
+
+void THauptForm::KarteClick() {
+    if (KarteForm != nullptr) KarteForm->exec();
+}
+
+// The windows of these entries come with later parts of the program: the projection dialog, the test
+// window, the test suite and the point and line dialogs. Their entries and buttons are disabled or hidden
+// until then.
 void THauptForm::ProjektionClick() {}
 void THauptForm::Test1Click() {}
 void THauptForm::TestSuiteButtonClick() {}
 void THauptForm::Punkt1Click() {}
 void THauptForm::Gerade1Click() {}
 
-// Pan and zoom come with the graph; their buttons are disabled until then.
-void THauptForm::VerschiebenBtnClick(QToolButton*) {
+void THauptForm::VerschiebenBtnClick(QToolButton* knopf) {
     if (Laeuft) return;
+    TKartenDaten& K = KartenDaten;
+    // The steps are cm of the drawing, so the scale stays.
+    const Extended dx = DeltaX / K.EinheitX, dy = DeltaY / K.EinheitY;
+    if (knopf == RechtsBtn) {
+        K.XVon += dx;
+        K.XBis += dx;
+    } else if (knopf == LinksBtn) {
+        K.XVon -= dx;
+        K.XBis -= dx;
+    } else if (knopf == ObenBtn) {
+        K.YVon += dy;
+        K.YBis += dy;
+    } else if (knopf == UntenBtn) {
+        K.YVon -= dy;
+        K.YBis -= dy;
+    }
+    ZeichneGraphNeu();
 }
-void THauptForm::ZoomBtnClick(QToolButton*) {
+
+void THauptForm::ZoomBtnClick(QToolButton* knopf) {
     if (Laeuft) return;
+    TKartenDaten& K = KartenDaten;
+    // The factor lies in ]0; 100[ (the settings window refuses others), so the units stay positive.
+    const Extended faktor = knopf == ZoomInBtn ? 1 + Zoom / 100 : 1 - Zoom / 100;
+    K.EinheitX *= faktor;
+    K.EinheitY *= faktor;
+    TSeitenbild* bild = Seitenbilder[SeiteGraph];
+    PasseAusschnittAn(K, bild->Bild.width(), bild->Bild.height(), bild->Leinwand.PixelProZoll());
+    ZeichneGraphNeu();
 }
 
 void THauptForm::Auswahl1Click() {

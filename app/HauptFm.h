@@ -234,6 +234,10 @@ public:
 
     // Prepares page k: its image becomes the output target and a new empty line list the current page.
     void BereiteSeiteVor(Int32 k);
+    // Draws the graph again after its range or scale changed: when the graph step is chosen and the graph
+    // image is not hidden (an inactive sheet counts), page 8 is prepared and the graph step runs. False when
+    // nothing was drawn (another step not chosen, or a request is under way).
+    bool ZeichneGraphNeu();
     // The step driver.
     void FuehreSchritteAus();
     // Prints onto a printer that is set up already (the print dialog was confirmed): the request, or the

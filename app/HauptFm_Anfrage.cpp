@@ -111,6 +111,16 @@ void THauptForm::BereiteSeiteVor(Int32 k) {
     ScrollBar1->setValue(0);
 }
 
+bool THauptForm::ZeichneGraphNeu() {
+    TSeitenbild* bild = Seitenbilder[SeiteGraph];
+    if (Laeuft || !Schrittflags[SchrittGraph] || bild->isHidden()) return false;
+    TLauf lauf(Laeuft);
+    BereiteSeiteVor(SeiteGraph);
+    Schrittfunktionen.Graph();
+    bild->Zeige();
+    return true;
+}
+
 void THauptForm::ZeigeSeiten() {
     for (TSeitenbild* bild : Seitenbilder) bild->Zeige();
     AktualisiereScrollBar();

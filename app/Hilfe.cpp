@@ -1,6 +1,9 @@
 #include "app/Hilfe.h"
 
+#include <QFile>
+#include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -40,6 +43,53 @@ THilfeForm::THilfeForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(knoepfe);
     layout->addWidget(Browser);
+}
+
+QString HilfeAnker(int kontext) {
+    switch (kontext) {
+    case 1001:
+        return QStringLiteral("eingabe");
+    case 1009:
+        return QStringLiteral("karte-ausschnitt");
+    case 1010:
+        return QStringLiteral("karte-raender");
+    case 1011:
+        return QStringLiteral("karte-einheiten");
+    default:
+        return {};
+    }
+}
+
+QString HilfeThema(const QString& anker) {
+    LadeHilferessourcen();
+    QFile datei(QStringLiteral(":/hilfe/zol.html"));
+    if (anker.isEmpty() || !datei.open(QIODevice::ReadOnly)) return {};
+    const QString text = QString::fromUtf8(datei.readAll());
+    const QString marke = QStringLiteral("<a name=\"%1\"></a>").arg(anker);
+    const qsizetype anfang = text.indexOf(marke);
+    if (anfang < 0) return {};
+    const qsizetype inhalt = anfang + marke.size();
+    qsizetype ende = text.indexOf(QStringLiteral("<a name="), inhalt);
+    if (ende < 0) ende = text.indexOf(QStringLiteral("</body>"), inhalt);
+    return text.mid(inhalt, ende < 0 ? -1 : ende - inhalt).trimmed();
+}
+
+QWidget* ZeigeHilfePopup(int kontext, const QPoint& ort, QWidget* eltern) {
+    const QString thema = HilfeThema(HilfeAnker(kontext));
+    if (thema.isEmpty()) return nullptr;
+    auto* fenster = new QFrame(eltern, Qt::Popup);
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
+    fenster->setFrameShape(QFrame::Box);
+    auto* inhalt = new QLabel(thema, fenster);
+    inhalt->setTextFormat(Qt::RichText);
+    inhalt->setWordWrap(true);
+    inhalt->setFixedWidth(380);
+    auto* layout = new QVBoxLayout(fenster);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->addWidget(inhalt);
+    fenster->move(ort);
+    fenster->show();
+    return fenster;
 }
 
 void THilfeForm::Zeige(const QString& anker) {

@@ -6,7 +6,9 @@
 
 #include "app/Abbruch.h"
 #include "app/About.h"
+#include "app/GrafikFm.h"
 #include "app/HauptFm.h"
+#include "app/Karten.h"
 #include "app/MatrixFm.h"
 #include "app/Optionen.h"
 #include "app/QtOberflaeche.h"
@@ -55,10 +57,13 @@ int main(int argc, char** argv) {
     TSchritteForm schritteForm(&hauptForm, &hauptForm);
     // 4 OptionenForm: turns its design values into the option globals (not the debug listener).
     TOptionenForm optionenForm(&hauptForm);
-    // 5 KarteForm joins here.
+    // 5 KarteForm: reads its design texts into KartenDaten.
+    TKarteForm karteForm(&hauptForm);
     // 6 StrukturForm: an empty list of terms.
     TStrukturForm strukturForm(&hauptForm);
-    // 7 GrafikForm, 8 TestSuiteForm join here in this order as their units are built.
+    // 7 GrafikForm: pan steps, zoom factor, grid and fill pattern.
+    TGrafikForm grafikForm(&hauptForm);
+    // 8 TestSuiteForm joins here.
     // 9 AbbruchForm: the progress window.
     TAbbruchForm abbruchForm(&hauptForm);
     // 10 MatrixForm: nothing shows it.

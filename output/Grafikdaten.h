@@ -48,7 +48,8 @@ struct TGrafikpunktliste {
 
 extern TGrafikpunktliste Grafikpunkte;
 
-// Appends a point to Grafikpunkte for the graph; nothing while printing.
+// Appends a point to Grafikpunkte for the graph; nothing while printing and nothing for a point without a
+// value. A point beyond the fifteenth is dropped and sets the full flag.
 void MerkePunkt(const std::string& Name, Double X, Double Y);
 
 } // namespace zol

@@ -57,12 +57,6 @@ bool IstLeer(const std::string& s) {
     return s.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-// The term of an input field, nil when the field is empty; a syntax error raises ETermFehler.
-TTerm* TermAusFeld(TEingabefeld feld) {
-    const std::string text = Oberflaeche().Eingabe(feld);
-    return IstLeer(text) ? nullptr : TermAusString(text);
-}
-
 // The cached normal form of f, fetched when f has none yet.
 TNormalform* NormalformVonF() {
     if (!FTerm) return nullptr;
@@ -276,6 +270,11 @@ void HebbareLuecken(TNormalform* N, TRationaleFunktion* eingegeben) {
 }
 
 } // namespace
+
+TTerm* TermAusFeld(TEingabefeld feld) {
+    const std::string text = Oberflaeche().Eingabe(feld);
+    return IstLeer(text) ? nullptr : TermAusString(text);
+}
 
 void SetzeAnalyseZurueck() {
     FTerm = nullptr;

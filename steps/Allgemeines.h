@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "plattform/Oberflaeche.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -54,6 +55,10 @@ extern TWahrheitswert SchnittstellenStatus;
 // nesting depth 0. Whoever empties the term store (AlleTermeFreigeben) calls it right afterwards, at the
 // start of every request and test, so that no global outlives the terms it points to.
 void SetzeAnalyseZurueck();
+
+// The term of an input field of the main window, nil when the field is empty or blank; a syntax error
+// raises ETermFehler.
+TTerm* TermAusFeld(TEingabefeld feld);
 
 // The first step of a request; FText is the text of the f field. g, a, b and the step width are read
 // from the host's input fields; the sub-steps run by their step flags and tick their step-list items.

@@ -1,0 +1,47 @@
+// Drawing in world coordinates: the mapping of real x and y onto the pixels of the current canvas by
+// KartenDaten, and the primitives built on it (line, arrow, label and a marked point whose label goes where
+// it covers the least ink). The graph and the geometry drawings use them.
+//
+// One unit of x is EinheitX cm long, the point (XVon, YBis) lies RandLinks cm from the left and RandOben cm
+// from the top edge, and the canvas's pixels per inch turn cm into pixels; rows are offset by SeitenY.
+#pragma once
+
+#include <string>
+
+#include "output/Grafikdaten.h"
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+// Pixel column and row of world x and y. The result saturates to the range of Int32; callers draw nothing
+// for a coordinate that is not finite.
+Int32 XPixel(Extended x);
+Int32 YPixel(Extended y);
+// World x and y of a pixel column and row.
+Double XWelt(Int32 Spalte);
+Double YWelt(Int32 Zeile);
+
+// A line from (x1, y1) to (x2, y2) with the canvas pen; nothing when a coordinate is not finite.
+void Linie(Extended x1, Extended y1, Extended x2, Extended y2);
+// A line with an arrow head at (x2, y2) whose strokes reach 0.2 cm back along the shaft; nothing for an
+// arrow of length 0.
+void Pfeil(Extended x1, Extended y1, Extended x2, Extended y2);
+// The text (with markup) at Schriftgroesse, its box's left and bottom edges at the point.
+void Beschriftung(const std::string& Text, Extended x, Extended y);
+// The number of black pixels of the canvas in the closed rectangle; 0 when it is empty. Pixels outside
+// the canvas are not black.
+Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2);
+// A cross at the point and its name beside it. On the screen the label's direction is searched, starting
+// below right and turning counter-clockwise until a place without ink is found (else the place of least
+// ink), and stored in P.Winkel; while printing the stored direction is used.
+void MarkierePunkt(TGrafikPunkt& P);
+
+// Sets the ranges of K, around their centres and at K's scale, to the largest that fit a drawing of
+// Breite x Hoehe pixels at Ppi pixels per inch (3 pixels to spare).
+void PasseAusschnittAn(TKartenDaten& K, Int32 Breite, Int32 Hoehe, Int32 Ppi);
+// Sets the units of K so that its ranges fill a drawing of Breite x Hoehe pixels.
+void PasseMassstabAn(TKartenDaten& K, Int32 Breite, Int32 Hoehe, Int32 Ppi);
+// True when the drawing of K (ranges and margins) fits Breite x Hoehe pixels at Ppi pixels per inch.
+bool PasstInBild(const TKartenDaten& K, Int32 Breite, Int32 Hoehe, Int32 Ppi);
+
+} // namespace zol
