@@ -96,7 +96,9 @@ std::vector<Extended> Teilstriche(Extended Einheit, Extended a, Extended b) {
     const Extended k = static_cast<Extended>(T.K);
     const Extended von = std::trunc(T.Fein ? a * k : a / k);
     const Extended bis = std::trunc(T.Fein ? b * k : b / k);
-    if (!std::isfinite(von) || !std::isfinite(bis) || bis - von > 10000) return werte;
+    // Beyond 2^53 a step of 1 would no longer change the index.
+    constexpr Extended grenze = 1e15L;
+    if (!(std::fabs(von) < grenze) || !(std::fabs(bis) < grenze) || bis - von > 10000) return werte;
     for (Extended j = von; j <= bis; j += 1) werte.push_back(T.Fein ? j / k : j * k);
     return werte;
 }

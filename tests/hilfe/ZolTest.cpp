@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
 #include "steps/Allgemeines.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -17,12 +18,16 @@ void ZolTest::SetUp() {
     SetzeAnalyseZurueck();
     BenutzerAbbruch = false;
     Kommentare = false;
+    KartenDaten = TKartenDaten{};
+    Grafikpunkte = TGrafikpunktliste{};
 }
 
 void ZolTest::TearDown() {
     AlleTermeFreigeben();
     SetzeAnalyseZurueck();
     BenutzerAbbruch = false;
+    KartenDaten = TKartenDaten{};
+    Grafikpunkte = TGrafikpunktliste{};
 }
 
 std::vector<std::string> ZolTest::Meldungen() const {
