@@ -64,6 +64,9 @@ protected:
         ZolTest::SetUp();
         Schrittflags.fill(false);
         Gitter = true;
+        SeitenY = 0;
+        Schriftgroesse = 10;
+        DruckModus = false;
         SetzeZeilenliste(&Seite);
     }
     void TearDown() override {

@@ -18,6 +18,8 @@ protected:
     void SetUp() override {
         ZolTest::SetUp();
         Schriftgroesse = 10;
+        SeitenY = 0;
+        DruckModus = false;
     }
     void TearDown() override {
         SeitenY = 0;
