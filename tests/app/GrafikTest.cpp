@@ -260,6 +260,8 @@ protected:
         Schrittflags.fill(false);
         for (TSchritt s : schritte) Schrittflags[size_t(s)] = true;
         Schritte->SchrittlisteAufbauen();
+        // As the step window's OK does: the graph sheet is shown (and with it its buttons enabled).
+        Haupt->SetzeBlattSichtbar(TBlatt::Graph, true);
         Haupt->FTermEdit->setText(Q("x^3-3x"));
         Haupt->StartButtonClick();
         Haupt->Seitenbilder[SeiteGraph]->Zeige();
