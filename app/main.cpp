@@ -23,15 +23,14 @@
 int main(int argc, char** argv) {
     using namespace zol;
 
-    // 1.-4. The units' initialisation in dependency order: the standard sets, the shared constant terms and
+    // 1.-5. The units' initialisation in dependency order: the standard sets, the shared constant terms and
     //    the variable x, the polynomial constants (NullPolynom, EinsPolynom, XPolynom, XQuadratPolynom,
-    //    EinsMinusXQuadratPolynom), the cached polynomial normal forms of Null, Eins and VariableX, and the
-    //    twelve radical records (RadikalNull ... RadikalMinusDrittelWurzel3).
+    //    EinsMinusXQuadratPolynom), the cached polynomial normal forms of Null, Eins and VariableX, the
+    //    twelve radical records (RadikalNull ... RadikalMinusDrittelWurzel3) and the four bivariate
+    //    polynomials (NullPPolynom, EinsPPolynom, SPPolynom, EinsMinusSQuadratPPolynom).
     InitialisiereTerme();
     InitialisiereAusgabe();
 
-    // 5. NullPPolynom, EinsPPolynom, SPPolynom and EinsMinusSQuadratPPolynom are built here once the
-    //    bivariate polynomials exist.
     // 6. The geometry globals (Ursprung, the three unit vectors, the axes x, y and z) are created here once
     //    the geometry unit exists.
 

@@ -186,7 +186,9 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
     if (Liste->Anzahl == 0 && Status != wahr) {
         T->HoleNormalform();
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
-        if (T->Normalform)
+        // A sum of monomials with rational exponents has no zero search of its own: the substitution
+        // searches its zeros as it does for a term without a form.
+        if (T->Normalform && T->Normalform->Kennung != KennungVPT)
             T->Normalform->Nullstellen(Bereich, Liste, Kommentar, Status);
         else
             Substitution(T, Bereich, Liste, Kommentar, Status);

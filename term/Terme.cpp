@@ -4,6 +4,7 @@
 
 #include "algebra/LineareGleichungssysteme.h"
 #include "algebra/NormalFormen.h"
+#include "algebra/PPolynome.h"
 #include "plattform/Strom.h"
 #include "term/KomplexeZahlen.h"
 #include "term/Mengen.h"
@@ -143,6 +144,7 @@ void InitialisiereTerme() {
         VariableX->Normalform = Neu<TPolynomTerm>(XPolynom);
     }
     InitialisiereRadikale();
+    InitialisierePPolynome();
     MerkeDauerhafteTerme();
 }
 
