@@ -93,8 +93,8 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
     TProtokoll protokoll(ProtokollNormalform, "Normalform:", T);
     T->Aktualisiere();
     TNormalform* ergebnis = nullptr;
-    // A form whose polynomials would exceed the degree limit, or whose arithmetic overflows or grows beyond
-    // the size of terms, does not exist: the term keeps none.
+    // A form whose polynomials would exceed the degree limit, whose arithmetic overflows or grows beyond the
+    // size of terms, or that needs a value that does not exist, does not exist: the term keeps none.
     try {
         if (IstKonstantenklasse(T)) {
             TPolynom P;
@@ -117,6 +117,9 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
         ergebnis = nullptr;
         NeuGebaut = false;
     } catch (const ERessourcen&) {
+        ergebnis = nullptr;
+        NeuGebaut = false;
+    } catch (const ENichtExistenz&) {
         ergebnis = nullptr;
         NeuGebaut = false;
     }
