@@ -1,6 +1,7 @@
 #include "algebra/Vereinfachung.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "algebra/NormalFormen.h"
@@ -154,6 +155,20 @@ TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     }
 }
 
+// R has T's values wherever T has one. The inverse of s undoes s only on part of the line (the eleventh root
+// of x^11 has no value for x < 0), so a form that merged the inverse into other powers can lose that part
+// when mapped back.
+bool BehaeltWerte(TTerm* T, TTerm* R) {
+    for (Extended x : {-2.7L, -1.3L, -0.6L, 0.45L, 1.7L, 3.1L}) {
+        bool dT = false, dR = false;
+        const Extended wT = T->Wert(x, dT);
+        if (!dT) continue;
+        const Extended wR = R->Wert(x, dR);
+        if (!dR || std::fabs(wT - wR) > 1e-9L * (1 + std::fabs(wT) + std::fabs(wR))) return false;
+    }
+    return true;
+}
+
 // The candidate of the transformation with the subterm s as the new variable: T rewritten in u = s(x),
 // folded, and its normal form's term mapped back; nil when there is none (the same rules as above).
 TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
@@ -166,7 +181,8 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
         Protokollzeile("kumulierte Transformation:", T2);
         if (!T2->Normalform || !T2->Normalform->Term) return nullptr;
         Protokollzeile("Rücktransformation:", T2->Normalform->Term);
-        return Transformation(T2->Normalform->Term, u, s);
+        TTerm* R = Transformation(T2->Normalform->Term, u, s);
+        return BehaeltWerte(T, R) ? R : nullptr;
     } catch (const EGradUeberschritten&) {
         return nullptr;
     } catch (const ERessourcen&) {

@@ -2,6 +2,7 @@
 // rationalised quotient, derivative, zeros and builder.
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "algebra/LineareGleichungssysteme.h"
 #include "algebra/Protokollblock.h"
@@ -242,6 +243,14 @@ void TRadikalNormalform::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar,
 
 namespace {
 
+// The terms of the request that have no radical form. The forms of larger terms ask for them again; they
+// answer at once, so a quotient without solution is reported once per request.
+std::unordered_set<TTerm*>& OhneRadikalform() {
+    static std::unordered_set<TTerm*> terme;
+    static TTermfreigabeBeobachter leeren([] { terme.clear(); });
+    return terme;
+}
+
 TRadikalNormalform* RadikalformVon(TTerm* T);
 
 // The root of a polynomial radicand, its radicand divided by the absolute value of its leading coefficient.
@@ -313,7 +322,10 @@ TRadikalNormalform* RadikalformVon(TTerm* T);
 // The form of a subterm: one that caches a radical form gives it.
 TRadikalNormalform* RadikalformVon(TTerm* T) {
     if (auto* r = dynamic_cast<TRadikalNormalform*>(T->Normalform)) return r;
-    return BaueRadikalform(T);
+    if (OhneRadikalform().contains(T)) return nullptr;
+    TRadikalNormalform* r = BaueRadikalform(T);
+    if (!r) OhneRadikalform().insert(T);
+    return r;
 }
 
 } // namespace
@@ -323,7 +335,7 @@ TNormalform* TRadikalNormformCreateT(TTerm* T) {
     TProtokoll protokoll(ProtokollNormalform, "TRadikalNormformCreateT:", T);
     TRadikalNormalform* r = nullptr;
     try {
-        r = BaueRadikalform(T);
+        r = RadikalformVon(T);
     } catch (const ENichtExistenz&) {
         r = nullptr;
     } catch (const EGradUeberschritten&) {

@@ -112,6 +112,13 @@ TEST_F(Vereinfachung, Konstanten) {
     }
 }
 
+// A transformation by s = x^11 + 1 maps back through the eleventh root, which undoes s only for x >= 0: the
+// root form of the transformed term must not make the result lose the values for x < 0.
+TEST_F(Vereinfachung, TransformationBehaeltDieWerte) {
+    TTerm* d = Lies("-110/(x^11+1)^2*x^9+242*x^20/(x^11+1)^3")->Ableitung();
+    EXPECT_TRUE(WertGleich(d, Vereinfacht(d)));
+}
+
 // ---- User abort ----
 
 TEST_F(Vereinfachung, AbbruchEndetMitEBenutzerAbbruch) {
