@@ -3,6 +3,7 @@
 
 #include "algebra/NormalFormen.h"
 #include "algebra/PPolynome.h"
+#include "algebra/WurzelNormalformen.h"
 #include "tests/algebra/PolynomTesthilfe.h"
 
 namespace zol {
@@ -56,6 +57,23 @@ TEST_F(PPolynomTest, ArithmetikNachWerten) {
         }
     }
     EXPECT_GT(teilbar, 5);
+}
+
+// P(w/g) and P(F*w) at sample points.
+TEST_F(PPolynomTest, Transformationen) {
+    TZufallsPolynome z(7);
+    for (int fall = 0; fall < 10; ++fall) {
+        const TPPolynom P = Zufall(z, z.Grad(1, 4));
+        TPPolynom E = P, A = P;
+        const TPolynom F = z.Polynom(z.Grad(0, 2));
+        TransformiereDurchEinklammern(E, K(3, 2));
+        TransformiereDurchAusklammern(A, F);
+        for (Extended x : {-1.5L, 0.5L, 2.0L})
+            for (Extended s : {-2.0L, 0.25L, 1.5L}) {
+                EXPECT_TRUE(Nahe(PPWert(E, x, s), PPWert(P, x, s / 1.5L)));
+                EXPECT_TRUE(Nahe(PPWert(A, x, s), PPWert(P, x, Summenwert(F, x) * s)));
+            }
+    }
 }
 
 TEST_F(PPolynomTest, TeilbarkeitGradUndEinsetzen) {

@@ -96,6 +96,38 @@ TEST_F(WurzelNormalformTest, FormenNachWertenUndAbleitungen) {
     EXPECT_TRUE(r->N.Grad > 0 && TermVerschwindetIn(PPEinsetzen(r->Z, Lies("sqrt(x)")), Eins));
 }
 
+// Factors leave the root as F with F^n * R' = R; an even power of a linear factor only by an even quotient.
+// The arithmetic of radical forms has the values of the operation, with a denominator free of the root.
+TEST_F(WurzelNormalformTest, RadikandUndArithmetik) {
+    const std::tuple<TPolynom, Int32, Int32> radikanden[] = {{PolZ({0, 0, 0, 0, 1, 1}), 2, 1},
+                                                             {PolZ({0, 0, 1, 1}), 2, 3},
+                                                             {PolZ({-2, 1, -6, 3, -6, 3, -2, 1}), 2, 3},
+                                                             {PolZ({1, -6, 15, -20, 15, -6, 1}), 3, 0},
+                                                             {PolZ({0, -1, 3, -3, 1}), 3, 4},
+                                                             {PolZ({1, 0, 0, 0, 0, 1}), 2, 5}};
+    for (const auto& [R, n, grad] : radikanden) {
+        TPolynom rest = R, F, Fn, produkt;
+        KlammerePAusWurzel(rest, n, F);
+        EXPECT_EQ(rest.Grad, grad) << PolynomToTerm(R)->Text;
+        PHoch(F, n, Fn);
+        PMal(Fn, rest, produkt);
+        for (Extended x : Proben()) EXPECT_TRUE(Nahe(Summenwert(produkt, x), Summenwert(R, x))) << double(x);
+    }
+    const char* formen[] = {"x+sqrt(x)", "1-2*sqrt(x)", "sqrt(4x)/(x+1)", "3"};
+    for (const char* a : formen)
+        for (const char* b : formen)
+            for (char op : {'+', '-', '*', '/'}) {
+                auto* A = static_cast<TRadikalNormalform*>(Form(a, true));
+                auto* B = static_cast<TRadikalNormalform*>(Form(b, true));
+                bool ok = false;
+                TRadikalNormalform* E = RaOp(A, B, op, ok);
+                ASSERT_TRUE(ok && E) << a << op << b;
+                EXPECT_TRUE(GleichWoDefiniert(Op(A->Term, op, B->Term), E->Term)) << a << op << b;
+            }
+    // For the radicand x the root form is cancelled as a rational function of the root.
+    EXPECT_TRUE(PPGleich(static_cast<TWurzelNormalform*>(Form("(x-1)/(sqrt(x)-1)", false))->N, EinsPPolynom));
+}
+
 // The zeros of both forms in [a; b]: each one a zero of the term, and with Status 1 every sign change and
 // every zero a fine scan finds is listed.
 TEST_F(WurzelNormalformTest, NullstellenEingesetztUndVollstaendig) {
