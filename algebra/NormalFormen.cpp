@@ -4,6 +4,7 @@
 
 #include "algebra/Protokollblock.h"
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 #include "algebra/TrigNormalFormen.h"
 #include "algebra/VPolynome.h"
 #include "algebra/WurzelNormalformen.h"
@@ -29,15 +30,6 @@ TTerm* TNormalform::Integral(TTerm*, TTerm*, Int32) {
 void TNormalform::Nullstellen(TMenge*, TSListe*& Liste, bool, uint8_t& Status) {
     Status = unklar;
     if (Liste) Liste->Anzahl = 0;
-}
-
-// The rational and exponential forms come with their own unit; until then no term has one.
-TRationaleNormalform* TRationaleNormalformCreateT(TTerm*) {
-    return nullptr;
-}
-
-TNormalform* TExponentialNormalformCreateT(TTerm*) {
-    return nullptr;
 }
 
 namespace {

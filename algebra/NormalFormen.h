@@ -95,24 +95,15 @@ void PHochBegrenzt(const TPolynom& P, Int64 n, TPolynom& R);
 // P as a term: its monomials from the highest power down, joined left to right; a monomial after the first
 // with a negative coefficient is subtracted. The zero polynomial is Null.
 TTerm* PolynomToTerm(TPolynom P);
-// P as the product of its linear factors (x - a)^k over its rational zeros, in the order of the zero list,
-// with what remains of P as the last factor.
+// P as the product of its linear factors (x - a)^k over its rational zeros, in the order the rational search
+// finds them (0 first), with what remains of P as the last factor.
 TTerm* PolynomToFaktorTerm(TPolynom P);
 
-// ---- The rational normal form "RNF": P1 * P2^k / P3^m ----
-
-class TRationaleNormalform : public TNormalform {
-public:
-    TPolynom P1;
-    TPolynom P2;
-    TPolynom P3;
-    Int32 k = 0;
-    Int32 m = 0;
-};
-
-// The builders of the later kinds; each yields nil while its kind is not built.
+// The rational normal form "RNF" P1 * P2^k / P3^m (algebra/RationaleNormalform.h) and the exponential
+// normal forms "ENF" and "ANF" (algebra/ExponentialNormalform.h): their builders yield nil for a term not of
+// their kind.
+class TRationaleNormalform;
 TRationaleNormalform* TRationaleNormalformCreateT(TTerm* T);
-// Kennung "ENF" or "ANF".
 TNormalform* TExponentialNormalformCreateT(TTerm* T);
 
 } // namespace zol

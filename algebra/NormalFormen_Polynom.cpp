@@ -193,28 +193,49 @@ TTerm* PolynomToTerm(TPolynom P) {
     return ergebnis;
 }
 
+namespace {
+
+// The factor (x - a)^k.
+TTerm* Linearfaktor(TTerm* a, Int32 k) {
+    auto* r = AlsRationaleKonstante(a);
+    TTerm* faktor;
+    if (r->IstNull())
+        faktor = VariableX;
+    else if (r->Bruch.Zaehler > 0)
+        faktor = OperatorTerm(VariableX, a, '-');
+    else
+        faktor = OperatorTerm(VariableX, Produkt(MinusEins, a), '+');
+    return k != 1 ? PotenzTerm(faktor, TBruch{k, 1}) : faktor;
+}
+
+// The next rational zero of P (0 first), or nil; only the rational search runs, no formula.
+TTerm* RationaleNullstelle(const TPolynom& P) {
+    if (P.Grad < 1) return nullptr;
+    if (P.Koeff[0]->IstNull()) return Null;
+    if (!IstRationalesPolynom(P)) return nullptr;
+    TTerm* a = nullptr;
+    NullstelleRaten(P, a, false);
+    return a;
+}
+
+} // namespace
+
 TTerm* PolynomToFaktorTerm(TPolynom P) {
-    TSListe* nullstellen = nullptr;
-    uint8_t status = unklar;
-    PNullstellen(P, IntervallR, nullstellen, status, false);
     TPolynom rest = P;
     TTerm* produkt = nullptr;
-    for (Int32 i = 1; nullstellen && i <= nullstellen->Anzahl; ++i) {
-        TTerm* a = nullstellen->Stellen[i]->Punkt;
-        const Int32 k = nullstellen->Stellen[i]->Vielfachheit;
-        auto* r = AlsRationaleKonstante(a);
-        if (!r) continue;
-        TPolynom linear, divisionsrest;
-        PLinearfaktorHoch(a, k, linear);
-        PDurch(rest, linear, rest, divisionsrest, false);
-        TTerm* faktor;
-        if (r->IstNull())
-            faktor = VariableX;
-        else if (r->Bruch.Zaehler > 0)
-            faktor = OperatorTerm(VariableX, a, '-');
-        else
-            faktor = OperatorTerm(VariableX, Produkt(MinusEins, a), '+');
-        if (k != 1) faktor = PotenzTerm(faktor, TBruch{k, 1});
+    // Each rational zero is divided out as often as it divides what remains.
+    while (TTerm* a = RationaleNullstelle(rest)) {
+        TPolynom linear, quotient, divisionsrest;
+        PLinearfaktorHoch(a, 1, linear);
+        Int32 k = 0;
+        for (;;) {
+            PDurch(rest, linear, quotient, divisionsrest, false);
+            if (!IstNullPolynom(divisionsrest)) break;
+            rest = quotient;
+            ++k;
+        }
+        if (k == 0) break;
+        TTerm* faktor = Linearfaktor(a, k);
         produkt = produkt ? OperatorTerm(produkt, faktor, '*') : faktor;
     }
     if (rest.Grad < 1 && rest.Koeff[0]->HatWert(BruchEins)) return produkt ? produkt : Eins;

@@ -1,6 +1,7 @@
 // The rational function normal form "RF": recognising quotients of polynomials, their arithmetic, and the
 // form's symmetry, derivative and zeros.
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 
 #include <limits>
 

@@ -5,6 +5,7 @@
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
@@ -389,7 +390,7 @@ void BestimmungDesDefinitionsbereichs() {
         FRationaleFunktion = static_cast<TRationaleFunktion*>(N);
         SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
         LueckenAlsNullstellen(PolynomToTerm(FRationaleFunktion->Nenner));
-    } else if (art == "ENF") {
+    } else if (art == "ENF" || art == "ANF") {
         FNormalformENF = static_cast<TExponentialNormalform*>(N);
         ExponentialLuecken(FNormalformENF);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 #include "output/Ausgabe.h"
 #include "term/Fehler.h"
 #include "term/TermParser.h"
@@ -95,17 +96,12 @@ TEST_F(RationaleFunktionen, GespeicherteFormen) {
     ASSERT_EQ(p->Normalform->Kennung, "PT");
     TRationaleFunktion* F = TRationaleFunktionCreateT(p, neu);
     EXPECT_TRUE(neu && PGleich(F->Zaehler, PolZ({-3, 0, 1})) && PGleich(F->Nenner, EinsPolynom));
-    TTerm* q = Lies("1/(x+1)");
+    TTerm* q = Lies("(1/x)/(x+1)");
     q->HoleNormalform();
     ASSERT_EQ(q->Normalform->Kennung, "RF");
     EXPECT_EQ(TRationaleFunktionCreateT(q, neu), q->Normalform);
     EXPECT_FALSE(neu);
-    auto* rnf = Neu<TRationaleNormalform>();
-    rnf->Kennung = "RNF";
-    rnf->P1 = PolZ({2});
-    rnf->P2 = rnf->P3 = PolZ({1, 1});
-    rnf->k = 2;
-    rnf->m = 1;
+    auto* rnf = Neu<TRationaleNormalform>(PolZ({2}), PolZ({1, 1}), PolZ({1, 1}), 2, 1);
     TTerm* r = Lies("2*(x+1)^2/(x+1)");
     r->Normalform = rnf;
     F = TRationaleFunktionCreateT(r, neu);
