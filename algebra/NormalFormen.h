@@ -80,8 +80,9 @@ public:
     void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) override;
 };
 
-// T's polynomial normal form, or nil. A term that already caches a form gives it back when it is a "PT"
-// form and nil otherwise (NeuGebaut false); otherwise the form is built (NeuGebaut true).
+// T's polynomial normal form, or nil. A term that already caches a "PT" form gives it back (NeuGebaut
+// false); one that caches an "RNF" form with a constant denominator gives that polynomial as a new form, any
+// other cached form nil; otherwise the form is built (NeuGebaut true).
 TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut);
 
 // The polynomial of degree 0 of the constant T for the builders; false when T has no exact value (a power

@@ -3,6 +3,7 @@
 
 #include "algebra/NormalFormen.h"
 #include "algebra/PolynomNullstellen.h"
+#include "algebra/RationaleNormalform.h"
 #include "algebra/Protokollblock.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
@@ -137,17 +138,31 @@ bool BauePolynom(TTerm* T, TPolynom& P) {
     return gefunden;
 }
 
-// The polynomial that the builder finds for T, without creating a form: a cached "PT" form gives its
-// polynomial, any other cached form none.
-bool PolynomVon(TTerm* T, TPolynom& P) {
-    if (!T || (T->Funktionsarten & KeinPolynomBits) || !(T->MoeglicheNormalformen & NormalformPT))
-        return false;
-    if (T->Normalform) {
-        auto* form = dynamic_cast<TPolynomTerm*>(T->Normalform);
-        if (!form) return false;
+// The polynomial of a cached form: that of a "PT" form, or of an "RNF" form with a constant denominator
+// multiplied out (the rational normal form keeps a polynomial such as (x+1)^2 as a power).
+bool PolynomDerForm(TNormalform* F, TPolynom& P) {
+    if (auto* form = dynamic_cast<TPolynomTerm*>(F)) {
         P = form->P;
         return true;
     }
+    auto* r = dynamic_cast<TRationaleNormalform*>(F);
+    if (!r || r->P3.Grad != 0) return false;
+    TPolynom potenz;
+    PHochBegrenzt(r->P2, r->k, potenz);
+    PMal(r->P1, potenz, P);
+    if (r->m != 0 && !PGleich(r->P3, EinsPolynom)) {
+        PHochBegrenzt(r->P3, r->m, potenz);
+        for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = QuotientV(P.Koeff[i], potenz.Koeff[0]);
+    }
+    return true;
+}
+
+// The polynomial that the builder finds for T, without creating a form: a cached form gives its polynomial
+// as above, any other cached form none.
+bool PolynomVon(TTerm* T, TPolynom& P) {
+    if (!T || (T->Funktionsarten & KeinPolynomBits) || !(T->MoeglicheNormalformen & NormalformPT))
+        return false;
+    if (T->Normalform) return PolynomDerForm(T->Normalform, P);
     return BauePolynom(T, P);
 }
 
@@ -157,9 +172,13 @@ TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut) {
     NeuGebaut = false;
     if (!T || (T->Funktionsarten & KeinPolynomBits) || !(T->MoeglicheNormalformen & NormalformPT))
         return nullptr;
-    if (T->Normalform) return dynamic_cast<TPolynomTerm*>(T->Normalform);
     TPolynom P;
-    if (!BauePolynom(T, P)) return nullptr;
+    if (T->Normalform) {
+        if (auto* form = dynamic_cast<TPolynomTerm*>(T->Normalform)) return form;
+        if (!PolynomDerForm(T->Normalform, P)) return nullptr;
+    } else if (!BauePolynom(T, P)) {
+        return nullptr;
+    }
     NeuGebaut = true;
     return Neu<TPolynomTerm>(P);
 }

@@ -359,12 +359,14 @@ bool ZerlegePix(TPolynom P, TZerlegung& Z, bool Kommentar) {
 // ---- The step ----
 
 void SchrittPolynomzerlegung() {
-    TNormalform* form = nullptr;
+    TPolynomTerm* polynom = nullptr;
     if (FTerm) {
         FTerm->HoleNormalform();
-        form = FTerm->Normalform;
+        // Also a polynomial that f's normal form keeps as a power, such as (x+1)^2.
+        bool neu = false;
+        polynom = TPolynomTermCreateT(FTerm, neu);
     }
-    if (auto* polynom = dynamic_cast<TPolynomTerm*>(form)) {
+    if (polynom) {
         TZerlegung Z;
         PZerlegung(polynom->P, Z, Kommentare);
         // Without comments the step still shows its result.
