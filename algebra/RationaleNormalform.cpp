@@ -441,14 +441,16 @@ TTerm* TRationaleNormalform::Integral(TTerm* a, TTerm* b, Int32 Stufe) {
                          "TRationaleNormalformIntegral,Stufe" + std::to_string(Stufe) + ":", Term);
     TTerm* F = nullptr;
     // Over bounds a substitution is tried only where the integrand is defined throughout; the antiderivative
-    // in x is then evaluated between the bounds.
+    // in x is then evaluated between the bounds. The integrand shows P2 and P3 as the polynomial terms that
+    // are substituted.
     const bool grenzen = a && b;
     const bool substituieren = !grenzen || DefiniertZwischen(Term, a, b);
-    if (substituieren && m >= 2 && !PGleich(P3, XPolynom))
-        F = DurchSubstitution(Term, PolynomToTerm(P3), Stufe, false);
     TTerm* p2 = PolynomToTerm(P2);
+    TTerm* p3 = PolynomToTerm(P3);
+    TTerm* f = ArOp(ArOp(PolynomToTerm(P1), PotenzVon(p2, k), '*'), PotenzVon(p3, m), '/');
+    if (substituieren && m >= 2 && !PGleich(P3, XPolynom)) F = DurchSubstitution(f, p3, Stufe, false);
     if (!F && substituieren && k >= 2 && !p2->IstKonstant && !IstVariable(p2))
-        F = DurchSubstitution(Term, p2, Stufe, true);
+        F = DurchSubstitution(f, p2, Stufe, true);
     if (F && grenzen) {
         F = IntegralAuswerten(F, a, b, VariableX);
     } else if (!F && Stufe != 2) {

@@ -81,6 +81,8 @@ TEST_F(Allgemeines, KlassifikationUndDefinitionsbereich) {
     const std::pair<const char*, const char*> saetze[] = {
         {"1/x", "Die Definitionslücken sind genau die Nullstellen des Nenners:"},
         {"abs(x)", "Die Betragsfunktion ist überall definiert, also Definitionsbereich D = IR"},
+        {"x*2^x", "Der Exponent ist überall definiert."},
+        {"x*exp(1/x)", "Die Definitionslücken sind genau die Nullstellen der Nenner des Exponenten "},
         // Without a normal form of a known kind nothing can be said about the gaps.
         {"ln(x)", Unbestimmt.c_str()}};
     for (const auto& [f, satz] : saetze) {
@@ -137,7 +139,8 @@ TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
 // Every reported gap is a point without value; when the list is complete the gaps are exactly the points of
 // the sample grid without value, and only then is D stated.
 TEST_F(Allgemeines, LueckenSindStellenOhneWert) {
-    for (const char* f : {"1/x", "x/(x^2-4)", "(x+1)/((x-2)(x+5))", "(2x+1)/(x^3-x)", "1/(x^5-x-1)"}) {
+    for (const char* f : {"1/x", "x/(x^2-4)", "(x+1)/((x-2)(x+5))", "(2x+1)/(x^3-x)", "1/(x^5-x-1)",
+                          "(x^2-1)*2^(1/(x-2))/(x+3)"}) {
         TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittDefinitionsbereich}});
         try {
             lauf.Starte();
