@@ -12,8 +12,10 @@ sekunden="${1:-60}"
 ziele=("${2:-Parser}")
 [ $# -ge 2 ] || ziele=(Parser Anfrage)
 
-ZOL_BUILD="$ZOL_WURZEL/build-fuzz" CXX=clang++ zol_baue -DZOL_NUR_KERN=ON -DZOL_FUZZ=ON \
+# Only the fuzz targets are built: clang need not compile the tests.
+CXX=clang++ cmake -S "$ZOL_WURZEL" -B "$ZOL_WURZEL/build-fuzz" -G Ninja -DZOL_NUR_KERN=ON -DZOL_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$ZOL_WURZEL/build-fuzz" --parallel "$(nproc)" --target fuzz_Parser fuzz_Anfrage
 for ziel in "${ziele[@]}"; do
     klein="${ziel,,}"
     korpus="$ZOL_WURZEL/build-fuzz/korpus-$ziel"
