@@ -41,6 +41,7 @@
 #include "output/Grafikdaten.h"
 #include "output/Weltzeichnung.h"
 #include "plattform/Leinwand.h"
+#include "selftest/TestSuiteFm.h"
 #include "steps/Allgemeines.h"
 #include "term/Fehler.h"
 
@@ -696,7 +697,12 @@ void THauptForm::KarteClick() {
 // until then.
 void THauptForm::ProjektionClick() {}
 void THauptForm::Test1Click() {}
-void THauptForm::TestSuiteButtonClick() {}
+void THauptForm::TestSuiteButtonClick() {
+    if (TestSuiteForm == nullptr) return;
+    TestSuiteForm->show();
+    TestSuiteForm->raise();
+    TestSuiteForm->activateWindow();
+}
 void THauptForm::Punkt1Click() {}
 void THauptForm::Gerade1Click() {}
 

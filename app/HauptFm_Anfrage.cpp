@@ -442,6 +442,34 @@ void THauptForm::FuehreTestAus() {
     }
 }
 
+// ---- the regression test suite ----
+
+bool THauptForm::FuehreTestSuiteAus(const std::function<void()>& lauf) {
+    if (Laeuft) return false;
+    TLauf l(Laeuft);
+    Int32 seite = -1;
+    for (Int32 k = 0; k < Seitenanzahl; ++k)
+        if (Seitenlisten[size_t(k)] && Seitenlisten[size_t(k)].get() == Zeilenliste) seite = k;
+    if (seite < 0) {
+        SetzeBlattSichtbar(TBlatt::Test, true);
+        BereiteSeiteVor(SeiteTest);
+        PageControl1->setCurrentIndex(int(TBlatt::Test));
+    } else if (seite != SeiteGraph) {
+        // The page is drawn anew from line 0 at the end (the graph keeps its picture under the lines).
+        AktiviereSeite(&Seitenbilder[size_t(seite)]->Leinwand, false);
+        Seitenanfang[size_t(seite)] = 0;
+    }
+    if (AbbruchForm != nullptr) AbbruchForm->Zeige();
+    try {
+        lauf();
+    } catch (...) {
+        // The suite reports its own failures; nothing may leave the button's slot.
+    }
+    SchliesseAbbruchfenster();
+    ZeigeSeiten();
+    return true;
+}
+
 // ---- printing ----
 
 void THauptForm::DruckenButtonClick() {

@@ -12,15 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "plattform/Textdatei.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
-
-// True when s is well-formed UTF-8.
-bool IstGueltigesUtf8(const std::string& s);
-// The bytes of a file written by people as UTF-8: a leading byte-order mark is dropped, and text that is
-// not valid UTF-8 is taken as Windows-1252.
-std::string TextAlsUtf8(const std::string& bytes);
 
 class TIniDatei {
 public:

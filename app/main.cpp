@@ -18,6 +18,7 @@
 #include "app/Struktur.h"
 #include "app/TermBaumFm.h"
 #include "output/Ausgabe.h"
+#include "selftest/TestSuiteFm.h"
 #include "term/Terme.h"
 
 int main(int argc, char** argv) {
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
     TStrukturForm strukturForm(&hauptForm);
     // 7 GrafikForm: pan steps, zoom factor, grid and fill pattern.
     TGrafikForm grafikForm(&hauptForm);
-    // 8 TestSuiteForm joins here.
+    // 8 TestSuiteForm: the file names as designed; only the hidden "TestSuite" button shows it.
+    TTestSuiteForm testSuiteForm(&hauptForm);
     // 9 AbbruchForm: the progress window.
     TAbbruchForm abbruchForm(&hauptForm);
     // 10 MatrixForm: nothing shows it.

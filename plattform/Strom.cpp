@@ -78,6 +78,12 @@ TDateiStrom::~TDateiStrom() {
     if (Datei) std::fclose(Datei);
 }
 
+void TDateiStrom::Schliesse() {
+    std::FILE* d = Datei;
+    Datei = nullptr;
+    if (d && std::fclose(d) != 0) throw EZolFehler("Schreibfehler im Datenstrom.");
+}
+
 size_t TDateiStrom::Lies(void* ziel, size_t n) { return std::fread(ziel, 1, n, Datei); }
 
 void TDateiStrom::Schreibe(const void* quelle, size_t n) {

@@ -63,6 +63,9 @@ public:
     uint64_t Position() override;
     void Positioniere(uint64_t position) override;
     uint64_t Groesse() override;
+    // Writes out what is buffered and closes the file; raises EZolFehler("Schreibfehler im Datenstrom.")
+    // when that fails (a full disk shows only here). Nothing more may be read or written afterwards.
+    void Schliesse();
 
 private:
     std::FILE* Datei = nullptr;

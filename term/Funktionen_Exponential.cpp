@@ -4,6 +4,7 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Termsatz.h"
+#include "plattform/Strom.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
@@ -11,6 +12,7 @@
 #include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
+#include "term/Termstrom.h"
 
 namespace zol {
 
@@ -181,8 +183,14 @@ TTerm* TAllgemeineExponentialFunktion::Ersetze(TTerm* Alt, TTerm* Neu) {
 std::unique_ptr<TFolie> TAllgemeineExponentialFunktion::Folie(Single Groesse) {
     return AllgemeineExponentialFolie(this, Groesse);
 }
-void TAllgemeineExponentialFunktion::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TAllgemeineExponentialFunktion.SchreibeInStream");
+// The exponent stands before and after the base.
+void TAllgemeineExponentialFunktion::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Allgemeine Exponentialfunktion konnte nicht in einen Stream geschrieben werden", [&] {
+        TFunktion::SchreibeInStream(S);
+        S.SchreibeInt64(Basis.Zaehler);
+        S.SchreibeInt64(Basis.Nenner);
+        SchreibeTermInStream(Argument, S);
+    });
 }
 void TAllgemeineExponentialFunktion::Nullstellen(TMenge*, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     Liste = NeueLeereListe();

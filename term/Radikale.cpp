@@ -1,3 +1,5 @@
+#include "plattform/Oberflaeche.h"
+#include "plattform/Strom.h"
 #include "term/Radikale.h"
 
 #include <cmath>
@@ -9,6 +11,7 @@
 #include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
+#include "term/Termstrom.h"
 #include "term/Wurzeln.h"
 
 namespace zol {
@@ -215,9 +218,12 @@ TTerm* TRadikalKonstante::Negation() {
     return RadikalKonstante(r);
 }
 
-// Streaming comes with the radical unit.
-void TRadikalKonstante::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TRadikalKonstante.SchreibeInStream");
+void TRadikalKonstante::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Radikal-Konstante konnte nicht in einen Stream geschrieben werden", [&] {
+        TTerm::SchreibeInStream(S);
+        SchreibeRadikalsatz(S, Radikal);
+    });
+    Oberflaeche().Meldung(TMeldungsart::Warnung, "Store für Radikal-Konstanten nicht geprüft!");
 }
 
 TRadikal Einzelradikal(const TBruch& c, Int32 g, Int64 R, Int32 n) {

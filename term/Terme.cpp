@@ -10,6 +10,7 @@
 #include "term/Mengen.h"
 #include "term/Radikale.h"
 #include "term/Termarithmetik.h"
+#include "term/Termstrom.h"
 
 namespace zol {
 
@@ -75,15 +76,12 @@ TTerm* TTerm::Ersetze(TTerm* Alt, TTerm* Neu) {
 
 TTerm* TTerm::Negation() { return Produkt(MinusEins, this); }
 
-void TTerm::SchreibeInStream(TStrom& S) { SchreibeKennung(S); }
+void TTerm::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt(TermSchreibfehlerText(Kennung), [&] { SchreibeKennung(S); });
+}
 
 void TTerm::SchreibeKennung(TStrom& S) {
-    uint8_t satz[8] = {};
-    std::string k = Links(Kennung, 6);
-    satz[0] = static_cast<uint8_t>(k.size());
-    for (size_t i = 0; i < k.size(); ++i) satz[1 + i] = static_cast<uint8_t>(k[i]);
-    satz[7] = Funktionsarten;
-    S.Schreibe(satz, sizeof satz);
+    SchreibeKennungssatz(S, Kennung, Funktionsarten);
 }
 
 namespace {

@@ -184,6 +184,7 @@ public:
     bool IstGleich(TTerm* T) override;
     bool IstKleiner(TTerm* T) override;
     std::unique_ptr<TFolie> Folie(Single Groesse) override;
+    void SchreibeInStream(TStrom& S) override;
 };
 
 class TVariable : public TTTerm {

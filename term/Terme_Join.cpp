@@ -7,12 +7,14 @@
 #include "output/Ausgabe.h"
 #include "output/Termsatz.h"
 #include "plattform/Oberflaeche.h"
+#include "plattform/Strom.h"
 #include "steps/Integral.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Termstrom.h"
 
 namespace zol {
 
@@ -305,9 +307,14 @@ std::unique_ptr<TFolie> TJoin::Folie(Single Groesse) {
     return JoinFolie(this, Groesse);
 }
 
-// The term stream comes with its own unit.
-void TJoin::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TJoin.SchreibeInStream");
+// The condition is not written.
+void TJoin::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Join konnte nicht in einen Stream geschrieben werden", [&] {
+        TTerm::SchreibeInStream(S);
+        S.SchreibeByte(Stetig ? 1 : 0);
+        SchreibeTermInStream(T1, S);
+        SchreibeTermInStream(T2, S);
+    });
 }
 
 } // namespace zol

@@ -10,6 +10,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Termstrom.h"
 
 namespace zol {
 
@@ -109,9 +110,13 @@ TTerm* TRationaleKonstante::Negation() {
 }
 
 void TRationaleKonstante::SchreibeInStream(TStrom& S) {
-    SchreibeKennung(S);
-    S.SchreibeInt64(Bruch.Zaehler);
-    S.SchreibeInt64(Bruch.Nenner);
+    SchreibeGeschuetzt("Rationale Konstante mit Kennung:" + Kennung +
+                           " konnte nicht in einen Stream geschrieben werden",
+                       [&] {
+                           TTerm::SchreibeInStream(S);
+                           S.SchreibeInt64(Bruch.Zaehler);
+                           S.SchreibeInt64(Bruch.Nenner);
+                       });
 }
 
 // ---- TBenannteKonstante ----
@@ -163,6 +168,12 @@ bool TReelleKonstante::IstKleiner(TTerm* T) {
     if (RangReell < T->Typrang) return true;
     if (T->Typrang != RangReell) return false;
     return Zahl < static_cast<TReelleKonstante*>(T)->Zahl;
+}
+
+// The value is not in the stream: the mark makes the record read as nil.
+void TReelleKonstante::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt(TermSchreibfehlerText(Kennung),
+                       [&] { SchreibeKennungssatz(S, Kennung, Funktionsarten, ReelleKonstanteMarke); });
 }
 
 // ---- TVariable ----

@@ -7,6 +7,7 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
+#include "plattform/Strom.h"
 #include "steps/Nullstel.h"
 #include "steps/Symmetrien.h"
 #include "term/Funktionen.h"
@@ -15,6 +16,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Termstrom.h"
 #include "term/Wurzeln.h"
 
 namespace zol {
@@ -833,9 +835,13 @@ TWahrheitswert TOperatorTerm::IstDefiniertAuf(TMenge* M) {
     return IstUngleichNullAuf(T2, M);
 }
 
-// The stream record comes with the term stream.
-void TOperatorTerm::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TOperatorTerm.SchreibeInStream");
+void TOperatorTerm::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Operatorterm konnte nicht in einen Stream geschrieben werden", [&] {
+        TTerm::SchreibeInStream(S);
+        S.SchreibeByte(static_cast<uint8_t>(Operator));
+        SchreibeTermInStream(T1, S);
+        SchreibeTermInStream(T2, S);
+    });
 }
 
 } // namespace zol

@@ -3,6 +3,7 @@
 
 #include "output/Ausgabe.h"
 #include "output/Termsatz.h"
+#include "plattform/Strom.h"
 #include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Symmetrien.h"
@@ -14,14 +15,18 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Termstrom.h"
 #include "term/Wurzeln.h"
 
 namespace zol {
 
 // ---- TFunktion ----
 
-void TFunktion::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TFunktion.SchreibeInStream");
+void TFunktion::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt(TermSchreibfehlerText(Kennung), [&] {
+        TTerm::SchreibeInStream(S);
+        SchreibeTermInStream(Argument, S);
+    });
 }
 
 // ---- TPotenz ----
@@ -224,9 +229,12 @@ std::unique_ptr<TFolie> TPotenz::Folie(Single Groesse) {
     return PotenzFolie(this, Groesse);
 }
 
-// Streaming comes with the term stream.
-void TPotenz::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TPotenz.SchreibeInStream");
+void TPotenz::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Potenz konnte nicht in einen Stream geschrieben werden", [&] {
+        TFunktion::SchreibeInStream(S);
+        S.SchreibeInt64(Exponent.Zaehler);
+        S.SchreibeInt64(Exponent.Nenner);
+    });
 }
 
 void TPotenz::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {

@@ -1,3 +1,5 @@
+#include "plattform/Strom.h"
+#include "term/Termstrom.h"
 #include "term/Wurzeln.h"
 
 #include <cmath>
@@ -158,7 +160,10 @@ TTerm* TWurzel::Ersetze(TTerm* Alt, TTerm* Neu) {
     if (ergebnis) ergebnis->Aktualisiere();
     return ergebnis;
 }
-void TWurzel::SchreibeInStream(TStrom&) {
-    NochNichtGebaut("TWurzel.SchreibeInStream");
+void TWurzel::SchreibeInStream(TStrom& S) {
+    SchreibeGeschuetzt("Wurzel konnte nicht in einen Stream geschrieben werden", [&] {
+        TFunktion::SchreibeInStream(S);
+        S.SchreibeInt32(Grad);
+    });
 }
 } // namespace zol
