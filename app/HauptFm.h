@@ -244,9 +244,10 @@ public:
     // test on the test sheet, runs again with the printer as target. The screen pages stay as they were.
     // False when nothing was printed because a request, test or print run is under way.
     bool Drucke(QPrinter& drucker);
-    // Runs a run of the regression test suite, which writes onto the current page: no other run starts
-    // meanwhile, the progress window can abort it, and the pages are shown afterwards. Before any page
-    // exists the suite writes onto the test sheet's. False, with nothing run, while a run is under way.
+    // Runs a run of the regression test suite, which writes onto the current page (the test sheet's before
+    // any page exists, and in place of the graph): no other run starts meanwhile, the progress window can
+    // abort it, and the page is shown from its first line afterwards. False, with nothing run, while a run
+    // is under way.
     bool FuehreTestSuiteAus(const std::function<void()>& lauf);
 
     // True while a request, test or print run is under way; the buttons that would start another one

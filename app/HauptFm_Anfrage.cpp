@@ -450,21 +450,26 @@ bool THauptForm::FuehreTestSuiteAus(const std::function<void()>& lauf) {
     Int32 seite = -1;
     for (Int32 k = 0; k < Seitenanzahl; ++k)
         if (Seitenlisten[size_t(k)] && Seitenlisten[size_t(k)].get() == Zeilenliste) seite = k;
-    if (seite < 0) {
+    // Before any page exists, and in place of the graph's picture, the lines go onto the test sheet.
+    if (seite < 0 || seite == SeiteGraph) {
+        seite = SeiteTest;
         SetzeBlattSichtbar(TBlatt::Test, true);
-        BereiteSeiteVor(SeiteTest);
+        if (!Seitenlisten[SeiteTest]) BereiteSeiteVor(SeiteTest);
+        SetzeZeilenliste(Seitenlisten[SeiteTest].get());
         PageControl1->setCurrentIndex(int(TBlatt::Test));
-    } else if (seite != SeiteGraph) {
-        // The page is drawn anew from line 0 at the end (the graph keeps its picture under the lines).
-        AktiviereSeite(&Seitenbilder[size_t(seite)]->Leinwand, false);
-        Seitenanfang[size_t(seite)] = 0;
     }
+    TSeitenbild* bild = Seitenbilder[size_t(seite)];
+    AktiviereSeite(&bild->Leinwand, false);
     if (AbbruchForm != nullptr) AbbruchForm->Zeige();
     try {
         lauf();
     } catch (...) {
         // The suite reports its own failures; nothing may leave the button's slot.
     }
+    // The page is shown anew from its first line.
+    Seitenanfang[size_t(seite)] = 0;
+    AktiviereSeite(&bild->Leinwand, false);
+    ZeichneNachFehler();
     SchliesseAbbruchfenster();
     ZeigeSeiten();
     return true;
