@@ -38,6 +38,8 @@
 #include "app/Optionen.h"
 #include "app/Schritte.h"
 #include "app/Struktur.h"
+#include "geometry/ProjektionFm.h"
+#include "geometry/Vektoren.h"
 #include "output/Grafikdaten.h"
 #include "output/Weltzeichnung.h"
 #include "plattform/Leinwand.h"
@@ -501,9 +503,8 @@ void THauptForm::BaueMenues() {
     connect(Hilfe1, &QAction::triggered, this, [this] { Hilfe1Click(); });
     connect(Test1, &QAction::triggered, this, [this] { Test1Click(); });
 
-    // The windows behind these entries come with later parts of the program; until then the entries are
-    // shown disabled.
-    for (QAction* a : {Projektion1, Test1}) a->setEnabled(false);
+    // The window behind this entry comes with a later part of the program; until then it is disabled.
+    Test1->setEnabled(false);
 }
 
 void THauptForm::FormCreate() {
@@ -692,10 +693,15 @@ void THauptForm::KarteClick() {
     if (KarteForm != nullptr) KarteForm->exec();
 }
 
-// The windows of these entries come with later parts of the program: the projection dialog, the test
-// window, the test suite and the point and line dialogs. Their entries and buttons are disabled or hidden
-// until then.
-void THauptForm::ProjektionClick() {}
+void THauptForm::ProjektionClick() {
+    if (ProjektionForm == nullptr) return;
+    ProjektionForm->show();
+    ProjektionForm->raise();
+    ProjektionForm->activateWindow();
+}
+
+// The windows of these entries come with later parts of the program: the test window, the test suite and
+// the point and line dialogs. Their entries and buttons are disabled or hidden until then.
 void THauptForm::Test1Click() {}
 void THauptForm::TestSuiteButtonClick() {
     if (TestSuiteForm == nullptr) return;
@@ -787,8 +793,27 @@ void THauptForm::AddButtonClick() {
 }
 
 void THauptForm::ZeichneGeometrischeObjekte() {
-    // Drawing the axes and the objects through the projection comes with the geometry.
-    NochNichtGebaut("ZeichneGeometrischeObjekte");
+    TSeitenbild* bild = VektorenImage;
+    bild->Leinwand.SetzeSchrift(Leinwand().Schrift());
+    TLeinwandWechsel ziel(bild->Leinwand);
+    TWechsel<Int32> zeile(SeitenY, 0);
+    // Labels search their place on the image even while a print run waits for the event loop.
+    TWechsel<bool> bildschirm(DruckModus, false);
+    TProjektionsmeldung meldung(true);
+    Leinwand().FuelleRechteck({0, 0, bild->Bild.width(), bild->Bild.height()}, Weiss);
+    if (KoordinatensystemCB->isChecked()) Vektoren::ZeichneAchsen();
+    for (int i = 0; i < GeometrischeObjekteLB->count(); ++i) {
+        auto* objekt = static_cast<Vektoren::TGeometrischesObjekt*>(
+            GeometrischeObjekteLB->item(i)->data(Qt::UserRole).value<void*>());
+        if (objekt != nullptr) objekt->Zeichne();
+    }
+    bild->Zeige();
+    meldung.Abschliessen();
+}
+
+void THauptForm::FuegeObjektHinzu(Vektoren::TGeometrischesObjekt* Objekt) {
+    auto* eintrag = new QListWidgetItem(QString::fromStdString(Objekt->Name), GeometrischeObjekteLB);
+    eintrag->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(Objekt)));
 }
 
 TGittertexte THauptForm::Gittertexte(const QTableWidget* gitter) const {

@@ -40,6 +40,9 @@ namespace zol {
 
 class TTerm;
 class THilfeForm;
+namespace Vektoren {
+class TGeometrischesObjekt;
+}
 
 // Number of output pages: 0 to 8 for the steps, 9 for the self-test.
 constexpr Int32 Seitenanzahl = 10;
@@ -230,7 +233,11 @@ public:
     void ZeilenUpDownClick();
     void SpaltenUpDownClick();
     void AddButtonClick();
+    // Draws onto a white VektorenImage the axes (when KoordinatensystemCB is set) and every object of
+    // GeometrischeObjekteLB in list order, through the current projection.
     void ZeichneGeometrischeObjekte();
+    // Appends an object to GeometrischeObjekteLB: its name as the item's text, the object attached.
+    void FuegeObjektHinzu(Vektoren::TGeometrischesObjekt* Objekt);
 
     // Prepares page k: its image becomes the output target and a new empty line list the current page.
     void BereiteSeiteVor(Int32 k);

@@ -17,6 +17,8 @@
 #include "app/Schritte.h"
 #include "app/Struktur.h"
 #include "app/TermBaumFm.h"
+#include "geometry/ProjektionFm.h"
+#include "geometry/Vektoren.h"
 #include "output/Ausgabe.h"
 #include "selftest/TestSuiteFm.h"
 #include "term/Terme.h"
@@ -32,8 +34,9 @@ int main(int argc, char** argv) {
     InitialisiereTerme();
     InitialisiereAusgabe();
 
-    // 6. The geometry globals (Ursprung, the three unit vectors, the axes x, y and z) are created here once
-    //    the geometry unit exists.
+    // 6. The geometry globals: Ursprung, the three unit vectors, the axes x, y and z (Ursprung is projected
+    //    under the projection current at the start, the xy plane).
+    Vektoren::InitialisiereGeometrie();
 
     // 7. The application, its title, the windows in their fixed order, the help file, the event loop.
     // QApplication takes argc/argv for Qt's own use; the program itself reads no arguments.
@@ -73,8 +76,10 @@ int main(int argc, char** argv) {
     TSFSuchForm sfSuchForm(&hauptForm);
     TRootForm rootForm(&hauptForm);
     TTermBaumForm termBaumForm(&hauptForm);
-    // 14 TestForm, 15 AusgabeForm, 16 ProjektionForm, 17 PunktForm, 18 GeradeForm join here in this order
-    // as their units are built.
+    // 14 TestForm, 15 AusgabeForm join here as their units are built.
+    // 16 ProjektionForm.
+    TProjektionForm projektionForm(&hauptForm);
+    // 17 PunktForm, 18 GeradeForm join here in this order as their units are built.
     // The help is the program's own HTML help, opened by the main window's menu "Hilfe".
 
     hauptForm.resize(hauptForm.sizeHint());

@@ -1,0 +1,170 @@
+// The projection dialog on the real windows (offscreen): presets and "Abbrechen", what typing into a cell
+// does, the refusals of "Übernehmen", and the vectors image it redraws.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/HauptFm.h"
+#include "geometry/GitterFm.h"
+#include "geometry/ProjektionFm.h"
+#include "geometry/Vektoren.h"
+#include "output/Ausgabe.h"
+#include "output/Weltzeichnung.h"
+#include "tests/app/IniTesthilfe.h"
+#include "tests/hilfe/ZolTest.h"
+
+namespace zol {
+
+namespace {
+
+QString Q(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+class GeometrieFensterTest : public ZolTest {
+protected:
+    void SetUp() override {
+        ZolTest::SetUp();
+        AktuelleProjektion = SicherungsProjektion = VordefinierteProjektionen[0];
+        Vektoren::InitialisiereGeometrie();
+        SeitenY = 0;
+        Haupt = std::make_unique<THauptForm>();
+        Projektion = std::make_unique<TProjektionForm>(Haupt.get());
+    }
+    void TearDown() override {
+        Projektion.reset();
+        Haupt.reset();
+        AktuelleProjektion = SicherungsProjektion = VordefinierteProjektionen[0];
+        ZolTest::TearDown();
+    }
+    // Types a text into a cell as the user does: an editor open elsewhere closes as the focus leaves it,
+    // the cell's editor opens with its text selected, the keys replace it.
+    void Tippe(QTableWidget* gitter, int zeile, int spalte, const char* text) {
+        for (QTableWidget* g : Projektion->findChildren<QTableWidget*>()) BeendeBearbeitung(g);
+        gitter->setCurrentCell(zeile, spalte);
+        gitter->editItem(gitter->item(zeile, spalte));
+        for (QLineEdit* editor : gitter->viewport()->findChildren<QLineEdit*>())
+            if (!editor->isHidden()) {
+                editor->selectAll();
+                QTest::keyClicks(editor, Q(text));
+            }
+    }
+    // The vectors image is black at the pixel of world (x, y) or one beside it.
+    bool Schwarz(Extended x, Extended y) const {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (Haupt->VektorenImage->Bild.pixel(XPixel(x) + dx, YPixel(y) + dy) == qRgb(0, 0, 0))
+                    return true;
+        return false;
+    }
+
+    testhilfe::TTempOrdner Ordner;
+    testhilfe::TIniUmgebung Umgebung{Ordner.Pfad() / "zol08.INI"};
+    std::unique_ptr<THauptForm> Haupt;
+    std::unique_ptr<TProjektionForm> Projektion;
+};
+
+TEST_F(GeometrieFensterTest, VorgabenUndAbbrechen) {
+    const TProjektion offen{
+        Zentralprojektion, {1.0L / 3, -2, 1e30L}, {0, 0.5L, 0}, {1, 1, 0}, {0, 0.3827L, 2}};
+    AktuelleProjektion = offen;
+    Projektion->show();
+    EXPECT_EQ(Projektion->RichtungSG->columnCount(), 3);
+    EXPECT_EQ(Zellentext(Projektion->RichtungSG, 0, 2), Q("1e30"));
+    // What the dialog shows it reads back unchanged.
+    EXPECT_TRUE(Projektion->SetProjektion(false));
+    EXPECT_EQ(AktuelleProjektion, offen);
+    for (int eintrag : {4, 5, 6, 1}) {
+        Projektion->ProjektionenGruppe->button(eintrag)->click();
+        EXPECT_EQ(AktuelleProjektion, VordefinierteProjektionen[size_t(eintrag - 1)]) << eintrag;
+        EXPECT_TRUE(Projektion->SetProjektion(false));
+        EXPECT_EQ(AktuelleProjektion, VordefinierteProjektionen[size_t(eintrag - 1)]) << eintrag;
+    }
+    Projektion->ProjektionenGruppe->button(5)->click();
+    EXPECT_EQ(Zellentext(Projektion->RichtungSG, 1, 0), Q("0,707"));
+    // Item 0 is the projection of the opening; "Abbrechen" restores it as well.
+    Projektion->ProjektionenGruppe->button(0)->click();
+    EXPECT_EQ(AktuelleProjektion, offen);
+    Projektion->ProjektionenGruppe->button(2)->click();
+    QTest::mouseClick(Projektion->AbbrechenButton, Qt::LeftButton);
+    EXPECT_EQ(AktuelleProjektion, offen);
+    EXPECT_FALSE(Projektion->isVisible());
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(GeometrieFensterTest, TippenSetztNurGueltigeProjektionen) {
+    Projektion->show();
+    // A letter: no projection, no change, no message.
+    Tippe(Projektion->yAchseSG, 2, 0, "a");
+    EXPECT_EQ(AktuelleProjektion, VordefinierteProjektionen[0]);
+    // A null axis is refused silently while typing.
+    Tippe(Projektion->xAchseSG, 0, 0, "0");
+    EXPECT_EQ(AktuelleProjektion, VordefinierteProjektionen[0]);
+    EXPECT_TRUE(Meldungen().empty());
+    // Valid again: the open editor's text counts.
+    Tippe(Projektion->yAchseSG, 2, 0, "0.5");
+    Tippe(Projektion->xAchseSG, 0, 0, "2,5");
+    const TProjektion erwartet{Parallelprojektion, {0, 0, 1}, {0, 0, 0}, {2.5L, 0, 0}, {0, 1, 0.5L}};
+    EXPECT_EQ(AktuelleProjektion, erwartet);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(GeometrieFensterTest, UebernehmenPrueftUndZeichnet) {
+    // The components as digits.
+    const struct {
+        int Typ;
+        const char *Richtung, *x, *y, *Meldung;
+    } faelle[] = {
+        {0, "001", "000", "010", "xAchse kann nicht vom Nullvektor aufgespannt werden!"},
+        {0, "001", "100", "000", "yAchse kann nicht vom Nullvektor aufgespannt werden!"},
+        {0, "001", "100", "200", "xAchse und yAchse dürfen nicht kollinear sein!"},
+        {0, "000", "100", "010",
+         "Projektionsrichtung einer Parallelprojektion darf nicht der Nullvektor sein!"},
+        {1, "000", "100", "010", "Projektionsrichtung darf nicht parallel zur Bildebene sein!"},
+    };
+    Projektion->show();
+    for (const auto& f : faelle) {
+        Projektion->TypGruppe->button(f.Typ)->setChecked(true);
+        Projektion->TypRGClick();
+        for (int i = 0; i < 3; ++i) {
+            SetzeZellentext(Projektion->RichtungSG, f.Typ == 1 ? 0 : i, f.Typ == 1 ? i : 0,
+                            QString(f.Richtung[i]));
+            SetzeZellentext(Projektion->xAchseSG, i, 0, QString(f.x[i]));
+            SetzeZellentext(Projektion->yAchseSG, i, 0, QString(f.y[i]));
+        }
+        QTest::mouseClick(Projektion->UebernehmenButton, Qt::LeftButton);
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{std::string("Information: ") + f.Meldung});
+        Oberflaeche.Host.Meldungen.clear();
+        EXPECT_TRUE(Projektion->isVisible());
+        EXPECT_EQ(AktuelleProjektion, VordefinierteProjektionen[0]);
+    }
+
+    // A point and a line; an axis runs diagonally through (-3, -3) under the oblique and the cavalier
+    // preset (y and x), and the redraw of the xy preset wipes it again.
+    Haupt->FuegeObjektHinzu(Vektoren::NeuesObjekt<Vektoren::TPunkt>("A", K(2), K(-3), K(0)));
+    Haupt->FuegeObjektHinzu(Vektoren::TGerade::CreateZweiPunkte(
+        "g", Vektoren::NeuesObjekt<Vektoren::TPunkt>("B", K(-4), K(2), K(0)), Vektoren::Ursprung));
+    for (int eintrag : {4, 5, 1}) {
+        Projektion->show();
+        Projektion->ProjektionenGruppe->button(eintrag)->click();
+        QTest::mouseClick(Projektion->UebernehmenButton, Qt::LeftButton);
+        EXPECT_FALSE(Projektion->isVisible());
+        EXPECT_EQ(Schwarz(-3, -3), eintrag != 1) << eintrag;
+        EXPECT_TRUE(Schwarz(2, -3)) << eintrag;
+        // ZOL_VEKTORENBILD names files for pictures of the vectors image.
+        if (const char* pfad = std::getenv("ZOL_VEKTORENBILD"))
+            Haupt->VektorenImage->Bild.save(Q(pfad) + QString("-%1.png").arg(eintrag));
+    }
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+} // namespace
+} // namespace zol
