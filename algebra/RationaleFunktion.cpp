@@ -186,11 +186,6 @@ TNormalform* TRationaleFunktion::Ableitung() {
     return GekuerzteForm(Z, N);
 }
 
-// The integration of rational functions comes with its own unit.
-TTerm* TRationaleFunktion::Integral(TTerm*, TTerm*, Int32) {
-    NochNichtGebaut("TRationaleFunktion.Integral");
-}
-
 void TRationaleFunktion::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     if (Kommentar) SchreibeTextTermZeile("Das sind die Nullstellen von ", PolynomToTerm(Zaehler));
     PNullstellen(Zaehler, M, Liste, Status, Kommentar);

@@ -2,6 +2,7 @@
 
 #include "algebra/ExponentialNormalform.h"
 #include "algebra/NormalFormen.h"
+#include "algebra/PartialBrueche.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
@@ -303,6 +304,7 @@ void SetzeAnalyseZurueck() {
     Wendestellenkandidaten = Neu<TSListe>();
     Schnittstellenliste = Neu<TSListe>();
     SchnittstellenStatus = unklar;
+    SetzePartialbruchZurueck();
     Variablenbuchstabe = 'x';
     Schachtelungstiefe = 0;
 }

@@ -51,9 +51,10 @@ extern TSListe* Schnittstellenliste;
 extern TWahrheitswert SchnittstellenStatus;
 
 // Resets every analysis global: terms and forms to nil, point lists to fresh lists with Anzahl -1 and
-// status unklar, IstPolynom false, Substitutionszaehler 0, and the output's Variablenbuchstabe x and
-// nesting depth 0. Whoever empties the term store (AlleTermeFreigeben) calls it right afterwards, at the
-// start of every request and test, so that no global outlives the terms it points to.
+// status unklar, IstPolynom false, Substitutionszaehler 0, the partial-fraction results cleared, and the
+// output's Variablenbuchstabe x and nesting depth 0. Whoever empties the term store (AlleTermeFreigeben)
+// calls it right afterwards, at the start of every request and test, so that no global outlives the terms it
+// points to.
 void SetzeAnalyseZurueck();
 
 // The term of an input field of the main window, nil when the field is empty or blank; a syntax error

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "algebra/PartialBrueche.h"
 #include "algebra/PolynomZerlegungen.h"
 #include "output/Grafikdaten.h"
 #include "output/Seiten.h"
@@ -107,6 +108,7 @@ void TKopfloseAnfrage::Starte() {
     folgeschritt(SchrittSchnittstellen, 1, [] { BestimmungDerSchnittstellen(true); });
     folgeschritt(SchrittProduktzerlegung, 1, [] { SchrittPolynomzerlegung(); });
     folgeschritt(SchrittPolstellen, 2, [] { BestimmungDerPolstellen(); });
+    folgeschritt(SchrittPartialbruch, 3, [] { SchrittPartialbrueche(); });
     folgeschritt(SchrittAbleitungen, 4, [] { BestimmungDerAbleitungen(true); });
     folgeschritt(SchrittExtremstellen, 5, [] { BestimmungVonExtremstellen(); });
     folgeschritt(SchrittWendestellen, 6, [] { BestimmungVonWendestellen(); });

@@ -134,4 +134,15 @@ std::vector<Extended> Werte(TSListe* L) {
     return ::testing::AssertionSuccess();
 }
 
+std::optional<Extended> Simpsonsumme(TTerm* f, Extended a, Extended b, int n) {
+    const Extended h = (b - a) / n;
+    Extended s = 0;
+    for (int i = 0; i <= n; ++i) {
+        auto w = Wert(f, a + i * h);
+        if (!w) return std::nullopt;
+        s += (i == 0 || i == n ? 1 : i % 2 ? 4 : 2) * *w;
+    }
+    return s * h / 3;
+}
+
 } // namespace zol

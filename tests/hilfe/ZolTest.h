@@ -62,6 +62,9 @@ std::vector<Extended> Werte(TSListe* L);
 // d agrees with the difference quotient of f at the given points where f has values around them.
 ::testing::AssertionResult IstAbleitung(TTerm* d, TTerm* f, const std::vector<Extended>& stellen,
                                         Extended rel = 1e-6L);
+// The integral of f from a to b by Simpson's rule with n (even) subintervals; nothing where f has no value at
+// a node.
+std::optional<Extended> Simpsonsumme(TTerm* f, Extended a, Extended b, int n = 20000);
 // The message of the exception of type E that f raises; "keine Ausnahme" when it raises none.
 template <class E, class F> std::string Ausnahme(F&& f) {
     try {
