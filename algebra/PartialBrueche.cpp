@@ -12,6 +12,7 @@
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "steps/Allgemeines.h"
+#include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -152,36 +153,12 @@ TTerm* PartialbruchTerm(TSListe* Nullstellen, const TQuadFaktorListe& QuadFaktor
     return R;
 }
 
-void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadFaktorListe& QuadFaktoren,
-                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar) {
-    PartialbruchZaehler = Z;
-    PartialbruchNenner = N;
-    PartialbruchVorhanden = false;
-    Vollstaendig = false;
-    if (Z.Grad >= N.Grad) {
-        Schreibe("Der Grad des Zählers ist >= dem Grad des Nenners! ");
-        return;
-    }
-    auto nichtMoeglich = [Kommentar] {
-        if (Kommentar) SchreibeZeile("Partialbruch-Zerlegung nicht möglich.");
-    };
-    if (Kommentar) {
-        SchreibeUnterstrichen("Partialbruch-Zerlegung");
-        Schreibe(" von f(x) = ");
-        SchreibeTermZeile(RationaleFunktionToTerm(Z, N));
-    }
-    if (N.Grad > MaxNennergrad) return nichtMoeglich();
+namespace {
 
-    TZerlegung Zer;
-    {
-        TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
-        PZerlegung(N, Zer, Kommentar);
-    }
-    Nullstellen = Zer.Liste;
-    QuadFaktoren = Zer.QuadListe;
-    Vollstaendig = Zer.Vollstaendig;
-    if (!Vollstaendig) return nichtMoeglich();
-
+// The ansatz over the factors of N, multiplied out, and the coefficients from the linear system into A, B
+// and C; false when the system has no unique solution.
+bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TLGSMatrix& A, TLGSMatrix& B,
+                 TLGSMatrix& C, bool Kommentar) {
     // The ansatz in letter order: the real zeros first, then the quadratic factors.
     std::vector<TAnsatzglied> glieder;
     Int32 n = 0, hoechste = 0;
@@ -205,7 +182,7 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
             glieder.push_back(g);
         }
     }
-    if (n != N.Grad) return nichtMoeglich();
+    if (n != N.Grad) return false;
 
     if (Kommentar) {
         TTerm* ansatz = nullptr;
@@ -274,7 +251,7 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
         LoeseLGS(M, rechts, X, Kommentar);
     }
-    if (X.Spalten != 1) return nichtMoeglich();
+    if (X.Spalten != 1) return false;
 
     A = NeueLGSMatrix(Zer.Liste->Anzahl, hoechste);
     B = NeueLGSMatrix(Zer.Anzahl, hoechste);
@@ -296,7 +273,51 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
         NeueZeile();
         SchreibeUnterstrichen("Ergebnis der Partialbruch-Zerlegung");
         Schreibe(": f(x) = ");
-        SchreibeTermZeile(PartialbruchTerm(Nullstellen, QuadFaktoren, A, B, C));
+        SchreibeTermZeile(PartialbruchTerm(Zer.Liste, Zer.QuadListe, A, B, C));
+    }
+    return true;
+}
+
+} // namespace
+
+void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadFaktorListe& QuadFaktoren,
+                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar) {
+    PartialbruchZaehler = Z;
+    PartialbruchNenner = N;
+    PartialbruchVorhanden = false;
+    Vollstaendig = false;
+    if (Z.Grad >= N.Grad) {
+        Schreibe("Der Grad des Zählers ist >= dem Grad des Nenners! ");
+        return;
+    }
+    auto nichtMoeglich = [Kommentar] {
+        if (Kommentar) SchreibeZeile("Partialbruch-Zerlegung nicht möglich.");
+    };
+    if (Kommentar) {
+        SchreibeUnterstrichen("Partialbruch-Zerlegung");
+        Schreibe(" von f(x) = ");
+        SchreibeTermZeile(RationaleFunktionToTerm(Z, N));
+    }
+    if (N.Grad > MaxNennergrad) return nichtMoeglich();
+
+    TZerlegung Zer;
+    {
+        TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+        PZerlegung(N, Zer, Kommentar);
+    }
+    Nullstellen = Zer.Liste;
+    QuadFaktoren = Zer.QuadListe;
+    Vollstaendig = Zer.Vollstaendig;
+    if (!Vollstaendig) return nichtMoeglich();
+    try {
+        if (!LoeseAnsatz(Z, N, Zer, A, B, C, Kommentar)) return nichtMoeglich();
+    } catch (const ERessourcen& e) {
+        // A system beyond the limits of the arithmetic: no decomposition, the request goes on.
+        if (Kommentar) {
+            if (AktuelleZeile->Box->Breite > 0) NeueZeile();
+            SchreibeZeile(e.what());
+        }
+        return nichtMoeglich();
     }
     PartialbruchVorhanden = true;
 }
