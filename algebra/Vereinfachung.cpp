@@ -130,7 +130,7 @@ void FaktorenVon(TTerm* Gesamt, TTerm* T, TTerm** Liste, Int32& Anzahl) {
 
 // The candidate of the constant substitution with the subterm s turned into the variable: the normal
 // form's term with s put back; nil when there is none. A candidate whose polynomials would exceed the
-// degree limit, or whose arithmetic overflows, is no candidate.
+// degree limit, whose arithmetic overflows, or whose form divides by the zero polynomial, is no candidate.
 TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     try {
         TTerm* Ts = T->Ersetze(s, VariableX);
@@ -151,6 +151,8 @@ TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     } catch (const EGradUeberschritten&) {
         return nullptr;
     } catch (const ERessourcen&) {
+        return nullptr;
+    } catch (const ETermFehler&) {
         return nullptr;
     }
 }
@@ -186,6 +188,8 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
     } catch (const EGradUeberschritten&) {
         return nullptr;
     } catch (const ERessourcen&) {
+        return nullptr;
+    } catch (const ETermFehler&) {
         return nullptr;
     }
 }

@@ -177,6 +177,14 @@ TEST_F(Vereinfachung, UeberlaufInEinerKonstanten) {
     EXPECT_EQ(Meldungen(), meldung);
 }
 
+// A transformation whose form would divide by the zero polynomial is no candidate: the sum keeps its value.
+TEST_F(Vereinfachung, TransformationDurchNullpolynom) {
+    TTerm* arctan = StandardFunktionTerm("arctan", Op(Op(X(), '+', Eins), '/', Lies("sqrt(2)")));
+    TTerm* t = Op(StandardFunktionTerm("ln", Lies("x^2+2x+3")), '+',
+                  Op(Op(Null, '*', Lies("sqrt(2)")), '*', arctan));
+    EXPECT_TRUE(WertGleich(t, Vereinfacht(t)));
+}
+
 // ---- The list routines ----
 
 TEST_F(Vereinfachung, ZuVieleFaktoren) {
