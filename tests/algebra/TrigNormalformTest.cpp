@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "algebra/TrigNormalFormen.h"
@@ -143,34 +144,32 @@ TEST_F(TrigNormalform, SonderfaelleDerIntegrale) {
     EXPECT_EQ(TNF("1/(2+cos(x))")->Integral(nullptr, nullptr, 4), nullptr);
     // The silent inner integration restores the comment option on every exit.
     Kommentare = true;
-    try {
-        TNF("1/(2+cos(x))")->Integral(nullptr, nullptr, 5);
-    } catch (const ENochNichtGebaut&) {
-    }
+    TNF("1/(2+cos(x))")->Integral(nullptr, nullptr, 5);
     EXPECT_TRUE(Kommentare);
 }
 
 TEST_F(TrigNormalform, SubstitutionTanHalb) {
-    try {
-        for (const char* f : {"1/(2+cos(x))", "sin(x)/(1+sin(x)+cos(x))", "1/(3+sin(x))"}) {
-            TTNF* F = TNF(f);
-            TTerm* S = F->Integral(nullptr, nullptr, 5);
-            ASSERT_TRUE(S) << f;
-            EXPECT_TRUE(IstAbleitung(Lies(f), S, {-2.5L, -1, 0.3L, 2})) << f;
-            TTerm* I = F->Integral(K(-2), K(3), 5);
-            ASSERT_TRUE(I) << f;
-            EXPECT_TRUE(Nahe(*Wert(I), Simpson(Lies(f), -2, 3), 1e-8L)) << f;
-        }
-        Kommentare = true;
-        TTNF* F = TNF("1/(2+cos(x))");
-        F->Integral(nullptr, nullptr, 5);
-        const std::string text = ::testing::PrintToString(Seitentext());
-        for (const char* teil : {"Substitution: x = 2arctan(u) bzw. u = tan",
-                                 "und führt auf:", "Rücksubstitution von u durch tan"})
-            EXPECT_NE(text.find(teil), std::string::npos) << teil << " in " << text;
-        EXPECT_EQ(Variablenbuchstabe, 'x');
+    // Bounds on one side of every pole (1 + sin(x) + cos(x) vanishes at -pi/2).
+    const std::tuple<const char*, Int64, Int64> faelle[] = {
+        {"1/(2+cos(x))", -2, 3}, {"sin(x)/(1+sin(x)+cos(x))", -1, 3}, {"1/(3+sin(x))", -2, 3}};
+    for (const auto& [f, a, b] : faelle) {
+        TTNF* F = TNF(f);
+        TTerm* S = F->Integral(nullptr, nullptr, 5);
+        ASSERT_TRUE(S) << f;
+        EXPECT_TRUE(IstAbleitung(Lies(f), S, {-2.5L, -1, 0.3L, 2})) << f;
+        TTerm* I = F->Integral(K(a), K(b), 5);
+        ASSERT_TRUE(I) << f;
+        EXPECT_TRUE(Nahe(*Wert(I), Simpson(Lies(f), a, b), 1e-8L)) << f;
     }
-    NOCH_NICHT_GEBAUT_UEBERSPRINGEN
+    EXPECT_EQ(TNF("sin(x)/(1+sin(x)+cos(x))")->Integral(K(-2), K(3), 5), nullptr);
+    Kommentare = true;
+    TTNF* F = TNF("1/(2+cos(x))");
+    F->Integral(nullptr, nullptr, 5);
+    const std::string text = ::testing::PrintToString(Seitentext());
+    for (const char* teil :
+         {"Substitution: x = 2arctan(u) bzw. u = tan", "und führt auf:", "Rücksubstitution von u durch tan"})
+        EXPECT_NE(text.find(teil), std::string::npos) << teil << " in " << text;
+    EXPECT_EQ(Variablenbuchstabe, 'x');
 }
 
 // The zeros against a fine sign scan over I: every found zero is one, and each sign change holds one.

@@ -28,6 +28,8 @@ void ZolTest::TearDown() {
     BenutzerAbbruch = false;
     KartenDaten = TKartenDaten{};
     Grafikpunkte = TGrafikpunktliste{};
+    // No line written by one test stands on the page that the next one reads.
+    InitialisiereAusgabe();
 }
 
 std::vector<std::string> ZolTest::Meldungen() const {

@@ -1,7 +1,7 @@
 // Base fixture of the core tests: the shared constants exist, the term store and the analysis globals are
 // empty before and after each test, the graph's mapping and marked points have their start values, a
-// recording host is installed, and the output options have their defaults. Beside it the small builders
-// and checks that the tests of every folder share.
+// recording host is installed, the output options have their defaults, and the output page is emptied after
+// each test. Beside it the small builders and checks that the tests of every folder share.
 #pragma once
 
 #include <gtest/gtest.h>
