@@ -9,6 +9,7 @@
 #include "algebra/NormalFormen.h"
 #include "algebra/PolynomZerlegungen.h"
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "steps/Allgemeines.h"

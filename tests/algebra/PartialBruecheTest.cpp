@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "algebra/NormalFormen.h"
 #include "algebra/PartialBrueche.h"
 #include "algebra/RationaleFunktion.h"
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
 #include "term/Mengen.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/TestLeinwand.h"
@@ -216,6 +218,8 @@ TEST_F(Partialbrueche, Seitentexte) {
          false,
          {"Bestimmung der Partialbruch-Zerlegung:\nErgebnis der Partialbruch-Zerlegung: "
           "f(x) = x+12x-1+12x+1\n"}},
+        {"(x+2)/(x-1)^3", false, {"Ergebnis der Partialbruch-Zerlegung: f(x) = 1x-12+3x-13\n"}},
+        {"x^5/((x-1)^2*(x+2))", false, {"Ergebnis der Partialbruch-Zerlegung: f(x) = x2+3+"}},
         {"x^2+3", false, {"f ist ganzrational.\n"}},
         {"sin(x)", true, {"f ist keine rationale Funktion, hat also keine Partialbruchzerlegung.\n"}},
     };
@@ -225,6 +229,12 @@ TEST_F(Partialbrueche, Seitentexte) {
             TAnfrage{.F = s.f, .Schritte = {SchrittPartialbruch}, .Kommentare = s.kommentare});
         lauf.Starte();
         inFolge(lauf.Text(3), s.teile);
+        // The polynomial part and the partial fractions make up f.
+        if (PartialbruchVorhanden)
+            EXPECT_TRUE(
+                WertGleich(FTerm, Summe(PolynomToTerm(PartialbruchPolynomteil),
+                                        PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren,
+                                                         PartialbruchA, PartialbruchB, PartialbruchC))));
     }
 
     Kommentare = true;
