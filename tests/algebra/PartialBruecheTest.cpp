@@ -230,11 +230,12 @@ TEST_F(Partialbrueche, Seitentexte) {
         lauf.Starte();
         inFolge(lauf.Text(3), s.teile);
         // The polynomial part and the partial fractions make up f.
-        if (PartialbruchVorhanden)
+        if (PartialbruchVorhanden) {
             EXPECT_TRUE(
                 WertGleich(FTerm, Summe(PolynomToTerm(PartialbruchPolynomteil),
                                         PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren,
                                                          PartialbruchA, PartialbruchB, PartialbruchC))));
+        }
     }
 
     Kommentare = true;
