@@ -71,21 +71,16 @@ TEST_F(Partialbrueche, ZerlegungErgibtFunktion) {
         const char* f;
         Int32 nullstellen, quadratisch, spalten;
     } const faelle[] = {
-        {"1/(x^2-1)", 2, 0, 1},
-        {"1/(x^2+1)", 0, 1, 1},
-        {"1/(x-1)^2", 1, 0, 2},
-        {"1/(x^2-2)", 2, 0, 1},
-        {"(3x^2+1)/((x-1)^2*(x^2+x+1))", 1, 1, 2},
-        {"1/(2x^3-2x)", 3, 0, 1},
-        {"(x^3+2)/((3x+6)^3*(x^2+4))", 1, 1, 3},
-        {"(x^3-x+5)/(x^2+1)^2", 0, 1, 2},
-        {"x/((x-1)*(x^2+x+1)^2*(x+3))", 2, 1, 2},
+        // clang-format off
+        {"1/(x^2-1)", 2, 0, 1}, {"1/(x^2+1)", 0, 1, 1}, {"1/(x-1)^2", 1, 0, 2}, {"1/(x^2-2)", 2, 0, 1},
+        {"(3x^2+1)/((x-1)^2*(x^2+x+1))", 1, 1, 2}, {"1/(2x^3-2x)", 3, 0, 1}, {"(x^3-x+5)/(x^2+1)^2", 0, 1, 2},
+        {"(x^3+2)/((3x+6)^3*(x^2+4))", 1, 1, 3}, {"x/((x-1)*(x^2+x+1)^2*(x+3))", 2, 1, 2},
+        // clang-format on
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.f);
         TRationaleFunktion* R = RF(fall.f);
-        ASSERT_TRUE(Zerlege(R, false));
-        ASSERT_TRUE(PartialbruchVorhanden);
+        ASSERT_TRUE(Zerlege(R, false) && PartialbruchVorhanden);
         EXPECT_EQ(PartialbruchA.Zeilen, fall.nullstellen);
         EXPECT_EQ(PartialbruchB.Zeilen, fall.quadratisch);
         EXPECT_EQ(PartialbruchA.Spalten, fall.spalten);
@@ -130,22 +125,13 @@ TEST_F(Partialbrueche, StammfunktionenUndBestimmteIntegrale) {
         const char* f;
         Int64 a, b;
     } const faelle[] = {
-        {"1/(x^2-1)", 2, 3},
-        {"1/(x^2+1)", 0, 1},
-        {"x^3/(x^2+1)", -1, 2},
-        {"1/x^2", 1, 2},
-        {"(x+1)/(3x^2)", -2, -1},
-        {"(2x+3)/(x^2+2x+5)", 0, 1},
-        {"(x+1)/(x^2+4x+4)", 0, 1},
-        {"(5x-1)/(2x^2-3x-2)", 4, 3},
-        {"3/(2x+1)", 0, 1},
-        {"1/(x^2+1)^2", 0, 1},
-        {"1/(x^2+1)^3", -1, 2},
-        {"(3x^2+1)/((x-1)^2*(x^2+x+1))", 2, 3},
-        {"x^5/(x^3-x)", 3, 2},
-        {"1/(2x^3-2x)", 2, 3},
-        {"(x^4+1)/((x^2+x+2)*(x^2+2x+3))", -1, 1},
+        // clang-format off
+        {"1/(x^2-1)", 2, 3}, {"1/(x^2+1)", 0, 1}, {"x^3/(x^2+1)", -1, 2}, {"1/x^2", 1, 2}, {"(x+1)/(3x^2)", -2, -1},
+        {"(2x+3)/(x^2+2x+5)", 0, 1}, {"(x+1)/(x^2+4x+4)", 0, 1}, {"(5x-1)/(2x^2-3x-2)", 4, 3}, {"3/(2x+1)", 0, 1},
+        {"1/(x^2+1)^2", 0, 1}, {"1/(x^2+1)^3", -1, 2}, {"(3x^2+1)/((x-1)^2*(x^2+x+1))", 2, 3},
+        {"x^5/(x^3-x)", 3, 2}, {"1/(2x^3-2x)", 2, 3}, {"(x^4+1)/((x^2+x+2)*(x^2+2x+3))", -1, 1},
         {"1/((x^2-3)*(x^2+x+1)*(x^2+2x+3))", 0, 1},
+        // clang-format on
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.f);
@@ -155,7 +141,6 @@ TEST_F(Partialbrueche, StammfunktionenUndBestimmteIntegrale) {
         EXPECT_TRUE(IstAbleitung(R->Term, F, {-3.3L, -1.7L, -0.45L, 0.3L, 0.7L, 1.8L, 2.5L, 4.6L}));
         TTerm* I = R->Integral(K(fall.a), K(fall.b), 3);
         ASSERT_NE(I, nullptr);
-        EXPECT_TRUE(I->IstKonstant);
         EXPECT_TRUE(Nahe(Wert(I).value_or(NAN), *Simpsonsumme(R->Term, fall.a, fall.b), 1e-9L)) << I->Text;
     }
 }
