@@ -60,7 +60,10 @@ void TQtOberflaeche::SchrittAbhaken(int eintrag) {
 }
 
 void TQtOberflaeche::ZeigeSuchzaehler(int64_t zaehler) {
-    if (AbbruchForm != nullptr) AbbruchForm->SuchAnzahlLabel->setText(QString::number(zaehler));
+    if (AbbruchForm == nullptr) return;
+    AbbruchForm->SuchAnzahlLabel->setText(QString::number(zaehler));
+    // The progress window shows the count at once, not at the next run of the event loop.
+    AbbruchForm->SuchAnzahlLabel->repaint();
 }
 
 } // namespace zol

@@ -1,4 +1,5 @@
-// The symbolic integration search.
+// The symbolic integration: the rules, the direct integrals of the term classes and normal forms in rising
+// stages, the search over chains of integration by parts and substitution, and the integral steps.
 #pragma once
 
 #include "term/Grundtypen.h"
@@ -23,15 +24,27 @@ struct TSuchknoten {
     TTerm* UntereGrenzeErsatz = nullptr;
     TTerm* ObereGrenzeErsatz = nullptr;
     TTerm* Ergebnis = nullptr;
+    // The next node of the same layer; after a successful search, the next node of the successful chain.
     TSuchknoten* Naechster = nullptr;
     TSuchknoten* Vorgaenger = nullptr;
     bool Expandiert = false;
 };
 
-// An antiderivative of T (a and b nil) or the integral of T from a to b; nil when none is found.
+// The most nodes one search hangs in (1000); then it ends unfound.
+extern Int32 MaxSuchknoten;
+
+// An antiderivative of T (a and b nil) or the integral of T from a to b; nil when none is found. A single
+// bound counts as none. With both bounds the result never depends on x. After an abort: nil.
 TTerm* IntegralVon(TTerm* T, TTerm* a, TTerm* b);
-// The direct integral of T: its own, else (Stufe not 1) that of its normal form.
+// The direct integral of T: its own, else (Stufe not 1) that of its normal form. With both bounds only where
+// T is defined on the whole closed interval between them.
 TTerm* GetIntegralLokal(TTerm* T, TTerm* a, TTerm* b, Int32 Stufe);
+// The search over chains of integration by parts and substitution (one expansion layer for Stufe < 4, else
+// four); a chain found is written with comments and its result composed. nil when none is found.
+TTerm* SFPartSub(TTerm* T, TTerm* a, TTerm* b, Int32 Stufe);
+// Integration by parts of f1 * g with f1 taken as the derivative: fills R, with the Ersatzterm when f1 has an
+// antiderivative (and, with bounds, the boundary term a value).
+void PartielleIntegration(TTerm* f1, TTerm* g, TTerm* a, TSuchknoten& R, TTerm* b);
 // The substitution of u in the integrand T: fills R, with the Ersatzterm when it succeeds.
 void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b);
 

@@ -2,6 +2,7 @@
 // can raise the abort flag after a number of event-loop calls.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -51,7 +52,9 @@ public:
     std::string Eingabe(TEingabefeld feld) override;
     int Naeherungsmethode() override { return Methode; }
     void SchrittAbhaken(int eintrag) override { Abgehakt.push_back(eintrag); }
-    void ZeigeSuchzaehler(int64_t) override {}
+    // The highest count the integration search has shown.
+    int64_t Suchzaehler = 0;
+    void ZeigeSuchzaehler(int64_t zaehler) override { Suchzaehler = std::max(Suchzaehler, zaehler); }
 };
 
 // Installs a recording host for the lifetime of the object.
