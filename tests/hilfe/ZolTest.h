@@ -65,6 +65,9 @@ std::vector<Extended> Werte(TSListe* L);
 // The integral of f from a to b by Simpson's rule with n (even) subintervals; nothing where f has no value at
 // a node.
 std::optional<Extended> Simpsonsumme(TTerm* f, Extended a, Extended b, int n = 20000);
+// The integral of f from a to b (a > b gives the negative) by adaptive Simpson quadrature to about 1e-12;
+// nothing where f has no value at a node.
+std::optional<Extended> Quadratur(TTerm* f, Extended a, Extended b);
 // The message of the exception of type E that f raises; "keine Ausnahme" when it raises none.
 template <class E, class F> std::string Ausnahme(F&& f) {
     try {
