@@ -62,7 +62,6 @@ TTerm* Regeln(TOperatorTerm* o, TTerm* a, TTerm* b, bool& Regel) {
         return I && !BenutzerAbbruch ? Produkt(o->T1, I) : nullptr;
     }
     if ((op == '*' || op == '/') && o->T2->IstKonstant) {
-        if (op == '/' && !IstTeiler(o->T2)) return nullptr;
         if (Kommentare) SchreibeZeile("Vielfachen-Regel benutzen:");
         TTerm* I = IntegralVon(o->T1, a, b);
         if (!I || BenutzerAbbruch) return nullptr;
@@ -101,11 +100,14 @@ TTerm* IntegralVon(TTerm* T, TTerm* a, TTerm* b) {
     if (!a || !b) a = b = nullptr;
     TProtokoll protokoll(ProtokollIntegral, "IntegralVon:", T);
     TTerm* r = nullptr;
-    if (!BenutzerAbbruch) {
+    // A quotient by a constant 0 or one without a value has no values to integrate.
+    auto* o = AlsOperatorTerm(T);
+    const bool ohneWerte = o && o->Operator == '/' && o->T2->IstKonstant && !IstTeiler(o->T2);
+    if (!BenutzerAbbruch && !ohneWerte) {
         r = EigenesIntegral(T, a, b);
         bool Regel = false;
         if (!r && !BenutzerAbbruch) {
-            if (auto* o = AlsOperatorTerm(T)) r = Regeln(o, a, b, Regel);
+            if (o) r = Regeln(o, a, b, Regel);
             if (!Regel && !BenutzerAbbruch) r = Stufen(T, a, b);
         }
     }

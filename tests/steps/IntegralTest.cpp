@@ -88,6 +88,9 @@ TEST_F(Integration, StammfunktionenAbgeleitet) {
     }
     for (const char* ohne : {"exp(x^2)", "sin(x)/x", "sqrt(1+x^3)", "sin(x^2)*exp(x)"})
         EXPECT_EQ(IntegralVon(Lies(ohne), nullptr, nullptr), nullptr) << ohne;
+    // No multiple rule for a divisor 0 or one without a value.
+    for (TTerm* teiler : {K(0), Lies("ln(-1)")})
+        EXPECT_EQ(IntegralVon(Op(X(), '/', teiler), nullptr, nullptr), nullptr);
 }
 
 // Definite integrals are values, equal to the quadrature, in either direction; none across a gap.
@@ -144,6 +147,10 @@ TEST_F(Integration, SubstitutionGibtDenIntegranden) {
             << text;
     }
     EXPECT_GE(gelungen, 6);
+    // A parameter named like the substitution letter is not the new variable.
+    TSuchknoten R;
+    Substitution(Lies("u*x*exp(x^2)"), Lies("x^2"), nullptr, R, nullptr);
+    EXPECT_EQ(R.Ersatzterm, nullptr);
 }
 
 // One expansion tries each factor once as f' (and, with more than two factors, the rest once too); results
