@@ -152,25 +152,22 @@ namespace {
 // Simpson on [a, b] with the values at a, m, b known; halves where the two halves disagree.
 bool Simpson(TTerm* f, Extended a, Extended b, Extended fa, Extended fm, Extended fb, Extended ganz,
              Extended eps, int tiefe, Extended& summe) {
-    const Extended m = (a + b) / 2, l = (a + m) / 2, r = (m + b) / 2;
-    const auto fl = Wert(f, l), fr = Wert(f, r);
-    if (!fl || !fr || !std::isfinite(*fl) || !std::isfinite(*fr)) return false;
-    const Extended links = (m - a) / 6 * (fa + 4 * *fl + fm), rechts = (b - m) / 6 * (fm + 4 * *fr + fb);
-    if (tiefe <= 0 || std::fabs(links + rechts - ganz) <= 15 * eps) {
-        summe += links + rechts + (links + rechts - ganz) / 15;
-        return true;
-    }
-    return Simpson(f, a, m, fa, *fl, fm, links, eps / 2, tiefe - 1, summe) &&
-           Simpson(f, m, b, fm, *fr, fb, rechts, eps / 2, tiefe - 1, summe);
+    const Extended m = (a + b) / 2;
+    const auto fl = Wert(f, (a + m) / 2), fr = Wert(f, (m + b) / 2);
+    if (!fl || !fr) return false;
+    const Extended l = (m - a) / 6 * (fa + 4 * *fl + fm), r = (b - m) / 6 * (fm + 4 * *fr + fb);
+    if (tiefe == 0 || std::fabs(l + r - ganz) <= 15 * eps) return summe += l + r + (l + r - ganz) / 15, true;
+    return Simpson(f, a, m, fa, *fl, fm, l, eps / 2, tiefe - 1, summe) &&
+           Simpson(f, m, b, fm, *fr, fb, r, eps / 2, tiefe - 1, summe);
 }
 
 } // namespace
 
 std::optional<Extended> Quadratur(TTerm* f, Extended a, Extended b) {
     const auto fa = Wert(f, a), fm = Wert(f, (a + b) / 2), fb = Wert(f, b);
-    if (!fa || !fm || !fb) return std::nullopt;
     Extended summe = 0;
-    if (!Simpson(f, a, b, *fa, *fm, *fb, (b - a) / 6 * (*fa + 4 * *fm + *fb), 1e-12L, 40, summe))
+    if (!fa || !fm || !fb ||
+        !Simpson(f, a, b, *fa, *fm, *fb, (b - a) / 6 * (*fa + 4 * *fm + *fb), 1e-12L, 40, summe))
         return std::nullopt;
     return summe;
 }

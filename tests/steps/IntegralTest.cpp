@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -47,46 +46,26 @@ template <class F> Zeilen Seite(F&& f, bool Spur = false) {
     return z;
 }
 
+// The lines that begin with anfang.
 int Anzahl(const Zeilen& z, const std::string& anfang) {
     return static_cast<int>(
         std::count_if(z.begin(), z.end(), [&](auto& s) { return s.rfind(anfang, 0) == 0; }));
 }
 
-bool HatZeile(const Zeilen& z, const std::string& s) {
-    return std::find(z.begin(), z.end(), s) != z.end();
-}
-
-// The benchmark's integrands and more: each antiderivative found is one; the terms without an elementary
-// antiderivative end unfound.
+// The benchmark's integrands and more: each antiderivative found is one. Terms without an elementary
+// antiderivative end unfound, and so does e^x sin(x), whose parts return to a multiple of itself.
 TEST_F(Integration, StammfunktionenAbgeleitet) {
-    const std::vector<std::pair<const char*, bool>> faelle = {{"x*exp(x)", true},
-                                                              {"x^2*exp(x)", true},
-                                                              {"x*sin(x)", true},
-                                                              {"exp(x)*sin(x)", false},
-                                                              {"ln(x)", true},
-                                                              {"x*ln(x)", true},
-                                                              {"ln(x)/x", true},
-                                                              {"x*exp(x^2)", true},
-                                                              {"2x*cos(x^2)", true},
-                                                              {"x*sqrt(x^2+1)", true},
-                                                              {"x^3*sin(x)", true},
-                                                              {"ln(x)^2", true},
-                                                              {"arctan(x)", true},
-                                                              {"exp(sqrt(x))", true},
-                                                              {"sin(sqrt(x))", true},
-                                                              {"1/(x*ln(x))", true},
-                                                              {"cos(x)*exp(sin(x))", true},
-                                                              {"sqrt(x)*ln(x)", true},
-                                                              {"x*2^x", true},
-                                                              {"exp(x)/(1+exp(x))", true},
-                                                              {"3*x*sin(x)-x*ln(x)/2", true}};
-    for (auto [text, gefunden] : faelle) {
+    for (const char* text : {"x*exp(x)",      "x^2*exp(x)",   "x*sin(x)",          "ln(x)",
+                             "x*ln(x)",       "ln(x)/x",      "x*exp(x^2)",        "2x*cos(x^2)",
+                             "x*sqrt(x^2+1)", "x^3*sin(x)",   "ln(x)^2",           "arctan(x)",
+                             "exp(sqrt(x))",  "sin(sqrt(x))", "1/(x*ln(x))",       "cos(x)*exp(sin(x))",
+                             "sqrt(x)*ln(x)", "x*2^x",        "exp(x)/(1+exp(x))", "3*x*sin(x)-x*ln(x)/2"}) {
         TTerm* T = Lies(text);
         TTerm* F = IntegralVon(T, nullptr, nullptr);
-        EXPECT_TRUE(F || !gefunden) << text;
-        EXPECT_TRUE(!F || IstStammfunktion(F, T)) << text;
+        ASSERT_NE(F, nullptr) << text;
+        EXPECT_TRUE(IstStammfunktion(F, T)) << text;
     }
-    for (const char* ohne : {"exp(x^2)", "sin(x)/x", "sqrt(1+x^3)", "sin(x^2)*exp(x)"})
+    for (const char* ohne : {"exp(x^2)", "sin(x)/x", "sqrt(1+x^3)", "sin(x^2)*exp(x)", "exp(x)*sin(x)"})
         EXPECT_EQ(IntegralVon(Lies(ohne), nullptr, nullptr), nullptr) << ohne;
     // No multiple rule for a divisor 0 or one without a value.
     for (TTerm* teiler : {K(0), Lies("ln(-1)")})
@@ -117,15 +96,12 @@ TEST_F(Integration, BestimmteIntegraleWieQuadratur) {
 
 // Every substitution that succeeds is one: T(x) = E(u(x)) u'(x), also where an inverse of u was used.
 TEST_F(Integration, SubstitutionGibtDenIntegranden) {
+    // clang-format off
     const std::vector<std::tuple<const char*, const char*, const char*, const char*>> faelle = {
-        {"x*exp(x)", "x^2", "", ""},
-        {"x*exp(x)", "x^2", "1", "3"},
-        {"x^3*exp(x^2)", "x^2", "", ""},
-        {"exp(sqrt(x))", "sqrt(x)", "", ""},
-        {"ln(x)/x", "ln(x)", "", ""},
-        {"sin(x)*cos(x)", "sin(x)", "", ""},
-        {"x*sqrt(x^2+1)", "sqrt(x^2+1)", "", ""},
-        {"exp(x)*sin(x)", "exp(x)", "-1", "2"}};
+        {"x*exp(x)", "x^2", "", ""},          {"x*exp(x)", "x^2", "1", "3"},   {"x^3*exp(x^2)", "x^2", "", ""},
+        {"exp(sqrt(x))", "sqrt(x)", "", ""},  {"ln(x)/x", "ln(x)", "", ""},    {"sin(x)*cos(x)", "sin(x)", "", ""},
+        {"x*sqrt(x^2+1)", "sqrt(x^2+1)", "", ""}, {"exp(x)*sin(x)", "exp(x)", "-1", "2"}};
+    // clang-format on
     int gelungen = 0;
     for (auto [text, utext, a, b] : faelle) {
         TTerm *T = Lies(text), *u = Lies(utext);
@@ -136,9 +112,7 @@ TEST_F(Integration, SubstitutionGibtDenIntegranden) {
         if (!R.Ersatzterm) continue;
         ++gelungen;
         TTerm* zurueck = Produkt(R.Ersatzterm->Ersetze(VariableX, u), u->Ableitung());
-        std::vector<Extended> stellen = Stellen;
-        if (A) stellen = {*Wert(A), (*Wert(A) + *Wert(B)) / 2, *Wert(B)};
-        for (Extended x : stellen) {
+        for (Extended x : A ? std::vector{*Wert(A), (*Wert(A) + *Wert(B)) / 2, *Wert(B)} : Stellen) {
             const auto t = Wert(T, x);
             EXPECT_TRUE(!t || Nahe(*Wert(zurueck, x), *t)) << text << " bei " << double(x);
         }
@@ -162,12 +136,8 @@ TEST_F(Integration, VersucheEinerExpansion) {
     }
     // e^x cos(x) and -cos(x) e^x from the two parts attempts, sin(ln(x)) from u = e^x.
     const Zeilen z = Seite([&] { SFPartSub(Lies("exp(x)*sin(x)"), nullptr, nullptr, 2); }, true);
-    const std::regex ohneErgebnis("(Partielle Integration|Substitution)= \\[\\d+\\]");
-    int gelungen = 0;
-    for (const std::string& s : z)
-        gelungen += (s.rfind("Partielle Integration=", 0) == 0 || s.rfind("Substitution=", 0) == 0) &&
-                    !std::regex_match(s, ohneErgebnis);
-    EXPECT_EQ(gelungen, 3);
+    auto ergebnisse = [&](const std::string& s) { return Anzahl(z, s + "=") - Anzahl(z, s + "= ["); };
+    EXPECT_EQ(ergebnisse("Partielle Integration") + ergebnisse("Substitution"), 3);
     EXPECT_EQ(Anzahl(z, "Einhängen"), 2);
 
     TTerm* viele = Lies("ln(x+1)");
@@ -190,8 +160,7 @@ TEST_F(Integration, SchichtenUndKnotengrenze) {
     }
     TTerm* T = Lies("x^2*exp(x)*sin(x)");
     SFPartSub(T, nullptr, nullptr, 4);
-    const int64_t frei = Oberflaeche.Host.Suchzaehler;
-    ASSERT_GT(frei, 5);
+    ASSERT_GT(Oberflaeche.Host.Suchzaehler, 5);
     Oberflaeche.Host.Suchzaehler = 0;
     TWechsel<Int32> grenze(MaxSuchknoten, 5);
     EXPECT_EQ(SFPartSub(T, nullptr, nullptr, 4), nullptr);
@@ -202,24 +171,22 @@ TEST_F(Integration, SchichtenUndKnotengrenze) {
 TEST_F(Integration, Seitentext) {
     Kommentare = true;
     const Zeilen teile = Seite([] { IntegralVon(Lies("x*exp(x)"), nullptr, nullptr); });
-    EXPECT_TRUE(HatZeile(teile, "ex·xdx : Partielle Integration mit f '(x) = ex und g(x) = x  liefert: "
-                                "f(x)g(x) = ex·x und f(x)g '(x) = ex"));
-    EXPECT_TRUE(HatZeile(teile, "also: ex·xdx = ex·x - exdx"));
-    EXPECT_TRUE(HatZeile(teile, "ex·xdx = ex·x-ex = x-1·ex"));
+    EXPECT_EQ(1, Anzahl(teile, "ex·xdx : Partielle Integration mit f '(x) = ex und g(x) = x  liefert: "
+                               "f(x)g(x) = ex·x und f(x)g '(x) = ex"));
+    EXPECT_EQ(1, Anzahl(teile, "also: ex·xdx = ex·x - exdx"));
+    EXPECT_EQ(1, Anzahl(teile, "ex·xdx = ex·x-ex = x-1·ex"));
 
     const Zeilen ohne = Seite([] { IntegralVon(Lies("2x*cos(x^2)"), nullptr, nullptr); });
-    EXPECT_TRUE(HatZeile(ohne, "Substitution von x2 = u in 2·x·cosx2 liefert: du/dx = u'(x) = 2·x, "
-                               "d.h. 2·x·cosx2 = cosu·u'(x), d.h. 2·x·cosx2dx = cosu·du"));
-    EXPECT_TRUE(HatZeile(ohne, "also: 2·x·cosx2dx = cosudu mit u = x2"));
-    EXPECT_TRUE(HatZeile(ohne, "Mit u = x2 erhält man: "));
-    EXPECT_TRUE(HatZeile(ohne, "2·x·cosx2dx = sinx2"));
+    EXPECT_EQ(1, Anzahl(ohne, "Substitution von x2 = u in 2·x·cosx2 liefert: du/dx = u'(x) = 2·x, "
+                              "d.h. 2·x·cosx2 = cosu·u'(x), d.h. 2·x·cosx2dx = cosu·du"));
+    EXPECT_EQ(1, Anzahl(ohne, "also: 2·x·cosx2dx = cosudu mit u = x2"));
+    EXPECT_EQ(1, Anzahl(ohne, "Mit u = x2 erhält man: "));
+    EXPECT_EQ(1, Anzahl(ohne, "2·x·cosx2dx = sinx2"));
 
     const Zeilen mit = Seite([] { IntegralVon(Lies("2x*cos(x^2)"), Zwei, Null); });
-    EXPECT_TRUE(HatZeile(mit, "also: 202·x·cosx2dx = 40cosudu"));
+    EXPECT_EQ(1, Anzahl(mit, "also: 202·x·cosx2dx = 40cosudu"));
     EXPECT_EQ(Anzahl(mit, "Mit "), 0);
-    EXPECT_TRUE(HatZeile(mit, "202·x·cosx2dx = -sin4"));
-    EXPECT_EQ(Variablenbuchstabe, 'x');
-    EXPECT_EQ(Einrueckung, 0);
+    EXPECT_EQ(1, Anzahl(mit, "202·x·cosx2dx = -sin4"));
 }
 
 // An abort ends the search at the next poll; the switched globals are back, and no search leaves partial
