@@ -138,20 +138,17 @@ TEST_F(RationaleUndExponentialformen, FormenWieWerte) {
 TEST_F(RationaleUndExponentialformen, Integral) {
     bool neu = false;
     EXPECT_EQ(Normalform(Lies("x/(x^2+1)"), neu)->Integral(nullptr, nullptr, 2), nullptr);
-    try {
-        for (const char* text : {"1/(x+1)^2", "(2x+1)*(x^2+x-3)^4", "(x^3-1)/(x-2)^2", "x/(x^2+1)"}) {
-            TTerm* T = Lies(text);
-            TNormalform* f = Normalform(T, neu);
-            TTerm* F = f->Integral(nullptr, nullptr, 3);
-            ASSERT_NE(F, nullptr) << text;
-            EXPECT_TRUE(IstAbleitung(T, F, {-0.6L, 0.45L, 1.7L, 3.1L})) << text << ": " << F->Text;
-            TTerm* I = f->Integral(K(3), K(4), 3);
-            ASSERT_NE(I, nullptr) << text;
-            EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 4) - *Wert(F, 3))) << text;
-        }
-        EXPECT_EQ(Normalform(Lies("1/(x+1)^2"), neu)->Integral(K(-2), K(0), 3), nullptr);
+    for (const char* text : {"1/(x+1)^2", "(2x+1)*(x^2+x-3)^4", "(x^3-1)/(x-2)^2", "x/(x^2+1)"}) {
+        TTerm* T = Lies(text);
+        TNormalform* f = Normalform(T, neu);
+        TTerm* F = f->Integral(nullptr, nullptr, 3);
+        ASSERT_NE(F, nullptr) << text;
+        EXPECT_TRUE(IstAbleitung(T, F, {-0.6L, 0.45L, 1.7L, 3.1L})) << text << ": " << F->Text;
+        TTerm* I = f->Integral(K(3), K(4), 3);
+        ASSERT_NE(I, nullptr) << text;
+        EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 4) - *Wert(F, 3))) << text;
     }
-    NOCH_NICHT_GEBAUT_UEBERSPRINGEN
+    EXPECT_EQ(Normalform(Lies("1/(x+1)^2"), neu)->Integral(K(-2), K(0), 3), nullptr);
 }
 
 // The comment lines of symmetry and zeros; a derivative beyond the degree limit is a warning and nil.
