@@ -38,7 +38,9 @@
 #include "app/Optionen.h"
 #include "app/Schritte.h"
 #include "app/Struktur.h"
+#include "geometry/GeradeFm.h"
 #include "geometry/ProjektionFm.h"
+#include "geometry/PunktFm.h"
 #include "geometry/Vektoren.h"
 #include "output/Grafikdaten.h"
 #include "output/Weltzeichnung.h"
@@ -451,8 +453,6 @@ void THauptForm::BaueBlaetter() {
                 connect(a, &QAction::triggered, this, [this] { Punkt1Click(); });
             if (std::string(eintrag) == "Gerade")
                 connect(a, &QAction::triggered, this, [this] { Gerade1Click(); });
-            // The point and line dialogs come with the geometry.
-            if (std::string(eintrag) == "Punkt" || std::string(eintrag) == "Gerade") a->setEnabled(false);
         }
         connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
 
@@ -700,17 +700,29 @@ void THauptForm::ProjektionClick() {
     ProjektionForm->activateWindow();
 }
 
-// The windows of these entries come with later parts of the program: the test window, the test suite and
-// the point and line dialogs. Their entries and buttons are disabled or hidden until then.
+// The test window comes with a later part of the program; its entry is disabled until then.
 void THauptForm::Test1Click() {}
+
 void THauptForm::TestSuiteButtonClick() {
     if (TestSuiteForm == nullptr) return;
     TestSuiteForm->show();
     TestSuiteForm->raise();
     TestSuiteForm->activateWindow();
 }
-void THauptForm::Punkt1Click() {}
-void THauptForm::Gerade1Click() {}
+
+void THauptForm::Punkt1Click() {
+    if (PunktForm == nullptr) return;
+    PunktForm->show();
+    PunktForm->raise();
+    PunktForm->activateWindow();
+}
+
+void THauptForm::Gerade1Click() {
+    if (GeradeForm == nullptr) return;
+    GeradeForm->show();
+    GeradeForm->raise();
+    GeradeForm->activateWindow();
+}
 
 void THauptForm::VerschiebenBtnClick(QToolButton* knopf) {
     if (Laeuft) return;

@@ -17,7 +17,9 @@
 #include "app/Schritte.h"
 #include "app/Struktur.h"
 #include "app/TermBaumFm.h"
+#include "geometry/GeradeFm.h"
 #include "geometry/ProjektionFm.h"
+#include "geometry/PunktFm.h"
 #include "geometry/Vektoren.h"
 #include "output/Ausgabe.h"
 #include "selftest/TestSuiteFm.h"
@@ -79,7 +81,9 @@ int main(int argc, char** argv) {
     // 14 TestForm, 15 AusgabeForm join here as their units are built.
     // 16 ProjektionForm.
     TProjektionForm projektionForm(&hauptForm);
-    // 17 PunktForm, 18 GeradeForm join here in this order as their units are built.
+    // 17 PunktForm, 18 GeradeForm.
+    TPunktForm punktForm(&hauptForm);
+    TGeradeForm geradeForm(&hauptForm);
     // The help is the program's own HTML help, opened by the main window's menu "Hilfe".
 
     hauptForm.resize(hauptForm.sizeHint());

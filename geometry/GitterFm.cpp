@@ -5,6 +5,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "term/TermParser.h"
+
 namespace zol {
 
 namespace {
@@ -56,6 +58,16 @@ void FormeGitter(QTableWidget* Gitter, int Zeilen, int Spalten) {
                          Zeilen * Gitter->verticalHeader()->defaultSectionSize() + 10);
 }
 
+void FormeDreierGitter(QTableWidget* Gitter, bool Zeile) {
+    if ((Gitter->columnCount() == 3) == Zeile) return;
+    BeendeBearbeitung(Gitter);
+    QString texte[3];
+    for (int i = 0; i < 3; ++i) texte[i] = Zellentext(Gitter, Zeile ? i : 0, Zeile ? 0 : i);
+    Gitter->clearContents();
+    FormeGitter(Gitter, Zeile ? 1 : 3, Zeile ? 3 : 1);
+    for (int i = 0; i < 3; ++i) SetzeZellentext(Gitter, Zeile ? 0 : i, Zeile ? i : 0, texte[i]);
+}
+
 QString Zellentext(const QTableWidget* Gitter, int Zeile, int Spalte) {
     const QLineEdit* editor = OffenerEditor(Gitter);
     if (editor != nullptr) {
@@ -71,6 +83,13 @@ void SetzeZellentext(QTableWidget* Gitter, int Zeile, int Spalte, const QString&
         zelle->setText(Text);
     else
         Gitter->setItem(Zeile, Spalte, new QTableWidgetItem(Text));
+}
+
+std::array<TTerm*, 3> LiesTerme(const QTableWidget* Gitter, bool Zeile) {
+    std::array<TTerm*, 3> terme{};
+    for (int i = 0; i < 3; ++i)
+        terme[size_t(i)] = TermAusString(Zellentext(Gitter, Zeile ? 0 : i, Zeile ? i : 0).toStdString());
+    return terme;
 }
 
 void BeendeBearbeitung(QTableWidget* Gitter) {

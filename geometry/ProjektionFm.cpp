@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include <charconv>
-#include <exception>
 
 #include "app/HauptFm.h"
 #include "app/Karten.h"
@@ -31,15 +30,6 @@ namespace {
 
 QString Text(const char* s) {
     return QString::fromUtf8(s);
-}
-
-// Runs a handler; what it raises is shown as a warning instead of reaching the event loop.
-template <class F> void Sicher(F&& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        Oberflaeche().Meldung(TMeldungsart::Warnung, e.what());
-    }
 }
 
 // The preview: x and y from -2 to 2, margins of 1 cm, 1 cm per unit.
@@ -189,14 +179,7 @@ void TProjektionForm::FormShow() {
 
 void TProjektionForm::TypRGClick() {
     const bool zentral = TypGruppe->checkedId() == Zentralprojektion;
-    if ((RichtungSG->columnCount() == 3) == zentral) return;
-    // The three numbers move with the shape.
-    BeendeBearbeitung(RichtungSG);
-    QString texte[3];
-    for (int i = 0; i < 3; ++i) texte[i] = Zellentext(RichtungSG, zentral ? i : 0, zentral ? 0 : i);
-    RichtungSG->clearContents();
-    FormeGitter(RichtungSG, zentral ? 1 : 3, zentral ? 3 : 1);
-    for (int i = 0; i < 3; ++i) SetzeZellentext(RichtungSG, zentral ? 0 : i, zentral ? i : 0, texte[i]);
+    FormeDreierGitter(RichtungSG, zentral);
     RichtungLabel->setText(Text(zentral ? "Zentrum:" : "Richtungsvektor:"));
 }
 

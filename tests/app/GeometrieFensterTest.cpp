@@ -3,21 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
+#include <QColorDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/HauptFm.h"
+#include "geometry/GeradeFm.h"
 #include "geometry/GitterFm.h"
 #include "geometry/ProjektionFm.h"
+#include "geometry/PunktFm.h"
 #include "geometry/Vektoren.h"
 #include "output/Ausgabe.h"
 #include "output/Weltzeichnung.h"
+#include "term/TermParser.h"
 #include "tests/app/IniTesthilfe.h"
 #include "tests/hilfe/ZolTest.h"
 
@@ -38,19 +46,23 @@ protected:
         SeitenY = 0;
         Haupt = std::make_unique<THauptForm>();
         Projektion = std::make_unique<TProjektionForm>(Haupt.get());
+        Punkte = std::make_unique<TPunktForm>(Haupt.get());
+        Geraden = std::make_unique<TGeradeForm>(Haupt.get());
+        Punktfarbe = Geradenfarbe = 0;
     }
     void TearDown() override {
+        Geraden.reset();
+        Punkte.reset();
         Projektion.reset();
         Haupt.reset();
         AktuelleProjektion = SicherungsProjektion = VordefinierteProjektionen[0];
         ZolTest::TearDown();
     }
     // Types a text into a cell as the user does: an editor open elsewhere closes as the focus leaves it,
-    // the cell's editor opens with its text selected, the keys replace it.
+    // the cell's editor opens as the cell becomes current, the keys replace its text.
     void Tippe(QTableWidget* gitter, int zeile, int spalte, const char* text) {
-        for (QTableWidget* g : Projektion->findChildren<QTableWidget*>()) BeendeBearbeitung(g);
+        for (QTableWidget* g : gitter->window()->findChildren<QTableWidget*>()) BeendeBearbeitung(g);
         gitter->setCurrentCell(zeile, spalte);
-        gitter->editItem(gitter->item(zeile, spalte));
         for (QLineEdit* editor : gitter->viewport()->findChildren<QLineEdit*>())
             if (!editor->isHidden()) {
                 editor->selectAll();
@@ -70,6 +82,26 @@ protected:
     testhilfe::TIniUmgebung Umgebung{Ordner.Pfad() / "zol08.INI"};
     std::unique_ptr<THauptForm> Haupt;
     std::unique_ptr<TProjektionForm> Projektion;
+    std::unique_ptr<TPunktForm> Punkte;
+    std::unique_ptr<TGeradeForm> Geraden;
+
+    // The object of the last item of the main window's list, whose text is the object's name.
+    Vektoren::TGeometrischesObjekt* Letztes() const {
+        QListWidgetItem* eintrag =
+            Haupt->GeometrischeObjekteLB->item(Haupt->GeometrischeObjekteLB->count() - 1);
+        auto* objekt =
+            static_cast<Vektoren::TGeometrischesObjekt*>(eintrag->data(Qt::UserRole).value<void*>());
+        EXPECT_EQ(eintrag->text().toStdString(), objekt->Name);
+        return objekt;
+    }
+    // Chooses a colour in the colour dialog that the button opens.
+    void WaehleFarbe(QPushButton* knopf, QColorDialog* dialog, QColor farbe) {
+        QTimer::singleShot(0, dialog, [dialog, farbe] {
+            dialog->setCurrentColor(farbe);
+            dialog->accept();
+        });
+        QTest::mouseClick(knopf, Qt::LeftButton);
+    }
 };
 
 TEST_F(GeometrieFensterTest, VorgabenUndAbbrechen) {
@@ -164,6 +196,78 @@ TEST_F(GeometrieFensterTest, UebernehmenPrueftUndZeichnet) {
             Haupt->VektorenImage->Bild.save(Q(pfad) + QString("-%1.png").arg(eintrag));
     }
     EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(GeometrieFensterTest, PunkteAusTermen) {
+    WaehleFarbe(Punkte->ColorButton, Punkte->ColorDialog, QColor(0x12, 0x34, 0x56));
+    const struct {
+        const char *Name, *Liste, *X, *Y, *Z;
+        Extended Werte[3];
+    } faelle[] = {{"Punkt12", "Punkt1", "1/3", "sqrt(2)", "pi", {1.0L / 3, std::sqrt(2.0L), M_PIl}},
+                  {"ÄÖÜßéèx", "ÄÖÜßéè", "-5/2", "2^2", "ln(exp(1))", {-2.5L, 4, 1}}};
+    for (const auto& f : faelle) {
+        Punkte->show();
+        Punkte->NameEdit->setText(Q(f.Name));
+        Tippe(Punkte->OrtsvektorSG, 0, 0, f.X);
+        Tippe(Punkte->OrtsvektorSG, 0, 1, f.Y);
+        Tippe(Punkte->OrtsvektorSG, 0, 2, f.Z);
+        QTest::mouseClick(Punkte->OKButton, Qt::LeftButton);
+        EXPECT_FALSE(Punkte->isVisible());
+        auto* p = static_cast<Vektoren::TPunkt*>(Letztes());
+        EXPECT_EQ(p->Name, f.Liste);
+        TRaumvektor w;
+        ASSERT_TRUE(p->Werte(w)) << f.Name;
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(Nahe(w[size_t(i)], f.Werte[i])) << f.Name << i;
+        EXPECT_EQ(p->Farbe, 0x3456);
+        EXPECT_TRUE(Schwarz(w[0], w[1]));
+    }
+    // A cell that does not parse: its message, nothing appended, what was typed stays.
+    const int anzahl = Haupt->GeometrischeObjekteLB->count();
+    for (const char* text : {"", "2*(x"}) {
+        Punkte->show();
+        SetzeZellentext(Punkte->OrtsvektorSG, 0, 1, Q(text));
+        QTest::mouseClick(Punkte->OKButton, Qt::LeftButton);
+        EXPECT_EQ(Meldungen(),
+                  std::vector<std::string>{"Warnung: " + Ausnahme<EZolFehler>([&] { TermAusString(text); })});
+        Oberflaeche.Host.Meldungen.clear();
+        EXPECT_TRUE(Punkte->isVisible());
+        EXPECT_EQ(Zellentext(Punkte->OrtsvektorSG, 0, 1), Q(text));
+        EXPECT_EQ(Haupt->GeometrischeObjekteLB->count(), anzahl);
+    }
+}
+
+TEST_F(GeometrieFensterTest, GeradeDurchZweiPunkteOderMitRichtung) {
+    WaehleFarbe(Geraden->ColorButton, Geraden->ColorDialog, QColor(0xAB, 0xCD, 0xEF));
+    QTableWidget* g2 = Geraden->Koordinaten2SG;
+    for (int zweiterPunkt : {1, 0}) {
+        Geraden->show();
+        Geraden->AngabeGruppe->button(zweiterPunkt)->click();
+        EXPECT_EQ(Geraden->AngabeLabel->text(), Q(zweiterPunkt ? "zweiter Punkt:" : "Richtungsvektor:"));
+        EXPECT_EQ(g2->size(), zweiterPunkt ? QSize(3 * 64 + 10, 24 + 10) : QSize(64 + 10, 3 * 24 + 10));
+        for (int i = 0; i < 3; ++i) {
+            SetzeZellentext(Geraden->AOrtsvektorSG, 0, i, QString::number(i + 1));
+            SetzeZellentext(g2, zweiterPunkt ? 0 : i, zweiterPunkt ? i : 0,
+                            QString::number(zweiterPunkt ? 0 : i + 1));
+        }
+        QTest::mouseClick(Geraden->OKButton, Qt::LeftButton);
+        EXPECT_FALSE(Geraden->isVisible());
+        auto* g = static_cast<Vektoren::TGerade*>(Letztes());
+        EXPECT_EQ(g->Name, "g");
+        TRaumvektor u;
+        ASSERT_TRUE(g->Richtung->Werte(u));
+        EXPECT_EQ(u, (TRaumvektor{1, 2, 3}));
+        EXPECT_EQ(g->Richtung->Name, zweiterPunkt ? "g.u" : "u");
+        EXPECT_EQ(g->Punkt->Farbe, 0xCDEF);
+    }
+    // A broken second cell: nothing is appended.
+    const int anzahl = Haupt->GeometrischeObjekteLB->count();
+    Geraden->show();
+    Tippe(g2, 2, 0, "1/");
+    QTest::mouseClick(Geraden->OKButton, Qt::LeftButton);
+    EXPECT_EQ(Meldungen().size(), 1u);
+    EXPECT_EQ(Haupt->GeometrischeObjekteLB->count(), anzahl);
+    if (const char* pfad = std::getenv("ZOL_VEKTORENBILD"))
+        Haupt->VektorenImage->Bild.save(Q(pfad) + "-g.png");
 }
 
 } // namespace
