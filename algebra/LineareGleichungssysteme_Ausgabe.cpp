@@ -6,6 +6,7 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
+#include "output/Termsatz.h"
 #include "output/folienT.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
@@ -52,7 +53,7 @@ std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single 
     const Int32 eng = PunktZuPixel(0.05 * G), weit = PunktZuPixel(0.3 * G);
     auto text = [G](const std::string& s) { return std::make_unique<TAFolie>(s, G); };
     if (Marke.j > 0) {
-        if (Marke.g && !Eins->IstGleich(Marke.g)) teile.emplace_back(Marke.g->Folie(G), 0);
+        if (Marke.g && !Eins->IstGleich(Marke.g)) teile.emplace_back(FaktorFolie(Marke.g, G), 0);
         teile.emplace_back(text("[" + std::to_string(Marke.j) + "]"), eng);
     }
     if (Marke.k > 0) {
@@ -68,7 +69,7 @@ std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single 
         } else if (Marke.j > 0) {
             teile.emplace_back(text("+"), weit);
         }
-        if (!Eins->IstGleich(f)) teile.emplace_back(f->Folie(G), weit);
+        if (!Eins->IstGleich(f)) teile.emplace_back(FaktorFolie(f, G), weit);
         teile.emplace_back(text("[" + std::to_string(Marke.k) + "]"), Eins->IstGleich(f) ? weit : eng);
     }
     auto gruppe = std::make_unique<TSammelFolie>(G);

@@ -101,6 +101,11 @@ bool IstSummenartig(TTerm* T) {
 
 } // namespace
 
+std::unique_ptr<TFolie> FaktorFolie(TTerm* T, Single Groesse) {
+    std::unique_ptr<TFolie> F = T->Folie(Groesse);
+    return IstSummenartig(T) ? Geklammert(std::move(F), Groesse) : std::move(F);
+}
+
 // ---- constants and the variable ----
 
 std::unique_ptr<TFolie> TRationaleKonstante::Folie(Single Groesse) {

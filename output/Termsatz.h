@@ -11,6 +11,7 @@
 namespace zol {
 
 class TPotenz;
+class TTerm;
 class TJoin;
 class TAllgemeineExponentialFunktion;
 
@@ -23,5 +24,8 @@ std::unique_ptr<TFolie> JoinFolie(TJoin* T, Single Groesse);
 // The base, bracketed when it is a fraction, with the exponent term at full size at its upper right; the
 // base alone when the exponent is 1.
 std::unique_ptr<TFolie> AllgemeineExponentialFolie(TAllgemeineExponentialFunktion* T, Single Groesse);
+
+// T as a factor in front of something else: bracketed when it is a sum.
+std::unique_ptr<TFolie> FaktorFolie(TTerm* T, Single Groesse);
 
 } // namespace zol

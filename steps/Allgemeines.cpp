@@ -322,8 +322,9 @@ void SchrittAllgemeines(const std::string& FText) {
     ABIntervall = Neu<TIntervall>(UnendlichRand, UnendlichRand);
     ABIntervall->LinkerRand.Wert = TermAusFeld(TEingabefeld::ATerm);
     ABIntervall->RechterRand.Wert = TermAusFeld(TEingabefeld::BTerm);
-    ABIntervall->LinkerRand.Offen = false;
-    ABIntervall->RechterRand.Offen = false;
+    // The given ends are closed; an empty field leaves its end infinite, and so open.
+    ABIntervall->LinkerRand.Offen = !ABIntervall->LinkerRand.Wert;
+    ABIntervall->RechterRand.Offen = !ABIntervall->RechterRand.Wert;
 
     SchreibeTextTerm("Eingegebener Funktionsterm: f(x) = ", FTerm);
     if (Schrittflags[SchrittVereinfachen]) {

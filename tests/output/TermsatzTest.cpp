@@ -1,6 +1,7 @@
 // Typesetting of terms and sets: what is written, and where brackets appear.
 #include "output/Termsatz.h"
 
+#include "algebra/LineareGleichungssysteme.h"
 #include "algebra/Vereinfachung.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
@@ -135,6 +136,20 @@ TEST_F(TermsatzTest, Mengen) {
         ASSERT_NE(F, nullptr) << lesart;
         EXPECT_EQ(Lesart(*F), lesart);
         EXPECT_TRUE(Enthaelt(BoxBei(*F->Box, 0, 100), ZeichneBei(*F, 0, 100), 1)) << lesart;
+    }
+}
+
+// A row label's factor that is a sum stands in brackets before its row number.
+TEST_F(TermsatzTest, ZeilenmarkeKlammertSummenfaktoren) {
+    TTerm* summe = Op(X(), '+', K(1));
+    const std::pair<TZeilenOperation, const char*> faelle[] = {
+        {{3, 2, Eins, summe}, "[3]+(x+1)[2]"},
+        {{3, 2, summe, Op(K(-2), '*', summe)}, "(x+1)[3]-2·(x+1)[2]"},
+        {{3, 2, K(2), Op(K(-1), '*', X())}, "2[3]-x[2]"},
+    };
+    for (const auto& [marke, lesart] : faelle) {
+        L.Aufrufe.clear();
+        EXPECT_EQ(Lesart(*ZeilenMarkenFolie(marke, 10)), lesart);
     }
 }
 

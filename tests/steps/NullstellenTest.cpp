@@ -145,6 +145,17 @@ TEST_F(Nullstellen, Seiten) {
     }
 }
 
+// An empty bound field is an infinite end, and infinite ends are open.
+TEST_F(Nullstellen, UnendlicheEndenSindOffen) {
+    const std::pair<const char*, const char*> faelle[] = {{"", "]-∞;∞["}, {"-3", "[-3;∞["}};
+    for (const auto& [a, intervall] : faelle) {
+        TKopfloseAnfrage lauf({.F = "x^2-4", .A = a, .Schritte = {SchrittNullstellen}, .Kommentare = true});
+        lauf.Starte();
+        EXPECT_NE(lauf.Text(1).find(std::string("x2-4 in ") + intervall + ":"), std::string::npos)
+            << lauf.Text(1);
+    }
+}
+
 // Defined on a set exactly where the divisor has no zero; so no finite integral across a pole (x^(-2) and
 // 1/x^2 over [-1; 1] gave -2), while away from it the value stays, in either direction.
 TEST_F(Nullstellen, DefiniertheitUndIntegraleUeberPolstellen) {
