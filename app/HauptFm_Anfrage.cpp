@@ -14,6 +14,8 @@
 
 #include <malloc.h>
 
+#include <algorithm>
+
 #include "algebra/PartialBrueche.h"
 #include "algebra/PolynomZerlegungen.h"
 #include "app/Abbruch.h"
@@ -274,7 +276,11 @@ void THauptForm::FuehreAnfrageAus() {
         SchliesseAbbruchfenster();
     } catch (const std::exception& e) {
         try {
-            SchreibeZeile(e.what());
+            // A step that noticed the abort itself has closed its output with this line already.
+            const std::vector<std::string> seite = Seitentext();
+            const bool gemeldet = dynamic_cast<const EBenutzerAbbruch*>(&e) != nullptr &&
+                                  std::find(seite.begin(), seite.end(), e.what()) != seite.end();
+            if (!gemeldet) SchreibeZeile(e.what());
         } catch (...) {
         }
         ZeichneNachFehler();

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <memory>
 #include <regex>
 #include <string>
@@ -342,6 +343,19 @@ TEST_F(HauptFmTest, BenutzerabbruchHaeltDenTreiberNachDemSchritt) {
     Start("x^2");
     EXPECT_EQ(Protokoll,
               std::vector<std::string>({"Allgemeines(x^2)", "Nullstellen", "Polstellen", "Graph"}));
+}
+
+// The numerical zero closes with "Abbruch durch Benutzer" when it notices the abort; the driver then stops
+// without writing the line a second time.
+TEST_F(HauptFmTest, AbbruchDesNaeherungsverfahrensStehtEinmalAufDerSeite) {
+    Waehle({SchrittNaeherungsverfahren, SchrittPolstellen});
+    Oberflaeche.Host.Eingaben = {{TEingabefeld::Epsilon, "0,0001"}, {TEingabefeld::Startwert, "0"}};
+    Oberflaeche.Host.Methode = 3;
+    Oberflaeche.Host.AbbruchNach = 3;
+    Start("x^3-2*x+2");
+    const std::vector<std::string> seite = Seite(1);
+    EXPECT_EQ(std::count(seite.begin(), seite.end(), "Abbruch durch Benutzer"), 1);
+    EXPECT_EQ(Haupt->Seitenlisten[2], nullptr);
 }
 
 // ---- mode switch ----
