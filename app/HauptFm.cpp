@@ -42,6 +42,7 @@
 #include "geometry/ProjektionFm.h"
 #include "geometry/PunktFm.h"
 #include "geometry/Vektoren.h"
+#include "output/Ausgabe.h"
 #include "output/Grafikdaten.h"
 #include "output/Weltzeichnung.h"
 #include "plattform/Leinwand.h"
@@ -666,6 +667,8 @@ void THauptForm::Optionen1Click() {
 
 void THauptForm::StrukturButtonClick() {
     if (StrukturForm == nullptr) return;
+    // New work of the user's: an abort of an earlier request does not end it.
+    BenutzerAbbruch = false;
     try {
         StrukturForm->show();
         const std::pair<TTerm*, const char*> terme[] = {{FTerm, "eingegebener Term"},

@@ -49,11 +49,13 @@ constexpr Int32 Seitenanzahl = 10;
 constexpr Int32 SeiteGraph = 8;
 constexpr Int32 SeiteTest = 9;
 
-// The size of the page images: the graph's and every other page's.
+// The size of the page images: the graph's and every other page's. The graph image holds the drawing of
+// the range window's start values at 96 pixels per inch (17 units of 1 cm below a margin of 1.5 cm, 700
+// rows) with the label of the lowest tick.
 constexpr int SeitenbildBreite = 977;
 constexpr int SeitenbildHoehe = 665;
 constexpr int GraphbildBreite = 981;
-constexpr int GraphbildHoehe = 623;
+constexpr int GraphbildHoehe = 710;
 
 // A page image: a picture of fixed size with the canvas that draws on it.
 class TSeitenbild : public QWidget {

@@ -117,6 +117,8 @@ bool THauptForm::ZeichneGraphNeu() {
     TSeitenbild* bild = Seitenbilder[SeiteGraph];
     if (Laeuft || !Schrittflags[SchrittGraph] || bild->isHidden()) return false;
     TLauf lauf(Laeuft);
+    // New work of the user's: an abort of an earlier request does not end it.
+    BenutzerAbbruch = false;
     BereiteSeiteVor(SeiteGraph);
     Schrittfunktionen.Graph();
     bild->Zeige();

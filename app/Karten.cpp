@@ -18,6 +18,7 @@
 
 #include "app/HauptFm.h"
 #include "app/Hilfe.h"
+#include "output/Ausgabe.h"
 #include "output/Weltzeichnung.h"
 #include "plattform/Oberflaeche.h"
 
@@ -209,6 +210,8 @@ void TKarteForm::OKButtonClick() {
         return;
     }
     KartenDaten = K;
+    // New work of the user's (the graph or the geometry): an abort of an earlier request does not end it.
+    BenutzerAbbruch = false;
     if (HauptForm != nullptr && !HauptForm->ZeichneGraphNeu() && !HauptForm->VektorenImage->isHidden()) {
         try {
             HauptForm->ZeichneGeometrischeObjekte();

@@ -50,6 +50,8 @@ void TMatrixForm::Button1Click() {
         Oberflaeche().Meldung(TMeldungsart::Information, "Höchstens 15 Zeilen und 15 Spalten.");
         return;
     }
+    // New work of the user's: an abort of an earlier request does not end it.
+    BenutzerAbbruch = false;
     try {
         // Every cell is read before anything is written, so a cell that does not parse leaves the page
         // as it was.

@@ -10,6 +10,7 @@
 
 #include "app/Baumansicht.h"
 #include "app/HauptFm.h"
+#include "output/Ausgabe.h"
 #include "plattform/Leinwand.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Brueche.h"
@@ -138,6 +139,8 @@ void TStrukturForm::FuegeHinzu(TTerm* T, const std::string& Beschriftung) {
 void TStrukturForm::VerfuegbareTermeLBClick() {
     const int zeile = VerfuegbareTermeLB->currentRow();
     if (zeile < 0 || size_t(zeile) >= VerfuegbareTerme.size()) return;
+    // New work of the user's: an abort of an earlier request does not end it.
+    BenutzerAbbruch = false;
     try {
         ZeigeTermStruktur(VerfuegbareTerme[size_t(zeile)]);
     } catch (const std::exception& e) {

@@ -332,7 +332,12 @@ TEST_F(GrafikTest, KarteNimmtKommaUndPunktUndZeichnetNeu) {
     Start({SchrittGraph});
     Karte->show();
     EXPECT_EQ(Karte->CEdit->text(), Q("-7,000"));
-    // The start values are too high for the image.
+    // The start values fit the image: the graph is drawn down to the lower end of the y-axis.
+    Karte->OKButton->click();
+    EXPECT_TRUE(Meldungen().empty() && !Karte->isVisible());
+    EXPECT_TRUE(Schwarz(XPixel(0), YPixel(-7)));
+    Karte->show();
+    Karte->EYEdit->setText(Q("1,1"));
     Karte->OKButton->click();
     EXPECT_EQ(Meldungen(), std::vector<std::string>{"I: Grafik zu groß. Bereich oder Maßstab anpassen!"});
     Karte->BereichButton->click();
@@ -400,6 +405,15 @@ TEST_F(GrafikTest, EinstellungenVerschiebenUndZoomen) {
     EXPECT_GT(KartenDaten.EinheitX, 0);
     for (int i = 0; i < 400; ++i) Haupt->ZoomInBtn->click();
     EXPECT_TRUE(std::isfinite(KartenDaten.EinheitY) && Meldungen().empty());
+    // An abort left over from an earlier request does not end a redraw (parsing g takes over 64 steps of
+    // work, and so polls).
+    BenutzerAbbruch = true;
+    Oberflaeche.Host.UhrTakt = 50;
+    std::string g = "0";
+    for (int i = 1; i <= 40; ++i) g += "+" + std::to_string(i) + "x^" + std::to_string(i);
+    Oberflaeche.Host.Eingaben[TEingabefeld::GTerm] = g;
+    Haupt->RechtsBtn->click();
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(GrafikTest, DruckenNimmtDiePunkteUndWinkelDesBildschirms) {

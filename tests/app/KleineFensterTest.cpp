@@ -305,6 +305,11 @@ TEST_F(KleineFensterTest, MatrixAufDieSeiteUndFehlerOhneAusgabe) {
     EXPECT_EQ(EineMeldung(), "Höchstens 15 Zeilen und 15 Spalten.");
     gross.assign(15, std::vector<const char*>(15, "x"));
     EXPECT_FALSE(berechne(gross).empty());
+    // An abort left over from an earlier request does not end the window's own computation.
+    BenutzerAbbruch = true;
+    Oberflaeche.Host.UhrTakt = 50;
+    EXPECT_EQ(berechne({{"2", "1", "3"}, {"1", "-1", "0"}}), seite);
+    EXPECT_EQ(EineMeldung(), "");
 }
 
 TEST_F(KleineFensterTest, AboutbildDurchLibjpegUndZeitgeber) {
