@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Vereinfachung.h"
@@ -266,11 +268,77 @@ void Normiert(TPolynom& P) {
 
 } // namespace
 
+namespace {
+
+// Arithmetic modulo the prime 2^31 - 1: residues below 2^31, so products fit in 64 bits.
+constexpr uint64_t ModulP = 2147483647;
+
+uint64_t ModMal(uint64_t a, uint64_t b) {
+    return a * b % ModulP;
+}
+
+uint64_t ModInvers(uint64_t a) {
+    uint64_t r = 1;
+    for (uint64_t e = ModulP - 2; e > 0; e >>= 1, a = ModMal(a, a))
+        if (e & 1) r = ModMal(r, a);
+    return r;
+}
+
+// The coefficients of P modulo the prime (index = exponent); false when a coefficient is not rational, a
+// denominator is divisible by the prime, or the leading coefficient vanishes modulo it.
+bool ModuloP(const TPolynom& P, std::vector<uint64_t>& R) {
+    R.assign(size_t(P.Grad) + 1, 0);
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        if (!P.Koeff[i]->IstRational()) return false;
+        TBruch b;
+        BruchVonKonstante(P.Koeff[i], b);
+        const Int64 m = Int64(ModulP);
+        const uint64_t z = uint64_t((b.Zaehler % m + m) % m), n = uint64_t((b.Nenner % m + m) % m);
+        if (n == 0) return false;
+        R[size_t(i)] = ModMal(z, ModInvers(n));
+    }
+    return R.back() != 0;
+}
+
+Int32 GradModuloP(const std::vector<uint64_t>& A, Int32 d) {
+    while (d >= 0 && A[size_t(d)] == 0) --d;
+    return d;
+}
+
+// P and Q have no common factor: their gcd modulo a prime that keeps their degrees is constant. (A common
+// factor over the rationals would stay one of the same degree modulo such a prime.)
+bool TeilerfremdModuloP(const TPolynom& P, const TPolynom& Q) {
+    std::vector<uint64_t> A, B;
+    if (!ModuloP(P, A) || !ModuloP(Q, B)) return false;
+    Int32 da = P.Grad, db = Q.Grad;
+    while (db >= 0) {
+        const uint64_t inv = ModInvers(B[size_t(db)]);
+        while (da >= db) {
+            const uint64_t q = ModMal(A[size_t(da)], inv);
+            for (Int32 j = 0; j <= db; ++j) {
+                uint64_t& a = A[size_t(da - db + j)];
+                a = (a + ModulP - ModMal(q, B[size_t(j)])) % ModulP;
+            }
+            da = GradModuloP(A, da);
+        }
+        std::swap(A, B);
+        std::swap(da, db);
+    }
+    return da == 0;
+}
+
+} // namespace
+
 void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
     Trimme(P);
     Trimme(Q);
     if (IstNullPolynom(P) || IstNullPolynom(Q)) {
         R = NullPolynom;
+        return;
+    }
+    // Coprime polynomials need not go through Euclid's chain, whose fractions overflow first on them.
+    if (TeilerfremdModuloP(P, Q)) {
+        R = EinsPolynom;
         return;
     }
     // Euclid's algorithm with each remainder made monic: the coefficients stay small, where the plain

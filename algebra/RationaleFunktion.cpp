@@ -176,13 +176,21 @@ void TRationaleFunktion::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheits
 }
 
 TNormalform* TRationaleFunktion::Ableitung() {
-    TPolynom dZ, dN, a, b, Z, N;
+    // (Z'N - ZN')/(N·N) with numerator and denominator first divided by g = gcd(N, N'): with N = g·h and
+    // N' = g·k it is (Z'h - Zk)/(N·h). The smaller polynomials keep the fractions of the cancelling small.
+    TPolynom dZ, dN, g, h = Nenner, k, rest, a, b, Z, N;
     PAbleitung(Zaehler, dZ);
     PAbleitung(Nenner, dN);
-    PMal(dZ, Nenner, a);
-    PMal(Zaehler, dN, b);
+    k = dN;
+    if (!IstNullPolynom(dN)) {
+        PGGT(Nenner, dN, g);
+        PDurch(Nenner, g, h, rest, false);
+        PDurch(dN, g, k, rest, false);
+    }
+    PMal(dZ, h, a);
+    PMal(Zaehler, k, b);
     PMinus(a, b, Z);
-    PMal(Nenner, Nenner, N);
+    PMal(Nenner, h, N);
     return GekuerzteForm(Z, N);
 }
 

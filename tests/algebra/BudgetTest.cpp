@@ -79,10 +79,11 @@ TEST_F(Budget, PolynomschleifenEndenNachAbbruch) {
              TPolynom R;
              PMal(A, B, R);
          }},
+        // With a common factor (coprime polynomials need no division).
         {"PGGT",
          [&] {
              TPolynom R;
-             PGGT(A, B, R);
+             PGGT(AB, B, R);
          }},
         {"PDurch",
          [&] {
