@@ -377,7 +377,8 @@ void BestimmungDesDefinitionsbereichs() {
         FRationaleFunktion = eingegeben;
         SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
         LueckenAlsNullstellen(PolynomToTerm(eingegeben->Nenner));
-    } else if (IstPolynom) {
+    } else if (IstPolynom || art == "PT") {
+        // A polynomial form is one also where f was not simplified (IstPolynom is set by simplifying).
         Definitionsluecken->Anzahl = 0;
         DefinitionslueckenStatus = wahr;
         SchreibeZeile("f ist ganz-rational (Polynom), also Definitionsbereich D = IR");

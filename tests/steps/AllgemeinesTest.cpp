@@ -83,6 +83,8 @@ TEST_F(Allgemeines, KlassifikationUndDefinitionsbereich) {
         {"abs(x)", "Die Betragsfunktion ist überall definiert, also Definitionsbereich D = IR"},
         {"x*2^x", "Der Exponent ist überall definiert."},
         {"x*exp(1/x)", "Die Definitionslücken sind genau die Nullstellen der Nenner des Exponenten "},
+        // A polynomial also without "Vereinfachen".
+        {"x^4-2x^2", "f ist ganz-rational (Polynom), also Definitionsbereich D = IR"},
         // Without a normal form of a known kind nothing can be said about the gaps.
         {"ln(x)", Unbestimmt.c_str()}};
     for (const auto& [f, satz] : saetze) {
