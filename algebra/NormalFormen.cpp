@@ -77,6 +77,21 @@ TNormalform* WurzelTerm(TTerm* T) {
     return W->Term->Knotenzahl < V->Term->Knotenzahl ? W : V;
 }
 
+// sin and cos: the trigonometric form, else the polynomial-trigonometric one, else the rational one. A
+// trigonometric form beyond the limits leaves the later kinds their chance (sin(25x) + x).
+TNormalform* TrigTerm(TTerm* T, bool& NeuGebaut) {
+    TNormalform* F = nullptr;
+    try {
+        F = TTrigonometrischeNormalformCreateT(T, NeuGebaut);
+    } catch (const EGradUeberschritten&) {
+    } catch (const ERessourcen&) {
+    } catch (const ENichtExistenz&) {
+    }
+    if (!F) F = TPolTrigNormalformCreateT(T, NeuGebaut);
+    if (!F) F = TRatTrigNormalformCreateT(T, NeuGebaut);
+    return F;
+}
+
 } // namespace
 
 TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
@@ -98,11 +113,9 @@ TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
                 ergebnis = RationalerTerm(T, NeuGebaut);
             else if (arten == FunktionsartExp)
                 ergebnis = TExponentialNormalformCreateT(T);
-            else if (arten == FunktionsartTrig) {
-                ergebnis = TTrigonometrischeNormalformCreateT(T, NeuGebaut);
-                if (!ergebnis) ergebnis = TPolTrigNormalformCreateT(T, NeuGebaut);
-                if (!ergebnis) ergebnis = TRatTrigNormalformCreateT(T, NeuGebaut);
-            } else if (arten == FunktionsartWurzel)
+            else if (arten == FunktionsartTrig)
+                ergebnis = TrigTerm(T, NeuGebaut);
+            else if (arten == FunktionsartWurzel)
                 ergebnis = WurzelTerm(T);
         }
     } catch (const EGradUeberschritten&) {

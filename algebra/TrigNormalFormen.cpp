@@ -372,12 +372,7 @@ TNormalform* TTrigonometrischeNormalform::Ableitung() {
     return Form({tnf::Minus(l.a, r.a), tnf::Minus(l.b, r.b)}, Produkt(M, M));
 }
 
-// The forms of the later kinds come with their own unit; until then no term has one.
-TNormalform* TPolTrigNormalformCreateT(TTerm*, bool& NeuGebaut) {
-    NeuGebaut = false;
-    return nullptr;
-}
-
+// The rational-trigonometric form comes with its own unit; until then no term has one.
 TNormalform* TRatTrigNormalformCreateT(TTerm*, bool& NeuGebaut) {
     NeuGebaut = false;
     return nullptr;
