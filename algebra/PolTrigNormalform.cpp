@@ -234,20 +234,11 @@ TTeilePtr Teile(const TPPolynom& P, const TPPolynom& Q, const TPolynom& Argument
     }
 }
 
-// The parts of a form cached on T: a polynomial, a polynomial-trigonometric form, or a trigonometric form
-// with denominator 1 (the polynomials in sin x with constant coefficients).
+// The parts of a polynomial form cached on T. Other cached forms are not read: the result must not depend on
+// which subterms had their forms built before.
 [[gnu::noinline]] TTeilePtr AusGespeicherterForm(TTerm* T) {
-    TNormalform* f = T->Normalform;
-    if (!f) return nullptr;
-    if (auto* pt = dynamic_cast<TPolynomTerm*>(f)) return Polynomteile(pt->P);
-    if (auto* ptnf = dynamic_cast<TPTNF*>(f)) return Teile(ptnf->P, ptnf->Q, ptnf->Argument);
-    if (auto* tnf = dynamic_cast<TTNF*>(f); tnf && PGleich(tnf->C, EinsPolynom) && IstNullPolynom(tnf->D)) {
-        TPPolynom P, Q;
-        PPAusPolynomS(tnf->A, P);
-        PPAusPolynomS(tnf->B, Q);
-        return Teile(P, Q, XPolynom);
-    }
-    return nullptr;
+    auto* pt = dynamic_cast<TPolynomTerm*>(T->Normalform);
+    return pt ? Polynomteile(pt->P) : nullptr;
 }
 
 [[gnu::noinline]] TTeilePtr Konstante(TTerm* T) {
@@ -370,12 +361,9 @@ TNormalform* TPolTrigNormalformCreateT(TTerm* T, bool& NeuGebaut) {
     try {
         bool geaendert = false;
         if (TTeilePtr teile = Baue(T, geaendert)) {
-            // A cached form keeps its term; constants, x and polynomials are their own term.
+            // Constants, x and cached polynomials are their own term.
             TTerm* term = nullptr;
-            if (auto* f = dynamic_cast<TPTNF*>(T->Normalform))
-                term = f->Term;
-            else if (T->IstKonstant || IstVariable(T) || dynamic_cast<TPolynomTerm*>(T->Normalform))
-                term = T;
+            if (T->IstKonstant || IstVariable(T) || dynamic_cast<TPolynomTerm*>(T->Normalform)) term = T;
             F = Neu<TPTNF>(teile->P, teile->Q, teile->Argument, term);
         }
     } catch (const EGradUeberschritten&) {

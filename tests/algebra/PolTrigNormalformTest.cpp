@@ -54,6 +54,11 @@ TEST_F(PolTrigNormalform, FormUndAbleitungHabenDieWerteDerEingabe) {
         for (Extended x : Stellen) EXPECT_TRUE(Nahe(Teilwert(F, x), *Wert(F->Term, x), 1e-9L)) << text;
         EXPECT_TRUE(IstAbleitung(F->Ableitung()->Term, F->Term, Stellen)) << text;
     }
+    // Forms cached on subterms do not change the result: sin(7x) keeps its argument 7x.
+    TTerm* hoch = Lies("sin(7x)^3");
+    AlleSubNormalformen(hoch);
+    ASSERT_TRUE(PTNF(hoch));
+    EXPECT_TRUE(WertGleich(hoch, PTNF(hoch)->Term));
     // x/c is read as x*(1/c) in place: the node's text and node count are those of the product.
     TTerm* T = Lies("x/3+sin(x)");
     ASSERT_TRUE(PTNF(T));
