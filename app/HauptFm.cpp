@@ -46,6 +46,7 @@
 #include "output/Grafikdaten.h"
 #include "output/Weltzeichnung.h"
 #include "plattform/Leinwand.h"
+#include "selftest/TestFm.h"
 #include "selftest/TestSuiteFm.h"
 #include "steps/Allgemeines.h"
 #include "term/Fehler.h"
@@ -503,9 +504,6 @@ void THauptForm::BaueMenues() {
     connect(Auswahl1, &QAction::triggered, this, [this] { Auswahl1Click(); });
     connect(Hilfe1, &QAction::triggered, this, [this] { Hilfe1Click(); });
     connect(Test1, &QAction::triggered, this, [this] { Test1Click(); });
-
-    // The window behind this entry comes with a later part of the program; until then it is disabled.
-    Test1->setEnabled(false);
 }
 
 void THauptForm::FormCreate() {
@@ -703,8 +701,12 @@ void THauptForm::ProjektionClick() {
     ProjektionForm->activateWindow();
 }
 
-// The test window comes with a later part of the program; its entry is disabled until then.
-void THauptForm::Test1Click() {}
+// The test window, non-modal; the choice it keeps is the procedure that Alt+T runs.
+void THauptForm::Test1Click() {
+    if (TestForm == nullptr) return;
+    TestForm->show();
+    TestForm->raise();
+}
 
 void THauptForm::TestSuiteButtonClick() {
     if (TestSuiteForm == nullptr) return;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/IniDatei.h"
+#include "selftest/TestFm.h"
 
 namespace zol {
 
@@ -382,8 +383,7 @@ bool SchreibeIniDatei(const std::string& FTerm, const std::string& GTerm, const 
     ini.SchreibeString("Terme", "ATerm", ATerm);
     ini.SchreibeString("Terme", "BTerm", BTerm);
     if (SchritteForm != nullptr) SchritteForm->SchreibeIni(ini);
-    // "Test"/"TestRG" is written here from the test window's choice once that window exists; until then
-    // the stored value stays as it is.
+    if (TestForm != nullptr) TestForm->SchreibeIni(ini);
     return IniDateiSpeichern(ini);
 }
 

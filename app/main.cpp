@@ -22,6 +22,7 @@
 #include "geometry/PunktFm.h"
 #include "geometry/Vektoren.h"
 #include "output/Ausgabe.h"
+#include "selftest/TestFm.h"
 #include "selftest/TestSuiteFm.h"
 #include "term/Terme.h"
 
@@ -78,7 +79,9 @@ int main(int argc, char** argv) {
     TSFSuchForm sfSuchForm(&hauptForm);
     TRootForm rootForm(&hauptForm);
     TTermBaumForm termBaumForm(&hauptForm);
-    // 14 TestForm, 15 AusgabeForm join here as their units are built.
+    // 14 TestForm: chooses the stored test procedure.
+    TTestForm testForm(&hauptForm);
+    // 15 AusgabeForm joins here as its unit is built.
     // 16 ProjektionForm.
     TProjektionForm projektionForm(&hauptForm);
     // 17 PunktForm, 18 GeradeForm.

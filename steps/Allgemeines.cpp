@@ -8,6 +8,7 @@
 #include "algebra/RationaleFunktion.h"
 #include "algebra/RationaleNormalform.h"
 #include "algebra/Vereinfachung.h"
+#include "algebra/PartialBrueche.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "plattform/Oberflaeche.h"
@@ -307,6 +308,12 @@ void SetzeAnalyseZurueck() {
     SetzePartialbruchZurueck();
     Variablenbuchstabe = 'x';
     Schachtelungstiefe = 0;
+}
+
+void SetzeAnfrageZurueck() {
+    AlleTermeFreigeben();
+    SetzeAnalyseZurueck();
+    PartialbruchVorhanden = false;
 }
 
 void SchrittAllgemeines(const std::string& FText) {

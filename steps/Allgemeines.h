@@ -56,6 +56,9 @@ extern TWahrheitswert SchnittstellenStatus;
 // calls it right afterwards, at the start of every request and test, so that no global outlives the terms it
 // points to.
 void SetzeAnalyseZurueck();
+// The reset at the start of a request or test: the term store emptied, the analysis globals reset and no
+// partial-fraction result kept.
+void SetzeAnfrageZurueck();
 
 // The term of an input field of the main window, nil when the field is empty or blank; a syntax error
 // raises ETermFehler.

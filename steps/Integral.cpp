@@ -146,6 +146,10 @@ void DoIntegral(TTerm*, TTerm*) {
     NochNichtGebaut("DoIntegral");
 }
 
+TTerm* Flaechenberechnung(TTerm*, TTerm*, TTerm*, TTerm*) {
+    NochNichtGebaut("Flaechenberechnung");
+}
+
 void SchrittFlaecheninhalt(TTerm*, TTerm*) {
     NochNichtGebaut("SchrittFlaecheninhalt");
 }

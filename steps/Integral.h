@@ -50,6 +50,9 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b);
 
 // The integral step of page 7: the antiderivative of f (a and b nil) or its integral from a to b.
 void DoIntegral(TTerm* a, TTerm* b);
+// The area between F and G (nil: the x-axis) from a to b as a term, over the points of Schnittstellenliste
+// (computed first when its count is -1); nil when an integral cannot be found.
+TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b);
 // The area between f and g, or between f and the x-axis, from a to b.
 void SchrittFlaecheninhalt(TTerm* a, TTerm* b);
 
