@@ -257,11 +257,9 @@ void THauptForm::FuehreAnfrageAus() {
     Einrueckung = 0;
     StarteZeitmessung();
     try {
-        PartialbruchVorhanden = false;
         BenutzerAbbruch = false;
         if (AbbruchForm != nullptr) AbbruchForm->Zeige();
-        AlleTermeFreigeben();
-        SetzeAnalyseZurueck();
+        SetzeAnfrageZurueck();
         // The check box counts at every request, whether its window was confirmed or not.
         if (OptionenForm != nullptr) Kommentare = OptionenForm->KommentarCB->isChecked();
         if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
@@ -433,9 +431,7 @@ void THauptForm::FuehreTestAus() {
         BenutzerAbbruch = false;
         if (AbbruchForm != nullptr) AbbruchForm->Zeige();
         Einrueckung = 0;
-        AlleTermeFreigeben();
-        SetzeAnalyseZurueck();
-        PartialbruchVorhanden = false;
+        SetzeAnfrageZurueck();
         Schrittfunktionen.Test(Eingabe(TEingabefeld::FTerm));
         ZeigeSpeicher();
         ZeichneSeite(0);
