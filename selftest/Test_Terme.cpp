@@ -5,6 +5,7 @@
 #include "algebra/NormalFormen.h"
 #include "algebra/PPolynome.h"
 #include "algebra/PartialBrueche.h"
+#include "algebra/PolTrigNormalform.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
@@ -50,6 +51,18 @@ TJoin* ZweiTeile(const std::string& T) {
 TPolynomTerm* PolynomVon(TTerm* T) {
     bool neu = false;
     return T ? TPolynomTermCreateT(T, neu) : nullptr;
+}
+
+// The parts of a polynomial-trigonometric form in the named constants s (sin) and c (cos): "P = ", "Q = " and
+// "PolTrigNormalform: " P + c*Q.
+void SchreibePTNFTeile(const TPTNF* F) {
+    TTerm* s = BenannteKonstante("s");
+    TTerm* P = PPEinsetzen(F->P, s);
+    TTerm* Q = PPEinsetzen(F->Q, s);
+    SchreibeTextTermZeile("P = ", P);
+    SchreibeTextTermZeile("Q = ", Q);
+    SchreibeTextTermZeile("PolTrigNormalform: ",
+                          OperatorTerm(P, OperatorTerm(BenannteKonstante("c"), Q, '*'), '+'));
 }
 
 void SchreibeText(const std::string& s) {
@@ -320,10 +333,13 @@ void TestePolTrigNormalform(const std::string& T) {
     TTerm* f = LiesTerm(T);
     SchreibeTermZeile(f);
     bool neu = false;
-    if (TNormalform* nf = TPolTrigNormalformCreateT(f, neu))
-        SchreibeTextTermZeile("Term = ", nf->Term);
-    else
+    auto* F = static_cast<TPTNF*>(TPolTrigNormalformCreateT(f, neu));
+    if (!F) {
         SchreibeZeile("keine PolTrigNormalform");
+        return;
+    }
+    SchreibePTNFTeile(F);
+    SchreibeTextTermZeile("Term = ", F->Term);
 }
 
 void TesteWurzelNormalform(const std::string& T) {
@@ -435,10 +451,13 @@ void TestePTNF(const std::string& T) {
     TTerm* f = LiesTerm(T);
     SchreibeTermZeile(f);
     bool neu = false;
-    if (TNormalform* nf = TPolTrigNormalformCreateT(f, neu))
-        SchreibeTextTermZeile("PTNF: ", nf->Term);
-    else
+    auto* F = static_cast<TPTNF*>(TPolTrigNormalformCreateT(f, neu));
+    if (!F) {
         SchreibeZeile("keine PTNF");
+        return;
+    }
+    SchreibePTNFTeile(F);
+    SchreibeTextTermZeile("PTNF: ", F->Term);
 }
 
 } // namespace zol

@@ -120,6 +120,19 @@ TEST_F(Selbsttest, HoleFeld) {
     }
 }
 
+TEST_F(Selbsttest, PolTrigNormalformMitTeilen) {
+    // Item 15 and the procedure without a chosen item write the parts in s and c before the term.
+    for (const auto& [item, schluss] : {std::pair{15, "Term = "}, std::pair{-1, "PTNF: "}}) {
+        const std::string text = Lauf(item, "x*sin(x)+cos(x)");
+        size_t pos = 0;
+        for (const char* zeile : {"P = ", "Q = ", "PolTrigNormalform: ", schluss}) {
+            pos = text.find(zeile, pos);
+            EXPECT_NE(pos, std::string::npos) << zeile << " in " << text;
+        }
+    }
+    EXPECT_NE(Lauf(15, "sin(x)/cos(x)").find("keine PolTrigNormalform"), std::string::npos);
+}
+
 // Every shipped file runs through its procedure without a deviation or a failure, with Stellen 4 and 10.
 TEST_F(Selbsttest, MitgelieferteDateienOhneAbweichung) {
     for (uint8_t stellen : {uint8_t(4), uint8_t(10)}) {
