@@ -439,15 +439,17 @@ void THauptForm::BaueBlaetter() {
         PasseGitterAn();
     }
 
-    // The vectors sheet: the geometric objects and their drawing.
+    // The vectors sheet: the geometric objects and their drawing, whose image has the graph image's size, so
+    // that the range window's size check holds for both. The sheet is hidden and does not widen the window.
     {
         QWidget* blatt = Blaetter[size_t(TBlatt::Vektoren)];
+        blatt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         GeometrischeObjekteLB = new QListWidget(blatt);
         GeometrischeObjekteLB->setFixedWidth(200);
         AddButton = new QPushButton(Text("Hinzufügen"), blatt);
         KoordinatensystemCB = new QCheckBox(Text("Koordinatensystem zeichnen"), blatt);
         KoordinatensystemCB->setChecked(true);
-        VektorenImage = new TSeitenbild(760, 600, blatt);
+        VektorenImage = new TSeitenbild(GraphbildBreite, GraphbildHoehe, blatt);
         AddPUM = new QMenu(blatt);
         for (const char* eintrag : {"Punkt", "Strecke", "Vektor", "Pfeil", "Gerade", "Ebene"}) {
             QAction* a = AddPUM->addAction(Text(eintrag));

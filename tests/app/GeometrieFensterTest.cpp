@@ -191,6 +191,8 @@ TEST_F(GeometrieFensterTest, UebernehmenPrueftUndZeichnet) {
         EXPECT_FALSE(Projektion->isVisible());
         EXPECT_EQ(Schwarz(-3, -3), eintrag != 1) << eintrag;
         EXPECT_TRUE(Schwarz(2, -3)) << eintrag;
+        // The start range fits the image: the x-axis's arrow head and the bottom of the y-axis are drawn.
+        EXPECT_TRUE(eintrag != 1 || (Schwarz(9.9L, 0.1L) && Schwarz(0, -7)));
         // ZOL_VEKTORENBILD names files for pictures of the vectors image.
         if (const char* pfad = std::getenv("ZOL_VEKTORENBILD"))
             Haupt->VektorenImage->Bild.save(Q(pfad) + QString("-%1.png").arg(eintrag));
