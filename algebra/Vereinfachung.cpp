@@ -23,6 +23,7 @@
 namespace zol {
 
 bool KonstantenUeberlaufMelden = true;
+bool KonstantenUeberlaufGemeldet = false;
 
 namespace {
 
@@ -369,8 +370,10 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
     } catch (const ERessourcen& e) {
         if (!KonstantenUeberlaufMelden) throw;
         // The value reached so far stays; the term is not simplified further.
-        Oberflaeche().Meldung(TMeldungsart::Information,
-                              "Vereinfachung einer Konstanten abgebrochen:\r\n" + e.Meldung);
+        if (!KonstantenUeberlaufGemeldet)
+            Oberflaeche().Meldung(TMeldungsart::Information,
+                                  "Vereinfachung einer Konstanten abgebrochen:\r\n" + e.Meldung);
+        KonstantenUeberlaufGemeldet = true;
     }
     marke.Behalten();
     protokoll.Ende("VereinfacheKonstantenTerm=", T);

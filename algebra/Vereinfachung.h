@@ -27,11 +27,13 @@ constexpr Int32 MaxSuchtiefe = 2;
 // When false, VereinfacheKonstantenTerm lets an exhausted limit (ERessourcen) pass instead of showing it,
 // so that the caller can drop its piece of work (a row of the value table). Switched by TWechsel.
 extern bool KonstantenUeberlaufMelden;
+// Set when that message has been shown: a request shows it once (the request's start clears it).
+extern bool KonstantenUeberlaufGemeldet;
 
 // Replaces T by its simplified form.
 void VereinfacheTerm(TTerm*& T);
-// The same for a constant term. An exhausted limit (ERessourcen) below it is shown as a message and ends
-// the simplification with the value reached so far.
+// The same for a constant term. An exhausted limit (ERessourcen) below it ends the simplification with the
+// value reached so far, and is shown as a message unless one was shown already.
 void VereinfacheKonstantenTerm(TTerm*& T);
 // The bottom-up pass: operands and arguments in place, each node by its normal form when that is smaller.
 void VereinfacheTermRekursiv(TTerm*& T);

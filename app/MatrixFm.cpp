@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include "algebra/LineareGleichungssysteme.h"
+#include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
@@ -50,8 +51,9 @@ void TMatrixForm::Button1Click() {
         Oberflaeche().Meldung(TMeldungsart::Information, "Höchstens 15 Zeilen und 15 Spalten.");
         return;
     }
-    // New work of the user's: an abort of an earlier request does not end it.
+    // New work of the user's: an abort of an earlier request does not end it, its overflow is shown.
     BenutzerAbbruch = false;
+    KonstantenUeberlaufGemeldet = false;
     try {
         // Every cell is read before anything is written, so a cell that does not parse leaves the page
         // as it was.

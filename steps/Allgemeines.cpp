@@ -308,6 +308,7 @@ void SetzeAnalyseZurueck() {
     SetzePartialbruchZurueck();
     Variablenbuchstabe = 'x';
     Schachtelungstiefe = 0;
+    KonstantenUeberlaufGemeldet = false;
 }
 
 void SetzeAnfrageZurueck() {

@@ -52,9 +52,9 @@ extern TWahrheitswert SchnittstellenStatus;
 
 // Resets every analysis global: terms and forms to nil, point lists to fresh lists with Anzahl -1 and
 // status unklar, IstPolynom false, Substitutionszaehler 0, the partial-fraction results cleared, and the
-// output's Variablenbuchstabe x and nesting depth 0. Whoever empties the term store (AlleTermeFreigeben)
-// calls it right afterwards, at the start of every request and test, so that no global outlives the terms it
-// points to.
+// output's Variablenbuchstabe x and nesting depth 0; an overflow in a constant is shown again. Whoever
+// empties the term store (AlleTermeFreigeben) calls it right afterwards, at the start of every request and
+// test, so that no global outlives the terms it points to.
 void SetzeAnalyseZurueck();
 // The reset at the start of a request or test: the term store emptied, the analysis globals reset and no
 // partial-fraction result kept.

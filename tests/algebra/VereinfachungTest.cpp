@@ -9,6 +9,7 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
+#include "steps/Allgemeines.h"
 #include "term/Arena.h"
 #include "term/Fehler.h"
 #include "term/Radikale.h"
@@ -175,6 +176,13 @@ TEST_F(Vereinfachung, UeberlaufInEinerKonstanten) {
     TTerm* s = t;
     VereinfacheKonstantenTerm(s);
     EXPECT_EQ(Meldungen(), meldung);
+    // Another overflow of the same request is not shown again; the next request shows it.
+    for (const size_t anzahl : {1u, 2u}) {
+        TTerm* u = Op(K(gross), '*', K(Int64(anzahl) + 2));
+        VereinfacheKonstantenTerm(u);
+        EXPECT_EQ(Meldungen().size(), anzahl);
+        SetzeAnalyseZurueck();
+    }
 }
 
 // A transformation whose form would divide by the zero polynomial is no candidate: the sum keeps its value.

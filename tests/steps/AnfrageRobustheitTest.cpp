@@ -65,6 +65,18 @@ TEST_F(AnfrageRobustheit, UeberlaufInEinerZeileZeigtDenNaeherungswert) {
     }
 }
 
+// The zero search of a long f'' overflows in many candidates: the request shows the overflow once and ends
+// with its extrema and the inflection step's answer.
+TEST_F(AnfrageRobustheit, UeberlaufInKonstantenEinmalJeAnfrage) {
+    TKopfloseAnfrage lauf({.F = "((x*x)^(-1)+(x-1))/(x-2)^4",
+                           .Schritte = {SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen}});
+    ASSERT_NO_THROW(lauf.Starte());
+    ASSERT_EQ(lauf.Host.Meldungen.size(), 1u);
+    EXPECT_EQ(lauf.Host.Meldungen[0].Text.rfind("Vereinfachung einer Konstanten abgebrochen:", 0), 0u);
+    EXPECT_NE(lauf.Text(5).find("Tiefpunkt T 2"), std::string::npos);
+    EXPECT_NE(lauf.Text(6).find("Mit elementaren Mitteln konnten keine Wendestellen"), std::string::npos);
+}
+
 // A quotient as entered is a rational function even where cancelling leaves a polynomial; its gap stays.
 TEST_F(AnfrageRobustheit, GekuerzterQuotientBleibtGebrochenRational) {
     struct Fall {
