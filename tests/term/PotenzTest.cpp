@@ -47,31 +47,6 @@ TEST_F(Potenzen, BildePotenzFaltet) {
     EXPECT_TRUE(Nahe(*Wert(w), std::pow(2.0L, 2.5L)));
 }
 
-TEST_F(Potenzen, ExakteWurzelHochNGibtDieZahl) {
-    const std::tuple<TBruch, Int32, const char*> faelle[] = {{{9, 4}, 2, "(3/2)"},
-                                                             {{-8, 1}, 3, "(-2)"},
-                                                             {{8, 1}, 2, "Rad(2,2;0,2)"},
-                                                             {{4, 1}, 6, "Rad(2,6;0,0,1)"},
-                                                             {{0, 1}, 5, "0"},
-                                                             {{1000000, 1}, 3, "100"},
-                                                             {{-2, 27}, 3, "Rad(2,3;0,(-1/3))"}};
-    for (const auto& [r, n, text] : faelle) {
-        TTerm* w = WurzelAusRationalerZahl(r, n);
-        ASSERT_NE(w, nullptr) << text;
-        EXPECT_EQ(w->Text, text);
-        EXPECT_TRUE(Nahe(std::pow(*Wert(w), Extended(n)), Extended(r.Zaehler) / r.Nenner, 1e-12L)) << text;
-    }
-    EXPECT_EQ(WurzelAusRationalerZahl({-4, 1}, 2), nullptr);
-    EXPECT_EQ(WurzelAusRationalerZahl({4, 1}, 0), nullptr);
-    // The radicand 5 * (2^61 - 1) leaves the 64-bit range.
-    EXPECT_THROW(WurzelAusRationalerZahl({5, 2305843009213693951LL}, 2), ENichtExistenz);
-    TTerm* x = X();
-    EXPECT_EQ(ZieheWurzel(Pot(x, 2), 2), StandardFunktionTerm("abs", x));
-    EXPECT_EQ(ZieheWurzel(Pot(x, 4), 2), Pot(x, 2));
-    EXPECT_EQ(ZieheWurzel(WurzelTerm(x, 2), 3), WurzelTerm(x, 6));
-    EXPECT_EQ(ZieheWurzel(K(9), 2), Drei);
-}
-
 // Huge integer exponents are evaluated by repeated squaring, without overflowing to a value.
 TEST_F(Potenzen, Werte) {
     TTerm* x = X();

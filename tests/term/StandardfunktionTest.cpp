@@ -33,14 +33,6 @@ const auto PiMal = [](Int64 z, Int64 n) { return Produkt(Bruchkonstante(z, n), K
 const auto Iv = [](TTerm* a, TTerm* b, bool offen = false) {
     return Neu<TIntervall>(TRand{a, offen || !a}, TRand{b, offen || !b});
 };
-const auto W = [](TTerm* T, Extended x) {
-    bool d = false;
-    const Extended w = T->Wert(x, d);
-    return d ? Wert_t(w) : std::nullopt;
-};
-const auto Nahe = [](Extended a, Extended b, Extended rel) {
-    return std::fabs(a - b) <= rel * (1 + std::fabs(b));
-};
 const auto Loese = [](TTTerm* f, TTerm* c, TMenge* M, uint8_t& status, bool kommentar = false) {
     TSListe* liste = nullptr;
     f->LoeseGleichung(c, M, kommentar, status, liste);
@@ -71,24 +63,25 @@ TEST_F(Standardfunktion, WerteWieDieBibliothekUndPole) {
     for (const auto& [name, ref] : Referenz)
         for (TTerm* u : {X(), Lin(2, -1)})
             for (Extended x : {-3.7L, -1.0L, -0.6L, -0.25L, 0.3L, 0.9L, 1.0L, 2.2L, 5.5L}) {
-                const Wert_t ist = W(F(name, u), x), soll = ref(*W(u, x));
+                const Wert_t ist = Wert(F(name, u), x), soll = ref(*Wert(u, x));
                 ASSERT_EQ(ist.has_value(), soll.has_value()) << name << " " << u->Text << " bei " << x;
                 if (soll) {
                     EXPECT_TRUE(Nahe(*ist, *soll, 1e-15L)) << name << " " << u->Text << " bei " << x;
                 }
             }
-    EXPECT_EQ(*W(F("arcsin", X()), 1), Pi / 2);
-    EXPECT_EQ(*W(F("arccos", X()), 0), Pi / 2);
-    EXPECT_FALSE(W(F("exp", X()), 1e6L)) << "Überlauf ist kein Wert";
+    EXPECT_EQ(*Wert(F("arcsin", X()), 1), Pi / 2);
+    EXPECT_EQ(*Wert(F("arccos", X()), 0), Pi / 2);
+    EXPECT_FALSE(Wert(F("exp", X()), 1e6L)) << "Überlauf ist kein Wert";
     // Odd multiples of pi/2 (tan) and multiples of pi (cot) as exact terms reach them have no value; points
     // next to them have one, the double-precision pi/2 too.
-    for (Int64 k : {-5, -3, -1, 1, 3, 7}) EXPECT_FALSE(W(F("tan", X()), *W(PiMal(k, 2), 0))) << k << "*pi/2";
-    for (Int64 k : {-2, -1, 0, 1, 3}) EXPECT_FALSE(W(F("cot", X()), *W(PiMal(k, 1), 0))) << k << "*pi";
-    EXPECT_FALSE(W(F("tan", Op(X(), '+', KonstantePi())), *W(PiMal(1, 2), 0)));
-    EXPECT_TRUE(W(F("tan", X()), *W(PiMal(3, 2), 0) * (1 + 1e-15L)));
-    EXPECT_TRUE(W(F("tan", X()), static_cast<Extended>(std::numbers::pi / 2)));
-    EXPECT_TRUE(W(F("cot", X()), 1e-30L));
-    EXPECT_FALSE(W(F("foo", X()), 1));
+    for (Int64 k : {-5, -3, -1, 1, 3, 7})
+        EXPECT_FALSE(Wert(F("tan", X()), *Wert(PiMal(k, 2), 0))) << k << "*pi/2";
+    for (Int64 k : {-2, -1, 0, 1, 3}) EXPECT_FALSE(Wert(F("cot", X()), *Wert(PiMal(k, 1), 0))) << k << "*pi";
+    EXPECT_FALSE(Wert(F("tan", Op(X(), '+', KonstantePi())), *Wert(PiMal(1, 2), 0)));
+    EXPECT_TRUE(Wert(F("tan", X()), *Wert(PiMal(3, 2), 0) * (1 + 1e-15L)));
+    EXPECT_TRUE(Wert(F("tan", X()), static_cast<Extended>(std::numbers::pi / 2)));
+    EXPECT_TRUE(Wert(F("cot", X()), 1e-30L));
+    EXPECT_FALSE(Wert(F("foo", X()), 1));
     ASSERT_EQ(Oberflaeche.Host.Meldungen.size(), 1u);
     EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Text, "Kennung foo! nicht bekannt oder Subterm = nil");
     EXPECT_EQ(Oberflaeche.Host.Meldungen[0].Art, TMeldungsart::Warnung);
@@ -101,12 +94,12 @@ TEST_F(Standardfunktion, AbleitungenWieDifferenzenquotient) {
             TTerm* f = F(name, u);
             TTerm* d = f->Ableitung();
             for (Extended x = -2.93L, h = 1e-6L; x < 3; x += 0.37L) {
-                const Wert_t l = W(f, x - h), r = W(f, x + h), dw = W(d, x);
+                const Wert_t l = Wert(f, x - h), r = Wert(f, x + h), dw = Wert(d, x);
                 EXPECT_TRUE(!l || !r || !dw || Nahe(*dw, (*r - *l) / (2 * h), 1e-6L))
                     << f->Text << "' bei " << x;
             }
         }
-    EXPECT_FALSE(W(F("abs", X())->Ableitung(), 0)) << "|x| hat in 0 keine Ableitung";
+    EXPECT_FALSE(Wert(F("abs", X())->Ableitung(), 0)) << "|x| hat in 0 keine Ableitung";
     EXPECT_EQ(F("ln", absW)->Ableitung()->Text.find("abs"), std::string::npos) << "(ln|w|)' = w'/w";
     EXPECT_TRUE(F("sin", K(2))->Ableitung()->IstNull());
 }
@@ -122,8 +115,8 @@ TEST_F(Standardfunktion, UmkehrfunktionKehrtDieWerteUm) {
             }
             ASSERT_NE(g, nullptr) << f->Text;
             for (Extended x = -2.93L; x < 3; x += 0.37L) {
-                const Wert_t y = W(f, x), gy = y ? W(g, *y) : std::nullopt;
-                EXPECT_TRUE(!y || (gy && Nahe(*W(f, *gy), *y, 1e-12L)))
+                const Wert_t y = Wert(f, x), gy = y ? Wert(g, *y) : std::nullopt;
+                EXPECT_TRUE(!y || (gy && Nahe(*Wert(f, *gy), *y, 1e-12L)))
                     << f->Text << ", " << g->Text << " bei " << x;
             }
         }
@@ -201,7 +194,7 @@ TEST_F(Standardfunktion, DefinitionsbereicheMitStatusUndZeile) {
         EXPECT_TRUE(SeiteEnthaelt("TStandardFunktion.BestimmeDefinitionsbereich noch nicht implementiert."));
         // An exact range is the domain; an undetermined one lies inside it.
         for (Int64 z = -14; z <= 14; ++z) {
-            const bool drin = D->Enthaelt(K(z, 4)), definiert = W(f, z / 4.0L).has_value();
+            const bool drin = D->Enthaelt(K(z, 4)), definiert = Wert(f, z / 4.0L).has_value();
             EXPECT_TRUE(status == wahr ? drin == definiert : !drin || definiert)
                 << f->Text << " bei " << z << "/4";
         }
@@ -273,7 +266,7 @@ TEST_F(Standardfunktion, LineareGleichungenVollstaendigUndExaktInM) {
         ASSERT_EQ(size_t(liste->Anzahl), std::min<size_t>(soll.size(), 20)) << term->Text;
         for (Int32 i = 1; i <= liste->Anzahl; ++i) {
             TStelle* s = liste->Stellen[i];
-            EXPECT_TRUE(Nahe(*W(s->Punkt, 0), soll[i - 1], 1e-12L) && M->Enthaelt(s->Punkt))
+            EXPECT_TRUE(Nahe(*Wert(s->Punkt, 0), soll[i - 1], 1e-12L) && M->Enthaelt(s->Punkt))
                 << term->Text << i;
             EXPECT_EQ(s->Vielfachheit, std::abs(f.cz) == f.cn && f.name[0] != 't' ? 2 : 1) << term->Text;
             TTerm* probe = term->Einsetzen(s->Punkt);
@@ -300,7 +293,7 @@ TEST_F(Standardfunktion, GleichungenAufAnderenMengen) {
             EXPECT_TRUE((M == kette && !c->IstNull()) || liste->Anzahl == anzahl);
             for (Int32 i = 1; i <= liste->Anzahl; ++i) {
                 TTerm* p = liste->Stellen[i]->Punkt;
-                EXPECT_TRUE(M->Enthaelt(p) && Nahe(std::sin(*W(p, 0)), *W(c, 0), 1e-15L)) << p->Text;
+                EXPECT_TRUE(M->Enthaelt(p) && Nahe(std::sin(*Wert(p, 0)), *Wert(c, 0), 1e-15L)) << p->Text;
             }
         }
     // "Abbrechen" ends the enumeration.
@@ -321,7 +314,7 @@ TEST_F(Standardfunktion, KommentareUndNichtlineareArgumente) {
     TSListe* liste = Loese(F("sin", Pot(X(), 2)), K(1, 2), Iv(K(0), K(3)), status);
     EXPECT_EQ(liste->Anzahl, 4);
     for (Int32 i = 1; i <= liste->Anzahl; ++i)
-        EXPECT_TRUE(Nahe(std::sin(std::pow(*W(liste->Stellen[i]->Punkt, 0), 2)), 0.5L, 1e-12L));
+        EXPECT_TRUE(Nahe(std::sin(std::pow(*Wert(liste->Stellen[i]->Punkt, 0), 2)), 0.5L, 1e-12L));
 }
 
 } // namespace

@@ -36,10 +36,6 @@ TTermKnoten* KnotenAuf(const std::string& pfad) {
     return k;
 }
 
-TTerm* Bruch(Int64 z, Int64 n = 1) {
-    return RationaleKonstante(TBruch{z, n});
-}
-
 TRadikal Radikal(Int64 radikand, Int32 index, std::vector<TTerm*> koeffizienten) {
     TRadikal r;
     r.Radikand = radikand;
@@ -52,12 +48,12 @@ TRadikal Radikal(Int64 radikand, Int32 index, std::vector<TTerm*> koeffizienten)
 
 // A fraction is reduced before it is looked up (10/14 is 5/7, 6/2 the shared 3); a zero denominator raises.
 TEST_F(Speicher, GekuerzteKonstanten) {
-    EXPECT_EQ(Bruch(6, 2), Drei);
-    EXPECT_EQ(Bruch(-4, -8), EinHalb);
-    EXPECT_EQ(Bruchkonstante(10, 14), Bruch(5, 7));
+    EXPECT_EQ(K(6, 2), Drei);
+    EXPECT_EQ(K(-4, -8), EinHalb);
+    EXPECT_EQ(Bruchkonstante(10, 14), K(5, 7));
     EXPECT_THROW(Bruchkonstante(1, 0), ENichtExistenz);
     // A radical constant of rational value is found by the rational builder.
-    EXPECT_EQ(Bruch(5, 3), RadikalKonstante(Radikal(1, 1, {Neu<TRationaleKonstante>(TBruch{5, 3})})));
+    EXPECT_EQ(K(5, 3), RadikalKonstante(Radikal(1, 1, {Neu<TRationaleKonstante>(TBruch{5, 3})})));
 }
 
 // Two piecewise terms with different conditions share their text; sums built over them must stay apart.
@@ -94,16 +90,16 @@ TEST_F(Speicher, PfadeBleibenNachAenderungAmOrtGueltig) {
     TTerm* x = VariableX;
     std::vector<std::function<TTerm*()>> bauer;
     for (Int64 i = 1; i <= 6; ++i) {
-        bauer.push_back([x, i] { return OperatorTerm(x, Bruch(i), '+'); });
-        bauer.push_back([x, i] { return OperatorTerm(Bruch(i), x, '*'); });
-        bauer.push_back([x, i] { return OperatorTerm(OperatorTerm(x, Bruch(i), '-'), x, '/'); });
-        bauer.push_back([x, i] { return PotenzTerm(OperatorTerm(x, Bruch(i), '+'), i); });
+        bauer.push_back([x, i] { return OperatorTerm(x, K(i), '+'); });
+        bauer.push_back([x, i] { return OperatorTerm(K(i), x, '*'); });
+        bauer.push_back([x, i] { return OperatorTerm(OperatorTerm(x, K(i), '-'), x, '/'); });
+        bauer.push_back([x, i] { return PotenzTerm(OperatorTerm(x, K(i), '+'), i); });
     }
     std::vector<TTerm*> vorher;
     for (auto& b : bauer) vorher.push_back(b());
     // Change several terms in place: a new child, a rebuilt text and a new node count.
-    auto* geaendert = static_cast<TOperatorTerm*>(OperatorTerm(x, Bruch(3), '+'));
-    geaendert->T2 = Bruch(99);
+    auto* geaendert = static_cast<TOperatorTerm*>(OperatorTerm(x, K(3), '+'));
+    geaendert->T2 = K(99);
     geaendert->Aktualisiere();
     ASSERT_EQ(geaendert->Text, "(x+99)");
     auto* quotient = static_cast<TOperatorTerm*>(vorher[2]);
@@ -120,14 +116,14 @@ TEST_F(Speicher, PfadeBleibenNachAenderungAmOrtGueltig) {
     }
     EXPECT_EQ(AnzahlKnoten(Termspeicher), knoten);
     // The changed term no longer has the children asked for: the builder makes the term asked for.
-    TTerm* neu = OperatorTerm(x, Bruch(3), '+');
+    TTerm* neu = OperatorTerm(x, K(3), '+');
     EXPECT_NE(neu, geaendert);
     EXPECT_EQ(neu->Text, "(x+3)");
-    EXPECT_EQ(OperatorTerm(x, Bruch(3), '+'), neu);
+    EXPECT_EQ(OperatorTerm(x, K(3), '+'), neu);
     // The changed term's present structure is another key; it is built anew as well.
-    TTerm* neunundneunzig = OperatorTerm(x, Bruch(99), '+');
+    TTerm* neunundneunzig = OperatorTerm(x, K(99), '+');
     EXPECT_NE(neunundneunzig, geaendert);
-    EXPECT_EQ(OperatorTerm(x, Bruch(99), '+'), neunundneunzig);
+    EXPECT_EQ(OperatorTerm(x, K(99), '+'), neunundneunzig);
 }
 
 TEST_F(Speicher, AlleTermeFreigebenLeertAllesUndBehaeltDieGemeinsamenKonstanten) {
@@ -138,7 +134,7 @@ TEST_F(Speicher, AlleTermeFreigebenLeertAllesUndBehaeltDieGemeinsamenKonstanten)
     }
     dauerhaft->Kennung = "PT";
     dauerhaft->Referenzen = 1;
-    TTerm* summe = OperatorTerm(VariableX, Bruch(5, 7), '+');
+    TTerm* summe = OperatorTerm(VariableX, K(5, 7), '+');
     summe->Normalform = dauerhaft;
     StandardFunktionTerm("exp", PotenzTerm(summe, 3));
     ReelleKonstante(2.5L);
@@ -154,13 +150,13 @@ TEST_F(Speicher, AlleTermeFreigebenLeertAllesUndBehaeltDieGemeinsamenKonstanten)
     EXPECT_TRUE(Null->Vereinfacht == Null && VariableX->Vereinfacht == VariableX);
     EXPECT_EQ(Null->Zustand, TermVereinfacht | TermKumuliert);
     // The store works as before; emptying twice is harmless.
-    EXPECT_EQ(OperatorTerm(VariableX, Bruch(5, 7), '+')->Text, "(x+(5/7))");
+    EXPECT_EQ(OperatorTerm(VariableX, K(5, 7), '+')->Text, "(x+(5/7))");
     AlleTermeFreigeben();
     AlleTermeFreigeben();
     EXPECT_EQ(Termspeicher, nullptr);
     // A long chain to the right (increasing constants) is freed without recursion.
-    for (Int64 i = 5; i < 3005; ++i) Bruch(i);
-    EXPECT_EQ(KnotenAuf(std::string(2999, 'R'))->Term, Bruch(3004));
+    for (Int64 i = 5; i < 3005; ++i) K(i);
+    EXPECT_EQ(KnotenAuf(std::string(2999, 'R'))->Term, K(3004));
     AlleTermeFreigeben();
     EXPECT_EQ(Termspeicher, nullptr);
 }
