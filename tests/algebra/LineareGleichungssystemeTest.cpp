@@ -148,16 +148,6 @@ TEST_F(LGS, PivotwahlVergleichtVolle64Bit) {
             << f.a.Zaehler << "/" << f.a.Nenner << " gegen " << f.b.Zaehler << "/" << f.b.Nenner;
 }
 
-TEST_F(LGS, ZeilenoperationenAlsText) {
-    const struct {
-        TZeilenOperation Marke;
-        const char* Text;
-    } faelle[] = {{{2, 1, Eins, K(-2)}, "[2]-2[1]"}, {{3, 1, K(2), Eins}, "2[3]+[1]"},
-                  {{2, 0, Eins, nullptr}, "[2]"},    {{2, 1, Eins, K(-1)}, "[2]-[1]"},
-                  {{0, 1, nullptr, K(-3)}, "-3[1]"}, {{3, 2, K(5), K(7)}, "5[3]+7[2]"}};
-    for (const auto& f : faelle) EXPECT_EQ(ZeilenMarkenFolie(f.Marke, 10)->Klartext(), f.Text);
-}
-
 std::string Seite(const TGittertexte& A, const TGittertexte& b) {
     TAnfrage anfrage{.Kommentare = true, .LGS = true, .Matrix = A, .Rechts = b};
     return AllgemeinesAlsText(anfrage);

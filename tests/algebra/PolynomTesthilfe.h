@@ -26,7 +26,7 @@ inline TPolynom Pol(std::initializer_list<TBruch> koeffizienten) {
 }
 
 // The same with integer coefficients.
-inline TPolynom PolZ(std::initializer_list<Int64> koeffizienten) {
+inline TPolynom PolZ(const std::vector<Int64>& koeffizienten) {
     TPolynom P;
     Int32 i = 0;
     for (Int64 z : koeffizienten) P.Koeff[i++] = K(z);

@@ -30,7 +30,6 @@ protected:
 TEST_F(PolynomZerlegungen, FaktorenErgebenPolynom) {
     const std::pair<TPolynom, bool> faelle[] = {
         {PolZ({7}), true},
-        {PolZ({-3, 2}), true},
         {PolZ({-8, 0, 2}), true},                       // 2x^2 - 8
         {PolZ({1, 1, 1}), true},                        // no real zero
         {PolZ({1, -2, 1}), true},                       // double zero
@@ -39,7 +38,6 @@ TEST_F(PolynomZerlegungen, FaktorenErgebenPolynom) {
         {PolZ({-1, 0, 0, 1}), true},                    // x^3 - 1
         {PolZ({1, 0, 0, 0, 1}), true},                  // x^4 + 1
         {PolZ({-16, 0, 0, 0, 1}), true},                // x^4 - 16
-        {PolZ({32, 0, 0, 0, 0, 1}), true},              // x^5 + 32
         {PolZ({6, 0, 5, 0, 1}), true},                  // (x^2 + 2)(x^2 + 3)
         {PolZ({1, 0, 1, 0, 1}), true},                  // (x^2 - x + 1)(x^2 + x + 1)
         {PolZ({4, 0, -5, 0, 1}), true},                 // zeros +-1, +-2
@@ -50,7 +48,6 @@ TEST_F(PolynomZerlegungen, FaktorenErgebenPolynom) {
         {PolZ({6, 2, 5, 1, 1}), true},    // P(ix): (x^2 + 2)(x^2 + x + 3)
         {PolZ({-3, -3, -2, 1, 1}), true}, // P(ix): (x^2 - 3)(x^2 + x + 1)
         {PolZ({1, 2, 3, 2, 1}), true},    // (x^2 + x + 1)^2
-        {PolZ({1, 4, 5, 4, 1}), true},    // (x^2 + 3x + 1)(x^2 + x + 1)
         {PolZ({1000003LL * 1000033LL, 1000033LL + 2 * 1000003LL, 1000003LL + 1000033LL + 2, 3, 1}), true},
         {PolZ({6, 13, 20, 17, 11, 4, 1}), true},    // (x^2 + x + 1)(x^2 + x + 2)(x^2 + 2x + 3)
         {PolZ({2, 9, 15, 17, 11, 5, 1}), true},     // (x^2 + 3x + 1)(x^2 + x + 1)(x^2 + x + 2)

@@ -23,7 +23,6 @@ class DruckenTest : public ZolTest {
 protected:
     void SetUp() override {
         ZolTest::SetUp();
-        AlleTermeFreigeben();
         InitialisiereAusgabe();
         ASSERT_TRUE(Ordner.isValid());
         Drucker.setOutputFormat(QPrinter::PdfFormat);
@@ -38,7 +37,6 @@ protected:
         SetzeLeinwand(nullptr);
         Seitenbreite = 977;
         Seitenhoehe = 665;
-        AlleTermeFreigeben();
         ZolTest::TearDown();
     }
 

@@ -175,26 +175,6 @@ protected:
     TGittertexte LetzteMatrix;
 };
 
-// ---- design ----
-
-TEST_F(HauptFmTest, EntwurfDesFensters) {
-    EXPECT_EQ(Haupt->windowTitle(), Q("Funktionen"));
-    EXPECT_FALSE(Haupt->TestButton->isEnabled() || Haupt->DruckenButton->isEnabled() ||
-                 Haupt->SchritteLV->isEnabled());
-    EXPECT_TRUE(Haupt->StrukturButton->isHidden() && Haupt->TestSuiteButton->isHidden());
-    QStringList titel, menues;
-    for (int i = 0; i < Haupt->PageControl1->count(); ++i) titel << Haupt->PageControl1->tabText(i);
-    EXPECT_EQ(titel, QStringList({"Allgemeines", "Nullstellen etc.", "Polstellen", "Partialbruch-Zerlegung",
-                                  "Ableitungen", "Extremstellen", "Wendestellen", "Integral", "Graph", "Test",
-                                  "LGS", "Vektoren"}));
-    // The step window applied mask 0 (no INI file): only the first sheet is left.
-    for (int i = 1; i < 12; ++i) EXPECT_FALSE(Haupt->PageControl1->isTabVisible(i)) << i;
-    for (QAction* a : Haupt->menuBar()->actions()) menues << a->text();
-    EXPECT_EQ(menues, QStringList({"Sachgebiet", "Schritte", "Optionen", "Font", "Graph", "Drucker", "Hilfe",
-                                   "Test"}));
-    EXPECT_EQ(Haupt->Vektorrechnung1->text(), Q("Lineare Gleichungen"));
-}
-
 // ---- one request ----
 
 TEST_F(HauptFmTest, EineAnfrageFuelltSeite0UndDieStatuszeile) {
@@ -592,8 +572,6 @@ TEST_F(HauptFmTest, SchriftdialogBeginntMitDerSeitenschriftUndUebernimmt) {
 
 TEST_F(HauptFmTest, DerQtHost) {
     TQtOberflaeche host(Haupt.get());
-    Schritte->HEdit->setText(Q("1/4"));
-    EXPECT_EQ(host.Eingabe(TEingabefeld::HTerm), "1/4");
     Schritte->EpsilonEdit->setText(Q("0,01"));
     Schritte->x0ComboBox->setEditText(Q("1,5"));
     EXPECT_EQ(host.Eingabe(TEingabefeld::Epsilon) + " " + host.Eingabe(TEingabefeld::Startwert), "0,01 1,5");

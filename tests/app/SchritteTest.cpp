@@ -235,15 +235,5 @@ TEST_F(SchritteTest, SchliessenBehaeltDenRestDerDatei) {
     EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty());
 }
 
-TEST_F(SchritteTest, SchliessenOhneSchreibbareDateiWarntNur) {
-    fs::create_directory(Datei());
-    auto f = Erzeuge(); // an unreadable file reads as defaults
-    EXPECT_EQ(f->Schrittmaske(), 0);
-    EXPECT_FALSE(SchreibeIniDatei("x", "", "", ""));
-    ASSERT_EQ(Meldungen().size(), 1u);
-    EXPECT_EQ(Meldungen()[0].rfind("Warnung: Die Einstellungen konnten nicht gespeichert werden:", 0), 0u);
-    EXPECT_TRUE(fs::is_directory(Datei()));
-}
-
 } // namespace
 } // namespace zol

@@ -1,5 +1,4 @@
-// Number formatting on the exact decimal digits, independent of the locale; the cycle of substitution
-// letters.
+// Number formatting on the exact decimal digits, independent of the locale.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -103,20 +102,6 @@ TEST_F(FormatiereZahlTest, UnabhaengigVomGebietsschema) {
     EXPECT_EQ(a, "2,5");
     EXPECT_EQ(b, "0,3333");
     if (!gesetzt) GTEST_SKIP() << "kein anderes Gebietsschema vorhanden";
-}
-
-TEST(Variablennamen, Zyklus) {
-    const std::string zyklus = "xuvwrst";
-    for (size_t i = 0; i < zyklus.size(); ++i) {
-        const char c = zyklus[i];
-        EXPECT_EQ(NaechsterVariablenname(c), zyklus[(i + 1) % zyklus.size()]) << c;
-        EXPECT_EQ(VorigerVariablenname(c), zyklus[(i + zyklus.size() - 1) % zyklus.size()]) << c;
-        EXPECT_EQ(VorigerVariablenname(NaechsterVariablenname(c)), c);
-    }
-    for (char fremd : {'a', 'y', 'X', '0'}) {
-        EXPECT_EQ(NaechsterVariablenname(fremd), 'x') << fremd;
-        EXPECT_EQ(VorigerVariablenname(fremd), 't') << fremd;
-    }
 }
 
 } // namespace

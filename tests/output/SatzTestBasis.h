@@ -17,7 +17,6 @@ class SatzTest : public FolienTest {
 protected:
     void SetUp() override {
         FolienTest::SetUp();
-        AlleTermeFreigeben();
         InitialisiereAusgabe();
         Variablenbuchstabe = 'x';
         Stellen = 4;
@@ -25,12 +24,10 @@ protected:
         Seitenbreite = 977;
     }
     void TearDown() override {
-        InitialisiereAusgabe();
         Variablenbuchstabe = 'x';
         Stellen = 4;
         Einzug = 10;
         Seitenbreite = 977;
-        AlleTermeFreigeben();
         FolienTest::TearDown();
     }
 

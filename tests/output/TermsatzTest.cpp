@@ -139,13 +139,16 @@ TEST_F(TermsatzTest, Mengen) {
     }
 }
 
-// A row label's factor that is a sum stands in brackets before its row number.
+// A row label: a factor 1 is left out, one that is a sum stands in brackets before its row number.
 TEST_F(TermsatzTest, ZeilenmarkeKlammertSummenfaktoren) {
     TTerm* summe = Op(X(), '+', K(1));
     const std::pair<TZeilenOperation, const char*> faelle[] = {
         {{3, 2, Eins, summe}, "[3]+(x+1)[2]"},
         {{3, 2, summe, Op(K(-2), '*', summe)}, "(x+1)[3]-2·(x+1)[2]"},
         {{3, 2, K(2), Op(K(-1), '*', X())}, "2[3]-x[2]"},
+        {{2, 1, Eins, K(-1)}, "[2]-[1]"},
+        {{2, 0, Eins, nullptr}, "[2]"},
+        {{0, 1, nullptr, K(-3)}, "-3[1]"},
     };
     for (const auto& [marke, lesart] : faelle) {
         L.Aufrufe.clear();
