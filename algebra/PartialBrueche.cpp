@@ -130,8 +130,8 @@ TTerm* KofaktorTerm(const TZerlegung& Zer, const TAnsatzglied& g) {
 } // namespace
 
 TTerm* PartialbruchTerm(TSListe* Nullstellen, const TQuadFaktorListe& QuadFaktoren, const TLGSMatrix& A,
-                        const TLGSMatrix& B, const TLGSMatrix& C) {
-    TTerm* R = Null;
+                        const TLGSMatrix& B, const TLGSMatrix& C, TTerm* Start) {
+    TTerm* R = Start ? Start : Null;
     for (Int32 i = 1; Nullstellen && i <= std::min(Nullstellen->Anzahl, A.Zeilen); ++i) {
         TTerm* d = Linearfaktor(Nullstellen->Stellen[i]->Punkt);
         for (Int32 j = 1; j <= std::min(Nullstellen->Stellen[i]->Vielfachheit, A.Spalten); ++j) {
@@ -159,7 +159,7 @@ namespace {
 // The ansatz over the factors of N, multiplied out, and the coefficients from the linear system into A, B
 // and C; false when the system has no unique solution.
 bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TLGSMatrix& A, TLGSMatrix& B,
-                 TLGSMatrix& C, bool Kommentar) {
+                 TLGSMatrix& C, bool Kommentar, const std::string& Name) {
     // The ansatz in letter order: the real zeros first, then the quadratic factors.
     std::vector<TAnsatzglied> glieder;
     Int32 n = 0, hoechste = 0;
@@ -192,7 +192,7 @@ bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TL
             ansatz = ansatz ? OperatorTerm(ansatz, t, '+') : t;
         }
         SchreibeUnterstrichen("Ansatz:");
-        Schreibe(" f(x) = ");
+        Schreibe(" " + Name + "(x) = ");
         SchreibeTermZeile(ansatz);
         // Multiplied by N, the ansatz gives the numerator Z.
         Schreibe("Multiplikation mit dem Nenner :");
@@ -273,7 +273,7 @@ bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TL
         }
         NeueZeile();
         SchreibeUnterstrichen("Ergebnis der Partialbruch-Zerlegung");
-        Schreibe(": f(x) = ");
+        Schreibe(": " + Name + "(x) = ");
         SchreibeTermZeile(PartialbruchTerm(Zer.Liste, Zer.QuadListe, A, B, C));
     }
     return true;
@@ -282,7 +282,8 @@ bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TL
 } // namespace
 
 void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadFaktorListe& QuadFaktoren,
-                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar) {
+                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar,
+                           const std::string& Name) {
     PartialbruchZaehler = Z;
     PartialbruchNenner = N;
     PartialbruchVorhanden = false;
@@ -296,7 +297,7 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
     };
     if (Kommentar) {
         SchreibeUnterstrichen("Partialbruch-Zerlegung");
-        Schreibe(" von f(x) = ");
+        Schreibe(" von " + Name + "(x) = ");
         SchreibeTermZeile(RationaleFunktionToTerm(Z, N));
     }
     if (N.Grad > MaxNennergrad) return nichtMoeglich();
@@ -311,7 +312,7 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
     Vollstaendig = Zer.Vollstaendig;
     if (!Vollstaendig) return nichtMoeglich();
     try {
-        if (!LoeseAnsatz(Z, N, Zer, A, B, C, Kommentar)) return nichtMoeglich();
+        if (!LoeseAnsatz(Z, N, Zer, A, B, C, Kommentar, Name)) return nichtMoeglich();
     } catch (const ERessourcen& e) {
         // A system beyond the limits of the arithmetic: no decomposition, the request goes on.
         if (Kommentar) {
@@ -374,7 +375,9 @@ void SchrittPartialbrueche() {
         PartialbruchA = PartialbruchB = PartialbruchC = TLGSMatrix{};
         SchreibeZeile("f ist ganzrational.");
     } else {
-        if (Z.Grad >= N.Grad) {
+        // After a division the decomposition is that of the remainder r, and f is the sum of both parts.
+        const bool geteilt = Z.Grad >= N.Grad;
+        if (geteilt) {
             if (Kommentare) SchreibeZeile("Grad des Zählers ist >= dem Grad des Nenners.");
             TPolynom Q, R;
             PDurch(Z, N, Q, R, Kommentare);
@@ -384,20 +387,17 @@ void SchrittPartialbrueche() {
         SchreibeUeberschrift(2, "Bestimmung der Partialbruch-Zerlegung:");
         bool vollstaendig = false;
         Partialbruchzerlegung(Z, N, PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
-                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare);
-        // Without comments the step still shows its result: the whole of f.
-        if (!Kommentare) {
-            if (PartialbruchVorhanden) {
-                TTerm* R = PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
-                                            PartialbruchB, PartialbruchC);
-                if (!IstNullPolynom(PartialbruchPolynomteil))
-                    R = OperatorTerm(PolynomToTerm(PartialbruchPolynomteil), R, '+');
-                SchreibeUnterstrichen("Ergebnis der Partialbruch-Zerlegung");
-                Schreibe(": f(x) = ");
-                SchreibeTermZeile(R);
-            } else {
-                SchreibeZeile("Partialbruch-Zerlegung nicht möglich.");
-            }
+                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare, geteilt ? "r" : "f");
+        // Without comments the step still shows its result; with a polynomial part it ends with all of f.
+        if (PartialbruchVorhanden && (!Kommentare || geteilt)) {
+            TTerm* R = PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
+                                        PartialbruchB, PartialbruchC,
+                                        geteilt ? PolynomToTerm(PartialbruchPolynomteil) : nullptr);
+            SchreibeUnterstrichen("Ergebnis der Partialbruch-Zerlegung");
+            Schreibe(": f(x) = ");
+            SchreibeTermZeile(R);
+        } else if (!Kommentare) {
+            SchreibeZeile("Partialbruch-Zerlegung nicht möglich.");
         }
     }
     NeueZeile();

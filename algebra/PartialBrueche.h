@@ -4,6 +4,8 @@
 // functions takes it up again.
 #pragma once
 
+#include <string>
+
 #include "algebra/LineareGleichungssysteme.h"
 #include "algebra/Polynome.h"
 
@@ -35,14 +37,17 @@ void SetzePartialbruchZurueck();
 // Decomposes Z/N (deg Z < deg N) and leaves the result in the result globals and the var parameters.
 // Vollstaendig tells whether N was completely factorised. With Kommentar every stage is written. Only the
 // degree sentence is written when deg Z >= deg N; a denominator of a degree above 15 (the size of the
-// linear system) or one that is not completely factorised has no decomposition.
+// linear system) or one that is not completely factorised has no decomposition. Name is the function's name
+// in the written equations: a remainder left by a division is not f itself.
 void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadFaktorListe& QuadFaktoren,
-                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar);
+                           TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar,
+                           const std::string& Name = "f");
 
 // The sum of the partial fractions of the coefficient tables: value/(x - x_i)^j over the real zeros and
-// (b*x + c)/(x^2 + p_i*x + q_i)^j over the quadratic factors, those with coefficient 0 left out.
+// (b*x + c)/(x^2 + p_i*x + q_i)^j over the quadratic factors, those with coefficient 0 left out; added to
+// Start (a polynomial part) when one is given.
 TTerm* PartialbruchTerm(TSListe* Nullstellen, const TQuadFaktorListe& QuadFaktoren, const TLGSMatrix& A,
-                        const TLGSMatrix& B, const TLGSMatrix& C);
+                        const TLGSMatrix& B, const TLGSMatrix& C, TTerm* Start = nullptr);
 
 // The partial-fraction step of page 3: works on f.
 void SchrittPartialbrueche();

@@ -201,8 +201,9 @@ bool TRationalesIntegral::Partialbrueche() {
     } else {
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
         bool vollstaendig = false;
+        // After the division the fraction decomposed is the remainder, not the integrand.
         Partialbruchzerlegung(Z, N, PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
-                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare);
+                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare, Bruch == f ? "f" : "r");
     }
     if (!PartialbruchVorhanden) {
         if (Kommentare) SchreibeZeile("Stammfunktion nicht bestimmt.");
