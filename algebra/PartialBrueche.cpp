@@ -192,7 +192,7 @@ bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TL
             ansatz = ansatz ? OperatorTerm(ansatz, t, '+') : t;
         }
         SchreibeUnterstrichen("Ansatz:");
-        Schreibe(" " + Name + "(x) = ");
+        Schreibe(" " + Name + "(" + VariablenText() + ") = ");
         SchreibeTermZeile(ansatz);
         // Multiplied by N, the ansatz gives the numerator Z.
         Schreibe("Multiplikation mit dem Nenner :");
@@ -273,7 +273,7 @@ bool LoeseAnsatz(const TPolynom& Z, const TPolynom& N, const TZerlegung& Zer, TL
         }
         NeueZeile();
         SchreibeUnterstrichen("Ergebnis der Partialbruch-Zerlegung");
-        Schreibe(": " + Name + "(x) = ");
+        Schreibe(": " + Name + "(" + VariablenText() + ") = ");
         SchreibeTermZeile(PartialbruchTerm(Zer.Liste, Zer.QuadListe, A, B, C));
     }
     return true;
@@ -297,7 +297,7 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
     };
     if (Kommentar) {
         SchreibeUnterstrichen("Partialbruch-Zerlegung");
-        Schreibe(" von " + Name + "(x) = ");
+        Schreibe(" von " + Name + "(" + VariablenText() + ") = ");
         SchreibeTermZeile(RationaleFunktionToTerm(Z, N));
     }
     if (N.Grad > MaxNennergrad) return nichtMoeglich();
@@ -327,11 +327,22 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
 // ---- The step ----
 
 namespace {
+bool RationaleFunktionVonF(TPolynom& Z, TPolynom& N, bool Berechnen);
+} // namespace
 
-// f as numerator and denominator when its normal form is a polynomial or a rational function.
-bool RationaleFunktionVonF(TPolynom& Z, TPolynom& N) {
+bool IstFunktionF(const TPolynom& Z, const TPolynom& N) {
+    TPolynom fZ, fN;
+    return Variablenbuchstabe == 'x' && RationaleFunktionVonF(fZ, fN, false) && PGleich(Z, fZ) &&
+           PGleich(N, fN);
+}
+
+namespace {
+
+// f as numerator and denominator when its normal form is a polynomial or a rational function; the form is
+// computed only when Berechnen is set.
+bool RationaleFunktionVonF(TPolynom& Z, TPolynom& N, bool Berechnen) {
     if (!FTerm) return false;
-    FTerm->HoleNormalform();
+    if (Berechnen) FTerm->HoleNormalform();
     TNormalform* form = FTerm->Normalform;
     if (auto* r = dynamic_cast<TRationaleFunktion*>(form)) {
         Z = r->Zaehler;
@@ -365,7 +376,7 @@ void SchrittPartialbrueche() {
     Einrueckung = 0;
     PartialbruchPolynomteil = NullPolynom;
     TPolynom Z, N;
-    if (!RationaleFunktionVonF(Z, N)) {
+    if (!RationaleFunktionVonF(Z, N, true)) {
         SchreibeZeile("f ist keine rationale Funktion, hat also keine Partialbruchzerlegung.");
         ZeichneSeite(0);
         return;

@@ -38,7 +38,7 @@ void SetzePartialbruchZurueck();
 // Vollstaendig tells whether N was completely factorised. With Kommentar every stage is written. Only the
 // degree sentence is written when deg Z >= deg N; a denominator of a degree above 15 (the size of the
 // linear system) or one that is not completely factorised has no decomposition. Name is the function's name
-// in the written equations: a remainder left by a division is not f itself.
+// in the written equations (of the current variable letter): "f" only where Z/N is f itself.
 void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadFaktorListe& QuadFaktoren,
                            TLGSMatrix& A, TLGSMatrix& B, TLGSMatrix& C, bool& Vollstaendig, bool Kommentar,
                            const std::string& Name = "f");
@@ -48,6 +48,9 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
 // Start (a polynomial part) when one is given.
 TTerm* PartialbruchTerm(TSListe* Nullstellen, const TQuadFaktorListe& QuadFaktoren, const TLGSMatrix& A,
                         const TLGSMatrix& B, const TLGSMatrix& C, TTerm* Start = nullptr);
+
+// Whether Z/N in x is f itself, by the normal form that f carries (none is computed here).
+bool IstFunktionF(const TPolynom& Z, const TPolynom& N);
 
 // The partial-fraction step of page 3: works on f.
 void SchrittPartialbrueche();

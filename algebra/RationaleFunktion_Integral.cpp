@@ -201,9 +201,10 @@ bool TRationalesIntegral::Partialbrueche() {
     } else {
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
         bool vollstaendig = false;
-        // After the division the fraction decomposed is the remainder, not the integrand.
+        // The fraction is named f only where it is f: not a remainder, a substituted or any other integrand.
         Partialbruchzerlegung(Z, N, PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
-                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare, Bruch == f ? "f" : "r");
+                              PartialbruchB, PartialbruchC, vollstaendig, Kommentare,
+                              IstFunktionF(Z, N) ? "f" : "r");
     }
     if (!PartialbruchVorhanden) {
         if (Kommentare) SchreibeZeile("Stammfunktion nicht bestimmt.");
