@@ -372,10 +372,4 @@ TNormalform* TTrigonometrischeNormalform::Ableitung() {
     return Form({tnf::Minus(l.a, r.a), tnf::Minus(l.b, r.b)}, Produkt(M, M));
 }
 
-// The rational-trigonometric form comes with its own unit; until then no term has one.
-TNormalform* TRatTrigNormalformCreateT(TTerm*, bool& NeuGebaut) {
-    NeuGebaut = false;
-    return nullptr;
-}
-
 } // namespace zol
