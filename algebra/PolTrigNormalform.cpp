@@ -253,6 +253,12 @@ TTeilePtr Teile(const TPPolynom& P, const TPPolynom& Q, const TPolynom& Argument
     bool neu = false;
     TPolynomTerm* argument = TPolynomTermCreateT(f->Argument, neu);
     if (!argument) return nullptr;
+    // An argument without x (sin(x - x)) makes a constant: the zero argument would mean "no sin and cos".
+    if (argument->P.Grad == 0) {
+        TPolynom c;
+        if (!KonstantesPolynomVon(StandardFunktionTerm(f->Kennung, argument->P.Koeff[0]), c)) return nullptr;
+        return Polynomteile(c);
+    }
     return sinus ? Teile(SPPolynom, NullPPolynom, argument->P)
                  : Teile(NullPPolynom, EinsPPolynom, argument->P);
 }

@@ -7,6 +7,7 @@
 #include "algebra/PartialBrueche.h"
 #include "algebra/PolTrigNormalform.h"
 #include "algebra/PolynomNullstellen.h"
+#include "algebra/RatTrigNormalform.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/RationaleNormalform.h"
@@ -364,10 +365,24 @@ void TesteRatTrigNormalform(const std::string& T) {
     TTerm* f = LiesTerm(T);
     SchreibeTermZeile(f);
     bool neu = false;
-    if (TNormalform* nf = TRatTrigNormalformCreateT(f, neu))
-        SchreibeTextTermZeile("Term = ", nf->Term);
-    else
+    auto* nf = static_cast<TRatTrigNormalform*>(TRatTrigNormalformCreateT(f, neu));
+    if (!nf) {
         SchreibeZeile("keine RatTrigNormalform");
+        return;
+    }
+    TTerm* P = PPAlsTerm(nf->Zaehler->P);
+    TTerm* Q = PPAlsTerm(nf->Zaehler->Q);
+    TTerm* R = PPAlsTerm(nf->Nenner->P);
+    TTerm* S = PPAlsTerm(nf->Nenner->Q);
+    SchreibeTextTermZeile("P = ", P);
+    SchreibeTextTermZeile("Q = ", Q);
+    SchreibeTextTermZeile("R = ", R);
+    SchreibeTextTermZeile("S = ", S);
+    TTerm* c = BenannteKonstante("c");
+    TTerm* zaehler = OperatorTerm(P, OperatorTerm(c, Q, '*'), '+');
+    TTerm* nenner = OperatorTerm(R, OperatorTerm(c, S, '*'), '+');
+    SchreibeTextTermZeile("RatTrigNormalform: ", OperatorTerm(zaehler, nenner, '/'));
+    SchreibeTextTermZeile("Term = ", nf->Term);
 }
 
 void TesteNormalform(const std::string& T) {

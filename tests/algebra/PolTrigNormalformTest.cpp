@@ -46,7 +46,7 @@ TEST_F(PolTrigNormalform, FormUndAbleitungHabenDieWerteDerEingabe) {
     for (const char* text :
          {"x*sin(x)", "sin(x+1)*cos(x)", "x+sin(2x)+sin(x)", "x*sin(x+1)+cos(x)^2", "(x^2+1)*cos(x^2)",
           "sin(2x+1)*cos(4x+2)-x", "sin(3-x)*cos(x-3)", "sin(x/2+1)*sin(x)", "x/3+sin(x)", "x-cos(2x+2)*x",
-          "sin(-x)*cos(2x)^2", "(x*sin(x)-cos(x))^3", "sin(25x)+x^2"}) {
+          "sin(-x)*cos(2x)^2", "(x*sin(x)-cos(x))^3", "sin(25x)+x^2", "cos(x-x)*sin(x)+x"}) {
         TTerm* T = Lies(text);
         TPTNF* F = PTNF(T);
         ASSERT_TRUE(F) << text;

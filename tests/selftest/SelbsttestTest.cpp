@@ -208,5 +208,14 @@ TEST_F(Selbsttest, FlaechenInJederReihenfolge) {
     }
 }
 
+// Item 17 writes the four parts of the rational-trigonometric form, their quotient and its term.
+TEST_F(Selbsttest, RatTrigNormalformMitIhrenTeilen) {
+    const std::string text = Lauf(17, "(x*cos(x)+1)/(x^2+sin(x))");
+    for (const char* zeile :
+         {"\nP = 1\n", "\nQ = x\n", "\nR = s+x2\n", "\nS = 0\n", "\nRatTrigNormalform: ", "\nTerm = "})
+        EXPECT_NE(text.find(zeile), std::string::npos) << zeile << " in " << text;
+    EXPECT_NE(Lauf(17, "sin(x)/cos(x^2)").find("keine RatTrigNormalform"), std::string::npos);
+}
+
 } // namespace
 } // namespace zol
