@@ -77,7 +77,6 @@ TEST_F(RatTrigNormalform, OhneFormUndOhneAusnahme) {
                   "keine Ausnahme")
             << text;
         EXPECT_EQ(F, nullptr) << text;
-        EXPECT_FALSE(neu) << text;
     }
     // The derivative raises the degree limit as it is.
     EXPECT_EQ(Ausnahme<EGradUeberschritten>([] { RTNF("x/sin(x)^20")->Ableitung(); }),
@@ -116,7 +115,6 @@ void PruefeNullstellen(const char* text, Extended a, Extended b, uint8_t statusS
 TEST_F(RatTrigNormalform, NullstellenDesZaehlersOhneLuecken) {
     PruefeNullstellen("sin(x)/x", -4, 4, wahr);
     PruefeNullstellen("(x^2-1)/(x+sin(x))", -4, 4, wahr);
-    PruefeNullstellen("x*sin(x)/(x^2+cos(x))", -4, 4, unklar);
     PruefeNullstellen("sin(2x)/(x*(x-1))", -4, 4, wahr);
     PruefeNullstellen("cos(x^2)/(x-sin(x^2))", 0, 3, falsch);
     // Of sin(x)/x on [-4; 4] the zeros -pi and pi; 0 is a gap, and the comment says so.
