@@ -45,22 +45,17 @@ void TeileKoeffizienten(TPPolynom& P, const TPolynom& g) {
     for (Int32 i = 0; i <= P.Grad; ++i) PDurch(P.Koeff[i], g, P.Koeff[i], rest, false);
 }
 
-// The gcd of the contents of the non-zero parts. Where Euclid's remainders leave 64-bit fractions the
-// quotient stays uncancelled: it keeps its values, only not its shortest shape.
+// The gcd of the contents of the non-zero parts.
 TPolynom GemeinsamerInhalt(const TQuotient& F) {
     TPolynom g = NullPolynom;
-    try {
-        for (const TPPolynom* X : {&F.P, &F.Q, &F.R, &F.S}) {
-            if (IstNullPPolynom(*X)) continue;
-            TPolynom inhalt;
-            PPInhalt(*X, inhalt);
-            if (IstNullPolynom(g))
-                g = inhalt;
-            else
-                PGGT(g, inhalt, g);
-        }
-    } catch (const ERessourcen&) {
-        return EinsPolynom;
+    for (const TPPolynom* X : {&F.P, &F.Q, &F.R, &F.S}) {
+        if (IstNullPPolynom(*X)) continue;
+        TPolynom inhalt;
+        PPInhalt(*X, inhalt);
+        if (IstNullPolynom(g))
+            g = inhalt;
+        else
+            PGGT(g, inhalt, g);
     }
     return g;
 }
@@ -95,17 +90,25 @@ void Kuerzen(TQuotient& F) {
     for (const TPPolynom* X : {&F.P, &F.Q, &F.R, &F.S}) k = std::min(k, PPMinGrad(*X));
     if (k > 0)
         for (TPPolynom* X : {&F.P, &F.Q, &F.R, &F.S}) SenkeGrad(*X, k);
-    // The common polynomial factor of every coefficient.
-    const TPolynom g = GemeinsamerInhalt(F);
-    if (g.Grad > 0)
-        for (TPPolynom* X : {&F.P, &F.Q, &F.R, &F.S}) TeileKoeffizienten(*X, g);
-    // A quotient that is a polynomial in x.
-    TPolynom q;
-    if (GanzerQuotient(F, q)) {
-        PPAusPolynomX(q, F.P);
-        F.Q = NullPPolynom;
-        F.R = EinsPPolynom;
-        F.S = NullPPolynom;
+    // The common polynomial factor of every coefficient and a quotient that is a polynomial in x. Where the
+    // arithmetic overflows (Euclid's remainders beyond 64-bit fractions, a product past the degree limit),
+    // the quotient stays as it is: it keeps its values, only not its shortest shape.
+    try {
+        const TPolynom g = GemeinsamerInhalt(F);
+        if (g.Grad > 0) {
+            auto G = std::make_unique<TQuotient>(F);
+            for (TPPolynom* X : {&G->P, &G->Q, &G->R, &G->S}) TeileKoeffizienten(*X, g);
+            F = *G;
+        }
+        TPolynom q;
+        if (GanzerQuotient(F, q)) {
+            PPAusPolynomX(q, F.P);
+            F.Q = NullPPolynom;
+            F.R = EinsPPolynom;
+            F.S = NullPPolynom;
+        }
+    } catch (const ERessourcen&) {
+    } catch (const EGradUeberschritten&) {
     }
 }
 

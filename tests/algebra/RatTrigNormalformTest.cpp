@@ -64,6 +64,10 @@ TEST_F(RatTrigNormalform, KuerzenBisZumNenner) {
             << f.text << " -> " << F->Term->Text;
         EXPECT_TRUE(WertGleich(Lies(f.text), F->Term)) << f.text;
     }
+    // A check of the reduction past the degree limit (x^15 * x^10) leaves the quotient as it is.
+    TRTNF* F = RTNF("(x^15+cos(x))/(1+x^10*cos(x))");
+    ASSERT_TRUE(F);
+    EXPECT_TRUE(WertGleich(Lies("(x^15+cos(x))/(1+x^10*cos(x))"), F->Term));
 }
 
 TEST_F(RatTrigNormalform, OhneFormUndOhneAusnahme) {
