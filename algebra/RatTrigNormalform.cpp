@@ -7,6 +7,7 @@
 #include "algebra/Protokollblock.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/TrigNormalFormen.h"
+#include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
 #include "steps/Nullstel.h"
@@ -364,8 +365,9 @@ void TRatTrigNormalform::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar,
         Z = Neu<TPTNF>(Z->P, Z->Q, NullPolynom, Z->Term);
     Z->Nullstellen(M, Liste, Kommentar, Status);
     if (!Liste || (Nenner->P.Grad == 0 && IstNullPPolynom(Nenner->Q) && Nenner->P.Koeff[0].Grad == 0)) return;
-    // A zero of the denominator is no zero of the quotient. An overflow while deciding keeps the point:
-    // only a denominator known to be 0 excludes it.
+    // A zero of the denominator is no zero of the quotient. An overflow while deciding keeps the point
+    // silently: only a denominator known to be 0 excludes it.
+    TWechsel<bool> melden(KonstantenUeberlaufMelden, false);
     Int32 n = 0;
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TStelle* z = Liste->Stellen[i];
