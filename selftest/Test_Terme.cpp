@@ -370,10 +370,11 @@ void TesteRatTrigNormalform(const std::string& T) {
         SchreibeZeile("keine RatTrigNormalform");
         return;
     }
-    TTerm* P = PPAlsTerm(nf->Zaehler->P);
-    TTerm* Q = PPAlsTerm(nf->Zaehler->Q);
-    TTerm* R = PPAlsTerm(nf->Nenner->P);
-    TTerm* S = PPAlsTerm(nf->Nenner->Q);
+    TTerm* s = BenannteKonstante("s");
+    TTerm* P = PPEinsetzen(nf->Zaehler->P, s);
+    TTerm* Q = PPEinsetzen(nf->Zaehler->Q, s);
+    TTerm* R = PPEinsetzen(nf->Nenner->P, s);
+    TTerm* S = PPEinsetzen(nf->Nenner->Q, s);
     SchreibeTextTermZeile("P = ", P);
     SchreibeTextTermZeile("Q = ", Q);
     SchreibeTextTermZeile("R = ", R);
