@@ -1,6 +1,7 @@
 // Term equations f(x) = g(x) and the intersection step.
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "algebra/Vereinfachung.h"
@@ -11,6 +12,8 @@
 #include "steps/Gleichungen.h"
 #include "steps/Nullstel.h"
 #include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/Wurzeln.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
@@ -144,6 +147,83 @@ void UeberDenQuotienten(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
     Status = WahrWennEines(Status, status);
 }
 
+// The argument of T when T is a function of it that is strictly monotonic where it is defined: a standard
+// function of that kind, a root, a power whose exponent is not an even integer (a power with a broken
+// exponent is defined for a base >= 0 only). Art names the function; sqrt, a square root and the power 1/2
+// are one function.
+TTerm* MonotonesArgument(TTerm* T, std::string& Art) {
+    if (TWurzel* w = AlsWurzel(T)) {
+        Art = "Wurzel " + std::to_string(w->Grad);
+        return w->Argument;
+    }
+    if (TPotenz* p = AlsPotenzTerm(T)) {
+        const TBruch& e = p->Exponent;
+        if (e.Zaehler == 0 || (e.Nenner == 1 && e.Zaehler % 2 == 0)) return nullptr;
+        Art = e.Zaehler == 1 && e.Nenner == 2
+                  ? "Wurzel 2"
+                  : "Potenz " + std::to_string(e.Zaehler) + "/" + std::to_string(e.Nenner);
+        return p->Argument;
+    }
+    for (const char* name : {"exp", "ln", "sqrt", "arcsin", "arccos", "arctan"})
+        if (IstStandardFunktion(T, name)) {
+            Art = std::string(name) == "sqrt" ? "Wurzel 2" : name;
+            return AlsStandardFunktion(T)->Argument;
+        }
+    return nullptr;
+}
+
+// f(u) = f(v) for one strictly monotonic function f through u = v; |u| = |v| through u = v and u = -v, |u| =
+// G through u = G and u = -G. Each solution stays where F and G have equal values (for |u| = G: where G is
+// not negative).
+void UeberDieFunktion(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
+    if (!IstStandardFunktion(F, "abs") && IstStandardFunktion(G, "abs")) std::swap(F, G);
+    TTerm* u = nullptr;
+    std::vector<TTerm*> rechts;
+    std::string f, g;
+    if (IstStandardFunktion(F, "abs")) {
+        u = AlsStandardFunktion(F)->Argument;
+        TTerm* v = IstStandardFunktion(G, "abs") ? AlsStandardFunktion(G)->Argument : G;
+        rechts = {v, v->Negation()};
+    } else if ((u = MonotonesArgument(F, f)) != nullptr) {
+        TTerm* v = MonotonesArgument(G, g);
+        if (v && f == g) rechts = {v};
+    }
+    if (rechts.empty()) return;
+    TWechsel<Int32> tiefe(Kuerzungstiefe, Kuerzungstiefe + 1);
+    TSListe* loesungen = NeueLeereListe();
+    uint8_t status = wahr;
+    for (const bool mitKommentar : {false, true}) {
+        if (mitKommentar && !(Kommentar && loesungen->Anzahl > 0)) break;
+        if (mitKommentar && rechts.size() > 1)
+            SchreibeTextTermZeile("Fallunterscheidung nach dem Vorzeichen von ", u);
+        else if (mitKommentar)
+            SchreibeZeile("Da die äußere Funktion streng monoton ist, müssen die Argumente übereinstimmen:");
+        loesungen = NeueLeereListe();
+        status = wahr;
+        for (TTerm* r : rechts) {
+            TSListe* l = nullptr;
+            uint8_t st = unklar;
+            TWechsel<Int32> einzug(Einrueckung, Einrueckung + (mitKommentar ? Einzug : 0));
+            LoeseTermgleichung(u, r, Bereich, mitKommentar, st, l);
+            SListenVereinigen(l, loesungen, true);
+            status = Und(status, st);
+        }
+    }
+    TSListe* gueltig = NeueLeereListe();
+    for (Int32 i = 1; i <= loesungen->Anzahl; ++i) {
+        bool d = false, df = false, dg = false;
+        const Extended x = loesungen->Stellen[i]->Punkt->Wert(0, d);
+        const Extended f = F->Wert(x, df), g = G->Wert(x, dg);
+        if (d && df && dg && std::fabs(f - g) <= 1e-9L * (1 + std::fabs(f) + std::fabs(g)))
+            gueltig->Stellen[++gueltig->Anzahl] = loesungen->Stellen[i];
+        else if (Kommentar)
+            SchreibeTextTermTextZeile("", loesungen->Stellen[i]->Punkt,
+                                      " erfüllt die Ausgangsgleichung nicht.");
+    }
+    SListenVereinigen(gueltig, Liste, true);
+    Status = WahrWennEines(Status, status);
+}
+
 // Only the points in Bereich where F and G both have a value; with Kommentar each point where one of them
 // has none is named.
 void NurGueltigePunkte(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, TSListe*& Liste) {
@@ -204,6 +284,8 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
     if (!Liste) Liste = NeueLeereListe();
     if (Status != wahr) UeberDieDifferenz(F, G, Bereich, Kommentar, Status, Liste);
     if (Status != wahr) UeberDenQuotienten(F, G, Bereich, Kommentar, Status, Liste);
+    if (Status != wahr && Kuerzungstiefe < MaxKuerzungen)
+        UeberDieFunktion(F, G, Bereich, Kommentar, Status, Liste);
     // The cancelled equations of the inner levels are checked here, against F and G as given.
     if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste);
     if (Kommentar && Liste->Anzahl == 0) SchreibeZeile("Es konnten keine Schnittstellen gefunden werden.");

@@ -102,6 +102,11 @@ TEST_F(Gleichungen, SchnittstellenErfuellenDieGleichung) {
         {"x*sin(x)", "2*sin(x)", "", {0, 2, Pi}, unklar,
          "\nDivision durch 2·sinx führt auf:\n#\nOb weitere Schnittstellen existieren, ist unklar.\n", "~"},
         {"x^2-1", "", "", {}, unklar, "Bestimmung der Nullstellen", "Schnittstellen"},
+        // The same monotonic function on both sides, and the cases of an absolute value.
+        {"ln(x)", "ln(2x-1)", "", {1}, wahr, "Da die äußere Funktion streng monoton ist", "~"},
+        {"sqrt(x)", "sqrt(2-x)", "", {1}, wahr, "S1(1 | 1)", "~"},
+        {"abs(x)", "x^2", "", {-1, 0, 1}, wahr, "Fallunterscheidung nach dem Vorzeichen von x\n", "~"},
+        {"abs(x)", "x-2", "", {}, wahr, "1 erfüllt die Ausgangsgleichung nicht.\n", "S1"},
     };
     // clang-format on
     for (const auto& [f, g, b, soll, status, stehen, fehlt] : faelle) {
