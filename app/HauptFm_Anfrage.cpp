@@ -386,11 +386,13 @@ void THauptForm::FuehreSchritteAus() {
                 // The area needs the intersection points, or the zeros of f when there is no g; they are
                 // computed silently unless this request computed them already.
                 if (!schnittstellenBerechnet) {
+                    TStilleSeite still;
                     if (!Eingabe(TEingabefeld::GTerm).empty()) {
                         s.Schnittstellen(false);
                     } else {
                         if (!nullstellenLiefen) s.Nullstellen(false);
                         Schnittstellenliste = Nullstellenliste;
+                        SchnittstellenStatus = NullstellenlisteStatus;
                     }
                     PruefeAbbruch();
                 }

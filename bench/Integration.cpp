@@ -1,7 +1,8 @@
 // The symbolic integration of fourteen integrands: parts, substitution, directly integrable terms and terms
 // without an elementary antiderivative, whose search ends unfound. Each iteration parses f anew in an emptied
 // store, so nothing is reused from a cache. A run that reaches an operation still to be built, or fails
-// otherwise, is counted, not fatal.
+// otherwise, is counted, not fatal. Beside it Simpson's rule with 10^6 subintervals, the integral step's
+// fallback.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -9,6 +10,7 @@
 
 #include "steps/Allgemeines.h"
 #include "steps/Integral.h"
+#include "steps/Numerik.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
@@ -58,5 +60,16 @@ void BM_IntegralVon(benchmark::State& state) {
     state.counters["fehler"] = proLauf(z.Fehler);
 }
 BENCHMARK(BM_IntegralVon)->DenseRange(0, static_cast<int64_t>(Integranden.size()) - 1);
+
+// e^(x^2) over [0; 1] with 10^6 subintervals.
+void BM_Simpsonregel(benchmark::State& state) {
+    InitialisiereTerme();
+    TTestOberflaecheAktiv host;
+    AlleTermeFreigeben();
+    TTerm* f = TermAusString("exp(x^2)");
+    TTerm* b = TermAusString("1");
+    for (auto _ : state) benchmark::DoNotOptimize(Simpsonregel(f, Null, b, 1000000));
+}
+BENCHMARK(BM_Simpsonregel)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -79,6 +79,20 @@ private:
     T Alt;
 };
 
+// Makes a line list of its own the current page for the lifetime of the guard, so that what is written
+// meanwhile is not shown; then the page that was current before is current again.
+class TStilleSeite {
+public:
+    TStilleSeite() : Vorher(Zeilenliste) { SetzeZeilenliste(&Liste); }
+    ~TStilleSeite() { SetzeZeilenliste(Vorher); }
+    TStilleSeite(const TStilleSeite&) = delete;
+    TStilleSeite& operator=(const TStilleSeite&) = delete;
+
+private:
+    TZeilenliste Liste;
+    TZeilenliste* Vorher;
+};
+
 // Line handling.
 void NeueZeile();
 // Appends F to the open line, or to a new line when it would reach the page width less 20 pixels. A

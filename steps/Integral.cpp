@@ -142,16 +142,4 @@ TTerm* GetIntegralLokal(TTerm* T, TTerm* a, TTerm* b, Int32 Stufe) {
     return r;
 }
 
-void DoIntegral(TTerm*, TTerm*) {
-    NochNichtGebaut("DoIntegral");
-}
-
-TTerm* Flaechenberechnung(TTerm*, TTerm*, TTerm*, TTerm*) {
-    NochNichtGebaut("Flaechenberechnung");
-}
-
-void SchrittFlaecheninhalt(TTerm*, TTerm*) {
-    NochNichtGebaut("SchrittFlaecheninhalt");
-}
-
 } // namespace zol

@@ -48,7 +48,8 @@ void PartielleIntegration(TTerm* f1, TTerm* g, TTerm* a, TSuchknoten& R, TTerm* 
 // The substitution of u in the integrand T: fills R, with the Ersatzterm when it succeeds.
 void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b);
 
-// The integral step of page 7: the antiderivative of f (a and b nil) or its integral from a to b.
+// The integral step of page 7: the antiderivative of f (a and b nil) or its integral from a to b, by
+// Simpson's rule where no antiderivative is found. ERessourcen ends the step with a message box.
 void DoIntegral(TTerm* a, TTerm* b);
 // The area between F and G (nil: the x-axis) from a to b as a term, over the points of Schnittstellenliste
 // (computed first when its count is -1); nil when an integral cannot be found.

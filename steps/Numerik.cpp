@@ -11,7 +11,10 @@
 #include "plattform/Oberflaeche.h"
 #include "steps/Allgemeines.h"
 #include "steps/Schrittflags.h"
+#include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/TermManager.h"
+#include "term/Terme.h"
 
 namespace zol {
 
@@ -28,6 +31,35 @@ bool ZahlAusText(const std::string& Text, Extended& Wert) {
     if (fehler != std::errc() || rest != zahl.data() + zahl.size() || !std::isfinite(gelesen)) return false;
     Wert = gelesen;
     return true;
+}
+
+TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
+    if (!f || !a || !b || n <= 0) return nullptr;
+    bool da = false, db = false;
+    const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
+    if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
+    const Int64 m = SimpsonIntervalle(n);
+    const Extended h = (wb - wa) / static_cast<Extended>(m);
+    auto y = [&](Int64 i) {
+        bool definiert = false;
+        // Each node from a, so that rounding does not add up along the interval.
+        const Extended w = f->Wert(wa + static_cast<Extended>(i) * h, definiert);
+        if (!definiert || !std::isfinite(w))
+            throw ENichtExistenz("Funktion nicht überall definiert. Simpsonregel abgebrochen.");
+        return w;
+    };
+    Extended summe = y(0) + y(m);
+    for (Int64 i = 1; i < m; ++i) {
+        summe += (i % 2 ? 4 : 2) * y(i);
+        if (i % 100000 == 0) {
+            Oberflaeche().VerarbeiteNachrichten();
+            if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+        }
+    }
+    const Extended J = h / 3 * summe;
+    if (!std::isfinite(J))
+        throw ENichtExistenz("Funktion nicht überall definiert. Simpsonregel abgebrochen.");
+    return ReelleKonstante(J);
 }
 
 void BestimmungEinerNullstelle() {

@@ -1,4 +1,5 @@
-// The numerical methods: one zero of f by bisection, regula falsi or Newton's method.
+// The numerical methods: Simpson's rule for a definite integral, and one zero of f by bisection, regula
+// falsi or Newton's method.
 #pragma once
 
 #include <string>
@@ -17,6 +18,16 @@ constexpr Int32 NewtonVerfahren = 3;
 
 // The most steps an iteration takes before it gives up.
 constexpr Int32 MaxNaeherungsschritte = 10000;
+
+// The integral of f from a to b by Simpson's rule with n subintervals (an odd n raised by one): a real
+// constant; nil for n <= 0 or a bound without a finite value. A node where f has no finite value raises
+// ENichtExistenz "Funktion nicht überall definiert. Simpsonregel abgebrochen.". The message loop runs every
+// 100000 nodes; an abort found there raises EBenutzerAbbruch.
+TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n);
+// The number of subintervals Simpsonregel uses for n > 0.
+constexpr Int64 SimpsonIntervalle(Int32 n) {
+    return n % 2 ? Int64(n) + 1 : Int64(n);
+}
 
 // The numerical-zero step of page 1: the accuracy, the method and Newton's start value come from the host
 // (the step-choice window); the numbers are printed with at least Round(3 - log10 eps) decimals (at most

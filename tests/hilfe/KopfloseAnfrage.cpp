@@ -12,10 +12,12 @@
 #include "steps/Allgemeines.h"
 #include "steps/Extremstellen.h"
 #include "steps/Gleichungen.h"
+#include "steps/Integral.h"
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
 #include "steps/Wendestellen.h"
 #include "term/Fehler.h"
+#include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 
@@ -112,6 +114,27 @@ void TKopfloseAnfrage::Starte() {
     folgeschritt(SchrittAbleitungen, 4, [] { BestimmungDerAbleitungen(true); });
     folgeschritt(SchrittExtremstellen, 5, [] { BestimmungVonExtremstellen(); });
     folgeschritt(SchrittWendestellen, 6, [] { BestimmungVonWendestellen(); });
+    // Page 7: the integral with a and b, else the antiderivative, else the area, whose points of
+    // intersection (or zeros of f) are computed silently unless a step of page 1 computed them.
+    TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
+    TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;
+    const bool integral = Schrittflags[SchrittIntegral], stamm = Schrittflags[SchrittStammfunktion];
+    folgeschritt(SchrittIntegral, 7, [&] { DoIntegral(a, b); });
+    if (!integral) folgeschritt(SchrittStammfunktion, 7, [] { DoIntegral(nullptr, nullptr); });
+    if (!integral && !stamm)
+        folgeschritt(SchrittFlaeche, 7, [&] {
+            if (!Schrittflags[SchrittSchnittstellen]) {
+                TStilleSeite still;
+                if (GTerm) {
+                    BestimmungDerSchnittstellen(false);
+                } else {
+                    if (!Schrittflags[SchrittNullstellen]) BestimmungDerNullstellen(false);
+                    Schnittstellenliste = Nullstellenliste;
+                    SchnittstellenStatus = NullstellenlisteStatus;
+                }
+            }
+            SchrittFlaecheninhalt(a, b);
+        });
 }
 
 std::string TKopfloseAnfrage::Text() const {

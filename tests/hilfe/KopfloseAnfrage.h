@@ -47,7 +47,8 @@ public:
 // marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with the text of f (in the
 // linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen, the zeros step, the
 // numerical zero, the intersection and the factorisation onto page 1, the poles step onto page 2, the
-// partial fractions onto page 3, and the derivatives, extrema and inflection steps onto pages 4, 5 and 6.
+// partial fractions onto page 3, the derivatives, extrema and inflection steps onto pages 4, 5 and 6, and the
+// integral, antiderivative or area step onto page 7.
 // Exceptions of a step reach the caller; the lines written until then stay on their page. The options and the
 // current canvas, host and line list are restored afterwards.
 class TKopfloseAnfrage {

@@ -11,6 +11,7 @@
 #include "steps/Numerik.h"
 #include "term/Fehler.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
+#include "term/Terme.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
@@ -170,3 +171,21 @@ TEST_F(Numerik, WinzigesEpsEndetMitAchtzehnStellenUndStellenKommtZurueck) {
 }
 
 } // namespace
+
+// Simpson's rule is exact for cubics, its error falls sixteenfold when n doubles, an odd n counts as n + 1,
+// and it gives no value for n = 0, a bound without a value or a node without one.
+TEST_F(Numerik, Simpsonregel) {
+    auto J = [](const char* f, const char* a, const char* b, Int32 n) {
+        TTerm* r = Simpsonregel(Lies(f), Lies(a), Lies(b), n);
+        return r ? Wert(r) : std::nullopt;
+    };
+    EXPECT_TRUE(Nahe(*J("x^3-2*x^2+1", "-1", "2", 2), 0.75L, 1e-15L));
+    EXPECT_TRUE(Nahe(*J("4*x^3+x", "3", "0", 2), -85.5L, 1e-15L));
+    const long double e = std::exp(1.0L) - 1, f8 = *J("exp(x)", "0", "1", 8) - e,
+                      f16 = *J("exp(x)", "0", "1", 16) - e;
+    EXPECT_TRUE(f8 / f16 > 15.5L && f8 / f16 < 16.5L) << double(f8 / f16);
+    EXPECT_EQ(*J("sin(x)", "0", "1", 7), *J("sin(x)", "0", "1", 8));
+    EXPECT_FALSE(J("x", "0", "1", 0) || J("x", "0", "1", -2) || J("x", "ln(-1)", "1", 2));
+    EXPECT_EQ(Ausnahme<ENichtExistenz>([&] { J("1/x", "-1", "1", 2); }),
+              "Funktion nicht überall definiert. Simpsonregel abgebrochen.");
+}

@@ -1,0 +1,225 @@
+// The steps of page 7: the antiderivative or the definite integral of f, and the area between the graphs of
+// f and g, or between f and the x-axis.
+#include <cmath>
+#include <string>
+
+#include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Protokoll.h"
+#include "output/Seiten.h"
+#include "plattform/Oberflaeche.h"
+#include "steps/Allgemeines.h"
+#include "steps/Gleichungen.h"
+#include "steps/Integral.h"
+#include "steps/Nullstel.h"
+#include "steps/Numerik.h"
+#include "steps/Schrittflags.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+// The value of a bound; false when it is missing or has no finite value.
+bool Grenzwert(TTerm* T, Extended& w) {
+    bool definiert = false;
+    if (T) w = T->Wert(0, definiert);
+    return definiert && std::isfinite(w);
+}
+
+void IntegrierbarkeitNichtKlar(TTerm* a, TTerm* b) {
+    Schreibe("Integrierbarkeit in ");
+    SchreibeIntervall(a, b);
+    SchreibeZeile(" nicht klar.");
+}
+
+// The integral of h from a to b, both points of the list: the antiderivative H evaluated where it is defined
+// between them, else (an antiderivative with a jump, as through tan(x/2)) the definite integral.
+TTerm* Teilintegral(TTerm* h, TTerm* H, TTerm* a, TTerm* b) {
+    if (DefiniertZwischen(H, a, b)) return IntegralAuswerten(H, a, b, VariableX);
+    return IntegralVon(h, a, b);
+}
+
+// h is 0 everywhere: every point is a point of intersection, and the area is 0.
+bool IstNull(TTerm* h) {
+    bool definiert = false;
+    return h->IstGleich(Null) || (h->IstKonstant && h->Wert(0, definiert) == 0 && definiert);
+}
+
+} // namespace
+
+void DoIntegral(TTerm* a, TTerm* b) {
+    const Int32 einrueckung = Einrueckung;
+    const bool bestimmt = a || b;
+    const std::string marke = bestimmt ? "J = " : "F(x) = ";
+    SchreibeUeberschrift(2, "Stammfunktion bzw. Integral");
+    if (bestimmt && !(a && b)) {
+        SchreibeUnterstrichenZeile("Bestimmung des Integrals: ");
+        SchreibeZeile("Integrationsintervall nicht endlich. Integral nicht bestimmt.");
+        ZeichneSeite(0);
+        return;
+    }
+    SchreibeUnterstrichen(bestimmt ? "Bestimmung des Integrals: " : "Bestimmung einer Stammfunktion:");
+    Schreibe(marke);
+    SchreibeIntegralzeichen(a, b);
+    SchreibeTerm(FTerm);
+    SchreibeZeile("d" + VariablenText());
+    // Over the closed interval between the bounds, in either order.
+    if (bestimmt && !DefiniertZwischen(FTerm, a, b)) {
+        IntegrierbarkeitNichtKlar(a, b);
+        ZeichneSeite(0);
+        return;
+    }
+    StarteZeitmessung();
+    try {
+        {
+            TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+            Integralergebnis = IntegralVon(FTerm, a, b);
+        }
+        // After an abort the driver writes its line.
+        if (BenutzerAbbruch) return;
+        if (!Integralergebnis && bestimmt) {
+            // The option's low 32 bits, as the rule counts.
+            const auto n = static_cast<Int32>(SimpsonTeilintervalle);
+            Integralergebnis = Simpsonregel(FTerm, a, b, n);
+            if (Integralergebnis) {
+                Schreibe("Das Integral von f wurde mit dem Simpson-Verfahren und ");
+                Schreibe(SimpsonIntervalle(n));
+                SchreibeZeile(" Teilintervallen bestimmt.");
+            }
+        } else if (!Integralergebnis) {
+            SchreibeZeile("Mit elementaren Mitteln konnte keine Stammfunktion von f bestimmt werden");
+        }
+        if (Integralergebnis) {
+            Schreibe(marke);
+            if (bestimmt) {
+                SchreibeTermMitNaeherung(Integralergebnis);
+                SchreibeZeile(" ist das gesuchte Integral.");
+            } else {
+                SchreibeTerm(Integralergebnis);
+                SchreibeZeile(" ist die gesuchte Stammfunktion.");
+            }
+            SchreibeZeitmessung();
+        }
+        NeueZeile();
+        Trennlinie();
+    } catch (const ERessourcen& e) {
+        Einrueckung = einrueckung;
+        Oberflaeche().Meldung(TMeldungsart::Information,
+                              "Bestimmung eines Integrals abgebrochen:\n\r" + e.Meldung);
+        NeueZeile();
+    }
+    ZeichneSeite(0);
+}
+
+TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
+    Extended wa = 0, wb = 0;
+    if (!F || !Grenzwert(a, wa) || !Grenzwert(b, wb) || wa > wb) {
+        SchreibeZeile("Zur Flächenberechnung müssen a und b angegeben sein, a nicht größer als b.");
+        return nullptr;
+    }
+    auto* I = Neu<TIntervall>(TRand{a, false}, TRand{b, false});
+    if (!Schnittstellenliste || Schnittstellenliste->Anzahl < 0) {
+        if (G)
+            LoeseTermgleichung(F, G, I, Kommentare, SchnittstellenStatus, Schnittstellenliste);
+        else
+            SucheNullstellen(F, I, Schnittstellenliste, Kommentare, SchnittstellenStatus);
+    }
+    // The points in [a, b], copied so that a list shared with the zeros keeps its multiplicities, and the
+    // bounds merged in.
+    TSListe* punkte = NeueLeereListe();
+    for (Int32 i = 1; Schnittstellenliste && i <= Schnittstellenliste->Anzahl; ++i) {
+        TStelle* s = Schnittstellenliste->Stellen[i];
+        if (I->Enthaelt(s->Punkt))
+            punkte->Stellen[++punkte->Anzahl] = Neu<TStelle>(s->Punkt, s->Vielfachheit);
+        if (punkte->Anzahl > MaxStellen - 2) throw ETermGoToStart("Zu viele Schnittstellen.");
+    }
+    for (TTerm* grenze : {a, b}) StelleEinfuegen(Neu<TStelle>(grenze, 1), punkte, false);
+    SortiereSListe(punkte, true);
+    Schnittstellenliste = punkte;
+
+    TTerm* h = F;
+    if (G) {
+        h = OperatorTerm(F, G, '-');
+        if (Kommentare) SchreibeTextTerm("Zur Flächenberechnung muss f(x) - g(x) = ", h);
+        const Int32 knoten = h->Knotenzahl;
+        VereinfacheTerm(h);
+        if (Kommentare) {
+            if (h->Knotenzahl < knoten) SchreibeTextTerm(" = ", h);
+            SchreibeZeile(" integriert werden.");
+        }
+    } else if (Kommentare) {
+        SchreibeZeile("Zur Flächenberechnung muss f(x) integriert werden.");
+    }
+    if (!DefiniertZwischen(h, a, b)) {
+        IntegrierbarkeitNichtKlar(a, b);
+        return nullptr;
+    }
+    if (SchnittstellenStatus != wahr && !IstNull(h)) {
+        SchreibeZeile("Es konnten nicht alle Schnittstellen bestimmt werden; der Flächeninhalt wird nicht "
+                      "angegeben.");
+        return nullptr;
+    }
+
+    const Int32 n = punkte->Anzahl;
+    auto x = [&](Int32 i) { return punkte->Stellen[i]->Punkt; };
+    if (n < 2) return Null;
+    if (n == 2) {
+        TTerm* J = IntegralVon(h, x(1), x(2));
+        return J ? StandardFunktionTerm("abs", J) : nullptr;
+    }
+    TTerm* H = IntegralVon(h, nullptr, nullptr);
+    if (!H) return nullptr;
+    TTerm* A = Null;
+    for (Int32 i = 1; i < n && A; ++i) {
+        if (Kommentare) {
+            SchreibeIntegralzeichen(x(i), x(i + 1));
+            SchreibeTerm(h);
+            Schreibe(" d" + VariablenText() + " = ");
+        }
+        TTerm* J = Teilintegral(h, H, x(i), x(i + 1));
+        A = J ? Summe(A, StandardFunktionTerm("abs", J)) : nullptr;
+    }
+    return A;
+}
+
+void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
+    SchreibeUeberschrift(2, "Flächeninhalt");
+    SchreibeTextTerm("zwischen dem Graphen von f(x) = ", FTerm);
+    Schreibe(" und ");
+    if (GTerm)
+        SchreibeTextTerm("dem Graphen von g(x) = ", GTerm);
+    else
+        Schreibe("der x-Achse ");
+    Schreibe("  in   ");
+    SchreibeIntervall(a, b);
+    NeueZeile();
+    if (Kommentare) {
+        Schreibe("Dazu wurden die Schnittstellen von ");
+        SchreibeMitIndex("G", "f");
+        Schreibe(" mit ");
+        if (GTerm)
+            SchreibeMitIndex("G", "g");
+        else
+            Schreibe("der x-Achse ");
+        SchreibeZeile(" bestimmt.");
+    }
+    TTerm* A = Flaechenberechnung(FTerm, GTerm, a, b);
+    if (Kommentare && A) {
+        Schreibe("Der gesuchte Flächeninhalt ist A = ");
+        SchreibeUndVereinfache(A);
+        NeueZeile();
+    } else if (Kommentare) {
+        SchreibeZeile("Der Flächeninhalt konnte nicht bestimmt werden.");
+    }
+    NeueZeile();
+    Trennlinie();
+    ZeichneSeite(0);
+}
+
+} // namespace zol
