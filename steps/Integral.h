@@ -52,7 +52,10 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b);
 // Simpson's rule where no antiderivative is found. ERessourcen ends the step with a message box.
 void DoIntegral(TTerm* a, TTerm* b);
 // The area between F and G (nil: the x-axis) from a to b as a term, over the points of Schnittstellenliste
-// (computed first when its count is -1); nil when an integral cannot be found.
+// (computed first when its count is -1) in [a, b]; the list becomes those points with a and b, sorted. nil,
+// with a line saying why, without both bounds or with a > b, where F - G is not known to be defined on
+// [a, b], and where the points are not known to be complete; nil also when an integral cannot be found. More
+// than 18 points raise ETermGoToStart "Zu viele Schnittstellen.".
 TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b);
 // The area between f and g, or between f and the x-axis, from a to b.
 void SchrittFlaecheninhalt(TTerm* a, TTerm* b);
