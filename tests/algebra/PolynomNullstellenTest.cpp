@@ -250,20 +250,14 @@ TEST_F(PolynomNullstellen, Seite) {
         "Suche der Nullstellen des Polynoms: 2·x3-3·x2-3·x+2 in ]-∞;∞[:",
         "Nullstelle -1 geraten  (Teiler des Absolutglieds;)",
         "Polynomdivision durch x+1 ergibt: ",
-        "(2·x3-3·x2-3·x+2) : (x+1) = 2·x2-5·x+2    Rest 0",
-        "2·x2-5·x+2",
-        "Suche der Nullstellen des Polynoms: 2·x2-5·x+2 in ]-∞;∞[:",
         "Anwendung der pq-Formel:",
         "Nach Division durch 2 erhält man x2-52·x+1 = 0",
         "Zwei einfache Nullstellen:  ",
-        "x1 = 2.",
-        "x2 = 12 = 0,5.",
         "Substitution von x2 durch x ergibt Q(x) = x2-5·x+4",
         "Suche der Nullstellen des Polynoms: x2-5·x+4 in [0;25]:",
         "x = 4 ergibt eine 1-fache Nullstellen bei 2 für das ursprüngliche Polynom",
         "x = 1 ergibt eine 1-fache Nullstellen bei 1 und eine 1-fache Nullstelle bei -1 für das "
-        "ursprüngliche "
-        "Polynom",
+        "ursprüngliche Polynom",
         "Diskriminante d=024-1 = -1<0 => keine Nullstellen",
         "P hat im angegebenen Intervall keine Nullstellen.",
         "x wird ausgeklammert ",
@@ -276,7 +270,6 @@ TEST_F(PolynomNullstellen, Seite) {
         "Nullstelle 1 geraten  (Teiler des Absolutglieds);",
         "Möglicherweise gibt es im angegebenen Intervall noch weitere Nullstellen.",
         "Nullstelle -12 geraten  (der Zähler teilt das Absolutglied und der Nenner den Leitterm;",
-        "Suche der Nullstellen des Polynoms: x3+x+1 in ]-∞;∞[:",
         "Mit elementaren Mitteln konnten (im angegebenen Intervall) keine Nullstellen bestimmt werden.",
     }));
 }

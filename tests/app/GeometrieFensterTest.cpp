@@ -109,7 +109,6 @@ TEST_F(GeometrieFensterTest, VorgabenUndAbbrechen) {
         Zentralprojektion, {1.0L / 3, -2, 1e30L}, {0, 0.5L, 0}, {1, 1, 0}, {0, 0.3827L, 2}};
     AktuelleProjektion = offen;
     Projektion->show();
-    EXPECT_EQ(Projektion->RichtungSG->columnCount(), 3);
     EXPECT_EQ(Zellentext(Projektion->RichtungSG, 0, 2), Q("1e30"));
     // What the dialog shows it reads back unchanged.
     EXPECT_TRUE(Projektion->SetProjektion(false));
@@ -244,8 +243,6 @@ TEST_F(GeometrieFensterTest, GeradeDurchZweiPunkteOderMitRichtung) {
     for (int zweiterPunkt : {1, 0}) {
         Geraden->show();
         Geraden->AngabeGruppe->button(zweiterPunkt)->click();
-        EXPECT_EQ(Geraden->AngabeLabel->text(), Q(zweiterPunkt ? "zweiter Punkt:" : "Richtungsvektor:"));
-        EXPECT_EQ(g2->size(), zweiterPunkt ? QSize(3 * 64 + 10, 24 + 10) : QSize(64 + 10, 3 * 24 + 10));
         for (int i = 0; i < 3; ++i) {
             SetzeZellentext(Geraden->AOrtsvektorSG, 0, i, QString::number(i + 1));
             SetzeZellentext(g2, zweiterPunkt ? 0 : i, zweiterPunkt ? i : 0,
@@ -268,8 +265,6 @@ TEST_F(GeometrieFensterTest, GeradeDurchZweiPunkteOderMitRichtung) {
     QTest::mouseClick(Geraden->OKButton, Qt::LeftButton);
     EXPECT_EQ(Meldungen().size(), 1u);
     EXPECT_EQ(Haupt->GeometrischeObjekteLB->count(), anzahl);
-    if (const char* pfad = std::getenv("ZOL_VEKTORENBILD"))
-        Haupt->VektorenImage->Bild.save(Q(pfad) + "-g.png");
 }
 
 } // namespace
