@@ -122,7 +122,6 @@ TEST_F(SchritteTest, ErsterStartOhneDateiWaehltNichts) {
         EXPECT_FALSE(k->isChecked()) << k->text().toStdString();
     for (bool flag : Schrittflags) EXPECT_FALSE(flag);
     EXPECT_TRUE(AbleitungsGrad == 0 && f->HEdit->text() == QString::fromUtf8("1/2") && f->Integraltyp() == 0);
-
     PruefeFolgen();
     TIniDatei ini = Schliessen();
     EXPECT_TRUE(ini.LiesInteger("Schritte", "Schritte", -1) == 0 &&

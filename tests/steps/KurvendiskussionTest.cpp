@@ -126,7 +126,6 @@ TEST_F(Kurvendiskussion, Seiten) {
         {"x^3/x", {V, E}, false, 5, "\n0 ist Definitionslücke von f und scheidet aus.\n"},
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},
         {"x^2*sin(x)", {S}, false, 0, "y-Achse.\nDer Graph des gegebenen Terms ist symmetrisch zum Ursprung.\n"}};
-
     // clang-format on
     std::string fehlt;
     for (const auto& [f, schritte, kommentare, k, stehen] : faelle) {

@@ -118,7 +118,6 @@ TEST_F(Numerik, PruefungenStoppenMitIhrerZeileOhneLoesung) {
         {{.F = "x^2-2", .B = "2"}, "Startintervall nicht endlich." + Stop},
         {{.F = "x^2-2", .A = "2", .B = "1"}, "Startintervall leer." + Stop},
         {{.F = "x^2-2", .Epsilon = "abc"}, "Die Genauigkeit muss eine positive Zahl sein." + Stop},
-
         {{.F = "x^2-2", .Methode = 3, .Startwert = "abc"}, "Der Startwert abc ist keine Zahl." + Stop},
         {{.F = "x^3-3*x", .Methode = 3, .Startwert = "1"}, "Nach dem 1. Schritt ist f' in xn gleich Null."},
         {{.F = "x^3-3*x", .Methode = 3, .Startwert = "1"}, Stop.substr(1)},
