@@ -1,22 +1,29 @@
 // Fuzz target: one request of the general step run headless. The input holds the fields f, a, b and the
 // step width h on one line each (a missing line leaves the field empty, h defaults to 1/2), and optionally
 // a fifth line with the steps: v simplification, d definition range, t value table, s symmetry (all four
-// when the line is missing). Errors the system reports (EZolFehler) are answers; anything else, a crash or
-// a hang, is a finding. A value table of more than 100 rows is not run: its time grows with the rows, and
-// the user ends such a table with "Abbrechen".
+// when the line is missing), n zeros, p poles, a derivatives, e extrema, w inflection points, i the
+// antiderivative, j the integral from a to b. Errors the system reports (EZolFehler) are answers; anything
+// else, a crash or a hang, is a finding. A value table of more than 100 rows is not run: its time grows with
+// the rows, and the user ends such a table with "Abbrechen". With ZOL08_FUZZ_MELDE set, an error that ends
+// the request or the integration is written to standard error (to sort the errors of a replayed corpus).
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "steps/Allgemeines.h"
+#include "steps/Integral.h"
+#include "term/Mengen.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
+#include "tests/hilfe/TestOberflaeche.h"
 
 namespace {
 
@@ -43,6 +50,26 @@ bool TabelleZuLang(const TAnfrage& a) {
     return (bis - von) / h > 100;
 }
 
+void Melde(const char* wo, const EZolFehler& e) {
+    static const bool melden = std::getenv("ZOL08_FUZZ_MELDE") != nullptr;
+    if (melden) std::fprintf(stderr, "%s: %s\n", wo, e.what());
+}
+
+// The integration search on f as the integral step runs it: the antiderivative (i) and the integral from a to
+// b (j), with a silent host.
+void Integriere(const std::string& schritte) {
+    if (!FTerm) return;
+    TTestOberflaecheAktiv host;
+    try {
+        if (schritte.find('i') != std::string::npos) (void)IntegralVon(FTerm, nullptr, nullptr);
+        TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
+        TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;
+        if (schritte.find('j') != std::string::npos && a && b) (void)IntegralVon(FTerm, a, b);
+    } catch (const EZolFehler& e) {
+        Melde("IntegralVon", e);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
@@ -63,12 +90,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         if (c == 'd') anfrage.Schritte.push_back(SchrittDefinitionsbereich);
         if (c == 't') anfrage.Schritte.push_back(SchrittTabelle);
         if (c == 's') anfrage.Schritte.push_back(SchrittSymmetrien);
+        if (c == 'n') anfrage.Schritte.push_back(SchrittNullstellen);
+        if (c == 'p') anfrage.Schritte.push_back(SchrittPolstellen);
+        if (c == 'a') anfrage.Schritte.push_back(SchrittAbleitungen);
+        if (c == 'e') anfrage.Schritte.push_back(SchrittExtremstellen);
+        if (c == 'w') anfrage.Schritte.push_back(SchrittWendestellen);
+        if (c == 'i') anfrage.Schritte.push_back(SchrittStammfunktion);
+        if (c == 'j') anfrage.Schritte.push_back(SchrittIntegral);
     }
     if (schritte.find('t') != std::string::npos && TabelleZuLang(anfrage)) return 0;
     TKopfloseAnfrage lauf(anfrage);
     try {
         lauf.Starte();
-    } catch (const EZolFehler&) {
+    } catch (const EZolFehler& e) {
+        Melde("Anfrage", e);
+        return 0;
     }
+    Integriere(schritte);
     return 0;
 }
