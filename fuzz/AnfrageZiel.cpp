@@ -18,6 +18,7 @@
 #include "steps/Allgemeines.h"
 #include "steps/Integral.h"
 #include "term/Mengen.h"
+#include "term/Punktlisten.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
@@ -56,7 +57,7 @@ void Melde(const char* wo, const EZolFehler& e) {
 }
 
 // The integration search on f as the integral step runs it: the antiderivative (i) and the integral from a to
-// b (j), with a silent host.
+// b (j) where f is defined between them, with a silent host.
 void Integriere(const std::string& schritte) {
     if (!FTerm) return;
     TTestOberflaecheAktiv host;
@@ -64,7 +65,8 @@ void Integriere(const std::string& schritte) {
         if (schritte.find('i') != std::string::npos) (void)IntegralVon(FTerm, nullptr, nullptr);
         TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
         TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;
-        if (schritte.find('j') != std::string::npos && a && b) (void)IntegralVon(FTerm, a, b);
+        if (schritte.find('j') != std::string::npos && a && b && DefiniertZwischen(FTerm, a, b))
+            (void)IntegralVon(FTerm, a, b);
     } catch (const EZolFehler& e) {
         Melde("IntegralVon", e);
     }

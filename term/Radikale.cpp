@@ -464,11 +464,17 @@ bool IstRadikalIndex(Int64 n) {
     return n >= 1 && n <= MaxWurzelexponent;
 }
 
+// The store's radical constant of r: equal radicals are one term, so the terms built over them are found in
+// the store instead of piling up as distinct terms with equal texts (whose search would grow with each).
+TRadikalKonstante* Gespeichert(const TRadikal& r) {
+    return AlsRadikalKonstante(RadikalKonstante(r));
+}
+
 } // namespace
 
 TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
     if (!T || !T->IstKonstant) return nullptr;
-    if (auto* r = AlsRationaleKonstante(T)) return Neu<TRadikalKonstante>(Einzelradikal(r->Bruch, 0, 1, 1));
+    if (auto* r = AlsRationaleKonstante(T)) return Gespeichert(Einzelradikal(r->Bruch, 0, 1, 1));
     if (auto* rad = AlsRadikalKonstante(T)) return rad;
     if (auto* o = AlsOperatorTerm(T)) {
         TRadikalKonstante* a = RadikalKonstanteAusTerm(o->T1);
@@ -477,7 +483,7 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
         TRadikal r;
         bool erfolg = false;
         ROp(a->Radikal, b->Radikal, o->Operator, r, erfolg);
-        return erfolg ? Neu<TRadikalKonstante>(r) : nullptr;
+        return erfolg ? Gespeichert(r) : nullptr;
     }
     if (auto* p = AlsPotenzTerm(T)) {
         if (p->Exponent.Zaehler > INT32_MAX || p->Exponent.Zaehler < INT32_MIN) return nullptr;
@@ -487,7 +493,7 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
             if (!basis) return nullptr;
             TRadikal r;
             RHoch(basis->Radikal, k, r);
-            return Neu<TRadikalKonstante>(r);
+            return Gespeichert(r);
         }
         auto* b = AlsRationaleKonstante(p->Argument);
         if (b && b->Bruch.Nenner == 1 && b->Bruch.Zaehler > 0 && IstRadikalIndex(p->Exponent.Nenner)) {
@@ -506,8 +512,8 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
         auto* m = AlsRationaleKonstante(static_cast<TFunktion*>(T)->Argument);
         if (m && m->Bruch.Nenner == 1 && m->Bruch.Zaehler >= 0) {
             // The roots of 0 and 1 are rational.
-            if (m->Bruch.Zaehler <= 1) return Neu<TRadikalKonstante>(Einzelradikal(m->Bruch, 0, 1, 1));
-            return Neu<TRadikalKonstante>(Einzelradikal(BruchEins, 1, m->Bruch.Zaehler, index));
+            if (m->Bruch.Zaehler <= 1) return Gespeichert(Einzelradikal(m->Bruch, 0, 1, 1));
+            return Gespeichert(Einzelradikal(BruchEins, 1, m->Bruch.Zaehler, index));
         }
     }
     return nullptr;

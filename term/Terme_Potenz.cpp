@@ -406,7 +406,7 @@ TTerm* BildePotenz(TTerm* B, const TBruch& exponent, bool RadikaleErlaubt) {
         if (r > MaxGrad) return PotenzTerm(RationaleKonstante(TBruch{basis, 1}), g);
         TBruch c;
         Brueche::Hoch(TBruch{basis, 1}, q, c);
-        return Neu<TRadikalKonstante>(Einzelradikal(c, static_cast<Int32>(r), basis, static_cast<Int32>(d)));
+        return RadikalKonstante(Einzelradikal(c, static_cast<Int32>(r), basis, static_cast<Int32>(d)));
     }
     if (auto* p = AlsRationaleKonstante(B)) {
         if (p->Bruch.Zaehler < 0 && e.Nenner >= 2) throw ENichtExistenz("Potenz existiert nicht");

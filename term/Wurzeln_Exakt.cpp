@@ -147,7 +147,7 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
         }
         g %= n;
     }
-    return Neu<TRadikalKonstante>(Einzelradikal(c, static_cast<Int32>(g), B, g == 0 ? 1 : n));
+    return RadikalKonstante(Einzelradikal(c, static_cast<Int32>(g), B, g == 0 ? 1 : n));
 }
 
 TTerm* ZieheWurzel(TTerm* T, Int32 n) {

@@ -80,7 +80,7 @@ TEST_F(Integration, BestimmteIntegraleWieQuadratur) {
         {"x*ln(x)", "2", "1"},      {"ln(x)/x", "1", "3"},         {"x*exp(x^2)", "1", "0"},
         {"2x*cos(x^2)", "-1", "2"}, {"x*sqrt(x^2+1)", "-1", "2"},  {"x*exp(x)+1", "-1", "1"},
         {"x*ln(x)/2", "1/2", "2"},  {"2cos(ln(x^2))/x", "2", "1"}, {"exp(sqrt(x))", "4", "1"},
-        {"x/(x^2+1)", "2", "-1"}};
+        {"x/(x^2+1)", "2", "-1"},   {"1/(x^4+1)", "0", "1"}};
     for (auto [text, a, b] : faelle) {
         TTerm* T = Lies(text);
         TTerm *A = Lies(a), *B = Lies(b);
