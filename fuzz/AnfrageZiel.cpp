@@ -1,11 +1,11 @@
-// Fuzz target: one request of the general step run headless. The input holds the fields f, a, b and the
-// step width h on one line each (a missing line leaves the field empty, h defaults to 1/2), and optionally
-// a fifth line with the steps: v simplification, d definition range, t value table, s symmetry (all four
-// when the line is missing), n zeros, p poles, a derivatives, e extrema, w inflection points, i the
-// antiderivative, j the integral from a to b. Errors the system reports (EZolFehler) are answers; anything
-// else, a crash or a hang, is a finding. A value table of more than 100 rows is not run: its time grows with
-// the rows, and the user ends such a table with "Abbrechen". With ZOL08_FUZZ_MELDE set, an error that ends
-// the request or the integration is written to standard error (to sort the errors of a replayed corpus).
+// Fuzz target: one request run headless. The input holds the fields f, a, b and the step width h on one line
+// each (a missing line leaves the field empty, h defaults to 1/2), optionally a fifth line with the steps
+// (v simplification, d definition range, t value table, s symmetry, all four when the line is missing; n
+// zeros, p poles, a derivatives, e extrema, w inflection points, i the antiderivative, j the integral from a
+// to b, f the area; k the comments) and a sixth with g. Errors the system reports (EZolFehler) are answers;
+// anything else, a crash or a hang, is a finding. A value table of more than 100 rows is not run: its time
+// grows with the rows, and the user ends such a table with "Abbrechen". With ZOL08_FUZZ_MELDE set, an error
+// that ends the request is written to standard error (to sort the errors of a replayed corpus).
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -16,15 +16,11 @@
 #include <vector>
 
 #include "steps/Allgemeines.h"
-#include "steps/Integral.h"
-#include "term/Mengen.h"
-#include "term/Punktlisten.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
-#include "tests/hilfe/TestOberflaeche.h"
 
 namespace {
 
@@ -56,22 +52,6 @@ void Melde(const char* wo, const EZolFehler& e) {
     if (melden) std::fprintf(stderr, "%s: %s\n", wo, e.what());
 }
 
-// The integration search on f as the integral step runs it: the antiderivative (i) and the integral from a to
-// b (j) where f is defined between them, with a silent host.
-void Integriere(const std::string& schritte) {
-    if (!FTerm) return;
-    TTestOberflaecheAktiv host;
-    try {
-        if (schritte.find('i') != std::string::npos) (void)IntegralVon(FTerm, nullptr, nullptr);
-        TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
-        TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;
-        if (schritte.find('j') != std::string::npos && a && b && DefiniertZwischen(FTerm, a, b))
-            (void)IntegralVon(FTerm, a, b);
-    } catch (const EZolFehler& e) {
-        Melde("IntegralVon", e);
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
@@ -82,10 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     (void)bereit;
     std::vector<std::string> zeilen;
     std::istringstream ein(std::string(reinterpret_cast<const char*>(daten), groesse));
-    for (std::string zeile; zeilen.size() < 5 && std::getline(ein, zeile);) zeilen.push_back(zeile);
-    zeilen.resize(5);
-    TAnfrage anfrage{
-        .F = zeilen[0], .A = zeilen[1], .B = zeilen[2], .H = zeilen[3].empty() ? "1/2" : zeilen[3]};
+    for (std::string zeile; zeilen.size() < 6 && std::getline(ein, zeile);) zeilen.push_back(zeile);
+    zeilen.resize(6);
+    TAnfrage anfrage{.F = zeilen[0],
+                     .G = zeilen[5],
+                     .A = zeilen[1],
+                     .B = zeilen[2],
+                     .H = zeilen[3].empty() ? "1/2" : zeilen[3]};
     const std::string schritte = zeilen[4].empty() ? "vdts" : zeilen[4];
     for (char c : schritte) {
         if (c == 'v') anfrage.Schritte.push_back(SchrittVereinfachen);
@@ -99,6 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         if (c == 'w') anfrage.Schritte.push_back(SchrittWendestellen);
         if (c == 'i') anfrage.Schritte.push_back(SchrittStammfunktion);
         if (c == 'j') anfrage.Schritte.push_back(SchrittIntegral);
+        if (c == 'f') anfrage.Schritte.push_back(SchrittFlaeche);
+        if (c == 'k') anfrage.Kommentare = true;
     }
     if (schritte.find('t') != std::string::npos && TabelleZuLang(anfrage)) return 0;
     TKopfloseAnfrage lauf(anfrage);
@@ -106,8 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         lauf.Starte();
     } catch (const EZolFehler& e) {
         Melde("Anfrage", e);
-        return 0;
     }
-    Integriere(schritte);
     return 0;
 }
