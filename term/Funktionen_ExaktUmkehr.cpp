@@ -270,16 +270,11 @@ TTerm* ExakterLogarithmus(TTerm* T) {
     if (T->IstGleich(BenannteKonstante("e"))) return Eins;
     if (IstStandardFunktion(T, "exp")) return static_cast<TFunktion*>(T)->Argument;
     if (auto* p = AlsPotenzTerm(T)) {
-        // ln(w^q) = q*ln(w); for an even numerator w^q is positive also where w is negative: q*ln(|w|).
+        // ln(w^q) = q*ln(w). An even integer q makes w^q positive also where w is negative: q*ln|w|, with
+        // the bars left out where the sign of w is known. A fractional power has no value for w < 0, so
+        // ln(w) keeps its range there.
         TTerm* w = p->Argument;
-        if (p->Exponent.Zaehler % 2 == 0) {
-            bool d = false;
-            const Extended v = w->IstKonstant ? w->Wert(0, d) : 0;
-            if (!d)
-                w = StandardFunktionTerm("abs", w);
-            else if (v < 0)
-                w = w->Negation();
-        }
+        if (p->Exponent.Nenner == 1 && p->Exponent.Zaehler % 2 == 0) w = ExakterBetrag(w);
         return ArOp(RationaleKonstante(p->Exponent), StandardFunktionTerm("ln", w), '*');
     }
     return StandardFunktionTerm("ln", T);

@@ -136,6 +136,15 @@ TTerm* TStandardFunktion::IntegriereStandardfunktion(TTerm* a, TTerm* b, char Bu
     else if (IstLinear(Argument, m, n)) {
         TTerm* G = GrundintegralStandardfunktion();
         if (G) Fx = Quotient(G, m);
+    } else if (Kennung == "ln" && IstStandardFunktion(Argument, "abs")) {
+        // ln|u| with a linear u, as ln(u) but on both sides of u = 0: (u*ln|u| - u)/m. The antiderivative
+        // has values at u = 0, the integrand not: no value across it.
+        TTerm* u = static_cast<TFunktion*>(Argument)->Argument;
+        if (IstVariable(u))
+            Fx = Differenz(Produkt(u, this), u);
+        else if (IstLinear(u, m, n))
+            Fx = Quotient(Differenz(Produkt(u, this), u), m);
+        if (Fx && grenzen && !DefiniertZwischen(this, a, b)) return nullptr;
     }
     if (Fx) {
         // The antiderivative of tan or cot has values on both sides of a pole: no value across one.

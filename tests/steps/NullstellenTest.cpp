@@ -123,6 +123,9 @@ TEST_F(Nullstellen, Seiten) {
          "hebbar"},
         {"x^2+1", {V, P}, 2, "\nf hat keine Polstellen. \n", "Bestimmung der Polstellen:"},
         {"x^(1/2)", {P}, 2, "Da f keine rationale Funktion ist, ", "~"},
+        // ln(x^2) = 2 ln|x| has both zeros; ln(x^(2/3)) has no value at x < 0.
+        {"ln(x^2)", {V, N}, 1, "N1(1 | 0)#N2(-1 | 0)#Weitere Nullstellen gibt es nicht.", "~"},
+        {"ln(x^(2/3))", {V, N}, 1, "N1(1 | 0)#Weitere Nullstellen gibt es nicht.", "(-1 | 0)"},
     };
     for (const Fall& fall : faelle) {
         TKopfloseAnfrage lauf({.F = fall.f, .Schritte = fall.schritte, .Kommentare = true});
