@@ -149,8 +149,8 @@ void UeberDenQuotienten(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
 
 // The argument of T when T is a function of it that is strictly monotonic where it is defined: a standard
 // function of that kind, a root, a power whose exponent is not an even integer (a power with a broken
-// exponent is defined for a base >= 0 only). Art names the function; sqrt, a square root and the power 1/2
-// are one function.
+// exponent is defined for a base >= 0 only), a multiple of a logarithm as the logarithm of a power. Art names
+// the function; sqrt, a square root and the power 1/2 are one function.
 TTerm* MonotonesArgument(TTerm* T, std::string& Art) {
     if (TWurzel* w = AlsWurzel(T)) {
         Art = "Wurzel " + std::to_string(w->Grad);
@@ -163,6 +163,21 @@ TTerm* MonotonesArgument(TTerm* T, std::string& Art) {
                   ? "Wurzel 2"
                   : "Potenz " + std::to_string(e.Zaehler) + "/" + std::to_string(e.Nenner);
         return p->Argument;
+    }
+    // c*ln(u) is ln(u^c) where u > 0, and c*ln|w| with an even integer c is ln(w^c) wherever w is not 0.
+    if (auto* o = AlsOperatorTerm(T); o && o->Operator == '*') {
+        TTerm *k = o->T1, *l = o->T2;
+        if (!IstRationaleKonstante(k)) std::swap(k, l);
+        auto* c = AlsRationaleKonstante(k);
+        if (!c || c->IstNull() || !IstStandardFunktion(l, "ln")) return nullptr;
+        TTerm* u = AlsStandardFunktion(l)->Argument;
+        const TBruch& e = c->Bruch;
+        if (IstStandardFunktion(u, "abs")) {
+            if (e.Nenner != 1 || e.Zaehler % 2 != 0) return nullptr;
+            u = AlsStandardFunktion(u)->Argument;
+        }
+        Art = "ln";
+        return Potenz(u, e);
     }
     for (const char* name : {"exp", "ln", "sqrt", "arcsin", "arccos", "arctan"})
         if (IstStandardFunktion(T, name)) {

@@ -107,6 +107,9 @@ TEST_F(Gleichungen, SchnittstellenErfuellenDieGleichung) {
         {"sqrt(x)", "sqrt(2-x)", "", {1}, wahr, "S1(1 | 1)", "~"},
         {"abs(x)", "x^2", "", {-1, 0, 1}, wahr, "Fallunterscheidung nach dem Vorzeichen von x\n", "~"},
         {"abs(x)", "x-2", "", {}, wahr, "1 erfüllt die Ausgangsgleichung nicht.\n", "S1"},
+        // A multiple of a logarithm as the logarithm of a power: 2 ln|x| = ln(x^2) also where x < 0.
+        {"2*ln(abs(x))", "ln(x+2)", "", {-1, 2}, wahr, "S2(-1 | 0)", "~"},
+        {"2*ln(x)", "ln(x+2)", "", {2}, wahr, "-1 erfüllt die Ausgangsgleichung nicht.\n", "S2"},
     };
     // clang-format on
     for (const auto& [f, g, b, soll, status, stehen, fehlt] : faelle) {
