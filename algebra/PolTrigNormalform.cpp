@@ -263,24 +263,17 @@ TTeilePtr Teile(const TPPolynom& P, const TPPolynom& Q, const TPolynom& Argument
                  : Teile(NullPPolynom, EinsPPolynom, argument->P);
 }
 
-// x/c becomes x*(1/c) in place for a constant c with a non-zero value; the node's derived fields follow.
-bool KehrwertEinsetzen(TOperatorTerm* o) {
-    if (o->Operator != '/' || !o->T2->IstKonstant) return false;
+// x/c as the product x*(1/c), a term of its own, for a constant c with a non-zero value; nil for any other
+// term. The quotient itself stays as it is: other terms may share it.
+TTerm* MitKehrwert(TOperatorTerm* o) {
+    if (o->Operator != '/' || !o->T2->IstKonstant) return nullptr;
     TPolynom c;
-    if (!KonstantesPolynomVon(o->T2, c) || c.Koeff[0]->IstNull()) return false;
-    o->T2 = Quotient(Eins, o->T2);
-    o->Operator = '*';
-    return true;
+    if (!KonstantesPolynomVon(o->T2, c) || c.Koeff[0]->IstNull()) return nullptr;
+    return OperatorTerm(o->T1, Quotient(Eins, o->T2), '*');
 }
 
-void Erneuere(TOperatorTerm* o) {
-    o->Knotenzahl = o->T1->Knotenzahl + o->T2->Knotenzahl + 1;
-    o->AktualisiereKnoten();
-}
-
-// The parts of T, or nil. Geaendert tells the caller that a node below was rewritten in place. The frame
-// holds pointers only: the records are combined in the called functions.
-TTeilePtr Baue(TTerm* T, bool& Geaendert) {
+// The parts of T, or nil. The frame holds pointers only: the records are combined in the called functions.
+TTeilePtr Baue(TTerm* T) {
     if (!T || (T->Funktionsarten & (FunktionsartExp | FunktionsartWurzel)) ||
         !(T->MoeglicheNormalformen & NormalformPTNF))
         return nullptr;
@@ -288,25 +281,15 @@ TTeilePtr Baue(TTerm* T, bool& Geaendert) {
     if (T->IstKonstant) return Konstante(T);
     if (IstVariable(T)) return Polynomteile(XPolynom);
     if (auto* o = AlsOperatorTerm(T)) {
-        bool unten = KehrwertEinsetzen(o);
-        TTeilePtr F1 = Baue(o->T1, unten);
-        TTeilePtr F2 = F1 ? Baue(o->T2, unten) : nullptr;
-        if (unten) {
-            Erneuere(o);
-            Geaendert = true;
-        }
+        if (TTerm* produkt = MitKehrwert(o)) return Baue(produkt);
+        TTeilePtr F1 = Baue(o->T1);
+        TTeilePtr F2 = F1 ? Baue(o->T2) : nullptr;
         if (!F2 || !Angleichen(*F1, *F2)) return nullptr;
         return Verknuepfe(std::move(F1), *F2, o->Operator);
     }
     if (auto* p = AlsPotenzTerm(T)) {
         if (p->Exponent.Nenner != 1 || p->Exponent.Zaehler < 0) return nullptr;
-        bool unten = false;
-        TTeilePtr basis = Baue(p->Argument, unten);
-        if (unten) {
-            p->Knotenzahl = p->Argument->Knotenzahl + 1;
-            p->AktualisiereKnoten();
-            Geaendert = true;
-        }
+        TTeilePtr basis = Baue(p->Argument);
         return basis ? Hoch(*basis, p->Exponent.Zaehler) : nullptr;
     }
     if (auto* f = AlsStandardFunktion(T)) return SinusOderKosinus(f);
@@ -365,8 +348,7 @@ TNormalform* TPolTrigNormalformCreateT(TTerm* T, bool& NeuGebaut) {
     TPTNF* F = nullptr;
     // A degree beyond the limit, an overflow or a value that does not exist means no form.
     try {
-        bool geaendert = false;
-        if (TTeilePtr teile = Baue(T, geaendert)) {
+        if (TTeilePtr teile = Baue(T)) {
             // Constants, x and cached polynomials are their own term.
             TTerm* term = nullptr;
             if (T->IstKonstant || IstVariable(T) || dynamic_cast<TPolynomTerm*>(T->Normalform)) term = T;

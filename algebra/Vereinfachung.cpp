@@ -90,13 +90,6 @@ TTerm* ExakterFunktionswert(TTerm* T) {
     return VereinfacheStandardfunktion(T, false);
 }
 
-void Zaehle(TTerm* T) {
-    if (auto* o = AlsOperatorTerm(T))
-        o->Knotenzahl = o->T1->Knotenzahl + o->T2->Knotenzahl + 1;
-    else if (IstFunktion(T))
-        T->Knotenzahl = static_cast<TFunktion*>(T)->Argument->Knotenzahl + 1;
-}
-
 void Protokollzeile(const std::string& s, TTerm* T) {
     if (ProtokollVereinfachung) SchreibeTextTermZeile(s, T);
 }
@@ -230,14 +223,14 @@ void VereinfacheTermRekursiv(TTerm*& T) {
     if (IstKonstantenklasse(T)) return;
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermRekursiv:", T);
     if (auto* o = AlsOperatorTerm(T)) {
-        VereinfacheTermRekursiv(o->T1);
-        VereinfacheTermRekursiv(o->T2);
-        Zaehle(o);
+        TTerm *t1 = o->T1, *t2 = o->T2;
+        VereinfacheTermRekursiv(t1);
+        VereinfacheTermRekursiv(t2);
+        T = MitOperanden(o, t1, t2);
     } else if (IstFunktion(T)) {
-        auto* f = static_cast<TFunktion*>(T);
-        VereinfacheTermRekursiv(f->Argument);
-        Zaehle(f);
-        T = ExakterFunktionswert(T);
+        TTerm* a = static_cast<TFunktion*>(T)->Argument;
+        VereinfacheTermRekursiv(a);
+        T = ExakterFunktionswert(MitArgument(T, a));
     }
     if (!T->IstKonstant) {
         T->HoleNormalform();
@@ -350,14 +343,14 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
         while (T->Knotenzahl >= 1) {
             const Int32 vorher = T->Knotenzahl;
             if (auto* o = AlsOperatorTerm(T)) {
-                VereinfacheKonstantenTerm(o->T1);
-                VereinfacheKonstantenTerm(o->T2);
-                Zaehle(o);
+                TTerm *t1 = o->T1, *t2 = o->T2;
+                VereinfacheKonstantenTerm(t1);
+                VereinfacheKonstantenTerm(t2);
+                T = MitOperanden(o, t1, t2);
             } else if (IstFunktion(T)) {
-                auto* f = static_cast<TFunktion*>(T);
-                VereinfacheKonstantenTerm(f->Argument);
-                Zaehle(f);
-                T = ExakterFunktionswert(T);
+                TTerm* a = static_cast<TFunktion*>(T)->Argument;
+                VereinfacheKonstantenTerm(a);
+                T = ExakterFunktionswert(MitArgument(T, a));
             }
             T->Aktualisiere();
             VereinfacheKonstantenTermDurchSubstitution(T);

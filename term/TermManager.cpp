@@ -354,6 +354,28 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
                            [argument, &n]() -> TTerm* { return Neu<TStandardFunktion>(n, argument); });
 }
 
+TTerm* MitOperanden(TTerm* T, TTerm* t1, TTerm* t2) {
+    if (auto* o = AlsOperatorTerm(T))
+        return t1 == o->T1 && t2 == o->T2 ? o : OperatorTerm(t1, t2, o->Operator);
+    auto* j = AlsJoin(T);
+    if (!j || (t1 == j->T1 && t2 == j->T2)) return T;
+    auto* neu = Neu<TJoin>(t1, t2, j->Bedingung, false);
+    neu->Stetig = j->Stetig;
+    neu->AktualisiereKnoten();
+    return neu;
+}
+
+TTerm* MitArgument(TTerm* T, TTerm* a) {
+    auto* f = dynamic_cast<TFunktion*>(T);
+    if (!f || a == f->Argument) return T;
+    if (auto* p = AlsPotenzTerm(f)) return PotenzTerm(a, p->Exponent);
+    if (auto* w = AlsWurzel(f)) return WurzelTerm(a, w->Grad);
+    if (auto* s = AlsStandardFunktion(f)) return StandardFunktionTerm(s->Kennung, a);
+    if (auto* e = AlsAllgemeineExponentialFunktion(f))
+        return Neu<TAllgemeineExponentialFunktion>(e->Basis, a);
+    return T;
+}
+
 void TermEintragen(TTerm* T) {
     if (!T) return;
     OrdneAlleEin();

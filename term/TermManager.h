@@ -27,7 +27,7 @@ public:
     TTermKnoten* Links = nullptr;
     TTermKnoten* Rechts = nullptr;
     TTerm* Term = nullptr;
-    // The key of the term as it was inserted; the folding passes may change the term itself later.
+    // The key of the term as it was inserted.
     Int32 Knotenzahl = 0;
     std::string Text;
     // The next node of the index with the same key, in the order of insertion.
@@ -66,6 +66,13 @@ TTerm* PotenzTerm(TTerm* basis, Int64 exponent);
 TTerm* WurzelTerm(TTerm* radikand, Int32 index);
 // Only the first 6 characters of the name count.
 TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument);
+
+// The term T rebuilt over new children, for passes that fold a term's parts: an operator term with the
+// operands t1 and t2, a piecewise term with the branches t1 and t2 (its condition and flag kept), a function
+// term with the argument a, each through its builder. T itself when the children are its own. A term is
+// never changed in place: another term may share it, and the store finds it by its text.
+TTerm* MitOperanden(TTerm* T, TTerm* t1, TTerm* t2);
+TTerm* MitArgument(TTerm* T, TTerm* a);
 
 // Inserts an already created term into the tree by the order IstKleiner; nothing when an equal term is
 // there. The builders do not find terms entered this way.

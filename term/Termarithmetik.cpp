@@ -1,5 +1,5 @@
 // Term arithmetic: ArOp with its immediate simplification laws, exact division by a factor, and the
-// in-place folding passes of Kumuliere.
+// folding passes of Kumuliere.
 #include "term/Termarithmetik.h"
 
 #include <string>
@@ -201,11 +201,11 @@ void KAK(TTerm*& T, TTerm*& Rest, TBruch& C) {
     if (T->Zustand & TermKumuliert) return;
     ProtokollAnfang(ProtokollKumuliere, "KAK:", T);
     if (auto* p = AlsPotenzTerm(T)) {
-        TTerm* restB;
+        TTerm *a = p->Argument, *restB;
         TBruch cB;
-        KAK(p->Argument, restB, cB);
-        p->Aktualisiere();
-        auto* basis = AlsRationaleKonstante(p->Argument);
+        KAK(a, restB, cB);
+        T = MitArgument(p, a);
+        auto* basis = AlsRationaleKonstante(a);
         // A rational base to an integer power folds to a constant; 0 to a negative power stays.
         if (basis && IstGanzzahl(p->Exponent) && !(basis->IstNull() && p->Exponent.Zaehler < 0)) {
             Brueche::Hoch(basis->Bruch, p->Exponent.Zaehler, C);
@@ -213,12 +213,12 @@ void KAK(TTerm*& T, TTerm*& Rest, TBruch& C) {
             Rest = Null;
         }
     } else if (auto* o = AlsOperatorTerm(T)) {
-        TTerm *rest1, *rest2;
+        TTerm *t1 = o->T1, *t2 = o->T2, *rest1, *rest2;
         TBruch c1, c2;
-        KAK(o->T1, rest1, c1);
-        KAK(o->T2, rest2, c2);
+        KAK(t1, rest1, c1);
+        KAK(t2, rest2, c2);
         if (o->Operator == '*' || o->Operator == '/') {
-            o->Aktualisiere();
+            T = MitOperanden(o, t1, t2);
         } else {
             if (o->Operator == '+')
                 Brueche::Plus(c1, c2, C);
@@ -244,25 +244,25 @@ void KMK(TTerm*& T, TTerm*& Rest, TBruch& F) {
     if (dynamic_cast<TKonstante*>(T) || (T->Zustand & FaktorAbgespalten)) return;
     ProtokollAnfang(ProtokollKumuliere, "KMK:", T);
     if (auto* p = AlsPotenzTerm(T); p && IstGanzzahl(p->Exponent)) {
-        TTerm* restB;
+        TTerm *a = p->Argument, *restB;
         TBruch fB;
-        KMK(p->Argument, restB, fB);
-        p->Aktualisiere();
+        KMK(a, restB, fB);
+        T = MitArgument(p, a);
         if (!(fB.Zaehler == 0 && p->Exponent.Zaehler < 0)) {
             Brueche::Hoch(fB, p->Exponent.Zaehler, F);
             Rest = PotenzRadikal(restB, p->Exponent);
             T = ArOp(RationaleKonstante(F), Rest, '*');
         }
     } else if (auto* o = AlsOperatorTerm(T)) {
-        TTerm *rest1, *rest2;
+        TTerm *t1 = o->T1, *t2 = o->T2, *rest1, *rest2;
         TBruch f1, f2;
-        KMK(o->T1, rest1, f1);
-        KMK(o->T2, rest2, f2);
+        KMK(t1, rest1, f1);
+        KMK(t2, rest2, f2);
         const char op = o->Operator;
         bool falten = true;
         if (op == '/' && f2.Zaehler == 0) {
             // Nothing is folded over a divisor with the factor 0.
-            o->Aktualisiere();
+            T = MitOperanden(o, t1, t2);
             falten = false;
         } else if (Eins->IstGleich(rest1) && Eins->IstGleich(rest2)) {
             Rest = Eins;
@@ -278,7 +278,7 @@ void KMK(TTerm*& T, TTerm*& Rest, TBruch& F) {
             Rest = ArOp(rest1, rest2, op);
         } else if (!IstGanzzahl(f1) || !IstGanzzahl(f2)) {
             F = BruchEins;
-            Rest = ArOp(o->T1, o->T2, op);
+            Rest = ArOp(t1, t2, op);
         } else {
             Int64 g = Brueche::ggT(f1.Zaehler, f2.Zaehler);
             F = TBruch{g, 1};
@@ -290,16 +290,16 @@ void KMK(TTerm*& T, TTerm*& Rest, TBruch& F) {
             T = ArOp(RationaleKonstante(F), Rest, '*');
         }
     } else if (auto* s = AlsStandardFunktion(T)) {
-        TTerm* restA;
+        TTerm *a = s->Argument, *restA;
         TBruch fA;
-        KMK(s->Argument, restA, fA);
-        s->Aktualisiere();
+        KMK(a, restA, fA);
+        T = MitArgument(s, a);
     } else if (auto* j = AlsJoin(T)) {
-        TTerm *rest1, *rest2;
+        TTerm *t1 = j->T1, *t2 = j->T2, *rest1, *rest2;
         TBruch f1, f2;
-        KMK(j->T1, rest1, f1);
-        KMK(j->T2, rest2, f2);
-        j->Aktualisiere();
+        KMK(t1, rest1, f1);
+        KMK(t2, rest2, f2);
+        T = MitOperanden(j, t1, t2);
         if (Brueche::Gleich(f1, f2)) {
             F = f1;
             Rest = Neu<TJoin>(rest1, rest2, j->Bedingung, j->Stetig);
@@ -338,9 +338,10 @@ void KPE(TTerm*& T) {
             if (IstRationaleKonstante(wert)) T = wert;
         }
     } else if (auto* o = AlsOperatorTerm(T)) {
-        KPE(o->T1);
-        KPE(o->T2);
-        o->Knotenzahl = o->T1->Knotenzahl + o->T2->Knotenzahl + 1;
+        TTerm *t1 = o->T1, *t2 = o->T2;
+        KPE(t1);
+        KPE(t2);
+        T = MitOperanden(o, t1, t2);
     }
     ProtokollEnde(ProtokollKumuliere, "KPE=", T);
 }
@@ -349,10 +350,10 @@ void KKO(TTerm*& T) {
     if (T->IstKonstant || (T->Zustand & TermKumuliert) || T->Knotenzahl < 2) return;
     ProtokollAnfang(ProtokollKumuliere, "KKO:", T);
     if (auto* o = AlsOperatorTerm(T)) {
-        KKO(o->T1);
-        KKO(o->T2);
-        o->Aktualisiere();
-        o->Knotenzahl = o->T1->Knotenzahl + o->T2->Knotenzahl + 1;
+        TTerm *t1 = o->T1, *t2 = o->T2;
+        KKO(t1);
+        KKO(t2);
+        T = MitOperanden(o, t1, t2);
     } else if (auto* f = dynamic_cast<TFunktion*>(T)) {
         static const std::string Namen = "exp;sin;arcsin;cos;arccos;ln;abs;sqrt";
         if (Namen.find(f->Kennung) != std::string::npos) {
@@ -361,7 +362,9 @@ void KKO(TTerm*& T) {
             else if (f->Kennung == "sqrt")
                 T = ZieheWurzel(f->Argument, 2);
         } else if (dynamic_cast<TFunktion*>(f->Argument)) {
-            KKO(f->Argument);
+            TTerm* a = f->Argument;
+            KKO(a);
+            T = MitArgument(f, a);
         }
     }
     ProtokollEnde(ProtokollKumuliere, "KKO=", T);
@@ -371,9 +374,10 @@ void Kumuliere(TTerm*& T) {
     if (!T || (T->Zustand & TermKumuliert)) return;
     ProtokollAnfang(ProtokollKumuliere, "Kumuliere:", T);
     if (auto* j = AlsJoin(T)) {
-        Kumuliere(j->T1);
-        Kumuliere(j->T2);
-        j->Aktualisiere();
+        TTerm *t1 = j->T1, *t2 = j->T2;
+        Kumuliere(t1);
+        Kumuliere(t2);
+        T = MitOperanden(j, t1, t2);
     } else {
         for (;;) {
             const Int32 vorher = T->Knotenzahl;

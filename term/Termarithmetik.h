@@ -33,7 +33,8 @@ bool HatOperator(TTerm* T, const std::string& ops);
 // product whose left factor is one of these.
 bool HatNegativesVorzeichen(TTerm* T);
 
-// The folding passes; each works on T in place (T may be replaced by an equal-valued term).
+// The folding passes; each replaces T by an equal-valued term. A node whose parts fold is rebuilt over the
+// folded parts; no existing term is changed.
 // T = Rest + C.
 void KAK(TTerm*& T, TTerm*& Rest, TBruch& C);
 // T = F * Rest.

@@ -68,6 +68,10 @@ std::optional<Extended> Simpsonsumme(TTerm* f, Extended a, Extended b, int n = 2
 // The integral of f from a to b (a > b gives the negative) by adaptive Simpson quadrature to about 1e-12;
 // nothing where f has no value at a node.
 std::optional<Extended> Quadratur(TTerm* f, Extended a, Extended b);
+// The term store is consistent: every stored composite term has the text and node count it was entered
+// under, and its builder, asked for its present children, finds this very term (no other node of that
+// structure, no text that its children no longer give).
+::testing::AssertionResult SpeicherStimmig();
 // The message of the exception of type E that f raises; "keine Ausnahme" when it raises none.
 template <class E, class F> std::string Ausnahme(F&& f) {
     try {

@@ -146,6 +146,23 @@ TEST_F(Kurvendiskussion, Seiten) {
     if (!fehlt.empty()) GTEST_SKIP() << fehlt;
 }
 
+// Simplifying f''' over the parts it shares with f'' leaves f'' as it was: the inflection page writes the f''
+// of the derivatives block. After the request every stored term still has the text it was entered under.
+TEST_F(Kurvendiskussion, GeteilteTeiltermeBleiben) {
+    for (const char* f :
+         {"sqrt(x^2-4)", "x^2*sin(3x)", "(x^2-1)/(x^2+1)", "x*exp(x)", "(x^3-2x)/(4x^2-16)", "x/2+sin(x)"}) {
+        TKopfloseAnfrage lauf({.F = f, .Schritte = {V, A, E, W}, .AbleitungsGrad = 3});
+        lauf.Starte();
+        EXPECT_TRUE(SpeicherStimmig()) << f;
+        const std::string ableitungen = lauf.Text(4) + "\n", wende = lauf.Text(6), kopf = "f ''(x) = ";
+        const size_t a = wende.find("Nullstellen von " + kopf), e = wende.find('\n', a);
+        ASSERT_NE(a, std::string::npos) << wende;
+        const std::string zweite = wende.substr(a + 16 + kopf.size(), e - a - 16 - kopf.size());
+        EXPECT_NE(ableitungen.find(" = " + zweite + "\n"), std::string::npos) << zweite << "\n"
+                                                                              << ableitungen;
+    }
+}
+
 // Without f' or f'' the steps end through their prefix, never through a nil access.
 TEST_F(Kurvendiskussion, OhneAbleitung) {
     TWechsel<std::array<bool, SchrittAnzahl>> flags(Schrittflags, {});
