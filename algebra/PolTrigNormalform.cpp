@@ -59,8 +59,8 @@ void TPolTrigNormalform::BildeTerm() {
         return;
     }
     TTerm* C = StandardFunktionTerm("cos", a);
-    // The rational factor of the cos part, split off on a stand-in for sin: the folding works in place and
-    // must not reach the argument inside sin.
+    // The rational factor of the cos part, split off on a stand-in for sin: the folding must not reach the
+    // argument inside sin.
     TTerm* s = BenannteKonstante("#sin");
     TTerm* q = PPolynomInSinToTerm(Q, s);
     TTerm* rest = nullptr;

@@ -133,7 +133,7 @@ TTerm* RadikalAusText(const std::string& S, const std::string& text) {
     return RadikalKonstante(r);
 }
 
-// T folded in place; a fold that meets a value that does not exist or overflows leaves no usable base
+// T folded; a fold that meets a value that does not exist or overflows leaves no usable base
 // or exponent.
 TTerm* Gefaltet(TTerm* T, const std::string& S) {
     try {
