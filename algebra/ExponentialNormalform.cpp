@@ -186,8 +186,6 @@ TNormalform* TExponentialNormalform::Ableitung() {
         throw;
     } catch (const EBudgetErschoepft&) {
         throw;
-    } catch (const ENochNichtGebaut&) {
-        throw;
     } catch (const EZolFehler& fehler) {
         Oberflaeche().Meldung(TMeldungsart::Warnung,
                               std::string("Kann Exponential-Normalform nicht ableiten\r\n") + fehler.what());

@@ -75,8 +75,6 @@ template <class F> bool Versuche(F&& f) {
         throw;
     } catch (const EBudgetErschoepft&) {
         throw;
-    } catch (const ENochNichtGebaut&) {
-        throw;
     } catch (const EZolFehler&) {
         return false;
     }

@@ -35,12 +35,7 @@ ZOL_FEHLERKLASSE(ETestMisslungen)
 ZOL_FEHLERKLASSE(EGradUeberschritten)
 // The work budget of a search is spent; the search that set the budget ends with the best it has found.
 ZOL_FEHLERKLASSE(EBudgetErschoepft)
-// An operation whose work is still to be done.
-ZOL_FEHLERKLASSE(ENochNichtGebaut)
 
 #undef ZOL_FEHLERKLASSE
-
-// Raises ENochNichtGebaut for the named operation.
-[[noreturn]] void NochNichtGebaut(const char* name);
 
 } // namespace zol
