@@ -1,6 +1,5 @@
 // The general step run headless over twenty school functions: input, simplification, definition range and
-// value table (and, in the second benchmark, symmetry). A run that reaches an operation still to be built,
-// or fails otherwise, is counted, not fatal.
+// value table (and, in the second benchmark, symmetry). A run that fails is counted, not fatal.
 #include <benchmark/benchmark.h>
 
 #include <array>

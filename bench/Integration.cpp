@@ -1,8 +1,7 @@
 // The symbolic integration of fourteen integrands: parts, substitution, directly integrable terms and terms
 // without an elementary antiderivative, whose search ends unfound. Each iteration parses f anew in an emptied
-// store, so nothing is reused from a cache. A run that reaches an operation still to be built, or fails
-// otherwise, is counted, not fatal. Beside it Simpson's rule with 10^6 subintervals, the integral step's
-// fallback.
+// store, so nothing is reused from a cache. A run that fails is counted, not fatal. Beside it Simpson's rule
+// with 10^6 subintervals, the integral step's fallback.
 #include <benchmark/benchmark.h>
 
 #include <array>

@@ -1,7 +1,7 @@
 // The general zero finder over twenty functions on the whole line: polynomials through the term's own
 // zeros and the polynomial form, quotients, piecewise terms, and terms without a normal form through
 // substitution. Each iteration parses f anew in an emptied store, so nothing is reused from a cache. A search
-// that reaches an operation still to be built, or fails otherwise, is counted, not fatal.
+// that fails is counted, not fatal.
 #include <benchmark/benchmark.h>
 
 #include <array>

@@ -144,11 +144,7 @@ TEST_F(Allgemeines, LueckenSindStellenOhneWert) {
     for (const char* f : {"1/x", "x/(x^2-4)", "(x+1)/((x-2)(x+5))", "(2x+1)/(x^3-x)", "1/(x^5-x-1)",
                           "(x^2-1)*2^(1/(x-2))/(x+3)"}) {
         TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittDefinitionsbereich}});
-        try {
-            lauf.Starte();
-        } catch (const ENochNichtGebaut&) {
-            continue;
-        }
+        lauf.Starte();
         std::vector<Extended> ohneWert;
         for (int x = -6; x <= 6; ++x)
             if (!Wert(Lies(f), x)) ohneWert.push_back(x);

@@ -78,10 +78,7 @@ TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
         {"125x^3-225x^2+135x-27", "W"}};
     // clang-format on
     for (const auto& [f, arten] : faelle) {
-        try {
-            TKopfloseAnfrage({.F = f, .Schritte = {V, E, W}}).Starte();
-        }
-        NOCH_NICHT_GEBAUT_UEBERSPRINGEN
+        TKopfloseAnfrage({.F = f, .Schritte = {V, E, W}}).Starte();
         std::string gefunden;
         for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
             const TGrafikPunkt& p = Grafikpunkte.Punkte[size_t(i)];
@@ -127,15 +124,9 @@ TEST_F(Kurvendiskussion, Seiten) {
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},
         {"x^2*sin(x)", {S}, false, 0, "y-Achse.\nDer Graph des gegebenen Terms ist symmetrisch zum Ursprung.\n"}};
     // clang-format on
-    std::string fehlt;
     for (const auto& [f, schritte, kommentare, k, stehen] : faelle) {
         TKopfloseAnfrage lauf({.F = f, .Schritte = schritte, .Kommentare = kommentare});
-        try {
-            lauf.Starte();
-        } catch (const ENochNichtGebaut& e) {
-            fehlt = e.Meldung; // the marked points come with the graph
-            continue;
-        }
+        lauf.Starte();
         const std::string seite = "\n" + lauf.Text(k), texte = stehen;
         for (size_t a = 0, e = 0; e != std::string::npos; a = e + 1) {
             e = texte.find('#', a);
@@ -143,7 +134,6 @@ TEST_F(Kurvendiskussion, Seiten) {
                 << texte.substr(a, e - a) << seite;
         }
     }
-    if (!fehlt.empty()) GTEST_SKIP() << fehlt;
 }
 
 // Simplifying f''' over the parts it shares with f'' leaves f'' as it was: the inflection page writes the f''

@@ -33,24 +33,20 @@ TEST_F(ExponentialWurzel, AbleitungenWieDifferenzenquotient) {
 }
 
 TEST_F(ExponentialWurzel, StammfunktionenUndBestimmteIntegrale) {
-    std::string fehlt;
-    for (const char* t : {"2^x", "(1/3)^(3x-1)", "10^pi", "1^x", "x°2", "(2x+1)°3", "2°4", "x°5", "(x^2)°2"})
-        try {
-            TTerm* f = T(t);
-            TTerm* F = f->Integral(nullptr, nullptr);
-            ASSERT_TRUE(F && Wert(F, 1)) << t;
-            EXPECT_TRUE(IstAbleitung(f, F, {0.2L, 1, 2.5L}));
-            TTerm* I = f->Integral(K(1, 2), K(3));
-            ASSERT_TRUE(I && I->IstKonstant) << t;
-            EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 3) - *Wert(F, 0.5L), 1e-12L)) << t;
-            EXPECT_TRUE(Nahe(*Wert(I), *Simpsonsumme(f, 0.5L, 3, 2000), 1e-10L)) << t;
-        } catch (const ENochNichtGebaut& e) {
-            fehlt += std::string(" ") + e.what();
-        }
+    for (const char* t :
+         {"2^x", "(1/3)^(3x-1)", "10^pi", "1^x", "x°2", "(2x+1)°3", "2°4", "x°5", "(x^2)°2"}) {
+        TTerm* f = T(t);
+        TTerm* F = f->Integral(nullptr, nullptr);
+        ASSERT_TRUE(F && Wert(F, 1)) << t;
+        EXPECT_TRUE(IstAbleitung(f, F, {0.2L, 1, 2.5L}));
+        TTerm* I = f->Integral(K(1, 2), K(3));
+        ASSERT_TRUE(I && I->IstKonstant) << t;
+        EXPECT_TRUE(Nahe(*Wert(I), *Wert(F, 3) - *Wert(F, 0.5L), 1e-12L)) << t;
+        EXPECT_TRUE(Nahe(*Wert(I), *Simpsonsumme(f, 0.5L, 3, 2000), 1e-10L)) << t;
+    }
     // The integrand has no value on part of the bounds (the antiderivative has).
     EXPECT_EQ(T("(x-1)°3")->Integral(K(-1), K(2)), nullptr);
     EXPECT_EQ(T("1^(1/x)")->Integral(K(-1), K(1)), nullptr);
-    if (!fehlt.empty()) GTEST_SKIP() << fehlt;
 }
 
 TEST_F(ExponentialWurzel, GleichungenProbeUndKeineLoesung) {
@@ -123,13 +119,7 @@ TEST_F(ExponentialWurzel, WerteDefiniertheitOrdnungSymmetrie) {
     }
     EXPECT_TRUE(T("2^x")->Einsetzen(K(-2))->HatWert({1, 4}) &&
                 T("x°3")->Einsetzen(K(27, 8))->HatWert({3, 2}));
-    std::string fehlt;
-    for (TTerm* t : terme) try {
-            EXPECT_TRUE(SymmetrieWieWerte(t));
-        } catch (const ENochNichtGebaut& e) {
-            fehlt = e.what();
-        }
-    if (!fehlt.empty()) GTEST_SKIP() << fehlt;
+    for (TTerm* t : terme) EXPECT_TRUE(SymmetrieWieWerte(t)) << t->Text;
 }
 
 } // namespace

@@ -24,26 +24,21 @@ std::string Seite() {
 }
 
 TEST_F(StandardIntegral, StammfunktionenAbgeleitetUndBestimmteIntegrale) {
-    std::string fehlt;
-    auto pruefe = [&](TTerm* f, TTerm* a, TTerm* b) {
-        try {
-            TTerm* F = f->Integral(nullptr, nullptr);
-            ASSERT_NE(F, nullptr) << f->Text;
-            int geprueft = 0;
-            for (Extended x : {-3.3L, -0.45L, -0.1L, 0.3L, 0.7L, 1.8L, 2.5L, 3.1L, 4.6L, 5.5L}) {
-                auto w = Wert(f, x), d = Differenzenquotient(F, x);
-                if (w && d) {
-                    EXPECT_TRUE(++geprueft && Nahe(*d, *w, 1e-6L)) << F->Text << " bei " << x;
-                }
+    auto pruefe = [](TTerm* f, TTerm* a, TTerm* b) {
+        TTerm* F = f->Integral(nullptr, nullptr);
+        ASSERT_NE(F, nullptr) << f->Text;
+        int geprueft = 0;
+        for (Extended x : {-3.3L, -0.45L, -0.1L, 0.3L, 0.7L, 1.8L, 2.5L, 3.1L, 4.6L, 5.5L}) {
+            auto w = Wert(f, x), d = Differenzenquotient(F, x);
+            if (w && d) {
+                EXPECT_TRUE(++geprueft && Nahe(*d, *w, 1e-6L)) << F->Text << " bei " << x;
             }
-            EXPECT_GE(geprueft, 2) << F->Text;
-            if (!a) return;
-            const Extended wa = *Wert(a), wb = *Wert(b), soll = *Simpsonsumme(f, wa, wb);
-            EXPECT_TRUE(Nahe(Wert(f->Integral(a, b)).value_or(NAN), soll, 1e-9L)) << f->Text << " " << wa;
-            EXPECT_TRUE(!Wert(F, wa) || !Wert(F, wb) || Nahe(*Wert(F, wb) - *Wert(F, wa), soll, 1e-9L));
-        } catch (const ENochNichtGebaut& e) {
-            fehlt = e.what();
         }
+        EXPECT_GE(geprueft, 2) << F->Text;
+        if (!a) return;
+        const Extended wa = *Wert(a), wb = *Wert(b), soll = *Simpsonsumme(f, wa, wb);
+        EXPECT_TRUE(Nahe(Wert(f->Integral(a, b)).value_or(NAN), soll, 1e-9L)) << f->Text << " " << wa;
+        EXPECT_TRUE(!Wert(F, wa) || !Wert(F, wb) || Nahe(*Wert(F, wb) - *Wert(F, wa), soll, 1e-9L));
     };
     for (const char* name :
          {"abs", "sin", "cos", "tan", "cot", "exp", "ln", "sqrt", "arcsin", "arccos", "arctan"})
@@ -58,7 +53,6 @@ TEST_F(StandardIntegral, StammfunktionenAbgeleitetUndBestimmteIntegrale) {
         {"sqrt", "4x^2-4x-3", K(-3), K(-1)}, {"sqrt", "4-x^2", MinusEins, Eins}, {"sqrt", "-2x^2+2x+1", Null, Eins}};
     // clang-format on
     for (const auto& [name, u, a, b] : bestimmt) pruefe(Sf(name, u), a, b);
-    if (!fehlt.empty()) GTEST_SKIP() << fehlt;
 }
 
 TEST_F(StandardIntegral, NichtDefinierteIntegrandenUndKommentare) {
@@ -90,15 +84,12 @@ TEST_F(StandardIntegral, NichtDefinierteIntegrandenUndKommentare) {
     EXPECT_TRUE(Kommentare);
     BenutzerAbbruch = false;
     // Only a quadratic with an x-term is substituted.
-    try {
-        for (auto [u, substituiert] : {std::pair{"x^2+1", false}, {"x^2+2x+5", true}}) {
-            InitialisiereAusgabe();
-            Sf("sqrt", u)->Integral(nullptr, nullptr);
-            EXPECT_EQ(Seite().find("\nSubstitution von x+1 = u, dx = du  ergibt:  = ") != std::string::npos,
-                      substituiert);
-        }
+    for (auto [u, substituiert] : {std::pair{"x^2+1", false}, {"x^2+2x+5", true}}) {
+        InitialisiereAusgabe();
+        Sf("sqrt", u)->Integral(nullptr, nullptr);
+        EXPECT_EQ(Seite().find("\nSubstitution von x+1 = u, dx = du  ergibt:  = ") != std::string::npos,
+                  substituiert);
     }
-    NOCH_NICHT_GEBAUT_UEBERSPRINGEN
 }
 
 } // namespace
