@@ -479,7 +479,9 @@ TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T) {
     if (auto* o = AlsOperatorTerm(T)) {
         TRadikalKonstante* a = RadikalKonstanteAusTerm(o->T1);
         TRadikalKonstante* b = a ? RadikalKonstanteAusTerm(o->T2) : nullptr;
-        if (!b) return nullptr;
+        // A divisor that is 0 (an unfolded one such as sqrt(3)*2 - 2*sqrt(3)) gives no radical: the term
+        // stays as it is, without the warning of an asked-for quotient.
+        if (!b || (o->Operator == '/' && b->IstNull())) return nullptr;
         TRadikal r;
         bool erfolg = false;
         ROp(a->Radikal, b->Radikal, o->Operator, r, erfolg);

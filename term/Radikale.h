@@ -79,7 +79,7 @@ void RNegativ(const TRadikal& a, TRadikal& r);
 // The number as a term tree c0 + c1*w + c2*w^2 + ... with w the plain root term of R.
 TTerm* RadikalToTerm(const TRadikal& a);
 class TRadikalKonstante;
-// A constant term tree as a radical constant, or nil.
+// A constant term tree as a radical constant, or nil (also for a quotient over a divisor 0).
 TRadikalKonstante* RadikalKonstanteAusTerm(TTerm* T);
 // A constant term rewritten arithmetically (radicals of degree 0 to rationals, operators by ArOp).
 TTerm* KonstanteMoeglichstArithmetisch(TTerm* T);

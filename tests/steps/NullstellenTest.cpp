@@ -175,6 +175,23 @@ TEST_F(Nullstellen, DefiniertheitUndIntegraleUeberPolstellen) {
     }
 }
 
+// Cardano with three real zeros: the request shows no message box, and each zero put exactly into f as
+// entered (an unfolded coefficient 0 divides there) gives 0, without a message either.
+TEST_F(Nullstellen, CardanoOhneMeldungen) {
+    const char* f = "2x^3-3x^2-12x+5";
+    TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittVereinfachen, SchrittNullstellen}});
+    lauf.Starte();
+    EXPECT_TRUE(lauf.Host.Meldungen.empty()) << lauf.Host.Meldungen.size() << " Meldungen";
+    ASSERT_EQ(Nullstellenliste->Anzahl, 3) << lauf.Text(1);
+    for (Int32 i = 1; i <= 3; ++i) {
+        bool d = false;
+        TTerm* y = TermAusString(f)->Einsetzen(Nullstellenliste->Stellen[i]->Punkt);
+        ASSERT_NE(y, nullptr);
+        EXPECT_NEAR(double(y->Wert(0, d)), 0.0, 1e-12) << Nullstellenliste->Stellen[i]->Punkt->Text;
+    }
+    EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty()) << Oberflaeche.Host.Meldungen.size() << " Meldungen";
+}
+
 // "Abbrechen" ends a substitution search; substitutions inside substitutions end with an unclear answer.
 TEST_F(Nullstellen, SucheEndet) {
     TSListe* L = nullptr;
