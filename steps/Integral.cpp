@@ -98,6 +98,8 @@ TTerm* Stufen(TTerm* T, TTerm* a, TTerm* b) {
 TTerm* IntegralVon(TTerm* T, TTerm* a, TTerm* b) {
     if (!T) return nullptr;
     if (!a || !b) a = b = nullptr;
+    // Between bounds that depend on x there is no value.
+    if (a && (!a->IstKonstant || !b->IstKonstant)) return nullptr;
     TProtokoll protokoll(ProtokollIntegral, "IntegralVon:", T);
     TTerm* r = nullptr;
     // A quotient by a constant 0 or one without a value has no values to integrate.

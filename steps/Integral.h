@@ -34,7 +34,8 @@ struct TSuchknoten {
 extern Int32 MaxSuchknoten;
 
 // An antiderivative of T (a and b nil) or the integral of T from a to b; nil when none is found. A single
-// bound counts as none. With both bounds the result never depends on x. After an abort: nil.
+// bound counts as none; between bounds that depend on x there is none. With both bounds the result never
+// depends on x. After an abort: nil.
 TTerm* IntegralVon(TTerm* T, TTerm* a, TTerm* b);
 // The direct integral of T: its own, else (Stufe not 1) that of its normal form. With both bounds only where
 // T is defined on the whole closed interval between them.

@@ -25,10 +25,10 @@ namespace zol {
 
 namespace {
 
-// The value of a bound; false when it is missing or has no finite value.
+// The value of a bound; false when it is missing, depends on x or has no finite value.
 bool Grenzwert(TTerm* T, Extended& w) {
     bool definiert = false;
-    if (T) w = T->Wert(0, definiert);
+    if (T && T->IstKonstant) w = T->Wert(0, definiert);
     return definiert && std::isfinite(w);
 }
 

@@ -127,7 +127,8 @@ Extended Funktionswert(TTerm* F, TTerm* A) {
 
 bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b) {
     TTTerm* t = AlsTTTerm(T);
-    if (!t || !a || !b) return false;
+    // A bound that depends on x bounds no interval.
+    if (!t || !a || !b || !a->IstKonstant || !b->IstKonstant) return false;
     bool da = false, db = false;
     const Extended wa = a->Wert(0, da);
     const Extended wb = b->Wert(0, db);

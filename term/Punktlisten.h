@@ -27,7 +27,7 @@ Extended Funktionswert(TTerm* F, TTerm* A);
 // substitution has no value.
 TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v);
 // T is defined on the whole closed interval between the bounds a and b (in either order); false also when a
-// bound has no value.
+// bound depends on x or has no value.
 bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b);
 // A number with few decimals strictly between A and B (A < B), or their midpoint.
 Extended EinfacheZahlZwischen(Extended A, Extended B);
