@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <tuple>
@@ -51,6 +52,23 @@ struct TBruchHash {
     }
 };
 
+// The key of a composite term: its text and its children. Terms with equal texts over distinct but equal
+// children (a general exponential is never shared, for one) are distinct terms; keyed by the text alone,
+// their chain, and with it every search, would grow with each of them.
+struct TVerbundSchluessel {
+    std::string_view Text;
+    const TTerm* Kind1;
+    const TTerm* Kind2;
+    bool operator==(const TVerbundSchluessel&) const = default;
+};
+struct TVerbundHash {
+    size_t operator()(const TVerbundSchluessel& s) const {
+        return std::hash<std::string_view>{}(s.Text) ^
+               Mische(reinterpret_cast<uintptr_t>(s.Kind1) * 0x9e3779b97f4a7c15ULL +
+                      reinterpret_cast<uintptr_t>(s.Kind2));
+    }
+};
+
 using TRadikalSchluessel = std::tuple<Int64, Int32, Int32>;
 struct TRadikalHash {
     size_t operator()(const TRadikalSchluessel& r) const {
@@ -60,12 +78,13 @@ struct TRadikalHash {
 };
 
 // The store: its tree, its nodes in the order of creation (the first Eingeordnet of them placed in the
-// tree), and one index per kind of term. The composite index is keyed by the text each node keeps.
+// tree), and one index per kind of term. The composite index is keyed by the text each node keeps and the
+// children.
 struct TSpeicher {
     TTermKnoten* Wurzel = nullptr;
     std::vector<TTermKnoten*> Knoten;
     size_t Eingeordnet = 0;
-    std::unordered_map<std::string_view, TKette> Zusammengesetzt;
+    std::unordered_map<TVerbundSchluessel, TKette, TVerbundHash> Zusammengesetzt;
     std::unordered_map<std::pair<Int64, Int64>, TKette, TBruchHash> Rational;
     std::unordered_map<TRadikalSchluessel, TKette, TRadikalHash> Radikal;
     std::unordered_map<std::string, TTermKnoten*> Benannt;
@@ -157,17 +176,21 @@ template <class Finde, class Bau, class Eintrag> TTerm* Suche(Finde finde, Bau b
     return neu;
 }
 
-// A composite term with the key (knotenzahl, text); gleich tells whether a stored term has the very
-// children (and own fields) asked for. A key hit with other children is another term.
+// A composite term over the children kind1 and kind2 (nil for one child) with the key (knotenzahl, text);
+// gleich tells whether a stored term has the very children (and own fields) asked for. A key hit with other
+// children is another term.
 template <class Gleich, class Bau>
-TTerm* Zusammengesetzt(Int32 knotenzahl, const std::string& text, Gleich gleich, Bau baue) {
+TTerm* Zusammengesetzt(Int32 knotenzahl, const std::string& text, const TTerm* kind1, const TTerm* kind2,
+                       Gleich gleich, Bau baue) {
     auto finde = [&]() -> TTerm* {
-        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, std::string_view(text)); k;
+        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, TVerbundSchluessel{text, kind1, kind2}); k;
              k = k->GleicherSchluessel)
             if (k->Knotenzahl == knotenzahl && gleich(k->Term)) return k->Term;
         return nullptr;
     };
-    auto eintragen = [](TTermKnoten* k) { Speicher.Zusammengesetzt[std::string_view(k->Text)].Anhaengen(k); };
+    auto eintragen = [kind1, kind2](TTermKnoten* k) {
+        Speicher.Zusammengesetzt[TVerbundSchluessel{k->Text, kind1, kind2}].Anhaengen(k);
+    };
     return Suche(finde, baue, eintragen);
 }
 
@@ -307,7 +330,7 @@ TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op) {
         auto* o = AlsOperatorTerm(T);
         return o && o->T1 == T1 && o->T2 == T2 && o->Operator == op;
     };
-    return Zusammengesetzt(knotenzahl, text, gleich,
+    return Zusammengesetzt(knotenzahl, text, T1, T2, gleich,
                            [T1, T2, op]() -> TTerm* { return Neu<TOperatorTerm>(T1, op, T2); });
 }
 
@@ -321,7 +344,7 @@ TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent) {
         auto* p = AlsPotenzTerm(T);
         return p && p->Argument == basis && Brueche::Gleich(p->Exponent, e);
     };
-    return Zusammengesetzt(knotenzahl, text, gleich,
+    return Zusammengesetzt(knotenzahl, text, basis, nullptr, gleich,
                            [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
 }
 
@@ -337,7 +360,7 @@ TTerm* WurzelTerm(TTerm* radikand, Int32 index) {
         auto* w = AlsWurzel(T);
         return w && w->Argument == radikand && w->Grad == index;
     };
-    return Zusammengesetzt(knotenzahl, text, gleich,
+    return Zusammengesetzt(knotenzahl, text, radikand, nullptr, gleich,
                            [radikand, index]() -> TTerm* { return Neu<TWurzel>(radikand, index); });
 }
 
@@ -350,7 +373,7 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
         auto* f = AlsStandardFunktion(T);
         return f && f->Argument == argument && f->Kennung == n;
     };
-    return Zusammengesetzt(knotenzahl, text, gleich,
+    return Zusammengesetzt(knotenzahl, text, argument, nullptr, gleich,
                            [argument, &n]() -> TTerm* { return Neu<TStandardFunktion>(n, argument); });
 }
 
