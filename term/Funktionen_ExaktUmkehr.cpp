@@ -190,10 +190,19 @@ TTerm* PiTerm(const TBruch& w) {
 
 constexpr Extended HalbPi = 1.57079632679489661923132169163975144L;
 
+// w for T = Umkehrung(w) with a constant w in [Unten; Oben]. The inverse of a periodic function gives a
+// variable argument back only on part of the line (arcsin(sin(x)) = x only for |x| <= pi/2), so it gives none.
+TTerm* KonstantesArgumentDerUmkehrung(TTerm* T, const char* Umkehrung, Extended Unten, Extended Oben) {
+    if (!IstStandardFunktion(T, Umkehrung)) return nullptr;
+    TTerm* w = static_cast<TFunktion*>(T)->Argument;
+    if (!w || !w->IstKonstant) return nullptr;
+    return ArgumentDerUmkehrung(T, Umkehrung, Unten, Oben);
+}
+
 // The exact inverse name(T) through its special values; Umkehrung is the function it inverts.
 TTerm* Exakt(TTerm* T, const char* name, const char* Umkehrung, const TSonderwerte& S, Extended Unten,
              Extended Oben) {
-    if (TTerm* w = ArgumentDerUmkehrung(T, Umkehrung, Unten, Oben)) return w;
+    if (TTerm* w = KonstantesArgumentDerUmkehrung(T, Umkehrung, Unten, Oben)) return w;
     if (T->IstNull()) return Null;
     if (T->IstKonstant) {
         T = Aufbereitet(T);
@@ -227,7 +236,7 @@ TTerm* ExakterArkussinus(TTerm* T) {
 TTerm* ExakterArkuskosinus(TTerm* T) {
     if (!T) return nullptr;
     if (AusserhalbEins(T)) return nullptr;
-    if (TTerm* w = ArgumentDerUmkehrung(T, "cos", 0, 2 * HalbPi)) return w;
+    if (TTerm* w = KonstantesArgumentDerUmkehrung(T, "cos", 0, 2 * HalbPi)) return w;
     TTerm* a = ExakterArkussinus(ArOp(MinusEins, T, '*'));
     if (!a) return nullptr;
     if (IstStandardFunktion(a, "arcsin")) return StandardFunktionTerm("arccos", T);
