@@ -238,6 +238,19 @@ TRationaleFunktion* EingegebenerQuotient() {
     return EingegebenesPaar;
 }
 
+bool EingegebenesFDefiniertIn(TTerm* x0) {
+    if (!FEingabe || !x0) return true;
+    try {
+        return FEingabe->Einsetzen(x0) != nullptr;
+    } catch (const ENichtExistenz&) {
+        return false;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return true;
+    }
+}
+
 namespace {
 
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it

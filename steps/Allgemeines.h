@@ -73,6 +73,9 @@ void BestimmungDesDefinitionsbereichs();
 // The uncancelled pair of f as entered (see FQuotientWieEingegeben), worked out once for each entered f; nil
 // also for a term whose polynomials would exceed the degree limit.
 TRationaleFunktion* EingegebenerQuotient();
+// Whether f as entered (before folding and simplification) has a value at the constant x0, decided by putting
+// x0 in exactly; true when that cannot be decided. A simplification may widen the range (e^(ln(x)) = x).
+bool EingegebenesFDefiniertIn(TTerm* x0);
 // The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
 // request. A step width that is not positive stops only the table, with a message.
 void SchrittWertetabelle();

@@ -205,7 +205,8 @@ void OhneDefinitionsluecken(TSListe*& Liste) {
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TStelle* stelle = Liste->Stellen[i];
         const bool luecke = (Definitionsluecken && Definitionsluecken->Index(stelle->Punkt) >= 1) ||
-                            (eingegeben && PolynomVerschwindetIn(eingegeben->Nenner, stelle->Punkt));
+                            (eingegeben && PolynomVerschwindetIn(eingegeben->Nenner, stelle->Punkt)) ||
+                            !EingegebenesFDefiniertIn(stelle->Punkt);
         if (!luecke) {
             bleibt->Stellen[++bleibt->Anzahl] = stelle;
             continue;

@@ -27,7 +27,8 @@ bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);
 
 // Drops from Liste the points where f as entered is undefined (listed gaps, zeros of the entered quotient's
-// denominator), each with the line x0 " ist Definitionslücke von f und scheidet aus.".
+// denominator, points where the entered term has no value), each with the line x0 " ist Definitionslücke
+// von f und scheidet aus.".
 void OhneDefinitionsluecken(TSListe*& Liste);
 
 // The zeros step of page 1; Zeichnen draws the page at the end (false when the area step needs the list

@@ -191,7 +191,8 @@ TTerm* PiTerm(const TBruch& w) {
 constexpr Extended HalbPi = 1.57079632679489661923132169163975144L;
 
 // w for T = Umkehrung(w) with a constant w in [Unten; Oben]. The inverse of a periodic function gives a
-// variable argument back only on part of the line (arcsin(sin(x)) = x only for |x| <= pi/2), so it gives none.
+// variable argument back only on part of the line (arcsin(sin(x)) = x only for |x| <= pi/2), so it gives
+// none.
 TTerm* KonstantesArgumentDerUmkehrung(TTerm* T, const char* Umkehrung, Extended Unten, Extended Oben) {
     if (!IstStandardFunktion(T, Umkehrung)) return nullptr;
     TTerm* w = static_cast<TFunktion*>(T)->Argument;
