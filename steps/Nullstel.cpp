@@ -7,6 +7,7 @@
 #include "algebra/NormalFormen.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
+#include "algebra/RationaleNormalform.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Grafikdaten.h"
@@ -132,7 +133,8 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
         if (!u) continue;
         VereinfacheTermRekursiv(u);
         VereinfacheTerm(u);
-        if (u->Knotenzahl >= T->Knotenzahl) continue;
+        // A shorter term, or a polynomial, whose search is complete: x^(1/2) + x - 2 gives x + x^2 - 2.
+        if (u->Knotenzahl >= T->Knotenzahl && !HatPolynomform(u)) continue;
 
         TSListe* zweite = nullptr;
         uint8_t status = unklar;
@@ -223,6 +225,15 @@ TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M) {
     SucheNullstellen(T, M, nullstellen, false, status);
     if (nullstellen->Anzahl > 0 || status == falsch) return falsch;
     return nullstellen->Anzahl == 0 && status == wahr ? wahr : unklar;
+}
+
+bool HatPolynomform(TTerm* T) {
+    if (!T) return false;
+    T->HoleNormalform();
+    TNormalform* N = T->Normalform;
+    if (!N) return false;
+    if (N->Kennung == KennungPT) return true;
+    return N->Kennung == KennungRNF && static_cast<TRationaleNormalform*>(N)->P3.Grad == 0;
 }
 
 bool TermVerschwindetIn(TTerm* T, TTerm* x0) {

@@ -21,6 +21,8 @@ constexpr Int32 MaxSubstitutionstiefe = 3;
 
 // T has no zero in M: wahr when a complete search finds none, falsch when T has a zero in M, else unklar.
 TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M);
+// T's normal form is a polynomial (kind PT, or RNF without a denominator).
+bool HatPolynomform(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.

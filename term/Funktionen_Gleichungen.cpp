@@ -69,6 +69,21 @@ std::vector<TBasisloesung> Basisloesungen(const std::string& name, TTerm* C, Ext
     return b;
 }
 
+// u(x) = C by u's own equation; where that finds nothing for a polynomial u, which has no constant operand to
+// undo (x^2 + x = 1), by the zeros of the polynomial u - C.
+void LoeseArgumentgleichung(TTTerm* u, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status,
+                            TSListe*& Liste) {
+    u->LoeseGleichung(C, M, Kommentar, Status, Liste);
+    if ((Liste && Liste->Anzahl > 0) || Status != unklar) return;
+    if (!HatPolynomform(u)) return;
+    TTerm* c = C;
+    VereinfacheKonstantenTerm(c);
+    TTerm* d = Differenz(u, c);
+    if (!d) return;
+    VereinfacheTerm(d);
+    SucheNullstellen(d, M, Liste, Kommentar, Status);
+}
+
 // A solution in x with its value, for sorting.
 struct TKandidat {
     Extended Wert;
@@ -298,7 +313,7 @@ void LoeseUmkehrgleichung(const std::string& n, TTTerm* u, TTerm* C, Extended c,
     // Only beyond rounding does a c count as outside.
     if (c >= unten - Rundung && c <= oben + Rundung)
         w = n == "arcsin" ? ExakterSinus(C) : kosinus ? ExakterKosinus(C) : ExakterTangens(C, definiert);
-    if (w && definiert) return u->LoeseGleichung(w, M, Kommentar, Status, Liste);
+    if (w && definiert) return LoeseArgumentgleichung(u, w, M, Kommentar, Status, Liste);
     Status = wahr;
     if (!Kommentar) return;
     TTerm* halbPi = Quotient(KonstantePi(), Zwei);
@@ -356,21 +371,22 @@ void TStandardFunktion::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint
     };
     if (n == "exp") {
         if (c <= 0) return keineLoesung("Die natürliche Exponentialfunktion hat keine Werte <= 0");
-        return u->LoeseGleichung(StandardFunktionTerm("ln", C), M, Kommentar, Status, Liste);
+        return LoeseArgumentgleichung(u, StandardFunktionTerm("ln", C), M, Kommentar, Status, Liste);
     }
-    if (n == "ln") return u->LoeseGleichung(StandardFunktionTerm("exp", C), M, Kommentar, Status, Liste);
+    if (n == "ln")
+        return LoeseArgumentgleichung(u, StandardFunktionTerm("exp", C), M, Kommentar, Status, Liste);
     if (n == "sqrt") {
         if (c < 0) return keineLoesung("Die Quadratwurzelfunktionfunktion hat keine Werte < 0");
-        return u->LoeseGleichung(PotenzRadikal(C, TBruch{2, 1}), M, Kommentar, Status, Liste);
+        return LoeseArgumentgleichung(u, PotenzRadikal(C, TBruch{2, 1}), M, Kommentar, Status, Liste);
     }
     if (n == "abs") {
         if (c < 0) return keineLoesung("Die Betragsfunktion hat keine Werte < 0");
         // |u| = c: u = c or u = -c.
-        u->LoeseGleichung(C, M, Kommentar, Status, Liste);
+        LoeseArgumentgleichung(u, C, M, Kommentar, Status, Liste);
         if (c == 0) return;
         TSListe* zweite = nullptr;
         uint8_t status = unklar;
-        u->LoeseGleichung(C->Negation(), M, Kommentar, status, zweite);
+        LoeseArgumentgleichung(u, C->Negation(), M, Kommentar, status, zweite);
         SListenVereinigen(zweite, Liste, false);
         Status = Und(Status, status);
         return;

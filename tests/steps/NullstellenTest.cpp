@@ -65,6 +65,12 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"ln(x)", "", "", {{1, 1}}, wahr},
         {"abs(x-1)-2", "", "", {{-1, 1}, {3, 1}}, wahr},
         {"arctan(2x)-1", "", "", {{std::tan(1.0L) / 2, 1}}, wahr},
+        // Through x^(1/2) as x (no shorter, but a polynomial), and through a polynomial argument of ln or
+        // exp.
+        {"sqrt(x)+x-2", "", "", {{1, 1}}, wahr},
+        {"x-sqrt(x)-2", "", "", {{4, 1}}, wahr},
+        {"ln(x^2+x)", "", "", {{-(1 + std::sqrt(5.0L)) / 2, 1}, {(std::sqrt(5.0L) - 1) / 2, 1}}, wahr},
+        {"e^(x^2-x)-1", "", "", {{0, 1}, {1, 1}}, wahr},
         // 0 vanishes everywhere: more zeros exist, and its witness stays out of a range without 0.
         {"0", "1", "2", {}, falsch},
     };
