@@ -4,6 +4,7 @@
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Polynome.h"
+#include "algebra/RationaleFunktion.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
@@ -594,6 +595,29 @@ TTerm* TOperatorTerm::Negation() {
 
 // ---- zeros and equations ----
 
+namespace {
+
+// The numerator of the rational function Q (with numerator Z) after cancelling, when that lowered its
+// degree; nil otherwise.
+TTerm* GekuerzterZaehler(TTerm* Q, TTerm* Z) {
+    try {
+        bool neu = false;
+        TRationaleFunktion* q = TRationaleFunktionCreateT(Q, neu);
+        TRationaleFunktion* z = TRationaleFunktionCreateT(Z, neu);
+        if (!q || !z || z->Nenner.Grad != 0) return nullptr;
+        TPolynom zaehler = q->Zaehler, nenner = q->Nenner;
+        Int32 unveraendert = 1;
+        PKuerze(zaehler, nenner, unveraendert);
+        return zaehler.Grad < z->Zaehler.Grad ? PolynomToTerm(zaehler) : nullptr;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return nullptr;
+    }
+}
+
+} // namespace
+
 void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     Liste = NeueLeereListe();
     Status = unklar;
@@ -615,6 +639,11 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
         {
             TEinzugsschritt einzug;
             SucheNullstellen(T1, M, zaehler, Kommentar, Status);
+            // A factor that the numerator shares with the denominator holds no zero of the quotient; without
+            // it the numerator may be solvable ((x^2+x+1)*(x^2-2) over (x^2+x+1)^2).
+            if (zaehler->Anzahl == 0 && Status != wahr)
+                if (TTerm* rest = GekuerzterZaehler(this, T1))
+                    SucheNullstellen(rest, M, zaehler, Kommentar, Status);
         }
         for (Int32 i = 1; zaehler && i <= zaehler->Anzahl; ++i) {
             TStelle* stelle = zaehler->Stellen[i];
