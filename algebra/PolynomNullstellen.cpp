@@ -6,6 +6,8 @@
 #include "algebra/PolynomNullstellen_Intern.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
+#include "steps/Nullstel.h"
+#include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
@@ -111,6 +113,32 @@ void NurImBereich(TSListe*& Liste, TMenge* Bereich) {
     Liste = neu;
 }
 
+// The zeros of a P that the procedures above could not solve, through its squarefree part P / gcd(P, P'),
+// which has the same zeros ((x^2+x+1)^2 has those of x^2+x+1); each zero's multiplicity is the order of the
+// first derivative of P that does not vanish there.
+void QuadratfreieNullstellen(const TPolynom& P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
+                             bool Kommentar) {
+    TPolynom d, g, s, rest;
+    try {
+        PAbleitung(P, d);
+        PGGT(P, d, g);
+        if (g.Grad < 1) return;
+        PDurch(P, g, s, rest, false);
+    } catch (const ERessourcen&) {
+        return;
+    }
+    SucheEingerueckt(s, Bereich, Liste, Status, Kommentar);
+    for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
+        TPolynom A = d;
+        Int32 m = 1;
+        while (m < P.Grad && PolynomVerschwindetIn(A, Liste->Stellen[i]->Punkt)) {
+            ++m;
+            PAbleitung(A, A);
+        }
+        Liste->Stellen[i]->Vielfachheit = m;
+    }
+}
+
 } // namespace
 
 // ---- The dispatcher ----
@@ -166,6 +194,8 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
             }
         }
     }
+    if (Liste->Anzahl == 0 && Status == unklar && n >= 4 && IstRationalesPolynom(P))
+        QuadratfreieNullstellen(P, Bereich, Liste, Status, Kommentar);
     if (Kommentar) SchreibeSchluss(Liste, Status);
 }
 
