@@ -40,6 +40,17 @@ Int32 FaktorGrad(const TZerlegung& Z) {
     return s;
 }
 
+// cos(z/n * pi), simplified.
+TTerm* KosinusPiVielfaches(Int64 z, Int64 n) {
+    return KonstantVereinfacht(StandardFunktionTerm("cos", Produkt(Bruchkonstante(z, n), KonstantePi())));
+}
+
+void SchreibeEinheitswurzeln() {
+    SchreibeZeile("Die quadratischen Faktoren ergeben sich aus paarweise konjugierten Einheitswurzeln.");
+}
+
+} // namespace
+
 // Leitkoeffizient * (x - x_i)^m_i * ... * (x^2 + p*x + q)^k * ...
 TTerm* Produktterm(const TZerlegung& Z) {
     TTerm* T = Z.Leitkoeffizient;
@@ -53,17 +64,6 @@ TTerm* Produktterm(const TZerlegung& Z) {
     }
     return T;
 }
-
-// cos(z/n * pi), simplified.
-TTerm* KosinusPiVielfaches(Int64 z, Int64 n) {
-    return KonstantVereinfacht(StandardFunktionTerm("cos", Produkt(Bruchkonstante(z, n), KonstantePi())));
-}
-
-void SchreibeEinheitswurzeln() {
-    SchreibeZeile("Die quadratischen Faktoren ergeben sich aus paarweise konjugierten Einheitswurzeln.");
-}
-
-} // namespace
 
 TZerlegung Verschachtelt(const TPolynom& Q, bool Kommentar) {
     TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);

@@ -34,6 +34,9 @@ void PZerlegung(TPolynom P, TSListe*& Liste, TQuadFaktorListe& QuadListe, Int32&
                 TTerm*& Leitkoeffizient, bool& Vollstaendig, bool Kommentar);
 void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar);
 
+// Leitkoeffizient * (x - x_i)^m_i * ... * (x^2 + p*x + q)^k * ... as a term, in the order of Z's lists.
+TTerm* Produktterm(const TZerlegung& Z);
+
 // The cases. Each adds the factors it finds to Z (which PZerlegung has set up for P); those returning
 // bool tell whether they found a factor.
 void ZerlegeQuadratisch(TTerm* a, TTerm* b, TTerm* c, TZerlegung& Z, bool Kommentar);

@@ -109,27 +109,11 @@ bool IstWahrheitstext(const std::string& s) {
     return s == "falsch" || s == "wahr" || s == "unklar";
 }
 
-// x - a as a term.
-TTerm* Linearfaktor(TTerm* a) {
-    TPolynom L;
-    PLinearfaktorHoch(a, 1, L);
-    return PolynomToTerm(L);
-}
-
 // The leading coefficient times the linear factors (sorted by value) and the quadratic factors, each
 // raised to its multiplicity.
 TTerm* Faktorprodukt(TZerlegung& Z) {
     SortiereSListe(Z.Liste, true);
-    TTerm* T = Z.Leitkoeffizient;
-    auto mal = [&T](TTerm* F, Int32 m) { T = OperatorTerm(T, m == 1 ? F : PotenzTerm(F, Int64(m)), '*'); };
-    for (Int32 i = 1; i <= Z.Liste->Anzahl; ++i)
-        mal(Linearfaktor(Z.Liste->Stellen[i]->Punkt), Z.Liste->Stellen[i]->Vielfachheit);
-    for (Int32 i = 1; i <= Z.Anzahl; ++i) {
-        TPolynom F;
-        PQuadFaktorHoch(Z.QuadListe[i].p, Z.QuadListe[i].q, 1, F);
-        mal(PolynomToTerm(F), Z.QuadListe[i].Vielfachheit);
-    }
-    return T;
+    return Produktterm(Z);
 }
 
 std::string OhneLeerzeichen(const std::string& s) {
