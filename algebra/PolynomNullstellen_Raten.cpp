@@ -11,6 +11,7 @@
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Mengen.h"
+#include "term/Primfaktorzerlegung.h"
 #include "term/Punktlisten.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
@@ -23,79 +24,6 @@ namespace {
 using U64 = uint64_t;
 using U128 = unsigned __int128;
 using I128 = __int128;
-
-// ---- Factoring 64-bit numbers: Miller-Rabin and Pollard-Brent ----
-
-U64 MalMod(U64 a, U64 b, U64 m) {
-    return static_cast<U64>(static_cast<U128>(a) * b % m);
-}
-
-U64 HochMod(U64 b, U64 e, U64 m) {
-    U64 r = 1 % m;
-    b %= m;
-    while (e) {
-        if (e & 1) r = MalMod(r, b, m);
-        b = MalMod(b, b, m);
-        e >>= 1;
-    }
-    return r;
-}
-
-// Deterministic for every 64-bit n with these bases.
-bool IstPrim(U64 n) {
-    if (n < 2) return false;
-    for (U64 p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37})
-        if (n % p == 0) return n == p;
-    U64 d = n - 1;
-    int s = 0;
-    while ((d & 1) == 0) {
-        d >>= 1;
-        ++s;
-    }
-    for (U64 a : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
-        U64 x = HochMod(a, d, n);
-        if (x == 1 || x == n - 1) continue;
-        bool zusammengesetzt = true;
-        for (int r = 1; r < s && zusammengesetzt; ++r) {
-            x = MalMod(x, x, n);
-            if (x == n - 1) zusammengesetzt = false;
-        }
-        if (zusammengesetzt) return false;
-    }
-    return true;
-}
-
-// A proper divisor of the odd composite n.
-U64 EchterTeiler(U64 n) {
-    for (U64 c = 1;; ++c) {
-        U64 x = 2, y = 2, d = 1;
-        auto f = [&](U64 v) { return (MalMod(v, v, n) + c) % n; };
-        while (d == 1) {
-            x = f(x);
-            y = f(f(y));
-            d = std::gcd(x > y ? x - y : y - x, n);
-        }
-        if (d != n) return d;
-    }
-}
-
-void Faktorisiere(U64 n, std::vector<U64>& primfaktoren) {
-    if (n == 1) return;
-    for (U64 p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47}) {
-        while (n % p == 0) {
-            primfaktoren.push_back(p);
-            n /= p;
-        }
-    }
-    if (n == 1) return;
-    if (IstPrim(n)) {
-        primfaktoren.push_back(n);
-        return;
-    }
-    const U64 d = EchterTeiler(n);
-    Faktorisiere(d, primfaktoren);
-    Faktorisiere(n / d, primfaktoren);
-}
 
 U64 Betrag(Int64 a) {
     return a < 0 ? U64(0) - static_cast<U64>(a) : static_cast<U64>(a);
@@ -133,7 +61,7 @@ void SchreibeGeraten(TTerm* r, bool positiv, bool ganz) {
 
 std::vector<U64> Teiler(U64 n) {
     std::vector<U64> p;
-    Faktorisiere(n, p);
+    Primfaktorzerlegung(n, p);
     std::sort(p.begin(), p.end());
     std::vector<U64> teiler{1};
     for (size_t i = 0; i < p.size();) {
