@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen_Intern.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
@@ -19,6 +20,8 @@ namespace zol {
 // ---- Helpers shared by the zero procedures ----
 
 void SenkeGrad(TPolynom& P) {
+    for (Int32 i = 0; i <= P.Grad; ++i)
+        if (IstSicherNull(P.Koeff[i])) P.Koeff[i] = Null;
     while (P.Grad > 0 && P.Koeff[P.Grad]->IstNull()) P.Koeff[P.Grad--] = Null;
 }
 
@@ -155,6 +158,14 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     Liste = NeueLeereListe();
     Status = unklar;
     const Int32 n = P.Grad;
+    if (n >= 1 && Nullheit(P.Koeff[n]) == TNullheit::Unklar) {
+        // Dividing by a leading coefficient that may be 0 would give wrong zeros.
+        if (Kommentar) {
+            SchreibeZeile(UnklarObNullText(P.Koeff[n]));
+            SchreibeSchluss(Liste, Status);
+        }
+        return;
+    }
     if (n == 0) {
         if (P.Koeff[0]->IstNull()) {
             // The zero polynomial vanishes everywhere.

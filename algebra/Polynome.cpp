@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
@@ -38,10 +39,10 @@ TTerm* Ganzzahl(Int64 n) {
     return RationaleKonstante(TBruch{n, 1});
 }
 
-// Lowers the degree while the leading coefficient is zero (never below 0); what is cut off becomes the
-// constant 0.
+// Lowers the degree while the leading coefficient is zero, decided exactly (never below 0); what is cut off
+// becomes the constant 0.
 void Trimme(TPolynom& P) {
-    while (P.Grad >= 1 && P.Koeff[P.Grad]->IstNull()) {
+    while (P.Grad >= 1 && IstSicherNull(P.Koeff[P.Grad])) {
         P.Koeff[P.Grad] = Null;
         --P.Grad;
     }
@@ -159,8 +160,9 @@ void PDurchRechnen(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, b
     if (d >= n) Q.Grad = d - n;
     std::string einzug;
     bool weiter = true;
+    PruefeTeiler(N.Koeff[n]);
     while (weiter && d >= n) {
-        if (R.Koeff[d]->IstNull()) break;
+        if (IstSicherNull(R.Koeff[d])) break;
         TTerm* q = QuotientV(R.Koeff[d], N.Koeff[n]);
         Q.Koeff[d - n] = q;
         TPolynom S;
@@ -183,7 +185,7 @@ void PDurchRechnen(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, b
         Trimme(R);
         if (d > 0) {
             --d;
-            while (d >= 1 && R.Koeff[d]->IstNull()) --d;
+            while (d >= 1 && IstSicherNull(R.Koeff[d])) --d;
         } else {
             weiter = false;
         }
@@ -263,6 +265,7 @@ namespace {
 // P divided by its leading coefficient.
 void Normiert(TPolynom& P) {
     TTerm* leit = P.Koeff[P.Grad];
+    PruefeTeiler(leit);
     for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = QuotientV(P.Koeff[i], leit);
 }
 
@@ -528,7 +531,7 @@ void PAusString(const std::string& Text, TPolynom& R) {
 // ---- Predicates ----
 
 bool IstNullPolynom(TPolynom P) {
-    return P.Grad == 0 && P.Koeff[0]->IstNull();
+    return P.Grad == 0 && IstSicherNull(P.Koeff[0]);
 }
 
 bool IstMonom(TPolynom P) {

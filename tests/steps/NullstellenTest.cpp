@@ -74,6 +74,10 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         // Through the squarefree part: (x^2+x+1)^2 and (x^2-2x-1)^2.
         {"x^4+2x^3+3x^2+2x+1", "", "", {}, wahr},
         {"x^4-4x^3+2x^2+4x+1", "", "", {{1 - std::sqrt(2.0L), 2}, {1 + std::sqrt(2.0L), 2}}, wahr},
+        // Leading coefficients that are 0 without folding to 0 (radicals), in the zeros and in the divisor.
+        {"((sqrt(2)+1)*sqrt(3)-sqrt(6)-sqrt(3))x^2+x-1", "", "", {{1, 1}}, wahr},
+        {"(2^(1/3)*4^(1/3)-2)x^3+x^2-4", "", "", {{-2, 1}, {2, 1}}, wahr},
+        {"(x^2-1)/((sqrt(8)-2*sqrt(2))x^3+x-1)", "", "", {{-1, 1}}, wahr},
         // 0 vanishes everywhere: more zeros exist, and its witness stays out of a range without 0.
         {"0", "1", "2", {}, falsch},
     };

@@ -1,0 +1,509 @@
+#include "term/Wurzelzahlen.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/Primfaktorzerlegung.h"
+#include "term/Radikale.h"
+#include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Terme.h"
+#include "term/Wurzeln.h"
+
+namespace zol {
+
+namespace {
+
+[[noreturn]] void Ueberlauf() {
+    throw ERessourcen("Überlauf in der Bruchrechnung.");
+}
+
+Int128 MalGeprueft(Int128 a, Int128 b) {
+    Int128 r;
+    if (__builtin_mul_overflow(a, b, &r)) Ueberlauf();
+    return r;
+}
+
+Int128 PlusGeprueft(Int128 a, Int128 b) {
+    Int128 r;
+    if (__builtin_add_overflow(a, b, &r)) Ueberlauf();
+    return r;
+}
+
+constexpr Int128 Int128Min = Int128(static_cast<unsigned __int128>(1) << 127);
+
+TGrossbruch Normiert(Int128 z, Int128 n) {
+    if (n == 0) throw ENichtExistenz("Division durch Null.");
+    if (z == Int128Min || n == Int128Min) Ueberlauf();
+    if (n < 0) {
+        z = -z;
+        n = -n;
+    }
+    const Int128 g = Grossbrueche::ggT(z, n);
+    return {z / g, n / g};
+}
+
+} // namespace
+
+namespace Grossbrueche {
+
+Int128 ggT(Int128 a, Int128 b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) {
+        const Int128 r = a % b;
+        a = b;
+        b = r;
+    }
+    return a == 0 ? 1 : a;
+}
+
+TGrossbruch Plus(const TGrossbruch& a, const TGrossbruch& b) {
+    if (a.IstNull()) return b;
+    if (b.IstNull()) return a;
+    const Int128 g = ggT(a.Nenner, b.Nenner);
+    const Int128 z = PlusGeprueft(MalGeprueft(a.Zaehler, b.Nenner / g), MalGeprueft(b.Zaehler, a.Nenner / g));
+    return Normiert(z, MalGeprueft(a.Nenner / g, b.Nenner));
+}
+
+TGrossbruch Negativ(const TGrossbruch& a) {
+    if (a.Zaehler == Int128Min) Ueberlauf();
+    return {-a.Zaehler, a.Nenner};
+}
+
+TGrossbruch Minus(const TGrossbruch& a, const TGrossbruch& b) {
+    return Plus(a, Negativ(b));
+}
+
+TGrossbruch Mal(const TGrossbruch& a, const TGrossbruch& b) {
+    if (a.IstNull() || b.IstNull()) return {};
+    const Int128 g1 = ggT(a.Zaehler, b.Nenner), g2 = ggT(b.Zaehler, a.Nenner);
+    return Normiert(MalGeprueft(a.Zaehler / g1, b.Zaehler / g2), MalGeprueft(a.Nenner / g2, b.Nenner / g1));
+}
+
+TGrossbruch Durch(const TGrossbruch& a, const TGrossbruch& b) {
+    if (b.IstNull()) throw ENichtExistenz("Division durch Null.");
+    return Mal(a, Normiert(b.Nenner, b.Zaehler));
+}
+
+TBruch AlsBruch(const TGrossbruch& a) {
+    constexpr Int128 grenze = std::numeric_limits<Int64>::max();
+    if (a.Zaehler > grenze || a.Zaehler < -grenze || a.Nenner > grenze) Ueberlauf();
+    return TBruch{Int64(a.Zaehler), Int64(a.Nenner)};
+}
+
+} // namespace Grossbrueche
+
+using namespace Grossbrueche;
+
+bool TWurzelmonom::operator<(const TWurzelmonom& m) const {
+    auto wurzelKleiner = [](const std::pair<Int64, TBruch>& a, const std::pair<Int64, TBruch>& b) {
+        if (a.first != b.first) return a.first < b.first;
+        return Brueche::Kleiner(a.second, b.second);
+    };
+    if (std::lexicographical_compare(Wurzeln.begin(), Wurzeln.end(), m.Wurzeln.begin(), m.Wurzeln.end(),
+                                     wurzelKleiner))
+        return true;
+    if (std::lexicographical_compare(m.Wurzeln.begin(), m.Wurzeln.end(), Wurzeln.begin(), Wurzeln.end(),
+                                     wurzelKleiner))
+        return false;
+    return Atome < m.Atome;
+}
+
+namespace {
+
+// a*b: the exponents of equal primes add, a whole exponent leaves the root as a factor of the coefficient.
+TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbruch& Faktor) {
+    TWurzelmonom r;
+    size_t i = 0, j = 0;
+    while (i < a.Wurzeln.size() || j < b.Wurzeln.size()) {
+        if (j == b.Wurzeln.size() || (i < a.Wurzeln.size() && a.Wurzeln[i].first < b.Wurzeln[j].first)) {
+            r.Wurzeln.push_back(a.Wurzeln[i++]);
+        } else if (i == a.Wurzeln.size() || b.Wurzeln[j].first < a.Wurzeln[i].first) {
+            r.Wurzeln.push_back(b.Wurzeln[j++]);
+        } else {
+            TBruch e;
+            Brueche::Plus(a.Wurzeln[i].second, b.Wurzeln[j].second, e);
+            const Int64 p = a.Wurzeln[i].first;
+            ++i;
+            ++j;
+            if (!Brueche::Kleiner(e, BruchEins)) {
+                Faktor = Grossbrueche::Mal(Faktor, TGrossbruch{p, 1});
+                Brueche::Minus(e, BruchEins, e);
+            }
+            if (e.Zaehler != 0) r.Wurzeln.emplace_back(p, e);
+        }
+    }
+    r.Atome = a.Atome;
+    for (const auto& [atom, k] : b.Atome) {
+        auto it =
+            std::find_if(r.Atome.begin(), r.Atome.end(), [&](const auto& x) { return x.first == atom; });
+        if (it != r.Atome.end()) {
+            if (__builtin_add_overflow(it->second, k, &it->second)) Ueberlauf();
+        } else {
+            r.Atome.emplace_back(atom, k);
+        }
+    }
+    std::sort(r.Atome.begin(), r.Atome.end());
+    return r;
+}
+
+void Addiere(std::map<TWurzelmonom, TGrossbruch>& K, const TWurzelmonom& m, const TGrossbruch& c) {
+    if (c.IstNull()) return;
+    auto [it, neu] = K.emplace(m, c);
+    if (!neu) {
+        it->second = Plus(it->second, c);
+        if (it->second.IstNull()) K.erase(it);
+    }
+    if (K.size() > MaxWurzelmonome) throw ERessourcen("Zu viele Summanden.");
+}
+
+} // namespace
+
+TWurzelzahl::TWurzelzahl(const TGrossbruch& c) {
+    if (!c.IstNull()) Koeff.emplace(TWurzelmonom{}, c);
+}
+
+bool TWurzelzahl::IstRational() const {
+    return Koeff.empty() || (Koeff.size() == 1 && Koeff.begin()->first.IstEins());
+}
+
+bool TWurzelzahl::HatAtome() const {
+    for (const auto& [m, c] : Koeff)
+        if (!m.Atome.empty()) return true;
+    return false;
+}
+
+TGrossbruch TWurzelzahl::Rational() const {
+    return Koeff.empty() ? TGrossbruch{} : Koeff.begin()->second;
+}
+
+TWurzelzahl TWurzelzahl::operator+(const TWurzelzahl& b) const {
+    TWurzelzahl r = *this;
+    for (const auto& [m, c] : b.Koeff) Addiere(r.Koeff, m, c);
+    return r;
+}
+
+TWurzelzahl TWurzelzahl::operator-(const TWurzelzahl& b) const {
+    TWurzelzahl r = *this;
+    for (const auto& [m, c] : b.Koeff) Addiere(r.Koeff, m, Negativ(c));
+    return r;
+}
+
+TWurzelzahl TWurzelzahl::operator*(const TWurzelzahl& b) const {
+    TWurzelzahl r;
+    for (const auto& [ma, ca] : Koeff)
+        for (const auto& [mb, cb] : b.Koeff) {
+            TGrossbruch f = Grossbrueche::Mal(ca, cb);
+            const TWurzelmonom m = MonomProdukt(ma, mb, f);
+            Addiere(r.Koeff, m, f);
+        }
+    return r;
+}
+
+TWurzelzahl TWurzelzahl::Mal(const TGrossbruch& c) const {
+    TWurzelzahl r;
+    if (c.IstNull()) return r;
+    for (const auto& [m, k] : Koeff) r.Koeff.emplace(m, Grossbrueche::Mal(k, c));
+    return r;
+}
+
+bool TWurzelzahl::Kehrwert(TWurzelzahl& Inverse) const {
+    if (IstNull() || HatAtome()) return false;
+    if (Koeff.size() == 1) {
+        // c*prod p^e times prod p^(1-e) is c*prod p.
+        const auto& [m, c] = *Koeff.begin();
+        TWurzelmonom k;
+        TGrossbruch nenner = c;
+        for (const auto& [p, e] : m.Wurzeln) {
+            TBruch rest;
+            Brueche::Minus(BruchEins, e, rest);
+            k.Wurzeln.emplace_back(p, rest);
+            nenner = Grossbrueche::Mal(nenner, TGrossbruch{p, 1});
+        }
+        Inverse = TWurzelzahl();
+        Inverse.Koeff.emplace(k, Durch(TGrossbruch{1, 1}, nenner));
+        return true;
+    }
+    // d * d' with d' = d where sqrt(p) is negated has no sqrt(p); one prime after the other until d is
+    // rational, the conjugates collected in the numerator.
+    TWurzelzahl d = *this, zaehler(TGrossbruch{1, 1});
+    while (!d.IstRational()) {
+        Int64 p = 0;
+        for (const auto& [m, c] : d.Koeff)
+            for (const auto& [q, e] : m.Wurzeln) {
+                if (e.Nenner != 2) return false;
+                if (p == 0) p = q;
+            }
+        TWurzelzahl konjugiert;
+        for (const auto& [m, c] : d.Koeff) {
+            const bool mitP =
+                std::any_of(m.Wurzeln.begin(), m.Wurzeln.end(), [p](const auto& w) { return w.first == p; });
+            konjugiert.Koeff.emplace(m, mitP ? Negativ(c) : c);
+        }
+        d = d * konjugiert;
+        zaehler = zaehler * konjugiert;
+    }
+    Inverse = zaehler.Mal(Durch(TGrossbruch{1, 1}, d.Rational()));
+    return true;
+}
+
+TGrossbruch TWurzelzahl::Inhalt() const {
+    Int128 g = 0, l = 1;
+    for (const auto& [m, c] : Koeff) {
+        g = g == 0 ? (c.Zaehler < 0 ? -c.Zaehler : c.Zaehler) : ggT(g, c.Zaehler);
+        l = MalGeprueft(l / ggT(l, c.Nenner), c.Nenner);
+    }
+    return g == 0 ? TGrossbruch{1, 1} : Normiert(g, l);
+}
+
+namespace {
+
+TTerm* Konstante(const TGrossbruch& c) {
+    return RationaleKonstante(AlsBruch(c));
+}
+
+// The roots of a monomial under one root sign: the index is the lcm of the exponents' denominators.
+TTerm* WurzelTerm(const std::vector<std::pair<Int64, TBruch>>& Wurzeln) {
+    if (Wurzeln.empty()) return Eins;
+    Int64 n = 1;
+    for (const auto& [p, e] : Wurzeln) n = Brueche::kgV(n, e.Nenner);
+    Int64 radikand = 1;
+    bool passt = n <= MaxWurzelexponent;
+    for (const auto& [p, e] : Wurzeln)
+        for (Int64 k = 0; passt && k < e.Zaehler * (n / e.Nenner); ++k)
+            passt = !__builtin_mul_overflow(radikand, p, &radikand);
+    if (passt) {
+        if (TTerm* w = WurzelAusRationalerZahl(TBruch{radikand, 1}, Int32(n))) return w;
+    }
+    TTerm* r = Eins;
+    for (const auto& [p, e] : Wurzeln) r = Produkt(r, PotenzTerm(RationaleKonstante(TBruch{p, 1}), e));
+    return r;
+}
+
+} // namespace
+
+TTerm* TWurzelzahl::AlsTerm() const {
+    TTerm* summe = Null;
+    for (const auto& [m, c] : Koeff) {
+        TTerm* t = Produkt(Konstante(c), WurzelTerm(m.Wurzeln));
+        for (const auto& [atom, k] : m.Atome) t = Produkt(t, k == 1 ? atom : PotenzTerm(atom, Int64(k)));
+        summe = Summe(summe, t);
+    }
+    return summe;
+}
+
+// ---- conversion of terms ----
+
+namespace {
+
+constexpr Int32 MaxTiefe = 200;
+constexpr Int32 MaxGanzerExponent = 64;
+
+struct TUmwandlung {
+    std::vector<TTerm*> Atome;
+    Int32 Tiefe = 0;
+};
+
+struct TNichtUmwandelbar {};
+
+[[noreturn]] void Abbrechen() {
+    throw TNichtUmwandelbar{};
+}
+
+TTerm* Atom(TUmwandlung& U, TTerm* T) {
+    for (TTerm* a : U.Atome)
+        if (a == T || a->IstGleich(T)) return a;
+    U.Atome.push_back(T);
+    return T;
+}
+
+TWurzelzahl AtomZahl(TTerm* A) {
+    TWurzelzahl r;
+    TWurzelmonom m;
+    m.Atome.emplace_back(A, 1);
+    r.Koeff.emplace(m, TGrossbruch{1, 1});
+    return r;
+}
+
+Int128 HochGanz(Int128 b, Int64 e) {
+    Int128 r = 1;
+    for (Int64 i = 0; i < e; ++i) r = MalGeprueft(r, b);
+    return r;
+}
+
+// m^e for an integer m >= 1 and 0 < e: the whole part of each prime's exponent goes into the coefficient.
+TWurzelzahl GanzeZahlHoch(Int64 m, const TBruch& e) {
+    std::vector<uint64_t> faktoren;
+    Primfaktorzerlegung(uint64_t(m), faktoren);
+    std::sort(faktoren.begin(), faktoren.end());
+    TWurzelmonom mon;
+    TGrossbruch c{1, 1};
+    for (size_t i = 0; i < faktoren.size();) {
+        size_t j = i;
+        while (j < faktoren.size() && faktoren[j] == faktoren[i]) ++j;
+        const Int64 p = Int64(faktoren[i]);
+        TBruch k;
+        Brueche::Mal(TBruch{Int64(j - i), 1}, e, k);
+        const Int64 ganz = k.Zaehler / k.Nenner;
+        c = Grossbrueche::Mal(c, TGrossbruch{HochGanz(p, ganz), 1});
+        const TBruch rest{k.Zaehler % k.Nenner, k.Nenner};
+        if (rest.Zaehler != 0) mon.Wurzeln.emplace_back(p, rest);
+        i = j;
+    }
+    TWurzelzahl r;
+    r.Koeff.emplace(mon, c);
+    return r;
+}
+
+// Z/N with N rational or invertible is folded into Z; a zero N has no value.
+void Kuerze(TWurzelzahl& Z, TWurzelzahl& N) {
+    if (N.IstNull()) Abbrechen();
+    if (N.HatAtome()) return;
+    TWurzelzahl inverse;
+    if (N.IstRational()) {
+        if (N.Rational().Zaehler == 1 && N.Rational().Nenner == 1) return;
+        Z = Z.Mal(Durch(TGrossbruch{1, 1}, N.Rational()));
+    } else if (N.Kehrwert(inverse)) {
+        Z = Z * inverse;
+    } else {
+        return;
+    }
+    N = TWurzelzahl(TGrossbruch{1, 1});
+}
+
+// r^e for a rational r, as a fraction; a negative r with a fractional exponent has no value.
+void RationalHoch(const TBruch& r, const TBruch& e, TWurzelzahl& Z, TWurzelzahl& N) {
+    if (r.Zaehler == 0) {
+        if (e.Zaehler <= 0) Abbrechen();
+        Z = TWurzelzahl();
+        N = TWurzelzahl(TGrossbruch{1, 1});
+        return;
+    }
+    const bool ganz = e.Nenner == 1;
+    if (r.Zaehler < 0 && !ganz) Abbrechen();
+    const TBruch betrag{e.Zaehler < 0 ? -e.Zaehler : e.Zaehler, e.Nenner};
+    if (r.Zaehler == std::numeric_limits<Int64>::min()) Abbrechen();
+    const Int64 zaehler = r.Zaehler < 0 ? -r.Zaehler : r.Zaehler;
+    Z = GanzeZahlHoch(zaehler, betrag);
+    N = GanzeZahlHoch(r.Nenner, betrag);
+    if (r.Zaehler < 0 && betrag.Zaehler % 2 == 1) Z = Z.Negation();
+    if (e.Zaehler < 0) std::swap(Z, N);
+    Kuerze(Z, N);
+}
+
+void Wandle(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N);
+
+// (Basis)^e: rational bases exactly, other bases for integer exponents by repeated products; an irrational
+// base with a fractional exponent is an atom.
+void Potenz(TUmwandlung& U, TTerm* T, TTerm* Basis, const TBruch& e, TWurzelzahl& Z, TWurzelzahl& N) {
+    TWurzelzahl zb, nb;
+    Wandle(U, Basis, zb, nb);
+    if (zb.IstRational() && nb.IstRational()) {
+        const TGrossbruch b = Durch(zb.Rational(), nb.Rational());
+        RationalHoch(AlsBruch(b), e, Z, N);
+        return;
+    }
+    if (e.Nenner != 1 || e.Zaehler > MaxGanzerExponent || e.Zaehler < -MaxGanzerExponent) {
+        Z = AtomZahl(Atom(U, T));
+        N = TWurzelzahl(TGrossbruch{1, 1});
+        return;
+    }
+    Z = N = TWurzelzahl(TGrossbruch{1, 1});
+    for (Int64 i = 0; i < (e.Zaehler < 0 ? -e.Zaehler : e.Zaehler); ++i) {
+        Z = Z * zb;
+        N = N * nb;
+    }
+    if (e.Zaehler < 0) std::swap(Z, N);
+    Kuerze(Z, N);
+}
+
+void Wandle(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N) {
+    if (!T || !T->IstKonstant || ++U.Tiefe > MaxTiefe) Abbrechen();
+    struct TTiefe {
+        Int32& t;
+        ~TTiefe() { --t; }
+    } tiefe{U.Tiefe};
+    N = TWurzelzahl(TGrossbruch{1, 1});
+    if (auto* r = AlsRationaleKonstante(T)) {
+        Z = TWurzelzahl(TGrossbruch::Aus(r->Bruch));
+        return;
+    }
+    if (auto* rad = AlsRadikalKonstante(T)) {
+        const TRadikal& R = rad->Radikal;
+        Z = TWurzelzahl();
+        for (Int32 i = 0; i <= R.Polynom.Grad; ++i) {
+            TBruch c;
+            BruchVonKonstante(R.Polynom.Koeff[i], c);
+            if (c.Zaehler == 0) continue;
+            TWurzelzahl z, n;
+            RationalHoch(TBruch{R.Radikand, 1}, TBruch{i, R.Wurzelexponent}, z, n);
+            Z = Z + z.Mal(TGrossbruch::Aus(c));
+        }
+        return;
+    }
+    if (auto* o = AlsOperatorTerm(T)) {
+        TWurzelzahl z1, n1, z2, n2;
+        Wandle(U, o->T1, z1, n1);
+        Wandle(U, o->T2, z2, n2);
+        switch (o->Operator) {
+        case '+':
+        case '-': {
+            const TWurzelzahl a = z1 * n2, b = z2 * n1;
+            Z = o->Operator == '+' ? a + b : a - b;
+            N = n1 * n2;
+            break;
+        }
+        case '*':
+            Z = z1 * z2;
+            N = n1 * n2;
+            break;
+        case '/':
+            if (z2.IstNull()) Abbrechen();
+            Z = z1 * n2;
+            N = n1 * z2;
+            break;
+        default:
+            Abbrechen();
+        }
+        Kuerze(Z, N);
+        return;
+    }
+    if (auto* p = AlsPotenzTerm(T)) return Potenz(U, T, p->Argument, p->Exponent, Z, N);
+    if (auto* w = AlsWurzel(T)) return Potenz(U, T, w->Argument, TBruch{1, w->Grad}, Z, N);
+    if (IstStandardFunktion(T, "sqrt"))
+        return Potenz(U, T, static_cast<TStandardFunktion*>(T)->Argument, BruchEinHalb, Z, N);
+    Z = AtomZahl(Atom(U, T));
+}
+
+} // namespace
+
+bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner) {
+    TUmwandlung U;
+    try {
+        Wandle(U, T, Zaehler, Nenner);
+        return true;
+    } catch (const TNichtUmwandelbar&) {
+    } catch (const ERessourcen&) {
+    } catch (const ENichtExistenz&) {
+    }
+    return false;
+}
+
+bool AlsWurzelzahl(TTerm* T, TWurzelzahl& Z) {
+    TWurzelzahl N;
+    if (!AlsWurzelbruch(T, Z, N) || Z.HatAtome() || N.HatAtome()) return false;
+    if (N.IstRational() && N.Rational().Zaehler == 1 && N.Rational().Nenner == 1) return true;
+    TWurzelzahl inverse;
+    try {
+        if (!N.Kehrwert(inverse)) return false;
+        Z = Z * inverse;
+    } catch (const ERessourcen&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace zol

@@ -1,0 +1,96 @@
+// Exact constants built from rationals and real roots of rationals by +, -, *, / and integer powers, with
+// every other constant subterm (pi, e, ln(2), ...) kept as an opaque atom: a polynomial with rational
+// coefficients in the roots p^e of primes p (0 < e < 1) and in the atoms.
+//
+// The real positive roots of distinct primes with exponents in [0, 1) are linearly independent over the
+// rationals, so a number without atoms is 0 exactly when its polynomial is the zero polynomial. With atoms a
+// zero polynomial still proves the value 0; a non-zero one proves nothing.
+#pragma once
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "term/Brueche.h"
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+class TTerm;
+
+using Int128 = __int128;
+
+// A fraction of 128-bit integers, reduced, with a positive denominator. Arithmetic that leaves 128 bits
+// raises ERessourcen ("Überlauf in der Bruchrechnung.").
+struct TGrossbruch {
+    Int128 Zaehler = 0;
+    Int128 Nenner = 1;
+
+    static TGrossbruch Aus(const TBruch& b) { return {b.Zaehler, b.Nenner}; }
+    bool IstNull() const { return Zaehler == 0; }
+    bool IstGanz() const { return Nenner == 1; }
+};
+
+namespace Grossbrueche {
+Int128 ggT(Int128 a, Int128 b);
+TGrossbruch Plus(const TGrossbruch& a, const TGrossbruch& b);
+TGrossbruch Minus(const TGrossbruch& a, const TGrossbruch& b);
+TGrossbruch Mal(const TGrossbruch& a, const TGrossbruch& b);
+// ENichtExistenz for a zero divisor.
+TGrossbruch Durch(const TGrossbruch& a, const TGrossbruch& b);
+TGrossbruch Negativ(const TGrossbruch& a);
+// The fraction in 64 bits; ERessourcen when it does not fit.
+TBruch AlsBruch(const TGrossbruch& a);
+} // namespace Grossbrueche
+
+// A product of prime roots p^e (0 < e < 1, ascending p) and atom powers (positive integer exponents,
+// ascending by the atom's address; equal atoms are one term within a computation).
+struct TWurzelmonom {
+    std::vector<std::pair<Int64, TBruch>> Wurzeln;
+    std::vector<std::pair<TTerm*, Int32>> Atome;
+
+    bool operator<(const TWurzelmonom& m) const;
+    bool IstEins() const { return Wurzeln.empty() && Atome.empty(); }
+};
+
+class TWurzelzahl {
+public:
+    TWurzelzahl() = default;
+    explicit TWurzelzahl(const TGrossbruch& c);
+
+    // The non-zero coefficients by monomial.
+    std::map<TWurzelmonom, TGrossbruch> Koeff;
+
+    bool IstNull() const { return Koeff.empty(); }
+    // A rational number (0 included).
+    bool IstRational() const;
+    bool HatAtome() const;
+    // The rational value; only for IstRational.
+    TGrossbruch Rational() const;
+
+    TWurzelzahl operator+(const TWurzelzahl& b) const;
+    TWurzelzahl operator-(const TWurzelzahl& b) const;
+    TWurzelzahl operator*(const TWurzelzahl& b) const;
+    TWurzelzahl Mal(const TGrossbruch& c) const;
+    TWurzelzahl Negation() const { return Mal(TGrossbruch{-1, 1}); }
+    // The inverse of a non-zero number without atoms when it can be found by multiplying with conjugates (a
+    // single monomial, or square roots only); false otherwise.
+    bool Kehrwert(TWurzelzahl& Inverse) const;
+    // The gcd of the numerators over the lcm of the denominators of the coefficients (positive; 1 for 0).
+    TGrossbruch Inhalt() const;
+    // The number as a term: a sum of rational multiples of roots and atom powers, the roots of one monomial
+    // under one root sign. ERessourcen when a coefficient does not fit into 64 bits.
+    TTerm* AlsTerm() const;
+};
+
+// The number of monomials a number may have; a larger one raises ERessourcen.
+constexpr size_t MaxWurzelmonome = 256;
+
+// A constant term as Zaehler / Nenner. False for a term that is not constant, that holds a root of a
+// negative number with an even index, that is too large, or whose arithmetic overflows.
+bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner);
+// A constant term as one number without atoms and without denominator: false where AlsWurzelbruch is false,
+// where atoms occur, or where the denominator has no inverse found by Kehrwert (or is 0).
+bool AlsWurzelzahl(TTerm* T, TWurzelzahl& Z);
+
+} // namespace zol
