@@ -92,11 +92,23 @@ TNormalform* TrigTerm(TTerm* T, bool& NeuGebaut) {
     return F;
 }
 
+// The forms being built now, one inside the other.
+Int32 Bautiefe = 0;
+
 } // namespace
 
 TNormalform* Normalform(TTerm* T, bool& NeuGebaut) {
     NeuGebaut = false;
     if ((T->Zustand & KeineNormalform) || (T->Funktionsarten & FunktionsartLn)) return nullptr;
+    // A form asked for again while it is being built (the builders simplify, which asks for forms), or
+    // asked for too deep inside other builds, is none for now; the term may get one later.
+    if ((T->Zustand & NormalformImBau) || Bautiefe >= MaxBautiefe) return nullptr;
+    const TWechsel<Int32> tiefe(Bautiefe, Bautiefe + 1);
+    T->Zustand |= NormalformImBau;
+    struct TBauende {
+        TTerm* T;
+        ~TBauende() { T->Zustand &= static_cast<uint8_t>(~NormalformImBau); }
+    } bauende{T};
     TProtokoll protokoll(ProtokollNormalform, "Normalform:", T);
     T->Aktualisiere();
     TNormalform* ergebnis = nullptr;

@@ -58,8 +58,12 @@ public:
     virtual void Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& Status);
 };
 
+// Builds of normal forms started inside other builds go this deep; deeper a term gets none for now.
+constexpr Int32 MaxBautiefe = 16;
+
 // The normal form of T, or nil (then T is marked KeineNormalform, except for a term with ln). NeuGebaut tells
-// whether the form was built for this call rather than handed back from a term's cache.
+// whether the form was built for this call rather than handed back from a term's cache. Asked for again while
+// T's form is being built, or too deep inside other builds, it is nil without the mark.
 TNormalform* Normalform(TTerm* T, bool& NeuGebaut);
 
 // Attaches normal forms to T and all its subterms, innermost first; piecewise terms are not descended into.

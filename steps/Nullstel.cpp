@@ -1,8 +1,12 @@
 // The general zero finder, exact zero tests, and the zeros step.
 #include "steps/Nullstel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Polynome.h"
@@ -17,6 +21,7 @@
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
@@ -154,6 +159,62 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
     }
 }
 
+// The searches running now, one inside the other: a search never starts again on a term it is already
+// searching (splitting off a factor or substituting can lead back to the same term), and no deeper than
+// MaxNullstellentiefe.
+std::vector<TTerm*> LaufendeSuchen;
+
+// The finished searches of the request (without comments) by term and range: splitting off factors and
+// substituting meet the same subterms again and again, and each is searched once. A range is keyed by its
+// kind and bounds (a caller may build it on the stack); a range of another kind is not kept.
+struct TSuchschluessel {
+    TTerm* T;
+    std::string Art;
+    TTerm *Links, *Rechts;
+    bool LinksOffen, RechtsOffen;
+    auto operator<=>(const TSuchschluessel&) const = default;
+};
+struct TErgebnis {
+    TSListe* Liste;
+    uint8_t Status;
+};
+std::map<TSuchschluessel, TErgebnis> Ergebnisse;
+TTermfreigabeBeobachter ErgebnisseLeeren([] { Ergebnisse.clear(); });
+
+std::optional<TSuchschluessel> Suchschluessel(TTerm* T, TMenge* Bereich) {
+    if (!Bereich) return TSuchschluessel{T, "", nullptr, nullptr, false, false};
+    if (auto* i = dynamic_cast<TIntervall*>(Bereich))
+        return TSuchschluessel{
+            T, "I", i->LinkerRand.Wert, i->RechterRand.Wert, i->LinkerRand.Offen, i->RechterRand.Offen};
+    if (dynamic_cast<TStandardMenge*>(Bereich))
+        return TSuchschluessel{T, "S" + Bereich->Kennung, nullptr, nullptr, false, false};
+    return std::nullopt;
+}
+
+// A copy of L (its points copied, so that a caller that changes a multiplicity changes only its own; a list
+// not computed stays one).
+TSListe* Kopie(TSListe* L) {
+    TSListe* k = NeueLeereListe();
+    if (L->Anzahl < 0) k->Anzahl = L->Anzahl;
+    for (Int32 i = 1; i <= L->Anzahl; ++i)
+        k->Stellen[++k->Anzahl] = Neu<TStelle>(L->Stellen[i]->Punkt, L->Stellen[i]->Vielfachheit);
+    return k;
+}
+
+class TLaufendeSuche {
+public:
+    explicit TLaufendeSuche(TTerm* T) { LaufendeSuchen.push_back(T); }
+    ~TLaufendeSuche() { LaufendeSuchen.pop_back(); }
+    TLaufendeSuche(const TLaufendeSuche&) = delete;
+    TLaufendeSuche& operator=(const TLaufendeSuche&) = delete;
+
+    static bool Erlaubt(TTerm* T) {
+        if (LaufendeSuchen.size() >= size_t(MaxNullstellentiefe)) return false;
+        return std::none_of(LaufendeSuchen.begin(), LaufendeSuchen.end(),
+                            [T](TTerm* s) { return s == T || s->IstGleich(T); });
+    }
+};
+
 std::string Nullstellenwort(Int32 n) {
     switch (n) {
     case 1:
@@ -177,6 +238,19 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         Liste = NeueLeereListe();
         return;
     }
+    const std::optional<TSuchschluessel> schluessel = Suchschluessel(T, Bereich);
+    if (auto it = schluessel ? Ergebnisse.find(*schluessel) : Ergebnisse.end();
+        it != Ergebnisse.end() && !Kommentar) {
+        Liste = Kopie(it->second.Liste);
+        Status = it->second.Status;
+        return;
+    }
+    // A search inside its own search on the same term, or nested too deep, finds nothing it could rely on.
+    if (!TLaufendeSuche::Erlaubt(T)) {
+        Liste = NeueLeereListe();
+        return;
+    }
+    TLaufendeSuche laufend(T);
     if (Kommentar) {
         SchreibeTextTerm("Suche der Nullstellen von ", T);
         Schreibe(" in ");
@@ -198,6 +272,7 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
     }
     NurImBereich(Liste, Bereich);
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);
+    if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status};
 }
 
 void OhneDefinitionsluecken(TSListe*& Liste) {

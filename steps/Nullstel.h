@@ -13,11 +13,15 @@ struct TPolynom;
 // The zeros of T in Bereich (nil: the whole line): T's own zeros, else those of its normal form, else those
 // found by substituting a subterm with an inverse function and substituting back. Every point of the result
 // lies in Bereich. Status: 1 the list is complete, 0 more zeros exist, 2 unknown. With Kommentar the search
-// is explained and summed up.
+// is explained and summed up. A search without comments gives the result of the request's earlier search on
+// the same term and range again.
 void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status);
 
 // Nested substitution searches go this deep; deeper no substitution is tried (Status 2).
 constexpr Int32 MaxSubstitutionstiefe = 3;
+// Searches started inside searches go this deep; deeper, and on a term whose search is running already, a
+// search finds nothing (Status 2).
+constexpr Int32 MaxNullstellentiefe = 48;
 
 // T has no zero in M: wahr when a complete search finds none, falsch when T has a zero in M, else unklar.
 TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M);

@@ -33,6 +33,8 @@ constexpr uint8_t TermVereinfacht = 0x01;
 constexpr uint8_t TermKumuliert = 0x02;
 constexpr uint8_t FaktorAbgespalten = 0x04;
 constexpr uint8_t KeineNormalform = 0x08;
+// The term's normal form is being built just now.
+constexpr uint8_t NormalformImBau = 0x10;
 
 // MoeglicheNormalformen bits, one per normal-form kind.
 constexpr uint16_t NormalformPT = 0x001;

@@ -664,7 +664,8 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
         break;
     }
     if (!Liste) Liste = NeueLeereListe();
-    if (Liste->Anzahl > 0 || Status == wahr) return;
+    // A product's factors have been searched each: splitting a factor off them again finds nothing new.
+    if (Liste->Anzahl > 0 || Status == wahr || Operator == '*') return;
 
     // Nothing found: try to split off a subterm as a factor.
     TTerm* teilterme[MaxTeilterme + 1] = {};
@@ -673,7 +674,9 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
     for (Int32 i = 1; i <= anzahl && Liste->Anzahl <= 0; ++i) {
         TTerm* F = teilterme[i];
         TTerm* Q = DividiereDurchFaktor(this, F);
-        if (!Q) continue;
+        // Only a smaller cofactor: dividing by a negative power (x^(-1/2)) can give one as large as this
+        // term, and splitting that again leads back here.
+        if (!Q || Q->Knotenzahl >= Knotenzahl) continue;
         if (Kommentar) SchreibeTextTermZeile("Dieser Term lässt sich zerlegen in ", Produkt(F, Q));
         ProduktNullstellen(F, Q, M, Liste, Kommentar, Status);
         if (!Liste) Liste = NeueLeereListe();

@@ -104,6 +104,28 @@ TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
     }
 }
 
+// Terms whose zero search once split factors off without end (a negative power split off leaves a cofactor
+// as large as the term) or searched the same subterms again at every level: the request ends, and every
+// candidate where the derivative has a value is a zero of it.
+TEST_F(Kurvendiskussion, KandidatensucheEndet) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"(x^2-2x)^(2/3)", "-2"},      {"tan(pi/x)", ""},           {"tan(1/x)", ""},
+        {"sin(sqrt(x))", ""},          {"x-sin(sqrt(x))", ""},      {"(6x^2+3)°3", ""},
+        {"e^((e^x)°3)", ""},           {"1/((x^24)^(-1)*x+2)", ""}, {"(2^x+5)^70", ""},
+        {"(x(x-1)^490*a-1)^490*a", ""}};
+    for (const auto& [f, a] : faelle) {
+        TKopfloseAnfrage({.F = f, .A = a, .B = *a ? "2" : "", .Schritte = {V, E, W}}).Starte();
+        for (auto [liste, ableitung] :
+             {std::pair{Extremstellenkandidaten, Ableitung1}, {Wendestellenkandidaten, Ableitung2}})
+            for (Int32 k = 1; liste && k <= liste->Anzahl; ++k) {
+                TTerm* x0 = liste->Stellen[k]->Punkt;
+                if (Wert(ableitung, *Wert(x0))) {
+                    EXPECT_TRUE(TermVerschwindetIn(ableitung, x0)) << f;
+                }
+            }
+    }
+}
+
 // The pages read back ('#' between the texts that stand on them): the verdicts with comments and without; no
 // verdict from an undefined value or a 0 at a test point; an undefined f'' or f''' ends one candidate.
 TEST_F(Kurvendiskussion, Seiten) {
