@@ -1,6 +1,7 @@
 #include "tests/hilfe/KopfloseAnfrage.h"
 
 #include <array>
+#include <chrono>
 #include <utility>
 
 #include "algebra/PartialBrueche.h"
@@ -82,6 +83,13 @@ void TKopfloseAnfrage::Starte() {
     for (TZeilenliste& seite : Seiten) seite.Zeilen.clear();
     Grafikpunkte.Anzahl = 0;
     Grafikpunkte.Voll = false;
+    Dauer.fill(0);
+    using Uhr = std::chrono::steady_clock;
+    auto gemessen = [&](TSchritt schritt, auto&& lauf) {
+        const Uhr::time_point start = Uhr::now();
+        lauf();
+        Dauer[schritt] += std::chrono::duration<double>(Uhr::now() - start).count();
+    };
 
     TLaufrahmen rahmen(Host, Anfrage);
     // The request's start, as the main window does it.
@@ -95,14 +103,14 @@ void TKopfloseAnfrage::Starte() {
         SchrittLGS(Anfrage.Matrix, Anfrage.Rechts);
         return;
     }
-    SchrittAllgemeines(Anfrage.F);
+    gemessen(SchrittVereinfachen, [&] { SchrittAllgemeines(Anfrage.F); });
 
     // The later steps in the driver's order, each onto its page, with the driver's abort check after each.
     auto folgeschritt = [&](TSchritt schritt, Int32 seite, auto&& lauf) {
         if (!Schrittflags[schritt]) return;
         AktiviereSeite(&Bild, false);
         SetzeZeilenliste(&Seiten[size_t(seite)]);
-        lauf();
+        gemessen(schritt, lauf);
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
     };
     folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });

@@ -72,6 +72,9 @@ public:
     TZeilenliste Seite;
     // The later pages by number (index 0 unused: page 0 is Seite).
     std::array<TZeilenliste, 9> Seiten;
+    // The seconds each step of the last run took (the general step of page 0 under SchrittVereinfachen),
+    // for the benchmarks.
+    std::array<double, SchrittAnzahl> Dauer{};
 };
 
 // Runs the request and returns the page's text; exceptions reach the caller.
