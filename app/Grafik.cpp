@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "steps/Schrittflags.h"
 #include "term/Mengen.h"
 #include "term/Terme.h"
+#include "term/Wertprogramm.h"
 
 namespace zol {
 
@@ -110,7 +112,8 @@ void SchreibeBei(const std::string& Text, Int32 x, Int32 y) {
 
 // ---- area ----
 
-// The two functions of the fill, the margin of InFlaeche and the values at the last x asked.
+// The two functions of the fill, the margin of InFlaeche and the values at the last x asked; the functions'
+// value programs.
 struct TFlaeche {
     TTerm* F = nullptr;
     TTerm* G = nullptr;
@@ -119,6 +122,7 @@ struct TFlaeche {
     Double X = 0;
     bool Definiert = false;
     Extended FX = 0, GX = 0;
+    std::optional<TWertprogramm> FP = {}, GP = {};
 };
 
 TFlaeche Flaeche;
@@ -152,8 +156,9 @@ void ZeichneKurve(TTerm* T) {
     if (!T) return;
     const TKartenDaten K = KartenDaten;
     const TBereich B = Zeichenbereich();
+    TWertprogramm P(T);
     auto imFenster = [&](Extended x, Extended& y) {
-        return Funktionswert(T, x, y) && K.YVon <= y && y <= K.YBis;
+        return P.EndlicherWert(x, y) && K.YVon <= y && y <= K.YBis;
     };
     auto setze = [](Int64 c, Int32 r) {
         SetzeSchwarz(c, r);
@@ -244,9 +249,9 @@ void ZeichneKoordinatensystem(Extended x1, Extended x0, Extended x2, Extended y1
 
 bool InFlaeche(Double x, Double y) {
     TFlaeche& A = Flaeche;
-    if (!A.F || !A.G) return false;
+    if (!A.FP || !A.GP) return false;
     if (!A.Gemerkt || A.X != x) {
-        A.Definiert = Funktionswert(A.F, x, A.FX) && Funktionswert(A.G, x, A.GX);
+        A.Definiert = A.FP->EndlicherWert(x, A.FX) && A.GP->EndlicherWert(x, A.GX);
         A.X = x;
         A.Gemerkt = true;
     }
@@ -262,6 +267,10 @@ void SchraffiereFlaeche(Int32 m, TTerm* f, TTerm* g, Double xa, Double xb, Doubl
     // Pixels per unit of x and y.
     const Extended pu = K.EinheitX / CmProZoll * p, pv = K.EinheitY / CmProZoll * p;
     Flaeche = TFlaeche{f, g, m >= 6 ? CmProZoll / (p * K.EinheitX) : 0};
+    if (f && g) {
+        Flaeche.FP.emplace(f);
+        Flaeche.GP.emplace(g);
+    }
     const Int64 C1 = XPixel(xa), C2 = XPixel(xb), R1 = YPixel(yb), R2 = YPixel(yv);
     const TBereich B = Zeichenbereich();
     const Int64 links = std::max(C1, B.Links), rechts = std::min(C2, B.Rechts);

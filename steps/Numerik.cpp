@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
@@ -15,6 +16,7 @@
 #include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
+#include "term/Wertprogramm.h"
 
 namespace zol {
 
@@ -40,18 +42,36 @@ TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
     const Int64 m = SimpsonIntervalle(n);
     const Extended h = (wb - wa) / static_cast<Extended>(m);
-    auto y = [&](Int64 i) {
-        bool definiert = false;
-        // Each node from a, so that rounding does not add up along the interval.
-        const Extended w = f->Wert(wa + static_cast<Extended>(i) * h, definiert);
-        if (!definiert || !std::isfinite(w))
-            throw ENichtExistenz("Funktion nicht überall definiert. Simpsonregel abgebrochen.");
-        return w;
+    TWertprogramm F(f);
+    auto keinWert = [] {
+        return ENichtExistenz("Funktion nicht überall definiert. Simpsonregel abgebrochen.");
     };
-    Extended summe = y(0) + y(m);
-    for (Int64 i = 1; i < m; ++i) {
-        summe += (i % 2 ? 4 : 2) * y(i);
-        if (i % 100000 == 0) {
+    // Each node from a, so that rounding does not add up along the interval.
+    Extended y0 = 0, ym = 0;
+    if (!F.EndlicherWert(wa, y0) || !F.EndlicherWert(wa + static_cast<Extended>(m) * h, ym)) throw keinWert();
+    Extended summe = y0 + ym;
+    // The inner nodes in blocks that end where the message loop runs: while the nodes of one block are added
+    // in their order, the values of the next are computed (on other cores).
+    constexpr Int64 Takt = 100000;
+    std::vector<Extended> werte[2];
+    TWertberechnung rechner(F, wa, h, m - 1);
+    auto starte = [&](Int64 anfang, std::vector<Extended>& ziel) {
+        if (anfang >= m) return;
+        ziel.resize(size_t(std::min(anfang + Takt, m) - anfang));
+        rechner.Starte(anfang, Int64(ziel.size()), ziel.data());
+    };
+    starte(1, werte[0]);
+    for (Int64 anfang = 1, k = 0; anfang < m; anfang += Takt, ++k) {
+        const Int64 ende = std::min(anfang + Takt, m);
+        rechner.Warte();
+        starte(ende, werte[(k + 1) % 2]);
+        const std::vector<Extended>& block = werte[k % 2];
+        for (Int64 i = anfang; i < ende; ++i) {
+            const Extended w = block[size_t(i - anfang)];
+            if (std::isnan(w)) throw keinWert();
+            summe += (i & 1 ? 4 : 2) * w;
+        }
+        if ((ende - 1) % Takt == 0) {
             Oberflaeche().VerarbeiteNachrichten();
             if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
         }

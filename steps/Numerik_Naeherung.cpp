@@ -16,6 +16,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wertprogramm.h"
 
 namespace zol {
 
@@ -36,6 +37,17 @@ bool Wert(TTerm* T, Extended x, Extended& y) {
         return false;
     }
     return definiert && std::isfinite(y);
+}
+
+// The same through the term's value program.
+bool Wert(TWertprogramm& T, Extended x, Extended& y) {
+    try {
+        return T.EndlicherWert(x, y);
+    } catch (const ENichtExistenz&) {
+        return false;
+    } catch (const ERessourcen&) {
+        return false;
+    }
 }
 
 // The value of a bound; false for a missing bound and one without a finite value.
@@ -124,7 +136,8 @@ void SchreibeWoertlich(const std::string& s) {
 }
 
 // The checks of the start interval; false after writing why the iteration cannot start.
-bool IntervallTauglich(TTerm* f, TIntervall* I, Extended& a, Extended& b, Extended& fa, Extended& fb) {
+bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, Extended& b, Extended& fa,
+                       Extended& fb) {
     if (!I || !Randwert(I->LinkerRand, a) || !Randwert(I->RechterRand, b)) {
         SchreibeZeile("Startintervall nicht endlich. Näherungsverfahren abgebrochen.");
         return false;
@@ -138,7 +151,7 @@ bool IntervallTauglich(TTerm* f, TIntervall* I, Extended& a, Extended& b, Extend
         SchreibeZeile("Startintervall leer. Näherungsverfahren abgebrochen.");
         return false;
     }
-    if (!Wert(f, a, fa) || !Wert(f, b, fb)) {
+    if (!Wert(F, a, fa) || !Wert(F, b, fb)) {
         SchreibeTextTermTextZeile(
             "Die Funktion ", f,
             " ist an einer Intervallgrenze nicht definiert. Näherungsverfahren abgebrochen.");
@@ -164,7 +177,7 @@ bool IntervallTauglich(TTerm* f, TIntervall* I, Extended& a, Extended& b, Extend
 // Newton's start value found in a value table of f over [a, b] with step (b - a)/5: the left end of the
 // first cell where f changes sign. A table point where f is 0 ends the search there, so the cell named
 // holds that zero.
-Extended SucheStartwert(TTerm* f, TIntervall* I, Extended a, Extended b, Extended fa) {
+Extended SucheStartwert(TTerm* f, TWertprogramm& F, TIntervall* I, Extended a, Extended b, Extended fa) {
     if (Kommentare) {
         SchreibeZeile("Erstellen einer Wertetabelle, um einen Startwert zu finden:");
         TTerm* h = Quotient(Differenz(I->RechterRand.Wert, I->LinkerRand.Wert), Bruchkonstante(5, 1));
@@ -177,7 +190,7 @@ Extended SucheStartwert(TTerm* f, TIntervall* I, Extended a, Extended b, Extende
     for (int k = 1; k <= 5; ++k) {
         const Extended x = k == 5 ? b : a + k * d;
         Extended fx = 0;
-        const bool definiert = Wert(f, x, fx);
+        const bool definiert = Wert(F, x, fx);
         if (definiert && linksDefiniert && (Vorzeichenwechsel(flinks, fx) || fx == 0)) {
             if (Kommentare) {
                 Schreibe("Man sieht, dass zwischen " + FormatiereZahl(links) + " und " + FormatiereZahl(x));
@@ -203,7 +216,7 @@ struct TIteration {
 
 // x_n from the state of step n - 1; false after writing why there is none. A point that is not finite has no
 // value either.
-bool NeuerPunkt(TTerm* f, TTerm* f1, Int32 Methode, Int32 n, TIteration& it) {
+bool NeuerPunkt(TWertprogramm& f, TWertprogramm& f1, Int32 Methode, Int32 n, TIteration& it) {
     if (Methode == Halbierungsverfahren) {
         it.x = std::midpoint(it.a, it.b);
     } else if (Methode == RegulaFalsi) {
@@ -232,16 +245,17 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
     if (!f) return;
     const bool newton = Methode == NewtonVerfahren;
     TIteration it;
+    TWertprogramm F(f);
     const std::string starttext = newton ? Oberflaeche().Eingabe(TEingabefeld::Startwert) : std::string();
     const bool automatisch = Getrimmt(starttext) == Automatisch;
     if (!newton || automatisch) {
-        if (!IntervallTauglich(f, I, it.a, it.b, it.fa, it.fb)) return;
+        if (!IntervallTauglich(f, F, I, it.a, it.b, it.fa, it.fb)) return;
     }
 
     TTerm* f1 = nullptr;
     if (newton) {
         if (automatisch) {
-            it.x = SucheStartwert(f, I, it.a, it.b, it.fa);
+            it.x = SucheStartwert(f, F, I, it.a, it.b, it.fa);
         } else if (!ZahlAusText(starttext, it.x)) {
             SchreibeWoertlich("Der Startwert " + starttext +
                               " ist keine Zahl. Näherungsverfahren abgebrochen.");
@@ -257,6 +271,7 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
         if (Kommentare && f1 && f1->Knotenzahl < knoten) SchreibeTextTerm(" = ", f1);
         NeueZeile();
     }
+    TWertprogramm F1(f1);
 
     std::vector<TZeile> zeilen;
     zeilen.push_back(Kopfzeile(Methode));
@@ -268,16 +283,16 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
             for (Extended v : {it.a, it.b, it.fa, it.fb}) z.push_back(Zahlzelle(true, v));
         }
         const Extended vorige = it.x;
-        bool ok = NeuerPunkt(f, f1, Methode, n, it);
+        bool ok = NeuerPunkt(F, F1, Methode, n, it);
         if (!ok) it.x = vorige;
         z.push_back(Zahlzelle(ok, it.x));
-        ok = ok && Wert(f, it.x, it.y);
+        ok = ok && Wert(F, it.x, it.y);
         z.push_back(Zahlzelle(ok, it.y));
         Extended probe = 0;
         if (Methode != Halbierungsverfahren) {
             const bool rechts =
                 Methode == RegulaFalsi ? Vorzeichen(it.fa) * Vorzeichen(it.y) > 0 : it.x > vorige;
-            ok = ok && Wert(f, rechts ? it.x + eps : it.x - eps, probe);
+            ok = ok && Wert(F, rechts ? it.x + eps : it.x - eps, probe);
             z.push_back(Zahlzelle(ok, probe));
         }
         zeilen.push_back(std::move(z));

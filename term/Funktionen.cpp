@@ -11,6 +11,7 @@
 #include "steps/Symmetrien.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
+#include "term/Wertprogramm.h"
 #include "term/Termarithmetik.h"
 #include "term/Wurzeln.h"
 
@@ -20,13 +21,8 @@ namespace {
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
-const char* const BekannteNamen[] = {"abs", "sin",  "cos",    "tan",    "cot",   "exp",
-                                     "ln",  "sqrt", "arcsin", "arccos", "arctan"};
-
 bool IstBekannterName(const std::string& name) {
-    for (const char* n : BekannteNamen)
-        if (name == n) return true;
-    return false;
+    return StandardArt(name) != TStandardArt::Unbekannt;
 }
 
 void MeldeUnbekannt(const std::string& name) {
@@ -101,56 +97,15 @@ void TStandardFunktion::Aktualisiere() {
 
 Extended TStandardFunktion::Wert(Extended x, bool& Definiert) {
     Definiert = false;
-    if (!Argument || !IstBekannterName(Kennung)) {
+    const TStandardArt art = StandardArt(Kennung);
+    if (!Argument || art == TStandardArt::Unbekannt) {
         MeldeUnbekannt(Kennung);
         return 0;
     }
     bool d = false;
     const Extended v = Argument->Wert(x, d);
-    if (!d) return 0;
     Extended r = 0;
-    const std::string& n = Kennung;
-    if (n == "abs") {
-        r = std::fabs(v);
-    } else if (n == "sin") {
-        r = std::sin(v);
-    } else if (n == "cos") {
-        r = std::cos(v);
-    } else if (n == "exp") {
-        r = std::exp(v);
-    } else if (n == "tan") {
-        if (IstTangensPol(v)) return 0;
-        r = std::tan(v);
-    } else if (n == "cot") {
-        if (IstKotangensPol(v)) return 0;
-        r = 1 / std::tan(v);
-    } else if (n == "ln") {
-        if (!(v > 0)) return 0;
-        r = std::log(v);
-    } else if (n == "sqrt") {
-        if (!(v >= 0)) return 0;
-        r = std::sqrt(v);
-    } else if (n == "arcsin") {
-        if (!(v >= -1 && v <= 1)) return 0;
-        if (v == 1)
-            r = Pi / 2;
-        else if (v == -1)
-            r = -Pi / 2;
-        else
-            r = std::atan(v / std::sqrt(1 - v * v));
-    } else if (n == "arccos") {
-        if (!(v >= -1 && v <= 1)) return 0;
-        if (v == 0)
-            r = Pi / 2;
-        else if (v > 0)
-            r = std::atan(std::sqrt(1 - v * v) / v);
-        else
-            r = std::atan(std::sqrt(1 - v * v) / v) + Pi;
-    } else {
-        r = std::atan(v);
-    }
-    // A result beyond the range of numbers (exp of a large value) counts as no value.
-    if (!std::isfinite(r)) return 0;
+    if (!d || !StandardWert(art, v, r)) return 0;
     Definiert = true;
     return r;
 }

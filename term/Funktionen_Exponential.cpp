@@ -11,6 +11,7 @@
 #include "term/Punktlisten.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
+#include "term/Wertprogramm.h"
 #include "term/Termarithmetik.h"
 #include "term/Termstrom.h"
 
@@ -77,9 +78,9 @@ Extended TAllgemeineExponentialFunktion::Wert(Extended x, bool& Definiert) {
     const Extended v = Argument->Wert(x, Definiert);
     if (!Definiert) return 0;
     const Extended a = static_cast<Extended>(Basis.Zaehler) / static_cast<Extended>(Basis.Nenner);
-    const Extended r = std::exp(std::log(a) * v);
+    Extended r = 0;
     // A result beyond the range of numbers counts as no value.
-    Definiert = std::isfinite(r);
+    Definiert = ExponentialWert(std::log(a), v, r);
     return Definiert ? r : 0;
 }
 

@@ -15,6 +15,7 @@
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
+#include "term/Wertprogramm.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Termstrom.h"
@@ -168,29 +169,10 @@ Extended TOperatorTerm::Wert(Extended x, bool& Definiert) {
     Definiert = false;
     if (!T1 || !T2) return 0;
     bool d1 = false, d2 = false;
-    Extended w1 = T1->Wert(x, d1);
-    Extended w2 = T2->Wert(x, d2);
-    if (!d1 || !d2) return 0;
-    Extended w;
-    switch (Operator) {
-    case '+':
-        w = w1 + w2;
-        break;
-    case '-':
-        w = w1 - w2;
-        break;
-    case '*':
-        w = w1 * w2;
-        break;
-    case '/':
-        if (w2 == 0) return 0;
-        w = w1 / w2;
-        break;
-    default:
-        return 0;
-    }
-    // A result that is not finite counts as no value.
-    if (!std::isfinite(w)) return 0;
+    const Extended w1 = T1->Wert(x, d1);
+    const Extended w2 = T2->Wert(x, d2);
+    Extended w = 0;
+    if (!d1 || !d2 || !OperatorWert(Operator, w1, w2, w)) return 0;
     Definiert = true;
     return w;
 }

@@ -13,6 +13,7 @@
 #include "term/Punktlisten.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
+#include "term/Wertprogramm.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Termstrom.h"
@@ -70,19 +71,8 @@ void TPotenz::AktualisiereKnoten() {
 
 namespace {
 
-bool IstGanz(const TBruch& b) { return b.Nenner == 1; }
-
-// v^n for an integer n by square and multiply; stops at 0 and at infinity.
-Extended GanzePotenz(Extended v, Int64 n) {
-    uint64_t e = n < 0 ? uint64_t(0) - uint64_t(n) : uint64_t(n);
-    Extended r = 1;
-    while (e != 0) {
-        if (e & 1) r *= v;
-        e >>= 1;
-        if (e != 0) v *= v;
-        if (r == 0 || std::isinf(r)) break;
-    }
-    return r;
+bool IstGanz(const TBruch& b) {
+    return b.Nenner == 1;
 }
 
 // Each multiplicity m of the list becomes (m * numerator) div denominator.
@@ -101,23 +91,9 @@ Extended TPotenz::Wert(Extended x, bool& Definiert) {
     Definiert = false;
     if (!Argument) return 0;
     bool d = true;
-    Extended v = Argument->Wert(x, d);
-    if (!d) return 0;
-    Extended r;
-    if (IstGanz(Exponent)) {
-        r = GanzePotenz(v, Exponent.Zaehler);
-        if (Exponent.Zaehler < 0) {
-            if (r == 0) return 0;
-            r = 1 / r;
-        }
-    } else if (v > 0) {
-        r = std::exp(static_cast<Extended>(Exponent.Zaehler) / Exponent.Nenner * std::log(v));
-    } else if (v == 0 && Exponent.Zaehler > 0) {
-        r = 0;
-    } else {
-        return 0;
-    }
-    if (!std::isfinite(r)) return 0;
+    const Extended v = Argument->Wert(x, d);
+    Extended r = 0;
+    if (!d || !PotenzWert(v, Exponent, r)) return 0;
     Definiert = true;
     return r;
 }
@@ -243,7 +219,8 @@ void TPotenz::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& S
     if (Exponent.Zaehler <= 0) {
         Status = wahr;
         Liste = NeueLeereListe();
-        if (Kommentar && Exponent.Zaehler < 0) SchreibeZeile("Da der Exponent negativ ist, gibt es keine Nullstellen.");
+        if (Kommentar && Exponent.Zaehler < 0)
+            SchreibeZeile("Da der Exponent negativ ist, gibt es keine Nullstellen.");
         return;
     }
     if (Kommentar) SchreibeTextTermZeile("Das sind die Nullstellen von ", Argument);

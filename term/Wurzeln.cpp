@@ -1,5 +1,6 @@
 #include "plattform/Strom.h"
 #include "term/Termstrom.h"
+#include "term/Wertprogramm.h"
 #include "term/Wurzeln.h"
 
 #include <cmath>
@@ -46,11 +47,9 @@ Extended TWurzel::Wert(Extended x, bool& Definiert) {
     Definiert = false;
     if (!Argument || Grad < 1) return 0;
     const Extended v = Argument->Wert(x, Definiert);
-    if (!Definiert || !(v >= 0)) {
-        Definiert = false;
-        return 0;
-    }
-    return v > 0 ? std::exp(std::log(v) / Grad) : 0;
+    Extended r = 0;
+    Definiert = Definiert && WurzelWert(v, Grad, r);
+    return r;
 }
 
 namespace {

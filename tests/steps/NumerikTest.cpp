@@ -175,4 +175,14 @@ TEST_F(Numerik, Simpsonregel) {
     EXPECT_FALSE(J("x", "0", "1", 0) || J("x", "0", "1", -2) || J("x", "ln(-1)", "1", 2));
     EXPECT_EQ(Ausnahme<ENichtExistenz>([&] { J("1/x", "-1", "1", 2); }),
               "Funktion nicht überall definiert. Simpsonregel abgebrochen.");
+    // Many nodes, computed on several threads: the error stays below rounding, a gap in a later block ends
+    // the rule, and the message loop runs every 100000 nodes, where an abort ends it.
+    EXPECT_TRUE(Nahe(*J("exp(x)", "0", "1", 300000), e, 1e-15L));
+    EXPECT_EQ(Ausnahme<ENichtExistenz>([&] { J("sqrt((x-1/2)^2-1/100)", "0", "1", 300000); }),
+              "Funktion nicht überall definiert. Simpsonregel abgebrochen.");
+    const int64_t vorher = Oberflaeche.Host.Nachrichtenaufrufe;
+    J("x", "0", "1", 300000);
+    EXPECT_EQ(Oberflaeche.Host.Nachrichtenaufrufe - vorher, 2);
+    Oberflaeche.Host.AbbruchNach = Oberflaeche.Host.Nachrichtenaufrufe + 1;
+    EXPECT_EQ(Ausnahme<EBenutzerAbbruch>([&] { J("x", "0", "1", 300000); }), "Abbruch durch Benutzer");
 }
