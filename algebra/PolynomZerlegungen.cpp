@@ -52,9 +52,13 @@ void SchreibeEinheitswurzeln() {
 } // namespace
 
 // Leitkoeffizient * (x - x_i)^m_i * ... * (x^2 + p*x + q)^k * ...
-TTerm* Produktterm(const TZerlegung& Z) {
-    TTerm* T = Z.Leitkoeffizient;
-    auto mal = [&T](TTerm* F, Int32 m) { T = OperatorTerm(T, m == 1 ? F : PotenzTerm(F, Int64(m)), '*'); };
+TTerm* Produktterm(const TZerlegung& Z, bool OhneEins) {
+    TTerm* T =
+        OhneEins && Z.Leitkoeffizient && Z.Leitkoeffizient->HatWert(BruchEins) ? nullptr : Z.Leitkoeffizient;
+    auto mal = [&T](TTerm* F, Int32 m) {
+        TTerm* faktor = m == 1 ? F : PotenzTerm(F, Int64(m));
+        T = T ? OperatorTerm(T, faktor, '*') : faktor;
+    };
     for (Int32 i = 1; i <= Z.Liste->Anzahl; ++i)
         mal(Linearfaktor(Z.Liste->Stellen[i]->Punkt), Z.Liste->Stellen[i]->Vielfachheit);
     for (Int32 i = 1; i <= Z.Anzahl; ++i) {
@@ -62,7 +66,7 @@ TTerm* Produktterm(const TZerlegung& Z) {
         PQuadFaktorHoch(Z.QuadListe[i].p, Z.QuadListe[i].q, 1, F);
         mal(PolynomToTerm(F), Z.QuadListe[i].Vielfachheit);
     }
-    return T;
+    return T ? T : Z.Leitkoeffizient;
 }
 
 TZerlegung Verschachtelt(const TPolynom& Q, bool Kommentar) {
@@ -83,7 +87,7 @@ void SchreibeErgebnis(const TZerlegung& Z) {
     if (Z.Vollstaendig) {
         SchreibeUnterstrichen("Ergebnis:");
         Schreibe(" P(x) = ");
-        SchreibeTermZeile(Produktterm(Z));
+        SchreibeTermZeile(Produktterm(Z, true));
     } else {
         SchreibeZeile(FaktorGrad(Z) == 0 ? "Zerlegung nicht gelungen." : "Zerlegung nicht vollständig.");
     }

@@ -35,7 +35,7 @@ void PZerlegung(TPolynom P, TSListe*& Liste, TQuadFaktorListe& QuadListe, Int32&
 void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar);
 
 // Leitkoeffizient * (x - x_i)^m_i * ... * (x^2 + p*x + q)^k * ... as a term, in the order of Z's lists.
-TTerm* Produktterm(const TZerlegung& Z);
+TTerm* Produktterm(const TZerlegung& Z, bool OhneEins = false);
 
 // The cases. Each adds the factors it finds to Z (which PZerlegung has set up for P); those returning
 // bool tell whether they found a factor.

@@ -139,7 +139,10 @@ std::unique_ptr<TFolie> TOperatorTerm::Folie(Single Groesse) {
     if (Operator == '/') return BruchFolie(std::move(F1), std::move(F2));
 
     if (Operator == '*' && IstSummenartig(T1)) F1 = Geklammert(std::move(F1), G);
-    if (((Operator == '*' || Operator == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2))
+    // A negative second operand is bracketed, a fraction with a negative numerator too: no "+ -a".
+    auto* quotient = HatOperator(T2, "/") ? AlsOperatorTerm(T2) : nullptr;
+    if (((Operator == '*' || Operator == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2) ||
+        (Operator != '/' && quotient && HatNegativesVorzeichen(quotient->T1)))
         F2 = Geklammert(std::move(F2), G);
 
     const Int32 abstand = PunktZuPixel(0.2 * G);

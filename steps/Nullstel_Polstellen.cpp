@@ -100,7 +100,7 @@ void BestimmungDerPolstellen() {
     }
     const std::string art = form ? form->Kennung : std::string();
     if (art != "RNF" && art != "RF" && art != "PT") {
-        Schreibe("Da f keine rationale Funktion ist, ist eine Bestimmung der Polstellen");
+        Schreibe("Da f keine rationale Funktion ist, ist eine Bestimmung der Polstellen ");
         SchreibeZeile("mit elementaren Mitteln nicht möglich");
         Trennlinie();
         ZeichneSeite(0);

@@ -26,6 +26,20 @@ const char* const KlammerText = "Klammerung ungültig.";
 const char* const UngueltigText = "Basis oder Exponent ungültig.";
 const char* const GrenzText = "Term zu lang oder zu tief geklammert.";
 const char* const RadikalText = "Radikal ungültig.";
+const char* const BetragText =
+    "Betragsstriche | kennt die Eingabe nicht: der Betrag wird abs(...) geschrieben, etwa abs(x^2-4).";
+
+// What is wrong when an operator of the text lacks an operand: Rechts for the one after it.
+std::string OperandFehlt(char op, bool Rechts) {
+    const std::string zeichen = op == Wurzeloperator ? "°" : std::string(1, op);
+    if (!Rechts) return "Vor dem Zeichen " + zeichen + " fehlt ein Term.";
+    if (op == '^')
+        return "Nach dem Zeichen ^ fehlt der Exponent. Ein negativer Exponent steht in Klammern, etwa "
+               "x^(-1).";
+    if (op == Wurzeloperator) return "Nach dem Zeichen ° fehlt der Wurzelexponent.";
+    return "Nach dem Zeichen " + zeichen +
+           " fehlt ein Term. Ein Vorzeichen nach einem Rechenzeichen steht in Klammern, etwa 2*(-3).";
+}
 
 // The beginning of every message about the text S of one recursion level.
 std::string Praefix(const std::string& S) {
@@ -197,7 +211,10 @@ TTerm* LiesPotenz(const std::string& S, const std::string& links, const std::str
 
 // A text without operator at depth 0: parentheses, a letter, a function, pi, a digit or a number.
 TTerm* LiesOperand(const std::string& S) {
-    if (S.front() == '(' && S.back() == ')') return Lies(S.substr(1, S.size() - 2));
+    if (S.front() == '(' && S.back() == ')') {
+        if (S.size() == 2) Fehler(S, "Leere Klammern.");
+        return Lies(S.substr(1, S.size() - 2));
+    }
     if (S.size() == 1 && ((S[0] >= 'A' && S[0] <= 'Z') || (S[0] >= 'a' && S[0] <= 'z')))
         return S[0] == 'x' ? VariableX : BenannteKonstante(S);
     const size_t auf = S.find('(');
@@ -205,6 +222,7 @@ TTerm* LiesOperand(const std::string& S) {
         const std::string name = S.substr(0, auf);
         const std::string argument = S.substr(auf + 1, S.size() - auf - 2);
         if (name == "Rad") return RadikalAusText(S, argument);
+        if (argument.empty()) Fehler(S, "Leere Klammern.");
         if (!IstFunktionsname(name)) Fehler(S, "Unbekannter Funktionsbezeichner: " + name);
         return StandardFunktionTerm(name, Lies(argument));
     }
@@ -261,6 +279,9 @@ TTerm* Lies(const std::string& S) {
     if (!t.Gefunden()) return LiesOperand(S);
     const std::string links = S.substr(0, t.Position);
     const std::string rechts = S.substr(t.Position + t.Laenge);
+    // Only a leading minus stands without a left operand.
+    if (rechts.empty()) Fehler(S, OperandFehlt(t.Operator, true));
+    if (links.empty() && !(t.Operator == '-' && t.Position == 0)) Fehler(S, OperandFehlt(t.Operator, false));
     switch (t.Operator) {
     case ';': {
         TTerm* T1 = Lies(links);
@@ -297,6 +318,7 @@ TTerm* TermAusString(const std::string& text) {
     if (S.empty()) throw ETermFehler(FehltText);
     // The recursion follows the parentheses and the operators; both are bounded before it starts.
     if (Zeichenzahl(S) > MaxTermlaenge || GroessteKlammertiefe(S) > MaxKlammertiefe) Fehler(S, GrenzText);
+    if (S.find('|') != std::string::npos) Fehler(S, BetragText);
     return Lies(S);
 }
 

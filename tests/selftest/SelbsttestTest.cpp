@@ -89,7 +89,7 @@ TEST_F(Selbsttest, MengenFehlerMitIhrenMeldungen) {
         {"L", "Menge: L" + P + "unbekannte Standardmenge."},
         {"[0;1", "Menge: [0;1" + P + "Klammerung ungültig."},
         {"(R))", "Menge: (R))" + P + "Klammerung ungültig."},
-        {"{1;x+}", "Term-Angabe fehlt."},
+        {"{1;x+}", "Term: x+" + P + "Nach dem Zeichen + fehlt ein Term."},
         {"{1;;2}", "Term-Angabe fehlt."},
         {"R\\", "Mengen-Angabe fehlt."},
         {"RxR", "Menge: RxR" + P},

@@ -27,6 +27,13 @@ const std::string Fehlt = "!Term-Angabe fehlt.";
 const std::string Klammer = "Klammerung ungültig.";
 const std::string Ungueltig = "Basis oder Exponent ungültig.";
 const std::string Grenze = "Term zu lang oder zu tief geklammert.";
+// An operator without its operand: what is missing, after or before which sign.
+const std::string Exponent =
+    "Nach dem Zeichen ^ fehlt der Exponent. Ein negativer Exponent steht in Klammern, etwa x^(-1).";
+std::string Nach(const std::string& op) {
+    return "Nach dem Zeichen " + op +
+           " fehlt ein Term. Ein Vorzeichen nach einem Rechenzeichen steht in Klammern, etwa 2*(-3).";
+}
 
 // The parse as a comparable text: the canonical text of the term, or "!" and the error message.
 std::string Ergebnis(const std::string& eingabe) {
@@ -70,8 +77,12 @@ TEST_F(Parser, FormenUndMeldungen) {
     };
     // Errors; a fold that fails, or an exponent or index that is no number, is the base-or-exponent message.
     const TFaelle fehler = {
-        {"", Fehlt}, {"   ", Fehlt}, {"2*-3", Fehlt}, {"x^-1", Fehlt}, {"--x", Fehlt}, {"+x", Fehlt},
-        {"x+", Fehlt}, {";x", Fehlt}, {"()", Fehlt}, {"x°", Fehlt}, {"x°-2", Fehlt},
+        {"", Fehlt}, {"   ", Fehlt}, {"2*-3", F(P("2*") + Nach("*"))}, {"x^-1", F(P("x^") + Exponent)},
+        {"x^^2", F(P("x^") + Exponent)}, {"--x", F(P("-") + Nach("-"))}, {"x+", F(P("x+") + Nach("+"))},
+        {"+x", F(P("+x") + "Vor dem Zeichen + fehlt ein Term.")}, {";x", F(P(";x") + "Vor dem Zeichen ; fehlt ein Term.")},
+        {"()", F(P("()") + "Leere Klammern.")}, {"sin()", F(P("sin()") + "Leere Klammern.")},
+        {"x°", F(P("x°") + "Nach dem Zeichen ° fehlt der Wurzelexponent.")},
+        {"|x^2-4|", F(P("|x^2-4|") + "Betragsstriche | kennt die Eingabe nicht: der Betrag wird abs(...) geschrieben, etwa abs(x^2-4).")},
         {"(x", F(P("(x") + Klammer)}, {"x)", F(P("x)") + Klammer)}, {")x(", F(P(")*x*(") + Klammer)},
         {"( 2x", F(P("(2*x") + Klammer)}, {"1+sin(x", F(P("1+sin(x") + Klammer)}, {"1.5", F(P("1.5"))},
         {"sin(1.5)", F(P("1.5"))}, {"ax", F(P("ax"))}, {"1,2x,", F(P("x,"))},
