@@ -36,7 +36,9 @@ void Drucke(QPrinter& Drucker, const std::function<void()>& Lauf) {
     papier.SetzeSchrift(Leinwand().Schrift());
     TWechsel<TLeinwand*> drucker(Druckerleinwand, &papier);
     const TGroesse seite = papier.Seitengroesse();
-    Seitenbreite = seite.Breite;
+    // A rule starts at the left margin of 10 pixels and runs Seitenbreite long: it ends as far from the
+    // right edge of the printable area.
+    Seitenbreite = seite.Breite - 20;
     Seitenhoehe = seite.Hoehe;
     SeitenY = 5;
     TWechsel<bool> druckmodus(DruckModus, true);

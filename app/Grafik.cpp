@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -346,6 +347,24 @@ void ZeichneKurveMitNamen(TTerm* T, const std::string& Name) {
     if (LetzterKurvenpunkt.x != 0 || LetzterKurvenpunkt.y != 0) Kurvenname(Name);
 }
 
+// A length in cm with three significant digits.
+std::string Zentimeter(Extended cm) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.3Lg cm", cm);
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+// The line under a graph printed smaller than on the screen.
+std::string Massstabtext(const TKartenDaten& K) {
+    const std::string x = Zentimeter(K.EinheitX), y = Zentimeter(K.EinheitY);
+    return "Verkleinert, damit der Graph auf die Seite passt: " +
+           (x == y ? "1 Einheit = " + x
+                   : "1 Einheit = " + x + " auf der x-Achse, " + y + " auf der y-Achse") +
+           ".";
+}
+
 // A bound of the area: the vertical line from f(x) to g(x); none where either has no value.
 void Grenzlinie(TTerm* f, TTerm* g, Extended x) {
     Extended fx = 0, gx = 0;
@@ -360,6 +379,12 @@ void DoGraph() {
         GTerm = TermAusFeld(TEingabefeld::GTerm);
         if (!DruckModus) SeitenY = 0;
         const Int32 y = SeitenY;
+        // On paper the drawing shrinks where it would not fit; the screen's units come back afterwards.
+        const TDruckgraph druck = DruckModus ? Druckgraph() : TDruckgraph{};
+        TKartenDaten gedruckt = KartenDaten;
+        gedruckt.EinheitX *= druck.Faktor;
+        gedruckt.EinheitY *= druck.Faktor;
+        TWechsel<TKartenDaten> karte(KartenDaten, gedruckt);
         SchreibeUnterstrichen(GTerm ? "Graphen :" : "Graph :");
         SchreibeTextTerm(" f(x) = ", FTerm);
         if (GTerm) SchreibeTextTerm(";  g(x) = ", GTerm);
@@ -393,6 +418,14 @@ void DoGraph() {
         for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
             TGrafikPunkt& P = Grafikpunkte.Punkte[size_t(i)];
             if (K.XVon <= P.X && P.X <= K.XBis && K.YVon <= P.Y && P.Y <= K.YBis) MarkierePunkt(P);
+        }
+        if (DruckModus) {
+            // Later lines on paper follow below the graph, the line with a reduced scale first.
+            SeitenY = y + druck.Hoehe - druck.Massstabzeile;
+            if (druck.Massstabzeile > 0) {
+                SchreibeZeile(Massstabtext(K));
+                ZeichneSeite(0);
+            }
         }
         if (Grafikpunkte.Voll)
             Oberflaeche().Meldung(TMeldungsart::Information,

@@ -147,6 +147,8 @@ QTableWidget* NeuesGitter(int zeilen, int spalten, QWidget* eltern) {
 THauptForm::THauptForm(QWidget* parent) : QMainWindow(parent) {
     HauptForm = this;
     Drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Margins of a handout, the same on every side; the page set-up can change them.
+    Drucker->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     BaueOberflaeche();
     FormCreate();
 }
@@ -155,6 +157,7 @@ THauptForm::~THauptForm() {
     // Neither the current page nor the current canvas may outlive the window.
     for (const auto& liste : Seitenlisten)
         if (liste && Zeilenliste == liste.get()) SetzeZeilenliste(nullptr);
+    if (Anderes.Liste && Zeilenliste == Anderes.Liste.get()) SetzeZeilenliste(nullptr);
     for (TSeitenbild* bild : Seitenbilder)
         if (bild != nullptr && &Leinwand() == &bild->Leinwand) SetzeLeinwand(nullptr);
     if (&Leinwand() == &VektorenImage->Leinwand) SetzeLeinwand(nullptr);
@@ -348,6 +351,10 @@ void THauptForm::BaueBlaetter() {
     for (int k = 0; k < Seitenanzahl; ++k) {
         if (k == SeiteGraph) continue;
         QWidget* blatt = Blaetter[size_t(k)];
+        // The sheet is paper-white around the page image, so that no band shows below it.
+        QPalette papier = blatt->palette();
+        papier.setColor(QPalette::Window, Qt::white);
+        blatt->setPalette(papier);
         auto* bild = new TSeitenbild(SeitenbildBreite, SeitenbildHoehe, blatt);
         auto* l = new QVBoxLayout(blatt);
         l->setContentsMargins(0, 0, 0, 0);
@@ -588,9 +595,23 @@ Int32 THauptForm::AktiveSeite() const {
 }
 
 void THauptForm::WechsleModus() {
-    // No line of the other mode stays on the pages, and there is nothing to print until the next request.
-    LeereSeiten(0, SeiteTest);
-    DruckenButton->setEnabled(false);
+    // Page 0 shows the subject's own result; the analysis pages 1 to 8 are hidden in the other subject and
+    // stay as they are.
+    auto& liste = Seitenlisten[0];
+    if (liste && Zeilenliste == liste.get()) SetzeZeilenliste(nullptr);
+    std::swap(liste, Anderes.Liste);
+    TSeitenbild* bild = Seitenbilder[0];
+    bild->Leinwand.Beende();
+    if (Anderes.Bild.isNull()) Anderes.Bild = NeuesSeitenbild(SeitenbildBreite, SeitenbildHoehe);
+    bild->Bild.swap(Anderes.Bild);
+    std::swap(Seitenanfang[0], Anderes.Anfang);
+    // "Drucken" prints what the subject shows, with the inputs of its own last request.
+    std::swap(LetzteEingaben, Anderes.Eingaben);
+    const bool druckbar = DruckenButton->isEnabled();
+    DruckenButton->setEnabled(Anderes.Druckbar);
+    Anderes.Druckbar = druckbar;
+    bild->Zeige();
+    AktualisiereScrollBar();
 }
 
 void THauptForm::Vektorrechnung1Click() {

@@ -242,7 +242,8 @@ public:
     void FuegeObjektHinzu(Vektoren::TGeometrischesObjekt* Objekt);
 
     // Prepares page k: its image becomes the output target and a new empty line list the current page.
-    void BereiteSeiteVor(Int32 k);
+    // Without mitGraph page 8 is prepared for lines alone (on paper it needs no room for a graph).
+    void BereiteSeiteVor(Int32 k, bool mitGraph = true);
     // Draws the graph again after its range or scale changed: when the graph step is chosen and the graph
     // image is not hidden (an inactive sheet counts), page 8 is prepared and the graph step runs. False when
     // nothing was drawn (another step not chosen, or a request is under way).
@@ -298,6 +299,12 @@ private:
     void FuehreTestAus();
     // Stops the driver after a step that the user aborted.
     void PruefeAbbruch();
+    // Whether a chosen step writes onto page k (1 to 8).
+    bool SeiteGewaehlt(Int32 k) const;
+    // After a request that ended early in the step Schritt: every page of a chosen step that did not run
+    // gets one line saying why. The second form lets no failure out.
+    void MeldeAusgelasseneSeiten(const std::string& grund);
+    void MeldeAusgelasseneSeitenSicher(const std::string& grund);
     void HakeAb(Int32 schritt);
     void ZeigeSpeicher();
     void SchliesseAbbruchfenster();
@@ -307,7 +314,8 @@ private:
     void ZeigeSeiten();
     // Empties pages von to bis: no lines, a white image, the first line 0.
     void LeereSeiten(Int32 von, Int32 bis);
-    // After a change of mode: every page empty, printing off.
+    // After a change of mode: page 0, the inputs to print and "Drucken" change places with the other
+    // subject's; the analysis pages stay.
     void WechsleModus();
     void AktualisiereScrollBar();
     void MerkeEingaben();
@@ -321,6 +329,18 @@ private:
     TAnfrageEingaben LetzteEingaben;
     bool Laeuft = false;
     bool Drucken = false;
+    // The step list's caption of the step under way in the driver ("Allgemeines" first), null outside.
+    const char* Schritt = nullptr;
+    // The subject not shown: its page 0 (lines, picture, first line), the inputs of its last request and
+    // whether it can be printed; they change places with the shown subject's at every switch.
+    struct TSachgebiet {
+        std::unique_ptr<TZeilenliste> Liste;
+        QImage Bild;
+        Int32 Anfang = 0;
+        TAnfrageEingaben Eingaben;
+        bool Druckbar = false;
+    };
+    TSachgebiet Anderes;
 };
 
 // The one main window (null while none exists).

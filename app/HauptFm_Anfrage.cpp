@@ -26,6 +26,7 @@
 #include "output/Grafikdaten.h"
 #include "output/Protokoll.h"
 #include "output/Seiten.h"
+#include "output/folienT.h"
 #include "plattform/Leinwand.h"
 #include "selftest/Test.h"
 #include "steps/Ableitungen.h"
@@ -97,14 +98,14 @@ Int32 SeiteDavor(const TZeilenliste& liste, Int32 ab, Int32 hoehe) {
 
 // ---- pages ----
 
-void THauptForm::BereiteSeiteVor(Int32 k) {
+void THauptForm::BereiteSeiteVor(Int32 k, bool mitGraph) {
     if (k < 0 || k >= Seitenanzahl) return;
     TSeitenbild* bild = Seitenbilder[size_t(k)];
     if (k == SeiteGraph)
         bild->SetzeGroesse(GraphbildBreite, GraphbildHoehe);
     else
         bild->SetzeGroesse(SeitenbildBreite, SeitenbildHoehe);
-    AktiviereSeite(&bild->Leinwand, k == SeiteGraph);
+    AktiviereSeite(&bild->Leinwand, k == SeiteGraph && mitGraph);
     // The new list becomes current first, so that the old one is no longer current when it goes.
     auto neu = std::make_unique<TZeilenliste>();
     SetzeZeilenliste(neu.get());
@@ -116,6 +117,12 @@ void THauptForm::BereiteSeiteVor(Int32 k) {
 bool THauptForm::ZeichneGraphNeu() {
     TSeitenbild* bild = Seitenbilder[SeiteGraph];
     if (Laeuft || !Schrittflags[SchrittGraph] || bild->isHidden()) return false;
+    // A linear system or a test since the analysis has emptied the store: the graph stays as it is.
+    if (FTerm == nullptr && Seitenlisten[SeiteGraph]) {
+        StatusBar1->showMessage(QString::fromUtf8("Der Graph wird nach „Start“ wieder neu gezeichnet."),
+                                5000);
+        return false;
+    }
     TLauf lauf(Laeuft);
     // New work of the user's: an abort of an earlier request does not end it.
     BenutzerAbbruch = false;
@@ -250,6 +257,8 @@ void THauptForm::StartButtonClick() {
     TLauf lauf(Laeuft);
     MerkeEingaben();
     FuehreAnfrageAus();
+    // The solution of a linear system stands on the first sheet.
+    if (!ModusFunktionen()) PageControl1->setCurrentIndex(int(TBlatt::Allgemeines));
     ZeigeSeiten();
 }
 
@@ -263,8 +272,9 @@ void THauptForm::FuehreAnfrageAus() {
         // The check box counts at every request, whether its window was confirmed or not.
         if (OptionenForm != nullptr) Kommentare = OptionenForm->KommentarCB->isChecked();
         if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
-        // The step pages keep no text of an earlier request (a print run keeps the screen's pages).
-        if (!Drucken) LeereSeiten(1, SeiteGraph);
+        // The step pages keep no text of an earlier request (a print run keeps the screen's pages, and the
+        // linear-systems subject leaves the analysis alone).
+        if (!Drucken && ModusFunktionen()) LeereSeiten(1, SeiteGraph);
         FuehreSchritteAus();
         ZeigeSpeicher();
         SchliesseAbbruchfenster();
@@ -273,6 +283,7 @@ void THauptForm::FuehreAnfrageAus() {
         Oberflaeche().Meldung(TMeldungsart::Warnung,
                               "Arbeitsschritte sind nicht ausführbar:\n\r" + e.Meldung);
         ZeichneNachFehler();
+        MeldeAusgelasseneSeitenSicher(e.Meldung);
         SchliesseAbbruchfenster();
     } catch (const std::exception& e) {
         try {
@@ -284,27 +295,40 @@ void THauptForm::FuehreAnfrageAus() {
         } catch (...) {
         }
         ZeichneNachFehler();
+        MeldeAusgelasseneSeitenSicher(e.what());
         SchliesseAbbruchfenster();
     } catch (...) {
         ZeichneNachFehler();
+        MeldeAusgelasseneSeitenSicher("unbekannter Fehler");
         SchliesseAbbruchfenster();
     }
 }
 
+void THauptForm::MeldeAusgelasseneSeitenSicher(const std::string& grund) {
+    try {
+        MeldeAusgelasseneSeiten(grund);
+    } catch (const std::exception& e) {
+        Oberflaeche().DebugAusgabe(std::string("MeldeAusgelasseneSeiten: ") + e.what());
+    } catch (...) {
+    }
+}
+
 void THauptForm::FuehreSchritteAus() {
-    if (!DruckModus) {
-        // While printing, the points of the screen run are reused.
+    const bool funktionen = Drucken ? LetzteEingaben.Funktionen : ModusFunktionen();
+    if (!DruckModus && funktionen) {
+        // While printing, the points of the screen run are reused; a linear system keeps them for the
+        // analysis.
         Grafikpunkte.Anzahl = 0;
         Grafikpunkte.Voll = false;
     }
     BereiteSeiteVor(0);
     const TSchrittfunktionen& s = Schrittfunktionen;
     const auto& flag = Schrittflags;
-    const bool funktionen = Drucken ? LetzteEingaben.Funktionen : ModusFunktionen();
     if (funktionen) {
         FTerm = nullptr;
         GTerm = nullptr;
         Integralergebnis = nullptr;
+        Schritt = "Allgemeines";
         s.Allgemeines(Eingabe(TEingabefeld::FTerm));
         PruefeAbbruch();
 
@@ -318,6 +342,7 @@ void THauptForm::FuehreSchritteAus() {
         bool schnittstellenBerechnet = false;
         if (flag[SchrittNullstellen]) {
             seite1Vorbereiten();
+            Schritt = Schrittlistentext(SchrittNullstellen);
             s.Nullstellen(true);
             nullstellenLiefen = true;
             HakeAb(SchrittNullstellen);
@@ -325,12 +350,14 @@ void THauptForm::FuehreSchritteAus() {
         }
         if (flag[SchrittNaeherungsverfahren]) {
             seite1Vorbereiten();
+            Schritt = Schrittlistentext(SchrittNaeherungsverfahren);
             s.EineNullstelle();
             HakeAb(SchrittNaeherungsverfahren);
             PruefeAbbruch();
         }
         if (flag[SchrittSchnittstellen]) {
             seite1Vorbereiten();
+            Schritt = Schrittlistentext(SchrittSchnittstellen);
             s.Schnittstellen(true);
             schnittstellenBerechnet = true;
             HakeAb(SchrittSchnittstellen);
@@ -338,36 +365,42 @@ void THauptForm::FuehreSchritteAus() {
         }
         if (flag[SchrittProduktzerlegung]) {
             seite1Vorbereiten();
+            Schritt = Schrittlistentext(SchrittProduktzerlegung);
             s.Polynomzerlegung();
             HakeAb(SchrittProduktzerlegung);
             PruefeAbbruch();
         }
         if (flag[SchrittPolstellen]) {
             BereiteSeiteVor(2);
+            Schritt = Schrittlistentext(SchrittPolstellen);
             s.Polstellen();
             HakeAb(SchrittPolstellen);
             PruefeAbbruch();
         }
         if (flag[SchrittPartialbruch]) {
             BereiteSeiteVor(3);
+            Schritt = Schrittlistentext(SchrittPartialbruch);
             s.Partialbrueche();
             HakeAb(SchrittPartialbruch);
             PruefeAbbruch();
         }
         if (flag[SchrittAbleitungen]) {
             BereiteSeiteVor(4);
+            Schritt = Schrittlistentext(SchrittAbleitungen);
             s.Ableitungen(true);
             HakeAb(SchrittAbleitungen);
             PruefeAbbruch();
         }
         if (flag[SchrittExtremstellen]) {
             BereiteSeiteVor(5);
+            Schritt = Schrittlistentext(SchrittExtremstellen);
             s.Extremstellen();
             HakeAb(SchrittExtremstellen);
             PruefeAbbruch();
         }
         if (flag[SchrittWendestellen]) {
             BereiteSeiteVor(6);
+            Schritt = Schrittlistentext(SchrittWendestellen);
             s.Wendestellen();
             HakeAb(SchrittWendestellen);
             PruefeAbbruch();
@@ -376,6 +409,9 @@ void THauptForm::FuehreSchritteAus() {
             BereiteSeiteVor(7);
             TTerm* a = ABIntervall != nullptr ? ABIntervall->LinkerRand.Wert : nullptr;
             TTerm* b = ABIntervall != nullptr ? ABIntervall->RechterRand.Wert : nullptr;
+            Schritt = Schrittlistentext(flag[SchrittIntegral]        ? SchrittIntegral
+                                        : flag[SchrittStammfunktion] ? SchrittStammfunktion
+                                                                     : SchrittFlaeche);
             if (flag[SchrittIntegral]) {
                 s.Integral(a, b);
                 HakeAb(SchrittIntegral);
@@ -403,6 +439,7 @@ void THauptForm::FuehreSchritteAus() {
         }
         if (flag[SchrittGraph]) {
             BereiteSeiteVor(SeiteGraph);
+            Schritt = Schrittlistentext(SchrittGraph);
             s.Graph();
             HakeAb(SchrittGraph);
             PruefeAbbruch();
@@ -412,7 +449,66 @@ void THauptForm::FuehreSchritteAus() {
         const TGittertexte& rechts = Drucken ? LetzteEingaben.Rechts : Gittertexte(BGrid);
         s.LGS(matrix, rechts);
     }
+    Schritt = nullptr;
     DruckenButton->setEnabled(true);
+}
+
+bool THauptForm::SeiteGewaehlt(Int32 k) const {
+    const auto& flag = Schrittflags;
+    switch (k) {
+    case 1:
+        return flag[SchrittNullstellen] || flag[SchrittNaeherungsverfahren] || flag[SchrittSchnittstellen] ||
+               flag[SchrittProduktzerlegung];
+    case 2:
+        return flag[SchrittPolstellen];
+    case 3:
+        return flag[SchrittPartialbruch];
+    case 4:
+        return flag[SchrittAbleitungen];
+    case 5:
+        return flag[SchrittExtremstellen];
+    case 6:
+        return flag[SchrittWendestellen];
+    case 7:
+        return flag[SchrittStammfunktion] || flag[SchrittIntegral] || flag[SchrittFlaeche];
+    case SeiteGraph:
+        return flag[SchrittGraph];
+    default:
+        return false;
+    }
+}
+
+void THauptForm::MeldeAusgelasseneSeiten(const std::string& grund) {
+    if (Schritt == nullptr || !(Drucken ? LetzteEingaben.Funktionen : ModusFunktionen())) return;
+    std::string warum =
+        std::string(": nicht ausgeführt, weil die Anfrage im Schritt „") + Schritt + "“ endete: ";
+    // The reason as one line: each line break of a message becomes one blank.
+    for (size_t i = 0; i < grund.size(); ++i) {
+        const bool umbruch = grund[i] == '\n' || grund[i] == '\r';
+        if (!umbruch)
+            warum += grund[i];
+        else if (i == 0 || (grund[i - 1] != '\n' && grund[i - 1] != '\r'))
+            warum += ' ';
+    }
+    Schritt = nullptr;
+    // The step that ended may have left its blocks indented.
+    TWechsel<Int32> einrueckung(Einrueckung, 0);
+    for (Int32 k = 1; k <= SeiteGraph; ++k) {
+        if (!SeiteGewaehlt(k) || Seitenlisten[size_t(k)]) continue;
+        // The sheet's name first: on paper the lines of several sheets follow each other.
+        const std::string text = PageControl1->tabText(int(k)).toStdString() + warum;
+        // The line alone needs no room for a graph.
+        BereiteSeiteVor(k, false);
+        // Word by word, so that the line wraps, and without markup: the reason may quote an input.
+        for (size_t a = 0; a < text.size();) {
+            const size_t e = std::min(text.find(' ', a), text.size() - 1) + 1;
+            FuegeFolieAn(
+                std::make_unique<TAFolie>(text.substr(a, e - a), static_cast<Single>(Schriftgroesse)));
+            a = e;
+        }
+        NeueZeile();
+        ZeichneSeite(0);
+    }
 }
 
 // ---- one test run ----
@@ -422,6 +518,7 @@ void THauptForm::TestButtonClick() {
     TLauf lauf(Laeuft);
     MerkeEingaben();
     FuehreTestAus();
+    PageControl1->setCurrentIndex(int(TBlatt::Test));
     ZeigeSeiten();
 }
 

@@ -36,6 +36,14 @@ const char* const Schrittlistentexte[SchrittAnzahl] = {
     "Wendestellen", "Stammfunktion",      "Integral",       "FlächenInhalt",
     "Graph"};
 
+} // namespace
+
+const char* Schrittlistentext(TSchritt schritt) {
+    return Schrittlistentexte[schritt];
+}
+
+namespace {
+
 constexpr Int32 BitAbleitungen = 10;
 constexpr Int32 BitIntegral = 13;
 

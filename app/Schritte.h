@@ -30,6 +30,9 @@ class TIniDatei;
 // An entry is valid only while the step's flag is set.
 extern std::array<Int32, SchrittAnzahl> Schrittlisteneintraege;
 
+// The caption of a step's item in the step list.
+const char* Schrittlistentext(TSchritt schritt);
+
 // The fifteen bits of the stored step mask.
 constexpr Int32 SchrittmaskeBits = 0x7FFF;
 

@@ -35,13 +35,18 @@ extern Int32 SeitenY; // drawing position
 // The letter in which the variable is written (x unless a substitution step runs).
 extern char Variablenbuchstabe;
 // The variable letter as a text.
-inline std::string VariablenText() { return std::string(1, Variablenbuchstabe); }
+inline std::string VariablenText() {
+    return std::string(1, Variablenbuchstabe);
+}
 
 // The closed lines of one output page, in order: each a TListenFolie, or a TLinie for a rule. The list
 // owns its lines.
 class TZeilenliste {
 public:
     std::vector<std::unique_ptr<TFolie>> Zeilen;
+    // How many of the lines are on paper already: while printing, a page that several steps draw in turn
+    // prints only the lines added since it was last drawn.
+    size_t Gedruckt = 0;
 
     Int32 Anzahl() const { return static_cast<Int32>(Zeilen.size()); }
     void FuegeAn(std::unique_ptr<TFolie> Zeile);

@@ -1,5 +1,6 @@
 #include "output/Seiten.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -39,16 +40,19 @@ bool IstGanzeKonstante(TTerm* T) {
     return r && r->Bruch.Nenner == 1;
 }
 
-// The printed height of the graph in pixels of the current canvas: its y range and top margin in cm.
-Extended GraphHoehe() {
-    const Extended cm = (KartenDaten.YBis - KartenDaten.YVon) * KartenDaten.EinheitY + KartenDaten.RandOben;
-    return Leinwand().PixelProZoll() * cm / 2.54L;
-}
+constexpr Extended CmProZoll = 2.54L;
+// Room on paper right of the graph's last column for the arrow, the name x and the curve names, and below
+// its lowest row for the labels there, in cm.
+constexpr Extended RaumRechts = 1;
+constexpr Extended RaumUnten = 0.5L;
 
 // The advance from one line's bottom to the next: the line's height + 10, at least 20.
-Int32 Zeilenabstand(const TFolie& L) {
-    const Int32 h = L.Box ? L.Box->Oben + L.Box->Unten : 0;
+Int32 Zeilenabstand(Int32 h) {
     return h >= 20 ? h + 10 : 20;
+}
+
+Int32 Zeilenabstand(const TFolie& L) {
+    return Zeilenabstand(L.Box ? L.Box->Oben + L.Box->Unten : 0);
 }
 
 } // namespace
@@ -69,19 +73,43 @@ void AktiviereSeite(TLeinwand* Bild, bool IstGraph) {
         SetzeLeinwand(Druckerleinwand);
     }
     // The graph is drawn over the page from SeitenY down; it must not be cut by the page bottom.
-    if (IstGraph && SeitenY + GraphHoehe() > Seitenhoehe) {
+    if (IstGraph && SeitenY + Druckgraph().Hoehe > Seitenhoehe) {
         Leinwand().NeueSeite();
         SeitenY = 5;
     }
 }
 
+TDruckgraph Druckgraph() {
+    const TKartenDaten& K = KartenDaten;
+    const Extended ppcm = Leinwand().PixelProZoll() / CmProZoll;
+    const Extended breite = (K.XBis - K.XVon) * K.EinheitX * ppcm;
+    const Extended hoehe = (K.YBis - K.YVon) * K.EinheitY * ppcm;
+    const Int32 zeile = Zeilenabstand(Leinwand().Textmass("0").Hoehe);
+    // Right of the margin up to where the rules end, and a whole page below the top margin.
+    const Extended platzX = Seitenbreite + 10 - (K.RandLinks + RaumRechts) * ppcm;
+    const Extended platzY = Seitenhoehe - 5 - (K.RandOben + RaumUnten) * ppcm;
+    TDruckgraph D;
+    if (breite > platzX || hoehe > platzY) {
+        D.Faktor = std::min(platzX / breite, (platzY - zeile) / hoehe);
+        // A margin as large as the page leaves no room; the drawing then shrinks to a hundredth.
+        if (!(D.Faktor >= 0.01L)) D.Faktor = 0.01L;
+        D.Massstabzeile = zeile;
+    }
+    D.Hoehe =
+        static_cast<Int32>(std::ceil((K.RandOben + RaumUnten) * ppcm + hoehe * D.Faktor)) + D.Massstabzeile;
+    return D;
+}
+
 void ZeichneSeite(Int32 ab) {
-    size_t start = 0;
+    const auto& zeilen = Zeilenliste->Zeilen;
+    // On paper every line is printed once, whatever steps share the page and draw it.
+    size_t start = std::min(Zeilenliste->Gedruckt, zeilen.size());
     if (!DruckModus) {
         SeitenY = 5;
         start = ab > 0 ? static_cast<size_t>(ab) : 0;
+    } else {
+        Zeilenliste->Gedruckt = zeilen.size();
     }
-    const auto& zeilen = Zeilenliste->Zeilen;
     for (size_t i = start; i < zeilen.size(); ++i) {
         TFolie& L = *zeilen[i];
         const Int32 unten = L.Box ? L.Box->Unten : 0;

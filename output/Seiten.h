@@ -35,13 +35,23 @@ extern TLeinwand* Druckerleinwand;
 // On the screen: Bild takes over the font of the current canvas and becomes Leinwand(); Seitenbreite and
 // Seitenhoehe become its size; it is filled white (with 2 rows above the top). A null Bild changes nothing.
 // When printing: the printer canvas takes over the font and becomes Leinwand(); page size and SeitenY stay.
-// For the graph, a new printer page starts (SeitenY := 5) when the graph's height by KartenDaten would
-// pass the page bottom.
+// For the graph, a new printer page starts (SeitenY := 5) when its printed height (Druckgraph) would pass
+// the page bottom.
 void AktiviereSeite(TLeinwand* Bild, bool IstGraph);
+// The graph on paper, by KartenDaten, the current canvas and the page size: both units shrink by Faktor
+// (1 when the drawing fits) so that the drawing with its margins fits between the left edge and the end of
+// the rules (Seitenbreite + 10) and on one page; then one line under it states the scale (Massstabzeile is
+// its pitch, else 0). Hoehe is the height it takes from its top down, that line included.
+struct TDruckgraph {
+    Extended Faktor = 1;
+    Int32 Massstabzeile = 0;
+    Int32 Hoehe = 0;
+};
+TDruckgraph Druckgraph();
 // Draws Zeilenliste onto Leinwand(). On the screen from line ab on, with SeitenY starting at 5, until the
-// first line that would reach the bottom. When printing all lines, continuing at SeitenY, with a new page
-// before a line that would pass the bottom. The bottom of each line's box sits on SeitenY; the pitch is
-// the line's height + 10, at least 20; the left margin is 10 pixels.
+// first line that would reach the bottom. When printing the lines not printed yet (ab is ignored),
+// continuing at SeitenY, with a new page before a line that would pass the bottom. The bottom of each line's
+// box sits on SeitenY; the pitch is the line's height + 10, at least 20; the left margin is 10 pixels.
 void ZeichneSeite(Int32 ab);
 // The width a cell takes in its column.
 Int32 Zellenbreite(const TFolie& F);

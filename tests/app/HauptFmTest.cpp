@@ -188,15 +188,16 @@ TEST_F(HauptFmTest, EineAnfrageFuelltSeite0UndDieStatuszeile) {
     for (int k = 1; k < Seitenanzahl; ++k) EXPECT_EQ(Haupt->Seitenlisten[size_t(k)], nullptr) << k;
 }
 
-// A term error shows the warning and keeps the pages written so far; any other error ends the request with
-// its message as a page line; printing stays off.
+// A term error shows the warning and keeps the pages written so far; each later chosen sheet says in one
+// line why it is empty; any other error ends the request with its message as a page line; printing stays
+// off.
 TEST_F(HauptFmTest, TermfehlerUndAndereFehler) {
     SetzeStandIns();
     Waehle({SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen});
     Haupt->Schrittfunktionen.Extremstellen = [this] {
         Protokoll.push_back("Extremstellen");
         SchreibeZeile("vor dem Fehler");
-        TermAusString("x+");
+        TermAusString("");
     };
     Start("x^3");
     EXPECT_EQ(Meldungen(), std::vector<std::string>(
@@ -205,7 +206,10 @@ TEST_F(HauptFmTest, TermfehlerUndAndereFehler) {
               std::vector<std::string>({"Allgemeines(x^3)", "Ableitungen(true)", "Extremstellen"}));
     EXPECT_EQ(Seite(4), std::vector<std::string>({"Ableitungen(true)"}));
     EXPECT_EQ(Seite(5), std::vector<std::string>({"vor dem Fehler"}));
-    EXPECT_EQ(Haupt->Seitenlisten[6], nullptr);
+    EXPECT_EQ(Seite(6),
+              std::vector<std::string>({"Wendestellen: nicht ausgeführt, weil die Anfrage im Schritt "
+                                        "„Extremstellen“ endete: Term-Angabe fehlt."}));
+    EXPECT_EQ(Haupt->Seitenlisten[7], nullptr);
     EXPECT_TRUE(Abgehakt(SchrittAbleitungen) && !Abgehakt(SchrittExtremstellen) && !Abbruch->isVisible());
     Start("(x");
     ASSERT_EQ(Meldungen().size(), 2u);
@@ -308,7 +312,10 @@ TEST_F(HauptFmTest, BenutzerabbruchHaeltDenTreiberNachDemSchritt) {
     // The button closed the open line; the driver wrote its line and stopped.
     ASSERT_FALSE(Seite(1).empty());
     EXPECT_TRUE(Seite(1).front() == "halb fertig" && Seite(1).back() == "Abbruch durch Benutzer");
-    EXPECT_EQ(Haupt->Seitenlisten[2], nullptr);
+    for (Int32 k : {2, int(SeiteGraph)})
+        EXPECT_EQ(Seite(k), std::vector<std::string>({Haupt->PageControl1->tabText(k).toStdString() +
+                                                      ": nicht ausgeführt, weil die Anfrage im Schritt "
+                                                      "„Nullstellen“ endete: Abbruch durch Benutzer"}));
     EXPECT_EQ(Meldungen(), std::vector<std::string>({"Warnung: Benutzer-Abbruch"}));
     EXPECT_FALSE(Abbruch->isVisible());
     // The next request starts without the flag.
@@ -329,13 +336,14 @@ TEST_F(HauptFmTest, AbbruchDesNaeherungsverfahrensStehtEinmalAufDerSeite) {
     Start("x^3-2*x+2");
     const std::vector<std::string> seite = Seite(1);
     EXPECT_EQ(std::count(seite.begin(), seite.end(), "Abbruch durch Benutzer"), 1);
-    EXPECT_EQ(Haupt->Seitenlisten[2], nullptr);
+    EXPECT_EQ(Seite(2).size(), 1u);
 }
 
 // ---- mode switch ----
 
-// Switching the mode shows its sheets and leaves no line of the other mode on any page; in "Lineare
-// Gleichungen" only the linear system runs, on page 0, whatever steps are chosen.
+// Switching the subject keeps each subject's result: the analysis pages stay while a linear system is
+// solved on the sheet "Lösung", which comes to the front, and come back as they were; "Drucken" prints
+// what the subject shows, with the inputs of its own last request.
 TEST_F(HauptFmTest, UmschaltenAufLineareGleichungenUndZurueck) {
     SetzeStandIns();
     Schritte->NullstellenCB->setChecked(true);
@@ -344,23 +352,42 @@ TEST_F(HauptFmTest, UmschaltenAufLineareGleichungenUndZurueck) {
     Schritte->OKButtonClick();
     Start("x^2");
     ASSERT_FALSE(Leer(0) || Leer(1));
+    std::vector<std::vector<std::string>> analyse;
+    for (Int32 k = 0; k < Seitenanzahl; ++k) analyse.push_back(Seite(k));
+    const QImage bild0 = Haupt->Seitenbilder[0]->Bild.copy();
     QTabWidget* pc = Haupt->PageControl1;
+    auto drucke = [this] {
+        Protokoll.clear();
+        QPrinter drucker;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(QString::fromStdString((Ordner.Pfad() / "fach.pdf").string()));
+        return Haupt->Drucke(drucker);
+    };
     Haupt->Vektorrechnung1->trigger();
     EXPECT_EQ(pc->tabText(0), Q("Lösung"));
-    for (int k = 0; k < Seitenanzahl; ++k) EXPECT_TRUE(Leer(k)) << k;
-    EXPECT_TRUE(pc->isTabVisible(int(TBlatt::LGS)));
+    EXPECT_TRUE(Leer(0) && !Haupt->DruckenButton->isEnabled() && pc->isTabVisible(int(TBlatt::LGS)));
     Haupt->ZeilenUpDown->SetzePosition(3);
     Haupt->ZeilenUpDownClick();
     Haupt->MatrixGrid->setItem(0, 0, new QTableWidgetItem(Q("1/2")));
+    pc->setCurrentIndex(int(TBlatt::LGS));
     Protokoll.clear();
-    Start("x^2");
+    Start("x^3");
     EXPECT_EQ(Protokoll, std::vector<std::string>({"LGS 3x2 b3"}));
     EXPECT_EQ(Seite(0), std::vector<std::string>({"LGS 3x2 b3"}));
+    EXPECT_EQ(pc->currentIndex(), int(TBlatt::Allgemeines));
     ASSERT_EQ(LetzteMatrix.size(), 3u);
     EXPECT_EQ(LetzteMatrix[0], std::vector<std::string>({"1/2", ""}));
+    ASSERT_TRUE(drucke());
+    EXPECT_EQ(Protokoll, std::vector<std::string>({"LGS 3x2 b3"}));
     Haupt->Funktionen1->trigger();
-    EXPECT_TRUE(Leer(0) && pc->isTabVisible(int(TBlatt::Graph)));
+    EXPECT_TRUE(pc->isTabVisible(int(TBlatt::Graph)) && Haupt->DruckenButton->isEnabled());
     EXPECT_FALSE(pc->isTabVisible(int(TBlatt::Polstellen)) || pc->isTabVisible(int(TBlatt::LGS)));
+    for (Int32 k = 0; k < Seitenanzahl; ++k) EXPECT_EQ(Seite(k), analyse[size_t(k)]) << k;
+    EXPECT_EQ(Haupt->Seitenbilder[0]->Bild, bild0);
+    ASSERT_TRUE(drucke());
+    EXPECT_EQ(Protokoll.front(), "Allgemeines(x^2)");
+    Haupt->Vektorrechnung1->trigger();
+    EXPECT_EQ(Seite(0), std::vector<std::string>({"LGS 3x2 b3"}));
 }
 
 // The sheet of a step that is no longer chosen is hidden and cannot be reached by keyboard; the next
@@ -501,6 +528,7 @@ TEST_F(HauptFmTest, AltTImFFeldStartetDenTest) {
     QTest::keyClicks(Haupt->FTermEdit, Q("12"));
     QTest::keyClick(Haupt->FTermEdit, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(Protokoll, std::vector<std::string>({"Test(12)"}));
+    EXPECT_EQ(Haupt->PageControl1->currentIndex(), int(TBlatt::Test));
     // The key did not reach the field; a plain T is typed.
     EXPECT_EQ(Haupt->FTermEdit->text(), Q("12"));
     EXPECT_EQ(Seite(SeiteTest), std::vector<std::string>({"Testausgabe"}));

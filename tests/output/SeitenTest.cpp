@@ -74,7 +74,8 @@ protected:
 
 // A page image becomes the target with the current font, its size and a white surface; printing, the
 // printer's canvas does, and the graph starts a new sheet when it does not fit on the rest of this one: at 96
-// pixels per inch it is (10 + 7) * 1 + 1.5 = 18.5 cm, 699.2 pixels high, on a page 800 high.
+// pixels per inch it is 1.5 + (10 + 7) * 1 + 0.5 (the labels below) = 19 cm, 718.1 pixels high, on a page
+// 800 high.
 TEST_F(SeitenTest, SeiteWirdZielUndGraphBrichtUm) {
     const TSchrift schrift{"Arial", 14, Fett, Schwarz};
     L.SetzeSchrift(schrift);
@@ -83,8 +84,7 @@ TEST_F(SeitenTest, SeiteWirdZielUndGraphBrichtUm) {
     AktiviereSeite(&bild, false);
     EXPECT_TRUE(&Leinwand() == &bild && bild.Schrift() == schrift && bild.Pixel(5, 5) == Weiss);
     EXPECT_TRUE(Seitenbreite == 977 && Seitenhoehe == 665);
-    for (auto [seitenY, graph, neu] :
-         {std::tuple{100, true, false}, {101, true, true}, {700, false, false}}) {
+    for (auto [seitenY, graph, neu] : {std::tuple{81, true, false}, {82, true, true}, {700, false, false}}) {
         TDruckLeinwand drucker(600, 800);
         Druckerleinwand = &drucker;
         DruckModus = true;
@@ -99,7 +99,8 @@ TEST_F(SeitenTest, SeiteWirdZielUndGraphBrichtUm) {
 
 // Lines stand with their bottoms on SeitenY, each advancing its height plus 10, at least 20; the screen
 // stops before the first line that reaches its bottom; the printer starts a new sheet with a line that
-// passes the bottom (a line ending exactly there stays) and prints the whole list whatever line is asked.
+// passes the bottom (a line ending exactly there stays) and prints every line once, whatever line is asked
+// and however often the page is drawn (steps that share a page each draw it).
 TEST_F(SeitenTest, ZeilenabstandBildschirmendeUndSeitenumbruch) {
     Zeilen({12, 30, 19, 20, 0});
     SeitenY = 400;
@@ -139,6 +140,44 @@ TEST_F(SeitenTest, ZeilenabstandBildschirmendeUndSeitenumbruch) {
     for (const auto& g : Log) seiten.push_back(g.Seite);
     EXPECT_EQ(seiten, (std::vector<Int32>{1, 1, 2, 2, 3}));
     EXPECT_EQ(SeitenY, 35);
+    Zeilen(std::vector<Int32>(2, 30));
+    ZeichneSeite(0);
+    ZeichneSeite(0);
+    EXPECT_EQ(Unterkanten(30), (std::vector<Int32>{45, 85, 35, 75, 35, 75, 35}));
+}
+
+// The graph on paper shrinks, both axes alike, to the largest drawing that fits between the left edge and
+// the end of the rules and on one page, with room for the line that states the scale; a drawing that fits
+// keeps its scale.
+TEST_F(SeitenTest, GedruckterGraphPasstAufDieSeite) {
+    TWechsel<TKartenDaten> karte(KartenDaten, KartenDaten);
+    TWechsel<Int32> breite(Seitenbreite, 0), hoehe(Seitenhoehe, 0);
+    const Extended ppcm = 96 / 2.54L;
+    // x from -10 to 10, y from -7 to 10, units in cm, page width and height in pixels.
+    for (auto [ex, ey, b, h] : {std::tuple{1.0L, 1.0L, 660, 1000},
+                                {1.0L, 1.0L, 1000, 1000},
+                                {2.0L, 0.5L, 660, 1000},
+                                {1.0L, 3.0L, 660, 1000},
+                                {0.5L, 0.5L, 660, 1000}}) {
+        KartenDaten.EinheitX = ex;
+        KartenDaten.EinheitY = ey;
+        Seitenbreite = b;
+        Seitenhoehe = h;
+        const TDruckgraph D = Druckgraph();
+        const TKartenDaten& K = KartenDaten;
+        // The right end with its 1 cm of room, and the bottom with 0.5 cm, in pixels.
+        const Extended rechts = (K.RandLinks + 20 * ex * D.Faktor + 1) * ppcm;
+        const Extended unten = (K.RandOben + 17 * ey * D.Faktor + 0.5L) * ppcm + D.Massstabzeile;
+        SCOPED_TRACE(::testing::Message() << ex << " " << ey << " " << b << " " << h);
+        EXPECT_TRUE(D.Faktor > 0 && D.Faktor <= 1);
+        EXPECT_TRUE(rechts <= b + 10.001L && unten <= h - 5 + 0.001L) << rechts << " " << unten;
+        EXPECT_NEAR(D.Hoehe, unten, 1);
+        // Largest: one of the two limits is reached, or the scale is kept with no scale line.
+        if (D.Faktor < 1)
+            EXPECT_TRUE(std::fabs(rechts - (b + 10)) < 0.01L || std::fabs(unten - (h - 5)) < 0.01L);
+        else
+            EXPECT_EQ(D.Massstabzeile, 0);
+    }
 }
 
 // ---- value table ----
