@@ -7,7 +7,7 @@ ZOL_WURZEL="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZOL_BUILD="${ZOL_BUILD:-$ZOL_WURZEL/build}"
 
 zol_pakete=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev libgtest-dev
-    libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n clang)
+    libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n clang poppler-utils)
 
 zol_installiere_fehlende() {
     local fehlend=()
