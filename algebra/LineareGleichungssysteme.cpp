@@ -1,11 +1,14 @@
 // Gaussian elimination of term matrices: pivot choice, row operations with their labels, the row echelon
-// form and the solution of A*x = b by back substitution.
+// form and the solution of A*x = b by back substitution. Matrices of rationals and radicals are eliminated
+// exactly (LineareGleichungssysteme_Exakt.cpp); others by term arithmetic with every entry's zero decided
+// exactly where it can be, and never a pivot whose zero cannot be decided.
 #include "algebra/LineareGleichungssysteme.h"
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
+#include "algebra/LineareGleichungssysteme_Intern.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
@@ -24,9 +27,6 @@ TTerm* LGSVorzeichen = nullptr;
 
 namespace {
 
-using Int128 = __int128;
-using UInt128 = unsigned __int128;
-
 void PruefeGroesse(Int32 Zeilen, Int32 Spalten, Int32 MaxSpalten) {
     if (Zeilen < 0 || Spalten < 0 || Zeilen > LGSMaxZeilen || Spalten > MaxSpalten)
         throw ETermFehler(LGSZuGrossMeldung);
@@ -37,44 +37,25 @@ TTerm* Eintrag(const TLGSMatrix& M, Int32 i, Int32 j) {
     return T ? T : Null;
 }
 
-bool IstNullEintrag(const TLGSMatrix& M, Int32 i, Int32 j) {
-    return Eintrag(M, i, j)->IstNull();
+// Whether an entry is 0. A term in x or in coefficient letters is an element of the field of such terms:
+// 0 only as the term 0.
+TNullheit EintragsNullheit(TTerm* T) {
+    if (!T->IstKonstant) return T->IstNull() ? TNullheit::Null : TNullheit::NichtNull;
+    const TNullheit n = Nullheit(T);
+    return n == TNullheit::OhneWert ? TNullheit::NichtNull : n;
+}
+
+// The same for entry (i, j) of M; an entry decided 0 becomes the constant 0.
+TNullheit EintragNullheit(TLGSMatrix& M, Int32 i, Int32 j) {
+    const TNullheit n = EintragsNullheit(Eintrag(M, i, j));
+    if (n == TNullheit::Null) M.a[i][j] = Null;
+    return n;
 }
 
 // A row operation can take long with large terms: the event loop runs and an abort ends the solve.
 void PruefeAbbruch() {
     Oberflaeche().VerarbeiteNachrichten();
     if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
-}
-
-UInt128 Betrag(Int128 v) {
-    return v < 0 ? UInt128(0) - UInt128(v) : UInt128(v);
-}
-
-UInt128 ggT(UInt128 a, UInt128 b) {
-    while (b != 0) {
-        UInt128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-TBruch Ganzzahl(Int64 z) {
-    return TBruch{z, 1};
-}
-
-// The content of row i: the gcd of the numerators over the lcm of the denominators of its non-zero rational
-// entries (positive), 1 when it has none. Every rational entry divided by it is an integer.
-TBruch Inhalt(const TLGSMatrix& M, Int32 i) {
-    Int64 z = 0, n = 1;
-    for (Int32 s = 1; s <= M.Spalten; ++s) {
-        auto* r = AlsRationaleKonstante(Eintrag(M, i, s));
-        if (!r || r->IstNull()) continue;
-        z = Brueche::ggT(z, r->Bruch.Zaehler);
-        n = Brueche::kgV(n, r->Bruch.Nenner);
-    }
-    return z == 0 ? BruchEins : TBruch{z, n};
 }
 
 // With labels: before a row operation on row i from rows j and k, the matrix is written with its labels
@@ -88,92 +69,113 @@ void SchreibeMarkenVorher(const TLGSMatrix& M, Int32 i, Int32 j, Int32 k, bool M
     }
 }
 
-// Divides row z by its content, labelled (1/c)[z]; returns the content.
-TBruch TeileDurchInhalt(TLGSMatrix& M, Int32 z, bool MitMarken) {
-    const TBruch c = Inhalt(M, z);
-    if (Brueche::Gleich(c, BruchEins)) return c;
-    TBruch kehrwert;
-    Brueche::Kehrwert(c, kehrwert);
-    TTerm* faktor = RationaleKonstante(kehrwert);
-    std::array<TTerm*, LGSMaxSpalten + 1> neu{};
-    for (Int32 s = 1; s <= M.Spalten; ++s) {
-        neu[size_t(s)] = Produkt(faktor, Eintrag(M, z, s));
-        VereinfacheTerm(neu[size_t(s)]);
+// The elimination of one matrix: exactly where every entry is a rational or radical number, by term
+// arithmetic otherwise. A column whose entries below the pivots are not known to be 0, but none is known not
+// to be, gets no pivot; Unklar and UnklareSpalte hold the entry that leaves the rank open at the end.
+class TElimination {
+public:
+    TElimination(TLGSMatrix& m, bool mitMarken) : M(m), MitMarken(mitMarken) {
+        if (Exakt.Lies(M)) ExaktAktiv = true;
     }
-    for (Int32 s = 1; s <= M.Spalten; ++s) M.a[z][s] = neu[size_t(s)];
-    if (MitMarken) ZeilenOperationen[z] = TZeilenOperation{z, 0, faktor, nullptr};
-    return c;
+
+    // One step for row r from column c on: the pivot column, 0 when columns c.. have no entry known not to
+    // be 0 in rows r...
+    Int32 Schritt(Int32 r, Int32 c);
+    // After the last step with Rang pivots: false when an entry below them is not known to be 0 (Unklar).
+    bool RangBestimmt(Int32 Rang);
+
+    TLGSMatrix& M;
+    bool MitMarken;
+    bool ExaktAktiv = false;
+    TExakteMatrix Exakt;
+    TTerm* Unklar = nullptr;
+    Int32 UnklareSpalte = 0;
+
+private:
+    TNullheit Nullheit(Int32 i, Int32 j) {
+        if (ExaktAktiv)
+            return Exakt.W[size_t(i)][size_t(j)].IstNull() ? TNullheit::Null : TNullheit::NichtNull;
+        return EintragNullheit(M, i, j);
+    }
+};
+
+bool TElimination::RangBestimmt(Int32 Rang) {
+    for (Int32 j = 1; j <= M.Spalten; ++j)
+        for (Int32 i = Rang + 1; i <= M.Zeilen; ++i)
+            if (Nullheit(i, j) != TNullheit::Null) {
+                Unklar = Eintrag(M, i, j);
+                UnklareSpalte = j;
+                return false;
+            }
+    return true;
 }
 
-// Row i := g*row j + f*row k for rational g and f when the direct computation overflows: rows j and k are
-// first divided by their contents (shown as steps of their own); the combination of these rows is then a
-// positive multiple of alpha*[j] + beta*[k] for coprime integers alpha and beta, computed exactly in 128
-// bits and divided by the gcd d of its rational entries, with the label (alpha/d)[j] + (beta/d)[k]. False
-// when it does not fit into 64 bits either.
-bool GekuerzteKombination(TLGSMatrix& M, Int32 i, Int32 j, TTerm* g, Int32 k, TTerm* f, bool MitMarken,
-                          TTerm** Neu, TTerm*& gL, TTerm*& fL) {
-    auto* rg = AlsRationaleKonstante(g);
-    auto* rf = AlsRationaleKonstante(f);
-    if (j < 1 || k < 1 || j == k || !rg || !rf || rf->IstNull()) return false;
-    try {
-        const TBruch cj = TeileDurchInhalt(M, j, MitMarken);
-        const TBruch ck = TeileDurchInhalt(M, k, MitMarken);
-        SchreibeMarkenVorher(M, i, j, k, MitMarken);
-        // alpha/beta = (g*cj)/(f*ck), beta with the sign of f.
-        TBruch gf, inhalte, rho;
-        Brueche::Durch(rg->Bruch, rf->Bruch, gf);
-        Brueche::Durch(cj, ck, inhalte);
-        Brueche::Mal(gf, inhalte, rho);
-        const Int64 vz = rf->Bruch.Zaehler < 0 ? -1 : 1;
-        const Int128 alpha = Int128(vz) * rho.Zaehler;
-        const Int128 beta = Int128(vz) * rho.Nenner;
-        if (Betrag(alpha) > UInt128(std::numeric_limits<Int64>::max())) return false;
-
-        std::array<Int128, LGSMaxSpalten + 1> wert{};
-        std::array<bool, LGSMaxSpalten + 1> rational{};
-        UInt128 d = 0;
-        for (Int32 s = 1; s <= M.Spalten; ++s) {
-            TTerm* P = Eintrag(M, j, s);
-            TTerm* Q = Eintrag(M, k, s);
-            auto* rp = AlsRationaleKonstante(P);
-            auto* rq = AlsRationaleKonstante(Q);
-            if (rp && rq && rp->Bruch.Nenner == 1 && rq->Bruch.Nenner == 1) {
-                Int128 ap, bq, w;
-                if (__builtin_mul_overflow(alpha, Int128(rp->Bruch.Zaehler), &ap) ||
-                    __builtin_mul_overflow(beta, Int128(rq->Bruch.Zaehler), &bq) ||
-                    __builtin_add_overflow(ap, bq, &w))
-                    return false;
-                wert[size_t(s)] = w;
-                rational[size_t(s)] = true;
-                d = ggT(d, Betrag(w));
+Int32 TElimination::Schritt(Int32 r, Int32 c) {
+    if (r < 1 || r > M.Zeilen || c < 1 || c > M.Spalten) return 0;
+    for (Int32 s = c; s <= M.Spalten; ++s) {
+        Int32 p = 0;
+        for (Int32 i = r; i <= M.Zeilen; ++i)
+            if (Nullheit(i, s) == TNullheit::NichtNull &&
+                (p == 0 || PivotBesser(Eintrag(M, i, s), Eintrag(M, p, s))))
+                p = i;
+        if (p == 0) continue;
+        if (p > r) {
+            ZeilenTauschen(M, p, r, MitMarken);
+            if (ExaktAktiv) Exakt.Tausche(p, r);
+        }
+        for (Int32 i = r + 1; i <= M.Zeilen; ++i) {
+            if (Nullheit(i, s) == TNullheit::Null) continue;
+            if (ExaktAktiv) {
+                PruefeAbbruch();
+                SchreibeMarkenVorher(M, i, i, r, MitMarken);
+                Exakt.Eliminiere(M, i, r, s, MitMarken);
+                continue;
+            }
+            TTerm* q = Quotient(Eintrag(M, i, s), Eintrag(M, r, s));
+            VereinfacheTerm(q);
+            if (auto* rq = AlsRationaleKonstante(q)) {
+                // Fraction-free: row i := n*row i + row r*(-z) for q = z/n.
+                ZeilenKombination(M, i, i, RationaleKonstante(TBruch{rq->Bruch.Nenner, 1}), r,
+                                  RationaleKonstante(TBruch{-rq->Bruch.Zaehler, 1}), '*', MitMarken);
             } else {
-                Neu[s] = Summe(Produkt(RationaleKonstante(Ganzzahl(Int64(alpha))), P),
-                               Produkt(RationaleKonstante(Ganzzahl(Int64(beta))), Q));
-                VereinfacheTerm(Neu[s]);
+                TTerm* minusQ = q->Negation();
+                VereinfacheTerm(minusQ);
+                ZeileSubtrahieren(M, i, r, minusQ, MitMarken);
             }
+            // The pivot column is 0 below the pivot, whatever the arithmetic shows.
+            M.a[i][s] = Null;
         }
-        if (d == 0) d = 1;
-        if (d > UInt128(std::numeric_limits<Int64>::max())) return false;
-        const Int64 teiler = Int64(d);
-        for (Int32 s = 1; s <= M.Spalten; ++s) {
-            if (rational[size_t(s)]) {
-                const Int128 w = wert[size_t(s)] / Int128(teiler);
-                if (w > std::numeric_limits<Int64>::max() || w < std::numeric_limits<Int64>::min())
-                    return false;
-                Neu[s] = RationaleKonstante(Ganzzahl(Int64(w)));
-            } else if (teiler != 1) {
-                Neu[s] = Quotient(Neu[s], RationaleKonstante(Ganzzahl(teiler)));
-                VereinfacheTerm(Neu[s]);
-            }
-        }
-        gL = RationaleKonstante(TBruch{Int64(alpha), teiler});
-        fL = RationaleKonstante(TBruch{Int64(beta), teiler});
-        return true;
-    } catch (const ERessourcen&) {
-        return false;
-    } catch (const ENichtExistenz&) {
-        return false;
+        if (ExaktAktiv) Exakt.PivotGewaehlt(r, s);
+        return s;
     }
+    return 0;
+}
+
+// The elimination loop of both the echelon form and the solve. Pivot[r] gets the pivot column of row r (0
+// when it has none). After every step, with NachJedemSchritt, the matrix is written with its labels if any
+// is set, and the labels are cleared. False when the rank is open (E.Unklar).
+bool Eliminiere(TElimination& E, bool NachJedemSchritt, std::array<Int32, LGSMaxZeilen + 1>& Pivot) {
+    Pivot.fill(0);
+    Int32 rang = 0;
+    for (Int32 r = 1, c = 1; r <= E.M.Zeilen && c <= E.M.Spalten; ++r) {
+        const Int32 p = E.Schritt(r, c);
+        if (NachJedemSchritt && !ZeilenMarkenLeer(E.M.Zeilen)) {
+            ZeigeMatrixMitZeilenOp(E.M);
+            ZeilenMarkenLoeschen();
+        }
+        if (p == 0) break;
+        Pivot[size_t(r)] = p;
+        rang = r;
+        c = p + 1;
+    }
+    return E.RangBestimmt(rang);
+}
+
+// "Ob T gleich 0 ist, lässt sich nicht entscheiden." with T typeset.
+void SchreibeUnklar(TTerm* T) {
+    Schreibe("Ob ");
+    SchreibeTerm(T);
+    SchreibeZeile(" gleich 0 ist, lässt sich nicht entscheiden.");
 }
 
 } // namespace
@@ -221,7 +223,7 @@ bool PivotBesser(TTerm* a, TTerm* b) {
 bool SpalteHatNichtNull(const TLGSMatrix& M, Int32 r, Int32 c) {
     if (c < 1 || c > std::min(M.Spalten, LGSMaxSpalten)) return false;
     for (Int32 i = std::max(r, 1); i <= std::min(M.Zeilen, LGSMaxZeilen); ++i)
-        if (!IstNullEintrag(M, i, c)) return true;
+        if (EintragsNullheit(Eintrag(M, i, c)) == TNullheit::NichtNull) return true;
     return false;
 }
 
@@ -247,21 +249,18 @@ void ZeilenKombination(TLGSMatrix& M, Int32 i, Int32 j, TTerm* g, Int32 k, TTerm
         f = Quotient(Eins, c);
         VereinfacheTerm(f);
     }
-    TTerm* gL = g;
-    TTerm* fL = f;
     std::array<TTerm*, LGSMaxSpalten + 1> neu{};
-    try {
-        for (Int32 s = 1; s <= M.Spalten; ++s) {
-            TTerm* T = Summe(j >= 1 ? Produkt(g, Eintrag(M, j, s)) : Null,
-                             k >= 1 ? ArOp(Eintrag(M, k, s), c, Op) : Null);
-            VereinfacheTerm(T);
-            neu[size_t(s)] = T;
-        }
-    } catch (const ERessourcen&) {
-        if (!GekuerzteKombination(M, i, j, g, k, f, MitMarken, neu.data(), gL, fL)) throw;
+    for (Int32 s = 1; s <= M.Spalten; ++s) {
+        TTerm* T = Summe(j >= 1 ? Produkt(g, Eintrag(M, j, s)) : Null,
+                         k >= 1 ? ArOp(Eintrag(M, k, s), c, Op) : Null);
+        VereinfacheTerm(T);
+        neu[size_t(s)] = T;
     }
-    for (Int32 s = 1; s <= M.Spalten; ++s) M.a[i][s] = neu[size_t(s)];
-    if (MitMarken) ZeilenOperationen[i] = TZeilenOperation{j, k, gL, fL};
+    for (Int32 s = 1; s <= M.Spalten; ++s) {
+        M.a[i][s] = neu[size_t(s)];
+        EintragNullheit(M, i, s);
+    }
+    if (MitMarken) ZeilenOperationen[i] = TZeilenOperation{j, k, g, f};
 }
 
 void ZeileSubtrahieren(TLGSMatrix& M, Int32 i, Int32 j, TTerm* f, bool MitMarken) {
@@ -269,76 +268,66 @@ void ZeileSubtrahieren(TLGSMatrix& M, Int32 i, Int32 j, TTerm* f, bool MitMarken
 }
 
 Int32 Eliminationsschritt(TLGSMatrix& M, Int32 r, Int32 c, bool MitMarken) {
-    if (r < 1 || r > M.Zeilen || c < 1 || c > M.Spalten) return 0;
-    Int32 s = c;
-    while (s <= M.Spalten && !SpalteHatNichtNull(M, r, s)) ++s;
-    if (s > M.Spalten) return 0;
-    Int32 p = r;
-    while (IstNullEintrag(M, p, s)) ++p;
-    for (Int32 i = p + 1; i <= M.Zeilen; ++i)
-        if (!IstNullEintrag(M, i, s) && PivotBesser(Eintrag(M, i, s), Eintrag(M, p, s))) p = i;
-    if (p > r) ZeilenTauschen(M, p, r, MitMarken);
-    for (Int32 i = r + 1; i <= M.Zeilen; ++i) {
-        if (IstNullEintrag(M, i, s)) continue;
-        TTerm* q = Quotient(Eintrag(M, i, s), Eintrag(M, r, s));
-        VereinfacheTerm(q);
-        if (q->IstNull()) continue;
-        if (auto* rq = AlsRationaleKonstante(q)) {
-            // Fraction-free: row i := n*row i + row r*(-z) for q = z/n.
-            TBruch minusZ;
-            Brueche::Negativ(Ganzzahl(rq->Bruch.Zaehler), minusZ);
-            ZeilenKombination(M, i, i, RationaleKonstante(Ganzzahl(rq->Bruch.Nenner)), r,
-                              RationaleKonstante(minusZ), '*', MitMarken);
-        } else {
-            TTerm* minusQ = q->Negation();
-            VereinfacheTerm(minusQ);
-            ZeileSubtrahieren(M, i, r, minusQ, MitMarken);
-        }
-    }
-    return s;
+    TElimination E(M, MitMarken);
+    return E.Schritt(r, c);
 }
-
-namespace {
-
-// The elimination loop of both the echelon form and the solve. Pivot[r] gets the pivot column of row r (0
-// when it has none). After every step, with NachJedemSchritt, the matrix is written with its labels if any
-// is set, and the labels are cleared.
-void Eliminiere(TLGSMatrix& M, bool MitMarken, bool NachJedemSchritt,
-                std::array<Int32, LGSMaxZeilen + 1>& Pivot) {
-    Pivot.fill(0);
-    Int32 r = 1, c = 1;
-    while (r <= M.Zeilen && c <= M.Spalten) {
-        const Int32 p = Eliminationsschritt(M, r, c, MitMarken);
-        Pivot[size_t(r)] = p;
-        if (NachJedemSchritt && !ZeilenMarkenLeer(M.Zeilen)) {
-            ZeigeMatrixMitZeilenOp(M);
-            ZeilenMarkenLoeschen();
-        }
-        ++r;
-        c = std::max(c, p) + 1;
-        while (c <= M.Spalten && !SpalteHatNichtNull(M, r, c)) ++c;
-    }
-}
-
-} // namespace
 
 void Zeilenstufenform(TLGSMatrix& M, bool Kommentar) {
     PruefeGroesse(M.Zeilen, M.Spalten, LGSMaxSpalten);
     LGSVorzeichen = Eins;
     ZeilenMarkenLoeschen();
+    TElimination E(M, Kommentar);
     std::array<Int32, LGSMaxZeilen + 1> pivot{};
-    Eliminiere(M, Kommentar, false, pivot);
+    const bool bestimmt = Eliminiere(E, false, pivot);
     if (Kommentar) {
         NeueZeile();
         Schreibe("Zeilenstufenform: ");
         ZeigeMatrixMitZeilenOp(M);
+        if (!bestimmt) {
+            NeueZeile();
+            SchreibeUnklar(E.Unklar);
+        }
     }
 }
 
-void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Kommentar) {
+namespace {
+
+// The solution vector s by back substitution from the last pivot row up (free variable s is 1, the others
+// 0; s = 0: all 0), through terms.
+void LoeseRueckwaerts(const TLGSMatrix& E, Int32 n, Int32 rang,
+                      const std::array<Int32, LGSMaxZeilen + 1>& pivot,
+                      const std::array<Int32, LGSMaxSpalten + 1>& frei, Int32 s,
+                      std::array<TTerm*, LGSMaxSpalten + 1>& x) {
+    for (Int32 j = 1; j <= n; ++j)
+        if (frei[size_t(j)] != 0) x[size_t(j)] = frei[size_t(j)] == s ? Eins : Null;
+    for (Int32 r = rang; r >= 1; --r) {
+        const Int32 p = pivot[size_t(r)];
+        TTerm* summe = Null;
+        // Left of the pivot only columns without a pivot can hold entries not known to be 0.
+        for (Int32 j = 1; j <= n; ++j)
+            if (j != p && x[size_t(j)] && !Eintrag(E, r, j)->IstNull())
+                summe = Summe(summe, Produkt(Eintrag(E, r, j), x[size_t(j)]));
+        TTerm* T = Quotient(Differenz(s == 0 ? Eintrag(E, r, n + 1) : Null, summe), Eintrag(E, r, p));
+        VereinfacheTerm(T);
+        x[size_t(p)] = T;
+    }
+}
+
+TLGSMatrix Spalte(const TLGSMatrix& X, Int32 s) {
+    TLGSMatrix v;
+    v.Zeilen = X.Zeilen;
+    v.Spalten = 1;
+    for (Int32 j = 1; j <= X.Zeilen; ++j) v.a[j][1] = X.a[j][s];
+    return v;
+}
+
+} // namespace
+
+void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Kommentar, bool Ergebnis) {
     PruefeGroesse(A.Zeilen, A.Spalten, LGSMaxUnbekannte);
     LGSVorzeichen = Eins;
     ZeilenMarkenLoeschen();
+    Ergebnis = Ergebnis || Kommentar;
     const Int32 m = A.Zeilen, n = A.Spalten;
     X = TLGSMatrix{};
     X.Zeilen = n;
@@ -354,27 +343,40 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
         NeueZeile();
     }
 
+    TElimination elimination(E, Kommentar);
     std::array<Int32, LGSMaxZeilen + 1> pivot{};
-    Eliminiere(E, Kommentar, Kommentar, pivot);
-    // The rows with a pivot among the variables come first.
+    bool bestimmt = Eliminiere(elimination, Kommentar, pivot);
+    // The rows with a pivot among the variables come first; a pivot in the right side makes the system
+    // unsolvable where the row is 0 left of it.
     Int32 rang = 0;
     while (rang < m && pivot[size_t(rang + 1)] >= 1 && pivot[size_t(rang + 1)] <= n) ++rang;
-
-    bool unerfuellbar = false;
-    for (Int32 r = rang + 1; r <= m; ++r)
-        if (!IstNullEintrag(E, r, n + 1)) unerfuellbar = true;
+    bool unerfuellbar = rang < m && pivot[size_t(rang + 1)] == n + 1;
+    for (Int32 j = 1; unerfuellbar && j <= n; ++j)
+        if (EintragNullheit(E, rang + 1, j) != TNullheit::Null) {
+            unerfuellbar = bestimmt = false;
+            elimination.Unklar = Eintrag(E, rang + 1, j);
+            elimination.UnklareSpalte = j;
+        }
+    // An undecided entry among the variables leaves the rank open; one in the right side only the question
+    // whether the system has a solution.
+    const bool rangOffen = !bestimmt && elimination.UnklareSpalte <= n;
     if (unerfuellbar) {
         NeueZeile();
         X.Spalten = 0;
         SchreibeZeile("Gleichungssystem unerfüllbar");
     }
-    if (Kommentar) {
+    if (Ergebnis) {
         NeueZeile();
         NeueZeile();
         Schreibe("*u<Rang des Gleichungssystems>:");
-        SchreibeZeile(" " + std::to_string(rang));
+        SchreibeZeile(rangOffen ? " nicht bestimmbar" : " " + std::to_string(rang));
+        if (!bestimmt) SchreibeUnklar(elimination.Unklar);
+        if (!bestimmt && !rangOffen) SchreibeZeile("Ob das Gleichungssystem lösbar ist, bleibt daher offen.");
     }
-    if (unerfuellbar) return;
+    if (unerfuellbar || !bestimmt) {
+        X.Spalten = 0;
+        return;
+    }
 
     // The free variables numbered in the order back substitution meets them: the gap right of the last
     // pivot column first, each gap from left to right, the columns before the first pivot last.
@@ -387,49 +389,23 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
     const Int32 erste = rang >= 1 ? pivot[1] : n + 1;
     for (Int32 j = 1; j < erste; ++j) frei[size_t(j)] = ++anzahlFrei;
 
+    // Vector 0 solves the system with every free variable 0; vector s >= 1, the direction of free variable
+    // s, solves the homogeneous system with that variable 1 and the others 0.
     X.Spalten = anzahlFrei + 1;
-    std::array<TTerm*, LGSMaxSpalten + 1> x{};
     for (Int32 s = 0; s <= anzahlFrei; ++s) {
         PruefeAbbruch();
-        for (Int32 j = 1; j <= n; ++j)
-            if (frei[size_t(j)] != 0) x[size_t(j)] = frei[size_t(j)] == s ? Eins : Null;
-        for (Int32 r = rang; r >= 1; --r) {
-            const Int32 p = pivot[size_t(r)];
-            TTerm* summe = Null;
-            for (Int32 j = p + 1; j <= n; ++j) summe = Summe(summe, Produkt(Eintrag(E, r, j), x[size_t(j)]));
-            TTerm* T = Quotient(Differenz(Eintrag(E, r, n + 1), summe), Eintrag(E, r, p));
-            VereinfacheTerm(T);
-            x[size_t(p)] = T;
-        }
-        for (Int32 j = 1; j <= n; ++j) {
-            TTerm* T = x[size_t(j)];
-            if (s >= 1) {
-                T = Differenz(T, X.a[j][1]);
-                VereinfacheTerm(T);
-            }
-            X.a[j][s + 1] = T;
-        }
+        std::array<TTerm*, LGSMaxSpalten + 1> x{};
+        if (!elimination.ExaktAktiv || !elimination.Exakt.Loese(n, rang, pivot, frei, s, x))
+            LoeseRueckwaerts(E, n, rang, pivot, frei, s, x);
+        for (Int32 j = 1; j <= n; ++j) X.a[j][s + 1] = x[size_t(j)];
     }
 
-    if (!Kommentar) return;
-    auto spalte = [&X](Int32 s) {
-        TLGSMatrix v;
-        v.Zeilen = X.Zeilen;
-        v.Spalten = 1;
-        for (Int32 j = 1; j <= X.Zeilen; ++j) v.a[j][1] = X.a[j][s];
-        return v;
-    };
-    if (anzahlFrei == 0) {
-        Schreibe("Eindeutige Lösung: x = ");
-        ZeigeMatrix(spalte(1));
-        NeueZeile();
-        return;
-    }
-    Schreibe("Allgemeine Lösung: x = ");
-    ZeigeMatrix(spalte(1));
+    if (!Ergebnis) return;
+    Schreibe(anzahlFrei == 0 ? "Eindeutige Lösung: x = " : "Allgemeine Lösung: x = ");
+    ZeigeMatrix(Spalte(X, 1));
     for (Int32 s = 1; s <= anzahlFrei; ++s) {
         Schreibe("+k*i<" + std::to_string(s) + ">");
-        ZeigeMatrix(spalte(s + 1));
+        ZeigeMatrix(Spalte(X, s + 1));
     }
     NeueZeile();
 }

@@ -35,13 +35,14 @@ struct TLGSMatrix {
 // A matrix of the given size filled with Null; ETermFehler (LGSZuGrossMeldung) beyond the capacity.
 TLGSMatrix NeueLGSMatrix(Int32 Zeilen, Int32 Spalten);
 
-// The label of one row: the row is g times old row j plus f times old row k. j = k = 0 is the empty label;
-// a missing part has its row number 0.
+// The label of one row: the row is g times old row j plus f times old row k, divided by Teiler when it is
+// set. j = k = 0 is the empty label; a missing part has its row number 0.
 struct TZeilenOperation {
     Int32 j = 0;
     Int32 k = 0;
     TTerm* g = nullptr;
     TTerm* f = nullptr;
+    TTerm* Teiler = nullptr;
 };
 
 // The labels printed beside a matrix, one per row (index 0 unused).
@@ -50,25 +51,34 @@ extern TZeilenOperation ZeilenOperationen[LGSMaxZeilen + 1];
 extern TTerm* LGSVorzeichen;
 
 // Solves A*x = b. X gets A.Spalten rows: column 1 the particular solution, columns 2.. the directions of
-// the free variables; X.Spalten = 0 when the system has no solution. Rows of b beyond A's are not read,
-// missing ones count as 0. With Kommentar the worked elimination is written.
-void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Kommentar);
-// Brings M to row echelon form in place; with Kommentar the steps and the result are written.
+// the free variables; X.Spalten = 0 when the system has no solution, or when whether an entry is 0 could
+// not be decided where the rank or the solvability depends on it. Rows of b beyond A's are not read,
+// missing ones count as 0. With Kommentar the worked elimination is written; with Kommentar or Ergebnis the
+// rank and the solution. "Gleichungssystem unerfüllbar" is always written.
+//
+// A matrix of rationals and radicals is eliminated exactly: each row operation (alpha*[i] - beta*[r]) : D
+// is computed in 128 bits and divided by the content of the new row (and, fraction-free, by the previous
+// pivot), so the entries stay as small as the minors. Only an entry beyond 64 bits raises ERessourcen
+// "Überlauf in der Bruchrechnung.". Other matrices are eliminated by term arithmetic; an entry whose zero
+// cannot be decided is never a pivot.
+void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Kommentar, bool Ergebnis = false);
+// Brings M to row echelon form in place; with Kommentar the steps and the result are written, and the entry
+// whose zero could not be decided where the elimination had to stop.
 void Zeilenstufenform(TLGSMatrix& M, bool Kommentar);
 // One elimination step for row r from column c on: pivot search, row swap, elimination below. Returns the
-// pivot column, 0 when columns c.. have no non-zero entry in rows r...
+// pivot column, 0 when columns c.. have no entry known not to be 0 in rows r.. (or the first column not
+// known to be 0 there has none).
 Int32 Eliminationsschritt(TLGSMatrix& M, Int32 r, Int32 c, bool MitMarken);
 // a is the better pivot than b: the smaller denominator, then the positive sign, then (same sign) the
 // smaller numerator; terms that are not rational constants by their node count.
 bool PivotBesser(TTerm* a, TTerm* b);
 void ZeilenTauschen(TLGSMatrix& M, Int32 i, Int32 j, bool MitMarken);
-// Row i := g*row j + (row k Op c), Op '*' or '/'. A rational combination that would overflow is computed
-// from the rows divided by their contents and shown divided by the gcd of its rational entries; only when
-// that does not fit either, ERessourcen "Überlauf in der Bruchrechnung." is raised.
+// Row i := g*row j + (row k Op c), Op '*' or '/', by term arithmetic; each entry simplified, and made 0 where
+// it is decided to be.
 void ZeilenKombination(TLGSMatrix& M, Int32 i, Int32 j, TTerm* g, Int32 k, TTerm* c, char Op, bool MitMarken);
 // Row i := row i + f*row j.
 void ZeileSubtrahieren(TLGSMatrix& M, Int32 i, Int32 j, TTerm* f, bool MitMarken);
-// Column c has a non-zero entry in rows r..Zeilen.
+// Column c has an entry known not to be 0 in rows r..Zeilen.
 bool SpalteHatNichtNull(const TLGSMatrix& M, Int32 r, Int32 c);
 
 bool ZeilenMarkeLeer(const TZeilenOperation& Marke);
@@ -79,7 +89,8 @@ void ZeilenMarkenLoeschen();
 // The matrix in brackets with centred columns; Erweitert draws a vertical line before the last column,
 // MitZeilenOp sets the labels of ZeilenOperationen in a column to the right.
 std::unique_ptr<TFolie> MatrixFolie(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp);
-// One label as it stands beside its row: g[j] then - or + then |f|[k]; null for the empty label.
+// One label as it stands beside its row: g[j] then - or + then |f|[k], bracketed and followed by ": Teiler"
+// when the label has a divisor; null for the empty label.
 std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single G);
 void ZeigeMatrix(const TLGSMatrix& M);
 void ZeigeErweiterteMatrix(const TLGSMatrix& M);

@@ -13,6 +13,7 @@
 #include "term/TermParser.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wurzelzahlen.h"
 
 namespace zol {
 
@@ -61,16 +62,30 @@ std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single 
         TTerm* rest = nullptr;
         TBruch faktor;
         KMK(f, rest, faktor);
+        // A negative radical sum such as -sqrt(6)-sqrt(3) is shown as "- (sqrt(6)+sqrt(3))".
+        bool definiert = false;
+        TWurzelzahl z;
         if (faktor.Zaehler < 0) {
             TBruch positiv;
             Brueche::Negativ(faktor, positiv);
             f = Produkt(RationaleKonstante(positiv), rest);
+            teile.emplace_back(text("-"), weit);
+        } else if (f->IstKonstant && f->Wert(0, definiert) < 0 && definiert && AlsWurzelzahl(f, z)) {
+            f = z.Negation().AlsTerm();
             teile.emplace_back(text("-"), weit);
         } else if (Marke.j > 0) {
             teile.emplace_back(text("+"), weit);
         }
         if (!Eins->IstGleich(f)) teile.emplace_back(FaktorFolie(f, G), weit);
         teile.emplace_back(text("[" + std::to_string(Marke.k) + "]"), Eins->IstGleich(f) ? weit : eng);
+    }
+    if (Marke.Teiler) {
+        // (g[j] - f[k]) : Teiler
+        if (!teile.empty()) teile.front().second = eng;
+        teile.insert(teile.begin(), {text("("), 0});
+        teile.emplace_back(text(")"), eng);
+        teile.emplace_back(text(":"), weit);
+        teile.emplace_back(FaktorFolie(Marke.Teiler, G), weit);
     }
     auto gruppe = std::make_unique<TSammelFolie>(G);
     const TFolie* vorige = nullptr;
@@ -212,7 +227,16 @@ void SchrittLGS(const TGittertexte& A, const TGittertexte& b) {
     ZeigeMatrix(R);
     NeueZeile();
     TLGSMatrix X;
-    LoeseLGS(M, R, X, Kommentare);
+    try {
+        LoeseLGS(M, R, X, Kommentare, true);
+    } catch (const ERessourcen&) {
+        // An overflow that the exact elimination cannot avoid: the page says so, the message follows.
+        NeueZeile();
+        SchreibeZeile("Das Gleichungssystem ist wegen eines Überlaufs nicht gelöst worden.");
+        Trennlinie();
+        ZeichneSeite(0);
+        throw;
+    }
     NeueZeile();
     Trennlinie();
     ZeichneSeite(0);

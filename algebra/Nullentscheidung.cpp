@@ -4,6 +4,8 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <optional>
+#include <unordered_map>
 
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
@@ -50,11 +52,26 @@ bool Monoton(const std::function<Extended(Extended)>& f, const TSchranke& u, Ext
     return Endlich(r);
 }
 
-bool Schranke(TTerm* T, TSchranke& r, Int32 Tiefe);
+// The bounds of the subterms met so far (terms are shared, so a tree may hold one subterm many times), and
+// the number of nodes still to visit.
+struct TSchrankenLauf {
+    std::unordered_map<TTerm*, std::optional<TSchranke>> Bekannt;
+    Int32 Knoten = 20000;
+};
 
-bool StandardSchranke(TStandardFunktion* F, TSchranke& r, Int32 Tiefe) {
+bool Schranke(TTerm* T, TSchranke& r, TSchrankenLauf& L, Int32 Tiefe);
+
+// b^e for e >= 0 by squaring.
+Extended GanzePotenz(Extended b, Int64 e) {
+    Extended r = 1;
+    for (; e > 0; e >>= 1, b *= b)
+        if (e & 1) r *= b;
+    return r;
+}
+
+bool StandardSchranke(TStandardFunktion* F, TSchranke& r, TSchrankenLauf& L, Int32 Tiefe) {
     TSchranke u;
-    if (!Schranke(F->Argument, u, Tiefe + 1)) return false;
+    if (!Schranke(F->Argument, u, L, Tiefe + 1)) return false;
     const std::string& name = F->Kennung;
     constexpr Extended inf = std::numeric_limits<Extended>::infinity();
     if (name == "abs") {
@@ -83,8 +100,7 @@ bool StandardSchranke(TStandardFunktion* F, TSchranke& r, Int32 Tiefe) {
     return false;
 }
 
-bool Schranke(TTerm* T, TSchranke& r, Int32 Tiefe) {
-    if (!T || !T->IstKonstant || Tiefe > MaxSchrankentiefe) return false;
+bool SchrankeKnoten(TTerm* T, TSchranke& r, TSchrankenLauf& L, Int32 Tiefe) {
     if (auto* rad = AlsRadikalKonstante(T)) {
         // The sum of the magnitudes of the terms bounds the rounding of Horner's scheme.
         const TRadikal& R = rad->Radikal;
@@ -107,7 +123,7 @@ bool Schranke(TTerm* T, TSchranke& r, Int32 Tiefe) {
     }
     if (auto* o = AlsOperatorTerm(T)) {
         TSchranke a, b;
-        if (!Schranke(o->T1, a, Tiefe + 1) || !Schranke(o->T2, b, Tiefe + 1)) return false;
+        if (!Schranke(o->T1, a, L, Tiefe + 1) || !Schranke(o->T2, b, L, Tiefe + 1)) return false;
         switch (o->Operator) {
         case '+':
         case '-':
@@ -131,13 +147,13 @@ bool Schranke(TTerm* T, TSchranke& r, Int32 Tiefe) {
     }
     if (auto* p = AlsPotenzTerm(T)) {
         TSchranke u;
-        if (!Schranke(p->Argument, u, Tiefe + 1)) return false;
+        if (!Schranke(p->Argument, u, L, Tiefe + 1)) return false;
         const TBruch q = p->Exponent;
         const Extended exponent = static_cast<Extended>(q.Zaehler) / q.Nenner;
         if (q.Nenner == 1 && q.Zaehler > 0) {
             // |u^k - v^k| <= k * max(|u|, |v|)^(k-1) * |u - v|.
-            r.v = std::pow(u.v, exponent);
-            r.e = exponent * std::pow(std::fabs(u.v) + u.e, exponent - 1) * u.e +
+            r.v = GanzePotenz(u.v, q.Zaehler);
+            r.e = exponent * GanzePotenz(std::fabs(u.v) + u.e, q.Zaehler - 1) * u.e +
                   Funktionsrundung * std::fabs(r.v);
             return Endlich(r);
         }
@@ -154,24 +170,36 @@ bool Schranke(TTerm* T, TSchranke& r, Int32 Tiefe) {
     }
     if (auto* w = AlsWurzel(T)) {
         TSchranke u;
-        if (!Schranke(w->Argument, u, Tiefe + 1) || w->Grad < 1) return false;
+        if (!Schranke(w->Argument, u, L, Tiefe + 1) || w->Grad < 1) return false;
         const Extended n = w->Grad;
         return Monoton([n](Extended t) { return std::pow(t, 1 / n); }, u, 0, INFINITY, r);
     }
     if (auto* a = AlsAllgemeineExponentialFunktion(T)) {
         TSchranke u;
-        if (!Schranke(a->Argument, u, Tiefe + 1)) return false;
+        if (!Schranke(a->Argument, u, L, Tiefe + 1)) return false;
         const Extended basis = static_cast<Extended>(a->Basis.Zaehler) / a->Basis.Nenner;
         return Monoton([basis](Extended t) { return std::pow(basis, t); }, u, -INFINITY, INFINITY, r);
     }
-    if (auto* f = AlsStandardFunktion(T)) return StandardSchranke(f, r, Tiefe);
+    if (auto* f = AlsStandardFunktion(T)) return StandardSchranke(f, r, L, Tiefe);
     return false;
+}
+
+bool Schranke(TTerm* T, TSchranke& r, TSchrankenLauf& L, Int32 Tiefe) {
+    if (!T || !T->IstKonstant || Tiefe > MaxSchrankentiefe || --L.Knoten < 0) return false;
+    if (auto it = L.Bekannt.find(T); it != L.Bekannt.end()) {
+        if (it->second) r = *it->second;
+        return it->second.has_value();
+    }
+    const bool ok = SchrankeKnoten(T, r, L, Tiefe);
+    L.Bekannt.emplace(T, ok ? std::optional<TSchranke>(r) : std::nullopt);
+    return ok;
 }
 
 // A value whose error bound keeps it clear of 0.
 bool SicherNichtNull(TTerm* T) {
     TSchranke s;
-    return Schranke(T, s, 0) && std::fabs(s.v) > 2 * s.e;
+    TSchrankenLauf L;
+    return Schranke(T, s, L, 0) && std::fabs(s.v) > 2 * s.e;
 }
 
 bool HatWert(TTerm* T) {
@@ -203,11 +231,15 @@ bool ImVereinfachen = false;
 } // namespace
 
 TNullheit NullheitOhneVereinfachung(TTerm* T) {
-    return Entscheide(T);
+    if (!T) return TNullheit::OhneWert;
+    if (T->Zustand & NullheitBekannt) return TNullheit((T->Zustand & NullheitWert) >> NullheitVerschiebung);
+    const TNullheit n = Entscheide(T);
+    T->Zustand = uint8_t((T->Zustand & ~NullheitWert) | NullheitBekannt | (uint8_t(n) << NullheitVerschiebung));
+    return n;
 }
 
 TNullheit Nullheit(TTerm* T) {
-    const TNullheit n = Entscheide(T);
+    const TNullheit n = NullheitOhneVereinfachung(T);
     if (n != TNullheit::Unklar || ImVereinfachen) return n;
     TWechsel<bool> innen(ImVereinfachen, true);
     TWechsel<bool> melden(KonstantenUeberlaufMelden, false);
@@ -217,7 +249,7 @@ TNullheit Nullheit(TTerm* T) {
     } catch (const ERessourcen&) {
         return n;
     }
-    return S == T ? n : Entscheide(S);
+    return S == T ? n : NullheitOhneVereinfachung(S);
 }
 
 std::string UnklarObNullText(TTerm* T) {

@@ -35,6 +35,10 @@ constexpr uint8_t FaktorAbgespalten = 0x04;
 constexpr uint8_t KeineNormalform = 0x08;
 // The term's normal form is being built just now.
 constexpr uint8_t NormalformImBau = 0x10;
+// The zero decision of a constant (algebra/Nullentscheidung) is known; its value in the bits of NullheitWert.
+constexpr uint8_t NullheitBekannt = 0x20;
+constexpr uint8_t NullheitWert = 0xc0;
+constexpr int NullheitVerschiebung = 6;
 
 // MoeglicheNormalformen bits, one per normal-form kind.
 constexpr uint16_t NormalformPT = 0x001;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_map>
 
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Primfaktorzerlegung.h"
@@ -196,6 +198,8 @@ TWurzelzahl TWurzelzahl::operator*(const TWurzelzahl& b) const {
     TWurzelzahl r;
     for (const auto& [ma, ca] : Koeff)
         for (const auto& [mb, cb] : b.Koeff) {
+            // Each product of two monomials is a step of work: long products poll the host.
+            Arbeitsschritt();
             TGrossbruch f = Grossbrueche::Mal(ca, cb);
             const TWurzelmonom m = MonomProdukt(ma, mb, f);
             Addiere(r.Koeff, m, f);
@@ -302,9 +306,13 @@ namespace {
 constexpr Int32 MaxTiefe = 200;
 constexpr Int32 MaxGanzerExponent = 64;
 
+// The atoms met so far, and the numbers of the subterms (terms are shared, so a tree may hold one subterm
+// many times); the number of nodes still to convert.
 struct TUmwandlung {
     std::vector<TTerm*> Atome;
+    std::unordered_map<TTerm*, std::pair<TWurzelzahl, TWurzelzahl>> Bekannt;
     Int32 Tiefe = 0;
+    Int32 Knoten = 5000;
 };
 
 struct TNichtUmwandelbar {};
@@ -420,8 +428,20 @@ void Potenz(TUmwandlung& U, TTerm* T, TTerm* Basis, const TBruch& e, TWurzelzahl
     Kuerze(Z, N);
 }
 
+void WandleKnoten(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N);
+
 void Wandle(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N) {
-    if (!T || !T->IstKonstant || ++U.Tiefe > MaxTiefe) Abbrechen();
+    if (auto it = U.Bekannt.find(T); it != U.Bekannt.end()) {
+        Z = it->second.first;
+        N = it->second.second;
+        return;
+    }
+    WandleKnoten(U, T, Z, N);
+    U.Bekannt.emplace(T, std::make_pair(Z, N));
+}
+
+void WandleKnoten(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N) {
+    if (!T || !T->IstKonstant || ++U.Tiefe > MaxTiefe || --U.Knoten < 0) Abbrechen();
     struct TTiefe {
         Int32& t;
         ~TTiefe() { --t; }
