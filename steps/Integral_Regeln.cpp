@@ -54,9 +54,11 @@ bool Enthaelt(TTerm* T, TTerm* S) {
     return false;
 }
 
-// The inverse G undoes u where the integral runs: G(u(x)) = x at sample points of [a, b], or without bounds
-// at sample points where u has a value (at least one of them).
-bool UmkehrungPasst(TTerm* u, TTerm* G, TTerm* a, TTerm* b) {
+// The substituted integrand E (in the letter t) gives T back: E(u(x)) * u'(x) = T(x) at sample points of
+// [a, b], or without bounds at fixed sample points, wherever T and u have a value (at least at one of them).
+// This decides an inverse of u as well: sqrt(t) stands for x only where x is not negative, which matters
+// unless x occurs in E as x^2 alone.
+bool GibtIntegrandenZurueck(TTerm* T, TTerm* u, TTerm* du, TTerm* E, TTerm* t, TTerm* a, TTerm* b) {
     std::vector<Extended> stellen = {-3.1L, -1.7L, -0.8L, -0.35L, 0.3L, 0.65L, 1.2L, 2.3L, 3.7L};
     if (a && b) {
         Extended wa = 0, wb = 0;
@@ -64,11 +66,14 @@ bool UmkehrungPasst(TTerm* u, TTerm* G, TTerm* a, TTerm* b) {
         stellen.clear();
         for (int k = 0; k <= 8; ++k) stellen.push_back(wa + (wb - wa) * k / 8);
     }
+    TTerm* Et = E->Ersetze(t, VariableX);
+    if (!Et) return false;
     int geprueft = 0;
     for (Extended x : stellen) {
-        Extended ux = 0, gx = 0;
-        if (!WertVon(u, x, ux)) continue;
-        if (!WertVon(G, ux, gx) || std::fabs(gx - x) > 1e-9L * std::max<Extended>(1, std::fabs(x)))
+        Extended tx = 0, ux = 0, dx = 0, ex = 0;
+        if (!WertVon(T, x, tx) || !WertVon(u, x, ux)) continue;
+        if (!WertVon(du, x, dx) || !WertVon(Et, ux, ex) ||
+            std::fabs(ex * dx - tx) > 1e-9L * std::max<Extended>(1, std::fabs(tx)))
             return false;
         ++geprueft;
     }
@@ -179,9 +184,8 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b) {
             fu = fu->Normalform->Term;
     }
     if (fu && !fu->IstKonstant) {
-        // Only an inverse that undoes u where the integral runs: sqrt does not invert x^2 for negative x.
-        TTerm* G = u->Umkehrfunktion();
-        if (G && UmkehrungPasst(u, G, a, b)) fu = fu->Ersetze(VariableX, G->Ersetze(VariableX, t));
+        // x left over is written through an inverse of u; whether that is right is checked below.
+        if (TTerm* G = u->Umkehrfunktion()) fu = fu->Ersetze(VariableX, G->Ersetze(VariableX, t));
     }
     if (fu && !fu->IstKonstant) {
         fu->HoleNormalform();
@@ -191,7 +195,7 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b) {
             VereinfacheTerm(fu);
     }
     TTerm *ua = nullptr, *ub = nullptr;
-    bool erfolg = fu && fu->IstKonstant;
+    bool erfolg = fu && fu->IstKonstant && GibtIntegrandenZurueck(T, u, du, fu, t, a, b);
     if (erfolg && grenzen) {
         ua = u->Ersetze(VariableX, a);
         ub = u->Ersetze(VariableX, b);

@@ -55,12 +55,13 @@ int Anzahl(const Zeilen& z, const std::string& anfang) {
 // The benchmark's integrands and more: each antiderivative found is one. Terms without an elementary
 // antiderivative end unfound, and so does e^x sin(x), whose parts return to a multiple of itself.
 TEST_F(Integration, StammfunktionenAbgeleitet) {
-    for (const char* text : {"x*exp(x)",      "x^2*exp(x)",   "x*sin(x)",          "ln(x)",
-                             "x*ln(x)",       "ln(x)/x",      "x*exp(x^2)",        "2x*cos(x^2)",
-                             "x*sqrt(x^2+1)", "x^3*sin(x)",   "ln(x)^2",           "arctan(x)",
-                             "exp(sqrt(x))",  "sin(sqrt(x))", "1/(x*ln(x))",       "cos(x)*exp(sin(x))",
-                             "sqrt(x)*ln(x)", "x*2^x",        "exp(x)/(1+exp(x))", "3*x*sin(x)-x*ln(x)/2",
-                             "x/(x^2+1)",     "x*arctan(x)",  "ln((2-x)^2)",       "ln(abs(3x+1))"}) {
+    for (const char* text : {"x*exp(x)",       "x^2*exp(x)",   "x*sin(x)",          "ln(x)",
+                             "x*ln(x)",        "ln(x)/x",      "x*exp(x^2)",        "2x*cos(x^2)",
+                             "x*sqrt(x^2+1)",  "x^3*sin(x)",   "ln(x)^2",           "arctan(x)",
+                             "exp(sqrt(x))",   "sin(sqrt(x))", "1/(x*ln(x))",       "cos(x)*exp(sin(x))",
+                             "sqrt(x)*ln(x)",  "x*2^x",        "exp(x)/(1+exp(x))", "3*x*sin(x)-x*ln(x)/2",
+                             "x/(x^2+1)",      "x*arctan(x)",  "ln((2-x)^2)",       "ln(abs(3x+1))",
+                             "x^3*sqrt(x^2+1)"}) {
         TTerm* T = Lies(text);
         TTerm* F = IntegralVon(T, nullptr, nullptr);
         ASSERT_NE(F, nullptr) << text;
@@ -100,23 +101,28 @@ TEST_F(Integration, BestimmteIntegraleWieQuadratur) {
         EXPECT_EQ(IntegralVon(Lies(text), Lies(a), Lies(b)), nullptr) << text;
 }
 
-// Every substitution that succeeds is one: T(x) = E(u(x)) u'(x), also where an inverse of u was used.
+// Every substitution that succeeds is one: T(x) = E(u(x)) u'(x), also where an inverse of u was used; those
+// marked must succeed (x^3 sqrt(x^2+1) through x = sqrt(u-1), as x occurs there as x^2 only), and an inverse
+// that is wrong for negative x may only serve on positive bounds.
 TEST_F(Integration, SubstitutionGibtDenIntegranden) {
     // clang-format off
-    const std::vector<std::tuple<const char*, const char*, const char*, const char*>> faelle = {
-        {"x*exp(x)", "x^2", "", ""},          {"x*exp(x)", "x^2", "1", "3"},   {"x^3*exp(x^2)", "x^2", "", ""},
-        {"exp(sqrt(x))", "sqrt(x)", "", ""},  {"ln(x)/x", "ln(x)", "", ""},    {"sin(x)*cos(x)", "sin(x)", "", ""},
-        {"x*sqrt(x^2+1)", "sqrt(x^2+1)", "", ""}, {"exp(x)*sin(x)", "exp(x)", "-1", "2"}};
+    const std::vector<std::tuple<const char*, const char*, const char*, const char*, bool>> faelle = {
+        {"x*exp(x)", "x^2", "", "", false},          {"x*exp(x)", "x^2", "1", "3", false},
+        {"x^3*exp(x^2)", "x^2", "", "", true},       {"exp(sqrt(x))", "sqrt(x)", "", "", true},
+        {"ln(x)/x", "ln(x)", "", "", true},          {"sin(x)*cos(x)", "sin(x)", "", "", true},
+        {"x*sqrt(x^2+1)", "sqrt(x^2+1)", "", "", true}, {"exp(x)*sin(x)", "exp(x)", "-1", "2", false},
+        {"x^3*sqrt(x^2+1)", "x^2+1", "", "", true},  {"x^3*sqrt(x^2+1)", "x^2+1", "-2", "1", true},
+        {"x^2*exp(x^2)", "x^2", "", "", false},      {"x^2*exp(x^2)", "x^2", "1", "2", true},
+        {"x^2*exp(x^2)", "x^2", "-2", "-1", false},  {"x^2*sqrt(x^2+1)", "x^2+1", "-1", "2", false}};
     // clang-format on
-    int gelungen = 0;
-    for (auto [text, utext, a, b] : faelle) {
+    for (auto [text, utext, a, b, muss] : faelle) {
         TTerm *T = Lies(text), *u = Lies(utext);
         TTerm* A = *a ? Lies(a) : nullptr;
         TTerm* B = *b ? Lies(b) : nullptr;
         TSuchknoten R;
         Substitution(T, u, A, R, B);
+        EXPECT_TRUE(R.Ersatzterm || !muss) << text << " mit " << utext;
         if (!R.Ersatzterm) continue;
-        ++gelungen;
         TTerm* zurueck = Produkt(R.Ersatzterm->Ersetze(VariableX, u), u->Ableitung());
         for (Extended x : A ? std::vector{*Wert(A), (*Wert(A) + *Wert(B)) / 2, *Wert(B)} : Stellen) {
             const auto t = Wert(T, x);
@@ -126,7 +132,6 @@ TEST_F(Integration, SubstitutionGibtDenIntegranden) {
                            Nahe(*Wert(R.ObereGrenzeErsatz), *Wert(u, *Wert(B)))))
             << text;
     }
-    EXPECT_GE(gelungen, 6);
     // A parameter named like the substitution letter is not the new variable.
     TSuchknoten R;
     Substitution(Lies("u*x*exp(x^2)"), Lies("x^2"), nullptr, R, nullptr);
