@@ -1,6 +1,12 @@
 #include "term/Mengen.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "algebra/Vereinfachung.h"
 #include "plattform/Oberflaeche.h"
+#include "term/Fehler.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
 namespace zol {
@@ -129,24 +135,44 @@ bool TIMenge::Enthaelt(TTerm* T) {
 }
 
 namespace {
+
 Extended RandWert(const TRand& R) {
     bool definiert = true;
     return R.Wert->Wert(0, definiert);
 }
+
+// The order of two bounds' values: -1, 1, 0 for the same number, 2 when no order is known (no value). Values
+// that agree up to rounding are the same number only when the terms are equal or their difference simplifies
+// to 0 (-2·π and -(2·π)); otherwise the values decide.
+int Vergleich(const TRand& A, const TRand& B) {
+    if (A.Wert->IstGleich(B.Wert)) return 0;
+    const Extended a = RandWert(A), b = RandWert(B);
+    const int nachWert = a < b ? -1 : b < a ? 1 : 2;
+    const Extended schranke = 1e-12L * std::max({Extended(1), std::fabs(a), std::fabs(b)});
+    if (!(std::fabs(a - b) <= schranke) || !A.Wert->IstKonstant || !B.Wert->IstKonstant) return nachWert;
+    try {
+        TTerm* d = Differenz(A.Wert, B.Wert);
+        VereinfacheKonstantenTerm(d);
+        return d->IstNull() ? 0 : nachWert;
+    } catch (const ERessourcen&) {
+        return nachWert;
+    }
+}
+
 } // namespace
 
 bool LinkerRandVor(const TRand& A, const TRand& B) {
     if (!A.Wert && B.Wert) return true;
     if (!A.Wert || !B.Wert) return false;
-    if (RandWert(A) < RandWert(B)) return true;
-    return A.Wert->IstGleich(B.Wert) && !A.Offen && B.Offen;
+    const int v = Vergleich(A, B);
+    return v < 0 || (v == 0 && !A.Offen && B.Offen);
 }
 
 bool RechterRandNach(const TRand& A, const TRand& B) {
     if (A.Wert && !B.Wert) return true;
     if (!A.Wert || !B.Wert) return false;
-    if (RandWert(A) < RandWert(B)) return true;
-    return A.Wert->IstGleich(B.Wert) && A.Offen && !B.Offen;
+    const int v = Vergleich(A, B);
+    return v < 0 || (v == 0 && A.Offen && !B.Offen);
 }
 
 bool ImIntervall(TTerm* T, TIntervall* I) {
