@@ -157,7 +157,10 @@ void BestimmungVonExtremstellen() {
         SucheKandidaten(Ableitung1, Extremstellenkandidaten, status);
         TSListe* K = Extremstellenkandidaten;
         if (K->Anzahl <= 0) {
-            SchreibeZeile(status == wahr
+            SchreibeZeile(status == falsch && IstNullfunktion(Ableitung1)
+                              ? "f ' ist die Nullfunktion: f hat an differenzierbaren Stellen keine strengen "
+                                "Extremstellen (f ist dort konstant)."
+                          : status == wahr
                               ? "f hat an differenzierbaren, inneren Punkten des Definitionsbereichs keine "
                                 "Extremstellen. "
                               : "Mit elementaren Mitteln konnten keine Extremstellen von f bestimmt werden");

@@ -83,8 +83,9 @@ void SchreibeZusammenfassung(TSListe* Liste, uint8_t Status) {
         else if (Status == falsch)
             SchreibeZeile("Weitere Nullstellen existieren.");
     } else {
-        SchreibeZeile(Status == wahr ? "Es gibt keine Nullstellen im angegebenen Intervall."
-                                     : "Keine Lösungen gefunden.");
+        SchreibeZeile(Status == wahr     ? "Es gibt keine Nullstellen im angegebenen Intervall."
+                      : Status == falsch ? "Die Gleichung gilt für unendlich viele x."
+                                         : "Keine Lösungen gefunden.");
     }
 }
 
@@ -215,6 +216,18 @@ public:
     }
 };
 
+// The zeros of a constant term that is no constant of its own class (pi-pi, sqrt(8)-2*sqrt(2)): every x when
+// it is 0 (Status 0; no point is listed), none when it is not, undecided when that cannot be shown.
+void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    Liste = NeueLeereListe();
+    const TWahrheitswert null = KonstanteIstNull(T);
+    Status = null == wahr ? falsch : null == falsch ? wahr : unklar;
+    if (Kommentar)
+        SchreibeZeile(null == wahr     ? "Konstante ist Null, d.h. Gleichung allgemeingültig."
+                      : null == falsch ? "Konstante ist ungleich Null"
+                                       : "Ob die Konstante Null ist, lässt sich nicht entscheiden.");
+}
+
 std::string Nullstellenwort(Int32 n) {
     switch (n) {
     case 1:
@@ -257,9 +270,15 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         SchreibeMenge(Bereich ? Bereich : IntervallR);
         SchreibeZeile(":");
     }
-    if (TTTerm* t = AlsTTTerm(T)) t->Nullstellen(Bereich, Liste, Kommentar, Status);
+    // A constant is decided here; no normal form knows more about it.
+    const bool konstant = T->IstKonstant && T->Typrang > RangRadikal;
+    if (konstant)
+        KonstanteNullstellen(T, Liste, Kommentar, Status);
+    else if (TTTerm* t = AlsTTTerm(T))
+        t->Nullstellen(Bereich, Liste, Kommentar, Status);
     if (!Liste) Liste = NeueLeereListe();
-    if (Liste->Anzahl == 0 && Status != wahr) {
+    // Status 0 with no point (the equation holds for every x) is an answer of its own.
+    if (Liste->Anzahl == 0 && Status == unklar && !konstant) {
         T->HoleNormalform();
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
         // A sum of monomials with rational exponents has no zero search of its own: the substitution
@@ -311,6 +330,13 @@ bool HatPolynomform(TTerm* T) {
     return N->Kennung == KennungRNF && static_cast<TRationaleNormalform*>(N)->P3.Grad == 0;
 }
 
+bool IstNullfunktion(TTerm* T) {
+    TTerm* t = T;
+    if (!t) return false;
+    VereinfacheTerm(t);
+    return t->IstKonstant && KonstanteIstNull(t) == wahr;
+}
+
 bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
     if (!T || !x0) return false;
     TTerm* wert = T->Ersetze(VariableX, x0);
@@ -350,19 +376,15 @@ void BestimmungDerNullstellen(bool Zeichnen) {
             SchreibeZeile(Nullstellenwort(stelle->Vielfachheit));
         }
     }
-    switch (NullstellenlisteStatus) {
-    case falsch:
+    // f is 0 wherever it is defined: no point is listed, as every x is one.
+    if (Nullstellenliste->Anzahl == 0 && NullstellenlisteStatus == falsch && IstNullfunktion(FTerm))
+        SchreibeZeile("f ist die Nullfunktion: jedes x des Definitionsbereichs ist Nullstelle.");
+    else if (NullstellenlisteStatus == falsch)
         SchreibeZeile("Weitere Nullstellen existieren, konnten aber nicht bestimmt werden.");
-        break;
-    case wahr:
+    else if (NullstellenlisteStatus == wahr)
         SchreibeZeile("Weitere Nullstellen gibt es nicht.");
-        break;
-    case unklar:
+    else if (NullstellenlisteStatus == unklar)
         SchreibeZeile("Ob weitere Nullstellen existieren, ist unklar.");
-        break;
-    default:
-        break;
-    }
     for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
         bool definiert = false;
         const Extended x = Nullstellenliste->Stellen[i]->Punkt->Wert(0, definiert);

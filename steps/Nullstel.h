@@ -27,6 +27,8 @@ constexpr Int32 MaxNullstellentiefe = 48;
 TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M);
 // T's normal form is a polynomial (kind PT, or RNF without a denominator).
 bool HatPolynomform(TTerm* T);
+// T simplifies to the constant 0: T is 0 wherever it is defined.
+bool IstNullfunktion(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.

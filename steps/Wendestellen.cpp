@@ -68,7 +68,10 @@ void BestimmungVonWendestellen() {
         SucheKandidaten(Ableitung2, Wendestellenkandidaten, status);
         TSListe* K = Wendestellenkandidaten;
         if (K->Anzahl <= 0) {
-            SchreibeZeile(status == wahr
+            SchreibeZeile(status == falsch && IstNullfunktion(Ableitung2)
+                              ? "f '' ist die Nullfunktion: f hat an zweimal differenzierbaren Stellen keine "
+                                "Wendestellen."
+                          : status == wahr
                               ? "f hat an differenzierbaren, inneren Punkten des Definitionsbereichs keine "
                                 "Wendestellen. "
                               : "Mit elementaren Mitteln konnten keine Wendestellen von f bestimmt werden");

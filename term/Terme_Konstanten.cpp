@@ -44,9 +44,9 @@ TTerm* TKonstante::Integral(TTerm* a, TTerm* b) {
 }
 
 void TKonstante::Nullstellen(TMenge*, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    // 0 = 0 holds for every x: no point is listed, Status 0 says that there are more than any list holds.
     Liste = NeueLeereListe();
     if (IstNull()) {
-        Liste->FuegeHinzu(Null, 1);
         Status = falsch;
         if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
     } else {
@@ -59,7 +59,6 @@ void TKonstante::LoeseGleichung(TTerm* C, TMenge*, bool Kommentar, uint8_t& Stat
     Liste = NeueLeereListe();
     VereinfacheKonstantenTerm(C);
     if (IstGleich(C)) {
-        Liste->FuegeHinzu(C, 1);
         Status = falsch;
         if (Kommentar) SchreibeZeile("Gleichung ist allgemeingültig.");
     } else {

@@ -647,7 +647,7 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
     }
     if (!Liste) Liste = NeueLeereListe();
     // A product's factors have been searched each: splitting a factor off them again finds nothing new.
-    if (Liste->Anzahl > 0 || Status == wahr || Operator == '*') return;
+    if (Liste->Anzahl > 0 || Status != unklar || Operator == '*') return;
 
     // Nothing found: try to split off a subterm as a factor.
     TTerm* teilterme[MaxTeilterme + 1] = {};
@@ -671,9 +671,8 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
         TTerm* faktor = F1->IstKonstant ? F1 : F2;
         TTerm* anderer = F1->IstKonstant ? F2 : F1;
         if (HatWertNull(faktor)) {
-            // A factor 0 makes the product 0 for every x.
+            // A factor 0 makes the product 0 for every x: no point is listed.
             Liste = NeueLeereListe();
-            Liste->FuegeHinzu(Null, 1);
             Status = falsch;
             if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
             return;
@@ -712,11 +711,10 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
         SchreibeTerm(this);
         SchreibeTextTermZeile(" = ", C);
     }
-    // An equation that holds for every x (Status 0, with the point C as the answer's witness) or for none.
+    // An equation that holds for every x (Status 0, no point listed) or for none.
     auto allgemeingueltig = [&](bool gilt) {
         Liste = NeueLeereListe();
         if (gilt) {
-            Liste->FuegeHinzu(C, 1);
             Status = falsch;
             if (Kommentar) SchreibeZeile("Gleichung allgemeingültig.");
         } else {

@@ -26,6 +26,7 @@ namespace zol {
 namespace {
 
 using Nullstellen = ZolTest;
+constexpr Extended Pi = 3.14159265358979323846264338327950288L;
 
 // [a; b] with closed ends; an empty text is an infinite end.
 TIntervall* Bereich(const char* a, const char* b) {
@@ -78,8 +79,15 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"((sqrt(2)+1)*sqrt(3)-sqrt(6)-sqrt(3))x^2+x-1", "", "", {{1, 1}}, wahr},
         {"(2^(1/3)*4^(1/3)-2)x^3+x^2-4", "", "", {{-2, 1}, {2, 1}}, wahr},
         {"(x^2-1)/((sqrt(8)-2*sqrt(2))x^3+x-1)", "", "", {{-1, 1}}, wahr},
-        // 0 vanishes everywhere: more zeros exist, and its witness stays out of a range without 0.
+        // A constant that is 0 vanishes everywhere: more zeros exist than any list, and none is listed.
         {"0", "1", "2", {}, falsch},
+        {"pi-pi", "", "", {}, falsch},
+        {"sqrt(8)-2sqrt(2)", "-1", "1", {}, falsch},
+        {"3-pi", "", "", {}, wahr},
+        // Both ends of a closed range, however they are written.
+        {"sin(x)", "-2pi", "2pi", {{-2 * Pi, 1}, {-Pi, 1}, {0, 1}, {Pi, 1}, {2 * Pi, 1}}, wahr},
+        {"sin(x)/x", "-(2pi)", "2*pi", {{-2 * Pi, 1}, {-Pi, 1}, {Pi, 1}, {2 * Pi, 1}}, wahr},
+        {"cos(2x)", "-3/4*pi", "3pi/4", {{-3 * Pi / 4, 1}, {-Pi / 4, 1}, {Pi / 4, 1}, {3 * Pi / 4, 1}}, wahr},
     };
     for (const TFall& fall : faelle) {
         AlleTermeFreigeben();
@@ -140,6 +148,14 @@ TEST_F(Nullstellen, Seiten) {
         // ln(x^2) = 2 ln|x| has both zeros; ln(x^(2/3)) has no value at x < 0.
         {"ln(x^2)", {V, N}, 1, "N1(1 | 0)#N2(-1 | 0)#Weitere Nullstellen gibt es nicht.", "~"},
         {"ln(x^(2/3))", {V, N}, 1, "N1(1 | 0)#Weitere Nullstellen gibt es nicht.", "(-1 | 0)"},
+        // A term that is 0 lists no point; f' = 0 and f'' = 0 are no candidates.
+        {"x*(pi-pi)",
+         {N},
+         1,
+         "gilt für unendlich viele x.#Nullfunktion: jedes x des Definitionsbereichs",
+         "N1("},
+        {"pi-pi+5", {SchrittExtremstellen}, 5, "f ' ist die Nullfunktion", "Mögliche"},
+        {"pi*x", {SchrittWendestellen}, 6, "f '' ist die Nullfunktion", "Mögliche"},
     };
     for (const Fall& fall : faelle) {
         TKopfloseAnfrage lauf({.F = fall.f, .Schritte = fall.schritte, .Kommentare = true});
