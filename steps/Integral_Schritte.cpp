@@ -139,6 +139,18 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
             punkte->Stellen[++punkte->Anzahl] = Neu<TStelle>(s->Punkt, s->Vielfachheit);
         if (punkte->Anzahl > MaxStellen - 2) throw ETermGoToStart("Zu viele Schnittstellen.");
     }
+    // The zeros step drops the zeros where f as entered has no value, but a simplified f changes its sign
+    // there all the same ((x-1)^2/(x^2-1) = (x-1)/(x+1) at 1): each zero of F in [a, b] splits the area.
+    if (!G && Schnittstellenliste == Nullstellenliste) {
+        TSListe* alle = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(F, I, alle, false, status);
+        for (Int32 i = 1; i <= alle->Anzahl; ++i) {
+            if (punkte->Anzahl > MaxStellen - 2) throw ETermGoToStart("Zu viele Schnittstellen.");
+            if (I->Enthaelt(alle->Stellen[i]->Punkt))
+                StelleEinfuegen(Neu<TStelle>(alle->Stellen[i]->Punkt, 1), punkte, true);
+        }
+    }
     for (TTerm* grenze : {a, b}) StelleEinfuegen(Neu<TStelle>(grenze, 1), punkte, false);
     SortiereSListe(punkte, true);
     Schnittstellenliste = punkte;
