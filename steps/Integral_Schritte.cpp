@@ -124,7 +124,8 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         return nullptr;
     }
     auto* I = Neu<TIntervall>(TRand{a, false}, TRand{b, false});
-    if (!Schnittstellenliste || Schnittstellenliste->Anzahl < 0) {
+    const bool hierGesucht = !Schnittstellenliste || Schnittstellenliste->Anzahl < 0;
+    if (hierGesucht) {
         if (G)
             LoeseTermgleichung(F, G, I, Kommentare, SchnittstellenStatus, Schnittstellenliste);
         else
@@ -138,18 +139,6 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         if (I->Enthaelt(s->Punkt))
             punkte->Stellen[++punkte->Anzahl] = Neu<TStelle>(s->Punkt, s->Vielfachheit);
         if (punkte->Anzahl > MaxStellen - 2) throw ETermGoToStart("Zu viele Schnittstellen.");
-    }
-    // The zeros step drops the zeros where f as entered has no value, but a simplified f changes its sign
-    // there all the same ((x-1)^2/(x^2-1) = (x-1)/(x+1) at 1): each zero of F in [a, b] splits the area.
-    if (!G && Schnittstellenliste == Nullstellenliste) {
-        TSListe* alle = nullptr;
-        uint8_t status = unklar;
-        SucheNullstellen(F, I, alle, false, status);
-        for (Int32 i = 1; i <= alle->Anzahl; ++i) {
-            if (punkte->Anzahl > MaxStellen - 2) throw ETermGoToStart("Zu viele Schnittstellen.");
-            if (I->Enthaelt(alle->Stellen[i]->Punkt))
-                StelleEinfuegen(Neu<TStelle>(alle->Stellen[i]->Punkt, 1), punkte, true);
-        }
     }
     for (TTerm* grenze : {a, b}) StelleEinfuegen(Neu<TStelle>(grenze, 1), punkte, false);
     SortiereSListe(punkte, true);
@@ -176,6 +165,20 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         SchreibeZeile("Es konnten nicht alle Schnittstellen bestimmt werden; der Flächeninhalt wird nicht "
                       "angegeben.");
         return nullptr;
+    }
+    // h changes its sign at its own zeros also where f or g as entered has none: the zeros step drops the
+    // zeros where f has no value ((x-1)^2/(x^2-1) = (x-1)/(x+1) at 1), and f - g simplified loses the gaps
+    // ((x^2-1)/(x-1) - 2 = x - 1 at 1). They split the area as well.
+    if (G || !hierGesucht) {
+        TSListe* nullstellen = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(h, I, nullstellen, false, status);
+        for (Int32 i = 1; i <= nullstellen->Anzahl; ++i) {
+            if (punkte->Anzahl >= MaxStellen) throw ETermGoToStart("Zu viele Schnittstellen.");
+            if (I->Enthaelt(nullstellen->Stellen[i]->Punkt))
+                StelleEinfuegen(Neu<TStelle>(nullstellen->Stellen[i]->Punkt, 1), punkte, true);
+        }
+        SortiereSListe(punkte, true);
     }
 
     const Int32 n = punkte->Anzahl;
