@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Protokollblock.h"
@@ -218,44 +217,6 @@ void VereinfacheTerm(TTerm*& T) {
     T0->Vereinfacht = T;
     marke.Behalten();
     protokoll.Ende("VereinfacheTerm=", T);
-}
-
-namespace {
-
-// The largest absolute value of T's parts that have one: the scale of the rounding in T's value.
-Extended GroessterTeilwert(TTerm* T) {
-    Extended groesster = 0;
-    std::vector<TTerm*> offen{T};
-    while (!offen.empty()) {
-        TTerm* t = offen.back();
-        offen.pop_back();
-        bool definiert = false;
-        const Extended w = t->Wert(0, definiert);
-        if (definiert && std::isfinite(w)) groesster = std::max(groesster, std::fabs(w));
-        if (auto* o = AlsOperatorTerm(t)) {
-            offen.push_back(o->T1);
-            offen.push_back(o->T2);
-        } else if (t->Typrang >= RangPotenz) {
-            offen.push_back(static_cast<TFunktion*>(t)->Argument);
-        }
-    }
-    return groesster;
-}
-
-} // namespace
-
-TWahrheitswert KonstanteIstNull(TTerm* T) {
-    if (!T || !T->IstKonstant) return unklar;
-    if (T->IstNull()) return wahr;
-    TTerm* c = T;
-    VereinfacheKonstantenTerm(c);
-    if (c->IstNull()) return wahr;
-    bool definiert = false;
-    const Extended w = c->Wert(0, definiert);
-    // A parameter (a named constant without value) may be 0 or not.
-    if (!definiert || !std::isfinite(w)) return c->Typrang == RangBenannt ? unklar : falsch;
-    if (IstKonstantenklasse(c)) return falsch;
-    return std::fabs(w) > 1e-12L * std::max<Extended>(1, GroessterTeilwert(T)) ? falsch : unklar;
 }
 
 void VereinfacheTermRekursiv(TTerm*& T) {

@@ -35,10 +35,6 @@ void VereinfacheTerm(TTerm*& T);
 // The same for a constant term. An exhausted limit (ERessourcen) below it ends the simplification with the
 // value reached so far, and is shown as a message unless one was shown already.
 void VereinfacheKonstantenTerm(TTerm*& T);
-// Whether the constant term T is 0: wahr when it simplifies to 0; falsch when it simplifies to a constant of
-// its own class that is not 0, when its value is clearly not 0 against the size of its parts, or when it has
-// no value (a parameter excepted); unklar otherwise (a value 0 up to rounding that no simplification shows).
-TWahrheitswert KonstanteIstNull(TTerm* T);
 // The bottom-up pass: operands and arguments first, each node by its normal form when that is smaller.
 void VereinfacheTermRekursiv(TTerm*& T);
 // x renamed to the constant X, simplified as a constant by substitution, and renamed back (at most 30

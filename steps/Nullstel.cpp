@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/RationaleNormalform.h"
@@ -217,15 +218,16 @@ public:
 };
 
 // The zeros of a constant term that is no constant of its own class (pi-pi, sqrt(8)-2*sqrt(2)): every x when
-// it is 0 (Status 0; no point is listed), none when it is not, undecided when that cannot be shown.
+// it is 0 (Status 0; no point is listed), none when it is not or has no value, undecided otherwise.
 void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     Liste = NeueLeereListe();
-    const TWahrheitswert null = KonstanteIstNull(T);
-    Status = null == wahr ? falsch : null == falsch ? wahr : unklar;
+    const TNullheit n = Nullheit(T);
+    Status = n == TNullheit::Null ? falsch : n == TNullheit::Unklar ? unklar : wahr;
     if (Kommentar)
-        SchreibeZeile(null == wahr     ? "Konstante ist Null, d.h. Gleichung allgemeingültig."
-                      : null == falsch ? "Konstante ist ungleich Null"
-                                       : "Ob die Konstante Null ist, lässt sich nicht entscheiden.");
+        SchreibeZeile(n == TNullheit::Null        ? "Konstante ist Null, d.h. Gleichung allgemeingültig."
+                      : n == TNullheit::NichtNull ? "Konstante ist ungleich Null"
+                      : n == TNullheit::OhneWert  ? "Konstante ohne Wert, also keine Nullstelle."
+                                                  : UnklarObNullText(T));
 }
 
 std::string Nullstellenwort(Int32 n) {
@@ -334,7 +336,7 @@ bool IstNullfunktion(TTerm* T) {
     TTerm* t = T;
     if (!t) return false;
     VereinfacheTerm(t);
-    return t->IstKonstant && KonstanteIstNull(t) == wahr;
+    return t->IstKonstant && Nullheit(t) == TNullheit::Null;
 }
 
 bool TermVerschwindetIn(TTerm* T, TTerm* x0) {

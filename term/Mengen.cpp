@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "algebra/Vereinfachung.h"
+#include "algebra/Nullentscheidung.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
 #include "term/Termarithmetik.h"
@@ -142,8 +142,8 @@ Extended RandWert(const TRand& R) {
 }
 
 // The order of two bounds' values: -1, 1, 0 for the same number, 2 when no order is known (no value). Values
-// that agree up to rounding are the same number only when the terms are equal or their difference simplifies
-// to 0 (-2·π and -(2·π)); otherwise the values decide.
+// that agree up to rounding are the same number when the terms are equal or their difference is 0 (-2·π and
+// -(2·π)); otherwise the values decide.
 int Vergleich(const TRand& A, const TRand& B) {
     if (A.Wert->IstGleich(B.Wert)) return 0;
     const Extended a = RandWert(A), b = RandWert(B);
@@ -151,9 +151,7 @@ int Vergleich(const TRand& A, const TRand& B) {
     const Extended schranke = 1e-12L * std::max({Extended(1), std::fabs(a), std::fabs(b)});
     if (!(std::fabs(a - b) <= schranke) || !A.Wert->IstKonstant || !B.Wert->IstKonstant) return nachWert;
     try {
-        TTerm* d = Differenz(A.Wert, B.Wert);
-        VereinfacheKonstantenTerm(d);
-        return d->IstNull() ? 0 : nachWert;
+        return Nullheit(Differenz(A.Wert, B.Wert)) == TNullheit::Null ? 0 : nachWert;
     } catch (const ERessourcen&) {
         return nachWert;
     }
