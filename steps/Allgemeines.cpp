@@ -251,6 +251,10 @@ bool EingegebenesFDefiniertIn(TTerm* x0) {
     }
 }
 
+bool EingegebenesFDefiniertZwischen(TTerm* a, TTerm* b) {
+    return !FEingabe || DefiniertBisAufStellen(FEingabe, a, b);
+}
+
 namespace {
 
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it

@@ -76,6 +76,9 @@ TRationaleFunktion* EingegebenerQuotient();
 // Whether f as entered (before folding and simplification) has a value at the constant x0, decided by putting
 // x0 in exactly; true when that cannot be decided. A simplification may widen the range (e^(ln(x)) = x).
 bool EingegebenesFDefiniertIn(TTerm* x0);
+// Whether f as entered has a value between a and b up to single points (DefiniertBisAufStellen): an integral
+// or area of the simplified f must not run where f as entered has none (e^(2ln(x)) = x^2 on [-4; 5]).
+bool EingegebenesFDefiniertZwischen(TTerm* a, TTerm* b);
 // The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
 // request. A step width that is not positive stops only the table, with a message.
 void SchrittWertetabelle();

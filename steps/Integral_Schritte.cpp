@@ -70,7 +70,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
     SchreibeTerm(FTerm);
     SchreibeZeile("d" + VariablenText());
     // Over the closed interval between the bounds, in either order.
-    if (bestimmt && !DefiniertZwischen(FTerm, a, b)) {
+    if (bestimmt && (!DefiniertZwischen(FTerm, a, b) || !EingegebenesFDefiniertZwischen(a, b))) {
         IntegrierbarkeitNichtKlar(a, b);
         ZeichneSeite(0);
         return;
@@ -157,7 +157,10 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
     } else if (Kommentare) {
         SchreibeZeile("Zur Flächenberechnung muss f(x) integriert werden.");
     }
-    if (!DefiniertZwischen(h, a, b)) {
+    // Nor where f as entered (or g) has no value, though the simplified difference has one.
+    if (!DefiniertZwischen(h, a, b) ||
+        !(F == FTerm ? EingegebenesFDefiniertZwischen(a, b) : DefiniertBisAufStellen(F, a, b)) ||
+        (G && !DefiniertBisAufStellen(G, a, b))) {
         IntegrierbarkeitNichtKlar(a, b);
         return nullptr;
     }

@@ -23,7 +23,8 @@ void StelleEinfuegen(TStelle* P, TSListe*& Liste, bool Maximum) {
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TStelle* s = Liste->Stellen[i];
         if (P->Punkt->IstGleich(s->Punkt)) {
-            s->Vielfachheit = Maximum ? std::max(s->Vielfachheit, P->Vielfachheit) : s->Vielfachheit + P->Vielfachheit;
+            s->Vielfachheit =
+                Maximum ? std::max(s->Vielfachheit, P->Vielfachheit) : s->Vielfachheit + P->Vielfachheit;
             return;
         }
     }
@@ -68,7 +69,8 @@ template <class T, class S> void Auswahlsortierung(T* a, Int32 n, S schluessel) 
 
 void SortiereSListe(TSListe* Liste, bool NachWert) {
     if (!Liste) return;
-    Auswahlsortierung(Liste->Stellen, Liste->Anzahl, [&](TStelle* s) { return Schluessel(s->Punkt, NachWert); });
+    Auswahlsortierung(Liste->Stellen, Liste->Anzahl,
+                      [&](TStelle* s) { return Schluessel(s->Punkt, NachWert); });
 }
 
 void SortiereTerme(TTerm** A, Int32 n, bool NachWert) {
@@ -135,6 +137,23 @@ bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b) {
     if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return false;
     TIntervall zwischen(TRand{wa <= wb ? a : b, false}, TRand{wa <= wb ? b : a, false});
     return t->IstDefiniertAuf(&zwischen) == wahr;
+}
+
+bool DefiniertBisAufStellen(TTerm* T, TTerm* a, TTerm* b) {
+    if (DefiniertZwischen(T, a, b)) return true;
+    bool da = false, db = false;
+    const Extended wa = a && a->IstKonstant ? a->Wert(0, da) : 0,
+                   wb = b && b->IstKonstant ? b->Wert(0, db) : 0;
+    if (!T || !da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return false;
+    if (!(T->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel)))
+        return true;
+    constexpr int n = 256;
+    for (int i = 0; i < n; ++i) {
+        bool definiert = false;
+        const Extended w = T->Wert(wa + (wb - wa) * (i + 0.318309886L) / n, definiert);
+        if (!definiert || !std::isfinite(w)) return false;
+    }
+    return true;
 }
 
 TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {

@@ -29,6 +29,11 @@ TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v);
 // T is defined on the whole closed interval between the bounds a and b (in either order); false also when a
 // bound depends on x or has no value.
 bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b);
+// T has a value on the closed interval between a and b up to single points, which an integral passes over:
+// T is defined there throughout, or rational (its gaps are zeros of a divisor), or has a value at each of 256
+// points spread over the interval with no simple fraction among them (a part without values, as of
+// e^(2ln(x)) on [-4; 5], lies there). False also when a bound depends on x or has no value.
+bool DefiniertBisAufStellen(TTerm* T, TTerm* a, TTerm* b);
 // A number with few decimals strictly between A and B (A < B), or their midpoint.
 Extended EinfacheZahlZwischen(Extended A, Extended B);
 

@@ -26,7 +26,7 @@ struct TSeite7 {
 };
 
 TSeite7 Lauf(TAnfrage a, TSchritt schritt, int64_t abbruchNach = 0) {
-    a.Schritte = {schritt};
+    a.Schritte.push_back(schritt);
     TKopfloseAnfrage lauf(a);
     lauf.Host.AbbruchNach = abbruchNach;
     TSeite7 s;
@@ -104,6 +104,9 @@ TEST_F(IntegralSchritte, ZeilenDerPruefungenUndErgebnisse) {
         {{.F = "x", .A = "-1"}, I, "Integrationsintervall nicht endlich. Integral nicht bestimmt."},
         {{.F = "x^2", .A = "x", .B = "1"}, I, "Integrierbarkeit in [x,1] nicht klar."},
         {{.F = "x^2", .A = "0", .B = "x"}, F, "Zur Flächenberechnung müssen a und b angegeben sein, a nicht größer als b."},
+        // Simplified to x^2, but f as entered has no value below 0.
+        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, F, "Integrierbarkeit in [-4,5] nicht klar."},
+        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, I, "Integrierbarkeit in [-4,5] nicht klar."},
     };
     // clang-format on
     for (const auto& [anfrage, schritt, zeilen] : faelle) {
