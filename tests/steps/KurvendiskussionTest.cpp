@@ -67,43 +67,6 @@ TEST_F(Kurvendiskussion, AbleitungenWieDifferenzenquotient) {
     }
 }
 
-// Each marked T (H): f' vanishes exactly at a candidate there and f is larger (smaller) on both sides nearby;
-// at each W f'' changes its sign. The kinds of points are those of the graph; f''(3/5) = 0 exactly in the
-// last one, though its value rounds to about 3e-17.
-TEST_F(Kurvendiskussion, ExtremaUndWendepunkteWieDerGraph) {
-    // clang-format off
-    const std::pair<const char*, std::string> faelle[] = {
-        {"x^3-3x", "HTW"}, {"x^4", "T"}, {"x^3", "W"}, {"x^5", "W"}, {"x^4-2x^2", "HTTWW"}, {"x^4-x^3", "TWW"},
-        {"(x^2-1)/(x^2+1)", "TWW"}, {"x^2*exp(-x)", "HTWW"}, {"(x^2-1)/(x^2-4)", "H"},
-        {"125x^3-225x^2+135x-27", "W"},
-        // f'' = (x^2+x+1)*(2x^3-6x-2) / (x^2+x+1)^4: the cubic solved without the shared factor.
-        {"x/(x^2+x+1)", "HTWWW"}};
-    // clang-format on
-    for (const auto& [f, arten] : faelle) {
-        TKopfloseAnfrage({.F = f, .Schritte = {V, E, W}}).Starte();
-        std::string gefunden;
-        for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
-            const TGrafikPunkt& p = Grafikpunkte.Punkte[size_t(i)];
-            const Extended h = 1e-3L, s = p.Name[0] == 'T' ? 1 : -1;
-            gefunden += p.Name[0];
-            EXPECT_TRUE(Nahe(*Wert(FTerm, p.X), p.Y)) << f;
-            if (p.Name[0] == 'W') {
-                EXPECT_LT(*Wert(Ableitung2, p.X - h) * *Wert(Ableitung2, p.X + h), 0) << f << p.X;
-                continue;
-            }
-            EXPECT_TRUE(s * (*Wert(FTerm, p.X - h) - p.Y) > 0 && s * (*Wert(FTerm, p.X + h) - p.Y) > 0) << f;
-            bool exakt = false;
-            for (Int32 k = 1; k <= Extremstellenkandidaten->Anzahl; ++k) {
-                TTerm* x0 = Extremstellenkandidaten->Stellen[k]->Punkt;
-                exakt |= Nahe(*Wert(x0), p.X) && TermVerschwindetIn(Ableitung1, x0);
-            }
-            EXPECT_TRUE(exakt) << f << p.X;
-        }
-        std::sort(gefunden.begin(), gefunden.end());
-        EXPECT_EQ(gefunden, arten) << f;
-    }
-}
-
 // Terms whose zero search once split factors off without end (a negative power split off leaves a cofactor
 // as large as the term) or searched the same subterms again at every level: the request ends, and every
 // candidate where the derivative has a value is a zero of it.

@@ -178,30 +178,6 @@ TEST_F(Nullstellen, Seiten) {
     }
 }
 
-// A simplification may widen the range (e^(ln(x)) = x); no zero, extremum or inflection point is stated
-// outside the range of f as entered.
-TEST_F(Nullstellen, StellenImDefinitionsbereichDerEingabe) {
-    const std::tuple<const char*, const char*, bool (*)(Extended)> faelle[] = {
-        {"e^(ln(x))", "", [](Extended x) { return x > 0; }},
-        {"e^(2ln(x))", "", [](Extended x) { return x > 0; }},
-        {"x/sqrt(x)", "", [](Extended x) { return x > 0; }},
-        {"sqrt(x-1)*sqrt(x+1)", "", [](Extended x) { return x >= 1; }},
-        {"sin(2x)/sin(x)", "3", [](Extended x) { return std::sin(x) != 0; }},
-    };
-    for (const auto& [f, b, definiert] : faelle) {
-        TKopfloseAnfrage lauf({.F = f,
-                               .A = *b ? "-3" : "",
-                               .B = b,
-                               .Schritte = {SchrittVereinfachen, SchrittNullstellen, SchrittExtremstellen,
-                                            SchrittWendestellen}});
-        lauf.Starte();
-        for (Extended x : Werte(Nullstellenliste)) EXPECT_TRUE(definiert(x)) << f << ": N " << x;
-        for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i)
-            EXPECT_TRUE(definiert(Grafikpunkte.Punkte[size_t(i)].X))
-                << f << ": " << Grafikpunkte.Punkte[size_t(i)].Name;
-    }
-}
-
 // An empty bound field is an infinite end, and infinite ends are open.
 TEST_F(Nullstellen, UnendlicheEndenSindOffen) {
     const std::pair<const char*, const char*> faelle[] = {{"", "]-∞;∞["}, {"-3", "[-3;∞["}};
