@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -52,18 +51,22 @@ struct TBruchHash {
     }
 };
 
-// The key of a composite term: its text and its children. Terms with equal texts over distinct but equal
-// children (a general exponential is never shared, for one) are distinct terms; keyed by the text alone,
+// The key of a composite term: its kind with what the kind needs besides the children (the operator, the
+// exponent, the index, the name), and its children. A stored term never changes its children, so the key
+// tells its text apart as well as the text itself would, without building it. Terms over distinct but equal
+// children (a general exponential is never shared, for one) are distinct terms; keyed without the children,
 // their chain, and with it every search, would grow with each of them.
 struct TVerbundSchluessel {
-    std::string_view Text;
+    char Art;
+    Int64 A, B;
     const TTerm* Kind1;
     const TTerm* Kind2;
     bool operator==(const TVerbundSchluessel&) const = default;
 };
 struct TVerbundHash {
     size_t operator()(const TVerbundSchluessel& s) const {
-        return std::hash<std::string_view>{}(s.Text) ^
+        return Mische((static_cast<uint64_t>(s.A) * 31 + static_cast<uint64_t>(s.B)) * 0x9e3779b97f4a7c15ULL +
+                      static_cast<uint64_t>(s.Art)) ^
                Mische(reinterpret_cast<uintptr_t>(s.Kind1) * 0x9e3779b97f4a7c15ULL +
                       reinterpret_cast<uintptr_t>(s.Kind2));
     }
@@ -176,21 +179,16 @@ template <class Finde, class Bau, class Eintrag> TTerm* Suche(Finde finde, Bau b
     return neu;
 }
 
-// A composite term over the children kind1 and kind2 (nil for one child) with the key (knotenzahl, text);
-// gleich tells whether a stored term has the very children (and own fields) asked for. A key hit with other
-// children is another term.
+// A composite term with the key schluessel and the node count knotenzahl; gleich tells whether a stored term
+// has the very children (and own fields) asked for.
 template <class Gleich, class Bau>
-TTerm* Zusammengesetzt(Int32 knotenzahl, const std::string& text, const TTerm* kind1, const TTerm* kind2,
-                       Gleich gleich, Bau baue) {
+TTerm* Zusammengesetzt(Int32 knotenzahl, const TVerbundSchluessel& schluessel, Gleich gleich, Bau baue) {
     auto finde = [&]() -> TTerm* {
-        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, TVerbundSchluessel{text, kind1, kind2}); k;
-             k = k->GleicherSchluessel)
+        for (TTermKnoten* k = Erster(Speicher.Zusammengesetzt, schluessel); k; k = k->GleicherSchluessel)
             if (k->Knotenzahl == knotenzahl && gleich(k->Term)) return k->Term;
         return nullptr;
     };
-    auto eintragen = [kind1, kind2](TTermKnoten* k) {
-        Speicher.Zusammengesetzt[TVerbundSchluessel{k->Text, kind1, kind2}].Anhaengen(k);
-    };
+    auto eintragen = [&schluessel](TTermKnoten* k) { Speicher.Zusammengesetzt[schluessel].Anhaengen(k); };
     return Suche(finde, baue, eintragen);
 }
 
@@ -325,12 +323,11 @@ TTerm* ReelleKonstante(Extended wert) {
 TTerm* OperatorTerm(TTerm* T1, TTerm* T2, char op) {
     if (!T1 || !T2) return nullptr;
     const Int32 knotenzahl = Knotenzahl(Int64{T1->Knotenzahl} + T2->Knotenzahl);
-    const std::string text = "(" + T1->Text + op + T2->Text + ")";
     auto gleich = [T1, T2, op](TTerm* T) {
         auto* o = AlsOperatorTerm(T);
         return o && o->T1 == T1 && o->T2 == T2 && o->Operator == op;
     };
-    return Zusammengesetzt(knotenzahl, text, T1, T2, gleich,
+    return Zusammengesetzt(knotenzahl, TVerbundSchluessel{'o', op, 0, T1, T2}, gleich,
                            [T1, T2, op]() -> TTerm* { return Neu<TOperatorTerm>(T1, op, T2); });
 }
 
@@ -339,12 +336,11 @@ TTerm* PotenzTerm(TTerm* basis, const TBruch& exponent) {
     TBruch e = exponent;
     Brueche::Kuerze(e);
     const Int32 knotenzahl = Knotenzahl(basis->Knotenzahl);
-    const std::string text = "(" + basis->Text + "^" + Brueche::BruchToStr(e) + ")";
     auto gleich = [basis, &e](TTerm* T) {
         auto* p = AlsPotenzTerm(T);
         return p && p->Argument == basis && Brueche::Gleich(p->Exponent, e);
     };
-    return Zusammengesetzt(knotenzahl, text, basis, nullptr, gleich,
+    return Zusammengesetzt(knotenzahl, TVerbundSchluessel{'^', e.Zaehler, e.Nenner, basis, nullptr}, gleich,
                            [basis, &e]() -> TTerm* { return Neu<TPotenz>(basis, e); });
 }
 
@@ -355,12 +351,11 @@ TTerm* PotenzTerm(TTerm* basis, Int64 exponent) {
 TTerm* WurzelTerm(TTerm* radikand, Int32 index) {
     if (!radikand) return nullptr;
     const Int32 knotenzahl = Knotenzahl(radikand->Knotenzahl);
-    const std::string text = "(" + radikand->Text + "\u00b0" + std::to_string(index) + ")";
     auto gleich = [radikand, index](TTerm* T) {
         auto* w = AlsWurzel(T);
         return w && w->Argument == radikand && w->Grad == index;
     };
-    return Zusammengesetzt(knotenzahl, text, radikand, nullptr, gleich,
+    return Zusammengesetzt(knotenzahl, TVerbundSchluessel{'w', index, 0, radikand, nullptr}, gleich,
                            [radikand, index]() -> TTerm* { return Neu<TWurzel>(radikand, index); });
 }
 
@@ -368,12 +363,14 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
     if (!argument) return nullptr;
     const std::string n = Links(name, 6);
     const Int32 knotenzahl = Knotenzahl(argument->Knotenzahl);
-    const std::string text = n + "(" + argument->Text + ")";
+    // The name (at most 6 bytes) as a number.
+    Int64 zahl = 0;
+    for (char c : n) zahl = zahl << 8 | static_cast<unsigned char>(c);
     auto gleich = [argument, &n](TTerm* T) {
         auto* f = AlsStandardFunktion(T);
         return f && f->Argument == argument && f->Kennung == n;
     };
-    return Zusammengesetzt(knotenzahl, text, argument, nullptr, gleich,
+    return Zusammengesetzt(knotenzahl, TVerbundSchluessel{'f', zahl, 0, argument, nullptr}, gleich,
                            [argument, &n]() -> TTerm* { return Neu<TStandardFunktion>(n, argument); });
 }
 
