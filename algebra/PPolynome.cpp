@@ -77,23 +77,26 @@ void Summe(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R, bool Differenz)
 
 } // namespace
 
-void PPPlus(TPPolynom P, TPPolynom Q, TPPolynom& R) {
+void PPPlus(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R) {
     Summe(P, Q, R, false);
 }
 
-void PPMinus(TPPolynom P, TPPolynom Q, TPPolynom& R) {
+void PPMinus(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R) {
     Summe(P, Q, R, true);
 }
 
-void PPMal(TPPolynom P, TPPolynom Q, TPPolynom& R) {
+void PPMal(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R) {
     TPPProtokoll protokoll("PPMal", P, Q);
-    R = NullPPolynom;
     if (PPGleich(P, NullPPolynom) || PPGleich(Q, NullPPolynom)) {
+        R = NullPPolynom;
         protokoll.Ende(Null);
         return;
     }
     const Int32 d = P.Grad + Q.Grad;
-    if (d > MaxGrad) throw EGradUeberschritten("Maximaler Grad von Polynomen überschritten.");
+    if (d > MaxGrad) {
+        R = NullPPolynom;
+        throw EGradUeberschritten("Maximaler Grad von Polynomen überschritten.");
+    }
     TPPolynom S;
     for (Int32 i = 0; i <= d; ++i) {
         for (Int32 j = std::max(0, i - Q.Grad); j <= std::min(i, P.Grad); ++j) {
@@ -107,7 +110,7 @@ void PPMal(TPPolynom P, TPPolynom Q, TPPolynom& R) {
     if (protokoll.Offen()) protokoll.Ende(PPAlsTerm(R));
 }
 
-void PPInhalt(TPPolynom P, TPolynom& R) {
+void PPInhalt(const TPPolynom& P, TPolynom& R) {
     TPolynom inhalt = NullPolynom;
     bool erster = true;
     for (Int32 i = 0; i <= P.Grad; ++i) {
@@ -142,24 +145,24 @@ void PPDurch(TPPolynom P, TPPolynom Q, bool& Teilt, TPolynom& Faktor) {
     if (protokoll.Offen()) protokoll.Ende(Teilt ? PolynomToTerm(Faktor) : nullptr);
 }
 
-bool PPGleich(TPPolynom P, TPPolynom Q) {
+bool PPGleich(const TPPolynom& P, const TPPolynom& Q) {
     if (P.Grad != Q.Grad) return false;
     for (Int32 i = 0; i <= P.Grad; ++i)
         if (!PGleich(P.Koeff[i], Q.Koeff[i])) return false;
     return true;
 }
 
-bool IstNullPPolynom(TPPolynom P) {
+bool IstNullPPolynom(const TPPolynom& P) {
     return P.Grad == 0 && IstNullPolynom(P.Koeff[0]);
 }
 
-bool IstPPMonom(TPPolynom P) {
+bool IstPPMonom(const TPPolynom& P) {
     for (Int32 i = 0; i < P.Grad; ++i)
         if (!IstNullPolynom(P.Koeff[i])) return false;
     return true;
 }
 
-Int32 PPMinGrad(TPPolynom P) {
+Int32 PPMinGrad(const TPPolynom& P) {
     if (IstNullPPolynom(P)) return MaxGrad;
     Int32 i = 0;
     while (i < P.Grad && IstNullPolynom(P.Koeff[i])) ++i;

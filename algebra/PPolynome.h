@@ -2,8 +2,8 @@
 // records with plain procedures over them: sum, difference, product, division by a factor free of s,
 // content, comparisons, conversions and the term of such a polynomial.
 //
-// Like TPolynom, every procedure takes its records by value and returns results through reference
-// parameters, so a result may be one of the inputs.
+// Like TPolynom, every procedure returns results through reference parameters, and a result may be one of
+// the inputs: a procedure that takes a record by reference writes its result only when done reading.
 #pragma once
 
 #include "algebra/Polynome.h"
@@ -30,22 +30,22 @@ extern TPPolynom EinsMinusSQuadratPPolynom;
 void InitialisierePPolynome();
 
 // R = P + Q, R = P - Q; the degree is lowered past zero leading coefficients (never below 0).
-void PPPlus(TPPolynom P, TPPolynom Q, TPPolynom& R);
-void PPMinus(TPPolynom P, TPPolynom Q, TPPolynom& R);
+void PPPlus(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R);
+void PPMinus(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R);
 // R = P * Q. A degree in s or in x above 20 raises "Maximaler Grad von Polynomen überschritten."
 // (EGradUeberschritten).
-void PPMal(TPPolynom P, TPPolynom Q, TPPolynom& R);
+void PPMal(const TPPolynom& P, const TPPolynom& Q, TPPolynom& R);
 // Teilt: P = Faktor * Q with Faktor a polynomial in x alone, found from the contents of P and Q.
 void PPDurch(TPPolynom P, TPPolynom Q, bool& Teilt, TPolynom& Faktor);
 // The content: the gcd of the non-zero coefficients (a single one unchanged); the zero polynomial when
 // there is none.
-void PPInhalt(TPPolynom P, TPolynom& R);
-bool PPGleich(TPPolynom P, TPPolynom Q);
-bool IstNullPPolynom(TPPolynom P);
+void PPInhalt(const TPPolynom& P, TPolynom& R);
+bool PPGleich(const TPPolynom& P, const TPPolynom& Q);
+bool IstNullPPolynom(const TPPolynom& P);
 // Every coefficient below the leading one is zero (one power of s).
-bool IstPPMonom(TPPolynom P);
+bool IstPPMonom(const TPPolynom& P);
 // The lowest power of s with a non-zero coefficient; 20 for the zero polynomial.
-Int32 PPMinGrad(TPPolynom P);
+Int32 PPMinGrad(const TPPolynom& P);
 // Degree 0 with the constant T (raises "konstanten Term erwartet" for a term that is not constant).
 void KonstantesPPolynom(TTerm* T, TPPolynom& R);
 // A as a polynomial of degree 0 in s.

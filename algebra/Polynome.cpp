@@ -1,6 +1,7 @@
 #include "algebra/Polynome.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -85,7 +86,12 @@ private:
 } // namespace
 
 TPolynom::TPolynom() {
-    for (TTerm*& k : Koeff) k = Null;
+    // A copy of a row of Null (which the store of the shared constants may set after a first record was
+    // made): many records are made, twenty-one in each polynomial in s.
+    static TTerm* vorlage[MaxGrad + 1] = {};
+    TTerm* const null = Null;
+    if (vorlage[0] != null) std::fill(std::begin(vorlage), std::end(vorlage), null);
+    std::memcpy(Koeff, vorlage, sizeof Koeff);
 }
 
 void InitialisierePolynome() {
@@ -120,19 +126,24 @@ void PSummeOderDifferenz(const TPolynom& P, const TPolynom& Q, TPolynom& R, bool
 
 } // namespace
 
-void PPlus(TPolynom P, TPolynom Q, TPolynom& R) {
+void PPlus(const TPolynom& P, const TPolynom& Q, TPolynom& R) {
     PSummeOderDifferenz(P, Q, R, false);
 }
 
-void PMinus(TPolynom P, TPolynom Q, TPolynom& R) {
+void PMinus(const TPolynom& P, const TPolynom& Q, TPolynom& R) {
     PSummeOderDifferenz(P, Q, R, true);
 }
 
-void PMal(TPolynom P, TPolynom Q, TPolynom& R) {
-    R = NullPolynom;
-    if (PGleich(P, NullPolynom) || PGleich(Q, NullPolynom)) return;
+void PMal(const TPolynom& P, const TPolynom& Q, TPolynom& R) {
+    if (PGleich(P, NullPolynom) || PGleich(Q, NullPolynom)) {
+        R = NullPolynom;
+        return;
+    }
     const Int32 d = P.Grad + Q.Grad;
-    if (d > MaxGrad) GradFehler();
+    if (d > MaxGrad) {
+        R = NullPolynom;
+        GradFehler();
+    }
     TPolynom S;
     for (Int32 i = 0; i <= d; ++i) {
         TTerm* s = Null;
@@ -530,23 +541,23 @@ void PAusString(const std::string& Text, TPolynom& R) {
 
 // ---- Predicates ----
 
-bool IstNullPolynom(TPolynom P) {
+bool IstNullPolynom(const TPolynom& P) {
     return P.Grad == 0 && IstSicherNull(P.Koeff[0]);
 }
 
-bool IstMonom(TPolynom P) {
+bool IstMonom(const TPolynom& P) {
     for (Int32 i = 0; i < P.Grad; ++i)
         if (!P.Koeff[i]->IstNull()) return false;
     return true;
 }
 
-bool IstRationalesPolynom(TPolynom P) {
+bool IstRationalesPolynom(const TPolynom& P) {
     for (Int32 i = 0; i <= P.Grad; ++i)
         if (!P.Koeff[i]->IstRational()) return false;
     return true;
 }
 
-bool PGleich(TPolynom P, TPolynom Q) {
+bool PGleich(const TPolynom& P, const TPolynom& Q) {
     if (P.Grad != Q.Grad) return false;
     for (Int32 i = 0; i <= P.Grad; ++i)
         if (!P.Koeff[i]->IstGleich(Q.Koeff[i])) return false;

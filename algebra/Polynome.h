@@ -4,9 +4,9 @@
 // substitutions, powers of linear and quadratic factors, completing the square and the list of quadratic
 // factors.
 //
-// Every procedure takes its polynomials by value and returns results through reference parameters, so a
-// result may be one of the inputs (PMal(R, P, R)). Coefficient arithmetic goes through the term
-// arithmetic; nothing here frees a term.
+// Every procedure returns results through reference parameters, and a result may be one of the inputs
+// (PMal(R, P, R)): a procedure that takes a polynomial by reference writes its result only when done reading.
+// Coefficient arithmetic goes through the term arithmetic; nothing here frees a term.
 #pragma once
 
 #include <string>
@@ -61,11 +61,11 @@ extern TPolynom EinsMinusXQuadratPolynom;
 void InitialisierePolynome();
 
 // R = P + Q, R = P - Q.
-void PPlus(TPolynom P, TPolynom Q, TPolynom& R);
-void PMinus(TPolynom P, TPolynom Q, TPolynom& R);
+void PPlus(const TPolynom& P, const TPolynom& Q, TPolynom& R);
+void PMinus(const TPolynom& P, const TPolynom& Q, TPolynom& R);
 // R = P * Q. A degree above 20 raises "Maximaler Grad von Polynomen überschritten." and leaves R the
 // zero polynomial.
-void PMal(TPolynom P, TPolynom Q, TPolynom& R);
+void PMal(const TPolynom& P, const TPolynom& Q, TPolynom& R);
 // Z = Quotient * N + Rest with Rest's degree below N's. With Schema the division is written out as the
 // school division scheme. A zero divisor raises ETermFehler "Division durch Nullpolynom".
 void PDurch(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, bool Schema);
@@ -92,12 +92,12 @@ void BruchPolynom(const TBruch& b, TPolynom& R);
 // The coefficients c0,c1,...,cn as fraction texts separated by ","; the degree is n (not trimmed).
 void PAusString(const std::string& Text, TPolynom& R);
 
-bool IstNullPolynom(TPolynom P);
+bool IstNullPolynom(const TPolynom& P);
 // Every coefficient below the leading one is zero.
-bool IstMonom(TPolynom P);
+bool IstMonom(const TPolynom& P);
 // Every coefficient is a rational constant.
-bool IstRationalesPolynom(TPolynom P);
-bool PGleich(TPolynom P, TPolynom Q);
+bool IstRationalesPolynom(const TPolynom& P);
+bool PGleich(const TPolynom& P, const TPolynom& Q);
 
 // Gerade: only even exponents; Ungerade: only odd ones. With Kommentare on, one sentence about the
 // symmetry of the graph.
