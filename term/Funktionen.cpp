@@ -67,7 +67,7 @@ void TStandardFunktion::Aktualisiere() {
     IstKonstant = Argument->IstKonstant;
     Zustand &= static_cast<uint8_t>(~TermVereinfacht);
     Funktionsarten = 0;
-    Text = Kennung + "(" + Argument->Text + ")";
+    SetzeText({Kennung, "(", Argument->Text, ")"});
     if (IstKonstant) {
         MoeglicheNormalformen = AlleNormalformen;
         return;

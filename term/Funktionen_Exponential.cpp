@@ -41,7 +41,7 @@ void TAllgemeineExponentialFunktion::AktualisiereKnoten() {
         Funktionsarten = Argument->Funktionsarten | FunktionsartExp;
         MoeglicheNormalformen = (Argument->MoeglicheNormalformen & NormalformRF) ? NormalformENF : 0;
     }
-    Text = "(" + Brueche::BruchToStr(Basis) + "^" + Argument->Text + ")";
+    SetzeText({"(", Brueche::BruchToStr(Basis), "^", Argument->Text, ")"});
 }
 
 namespace {

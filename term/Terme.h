@@ -6,8 +6,10 @@
 // one-argument functions (powers, standard functions, general exponentials, roots).
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "term/Arena.h"
 #include "term/Brueche.h"
@@ -125,6 +127,9 @@ public:
 protected:
     // Writes the tag record: the kind tag as a short string and the function kinds.
     void SchreibeKennung(TStrom& S);
+    // Sets Text to the parts joined; a text that already is that stays (an update of an unchanged term
+    // allocates nothing).
+    void SetzeText(std::initializer_list<std::string_view> Teile);
 };
 
 class TTTerm : public TTerm {

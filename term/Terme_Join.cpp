@@ -121,7 +121,7 @@ void TJoin::AktualisiereKnoten() {
         Bedingung->IstKonstant
             ? 0
             : static_cast<uint8_t>(T1->Funktionsarten | T2->Funktionsarten | Bedingung->Funktionsarten);
-    Text = "(" + T1->Text + ";" + T2->Text + ")";
+    SetzeText({"(", T1->Text, ";", T2->Text, ")"});
 }
 
 // ---- value, substitution, comparison ----

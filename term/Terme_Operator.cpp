@@ -160,7 +160,7 @@ void TOperatorTerm::AktualisiereKnoten() {
             MoeglicheNormalformen &= static_cast<uint16_t>(~(Normalform040 | NormalformPTNF));
         if ((T1->Zustand | T2->Zustand) & KeineNormalform) Zustand |= KeineNormalform;
     }
-    Text = "(" + T1->Text + Operator + T2->Text + ")";
+    SetzeText({"(", T1->Text, std::string_view(&Operator, 1), T2->Text, ")"});
 }
 
 // ---- value, substitution, comparison ----

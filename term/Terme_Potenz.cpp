@@ -66,7 +66,7 @@ void TPotenz::AktualisiereKnoten() {
             MoeglicheNormalformen &= static_cast<uint16_t>(~(NormalformPT | NormalformPTNF));
         }
     }
-    Text = "(" + Argument->Text + "^" + Brueche::BruchToStr(Exponent) + ")";
+    SetzeText({"(", Argument->Text, "^", Brueche::BruchToStr(Exponent), ")"});
 }
 
 namespace {

@@ -39,7 +39,7 @@ void TWurzel::AktualisiereKnoten() {
         MoeglicheNormalformen =
             (Argument->MoeglicheNormalformen & NormalformPT) ? (NormalformWNF | NormalformRaNF) : 0;
     }
-    Text = "(" + Argument->Text + "\u00b0" + std::to_string(Grad) + ")";
+    SetzeText({"(", Argument->Text, "\u00b0", std::to_string(Grad), ")"});
 }
 
 // Defined only for a radicand >= 0, odd indices included.
