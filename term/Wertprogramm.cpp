@@ -267,9 +267,26 @@ bool TWertprogramm::Lauf(Int32 p, Extended x, Extended& w, Extended* r) const {
         case TArt::X:
             v = x;
             break;
-        case TArt::Operator:
-            if (!OperatorWert(c.Operator, r[c.A], r[c.B], v)) return false;
+        case TArt::Operator: {
+            const Extended a = r[c.A], b = r[c.B];
+            bool ok = false;
+            switch (c.Operator) {
+            case '+':
+                ok = OperatorWert('+', a, b, v);
+                break;
+            case '-':
+                ok = OperatorWert('-', a, b, v);
+                break;
+            case '*':
+                ok = OperatorWert('*', a, b, v);
+                break;
+            default:
+                ok = OperatorWert(c.Operator, a, b, v);
+                break;
+            }
+            if (!ok) return false;
             break;
+        }
         case TArt::Potenz:
             if (!PotenzWert(r[c.A], c.Exponent, v)) return false;
             break;
@@ -279,9 +296,29 @@ bool TWertprogramm::Lauf(Int32 p, Extended x, Extended& w, Extended* r) const {
         case TArt::Exponential:
             if (!ExponentialWert(c.Zahl, r[c.A], v)) return false;
             break;
-        case TArt::Standard:
-            if (!StandardWert(c.Standard, r[c.A], v)) return false;
+        case TArt::Standard: {
+            const Extended a = r[c.A];
+            bool ok = false;
+            switch (c.Standard) {
+            case TStandardArt::Sin:
+                ok = StandardWert(TStandardArt::Sin, a, v);
+                break;
+            case TStandardArt::Cos:
+                ok = StandardWert(TStandardArt::Cos, a, v);
+                break;
+            case TStandardArt::Exp:
+                ok = StandardWert(TStandardArt::Exp, a, v);
+                break;
+            case TStandardArt::Ln:
+                ok = StandardWert(TStandardArt::Ln, a, v);
+                break;
+            default:
+                ok = StandardWert(c.Standard, a, v);
+                break;
+            }
+            if (!ok) return false;
             break;
+        }
         case TArt::Join: {
             const Extended bedingung = r[c.A];
             if (!std::isfinite(bedingung)) return false;

@@ -25,9 +25,11 @@ namespace zol {
 class TTerm;
 
 // ---- the kernels: each gives false where the node has no value ----
+// (Always inlined: the value program calls them with the operator or function known, so each folds to its
+// own few instructions.)
 
 // a op b for one of + - * /; a result that is not finite counts as no value.
-inline bool OperatorWert(char op, Extended a, Extended b, Extended& w) {
+[[gnu::always_inline]] inline bool OperatorWert(char op, Extended a, Extended b, Extended& w) {
     switch (op) {
     case '+':
         w = a + b;
@@ -62,7 +64,7 @@ inline Extended GanzePotenz(Extended v, Int64 n) {
 }
 
 // v^e for a rational exponent: an integer power of any v, a fractional one of v > 0 (and of 0 for e > 0).
-inline bool PotenzWert(Extended v, const TBruch& e, Extended& r) {
+[[gnu::always_inline]] inline bool PotenzWert(Extended v, const TBruch& e, Extended& r) {
     if (e.Nenner == 1) {
         r = GanzePotenz(v, e.Zaehler);
         if (e.Zaehler < 0) {
@@ -80,14 +82,14 @@ inline bool PotenzWert(Extended v, const TBruch& e, Extended& r) {
 }
 
 // The root of index Grad >= 1 of v >= 0 (odd indices included).
-inline bool WurzelWert(Extended v, Int32 Grad, Extended& r) {
+[[gnu::always_inline]] inline bool WurzelWert(Extended v, Int32 Grad, Extended& r) {
     if (!(v >= 0)) return false;
     r = v > 0 ? std::exp(std::log(v) / Grad) : 0;
     return true;
 }
 
 // a^v for the base a > 0 given by its logarithm lna.
-inline bool ExponentialWert(Extended lna, Extended v, Extended& r) {
+[[gnu::always_inline]] inline bool ExponentialWert(Extended lna, Extended v, Extended& r) {
     r = std::exp(lna * v);
     return std::isfinite(r);
 }
@@ -114,7 +116,7 @@ TStandardArt StandardArt(const std::string& Name);
 bool IstTangensPol(Extended v);
 bool IstKotangensPol(Extended v);
 
-inline bool StandardWert(TStandardArt art, Extended v, Extended& r) {
+[[gnu::always_inline]] inline bool StandardWert(TStandardArt art, Extended v, Extended& r) {
     constexpr Extended Pi = std::numbers::pi_v<Extended>;
     switch (art) {
     case TStandardArt::Abs:
