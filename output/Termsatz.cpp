@@ -160,8 +160,29 @@ std::unique_ptr<TFolie> TOperatorTerm::Folie(Single Groesse) {
 
 // ---- functions ----
 
+namespace {
+
+// b^(p/q) with an integer b >= 2 and a root index q, as the radical b^k * w^r with w the q-th root of b,
+// p = k*q + r and 0 < r < q: the form in which every radical constant is written, so that one number never
+// shows as a root in one place and as a power in another. False when b^|k| leaves Int64.
+bool PotenzAlsRadikal(const TPotenz* T, TRadikal& r) {
+    const auto* b = AlsRationaleKonstante(T->Argument);
+    const Int64 p = T->Exponent.Zaehler, q = T->Exponent.Nenner;
+    if (!b || b->Bruch.Nenner != 1 || b->Bruch.Zaehler < 2 || q < 2 || q > MaxWurzelexponent) return false;
+    const Int64 k = p >= 0 ? p / q : -((q - 1 - p) / q);
+    Int64 faktor = 1;
+    for (Int64 i = 0; i < (k < 0 ? -k : k); ++i)
+        if (__builtin_mul_overflow(faktor, b->Bruch.Zaehler, &faktor)) return false;
+    r = Einzelradikal(k < 0 ? TBruch{1, faktor} : TBruch{faktor, 1}, static_cast<Int32>(p - k * q),
+                      b->Bruch.Zaehler, static_cast<Int32>(q));
+    return true;
+}
+
+} // namespace
+
 std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse) {
     const Single G = Groesse;
+    if (TRadikal r; PotenzAlsRadikal(T, r)) return RadikalToTerm(r)->Folie(G);
     TTerm* B = T->Argument;
     std::unique_ptr<TFolie> basis = B->Folie(G);
     // A negative base is bracketed too, so that (-2)^2 is not read as -(2^2).

@@ -16,7 +16,8 @@ class TJoin;
 class TAllgemeineExponentialFunktion;
 
 // The base, bracketed where it would be ambiguous, with the exponent as a small rational number at its
-// upper right.
+// upper right. An integer base with a fractional exponent is written as the radical it equals (2^(3/2) as
+// 2·√2), like every other root constant.
 std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse);
 // The branches in terms of the condition's value, stacked in a curly brace: "< 0", "= 0" (only when the
 // piecewise term is defined and equal there) and "> 0".

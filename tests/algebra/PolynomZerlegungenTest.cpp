@@ -128,7 +128,7 @@ TEST_F(PolynomzerlegungSchritt, Seitentext) {
          true,
          {"Zerlegung",
           "Für P(ix) findet man Nullstellen, so dass sich P(x) in x2-3·x2+x+1 zerlegen lässt, wobei der "
-          "erste Faktor  sich wiederum in \nx-312·x+312 zerlegen lässt.\nDer zweite Faktor muss weiter "
+          "erste Faktor  sich wiederum in \nx-3·x+3 zerlegen lässt.\nDer zweite Faktor muss weiter "
           "zerlegt werden.\n"}},
         {"x^4+x^3+5x^2+2x+6", true, {"Zerlegung", "wobei der erste Faktor  in IR unzerlegbar ist.\n"}},
         {"x^5-x^4+x^2-1", true, {"Zerlegung", "Zerlegung nicht gelungen.\nZerlegung nicht vollständig.\n"}},

@@ -82,6 +82,25 @@ TEST_F(TermsatzTest, RadikalkonstantenWerdenNachVorzeichenGeklammert) {
     EXPECT_TRUE(n.substr(0, 3) == "a+(" && n.back() == ')') << n;
 }
 
+// A constant power with a fractional exponent reads as the radical constant that the radicals' own power
+// arithmetic makes of it: one number is never a root in one place and a power in another. A variable base
+// keeps its exponent.
+TEST_F(TermsatzTest, KonstantePotenzWieIhrRadikal) {
+    const std::tuple<Int64, Int64, Int64> faelle[] = {{3, 1, 2}, {2, 3, 2},  {3, -1, 2}, {2, 2, 3},
+                                                      {5, 7, 4}, {7, -5, 3}, {6, 1, 15}};
+    for (const auto& [b, z, n] : faelle) {
+        AlleTermeFreigeben();
+        TTerm* p = Pot(K(b), z, n);
+        ASSERT_TRUE(IstPotenz(p)) << b << "^" << z << "/" << n;
+        const std::string potenz = Lesart(*Satz(p));
+        L.Aufrufe.clear();
+        EXPECT_EQ(potenz, Lesart(*RadikalKonstanteAusTerm(p)->Folie(10))) << b << "^" << z << "/" << n;
+        L.Aufrufe.clear();
+        EXPECT_NE(potenz.find("√"), std::string::npos) << potenz;
+    }
+    EXPECT_EQ(Lesart(*Satz(Pot(X(), 1, 2))), "x^1^2");
+}
+
 // T1 and T2 that agree at 0 give three rows, with the middle one simplified; otherwise two. The condition c
 // replaces x in the branches; one brace stands left of everything.
 TEST_F(TermsatzTest, StueckweiseTermeMitZweiOderDreiZeilen) {
