@@ -395,6 +395,35 @@ std::string Exponentialtext(Extended betrag) {
 
 } // namespace
 
+namespace {
+
+// The digits rounded half away from zero at place `ende` (digits counted from the left, the point after
+// `vorKomma` of them); a carry past the first digit adds one in front.
+struct TGerundet {
+    std::string Ziffern;
+    int VorKomma;
+};
+
+TGerundet Gerundet(const std::string& ziffern, int vorKomma, size_t ende) {
+    TGerundet g{ziffern.substr(0, ende), vorKomma};
+    bool aufrunden = ende < ziffern.size() && ziffern[ende] >= '5';
+    for (size_t i = ende; aufrunden && i-- > 0;) {
+        if (g.Ziffern[i] == '9') {
+            g.Ziffern[i] = '0';
+        } else {
+            ++g.Ziffern[i];
+            aufrunden = false;
+        }
+    }
+    if (aufrunden) {
+        g.Ziffern.insert(g.Ziffern.begin(), '1');
+        ++g.VorKomma;
+    }
+    return g;
+}
+
+} // namespace
+
 std::string FormatiereZahl(Extended x) {
     if (!std::isfinite(x)) return "nicht def.";
     const int stellen = std::min<int>(Stellen, MaxZiffern);
@@ -413,38 +442,33 @@ std::string FormatiereZahl(Extended x) {
         std::string ziffern(puffer, ergebnis.ptr);
         const size_t punkt = ziffern.find('.');
         ziffern.erase(punkt, 1);
-        int vorKomma = static_cast<int>(punkt);
+        const int vorKomma = static_cast<int>(punkt);
 
-        // Keep at most 18 significant digits and at most `stellen` decimals; round half away from zero.
+        // `stellen` decimals, but no digit past the 18th significant one: a long double carries no more,
+        // and zeros written there would claim a precision the number does not have.
         const size_t erste = ziffern.find_first_not_of('0');
         size_t ende = static_cast<size_t>(vorKomma + stellen);
         if (erste != std::string::npos) ende = std::min(ende, erste + MaxZiffern);
-        bool aufrunden = ende < ziffern.size() && ziffern[ende] >= '5';
-        ziffern.resize(ende);
-        for (size_t i = ende; aufrunden && i-- > 0;) {
-            if (ziffern[i] == '9') {
-                ziffern[i] = '0';
-            } else {
-                ++ziffern[i];
-                aufrunden = false;
-            }
+        const TGerundet text = Gerundet(ziffern, vorKomma, ende);
+        // The text is the value when it agrees with the value's 18 significant digits; the last bits of a
+        // computed value (-3 + 2 * 1.2) do not decide whether its zeros are shown.
+        if (erste == std::string::npos) {
+            exakt = true;
+        } else {
+            const TGerundet genau = Gerundet(ziffern, vorKomma, erste + MaxZiffern);
+            exakt = genau.VorKomma == text.VorKomma && genau.Ziffern.starts_with(text.Ziffern) &&
+                    genau.Ziffern.find_first_not_of('0', text.Ziffern.size()) == std::string::npos;
         }
-        if (aufrunden) {
-            ziffern.insert(ziffern.begin(), '1');
-            ++vorKomma;
-        }
-        ziffern.resize(static_cast<size_t>(vorKomma + stellen), '0');
 
-        std::string ganz = ziffern.substr(0, static_cast<size_t>(vorKomma));
+        std::string ganz = text.Ziffern.substr(0, static_cast<size_t>(text.VorKomma));
         ganz.erase(0, std::min(ganz.find_first_not_of('0'), ganz.size() - 1));
         if (static_cast<int>(ganz.size()) > MaxZiffern) {
             s = Exponentialtext(betrag);
+            exakt = false;
         } else {
             s = ganz;
-            if (stellen > 0) s += "." + ziffern.substr(static_cast<size_t>(vorKomma));
-            Extended gelesen = 0;
-            auto lesen = std::from_chars(s.data(), s.data() + s.size(), gelesen);
-            exakt = lesen.ec == std::errc() && gelesen == betrag;
+            if (text.Ziffern.size() > static_cast<size_t>(text.VorKomma))
+                s += "." + text.Ziffern.substr(static_cast<size_t>(text.VorKomma));
         }
     }
     if (exakt && s.find('.') != std::string::npos) {

@@ -154,8 +154,9 @@ void BeendeSchritt(const std::string& s, TTerm* T);
 std::string Balken(Int32 n);
 void SendeDebugNachricht(const std::string& s);
 
-// Fixed-point text with 18 significant digits and Stellen decimals, with a decimal comma; trailing zeros
-// are dropped only when the text represents x exactly. "nicht def." for a value that is not finite.
+// Fixed-point text with Stellen decimals but at most 18 significant digits (nothing is padded past them),
+// with a decimal comma; trailing zeros are dropped only when the text is x to 18 significant digits. From
+// 1e18 on the scientific form. "nicht def." for a value that is not finite.
 std::string FormatiereZahl(Extended x);
 
 // The cycle x, u, v, w, r, s, t of substitution letters.
