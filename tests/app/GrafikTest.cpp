@@ -287,13 +287,6 @@ TEST_F(GrafikTest, GraphMitPunktenUndFlaeche) {
     for (Int32 c = XPixel(-1.6); c < XPixel(-0.3); ++c)
         for (Int32 r = YPixel(0.5); r < YPixel(0.1); ++r) punkte += Schwarz(c, r);
     EXPECT_GT(punkte, 30);
-    // ZOL_GRAFIKBILD names a file for a picture of the window.
-    if (const char* pfad = std::getenv("ZOL_GRAFIKBILD")) {
-        Haupt->PageControl1->setCurrentIndex(SeiteGraph);
-        Haupt->resize(Haupt->sizeHint());
-        Haupt->show();
-        Haupt->grab().save(QString::fromUtf8(pfad));
-    }
 }
 
 TEST_F(GrafikTest, AbgelehnteEingabenLassenDieKarteWieSieIst) {

@@ -93,12 +93,28 @@ TEST_F(TermsatzTest, KonstantePotenzWieIhrRadikal) {
         TTerm* p = Pot(K(b), z, n);
         ASSERT_TRUE(IstPotenz(p)) << b << "^" << z << "/" << n;
         const std::string potenz = Lesart(*Satz(p));
-        L.Aufrufe.clear();
         EXPECT_EQ(potenz, Lesart(*RadikalKonstanteAusTerm(p)->Folie(10))) << b << "^" << z << "/" << n;
-        L.Aufrufe.clear();
         EXPECT_NE(potenz.find("√"), std::string::npos) << potenz;
     }
     EXPECT_EQ(Lesart(*Satz(Pot(X(), 1, 2))), "x^1^2");
+}
+
+// Radical constants read as the sum of their rational coefficients times powers of the root (fraction bars
+// are not read: 12 is 1/2).
+TEST_F(TermsatzTest, RadikalkonstanteAlsSummeDerPotenzenDerWurzel) {
+    const std::pair<const char*, const char*> faelle[] = {{"2,2;1,3", "1+3·√2"},
+                                                          {"2,2;1,(-1)", "1-√2"},
+                                                          {"2,2;0,(-1)", "-√2"},
+                                                          {"3,2;0,(1/2)", "12·√3"},
+                                                          {"2,3;(-1/2),0,4", "-12+4·√^32^2"},
+                                                          {"5,4;0,0,0,1", "√^45^3"},
+                                                          {"1,1;(-3/4)", "-34"},
+                                                          {"7,2;0", "0"}};
+    for (const auto& [innen, lesart] : faelle) {
+        TRadikal r;
+        StrToRadikal(innen, r);
+        EXPECT_EQ(Lesart(*RadikalKonstante(r)->Folie(10)), lesart) << innen;
+    }
 }
 
 // T1 and T2 that agree at 0 give three rows, with the middle one simplified; otherwise two. The condition c
