@@ -171,13 +171,6 @@ bool Eliminiere(TElimination& E, bool NachJedemSchritt, std::array<Int32, LGSMax
     return E.RangBestimmt(rang);
 }
 
-// "Ob T gleich 0 ist, lässt sich nicht entscheiden." with T typeset.
-void SchreibeUnklar(TTerm* T) {
-    Schreibe("Ob ");
-    SchreibeTerm(T);
-    SchreibeZeile(" gleich 0 ist, lässt sich nicht entscheiden.");
-}
-
 } // namespace
 
 TLGSMatrix NeueLGSMatrix(Int32 Zeilen, Int32 Spalten) {
@@ -285,7 +278,7 @@ void Zeilenstufenform(TLGSMatrix& M, bool Kommentar) {
         ZeigeMatrixMitZeilenOp(M);
         if (!bestimmt) {
             NeueZeile();
-            SchreibeUnklar(E.Unklar);
+            SchreibeUnklarObNull(E.Unklar);
         }
     }
 }
@@ -370,7 +363,7 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
         NeueZeile();
         Schreibe("*u<Rang des Gleichungssystems>:");
         SchreibeZeile(rangOffen ? " nicht bestimmbar" : " " + std::to_string(rang));
-        if (!bestimmt) SchreibeUnklar(elimination.Unklar);
+        if (!bestimmt) SchreibeUnklarObNull(elimination.Unklar);
         if (!bestimmt && !rangOffen) SchreibeZeile("Ob das Gleichungssystem lösbar ist, bleibt daher offen.");
     }
     if (unerfuellbar || !bestimmt) {

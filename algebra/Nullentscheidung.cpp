@@ -234,7 +234,8 @@ TNullheit NullheitOhneVereinfachung(TTerm* T) {
     if (!T) return TNullheit::OhneWert;
     if (T->Zustand & NullheitBekannt) return TNullheit((T->Zustand & NullheitWert) >> NullheitVerschiebung);
     const TNullheit n = Entscheide(T);
-    T->Zustand = uint8_t((T->Zustand & ~NullheitWert) | NullheitBekannt | (uint8_t(n) << NullheitVerschiebung));
+    T->Zustand =
+        uint8_t((T->Zustand & ~NullheitWert) | NullheitBekannt | (uint8_t(n) << NullheitVerschiebung));
     return n;
 }
 
@@ -254,6 +255,12 @@ TNullheit Nullheit(TTerm* T) {
 
 std::string UnklarObNullText(TTerm* T) {
     return "Ob " + (T ? T->Text : std::string("?")) + " gleich 0 ist, lässt sich nicht entscheiden.";
+}
+
+void SchreibeUnklarObNull(TTerm* T) {
+    Schreibe("Ob ");
+    SchreibeTerm(T);
+    SchreibeZeile(" gleich 0 ist, lässt sich nicht entscheiden.");
 }
 
 void PruefeTeiler(TTerm* T) {

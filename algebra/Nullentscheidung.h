@@ -23,8 +23,9 @@ inline bool IstSicherNull(TTerm* T) {
     return NullheitOhneVereinfachung(T) == TNullheit::Null;
 }
 
-// The line of a step that cannot decide whether T is 0.
+// The line of a step that cannot decide whether T is 0: as a text, and written with T typeset.
 std::string UnklarObNullText(TTerm* T);
+void SchreibeUnklarObNull(TTerm* T);
 // Before a division by the constant T: a T that is 0, or whose value lies too near 0 to decide, raises
 // ETermGoToStart ("Division durch Null." or UnklarObNullText). A T without a value passes.
 void PruefeTeiler(TTerm* T);

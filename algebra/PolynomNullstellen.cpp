@@ -161,7 +161,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     if (n >= 1 && Nullheit(P.Koeff[n]) == TNullheit::Unklar) {
         // Dividing by a leading coefficient that may be 0 would give wrong zeros.
         if (Kommentar) {
-            SchreibeZeile(UnklarObNullText(P.Koeff[n]));
+            SchreibeUnklarObNull(P.Koeff[n]);
             SchreibeSchluss(Liste, Status);
         }
         return;

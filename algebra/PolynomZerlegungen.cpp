@@ -3,6 +3,7 @@
 #include "algebra/PolynomZerlegungen_Intern.h"
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/PolynomNullstellen_Intern.h"
 #include "output/Ausgabe.h"
@@ -112,6 +113,11 @@ void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar) {
     Z.Anzahl = 0;
     Z.Leitkoeffizient = P.Koeff[P.Grad];
     Z.Vollstaendig = false;
+    // A leading coefficient that may be 0 leaves the degree open: nothing is divided by it.
+    if (P.Grad >= 1 && Nullheit(P.Koeff[P.Grad]) == TNullheit::Unklar) {
+        if (Kommentar) SchreibeUnklarObNull(P.Koeff[P.Grad]);
+        return;
+    }
     try {
         if (Kommentar) {
             SchreibeUnterstrichen("Zerlegung");

@@ -269,19 +269,29 @@ TTerm* Konstante(const TGrossbruch& c) {
     return RationaleKonstante(AlsBruch(c));
 }
 
-// The roots of a monomial under one root sign: the index is the lcm of the exponents' denominators.
-TTerm* WurzelTerm(const std::vector<std::pair<Int64, TBruch>>& Wurzeln) {
-    if (Wurzeln.empty()) return Eins;
+// The roots of a monomial under one root sign: the index n is the lcm of the exponents' denominators, the
+// radicand R the product of the primes to their exponents times n (0 when it leaves 64 bits or n is beyond
+// the radicals' limit).
+struct TWurzelsatz {
     Int64 n = 1;
-    for (const auto& [p, e] : Wurzeln) n = Brueche::kgV(n, e.Nenner);
-    Int64 radikand = 1;
-    bool passt = n <= MaxWurzelexponent;
+    Int64 R = 1;
+};
+
+TWurzelsatz Wurzelsatz(const std::vector<std::pair<Int64, TBruch>>& Wurzeln) {
+    TWurzelsatz w;
+    for (const auto& [p, e] : Wurzeln) w.n = Brueche::kgV(w.n, e.Nenner);
+    bool passt = w.n <= MaxWurzelexponent;
     for (const auto& [p, e] : Wurzeln)
-        for (Int64 k = 0; passt && k < e.Zaehler * (n / e.Nenner); ++k)
-            passt = !__builtin_mul_overflow(radikand, p, &radikand);
-    if (passt) {
-        if (TTerm* w = WurzelAusRationalerZahl(TBruch{radikand, 1}, Int32(n))) return w;
-    }
+        for (Int64 k = 0; passt && k < e.Zaehler * (w.n / e.Nenner); ++k)
+            passt = !__builtin_mul_overflow(w.R, p, &w.R);
+    if (!passt) w.R = 0;
+    return w;
+}
+
+TTerm* WurzelTerm(const std::vector<std::pair<Int64, TBruch>>& Wurzeln, const TWurzelsatz& w) {
+    if (Wurzeln.empty()) return Eins;
+    if (w.R != 0)
+        if (TTerm* t = WurzelAusRationalerZahl(TBruch{w.R, 1}, Int32(w.n))) return t;
     TTerm* r = Eins;
     for (const auto& [p, e] : Wurzeln) r = Produkt(r, PotenzTerm(RationaleKonstante(TBruch{p, 1}), e));
     return r;
@@ -290,11 +300,24 @@ TTerm* WurzelTerm(const std::vector<std::pair<Int64, TBruch>>& Wurzeln) {
 } // namespace
 
 TTerm* TWurzelzahl::AlsTerm() const {
+    // The terms by index and radicand (the rational part first), each negative one subtracted.
+    struct TSummand {
+        TWurzelsatz Satz;
+        const TWurzelmonom* Monom;
+        TGrossbruch c;
+    };
+    std::vector<TSummand> summanden;
+    for (const auto& [m, c] : Koeff) summanden.push_back({Wurzelsatz(m.Wurzeln), &m, c});
+    std::stable_sort(summanden.begin(), summanden.end(), [](const TSummand& a, const TSummand& b) {
+        return a.Satz.n != b.Satz.n ? a.Satz.n < b.Satz.n : a.Satz.R < b.Satz.R;
+    });
     TTerm* summe = Null;
-    for (const auto& [m, c] : Koeff) {
-        TTerm* t = Produkt(Konstante(c), WurzelTerm(m.Wurzeln));
-        for (const auto& [atom, k] : m.Atome) t = Produkt(t, k == 1 ? atom : PotenzTerm(atom, Int64(k)));
-        summe = Summe(summe, t);
+    for (const TSummand& s : summanden) {
+        const bool negativ = s.c.Zaehler < 0 && summe != Null;
+        TTerm* t = Produkt(Konstante(negativ ? Negativ(s.c) : s.c), WurzelTerm(s.Monom->Wurzeln, s.Satz));
+        for (const auto& [atom, k] : s.Monom->Atome)
+            t = Produkt(t, k == 1 ? atom : PotenzTerm(atom, Int64(k)));
+        summe = summe == Null ? t : negativ ? Differenz(summe, t) : Summe(summe, t);
     }
     return summe;
 }

@@ -79,6 +79,7 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"((sqrt(2)+1)*sqrt(3)-sqrt(6)-sqrt(3))x^2+x-1", "", "", {{1, 1}}, wahr},
         {"(2^(1/3)*4^(1/3)-2)x^3+x^2-4", "", "", {{-2, 1}, {2, 1}}, wahr},
         {"(x^2-1)/((sqrt(8)-2*sqrt(2))x^3+x-1)", "", "", {{-1, 1}}, wahr},
+        {"(ln(6)-ln(2)-ln(3))x^2+x-1", "", "", {}, unklar},
         // A constant that is 0 vanishes everywhere: more zeros exist than any list, and none is listed.
         {"0", "1", "2", {}, falsch},
         {"pi-pi", "", "", {}, falsch},
