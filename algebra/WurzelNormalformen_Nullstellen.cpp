@@ -57,6 +57,18 @@ struct TSuche {
         return TUrteil::NennerNull;
     }
 
+    // The denominator vanishes at x0: a gap of the term, unless the denominator was made free of the root,
+    // which may have brought the zero in (1/(1+sqrt(x)) = (1-sqrt(x))/(1-x) at 1).
+    void SchreibeNennerNull(TTerm* x0) {
+        if (Rationalisiert)
+            SchreibeTextTermTextZeile(
+                " In ", x0,
+                " verschwindet der rational gemachte Nenner; ob dort eine Nullstelle liegt, "
+                "bleibt offen.");
+        else
+            SchreibeTextTermTextZeile(" Der Nenner ist in ", x0, " 0, d.h. der Term dort nicht definiert.");
+    }
+
     // x0 becomes a zero of multiplicity m where the term is defined; Blanks is the text between the
     // multiplicity and "Nullstelle".
     void Aufnehmen(TTerm* x0, Int32 m, const char* Blanks) {
@@ -70,9 +82,7 @@ struct TSuche {
             }
             break;
         case TUrteil::NennerNull:
-            if (Kommentar)
-                SchreibeTextTermTextZeile(" Der Nenner ist in ", x0,
-                                          " 0, d.h. der Term dort nicht definiert.");
+            if (Kommentar) SchreibeNennerNull(x0);
             break;
         case TUrteil::NichtDefiniert:
             if (Kommentar) SchreibeTextTermTextZeile(" In ", x0, " ist der Term nicht definiert.");
@@ -182,9 +192,7 @@ void IsolierteWurzel(const TPPolynom& Z, Int32 j, const TPolynom& R, Int32 n, TT
             if (S.Kommentar)
                 SchreibeTextTermTextZeile(" Einsetzen von ", x0, " zeigt, dass dies keine Lösung ist.");
         } else if (S.Pruefe(x0) == TSuche::TUrteil::NennerNull) {
-            if (S.Kommentar)
-                SchreibeTextTermTextZeile(" In ", x0,
-                                          " ist der Nenner des Wurzelterms 0 (Definitionslücke).");
+            if (S.Kommentar) S.SchreibeNennerNull(x0);
         } else {
             // Where -Z_0 vanishes too, raising to the n-th power multiplied the zero: its multiplicity is
             // open.

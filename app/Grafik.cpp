@@ -393,7 +393,8 @@ void DoGraph() {
         // The graph is drawn over the page from the saved offset.
         SeitenY = y;
 
-        ZeichneKurveMitNamen(FTerm, "G*i<f>");
+        // Drawn where f as entered has a value (sqrt(x)^2 = x only for x >= 0).
+        ZeichneKurveMitNamen(EingegebenesF(), "G*i<f>");
         if (GTerm)
             ZeichneKurveMitNamen(GTerm, "G*i<g>");
         else

@@ -1,5 +1,7 @@
 #include "steps/Allgemeines.h"
 
+#include <algorithm>
+
 #include "algebra/ExponentialNormalform.h"
 #include "algebra/NormalFormen.h"
 #include "algebra/PartialBrueche.h"
@@ -8,13 +10,14 @@
 #include "algebra/RationaleFunktion.h"
 #include "algebra/RationaleNormalform.h"
 #include "algebra/Vereinfachung.h"
-#include "algebra/PartialBrueche.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "plattform/Oberflaeche.h"
+#include "steps/Definitionsbedingungen.h"
 #include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "steps/Symmetrien.h"
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
@@ -255,7 +258,75 @@ bool EingegebenesFDefiniertZwischen(TTerm* a, TTerm* b) {
     return !FEingabe || DefiniertBisAufStellen(FEingabe, a, b);
 }
 
+TTerm* EingegebenesF() {
+    return FEingabe ? FEingabe : FTerm;
+}
+
 namespace {
+
+TEingabebereich Eingabebereich;
+TTerm* EingabebereichVon = nullptr;
+
+} // namespace
+
+const TEingabebereich& EingabebereichVonF() {
+    TTerm* E = EingegebenesF();
+    if (EingabebereichVon && EingabebereichVon == E) return Eingabebereich;
+    TEingabebereich bereich;
+    if (E) {
+        // The checks search zeros and signs without a word on the page.
+        TStilleSeite still;
+        TWechsel<bool> ohne(Kommentare, false);
+        bereich.NurTeiler = true;
+        try {
+            // Nested roots ask their radicands again and again: the checks end within a search's budget.
+            TArbeitsbudget budget(Suchbudget);
+            for (const TBedingung& b : Definitionsbedingungen(E)) {
+                if (b.Art == TBedingungsart::UngleichNull) {
+                    if (std::find(bereich.Teiler.begin(), bereich.Teiler.end(), b.Argument) ==
+                        bereich.Teiler.end())
+                        bereich.Teiler.push_back(b.Argument);
+                    continue;
+                }
+                TTTerm* k = AlsTTTerm(b.Knoten);
+                if (b.Art == TBedingungsart::Unbekannt || !k || k->IstDefiniertAuf(IntervallR) != wahr) {
+                    bereich.NurTeiler = false;
+                    break;
+                }
+            }
+        } catch (const EBenutzerAbbruch&) {
+            throw;
+        } catch (const EZolFehler&) {
+            bereich.NurTeiler = false;
+        }
+    }
+    Eingabebereich = bereich;
+    EingabebereichVon = E;
+    return Eingabebereich;
+}
+
+bool GrenzenOhneX(TTerm* a, TTerm* b) {
+    for (auto [name, grenze] : {std::pair{"a", a}, std::pair{"b", b}}) {
+        if (!grenze || grenze->IstKonstant) continue;
+        SchreibeTextTermTextZeile(std::string("Die Intervallgrenze ") + name + " = ", grenze,
+                                  " enthält x und begrenzt kein Intervall; der Schritt entfällt.");
+        return false;
+    }
+    return true;
+}
+
+bool IntervallOhneX() {
+    return !ABIntervall || GrenzenOhneX(ABIntervall->LinkerRand.Wert, ABIntervall->RechterRand.Wert);
+}
+
+namespace {
+
+// A divisor that is 0 leaves nothing to compute: the request ends before any step works with it.
+void PruefeNullteiler(TTerm* T, const char* Feld) {
+    TTerm* d = T ? NullTeiler(T) : nullptr;
+    if (d)
+        throw ETermFehler(std::string("Division durch 0 in ") + Feld + ": Der Nenner " + d->Text + " ist 0.");
+}
 
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it
 // replace f when it is shorter, and names the gaps that the cancelled denominator does not vanish at.
@@ -301,6 +372,7 @@ void SetzeAnalyseZurueck() {
     FEingabe = nullptr;
     EingegebenesPaar = nullptr;
     EingegebenesPaarVon = nullptr;
+    EingabebereichVon = nullptr;
     GTerm = nullptr;
     ABIntervall = nullptr;
     IstPolynom = false;
@@ -350,6 +422,10 @@ void SchrittAllgemeines(const std::string& FText) {
     // The given ends are closed; an empty field leaves its end infinite, and so open.
     ABIntervall->LinkerRand.Offen = !ABIntervall->LinkerRand.Wert;
     ABIntervall->RechterRand.Offen = !ABIntervall->RechterRand.Wert;
+    PruefeNullteiler(FTerm, "f");
+    PruefeNullteiler(GTerm, "g");
+    PruefeNullteiler(ABIntervall->LinkerRand.Wert, "a");
+    PruefeNullteiler(ABIntervall->RechterRand.Wert, "b");
 
     SchreibeTextTerm("Eingegebener Funktionsterm: f(x) = ", FTerm);
     if (Schrittflags[SchrittVereinfachen]) {
@@ -367,11 +443,19 @@ void SchrittAllgemeines(const std::string& FText) {
             const std::string art = Kennung(N);
             SchreibeZeile("(Normalform mit Kennung: " + art + ")");
             IstPolynom = IstPolynomform(N);
-            // A quotient as entered stays one, with its gaps, even where cancelling leaves a polynomial.
-            if (IstPolynom && !EingegebenerQuotient())
-                Schreibe("f ist Polynom (ganzrationale Funktion) ");
-            else if (IstPolynom || IstRationaleArt(art))
-                Schreibe("f ist gebrochen-rationale Funktion ");
+            // A quotient as entered stays one, with its gaps, even where cancelling leaves a polynomial; f as
+            // entered that lacks values elsewhere (sqrt(x)^2 = x) is neither.
+            if (IstPolynom || IstRationaleArt(art)) {
+                const TEingabebereich& bereich = EingabebereichVonF();
+                if (IstPolynom && !EingegebenerQuotient() && bereich.NurTeiler && bereich.Teiler.empty())
+                    Schreibe("f ist Polynom (ganzrationale Funktion) ");
+                else if (bereich.NurTeiler &&
+                         std::none_of(bereich.Teiler.begin(), bereich.Teiler.end(), [](TTerm* d) {
+                             return (d->Funktionsarten & (FunktionsartExp | FunktionsartLn |
+                                                          FunktionsartTrig | FunktionsartWurzel)) != 0;
+                         }))
+                    Schreibe("f ist gebrochen-rationale Funktion ");
+            }
         }
         Abhaken(SchrittVereinfachen);
     } else {
@@ -387,17 +471,11 @@ void SchrittAllgemeines(const std::string& FText) {
     ZeichneSeite(0);
 }
 
-void BestimmungDesDefinitionsbereichs() {
-    Einrueckung = 0;
-    SchreibeUeberschrift(2, "Bestimmung des Definitionsbereichs:");
-    Definitionsluecken = Neu<TSListe>();
-    DefinitionslueckenStatus = unklar;
+namespace {
 
-    TNormalform* N = NormalformVonF();
-    const std::string art = Kennung(N);
-    // A quotient as entered keeps its gaps even where folding or simplification cancelled a factor.
-    TRationaleFunktion* eingegeben = EingegebenerQuotient();
-    FQuotientWieEingegeben = eingegeben;
+// The gaps as f's form gives them, written: the quotient as entered, a polynomial, abs, the rational and the
+// exponential forms; other forms leave them undetermined.
+void LueckenDerForm(TNormalform* N, const std::string& art, TRationaleFunktion* eingegeben) {
     if (eingegeben) {
         FRationaleFunktion = eingegeben;
         SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
@@ -423,14 +501,87 @@ void BestimmungDesDefinitionsbereichs() {
         FNormalformENF = static_cast<TExponentialNormalform*>(N);
         ExponentialLuecken(FNormalformENF);
     }
+}
+
+// The gaps of f as entered as the zeros of its divisors, each searched over IR.
+void LueckenDerTeiler(const std::vector<TTerm*>& Teiler) {
+    SchreibeZeile("Die Definitionslücken sind genau die Nullstellen der Nenner:");
+    TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+    Definitionsluecken = NeueLeereListe();
+    DefinitionslueckenStatus = wahr;
+    for (TTerm* d : Teiler) {
+        TSListe* nullstellen = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(d, IntervallR, nullstellen, Kommentare, status);
+        if (nullstellen) SListenVereinigen(nullstellen, Definitionsluecken, true);
+        DefinitionslueckenStatus = Und(DefinitionslueckenStatus, status);
+    }
+}
+
+// The lists hold the same points.
+bool GleicheStellen(TSListe* A, TSListe* B) {
+    auto teil = [](TSListe* X, TSListe* Y) {
+        for (Int32 i = 1; i <= X->Anzahl; ++i)
+            if (Y->Index(X->Stellen[i]->Punkt) < 1) return false;
+        return true;
+    };
+    return A && B && teil(A, B) && teil(B, A);
+}
+
+// The gap list is complete.
+bool Bestimmt(TSListe* L, TWahrheitswert Status) {
+    return L && L->Anzahl >= 0 && Status == wahr;
+}
+
+} // namespace
+
+void BestimmungDesDefinitionsbereichs() {
+    Einrueckung = 0;
+    SchreibeUeberschrift(2, "Bestimmung des Definitionsbereichs:");
+    Definitionsluecken = Neu<TSListe>();
+    DefinitionslueckenStatus = unklar;
+
+    TNormalform* N = NormalformVonF();
+    const std::string art = Kennung(N);
+    // A quotient as entered keeps its gaps even where folding or simplification cancelled a factor.
+    TRationaleFunktion* eingegeben = EingegebenerQuotient();
+    FQuotientWieEingegeben = eingegeben;
+    // The gaps are those of f as entered. Where it lacks values on more than single points (sqrt(x)^2) the
+    // form's gaps say nothing about it; where it has divisors besides a quotient's, the form's gaps are
+    // stated only when they are the divisors' zeros (cancelling drops the gap of (x^2-1)/(x-1)*e^x).
+    const TEingabebereich& bereich = EingabebereichVonF();
+    enum { AusForm, AusTeilern, Keiner } weg = bereich.NurTeiler ? AusForm : Keiner;
+    if (weg == AusForm && !eingegeben && !bereich.Teiler.empty()) {
+        TSListe *G = nullptr, *Z = nullptr;
+        TWahrheitswert sG = unklar, sZ = unklar;
+        {
+            TStilleSeite still;
+            TWechsel<bool> ohne(Kommentare, false);
+            LueckenDerForm(N, art, eingegeben);
+            G = Definitionsluecken;
+            sG = DefinitionslueckenStatus;
+            LueckenDerTeiler(bereich.Teiler);
+            Z = Definitionsluecken;
+            sZ = DefinitionslueckenStatus;
+        }
+        if (Bestimmt(G, sG) && !(Bestimmt(Z, sZ) && GleicheStellen(G, Z)))
+            weg = Bestimmt(Z, sZ) ? AusTeilern : Keiner;
+        Definitionsluecken = Neu<TSListe>();
+        DefinitionslueckenStatus = unklar;
+    }
+    if (weg == AusForm)
+        LueckenDerForm(N, art, eingegeben);
+    else if (weg == AusTeilern)
+        LueckenDerTeiler(bereich.Teiler);
 
     SchreibeDefinitionsbereich();
-    if (eingegeben || IstRationaleArt(art)) HebbareLuecken(N, eingegeben);
+    if (weg == AusForm && (eingegeben || IstRationaleArt(art))) HebbareLuecken(N, eingegeben);
     Trennlinie();
     Abhaken(SchrittDefinitionsbereich);
 }
 
 void SchrittWertetabelle() {
+    if (!IntervallOhneX()) return;
     const std::string htext = Oberflaeche().Eingabe(TEingabefeld::HTerm);
     // An empty field gives no step width, like one without a value.
     TTerm* h = IstLeer(htext) ? nullptr : TermAusString(htext);

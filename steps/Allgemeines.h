@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "plattform/Oberflaeche.h"
 #include "term/Grundtypen.h"
@@ -79,6 +80,24 @@ bool EingegebenesFDefiniertIn(TTerm* x0);
 // Whether f as entered has a value between a and b up to single points (DefiniertBisAufStellen): an integral
 // or area of the simplified f must not run where f as entered has none (e^(2ln(x)) = x^2 on [-4; 5]).
 bool EingegebenesFDefiniertZwischen(TTerm* a, TTerm* b);
+// f as it was entered; FTerm where f was set without the general step.
+TTerm* EingegebenesF();
+
+// The range of definition of f as entered, as far as its divisors decide it. NurTeiler: every function in f
+// that is defined on part of the line only (ln, sqrt, arcsin, tan, a fractional power, ...) is defined on all
+// of IR there (ln(x^2+1)), so that f as entered lacks a value exactly at the zeros of its divisors (Teiler:
+// the non-constant divisors and bases of negative powers). False also where that cannot be decided.
+struct TEingabebereich {
+    bool NurTeiler = false;
+    std::vector<TTerm*> Teiler;
+};
+// Worked out once for each entered f.
+const TEingabebereich& EingabebereichVonF();
+
+// A step that works on [a, b] refuses a bound that contains x: false after writing the line that says so.
+bool GrenzenOhneX(TTerm* a, TTerm* b);
+// The same for the bounds of ABIntervall.
+bool IntervallOhneX();
 // The value table of FTerm over ABIntervall; a missing bound becomes -5 resp. 5 for the rest of the
 // request. A step width that is not positive stops only the table, with a message.
 void SchrittWertetabelle();

@@ -147,6 +147,11 @@ void BestimmungVonExtremstellen() {
     try {
         Einrueckung = 0;
         SchreibeUeberschrift(2, "Bestimmung von Extremstellen ");
+        if (!IntervallOhneX()) {
+            Trennlinie();
+            ZeichneSeite(0);
+            return;
+        }
         Schreibe(":");
         Schreibe("Notwendige Bedingung: f '(");
         SchreibeMitIndex("x", "E");

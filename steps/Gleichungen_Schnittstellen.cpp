@@ -318,8 +318,14 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     Schreibe(" in ");
     SchreibeMenge(ABIntervall);
     NeueZeile();
+    if (!IntervallOhneX()) {
+        Trennlinie();
+        if (Zeichnen) ZeichneSeite(0);
+        return;
+    }
 
     LoeseTermgleichung(FTerm, GTerm, ABIntervall, Kommentare, SchnittstellenStatus, Schnittstellenliste);
+    OhneDefinitionsluecken(Schnittstellenliste);
     const Int32 anzahl = Schnittstellenliste->Anzahl;
     std::vector<Extended> y(size_t(anzahl) + 1, 0);
     if (anzahl > 0) SchreibeUnterstrichenZeile("Gefundene Schnittstellen: ");

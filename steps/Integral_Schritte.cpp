@@ -69,6 +69,10 @@ void DoIntegral(TTerm* a, TTerm* b) {
     SchreibeIntegralzeichen(a, b);
     SchreibeTerm(FTerm);
     SchreibeZeile("d" + VariablenText());
+    if (bestimmt && !GrenzenOhneX(a, b)) {
+        ZeichneSeite(0);
+        return;
+    }
     // Over the closed interval between the bounds, in either order.
     if (bestimmt && (!DefiniertZwischen(FTerm, a, b) || !EingegebenesFDefiniertZwischen(a, b))) {
         IntegrierbarkeitNichtKlar(a, b);
@@ -119,6 +123,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
 
 TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
     Extended wa = 0, wb = 0;
+    if (!GrenzenOhneX(a, b)) return nullptr;
     if (!F || !Grenzwert(a, wa) || !Grenzwert(b, wb) || wa > wb) {
         SchreibeZeile("Zur Flächenberechnung müssen a und b angegeben sein, a nicht größer als b.");
         return nullptr;

@@ -364,6 +364,11 @@ void BestimmungDerNullstellen(bool Zeichnen) {
     Einrueckung = 0;
     SchreibeUeberschrift(2, "Bestimmung der Nullstellen:");
     if (!FTerm) throw ETermGoToStart("Arbeitsschritt nicht ausführbar");
+    if (!IntervallOhneX()) {
+        Trennlinie();
+        if (Zeichnen) ZeichneSeite(0);
+        return;
+    }
     Kumuliere(FTerm);
     SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
     OhneDefinitionsluecken(Nullstellenliste);

@@ -99,7 +99,11 @@ void BestimmungDerPolstellen() {
         form = FTerm->Normalform;
     }
     const std::string art = form ? form->Kennung : std::string();
-    if (art != "RNF" && art != "RF" && art != "PT") {
+    // f as entered is rational: a quotient as entered, or a term without divisors defined on all of IR
+    // (sqrt(x)^2 has the form x but is no polynomial).
+    const TEingabebereich& bereich = EingabebereichVonF();
+    const bool rational = bereich.NurTeiler && (EingegebenerQuotient() || bereich.Teiler.empty());
+    if ((art != "RNF" && art != "RF" && art != "PT") || !rational) {
         Schreibe("Da f keine rationale Funktion ist, ist eine Bestimmung der Polstellen ");
         SchreibeZeile("mit elementaren Mitteln nicht möglich");
         Trennlinie();

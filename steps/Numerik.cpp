@@ -102,7 +102,7 @@ void BestimmungEinerNullstelle() {
     SchreibeUnterstrichenZeile(namen[methode - 1]);
     if (!epsGueltig) {
         SchreibeZeile("Die Genauigkeit muss eine positive Zahl sein. Näherungsverfahren abgebrochen.");
-    } else {
+    } else if (IntervallOhneX()) {
         Schreibe("Intervall: ");
         TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
         TTerm* b = ABIntervall ? ABIntervall->RechterRand.Wert : nullptr;

@@ -59,6 +59,11 @@ void BestimmungVonWendestellen() {
     try {
         Einrueckung = 0;
         SchreibeUeberschrift(2, "Bestimmung von Wendestellen:");
+        if (!IntervallOhneX()) {
+            Trennlinie();
+            ZeichneSeite(0);
+            return;
+        }
         Schreibe("Notwendige Bedingung: f ''(");
         SchreibeMitIndex("x", "W");
         SchreibeZeile(") = 0.");

@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "algebra/NormalFormen.h"
-#include "algebra/Polynome.h"
-#include "algebra/RationaleFunktion.h"
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
 #include "steps/Schrittflags.h"
@@ -117,7 +114,9 @@ TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
             lauf.Starte();
             const auto z = lauf.Zeilen();
             EXPECT_EQ(Luecken(), luecken) << f << "\n" << lauf.Text();
-            EXPECT_EQ(DefinitionslueckenStatus, wahr) << f;
+            EXPECT_TRUE(DefinitionslueckenStatus == wahr &&
+                        (!vereinfachen || HatZeile(z, "f ist gebrochen-rationale Funktion ")))
+                << f;
             for (const std::string& h : hebbar)
                 EXPECT_TRUE(HatZeile(z, h + " ist hebbare Definitionslücke.")) << f << "\n" << lauf.Text();
             EXPECT_EQ(size_t(std::count_if(
@@ -126,6 +125,8 @@ TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
                       hebbar.size())
                 << f;
             for (Extended x0 : luecken) EXPECT_FALSE(Wert(Lies(f), x0)) << f;
+            // Later steps work on the cancelled f, which has a value at a removable gap.
+            EXPECT_TRUE(hebbar.empty() || Wert(FTerm, luecken[0])) << f;
         }
     // The value table says "nicht def." at the cancelled gap.
     TKopfloseAnfrage lauf({.F = "(x^2-1)/(x-1)",
@@ -136,51 +137,6 @@ TEST_F(Allgemeines, GekuerzterQuotientBehaeltSeineLuecken) {
     lauf.Starte();
     for (const char* zeile : {"01", "1nicht def.", "23"})
         EXPECT_TRUE(HatZeile(lauf.Zeilen(), zeile)) << lauf.Text();
-}
-
-// Every reported gap is a point without value; when the list is complete the gaps are exactly the points of
-// the sample grid without value, and only then is D stated.
-TEST_F(Allgemeines, LueckenSindStellenOhneWert) {
-    for (const char* f : {"1/x", "x/(x^2-4)", "(x+1)/((x-2)(x+5))", "(2x+1)/(x^3-x)", "1/(x^5-x-1)",
-                          "(x^2-1)*2^(1/(x-2))/(x+3)"}) {
-        TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittDefinitionsbereich}});
-        lauf.Starte();
-        std::vector<Extended> ohneWert;
-        for (int x = -6; x <= 6; ++x)
-            if (!Wert(Lies(f), x)) ohneWert.push_back(x);
-        for (Extended l : Luecken()) EXPECT_FALSE(Wert(Lies(f), l)) << f << " bei " << double(l);
-        const auto z = lauf.Zeilen();
-        if (DefinitionslueckenStatus == wahr) {
-            EXPECT_TRUE(Luecken() == ohneWert && HatText(z, "Definitionsbereich: D = IR")) << f;
-        } else {
-            EXPECT_TRUE(!HatText(z, "Definitionsbereich: D = IR") && HatZeile(z, Unbestimmt)) << f;
-        }
-    }
-}
-
-// Cached forms handed on uncancelled: the gaps are the zeros of the uncancelled denominator, a gap where the
-// cancelled one does not vanish is removable, and f becomes the cancelled term.
-TEST_F(Allgemeines, HebbareLueckenAusDenFormen) {
-    TPolynom Z, N;
-    PAusString("-1,0,1", Z);
-    PAusString("-1,1", N);
-    auto* paar = Neu<TRationaleFunktion>(Z, N);
-    InitialisiereAusgabe();
-    FTerm = Lies("(x^2-1)/(x-1)");
-    paar->Term = FTerm;
-    FTerm->Normalform = paar;
-    paar->Referenzen = 1;
-    BestimmungDesDefinitionsbereichs();
-    NeueZeile();
-    const Zeilen z = Seitentext();
-    EXPECT_EQ(Luecken(), std::vector<Extended>{1});
-    EXPECT_TRUE(HatText(z, "Definitionsbereich: D = IR\\{1}") &&
-                HatZeile(z, "1 ist hebbare Definitionslücke."));
-    EXPECT_TRUE(HatText(z, "Kürzen (Polynomdivision) ergibt für alle x aus D : f(x) = "));
-    EXPECT_TRUE(WertGleich(Lies("(x^2-1)/(x-1)"), FTerm) && Wert(FTerm, 1));
-    EXPECT_TRUE(FRationaleFunktion->Nenner.Grad == 0 && paar->Nenner.Grad == 1);
-    // Called on behalf of another step, the definition range ticks nothing.
-    EXPECT_TRUE(Oberflaeche.Host.Abgehakt.empty());
 }
 
 TEST_F(Allgemeines, Wertetabelle) {

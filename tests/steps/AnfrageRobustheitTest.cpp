@@ -89,26 +89,4 @@ TEST_F(AnfrageRobustheit, UeberlaufInKonstantenEinmalJeAnfrage) {
     }
 }
 
-// A quotient as entered is a rational function even where cancelling leaves a polynomial; its gap stays.
-TEST_F(AnfrageRobustheit, GekuerzterQuotientBleibtGebrochenRational) {
-    struct Fall {
-        const char* f;
-        const char* luecken;
-    };
-    const Fall faelle[] = {{"(x^2-1)/(x-1)", "\\{1}"}, {"(x^2-4)/(x+2)", "\\{-2}"}};
-    for (const auto& fall : faelle) {
-        TKopfloseAnfrage lauf({.F = fall.f, .Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich}});
-        lauf.Starte();
-        const auto z = lauf.Zeilen();
-        EXPECT_TRUE(HatZeile(z, "f ist gebrochen-rationale Funktion ")) << lauf.Text();
-        EXPECT_FALSE(HatZeile(z, "f ist Polynom (ganzrationale Funktion) "));
-        EXPECT_TRUE(HatZeile(z, std::string("Definitionsbereich: D = IR") + fall.luecken)) << lauf.Text();
-        // The steps that work on the cancelled f see a polynomial.
-        EXPECT_TRUE(IstPolynom);
-    }
-    TKopfloseAnfrage polynom({.F = "x^2-1", .Schritte = {SchrittVereinfachen}});
-    polynom.Starte();
-    EXPECT_TRUE(HatZeile(polynom.Zeilen(), "f ist Polynom (ganzrationale Funktion) "));
-}
-
 } // namespace
