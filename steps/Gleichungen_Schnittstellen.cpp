@@ -288,6 +288,13 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
         return;
     }
     const bool aussen = Kuerzungstiefe == 0;
+    // F = G for every x where both are defined: no point is listed, as every x is one.
+    if (aussen && IstNullfunktion(Differenz(F, G))) {
+        Liste = NeueLeereListe();
+        Status = falsch;
+        if (Kommentar) SchreibeZeile("Die Gleichung ist allgemeingültig.");
+        return;
+    }
     if (G->IstKonstant) {
         f->LoeseGleichung(G, Bereich, Kommentar, Status, Liste);
     } else if (F->IstKonstant) {
@@ -341,7 +348,10 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     }
     switch (SchnittstellenStatus) {
     case falsch:
-        SchreibeZeile("Weitere Schnittstellen existieren, konnten aber nicht bestimmt werden.");
+        SchreibeZeile(
+            anzahl == 0 && IstNullfunktion(Differenz(FTerm, GTerm))
+                ? "f und g stimmen überein: jedes x, an dem beide definiert sind, ist Schnittstelle."
+                : "Weitere Schnittstellen existieren, konnten aber nicht bestimmt werden.");
         break;
     case wahr:
         SchreibeZeile("Weitere Schnittstellen gibt es nicht.");

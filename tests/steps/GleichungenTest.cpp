@@ -110,6 +110,8 @@ TEST_F(Gleichungen, SchnittstellenErfuellenDieGleichung) {
         // A multiple of a logarithm as the logarithm of a power: 2 ln|x| = ln(x^2) also where x < 0.
         {"2*ln(abs(x))", "ln(x+2)", "", {-1, 2}, wahr, "S2(-1 | 0)", "~"},
         {"2*ln(x)", "ln(x+2)", "", {2}, wahr, "-1 erfüllt die Ausgangsgleichung nicht.\n", "S2"},
+        // f = g everywhere: every x is a point of intersection, and none is listed.
+        {"x^2", "x*x", "", {}, falsch, "allgemeingültig.\n#jedes x, an dem beide definiert sind, ist Schnittstelle.", "S1"},
     };
     // clang-format on
     for (const auto& [f, g, b, soll, status, stehen, fehlt] : faelle) {
