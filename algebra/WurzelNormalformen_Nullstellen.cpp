@@ -1,6 +1,7 @@
 // The zeros of a root form Z(x, w) / N(x, w), w = R^(1/n), with their worked explanation.
 #include <string>
 
+#include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/Vereinfachung.h"
 #include "algebra/WurzelNormalformen.h"
@@ -186,9 +187,24 @@ void IsolierteWurzel(const TPPolynom& Z, Int32 j, const TPolynom& R, Int32 n, TT
     uint8_t status = unklar;
     TSListe* kandidaten = S.Nullstellen(gleichung, M, status);
     TTerm* zaehler = PPEinsetzen(Z, w);
+    TTerm* linkeSeite = PolynomToTerm(Z.Koeff[0]);
     for (Int32 i = 1; i <= kandidaten->Anzahl; ++i) {
         TTerm* x0 = Vereinfacht(kandidaten->Stellen[i]->Punkt);
+        // x0 solves -Z_0 = Z_j * w^j up to the sign of an even power: Z(x0) is 0 or 2 Z_0(x0). A Z(x0) that
+        // no simplification shows to be 0 (a nested root) is 0 all the same where it is not clear of 0 while
+        // Z_0(x0) is, or where the power is odd.
+        TNullheit wert = TNullheit::Null;
         if (!TermVerschwindetIn(zaehler, x0)) {
+            wert = Nullheit(zaehler->Ersetze(VariableX, x0));
+            if (wert == TNullheit::Unklar &&
+                (n % 2 == 1 || Nullheit(linkeSeite->Ersetze(VariableX, x0)) == TNullheit::NichtNull))
+                wert = TNullheit::Null;
+        }
+        if (wert == TNullheit::Unklar) {
+            S.Vollstaendig = false;
+            if (S.Kommentar)
+                SchreibeTextTermTextZeile(" Ob ", x0, " eine Lösung ist, lässt sich nicht entscheiden.");
+        } else if (wert != TNullheit::Null) {
             if (S.Kommentar)
                 SchreibeTextTermTextZeile(" Einsetzen von ", x0, " zeigt, dass dies keine Lösung ist.");
         } else if (S.Pruefe(x0) == TSuche::TUrteil::NennerNull) {

@@ -102,7 +102,10 @@ uint8_t Ruecksubstitution(TTerm* T, TTTerm* s, TStelle* u, TMenge* Bereich, TSLi
         TTerm* eingesetzt = T->Ersetze(VariableX, x->Punkt);
         TTerm* wert = eingesetzt;
         if (wert) VereinfacheKonstantenTerm(wert);
-        if (wert && wert->IstNull()) {
+        // T(x) = U(u_j) = 0 where the substitution holds; where it does not, T(x) is clearly not 0. A value 0
+        // up to its error bound that no simplification shows (a nested root) is such a zero.
+        const TNullheit n = wert ? Nullheit(wert) : TNullheit::OhneWert;
+        if (n == TNullheit::Null || n == TNullheit::Unklar) {
             StelleEinfuegen(Neu<TStelle>(x->Punkt, x->Vielfachheit * u->Vielfachheit), Liste, false);
         } else if (Kommentar) {
             SchreibeTextTermZeile("f(x) = ", T);
