@@ -222,22 +222,25 @@ TTerm* EingegebenesPaarVon = nullptr;
 
 } // namespace
 
-TRationaleFunktion* EingegebenerQuotient() {
-    if (EingegebenesPaarVon && EingegebenesPaarVon == FEingabe) return EingegebenesPaar;
-    EingegebenesPaarVon = FEingabe;
-    EingegebenesPaar = nullptr;
-    if (!FEingabe || FEingabe->IstKonstant) return nullptr;
-    if (FEingabe->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel))
+TRationaleFunktion* UngekuerzterQuotient(TTerm* T) {
+    if (!T || T->IstKonstant) return nullptr;
+    if (T->Funktionsarten & (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel))
         return nullptr;
     TPolynom Z, N;
     try {
-        if (!UngekuerztesPaar(FEingabe, Z, N) || N.Grad < 1) return nullptr;
-        EingegebenesPaar = Neu<TRationaleFunktion>(Z, N);
+        if (!UngekuerztesPaar(T, Z, N) || N.Grad < 1) return nullptr;
+        return Neu<TRationaleFunktion>(Z, N);
     } catch (const EBenutzerAbbruch&) {
         throw;
     } catch (const EZolFehler&) {
-        EingegebenesPaar = nullptr;
+        return nullptr;
     }
+}
+
+TRationaleFunktion* EingegebenerQuotient() {
+    if (EingegebenesPaarVon && EingegebenesPaarVon == FEingabe) return EingegebenesPaar;
+    EingegebenesPaarVon = FEingabe;
+    EingegebenesPaar = UngekuerzterQuotient(FEingabe);
     return EingegebenesPaar;
 }
 

@@ -71,8 +71,10 @@ TTerm* TermAusFeld(TEingabefeld feld);
 void SchrittAllgemeines(const std::string& FText);
 // The definition range of FTerm, with removable gaps; also run by later steps when it did not run.
 void BestimmungDesDefinitionsbereichs();
-// The uncancelled pair of f as entered (see FQuotientWieEingegeben), worked out once for each entered f; nil
-// also for a term whose polynomials would exceed the degree limit.
+// The uncancelled pair of a term that is rational in x (see FQuotientWieEingegeben); nil for a term that is not,
+// has a constant denominator or whose polynomials would exceed the degree limit.
+TRationaleFunktion* UngekuerzterQuotient(TTerm* T);
+// That of f as entered, worked out once for each entered f.
 TRationaleFunktion* EingegebenerQuotient();
 // Whether f as entered (before folding and simplification) has a value at the constant x0, decided by putting
 // x0 in exactly; true when that cannot be decided. A simplification may widen the range (e^(ln(x)) = x).

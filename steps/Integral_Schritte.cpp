@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "algebra/PolynomNullstellen.h"
+#include "algebra/RationaleFunktion.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
@@ -169,24 +171,37 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         IntegrierbarkeitNichtKlar(a, b);
         return nullptr;
     }
-    if (SchnittstellenStatus != wahr && !IstNull(h)) {
-        SchreibeZeile("Es konnten nicht alle Schnittstellen bestimmt werden; der Flächeninhalt wird nicht "
-                      "angegeben.");
-        return nullptr;
-    }
     // h changes its sign at its own zeros also where f or g as entered has none: the zeros step drops the
     // zeros where f has no value ((x-1)^2/(x^2-1) = (x-1)/(x+1) at 1), and f - g simplified loses the gaps
-    // ((x^2-1)/(x-1) - 2 = x - 1 at 1). They split the area as well.
+    // ((x^2-1)/(x-1) - 2 = x - 1 at 1). It may change its sign at a gap of f or g without a zero there
+    // (|x| - x^2(x-1)/x at 0). They all split the area.
+    auto einfuegen = [&](TSListe* L) {
+        for (Int32 i = 1; L && i <= L->Anzahl; ++i) {
+            if (punkte->Anzahl >= MaxStellen) throw ETermGoToStart("Zu viele Schnittstellen.");
+            if (I->Enthaelt(L->Stellen[i]->Punkt))
+                StelleEinfuegen(Neu<TStelle>(L->Stellen[i]->Punkt, 1), punkte, true);
+        }
+    };
+    TWahrheitswert vollstaendig = SchnittstellenStatus;
     if (G || !hierGesucht) {
         TSListe* nullstellen = nullptr;
         uint8_t status = unklar;
         SucheNullstellen(h, I, nullstellen, false, status);
-        for (Int32 i = 1; i <= nullstellen->Anzahl; ++i) {
-            if (punkte->Anzahl >= MaxStellen) throw ETermGoToStart("Zu viele Schnittstellen.");
-            if (I->Enthaelt(nullstellen->Stellen[i]->Punkt))
-                StelleEinfuegen(Neu<TStelle>(nullstellen->Stellen[i]->Punkt, 1), punkte, true);
-        }
-        SortiereSListe(punkte, true);
+        einfuegen(nullstellen);
+    }
+    for (TRationaleFunktion* q : {F == FTerm ? EingegebenerQuotient() : UngekuerzterQuotient(F),
+                                  G ? UngekuerzterQuotient(G) : nullptr}) {
+        TSListe* luecken = nullptr;
+        uint8_t status = unklar;
+        if (q) PNullstellen(q->Nenner, I, luecken, status, false);
+        if (q && status != wahr) vollstaendig = unklar;
+        einfuegen(luecken);
+    }
+    SortiereSListe(punkte, true);
+    if (vollstaendig != wahr && !IstNull(h)) {
+        SchreibeZeile("Es konnten nicht alle Schnittstellen bestimmt werden; der Flächeninhalt wird nicht "
+                      "angegeben.");
+        return nullptr;
     }
 
     const Int32 n = punkte->Anzahl;

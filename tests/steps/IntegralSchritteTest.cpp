@@ -76,7 +76,10 @@ TEST_F(IntegralSchritte, FlaecheWieQuadraturDesBetragsUndAdditiv) {
                                  {"exp(x)", "2", "0", "1", "2"},
                                  // f - g simplified changes its sign at a gap of f as entered.
                                  {"(x^2-1)/(x-1)", "2", "0", "1/2", "3"},
-                                 {"(x-1)^2/(x^2-1)", "0", "0", "1/2", "3"}}) {
+                                 {"(x-1)^2/(x^2-1)", "0", "0", "1/2", "3"},
+                                 // A root equation squared, and a sign change at a gap of g without a zero.
+                                 {"x+1", "sqrt(x+4)", "-3", "0", "3"},
+                                 {"abs(x)", "x^2*(x-1)/x", "-3", "1/2", "29/10"}}) {
         const auto ab = A(f, g, a, b), ac = A(f, g, a, c), cb = A(f, g, c, b);
         ASSERT_TRUE(ab && ac && cb) << f;
         const std::string h = std::string("abs(") + f + "-(" + (*g ? g : "0") + "))";
