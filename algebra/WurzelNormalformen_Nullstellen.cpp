@@ -77,8 +77,8 @@ struct TSuche {
         case TUrteil::Definiert:
             StelleEinfuegen(Neu<TStelle>(x0, m), Liste, false);
             if (Kommentar) {
-                Schreibe(" " + std::to_string(m) + "-fache" + Blanks +
-                         "Nullstelle der ürsprünglichen Funktion bei ");
+                Schreibe(m > 0 ? " " + std::to_string(m) + "-fache" + Blanks : std::string(" "));
+                Schreibe("Nullstelle der ürsprünglichen Funktion bei ");
                 SchreibeTermZeile(x0);
             }
             break;
@@ -259,8 +259,11 @@ void wurzelform::Nullstellen(TWurzelNormalform* W, TMenge* M, TSListe*& Liste, b
         }
         uint8_t s = unklar;
         TSListe* L = S.Nullstellen(R, M, s);
+        // A fractional power of R is not differentiable often enough at a zero of R: its multiplicity is
+        // open.
         for (Int32 i = 1; i <= L->Anzahl; ++i)
-            S.Aufnehmen(Vereinfacht(L->Stellen[i]->Punkt), L->Stellen[i]->Vielfachheit * k / n, "  ");
+            S.Aufnehmen(Vereinfacht(L->Stellen[i]->Punkt), k % n ? 0 : L->Stellen[i]->Vielfachheit * k / n,
+                        "  ");
         for (Int32 i = k; i <= Z.Grad; ++i) Z.Koeff[i - k] = Z.Koeff[i];
         for (Int32 i = Z.Grad - k + 1; i <= Z.Grad; ++i) Z.Koeff[i] = NullPolynom;
         Z.Grad -= k;

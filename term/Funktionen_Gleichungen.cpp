@@ -313,7 +313,12 @@ void LoeseUmkehrgleichung(const std::string& n, TTTerm* u, TTerm* C, Extended c,
     // Only beyond rounding does a c count as outside.
     if (c >= unten - Rundung && c <= oben + Rundung)
         w = n == "arcsin" ? ExakterSinus(C) : kosinus ? ExakterKosinus(C) : ExakterTangens(C, definiert);
-    if (w && definiert) return LoeseArgumentgleichung(u, w, M, Kommentar, Status, Liste);
+    if (w && definiert) {
+        LoeseArgumentgleichung(u, w, M, Kommentar, Status, Liste);
+        // At an end of its range arcsin or arccos has no derivative.
+        if (n != "arctan" && (w->HatWert(BruchEins) || w->HatWert(BruchMinusEins))) OhneVielfachheit(Liste);
+        return;
+    }
     Status = wahr;
     if (!Kommentar) return;
     TTerm* halbPi = Quotient(KonstantePi(), Zwei);
@@ -336,7 +341,7 @@ void TStandardFunktion::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, 
             SucheNullstellen(Argument, M, Liste, Kommentar, Status);
         }
         // The multiplicity of a zero of u is not that of |u| or sqrt(u).
-        for (Int32 i = 1; Liste && i <= Liste->Anzahl; ++i) Liste->Stellen[i]->Vielfachheit = 0;
+        OhneVielfachheit(Liste);
     } else if (n == "exp") {
         Status = wahr;
         if (Kommentar) SchreibeZeile("Die natürliche Exponentialfunktion hat keine Nullstellen.");
@@ -377,13 +382,15 @@ void TStandardFunktion::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint
         return LoeseArgumentgleichung(u, StandardFunktionTerm("exp", C), M, Kommentar, Status, Liste);
     if (n == "sqrt") {
         if (c < 0) return keineLoesung("Die Quadratwurzelfunktionfunktion hat keine Werte < 0");
-        return LoeseArgumentgleichung(u, PotenzRadikal(C, TBruch{2, 1}), M, Kommentar, Status, Liste);
+        LoeseArgumentgleichung(u, PotenzRadikal(C, TBruch{2, 1}), M, Kommentar, Status, Liste);
+        if (c == 0) OhneVielfachheit(Liste);
+        return;
     }
     if (n == "abs") {
         if (c < 0) return keineLoesung("Die Betragsfunktion hat keine Werte < 0");
         // |u| = c: u = c or u = -c.
         LoeseArgumentgleichung(u, C, M, Kommentar, Status, Liste);
-        if (c == 0) return;
+        if (c == 0) return OhneVielfachheit(Liste);
         TSListe* zweite = nullptr;
         uint8_t status = unklar;
         LoeseArgumentgleichung(u, C->Negation(), M, Kommentar, status, zweite);

@@ -64,7 +64,7 @@ Int32 TSListe::Index(TTerm* T) {
 void TSListe::FuegeHinzu(TTerm* T, Int32 n) {
     Int32 i = Index(T);
     if (i >= 1) {
-        Stellen[i]->Vielfachheit += n;
+        Stellen[i]->Vielfachheit = Vielfachheitssumme(Stellen[i]->Vielfachheit, n);
         return;
     }
     if (Anzahl < 0) Anzahl = 0;
@@ -73,6 +73,10 @@ void TSListe::FuegeHinzu(TTerm* T, Int32 n) {
         return;
     }
     Stellen[++Anzahl] = Neu<TStelle>(T, n);
+}
+
+void OhneVielfachheit(TSListe* Liste) {
+    for (Int32 i = 1; Liste && i <= Liste->Anzahl; ++i) Liste->Stellen[i]->Vielfachheit = 0;
 }
 
 bool TSListe::Enthaelt(TTerm* T) {

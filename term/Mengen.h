@@ -41,6 +41,12 @@ public:
 
 constexpr Int32 MaxStellen = 20;
 
+// The multiplicity of a zero shared by two factors: the sum, except that a multiplicity not determined (0,
+// as at a kink of abs or the zero of a radicand) leaves the sum undetermined too.
+inline Int32 Vielfachheitssumme(Int32 a, Int32 b) {
+    return a == 0 || b == 0 ? 0 : a + b;
+}
+
 // At most 20 points, used from 1 to Anzahl; Anzahl is -1 while the list is not computed.
 class TSListe : public TMenge {
 public:
@@ -56,6 +62,10 @@ public:
     bool Enthaelt(TTerm* T) override;
     std::unique_ptr<TFolie> Folie(Single Groesse) override;
 };
+
+// Sets every multiplicity of the list (nil allowed) to 0: zeros where the term is not differentiable often
+// enough (a zero of abs(u), of a radicand) have none.
+void OhneVielfachheit(TSListe* Liste);
 
 class TIntervall : public TMenge {
 public:

@@ -23,8 +23,8 @@ void StelleEinfuegen(TStelle* P, TSListe*& Liste, bool Maximum) {
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TStelle* s = Liste->Stellen[i];
         if (P->Punkt->IstGleich(s->Punkt)) {
-            s->Vielfachheit =
-                Maximum ? std::max(s->Vielfachheit, P->Vielfachheit) : s->Vielfachheit + P->Vielfachheit;
+            s->Vielfachheit = Maximum ? std::max(s->Vielfachheit, P->Vielfachheit)
+                                      : Vielfachheitssumme(s->Vielfachheit, P->Vielfachheit);
             return;
         }
     }

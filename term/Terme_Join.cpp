@@ -55,16 +55,20 @@ bool AlleLoesbar(TJoin* J, const char* was) {
 // The x in M with J = C, or the zeros of J when C is nil. Each branch is solved on the whole real line
 // for its argument u; the u of the branch's side of 0 become equations Bedingung = u on M. Where the
 // condition is 0 a continuous J has the value of both branches at 0, so the solutions of Bedingung = 0
-// count as well when that value is the right-hand side.
+// count as well when that value is the right-hand side. A solution inside a branch has the branch's
+// multiplicity times that of the condition's equation; one at the junction has none.
 void LoeseFaelle(TJoin* J, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
     Liste = NeueLeereListe();
     auto* bedingung = static_cast<TTTerm*>(J->Bedingung);
-    auto loeseBedingung = [&](TTerm* u, uint8_t& status) {
+    auto loeseBedingung = [&](TStelle* u, uint8_t& status) {
         TSListe* loesungen = nullptr;
         uint8_t s = unklar;
-        bedingung->LoeseGleichung(u, M, Kommentar, s, loesungen);
+        bedingung->LoeseGleichung(u->Punkt, M, Kommentar, s, loesungen);
         status = Und(status, s);
-        SListenVereinigen(loesungen, Liste, false);
+        for (Int32 i = 1; loesungen && i <= loesungen->Anzahl; ++i) {
+            TStelle* x = loesungen->Stellen[i];
+            StelleEinfuegen(Neu<TStelle>(x->Punkt, x->Vielfachheit * u->Vielfachheit), Liste, false);
+        }
     };
     auto fall = [&](TTerm* zweig, bool negativ) {
         auto* z = static_cast<TTTerm*>(zweig);
@@ -77,7 +81,7 @@ void LoeseFaelle(TJoin* J, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status,
         for (Int32 i = 1; stellen && i <= stellen->Anzahl; ++i) {
             TTerm* u = stellen->Stellen[i]->Punkt;
             std::optional<Extended> w = WertBei(u, 0);
-            if (w && (negativ ? *w < 0 : *w > 0)) loeseBedingung(u, status);
+            if (w && (negativ ? *w < 0 : *w > 0)) loeseBedingung(stellen->Stellen[i], status);
         }
         return status;
     };
@@ -87,7 +91,7 @@ void LoeseFaelle(TJoin* J, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status,
     if (!J->Stetig) return;
     std::optional<Extended> rechts = C ? WertBei(C, 0) : std::optional<Extended>(0);
     std::optional<Extended> beiNull = WertBei(J->T1, 0);
-    if (rechts && beiNull && *rechts == *beiNull) loeseBedingung(Null, Status);
+    if (rechts && beiNull && *rechts == *beiNull) loeseBedingung(Neu<TStelle>(Null, 0), Status);
 }
 
 } // namespace

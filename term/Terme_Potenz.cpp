@@ -75,13 +75,14 @@ bool IstGanz(const TBruch& b) {
     return b.Nenner == 1;
 }
 
-// Each multiplicity m of the list becomes (m * numerator) div denominator.
+// Each multiplicity m of the list becomes m * e for an integer exponent e. A fractional power is not
+// differentiable often enough at a zero of its base ((x^2)^(1/2) = |x|): its multiplicity stays open (0).
 void Vielfachheiten(TSListe* Liste, const TBruch& e) {
     if (!Liste) return;
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TBruch m;
         Brueche::Mal(TBruch{Liste->Stellen[i]->Vielfachheit, 1}, TBruch{e.Zaehler, 1}, m);
-        Liste->Stellen[i]->Vielfachheit = static_cast<Int32>(m.Zaehler / e.Nenner);
+        Liste->Stellen[i]->Vielfachheit = IstGanz(e) ? static_cast<Int32>(m.Zaehler) : 0;
     }
 }
 

@@ -19,7 +19,7 @@ void TWurzel::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8_t& S
     }
     if (!Liste) Liste = NeueLeereListe();
     // The multiplicity of a zero of the radicand is not that of its root.
-    for (Int32 i = 1; i <= Liste->Anzahl; ++i) Liste->Stellen[i]->Vielfachheit = 0;
+    OhneVielfachheit(Liste);
 }
 
 void TWurzel::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
@@ -39,6 +39,7 @@ void TWurzel::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Statu
         return;
     }
     u->LoeseGleichung(PotenzRadikal(C, TBruch{Grad, 1}), M, Kommentar, Status, Liste);
+    if (c == 0) OhneVielfachheit(Liste);
 }
 
 void TWurzel::BestimmeDefinitionsbereich(TMenge*& Menge, uint8_t& Status, bool Kommentar) {

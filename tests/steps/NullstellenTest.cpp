@@ -41,7 +41,23 @@ struct TNull {
     Int32 m;
 };
 
-// f written through its factors; the expected zeros in [a; b] are read off the factors.
+// Near a zero x0 of multiplicity m, f(x0 + h) / h^m tends to one number other than 0 from both sides (f is m
+// times differentiable there and f^(m)(x0)/m! is that number).
+::testing::AssertionResult HatOrdnung(TTerm* f, Extended x0, Int32 m) {
+    std::vector<Extended> c;
+    for (Extended h : {1e-4L, -1e-4L, 1e-5L, -1e-5L}) {
+        std::optional<Extended> y = Wert(f, x0 + h);
+        if (!y) return ::testing::AssertionFailure() << "no value at " << double(x0 + h);
+        c.push_back(*y / std::pow(h, Extended(m)));
+    }
+    if (std::fabs(c[2]) > 1e-9L && Nahe(c[2], c[3], 1e-3L) && Nahe(c[0], c[2], 1e-2L))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "f(x0+h)/h^m: " << double(c[0]) << ", " << double(c[1]) << ", "
+                                         << double(c[2]) << ", " << double(c[3]);
+}
+
+// f written through its factors; the expected zeros in [a; b] are read off the factors. A multiplicity 0 is
+// none: the zero lies where f is not differentiable often enough.
 struct TFall {
     const char *f, *a, *b;
     std::vector<TNull> nullstellen;
@@ -82,6 +98,17 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"sin(x)", "-2pi", "2pi", {{-2 * Pi, 1}, {-Pi, 1}, {0, 1}, {Pi, 1}, {2 * Pi, 1}}, wahr},
         {"sin(x)/x", "-(2pi)", "2*pi", {{-2 * Pi, 1}, {-Pi, 1}, {Pi, 1}, {2 * Pi, 1}}, wahr},
         {"cos(2x)", "-3/4*pi", "3pi/4", {{-3 * Pi / 4, 1}, {-Pi / 4, 1}, {Pi / 4, 1}, {3 * Pi / 4, 1}}, wahr},
+        // Kinks, junctions and fractional powers: no multiplicity; beside them the smooth factors keep
+        // theirs.
+        {"x*abs(x)", "", "", {{0, 0}}, wahr},
+        {"abs(x)^3+abs(x)", "", "", {{0, 0}}, wahr},
+        {"x^2*abs(x-1)", "", "", {{0, 2}, {1, 0}}, wahr},
+        {"x^(5/3)", "", "", {{0, 0}}, wahr},
+        {"(x^2-1)^(3/2)", "", "", {{-1, 0}, {1, 0}}, wahr},
+        {"x-sqrt(x)", "", "", {{0, 0}, {1, 1}}, wahr},
+        {"x^2;-x^2", "", "", {{0, 0}}, wahr},
+        {"(x+1)^2;x-1", "", "", {{-1, 2}, {1, 1}}, wahr},
+        {"x*sin(x)", "-1", "1", {{0, 2}}, wahr},
     };
     for (const TFall& fall : faelle) {
         AlleTermeFreigeben();
@@ -107,6 +134,9 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         for (size_t i = 0; i < gefunden.size(); ++i) {
             EXPECT_NEAR(double(gefunden[i].x), double(fall.nullstellen[i].x), 1e-12) << name;
             EXPECT_EQ(gefunden[i].m, fall.nullstellen[i].m) << name;
+            if (gefunden[i].m > 0) {
+                EXPECT_TRUE(HatOrdnung(f, gefunden[i].x, gefunden[i].m)) << name;
+            }
         }
     }
 }
