@@ -3,15 +3,19 @@
 #include <cmath>
 #include <string>
 
+#include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "steps/Ableitungen.h"
 #include "steps/Allgemeines.h"
+#include "steps/Knickstellen.h"
 #include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/Rundungsschranke.h"
+#include "term/TermManager.h"
 #include "term/Terme.h"
 
 namespace zol {
@@ -34,6 +38,7 @@ int Testwert(TTerm* D, const std::string& Name, Extended t) {
         SchreibeZeile("nicht def.");
         return 2;
     }
+    RundungsnullAlsNull(D, t, 0, w);
     const Double a = static_cast<Double>(w);
     Schreibe(a);
     if (a < 0) {
@@ -48,24 +53,53 @@ int Testwert(TTerm* D, const std::string& Name, Extended t) {
     return 0;
 }
 
-// One candidate x0 of f' (value x): decided by the sign of f''(x), exactly 0 by the sign-change test.
-void Extremstelle(TSListe* Kandidaten, Int32 i, TPunktzaehler& Zaehler) {
+// t as a fraction with at most nine decimals, when it is one.
+bool AlsDezimalbruch(Extended t, TBruch& B) {
+    Int64 nenner = 1;
+    for (int k = 0; k <= 9; ++k, nenner *= 10) {
+        const Extended z = std::nearbyint(t * nenner);
+        if (std::fabs(z) < 1e15L && std::fabs(z / nenner - t) <= Rundungsfehler(t)) {
+            B = {static_cast<Int64>(z), nenner};
+            return true;
+        }
+    }
+    return false;
+}
+
+// f has a value at x0 but not on both sides nearby: x0 is no inner point of f's range, which the line says.
+bool Randpunkt(TTerm* x0) {
+    Extended x = 0;
+    if (!WertBei(x0, 0, x) || BeidseitigDefiniert(FTerm, x)) return false;
+    SchreibeTerm(x0);
+    SchreibeZeile(" ist Randpunkt des Definitionsbereichs von f und scheidet aus.");
+    return true;
+}
+
+// One candidate x0 (value x): a zero of f' is decided by the sign of f''(x), a value 0 (up to rounding) or
+// none by the sign-change test; a point where f' has no value by the sign-change test at once.
+void Extremstelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Zaehler) {
     TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
     Extended x = 0, y = 0, s = 0;
-    if (!WertBei(x0, 0, x)) return;
-    if (!WertBei(Ableitung2, x, s)) {
-        SchreibeZeile("f '' in " + FormatiereZahl(x) + " nicht definiert.");
+    if (!WertBei(x0, 0, x) || !WertBei(FTerm, x, y)) return;
+    if (Knicke->Index(x0) >= 1) {
+        SchreibeTextTermTextZeile("In ", x0, " ist f ' nicht definiert.");
+        UntersucheVorzeichenwechsel(Ableitung1, false, Kandidaten, i, x, y, Zaehler);
         return;
     }
-    if (!WertBei(FTerm, x, y)) return;
-    const bool null = TermVerschwindetIn(Ableitung2, x0);
+    if (!WertBei(Ableitung2, x, s)) {
+        SchreibeZeile("f '' in " + FormatiereZahl(x) + " nicht definiert.");
+        UntersucheVorzeichenwechsel(Ableitung1, false, Kandidaten, i, x, y, Zaehler);
+        return;
+    }
+    if (TermVerschwindetIn(Ableitung2, x0)) s = 0;
+    RundungsnullAlsNull(Ableitung2, x, Rundungsfehler(x), s);
     SchreibeTextTerm("f ''(", x0);
     Schreibe(x0->Knotenzahl > 0 ? ") = f ''(" + FormatiereZahl(x) + " ) = " : std::string(") = "));
-    Schreibe(FormatiereZahl(null ? 0 : s));
-    if (!null && s > 0)
+    Schreibe(FormatiereZahl(s));
+    if (s > 0)
         SchreibeKurvenpunkt("> 0, also hat f dort eine Minimalstelle. ", Zaehler.Tief, x0, 'T', "Tiefpunkt",
                             static_cast<Double>(y));
-    else if (!null && s < 0)
+    else if (s < 0)
         SchreibeKurvenpunkt("< 0, also hat f dort eine Maximalstelle. ", Zaehler.Hoch, x0, 'H', "Hochpunkt",
                             static_cast<Double>(y));
     else
@@ -87,6 +121,65 @@ void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status) {
         SucheNullstellen(D, ABIntervall, Kandidaten, Kommentare, Status);
     }
     OhneDefinitionsluecken(Kandidaten);
+    TSListe* innen = NeueLeereListe();
+    for (Int32 i = 1; i <= Kandidaten->Anzahl; ++i)
+        if (!Randpunkt(Kandidaten->Stellen[i]->Punkt))
+            innen->Stellen[++innen->Anzahl] = Kandidaten->Stellen[i];
+    Kandidaten = innen;
+}
+
+void RundungsnullAlsNull(TTerm* D, Extended x, Extended Fehler, Extended& w) {
+    if (w == 0 || !IstRundungsnull(D, x, Fehler, w)) return;
+    TBruch b;
+    if (Fehler == 0 && AlsDezimalbruch(x, b)) {
+        try {
+            TTerm* exakt = D->Ersetze(VariableX, RationaleKonstante(b));
+            if (exakt) VereinfacheKonstantenTerm(exakt);
+            if (TRationaleKonstante* r = AlsRationaleKonstante(exakt)) {
+                if (r->Bruch.Zaehler == 0) w = 0;
+                return;
+            }
+        } catch (const EBenutzerAbbruch&) {
+            throw;
+        } catch (const EZolFehler&) {
+            // Too large to put in exactly: the bound decides.
+        }
+    }
+    w = 0;
+}
+
+void FuegeKnickstellenHinzu(TTerm* D, bool Wende, TSListe*& Kandidaten, TSListe*& Knicke, uint8_t& Status) {
+    TSListe* punkte = nullptr;
+    uint8_t status = unklar;
+    SucheKnickstellen(Wende ? Ableitung1 : FTerm, ABIntervall, punkte, status);
+    Knicke = NeueLeereListe();
+    for (Int32 i = 1; i <= punkte->Anzahl; ++i) {
+        TTerm* p = punkte->Stellen[i]->Punkt;
+        Extended x = 0, w = 0;
+        if (!WertBei(p, 0, x) || WertBei(D, x, w) || !WertBei(FTerm, x, w) || !EingegebenesFDefiniertIn(p) ||
+            (Definitionsluecken && Definitionsluecken->Index(p) >= 1))
+            continue;
+        if (Randpunkt(p)) continue;
+        // Where f' has no limit either, f has no tangent and so no inflection point.
+        if (Wende && !WertBei(Ableitung1, x, w) && !HatBeidseitigenGrenzwert(Ableitung1, x)) continue;
+        Knicke->Stellen[++Knicke->Anzahl] = punkte->Stellen[i];
+        if (Kandidaten->Index(p) >= 1) continue;
+        if (Kandidaten->Anzahl >= MaxStellen)
+            status = unklar;
+        else
+            Kandidaten->Stellen[++Kandidaten->Anzahl] = punkte->Stellen[i];
+    }
+    if (status != wahr && Status == wahr) Status = unklar;
+    if (Knicke->Anzahl <= 0) return;
+    SortiereSListe(Kandidaten, true);
+    SortiereSListe(Knicke, true);
+    Schreibe(Wende ? "Stellen, an denen f '' nicht definiert ist: "
+                   : "Stellen, an denen f ' nicht definiert ist: ");
+    for (Int32 i = 1; i <= Knicke->Anzahl; ++i) {
+        SchreibeTerm(Knicke->Stellen[i]->Punkt);
+        Schreibe(i < Knicke->Anzahl ? ", " : ".");
+    }
+    NeueZeile();
 }
 
 void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int32 i, Extended x, Extended y,
@@ -160,6 +253,8 @@ void BestimmungVonExtremstellen() {
         SchreibeTextTermZeile("Bestimmung der Nullstellen von f '(x) = ", Ableitung1);
         uint8_t status = unklar;
         SucheKandidaten(Ableitung1, Extremstellenkandidaten, status);
+        TSListe* knicke = nullptr;
+        FuegeKnickstellenHinzu(Ableitung1, false, Extremstellenkandidaten, knicke, status);
         TSListe* K = Extremstellenkandidaten;
         if (K->Anzahl <= 0) {
             SchreibeZeile(status == falsch && IstNullfunktion(Ableitung1)
@@ -180,7 +275,7 @@ void BestimmungVonExtremstellen() {
             NeueZeile();
             TPunktzaehler zaehler;
             SchreibeZeile("Einsetzen der möglichen Extremstellen in f ''(x): ");
-            for (Int32 i = 1; i <= K->Anzahl; ++i) Extremstelle(K, i, zaehler);
+            for (Int32 i = 1; i <= K->Anzahl; ++i) Extremstelle(K, knicke, i, zaehler);
         }
         Einrueckung = 0;
         Trennlinie();

@@ -30,6 +30,17 @@ void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int3
 // request, without the definition gaps of f. Written as the step's search; Status as SucheNullstellen.
 void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status);
 
+// Adds to Kandidaten (sorted by value afterwards) the points of the interval where D (f' for an extremum,
+// f'' for an inflection point, Wende) has no value although f has one on both sides nearby, and for an
+// inflection point f' has a value or one limit from both sides; each such point also goes into Knicke, and
+// a line names them. Points that are not inner points of f's range are named and dropped. Status stops
+// being wahr when not every such point was found.
+void FuegeKnickstellenHinzu(TTerm* D, bool Wende, TSListe*& Kandidaten, TSListe*& Knicke, uint8_t& Status);
+
+// The value w of D at x, set to 0 when it is 0 up to rounding: decided exactly by putting in x as a fraction
+// where the term gives a rational constant, else by the rounding bound (x itself off by up to Fehler).
+void RundungsnullAlsNull(TTerm* D, Extended x, Extended Fehler, Extended& w);
+
 // The value of T at x; false where T has none.
 bool WertBei(TTerm* T, Extended x, Extended& Wert);
 

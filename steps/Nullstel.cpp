@@ -344,10 +344,15 @@ bool IstNullfunktion(TTerm* T) {
 
 bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
     if (!T || !x0) return false;
-    TTerm* wert = T->Ersetze(VariableX, x0);
-    if (!wert) return false;
-    VereinfacheKonstantenTerm(wert);
-    return wert->IstNull();
+    try {
+        TTerm* wert = T->Ersetze(VariableX, x0);
+        if (!wert) return false;
+        VereinfacheKonstantenTerm(wert);
+        return wert->IstNull();
+    } catch (const ENichtExistenz&) {
+        // T has no value at x0 (rounding may have given it one nearby).
+        return false;
+    }
 }
 
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0) {

@@ -29,7 +29,8 @@ TWahrheitswert IstUngleichNullAuf(TTerm* T, TMenge* M);
 bool HatPolynomform(TTerm* T);
 // T simplifies to the constant 0: T is 0 wherever it is defined.
 bool IstNullfunktion(TTerm* T);
-// T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant.
+// T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant; false where T has no
+// value at x0.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);

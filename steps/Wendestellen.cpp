@@ -12,29 +12,37 @@
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Rundungsschranke.h"
 #include "term/Terme.h"
 
 namespace zol {
 
 namespace {
 
-// One candidate x0 of f'' (value x): an inflection point where f'''(x) is not 0, else the sign-change test.
-void Wendestelle(TSListe* Kandidaten, Int32 i, TPunktzaehler& Zaehler) {
+// One candidate x0 of f'' (value x): an inflection point where f'''(x) is not 0 (up to rounding), else, and
+// where f''' or f'' has no value, the sign-change test.
+void Wendestelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Zaehler) {
     TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
     Extended x = 0, y = 0, t = 0;
-    if (!WertBei(x0, 0, x)) return;
+    if (!WertBei(x0, 0, x) || !WertBei(FTerm, x, y)) return;
     const std::string xtext = FormatiereZahl(x);
-    if (!WertBei(Ableitung3, x, t)) {
-        SchreibeZeile("f''' in " + xtext + " nicht definiert.");
+    if (Knicke->Index(x0) >= 1) {
+        SchreibeTextTermTextZeile("In ", x0, " ist f '' nicht definiert.");
+        UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
         return;
     }
-    if (!WertBei(FTerm, x, y)) return;
+    if (!WertBei(Ableitung3, x, t)) {
+        SchreibeZeile("f''' in " + xtext + " nicht definiert.");
+        UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
+        return;
+    }
     const bool blatt = x0->Knotenzahl == 0;
-    const bool null = TermVerschwindetIn(Ableitung3, x0);
+    if (TermVerschwindetIn(Ableitung3, x0)) t = 0;
+    RundungsnullAlsNull(Ableitung3, x, Rundungsfehler(x), t);
     SchreibeTextTerm("f '''(", x0);
     Schreibe(blatt ? std::string(") = ") : ") = f '''(" + xtext + ") = ");
-    Schreibe(FormatiereZahl(null ? 0 : t));
-    if (null || t == 0) {
+    Schreibe(FormatiereZahl(t));
+    if (t == 0) {
         UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
         return;
     }
@@ -71,6 +79,8 @@ void BestimmungVonWendestellen() {
         SchreibeTextTermZeile("Bestimmung der Nullstellen von f ''(x) = ", Ableitung2);
         uint8_t status = unklar;
         SucheKandidaten(Ableitung2, Wendestellenkandidaten, status);
+        TSListe* knicke = nullptr;
+        FuegeKnickstellenHinzu(Ableitung2, true, Wendestellenkandidaten, knicke, status);
         TSListe* K = Wendestellenkandidaten;
         if (K->Anzahl <= 0) {
             SchreibeZeile(status == falsch && IstNullfunktion(Ableitung2)
@@ -91,7 +101,7 @@ void BestimmungVonWendestellen() {
             NeueZeile();
             TPunktzaehler zaehler;
             SchreibeZeile("Einsetzen der möglichen Wendestellen in f '''(x): ");
-            for (Int32 i = 1; i <= K->Anzahl; ++i) Wendestelle(K, i, zaehler);
+            for (Int32 i = 1; i <= K->Anzahl; ++i) Wendestelle(K, knicke, i, zaehler);
         }
         Einrueckung = 0;
         Trennlinie();

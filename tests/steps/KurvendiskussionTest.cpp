@@ -92,7 +92,8 @@ TEST_F(Kurvendiskussion, KandidatensucheEndet) {
 }
 
 // The pages read back ('#' between the texts that stand on them): the verdicts with comments and without; no
-// verdict from an undefined value or a 0 at a test point; an undefined f'' or f''' ends one candidate.
+// verdict from a 0 at a test point; where f'' or f''' has no value the sign-change test decides; a point
+// where f has no value on one side is no inner point.
 TEST_F(Kurvendiskussion, Seiten) {
     // clang-format off
     const std::tuple<const char*, std::vector<TSchritt>, bool, Int32, const char*> faelle[] = {
@@ -104,10 +105,12 @@ TEST_F(Kurvendiskussion, Seiten) {
          "Also hat f ' in 0 einen Vorzeichenwechsel von - nach + und daher f dort eine Minimalstelle.\n"},
         {"x^4", {V, W}, false, 6, "f ''(1) = 12>0\nAlso hat f '' in 0 keinen Vorzeichenwechsel und daher f dort "
          "keine Wendestelle."},
-        {"x^(5/2)", {E, W}, false, 5, "f '(-1) = nicht def.\nf '(1) = 2,5>0\n"
-         "Über einen Vorzeichenwechsel von f ' in 0 lässt sich so nichts aussagen.\n"},
-        {"x^(5/2)", {E, W}, false, 6, "f''' in 0 nicht definiert.\n\n"},
-        {"x^(7/3)-7/4*x^(4/3)", {E}, false, 5, "f '' in 0 nicht definiert.\nf ''(1) = 2,3333> 0"},
+        {"x^(5/2)", {E, W}, false, 6, "\n0 ist Randpunkt des Definitionsbereichs von f und scheidet aus.\n"},
+        {"x^(7/3)-7/4*x^(4/3)", {E}, false, 5, "\n0 ist Randpunkt des#\nf ''(1) = 2,3333> 0"},
+        {"x^2;2x^2", {E}, false, 5, "f '' in 0 nicht definiert.\n\nUntersuchung, ob f ' in 0 #T 1(0|0)"},
+        {"x^3;2x^3", {W}, false, 6, "f''' in 0 nicht definiert.\n\nUntersuchung, ob f '' in 0 #W 1(0|0)"},
+        {"abs(x^2-4)", {E}, false, 5, "Stellen, an denen f ' nicht definiert ist: -2, 2.\n#"
+         "In -2 ist f ' nicht definiert.\n#T 1(-2|0)"},
         {"0;x^3", {E}, false, 5, "f '(-1) = 0=0\n#lässt sich so nichts aussagen."},
         {"x^3/x", {V, E}, false, 5, "\n0 ist Definitionslücke von f und scheidet aus.\n"},
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},

@@ -6,6 +6,7 @@
 
 #include "term/Funktionen.h"
 #include "term/Punktlisten.h"
+#include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -145,3 +146,26 @@ TEST_F(Arithmetik, LineareTerme) {
 }
 
 } // namespace
+
+// Terms that are 0 wherever they have a value leave rounding noise within their bound; terms that are not 0,
+// however small, stay outside it.
+TEST_F(Arithmetik, RundungsschrankeTrenntNullVonKleinenWerten) {
+    const std::pair<const char*, bool> faelle[] = {
+        {"sin(x)^2+cos(x)^2-1", true},
+        {"(x+1/3)^2-x^2-2/3*x-1/9", true},
+        {"e^(ln(x))-x", true},
+        {"sqrt(x)^2-x", true},
+        {"cos(x)*sin(x)*cos(x)*(1-sin(x)^2)^(-3/2)-sin(x)*(1-sin(x)^2)^(-1/2)", true},
+        {"sin(x)^2+cos(x)^2-1;e^(ln(x))-x", true},
+        {"sin(x)^2+cos(x)^2-1+x/10^14", false},
+        {"(x-1)^3", false},
+        {"e^(-40*x)", false},
+        {"(x+1/3)^2-x^2-2/3*x-1/9+1/10^13", false}};
+    for (const auto& [f, null] : faelle)
+        for (Extended x : {0.3L, 1.7L, 2.9L, 40.1L}) {
+            TTerm* T = Lies(f);
+            auto w = Wert(T, x);
+            ASSERT_TRUE(w) << f;
+            EXPECT_EQ(IstRundungsnull(T, x, 0, *w), null) << f << " at " << double(x) << ": " << double(*w);
+        }
+}
