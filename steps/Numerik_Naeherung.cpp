@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 #include "algebra/Vereinfachung.h"
@@ -10,9 +11,11 @@
 #include "output/Seiten.h"
 #include "output/folienT.h"
 #include "plattform/Oberflaeche.h"
+#include "steps/Allgemeines.h"
 #include "steps/Numerik.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -135,6 +138,22 @@ void SchreibeWoertlich(const std::string& s) {
     FuegeFolieAn(std::make_unique<TAFolie>(s, Groesse()));
 }
 
+// f has no value somewhere in [a, b] (I): a gap of f lies there, or f's range says so.
+bool LueckeImIntervall(TTerm* f, TIntervall* I, Extended a, Extended b) {
+    for (Int32 i = 1; Definitionsluecken && i <= Definitionsluecken->Anzahl; ++i) {
+        Extended p = 0;
+        if (Wert(Definitionsluecken->Stellen[i]->Punkt, 0, p) && a <= p && p <= b) return true;
+    }
+    TTTerm* t = AlsTTTerm(f);
+    try {
+        return t && t->IstDefiniertAuf(I) == falsch;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return false;
+    }
+}
+
 // The checks of the start interval; false after writing why the iteration cannot start.
 bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, Extended& b, Extended& fa,
                        Extended& fb) {
@@ -157,6 +176,14 @@ bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, E
             " ist an einer Intervallgrenze nicht definiert. Näherungsverfahren abgebrochen.");
         return false;
     }
+    // A sign change across a pole or a gap is no zero.
+    if (LueckeImIntervall(f, I, a, b)) {
+        SchreibeTextTerm("Die Funktion ", f);
+        Schreibe(" ist im Intervall ");
+        SchreibeIntervall(I->LinkerRand.Wert, I->RechterRand.Wert);
+        SchreibeZeile(" nicht überall definiert. Näherungsverfahren abgebrochen.");
+        return false;
+    }
     if (Vorzeichen(fa) * Vorzeichen(fb) > 0) {
         SchreibeTextTerm("Die Funktion ", f);
         Schreibe(" hat an den Grenzen des Intervalls ");
@@ -174,9 +201,60 @@ bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, E
     return true;
 }
 
+// What lies where f changes its sign between two points.
+enum class TBefund { Nullstelle, Unbeschraenkt, Sprung, OhneWert, Unklar };
+
+// Whether f has a zero between l and r, where its values have opposite signs. The interval is halved on, at
+// most 64 times and no finer than the numbers go: towards a zero the larger of |f| at its ends shrinks,
+// towards a pole it grows, at a jump it keeps its size. After too few halvings the rounding bound of f at the
+// ends decides, the place of the zero being uncertain by the width. Stelle is the last midpoint.
+TBefund PruefeVorzeichenwechsel(TTerm* f, TWertprogramm& F, Extended l, Extended r, Extended& Stelle) {
+    if (l > r) std::swap(l, r);
+    Extended fl = 0, fr = 0;
+    Stelle = std::midpoint(l, r);
+    if (!Wert(F, l, fl) || !Wert(F, r, fr)) return TBefund::OhneWert;
+    if (fl == 0 || fr == 0) return TBefund::Nullstelle;
+    const Extended anfang = std::max(std::fabs(fl), std::fabs(fr));
+    int n = 0;
+    for (; n < 64; ++n) {
+        const Extended m = std::midpoint(l, r);
+        if (!(l < m && m < r)) break;
+        Stelle = m;
+        Extended fm = 0;
+        if (!Wert(F, m, fm)) return TBefund::OhneWert;
+        if (fm == 0) return TBefund::Nullstelle;
+        if (Vorzeichenwechsel(fl, fm)) {
+            r = m;
+            fr = fm;
+        } else {
+            l = m;
+            fl = fm;
+        }
+    }
+    const Extended ende = std::max(std::fabs(fl), std::fabs(fr));
+    if (n >= 16 ? ende <= anfang / 4 : IstRundungsnull(f, l, r - l, fl) || IstRundungsnull(f, r, r - l, fr))
+        return TBefund::Nullstelle;
+    return ende > 2 * anfang ? TBefund::Unbeschraenkt : TBefund::Sprung;
+}
+
+// The line after an iteration that ended at x without a zero.
+void KeineNullstelle(TBefund Befund, Extended x) {
+    const std::string stelle = FormatiereZahl(x);
+    if (Befund == TBefund::OhneWert)
+        SchreibeZeile("f ist bei " + stelle + " nicht definiert: dort wurde keine Nullstelle gefunden.");
+    else if (Befund == TBefund::Unbeschraenkt)
+        SchreibeZeile("Bei " + stelle +
+                      " wurde keine Nullstelle gefunden: |f(x)| wächst dort über alle Grenzen.");
+    else if (Befund == TBefund::Sprung)
+        SchreibeZeile("Bei " + stelle +
+                      " wurde keine Nullstelle gefunden: f wechselt dort das Vorzeichen, ohne 0 zu werden.");
+    else
+        SchreibeZeile("Bei " + stelle + " wurde keine Nullstelle gefunden.");
+}
+
 // Newton's start value found in a value table of f over [a, b] with step (b - a)/5: the left end of the
-// first cell where f changes sign. A table point where f is 0 ends the search there, so the cell named
-// holds that zero.
+// first cell where f changes sign at a zero (not at a pole or a jump). A table point where f is 0 ends the
+// search there, so the cell named holds that zero.
 Extended SucheStartwert(TTerm* f, TWertprogramm& F, TIntervall* I, Extended a, Extended b, Extended fa) {
     if (Kommentare) {
         SchreibeZeile("Erstellen einer Wertetabelle, um einen Startwert zu finden:");
@@ -191,7 +269,10 @@ Extended SucheStartwert(TTerm* f, TWertprogramm& F, TIntervall* I, Extended a, E
         const Extended x = k == 5 ? b : a + k * d;
         Extended fx = 0;
         const bool definiert = Wert(F, x, fx);
-        if (definiert && linksDefiniert && (Vorzeichenwechsel(flinks, fx) || fx == 0)) {
+        Extended stelle = 0;
+        if (definiert && linksDefiniert &&
+            (fx == 0 || (Vorzeichenwechsel(flinks, fx) &&
+                         PruefeVorzeichenwechsel(f, F, links, x, stelle) == TBefund::Nullstelle))) {
             if (Kommentare) {
                 Schreibe("Man sieht, dass zwischen " + FormatiereZahl(links) + " und " + FormatiereZahl(x));
                 SchreibeZeile(" eine Nullstelle liegt.");
@@ -276,6 +357,10 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
     std::vector<TZeile> zeilen;
     zeilen.push_back(Kopfzeile(Methode));
     bool weiter = true, regulaer = false, abbruch = false;
+    // Where f has no value at the last point; the interval [von, bis] where f changed its sign at the end.
+    std::optional<Extended> ohneWert;
+    Extended von = 0, bis = 0;
+    bool klammer = false;
     for (Int32 n = 1; weiter; ++n) {
         TZeile z;
         z.push_back(Textzelle(std::to_string(n)));
@@ -286,13 +371,16 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
         bool ok = NeuerPunkt(F, F1, Methode, n, it);
         if (!ok) it.x = vorige;
         z.push_back(Zahlzelle(ok, it.x));
-        ok = ok && Wert(F, it.x, it.y);
+        if (ok && !Wert(F, it.x, it.y)) ohneWert = it.x;
+        ok = ok && !ohneWert;
         z.push_back(Zahlzelle(ok, it.y));
-        Extended probe = 0;
+        Extended probe = 0, probeX = it.x;
         if (Methode != Halbierungsverfahren) {
             const bool rechts =
                 Methode == RegulaFalsi ? Vorzeichen(it.fa) * Vorzeichen(it.y) > 0 : it.x > vorige;
-            ok = ok && Wert(F, rechts ? it.x + eps : it.x - eps, probe);
+            probeX = rechts ? it.x + eps : it.x - eps;
+            if (ok && !Wert(F, probeX, probe)) ohneWert = probeX;
+            ok = ok && !ohneWert;
             z.push_back(Zahlzelle(ok, probe));
         }
         zeilen.push_back(std::move(z));
@@ -312,6 +400,16 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
             weiter = !Vorzeichenwechsel(it.y, probe) && !(it.HatVorigen && it.x == vorige);
         }
         regulaer = !weiter;
+        if (regulaer && it.y != 0) {
+            // The sign change that ended the iteration: at the probe, else between x_n and the end of
+            // [a_n, b_n] whose value has the other sign; a Newton step that no longer moves has none.
+            von = bis = it.x;
+            if (Methode != Halbierungsverfahren && Vorzeichenwechsel(it.y, probe))
+                bis = probeX;
+            else if (!newton)
+                bis = Vorzeichenwechsel(it.fa, it.y) ? it.a : it.b;
+            klammer = bis != von;
+        }
         if (weiter) {
             if (!newton) {
                 if (Vorzeichen(it.fa) * Vorzeichen(it.y) > 0) {
@@ -338,15 +436,28 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
     if (abbruch) {
         SchreibeZeile("Abbruch durch Benutzer");
     } else if (regulaer) {
-        if (it.y == 0) {
-            Schreibe("Exakte Lösung: x = ");
+        // A sign change across a pole or a jump, or a Newton step that stalled away from 0, is no zero.
+        Extended stelle = it.x;
+        TBefund befund = TBefund::Nullstelle;
+        if (klammer)
+            befund = PruefeVorzeichenwechsel(f, F, von, bis, stelle);
+        else if (it.y != 0 && !IstRundungsnull(f, it.x, Rundungsfehler(it.x), it.y))
+            befund = TBefund::Unklar;
+        if (befund != TBefund::Nullstelle) {
+            KeineNullstelle(befund, stelle);
         } else {
-            Schreibe("Näherungslösung: x  ");
-            SchreibeZeichen(1187);
-            Schreibe(" ");
+            if (it.y == 0) {
+                Schreibe("Exakte Lösung: x = ");
+            } else {
+                Schreibe("Näherungslösung: x  ");
+                SchreibeZeichen(1187);
+                Schreibe(" ");
+            }
+            // The value the table shows: a Double would cut digits that a small eps asks for.
+            SchreibeZeile(it.x);
         }
-        // The value the table shows: a Double would cut digits that a small eps asks for.
-        SchreibeZeile(it.x);
+    } else if (ohneWert) {
+        KeineNullstelle(TBefund::OhneWert, *ohneWert);
     }
     NeueZeile();
 }

@@ -117,6 +117,30 @@ TEST_F(Numerik, PruefungenStoppenMitIhrerZeileOhneLoesung) {
     }
 }
 
+// A sign change at a pole or a jump is no zero: an interval where f's range shows the gap is refused, else
+// the iteration ends with a line instead of a solution. A zero at a junction is still one.
+TEST_F(Numerik, KeineLoesungAnPolOderSprung) {
+    const std::string luecke = "Die Funktion 1x ist im Intervall [-1,2] nicht überall definiert." + Stop;
+    const std::tuple<const char*, int, std::string> faelle[] = {
+        {"1/x", 1, luecke},
+        {"1/x", 2, luecke},
+        {"1/x", 3, luecke},
+        {"tan(x+1)", 1, "Die Funktion tanx+1 ist im Intervall [-1,2] nicht überall definiert." + Stop},
+        {"x-1;x+1", 1, "wechselt dort das Vorzeichen, ohne 0 zu werden."},
+        {"x-1;x+1", 2, "wechselt dort das Vorzeichen, ohne 0 zu werden."},
+        {"1/x;1/x", 1, "wächst dort über alle Grenzen."},
+        {"1/x;1/x", 2, "f ist bei 0 nicht definiert: dort wurde keine Nullstelle gefunden."},
+        {"x;x^3", 1, Loesung},
+        {"x;x^3", 2, Loesung}};
+    for (const auto& [f, methode, zeile] : faelle) {
+        const TSeite1 s = Lauf({.F = f, .A = "-1", .B = "2", .Methode = methode});
+        const bool da = std::any_of(s.Zeilen.begin(), s.Zeilen.end(),
+                                    [&](const std::string& z) { return z.find(zeile) != std::string::npos; });
+        EXPECT_TRUE(da && std::isnan(s.X()) == (zeile != Loesung)) << f << " " << methode << ": " << zeile;
+        EXPECT_TRUE(zeile != Loesung || std::fabs(s.X()) < 1e-3L) << f;
+    }
+}
+
 TEST_F(Numerik, NewtonSuchtDenStartwertInEinerWertetabelleMitSchritt1) {
     // x^2 - 4 is 0 at the table point 2: the search stops there instead of running past the zero.
     for (auto [f, zelle, x0, c] :
