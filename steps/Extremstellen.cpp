@@ -1,5 +1,6 @@
 #include "steps/Extremstellen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -66,6 +67,26 @@ bool AlsDezimalbruch(Extended t, TBruch& B) {
     return false;
 }
 
+// The sign of D at t (0 up to rounding counts as 0); 2 where D has no value.
+int VorzeichenBei(TTerm* D, Extended t) {
+    Extended w = 0;
+    if (!WertBei(D, t, w)) return 2;
+    RundungsnullAlsNull(D, t, 0, w);
+    return (w > 0) - (w < 0);
+}
+
+// The test point t moved towards x until D has there the sign it has right next to x: a zero of D or a point
+// without a value that no candidate and no listed gap names (an incomplete search, the end of f's range) lies
+// in between. After a few steps the point right next to x.
+Extended Nachgeprueft(TTerm* D, Extended x, Extended t) {
+    const Extended h = 1e-6L * std::max<Extended>(1, std::fabs(x)), nahe = t < x ? x - h : x + h;
+    const int soll = VorzeichenBei(D, nahe);
+    if (soll == 0 || soll == 2) return t;
+    for (int k = 0; k < 8; ++k, t = t < x ? EinfacheZahlZwischen(t, x) : EinfacheZahlZwischen(x, t))
+        if (VorzeichenBei(D, t) == soll) return t;
+    return nahe;
+}
+
 // f has a value at x0 but not on both sides nearby: x0 is no inner point of f's range, which the line says.
 bool Randpunkt(TTerm* x0) {
     Extended x = 0;
@@ -86,7 +107,7 @@ void Extremstelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& 
         UntersucheVorzeichenwechsel(Ableitung1, false, Kandidaten, i, x, y, Zaehler);
         return;
     }
-    if (!WertBei(Ableitung2, x, s)) {
+    if (!WertBei(Ableitung2, x, s) || !HatWertIn(Ableitung2, x0)) {
         SchreibeZeile("f '' in " + FormatiereZahl(x) + " nicht definiert.");
         UntersucheVorzeichenwechsel(Ableitung1, false, Kandidaten, i, x, y, Zaehler);
         return;
@@ -156,12 +177,12 @@ void FuegeKnickstellenHinzu(TTerm* D, bool Wende, TSListe*& Kandidaten, TSListe*
     for (Int32 i = 1; i <= punkte->Anzahl; ++i) {
         TTerm* p = punkte->Stellen[i]->Punkt;
         Extended x = 0, w = 0;
-        if (!WertBei(p, 0, x) || WertBei(D, x, w) || !WertBei(FTerm, x, w) || !EingegebenesFDefiniertIn(p) ||
+        if (!WertBei(p, 0, x) || HatWertIn(D, p) || !WertBei(FTerm, x, w) || !EingegebenesFDefiniertIn(p) ||
             (Definitionsluecken && Definitionsluecken->Index(p) >= 1))
             continue;
         if (Randpunkt(p)) continue;
         // Where f' has no limit either, f has no tangent and so no inflection point.
-        if (Wende && !WertBei(Ableitung1, x, w) && !HatBeidseitigenGrenzwert(Ableitung1, x)) continue;
+        if (Wende && !HatWertIn(Ableitung1, p) && !HatBeidseitigenGrenzwert(Ableitung1, x)) continue;
         Knicke->Stellen[++Knicke->Anzahl] = punkte->Stellen[i];
         if (Kandidaten->Index(p) >= 1) continue;
         if (Kandidaten->Anzahl >= MaxStellen)
@@ -195,8 +216,8 @@ void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int3
         if (j != i) Engen(Kandidaten->Stellen[j]->Punkt, x, L, R);
     for (Int32 j = 1; Definitionsluecken && j <= Definitionsluecken->Anzahl; ++j)
         Engen(Definitionsluecken->Stellen[j]->Punkt, x, L, R);
-    L = EinfacheZahlZwischen(L, x);
-    R = EinfacheZahlZwischen(x, R);
+    L = Nachgeprueft(D, x, EinfacheZahlZwischen(L, x));
+    R = Nachgeprueft(D, x, EinfacheZahlZwischen(x, R));
 
     const std::string xtext = FormatiereZahl(x);
     SchreibeZeile("linke Teststelle : " + FormatiereZahl(L));

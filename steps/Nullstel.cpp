@@ -19,6 +19,7 @@
 #include "output/Seiten.h"
 #include "plattform/Oberflaeche.h"
 #include "steps/Allgemeines.h"
+#include "steps/Fallunterscheidung.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
@@ -294,6 +295,8 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
             Substitution(T, Bereich, Liste, Kommentar, Status);
         if (!Liste) Liste = NeueLeereListe();
     }
+    // A term with abs or a piecewise part: by the cases of its sign.
+    if (Liste->Anzahl == 0 && Status != wahr) NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status);
     NurImBereich(Liste, Bereich);
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);
     if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status};
@@ -351,6 +354,15 @@ bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
         return wert->IstNull();
     } catch (const ENichtExistenz&) {
         // T has no value at x0 (rounding may have given it one nearby).
+        return false;
+    }
+}
+
+bool HatWertIn(TTerm* T, TTerm* x0) {
+    if (!T || !x0) return false;
+    try {
+        return T->Einsetzen(x0) != nullptr;
+    } catch (const ENichtExistenz&) {
         return false;
     }
 }

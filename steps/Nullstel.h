@@ -32,6 +32,9 @@ bool IstNullfunktion(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant; false where T has no
 // value at x0.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
+// T has a value at the constant x0, decided by putting x0 in exactly: a piecewise term that jumps at x0 has
+// none there, though a rounded x0 may fall on one side of it.
+bool HatWertIn(TTerm* T, TTerm* x0);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);
 

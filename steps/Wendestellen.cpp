@@ -31,7 +31,7 @@ void Wendestelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Z
         UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
         return;
     }
-    if (!WertBei(Ableitung3, x, t)) {
+    if (!WertBei(Ableitung3, x, t) || !HatWertIn(Ableitung3, x0)) {
         SchreibeZeile("f''' in " + xtext + " nicht definiert.");
         UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);
         return;

@@ -1,0 +1,115 @@
+#include "steps/Fallunterscheidung.h"
+
+#include "output/Ausgabe.h"
+#include "steps/Nullstel.h"
+#include "term/Fehler.h"
+#include "term/Funktionen.h"
+#include "term/Mengen.h"
+#include "term/Punktlisten.h"
+#include "term/TermManager.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+// The depth of the case distinctions running now, one inside the other.
+Int32 Falltiefe = 0;
+constexpr Int32 MaxFalltiefe = 3;
+
+// The condition of the innermost first part of T that is abs(c) or a piecewise term whose condition c
+// depends on x.
+TTerm* Fallbedingung(TTerm* T) {
+    if (!T || T->IstKonstant) return nullptr;
+    if (TOperatorTerm* o = AlsOperatorTerm(T)) {
+        TTerm* c = Fallbedingung(o->T1);
+        return c ? c : Fallbedingung(o->T2);
+    }
+    if (TJoin* j = AlsJoin(T)) {
+        TTerm* c = Fallbedingung(j->Bedingung);
+        return c ? c : j->Bedingung;
+    }
+    if (auto* f = dynamic_cast<TFunktion*>(T)) {
+        TTerm* c = Fallbedingung(f->Argument);
+        return c ? c : IstStandardFunktion(T, "abs") ? f->Argument : nullptr;
+    }
+    return nullptr;
+}
+
+// T where c has the sign Seite: every abs(c) replaced by -c or c, every piecewise term with the condition c
+// by its branch for that side (a function of c).
+TTerm* Fallterm(TTerm* T, TTerm* c, int Seite) {
+    if (!T || T->IstKonstant) return T;
+    if (TOperatorTerm* o = AlsOperatorTerm(T))
+        return MitOperanden(T, Fallterm(o->T1, c, Seite), Fallterm(o->T2, c, Seite));
+    if (TJoin* j = AlsJoin(T)) {
+        if (j->Bedingung->IstGleich(c)) return (Seite < 0 ? j->T1 : j->T2)->Ersetze(VariableX, c);
+        TTerm* b = Fallterm(j->Bedingung, c, Seite);
+        return b == j->Bedingung ? T : Neu<TJoin>(j->T1, j->T2, b, j->Stetig);
+    }
+    if (auto* f = dynamic_cast<TFunktion*>(T)) {
+        if (IstStandardFunktion(T, "abs") && f->Argument->IstGleich(c)) return Seite < 0 ? c->Negation() : c;
+        return MitArgument(T, Fallterm(f->Argument, c, Seite));
+    }
+    return T;
+}
+
+} // namespace
+
+bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
+    if (Falltiefe >= MaxFalltiefe) return false;
+    TTerm* c = Fallbedingung(T);
+    if (!c) return false;
+    TWechsel<Int32> tiefe(Falltiefe, Falltiefe + 1);
+    TSListe* gefunden = NeueLeereListe();
+    uint8_t status = wahr;
+    auto uebernimm = [&](TSListe* L, uint8_t s, bool Vielfachheit, auto gilt) {
+        bool aufSeite = false;
+        for (Int32 i = 1; L && i <= L->Anzahl; ++i) {
+            TStelle* p = L->Stellen[i];
+            if (!gilt(p->Punkt)) continue;
+            aufSeite = true;
+            StelleEinfuegen(Neu<TStelle>(p->Punkt, Vielfachheit ? p->Vielfachheit : 0), gefunden, true);
+        }
+        // Infinitely many zeros (a case where T is 0) count only with a witness on their side.
+        if (s != wahr && status != falsch) status = s == falsch && aufSeite ? falsch : unklar;
+    };
+    for (const int seite : {-1, 1}) {
+        TTerm* fall = Fallterm(T, c, seite);
+        if (Kommentar) {
+            SchreibeTextTerm("Fall ", c);
+            SchreibeTextTermZeile(seite < 0 ? " < 0: " : " > 0: ", fall);
+        }
+        TSListe* L = nullptr;
+        uint8_t s = unklar;
+        try {
+            TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+            SucheNullstellen(fall, Bereich, L, Kommentar, s);
+        } catch (const EBenutzerAbbruch&) {
+            throw;
+        } catch (const EBudgetErschoepft&) {
+            throw;
+        } catch (const EZolFehler&) {
+            // A case whose search fails leaves the answer open, not the request.
+            L = nullptr;
+            s = unklar;
+        }
+        uebernimm(L, s, true, [&](TTerm* p) {
+            bool d = false, e = false;
+            const Extended w = c->Wert(p->Wert(0, d), e);
+            return d && e && seite * w > 0 && !TermVerschwindetIn(c, p);
+        });
+    }
+    // Where c is 0, T itself decides; it is not differentiable often enough there for a multiplicity.
+    if (Kommentar) SchreibeTextTermTextZeile("Fall ", c, " = 0:");
+    TSListe* L = nullptr;
+    uint8_t s = unklar;
+    SucheNullstellen(c, Bereich, L, false, s);
+    uebernimm(L, s, false, [&](TTerm* p) { return HatWertIn(T, p) && TermVerschwindetIn(T, p); });
+    SortiereSListe(gefunden, true);
+    Liste = gefunden;
+    Status = status;
+    return true;
+}
+
+} // namespace zol
