@@ -6,6 +6,7 @@
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 
@@ -57,9 +58,13 @@ TTerm* Fallterm(TTerm* T, TTerm* c, int Seite) {
 } // namespace
 
 bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
-    if (Falltiefe >= MaxFalltiefe) return false;
     TTerm* c = Fallbedingung(T);
     if (!c) return false;
+    if (Falltiefe >= MaxFalltiefe) {
+        Liste = NeueLeereListe();
+        Status = unklar;
+        return true;
+    }
     TWechsel<Int32> tiefe(Falltiefe, Falltiefe + 1);
     TSListe* gefunden = NeueLeereListe();
     uint8_t status = wahr;
@@ -96,8 +101,10 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
         }
         uebernimm(L, s, true, [&](TTerm* p) {
             bool d = false, e = false;
-            const Extended w = c->Wert(p->Wert(0, d), e);
-            return d && e && seite * w > 0 && !TermVerschwindetIn(c, p);
+            const Extended x = p->Wert(0, d), w = c->Wert(x, e);
+            // A point where c is 0 belongs to the third case; exactly decided only where rounding may hide it.
+            return d && e && seite * w > 0 &&
+                   !(IstRundungsnull(c, x, Rundungsfehler(x), w) && TermVerschwindetIn(c, p));
         });
     }
     // Where c is 0, T itself decides; it is not differentiable often enough there for a multiplicity.

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "algebra/NormalFormen.h"
@@ -23,6 +24,7 @@
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -247,6 +249,21 @@ std::string Nullstellenwort(Int32 n) {
     }
 }
 
+// T has a piecewise part; each shared subterm is looked at once.
+bool EnthaeltJoin(TTerm* T, std::unordered_set<TTerm*>& Gesehen) {
+    if (!T || T->IstKonstant || !Gesehen.insert(T).second) return false;
+    if (IstJoin(T)) return true;
+    if (TOperatorTerm* o = AlsOperatorTerm(T))
+        return EnthaeltJoin(o->T1, Gesehen) || EnthaeltJoin(o->T2, Gesehen);
+    if (auto* f = dynamic_cast<TFunktion*>(T)) return EnthaeltJoin(f->Argument, Gesehen);
+    return false;
+}
+
+bool EnthaeltJoin(TTerm* T) {
+    std::unordered_set<TTerm*> gesehen;
+    return EnthaeltJoin(T, gesehen);
+}
+
 } // namespace
 
 void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
@@ -283,8 +300,11 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
     else if (TTTerm* t = AlsTTTerm(T))
         t->Nullstellen(Bereich, Liste, Kommentar, Status);
     if (!Liste) Liste = NeueLeereListe();
-    // Status 0 with no point (the equation holds for every x) is an answer of its own.
-    if (Liste->Anzahl == 0 && Status == unklar && !konstant) {
+    // Status 0 with no point (the equation holds for every x) is an answer of its own. A term with abs or a
+    // piecewise part goes by the cases of its sign: a substitution would lose the side of 0 that its inverse
+    // does not reach.
+    if (Liste->Anzahl == 0 && Status == unklar && !konstant &&
+        !NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status)) {
         T->HoleNormalform();
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
         // A sum of monomials with rational exponents has no zero search of its own: the substitution
@@ -295,8 +315,6 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
             Substitution(T, Bereich, Liste, Kommentar, Status);
         if (!Liste) Liste = NeueLeereListe();
     }
-    // A term with abs or a piecewise part: by the cases of its sign.
-    if (Liste->Anzahl == 0 && Status != wahr) NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status);
     NurImBereich(Liste, Bereich);
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);
     if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status};
@@ -355,16 +373,51 @@ bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
     } catch (const ENichtExistenz&) {
         // T has no value at x0 (rounding may have given it one nearby).
         return false;
+    } catch (const ETermGoToStart&) {
+        // A divisor that is 0 there or cannot be told from 0: not shown to vanish.
+        return false;
     }
 }
 
 bool HatWertIn(TTerm* T, TTerm* x0) {
     if (!T || !x0) return false;
+    bool definiert = false;
+    const Extended x = x0->Wert(0, definiert);
+    const Extended w = definiert ? T->Wert(x, definiert) : 0;
+    if (!definiert || !std::isfinite(w)) return false;
+    // Only a piecewise part can take a rounded x0 to the wrong side of its junction.
+    if (!EnthaeltJoin(T)) return true;
     try {
         return T->Einsetzen(x0) != nullptr;
     } catch (const ENichtExistenz&) {
         return false;
+    } catch (const ETermGoToStart&) {
+        // A divisor too near 0 to decide exactly: the value decides.
+        return true;
     }
+}
+
+Int32 VielfachheitDurchAbleitungen(TTerm* T, TTerm* x0, Int32 Hoechstens) {
+    Extended x = 0, w = 0;
+    bool definiert = false;
+    if (!T || !x0 || !std::isfinite(x = x0->Wert(0, definiert)) || !definiert) return 0;
+    try {
+        TTerm* D = T;
+        for (Int32 k = 1; k <= Hoechstens; ++k) {
+            D = D->Ableitung();
+            if (!D || !HatWertIn(D, x0)) return 0;
+            if (TermVerschwindetIn(D, x0)) continue;
+            w = D->Wert(x, definiert);
+            return definiert && !IstRundungsnull(D, x, Rundungsfehler(x), w) ? k : 0;
+        }
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EBudgetErschoepft&) {
+        throw;
+    } catch (const EZolFehler&) {
+        // A derivative too large or without a value: no multiplicity.
+    }
+    return 0;
 }
 
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0) {
@@ -392,6 +445,16 @@ void BestimmungDerNullstellen(bool Zeichnen) {
     Kumuliere(FTerm);
     SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
     OhneDefinitionsluecken(Nullstellenliste);
+    // A multiplicity that a procedure stated for a term other than a polynomial or a quotient of polynomials
+    // is checked against the derivatives of f: it must be the order of the first one that does not vanish.
+    if (!HatPolynomform(FTerm) && !EingegebenerQuotient()) {
+        for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
+            TStelle* s = Nullstellenliste->Stellen[i];
+            const Int32 m =
+                s->Vielfachheit > 0 ? VielfachheitDurchAbleitungen(FTerm, s->Punkt, s->Vielfachheit) : 0;
+            if (m != s->Vielfachheit) Nullstellenliste->Stellen[i] = Neu<TStelle>(s->Punkt, m);
+        }
+    }
 
     if (Nullstellenliste->Anzahl > 0) {
         SchreibeUnterstrichenZeile("Nullstellen (Zusammenfassung): ");

@@ -30,11 +30,16 @@ bool HatPolynomform(TTerm* T);
 // T simplifies to the constant 0: T is 0 wherever it is defined.
 bool IstNullfunktion(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant; false where T has no
-// value at x0.
+// value at x0 or a divisor there cannot be told from 0.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 // T has a value at the constant x0, decided by putting x0 in exactly: a piecewise term that jumps at x0 has
-// none there, though a rounded x0 may fall on one side of it.
+// none there, though a rounded x0 may fall on one side of it. Where a divisor cannot be told from 0, the
+// value at x0 decides.
 bool HatWertIn(TTerm* T, TTerm* x0);
+// The multiplicity of the zero x0 of T: the order of the first derivative of T that does not vanish at x0
+// (decided exactly where the term allows, else a value clear of rounding noise counts as not 0), at most
+// Hoechstens; 0 where a derivative has no value at x0 or none up to that order decides.
+Int32 VielfachheitDurchAbleitungen(TTerm* T, TTerm* x0, Int32 Hoechstens);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);
 

@@ -182,11 +182,7 @@ bool TJoin::IstKleiner(TTerm* T) {
 TTerm* TJoin::Ersetze(TTerm* Alt, TTerm* Neu) {
     if (Alt && IstGleich(Alt)) return Neu;
     TTerm* ergebnis = this;
-    if (Alt && !IstVariable(Alt) && Alt->Typrang != RangBenannt) {
-        // A part of the condition: the same branches, which are functions of the condition's value.
-        TTerm* c = Bedingung->Ersetze(Alt, Neu);
-        if (c != Bedingung) ergebnis = c ? zol::Neu<TJoin>(T1, T2, c, Stetig) : nullptr;
-    } else if (IstVariable(Alt) || (Alt && Alt->Typrang == RangBenannt)) {
+    if (IstVariable(Alt) || (Alt && Alt->Typrang == RangBenannt)) {
         if (Neu->IstKonstant) {
             TTerm* c = Bedingung->Ersetze(Alt, Neu);
             if (c && c->IstKonstant) {

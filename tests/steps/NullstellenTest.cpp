@@ -109,6 +109,15 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"x^2;-x^2", "", "", {{0, 0}}, wahr},
         {"(x+1)^2;x-1", "", "", {{-1, 2}, {1, 1}}, wahr},
         {"x*sin(x)", "-1", "1", {{0, 2}}, wahr},
+        // By the cases of the sign of the argument of abs; a zero found by trying gets its order from the
+        // derivatives.
+        {"x^2-abs(x)", "", "", {{-1, 1}, {0, 0}, {1, 1}}, wahr},
+        {"abs(x^3-3x)-abs(2x)",
+         "",
+         "",
+         {{-std::sqrt(5.0L), 1}, {-1, 1}, {0, 0}, {1, 1}, {std::sqrt(5.0L), 1}},
+         wahr},
+        {"x^2+1-cos(x)", "-1", "1", {{0, 2}}, unklar},
     };
     for (const TFall& fall : faelle) {
         AlleTermeFreigeben();
