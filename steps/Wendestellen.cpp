@@ -8,6 +8,7 @@
 #include "steps/Ableitungen.h"
 #include "steps/Allgemeines.h"
 #include "steps/Extremstellen.h"
+#include "steps/Knickstellen.h"
 #include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
@@ -19,13 +20,18 @@ namespace zol {
 
 namespace {
 
-// One candidate x0 of f'' (value x): an inflection point where f'''(x) is not 0 (up to rounding), else, and
-// where f''' or f'' has no value, the sign-change test.
+// One candidate x0 of f'' (value x): none where f has no tangent; an inflection point where f'''(x) is not 0
+// (up to rounding), else, and where f''' or f'' has no value, the sign-change test.
 void Wendestelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Zaehler) {
     TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
     Extended x = 0, y = 0, t = 0;
     if (!WertBei(x0, 0, x) || !WertBei(FTerm, x, y)) return;
     const std::string xtext = FormatiereZahl(x);
+    // Without f' (and without a limit of f' there) f has no tangent at x0 and so no inflection point.
+    if (!HatWertIn(Ableitung1, x0) && !HatBeidseitigenGrenzwert(Ableitung1, x)) {
+        SchreibeTextTermTextZeile("In ", x0, " ist f ' nicht definiert, also hat f dort keine Wendestelle.");
+        return;
+    }
     if (Knicke->Index(x0) >= 1) {
         SchreibeTextTermTextZeile("In ", x0, " ist f '' nicht definiert.");
         UntersucheVorzeichenwechsel(Ableitung2, true, Kandidaten, i, x, y, Zaehler);

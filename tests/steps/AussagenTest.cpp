@@ -227,6 +227,21 @@ const TFamilie Familien[] = {
     {"abs(x-P)-Q", [](E P, E Q, E, E x) { return std::fabs(x - P) - Q; }},
     {"abs(x^2-Q)", [](E, E Q, E, E x) { return std::fabs(x * x - Q); }},
     {"abs(sin(x))-Q/5", [](E, E Q, E, E x) { return std::fabs(std::sin(x)) - Q / 5; }, "-pi", "pi"},
+    // Kinks, junctions and zeros of radicands, where f' (or f'') has no value; 0 is no inner point for
+    // x^(2/3), which has no value at x < 0.
+    {"abs(x^2-4)", [](E, E, E, E x) { return std::fabs(x * x - 4); }, "-3", "3", "HTT"},
+    {"abs(sin(x))", [](E, E, E, E x) { return std::fabs(std::sin(x)); }, "-4", "4", "HHTTT"},
+    {"sqrt(x^2-2x+1)", [](E, E, E, E x) { return std::fabs(x - 1); }, "-4", "5", "T"},
+    {"(x^2)^(1/3)", [](E, E, E, E x) { return std::cbrt(x * x); }, "-4", "5", "T"},
+    {"x^(2/3)", [](E, E, E, E x) { return x < 0 ? NAN : std::cbrt(x * x); }, "-4", "5", ""},
+    {"arcsin(sin(x))", [](E, E, E, E x) { return std::asin(std::sin(x)); }, "-2", "2", "HT"},
+    {"x*abs(x)", [](E, E, E, E x) { return x * std::fabs(x); }, "-4", "5", "W"},
+    {"x^2-abs(x)", [](E, E, E, E x) { return x * x - std::fabs(x); }, "-4", "5", "HTT"},
+    {"abs(x^3-3x)-abs(2x)", [](E, E, E, E x) { return std::fabs(x * x * x - 3 * x) - std::fabs(2 * x); },
+     "-4", "5", "HHTTT"},
+    {"abs(x)+x^3", [](E, E, E, E x) { return std::fabs(x) + x * x * x; }, "-4", "5", "HT"},
+    {"x^2;-x^2", [](E, E, E, E x) { return x <= 0 ? x * x : -x * x; }, "-4", "5", "W"},
+    {"x^2;2x", [](E, E, E, E x) { return x <= 0 ? x * x : 2 * x; }, "-4", "5", "T"},
     // x < 0: the first branch, x > 0 the second; at 0 only where they meet.
     {"x^2-Q;x-R", [](E, E Q, E R, E x) { return x < 0 ? x * x - Q : x > 0 ? x - R : Q == R ? -Q : NAN; }},
     {"(x-P)*(x+5);x+Q", [](E P, E Q, E, E x) { return x < 0 ? (x - P) * (x + 5) : x > 0 ? x + Q : P * -5 == Q ? Q : NAN; }},
