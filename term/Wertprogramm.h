@@ -66,7 +66,8 @@ inline Extended GanzePotenz(Extended v, Int64 n) {
 // v^e for a rational exponent: an integer power of any v, a fractional one of v > 0 (and of 0 for e > 0).
 [[gnu::always_inline]] inline bool PotenzWert(Extended v, const TBruch& e, Extended& r) {
     if (e.Nenner == 1) {
-        r = GanzePotenz(v, e.Zaehler);
+        // The square as GanzePotenz forms it (1 * (v*v)), without its loop.
+        r = e.Zaehler == 2 ? v * v : GanzePotenz(v, e.Zaehler);
         if (e.Zaehler < 0) {
             if (r == 0) return false;
             r = 1 / r;

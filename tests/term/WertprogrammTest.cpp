@@ -70,6 +70,12 @@ TEST_F(WertprogrammTest, GibtDieWerteDesBaumsBitgenau) {
     // The comparison is not empty on either side.
     EXPECT_GT(definiert, verglichen / 4);
     EXPECT_LT(definiert, verglichen);
+    // The square's short way gives the bits of square and multiply.
+    for (Extended v : {-3.7L, 1e-2000L, 0.1L, 1.0000001L, 1e2466L}) {
+        Extended r = 0;
+        EXPECT_EQ(PotenzWert(v, {2, 1}, r), std::isfinite(GanzePotenz(v, 2)));
+        EXPECT_TRUE(!std::isfinite(r) || GleicheBits(r, GanzePotenz(v, 2)));
+    }
 }
 
 TEST_F(WertprogrammTest, JoinAufDerBedingungsgrenzeUndOhneTerm) {
