@@ -17,21 +17,23 @@ namespace {
 // The depth of the case distinctions running now, one inside the other.
 Int32 Falltiefe = 0;
 constexpr Int32 MaxFalltiefe = 3;
+// Parts deeper in a term than this are not looked for.
+constexpr Int32 MaxTermtiefe = 1000;
 
 // The condition of the innermost first part of T that is abs(c) or a piecewise term whose condition c
 // depends on x.
-TTerm* Fallbedingung(TTerm* T) {
-    if (!T || T->IstKonstant) return nullptr;
+TTerm* Fallbedingung(TTerm* T, Int32 Tiefe = 0) {
+    if (!T || T->IstKonstant || Tiefe > MaxTermtiefe) return nullptr;
     if (TOperatorTerm* o = AlsOperatorTerm(T)) {
-        TTerm* c = Fallbedingung(o->T1);
-        return c ? c : Fallbedingung(o->T2);
+        TTerm* c = Fallbedingung(o->T1, Tiefe + 1);
+        return c ? c : Fallbedingung(o->T2, Tiefe + 1);
     }
     if (TJoin* j = AlsJoin(T)) {
-        TTerm* c = Fallbedingung(j->Bedingung);
+        TTerm* c = Fallbedingung(j->Bedingung, Tiefe + 1);
         return c ? c : j->Bedingung;
     }
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
-        TTerm* c = Fallbedingung(f->Argument);
+        TTerm* c = Fallbedingung(f->Argument, Tiefe + 1);
         return c ? c : IstStandardFunktion(T, "abs") ? f->Argument : nullptr;
     }
     return nullptr;
@@ -39,18 +41,18 @@ TTerm* Fallbedingung(TTerm* T) {
 
 // T where c has the sign Seite: every abs(c) replaced by -c or c, every piecewise term with the condition c
 // by its branch for that side (a function of c).
-TTerm* Fallterm(TTerm* T, TTerm* c, int Seite) {
-    if (!T || T->IstKonstant) return T;
+TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
+    if (!T || T->IstKonstant || Tiefe > MaxTermtiefe) return T;
     if (TOperatorTerm* o = AlsOperatorTerm(T))
-        return MitOperanden(T, Fallterm(o->T1, c, Seite), Fallterm(o->T2, c, Seite));
+        return MitOperanden(T, Fallterm(o->T1, c, Seite, Tiefe + 1), Fallterm(o->T2, c, Seite, Tiefe + 1));
     if (TJoin* j = AlsJoin(T)) {
         if (j->Bedingung->IstGleich(c)) return (Seite < 0 ? j->T1 : j->T2)->Ersetze(VariableX, c);
-        TTerm* b = Fallterm(j->Bedingung, c, Seite);
+        TTerm* b = Fallterm(j->Bedingung, c, Seite, Tiefe + 1);
         return b == j->Bedingung ? T : Neu<TJoin>(j->T1, j->T2, b, j->Stetig);
     }
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
         if (IstStandardFunktion(T, "abs") && f->Argument->IstGleich(c)) return Seite < 0 ? c->Negation() : c;
-        return MitArgument(T, Fallterm(f->Argument, c, Seite));
+        return MitArgument(T, Fallterm(f->Argument, c, Seite, Tiefe + 1));
     }
     return T;
 }
@@ -102,7 +104,8 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
         uebernimm(L, s, true, [&](TTerm* p) {
             bool d = false, e = false;
             const Extended x = p->Wert(0, d), w = c->Wert(x, e);
-            // A point where c is 0 belongs to the third case; exactly decided only where rounding may hide it.
+            // A point where c is 0 belongs to the third case; exactly decided only where rounding may hide
+            // it.
             return d && e && seite * w > 0 &&
                    !(IstRundungsnull(c, x, Rundungsfehler(x), w) && TermVerschwindetIn(c, p));
         });

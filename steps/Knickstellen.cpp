@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 #include <vector>
 
 #include "steps/Extremstellen.h"
@@ -17,12 +18,14 @@ namespace zol {
 
 namespace {
 
+constexpr Int32 MaxTiefe = 1000;
+
 // The walk through a term: each subterm once, the points found in one list.
 struct TSammler {
     TMenge* Bereich;
     TSListe* Punkte = NeueLeereListe();
     uint8_t Status = wahr;
-    std::vector<TTerm*> Besucht = {};
+    std::unordered_set<TTerm*> Besucht = {};
 
     void Uebernimm(TSListe* L, uint8_t s) {
         if (s != wahr) Status = unklar;
@@ -68,19 +71,22 @@ struct TSammler {
         }
     }
 
-    void Sammle(TTerm* T) {
-        if (!T || T->IstKonstant || IstVariable(T)) return;
-        if (std::find(Besucht.begin(), Besucht.end(), T) != Besucht.end()) return;
-        Besucht.push_back(T);
+    // Deeper than MaxTiefe the walk stops, and the list is not called complete.
+    void Sammle(TTerm* T, Int32 Tiefe = 0) {
+        if (!T || T->IstKonstant || IstVariable(T) || !Besucht.insert(T).second) return;
+        if (Tiefe > MaxTiefe) {
+            Status = unklar;
+            return;
+        }
         if (TOperatorTerm* o = AlsOperatorTerm(T)) {
-            Sammle(o->T1);
-            Sammle(o->T2);
+            Sammle(o->T1, Tiefe + 1);
+            Sammle(o->T2, Tiefe + 1);
         } else if (TJoin* j = AlsJoin(T)) {
-            Sammle(j->Bedingung);
+            Sammle(j->Bedingung, Tiefe + 1);
             Verzweigung(j);
         } else if (auto* f = dynamic_cast<TFunktion*>(T)) {
             TTerm* u = f->Argument;
-            Sammle(u);
+            Sammle(u, Tiefe + 1);
             const TPotenz* p = AlsPotenzTerm(T);
             // A power u^e with 0 < e < 1 has the derivative e*u^(e-1), which has no value where u is 0.
             if (IstWurzel(T) || IstStandardFunktion(T, "abs") || IstStandardFunktion(T, "sqrt") ||

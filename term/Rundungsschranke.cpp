@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "output/Ausgabe.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 
@@ -90,15 +91,25 @@ bool Joinwert(TJoin* J, Extended x, Extended Fehler, TGrenzwert& r) {
     return true;
 }
 
+// How deep the walk is now; deeper than MaxTiefe a term gives its value without a bound.
+Int32 Tiefe = 0;
+constexpr Int32 MaxTiefe = 1000;
+
 bool Abschaetzung(TTerm* T, Extended x, Extended Fehler, TGrenzwert& r) {
     if (!T) return false;
+    bool definiert = false;
+    if (Tiefe >= MaxTiefe) {
+        r.Wert = T->Wert(x, definiert);
+        r.Schranke = Unendlich;
+        return definiert && std::isfinite(r.Wert);
+    }
+    TWechsel<Int32> tiefer(Tiefe, Tiefe + 1);
     if (IstVariable(T)) {
         r = {x, Fehler};
         return true;
     }
     if (TOperatorTerm* o = AlsOperatorTerm(T)) return Operatorwert(o, x, Fehler, r);
     if (TJoin* j = AlsJoin(T)) return Joinwert(j, x, Fehler, r);
-    bool definiert = false;
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
         TGrenzwert a;
         if (!Abschaetzung(f->Argument, x, Fehler, a)) return false;
