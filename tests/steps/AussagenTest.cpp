@@ -244,6 +244,9 @@ const TFamilie Familien[] = {
     {"x^2;2x", [](E, E, E, E x) { return x <= 0 ? x * x : 2 * x; }, "-4", "5", "T"},
     // x < 0: the first branch, x > 0 the second; at 0 only where they meet.
     {"x^2-Q;x-R", [](E, E Q, E R, E x) { return x < 0 ? x * x - Q : x > 0 ? x - R : Q == R ? -Q : NAN; }},
+    {"(x-P)^2;x+Q", [](E P, E Q, E, E x) { return x < 0 ? (x - P) * (x - P) : x > 0 ? x + Q : P * P == Q ? Q : NAN; }},
+    {"x^2;Q*x", [](E, E Q, E, E x) { return x < 0 ? x * x : Q * x; }},
+    {"x-Q*sqrt(x)+R", [](E, E Q, E R, E x) { return x - Q * std::sqrt(x) + R; }, "-1", "20"},
     {"(x-P)*(x+5);x+Q", [](E P, E Q, E, E x) { return x < 0 ? (x - P) * (x + 5) : x > 0 ? x + Q : P * -5 == Q ? Q : NAN; }},
 };
 // clang-format on
