@@ -6,7 +6,9 @@
 
 #include "algebra/PartialBrueche.h"
 #include "algebra/PolynomZerlegungen.h"
+#include "app/Grafik.h"
 #include "output/Grafikdaten.h"
+#include "output/Protokoll.h"
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
 #include "steps/Ableitungen.h"
@@ -60,7 +62,9 @@ private:
 
 } // namespace
 
-TKopfloseAnfrage::TKopfloseAnfrage(TAnfrage anfrage) : Anfrage(std::move(anfrage)) {}
+TKopfloseAnfrage::TKopfloseAnfrage(TAnfrage anfrage) : Anfrage(std::move(anfrage)) {
+    Graphbild.Aufzeichnen = false;
+}
 
 void TKopfloseAnfrage::Starte() {
     InitialisiereTerme();
@@ -94,6 +98,7 @@ void TKopfloseAnfrage::Starte() {
     TLaufrahmen rahmen(Host, Anfrage);
     // The request's start, as the main window does it.
     Einrueckung = 0;
+    StarteZeitmessung();
     AlleTermeFreigeben();
     SetzeAnalyseZurueck();
     // Page 0 made current.
@@ -108,7 +113,10 @@ void TKopfloseAnfrage::Starte() {
     // The later steps in the driver's order, each onto its page, with the driver's abort check after each.
     auto folgeschritt = [&](TSchritt schritt, Int32 seite, auto&& lauf) {
         if (!Schrittflags[schritt]) return;
-        AktiviereSeite(&Bild, false);
+        if (seite == 8)
+            AktiviereSeite(&Graphbild, true);
+        else
+            AktiviereSeite(&Bild, false);
         SetzeZeilenliste(&Seiten[size_t(seite)]);
         gemessen(schritt, lauf);
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
@@ -143,6 +151,7 @@ void TKopfloseAnfrage::Starte() {
             }
             SchrittFlaecheninhalt(a, b);
         });
+    folgeschritt(SchrittGraph, 8, [] { DoGraph(); });
 }
 
 std::string TKopfloseAnfrage::Text() const {

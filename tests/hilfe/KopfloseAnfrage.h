@@ -11,6 +11,7 @@
 #include "output/Ausgabe.h"
 #include "steps/Schrittflags.h"
 #include "plattform/Leinwand.h"
+#include "tests/hilfe/TestLeinwand.h"
 #include "tests/hilfe/TestOberflaeche.h"
 
 namespace zol {
@@ -43,14 +44,15 @@ public:
     TGroesse Seitengroesse() const override { return {977, 665}; }
 };
 
-// Runs one request as the main window does: empties the term store, resets the analysis globals and the
-// marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with the text of f (in the
-// linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen, the zeros step, the
-// numerical zero, the intersection and the factorisation onto page 1, the poles step onto page 2, the
-// partial fractions onto page 3, the derivatives, extrema and inflection steps onto pages 4, 5 and 6, and the
-// integral, antiderivative or area step onto page 7.
-// Exceptions of a step reach the caller; the lines written until then stay on their page. The options and the
-// current canvas, host and line list are restored afterwards.
+// Runs one request as the main window does: starts the request's clock, empties the term store, resets the
+// analysis globals and the marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with
+// the text of f (in the linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen,
+// the zeros step, the numerical zero, the intersection and the factorisation onto page 1, the poles step onto
+// page 2, the partial fractions onto page 3, the derivatives, extrema and inflection steps onto pages 4, 5
+// and 6, and the integral, antiderivative or area step onto page 7, and the graph onto page 8, drawn on a
+// test canvas of the graph sheet's size (Graphbild). Exceptions of a step reach the caller; the lines written
+// until then stay on their page. The options and the current canvas, host and line list are restored
+// afterwards.
 class TKopfloseAnfrage {
 public:
     explicit TKopfloseAnfrage(TAnfrage anfrage);
@@ -69,6 +71,8 @@ public:
     // UhrTakt, EchteUhr, AbbruchUm) are kept from one run to the next.
     TTestOberflaeche Host;
     TSeitenleinwand Bild;
+    // The graph sheet's image: its pixels are kept, its calls not recorded.
+    TTestLeinwand Graphbild{981, 710};
     TZeilenliste Seite;
     // The later pages by number (index 0 unused: page 0 is Seite).
     std::array<TZeilenliste, 9> Seiten;

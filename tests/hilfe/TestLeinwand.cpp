@@ -40,21 +40,21 @@ void TTestLeinwand::SchreibeText(const std::string& Text) {
     TZeichenaufruf a = Aufruf(TAufrufart::Text);
     a.Text = Text;
     a.Mass = Textmass(Text);
-    Aufrufe.push_back(a);
+    Merke(a);
     BewegeUm(a.Mass.Breite, 0);
 }
 
 void TTestLeinwand::LinieZu(Int32 x, Int32 y) {
     TZeichenaufruf a = Aufruf(TAufrufart::Linie);
     a.Punkte = {Stift(), {x, y}};
-    Aufrufe.push_back(a);
+    Merke(a);
     BewegeZu(x, y);
 }
 
 void TTestLeinwand::Polylinie(const std::vector<TPunkt>& Punkte) {
     TZeichenaufruf a = Aufruf(TAufrufart::Polylinie);
     a.Punkte = Punkte;
-    Aufrufe.push_back(a);
+    Merke(a);
 }
 
 void TTestLeinwand::Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, Int32 SpanneGrad) {
@@ -62,14 +62,14 @@ void TTestLeinwand::Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, In
     a.Rechteck = Rechteck;
     a.StartGrad = StartGrad;
     a.SpanneGrad = SpanneGrad;
-    Aufrufe.push_back(a);
+    Merke(a);
 }
 
 void TTestLeinwand::FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) {
     TZeichenaufruf a = Aufruf(TAufrufart::Rechteck);
     a.Rechteck = Rechteck;
     a.Farbe = Farbe;
-    Aufrufe.push_back(a);
+    Merke(a);
     for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y)
         for (Int32 x = std::max(Rechteck.Links, 0); x < std::min(Rechteck.Rechts, Groesse.Breite); ++x)
             Bild[static_cast<size_t>(y) * Groesse.Breite + x] = Farbe;
@@ -84,7 +84,7 @@ void TTestLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe Farbe) {
     TZeichenaufruf a = Aufruf(TAufrufart::Pixel);
     a.Punkte = {{x, y}};
     a.Farbe = Farbe;
-    Aufrufe.push_back(a);
+    Merke(a);
     if (x < 0 || y < 0 || x >= Groesse.Breite || y >= Groesse.Hoehe) return;
     Bild[static_cast<size_t>(y) * Groesse.Breite + x] = Farbe;
 }

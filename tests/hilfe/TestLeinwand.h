@@ -41,6 +41,8 @@ public:
     static Int32 Zeichenhoehe(Int32 punkte);
 
     std::vector<TZeichenaufruf> Aufrufe;
+    // Off: nothing is recorded, the pixels are kept all the same (a graph sets many of them).
+    bool Aufzeichnen = true;
 
     // The texts written, in order, concatenated.
     std::string GeschriebenerText() const;
@@ -63,6 +65,9 @@ public:
 
 private:
     TZeichenaufruf Aufruf(TAufrufart art) const;
+    void Merke(const TZeichenaufruf& a) {
+        if (Aufzeichnen) Aufrufe.push_back(a);
+    }
     TGroesse Groesse;
     std::vector<TFarbe> Bild;
 };
