@@ -202,6 +202,7 @@ void VereinfacheTerm(TTerm*& T) {
     }
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTerm:", T);
     TTerm* T0 = T;
+    MerkeCache(T0);
     TMarke marke(T0);
     if (!T->Normalform) AlleSubNormalformen(T);
     if (T->Normalform) {
@@ -329,6 +330,7 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
     if (T->Zustand & TermVereinfacht) return;
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheKonstantenTerm:", T);
     TTerm* T0 = T;
+    MerkeCache(T0);
     TMarke marke(T0);
     try {
         TTerm* K = KonstanteMoeglichstArithmetisch(T);

@@ -271,24 +271,25 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
     Int32 w1 = Zellenbreite(*zeilen[0].X);
     Int32 w2 = Zellenbreite(*zeilen[0].Y);
 
-    TTerm* x = a;
-    Extended xv = av;
-    for (Int64 k = 0; xv <= bv;) {
+    for (Int64 k = 0; k < MaxTabellenzeilen; ++k) {
         // A long table (a tiny step) stays responsive and can be aborted.
         Oberflaeche().VerarbeiteNachrichten();
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
+        // The row's terms go once its cells are typeset: the table holds its page lines, nothing more.
+        TVorlaeufigeTerme zeile;
+        // Each x is built exactly from a and the step, not accumulated.
+        TTerm* x = k == 0 ? a : Summe(a, Produkt(Bruchkonstante(k, 1), h));
+        if (!x) break;
+        if (k > 0) VereinfacheKonstantenTerm(x);
+        Extended xv = 0;
+        if (!Zahlwert(x, xv) || !(xv <= bv)) break;
         // A row's simplifications take their searches from a supply of the row's own.
         TEigenerSuchvorrat vorrat(Zeilenvorrat);
         TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, xv, S, Eingabe)};
         w1 = Max(w1, Zellenbreite(*z.X));
         w2 = Max(w2, Zellenbreite(*z.Y));
         zeilen.push_back(std::move(z));
-        // Each x is built exactly from a and the step, not accumulated.
-        ++k;
-        x = Summe(a, Produkt(Bruchkonstante(k, 1), h));
-        if (!x) break;
-        VereinfacheKonstantenTerm(x);
-        if (!Zahlwert(x, xv)) break;
+        zeile.Verwerfen();
     }
 
     for (size_t i = 0; i < zeilen.size(); ++i) {
@@ -297,6 +298,21 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         zellen.push_back(std::move(zeilen[i].Y));
         SchreibeTabellenzeile(std::move(zellen), {w1, w2}, i + 1 == zeilen.size(), false);
     }
+}
+
+std::string Tabellenschrittweite(Extended Spanne) {
+    const Extended mindestens = Spanne / (MaxTabellenzeilen - 1);
+    if (!(mindestens > 0) || !std::isfinite(mindestens)) return "1";
+    // 1, 2 or 5 times 10^e, the smallest of them that reaches mindestens.
+    Int32 e = static_cast<Int32>(std::floor(std::log10(mindestens)));
+    Int32 m = 1;
+    for (const Int32 kandidat : {1, 2, 5, 10}) {
+        m = kandidat;
+        if (kandidat * std::pow(10.0L, e) >= mindestens) break;
+    }
+    if (m == 10) m = 1, ++e;
+    if (e >= 0) return std::to_string(m) + std::string(size_t(e), '0');
+    return "0," + std::string(size_t(-e - 1), '0') + std::to_string(m);
 }
 
 void SchreibeKurvenpunkt(const std::string& Text, Int32& Nr, TTerm* x, char Buchstabe,

@@ -64,8 +64,15 @@ void SchreibeTabellenzeile(std::vector<std::unique_ptr<TListenFolie>> Zellen,
                            const std::vector<Int32>& Breiten, bool Letzte, bool Zentriert);
 // The number of lines of Liste that ZeichneSeite(ab) shows on a screen page Hoehe pixels high.
 Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe);
+// The most rows of a value table: a longer one takes long, fills the memory and is read by nobody.
+constexpr Int64 MaxTabellenzeilen = 1000;
+// The step width, as a decimal text, from which a value table over an interval Spanne long has at most
+// MaxTabellenzeilen rows: the smallest of 1, 2 and 5 times a power of ten that is at least
+// Spanne / (MaxTabellenzeilen - 1).
+std::string Tabellenschrittweite(Extended Spanne);
 // The value table of f over I with step h: a ruled table of x and f(x) with exact values and decimals,
-// one page line per row. Nothing when a bound is infinite or h is not positive.
+// one page line per row, at most MaxTabellenzeilen rows. Nothing when a bound is infinite or h is not
+// positive. Each row's terms are freed once its cells are typeset.
 // Eingabe, when given, is f as entered: where it has no value (a cancelled gap) the cell says "nicht def."
 // although f itself has one there.
 void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe = nullptr);

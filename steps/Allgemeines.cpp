@@ -605,6 +605,18 @@ void SchrittWertetabelle() {
         ABIntervall->RechterRand.Wert = Bruchkonstante(5, 1);
         ABIntervall->RechterRand.Offen = false;
     }
+    // A table longer than the limit is not begun: the message names a step width that keeps it within.
+    bool da = false, db = false;
+    const Extended a = ABIntervall->LinkerRand.Wert->Wert(0, da);
+    const Extended b = ABIntervall->RechterRand.Wert->Wert(0, db);
+    if (da && db && (b - a) / hwert >= MaxTabellenzeilen * (1 - 1e-12L)) {
+        Oberflaeche().Meldung(TMeldungsart::Information,
+                              "Wertetabelle abgebrochen, da sie mehr als " +
+                                  std::to_string(MaxTabellenzeilen) +
+                                  " Zeilen hätte. Mit einer Schrittweite ab " + Tabellenschrittweite(b - a) +
+                                  " hat sie höchstens " + std::to_string(MaxTabellenzeilen) + ".");
+        return;
+    }
     SchreibeUnterstrichen("Wertetabelle:");
     Schreibe("Intervall: ");
     SchreibeIntervall(ABIntervall->LinkerRand.Wert, ABIntervall->RechterRand.Wert);

@@ -7,8 +7,12 @@ bool Dauerhaft = false;
 }
 
 void TArena::Leeren() {
+    LeerenBis(0);
+}
+
+void TArena::LeerenBis(size_t n) {
     // Newest first, so that an object is destroyed before what it was built from.
-    while (!Objekte.empty()) Objekte.pop_back();
+    while (Objekte.size() > n) Objekte.pop_back();
 }
 
 TArena& AnfrageArena() {
@@ -21,11 +25,19 @@ TArena& DauerArena() {
     return arena;
 }
 
-TArena& AktuelleArena() { return Dauerhaft ? DauerArena() : AnfrageArena(); }
+TArena& AktuelleArena() {
+    return Dauerhaft ? DauerArena() : AnfrageArena();
+}
 
-bool DauerhaftAktiv() { return Dauerhaft; }
+bool DauerhaftAktiv() {
+    return Dauerhaft;
+}
 
-DauerhaftAnlegen::DauerhaftAnlegen() : Vorher(Dauerhaft) { Dauerhaft = true; }
-DauerhaftAnlegen::~DauerhaftAnlegen() { Dauerhaft = Vorher; }
+DauerhaftAnlegen::DauerhaftAnlegen() : Vorher(Dauerhaft) {
+    Dauerhaft = true;
+}
+DauerhaftAnlegen::~DauerhaftAnlegen() {
+    Dauerhaft = Vorher;
+}
 
 } // namespace zol

@@ -28,6 +28,8 @@ public:
     }
     // Frees every object, newest first.
     void Leeren();
+    // Frees the objects beyond the first n, newest first.
+    void LeerenBis(size_t n);
     size_t Anzahl() const { return Objekte.size(); }
     ~TArena() { Leeren(); }
 

@@ -96,6 +96,48 @@ struct TSpeicher {
 
 TSpeicher Speicher;
 
+// While a TVorlaeufigeTerme is active: the caches of terms as they were before they changed, and how to take
+// the new nodes out of the index again, both in the order they came.
+struct TCachezustand {
+    TTerm* Term;
+    TTerm* Vereinfacht;
+    TNormalform* Normalform;
+    uint8_t Zustand;
+};
+struct TVorlaeufig {
+    bool Aktiv = false;
+    std::vector<TCachezustand> Caches;
+    std::vector<std::function<void()>> Austragen;
+};
+TVorlaeufig Vorlaeufig;
+
+// Appends k to the chain of its key.
+template <class Index, class Schluessel> void Anhaengen(Index& index, const Schluessel& s, TTermKnoten* k) {
+    index[s].Anhaengen(k);
+    if (!Vorlaeufig.Aktiv) return;
+    // Taken out newest first, k is then the last of its chain.
+    Vorlaeufig.Austragen.push_back([&index, s, k] {
+        auto it = index.find(s);
+        if (it == index.end()) return;
+        TKette& kette = it->second;
+        if (kette.Erster == k) {
+            index.erase(it);
+            return;
+        }
+        TTermKnoten* v = kette.Erster;
+        while (v && v->GleicherSchluessel != k) v = v->GleicherSchluessel;
+        if (!v) return;
+        v->GleicherSchluessel = nullptr;
+        kette.Letzter = v;
+    });
+}
+
+// Enters k as the one node of its key.
+template <class Index, class Schluessel> void Eintragen(Index& index, const Schluessel& s, TTermKnoten* k) {
+    if (index.emplace(s, k).second && Vorlaeufig.Aktiv)
+        Vorlaeufig.Austragen.push_back([&index, s] { index.erase(s); });
+}
+
 std::pair<Int64, Int64> Schluessel(const TBruch& b) {
     return {b.Zaehler, b.Nenner};
 }
@@ -188,7 +230,7 @@ TTerm* Zusammengesetzt(Int32 knotenzahl, const TVerbundSchluessel& schluessel, G
             if (k->Knotenzahl == knotenzahl && gleich(k->Term)) return k->Term;
         return nullptr;
     };
-    auto eintragen = [&schluessel](TTermKnoten* k) { Speicher.Zusammengesetzt[schluessel].Anhaengen(k); };
+    auto eintragen = [&schluessel](TTermKnoten* k) { Anhaengen(Speicher.Zusammengesetzt, schluessel, k); };
     return Suche(finde, baue, eintragen);
 }
 
@@ -264,7 +306,7 @@ TTerm* RationaleKonstante(const TBruch& B) {
             if (k->Term->HatWert(r)) return k->Term;
         return nullptr;
     };
-    auto eintragen = [&r](TTermKnoten* k) { Speicher.Rational[Schluessel(r)].Anhaengen(k); };
+    auto eintragen = [&r](TTermKnoten* k) { Anhaengen(Speicher.Rational, Schluessel(r), k); };
     return Suche(
         finde, [&r]() -> TTerm* { return Neu<TRationaleKonstante>(r); }, eintragen);
 }
@@ -284,12 +326,12 @@ TTerm* RadikalKonstante(const TRadikal& R, const std::string&) {
         return nullptr;
     };
     auto eintragen = [&R](TTermKnoten* k) {
-        Speicher.Radikal[Schluessel(R)].Anhaengen(k);
+        Anhaengen(Speicher.Radikal, Schluessel(R), k);
         // A rational number as a radical is found by the rational builder too.
         if (R.Polynom.Grad == 0)
             if (auto* q = AlsRationaleKonstante(R.Polynom.Koeff[0]))
                 if (!Erster(Speicher.Rational, Schluessel(q->Bruch)))
-                    Speicher.Rational[Schluessel(q->Bruch)].Anhaengen(k);
+                    Anhaengen(Speicher.Rational, Schluessel(q->Bruch), k);
     };
     return Suche(
         finde, [&R]() -> TTerm* { return Neu<TRadikalKonstante>(R); }, eintragen);
@@ -301,7 +343,7 @@ TTerm* BenannteKonstante(const std::string& name) {
         auto it = Speicher.Benannt.find(n);
         return it == Speicher.Benannt.end() ? nullptr : it->second->Term;
     };
-    auto eintragen = [&n](TTermKnoten* k) { Speicher.Benannt[n] = k; };
+    auto eintragen = [&n](TTermKnoten* k) { Eintragen(Speicher.Benannt, n, k); };
     return Suche(
         finde, [&n]() -> TTerm* { return Neu<TBenannteKonstante>(n); }, eintragen);
 }
@@ -314,7 +356,7 @@ TTerm* ReelleKonstante(Extended wert) {
         return it == Speicher.Reell.end() ? nullptr : it->second->Term;
     };
     auto eintragen = [w](TTermKnoten* k) {
-        if (!std::isnan(w)) Speicher.Reell.emplace(w, k);
+        if (!std::isnan(w)) Eintragen(Speicher.Reell, w, k);
     };
     return Suche(
         finde, [wert]() -> TTerm* { return Neu<TReelleKonstante>(wert); }, eintragen);
@@ -420,6 +462,26 @@ std::vector<TTermfreigabeBeobachter*>& Beobachter() {
     return liste;
 }
 
+void BenachrichtigeBeobachter() {
+    // Over a copy, asking each time: an action may end a watch.
+    const std::vector<TTermfreigabeBeobachter*> beobachter = Beobachter();
+    for (TTermfreigabeBeobachter* b : beobachter) {
+        if (std::find(Beobachter().begin(), Beobachter().end(), b) == Beobachter().end()) continue;
+        try {
+            b->Melde();
+        } catch (const std::exception& e) {
+            Oberflaeche().DebugAusgabe(std::string("AlleTermeFreigeben: ") + e.what());
+        } catch (...) {
+        }
+    }
+}
+
+void BeendeVorlaeufig() {
+    Vorlaeufig.Aktiv = false;
+    Vorlaeufig.Caches.clear();
+    Vorlaeufig.Austragen.clear();
+}
+
 } // namespace
 
 TTermfreigabeBeobachter::TTermfreigabeBeobachter(std::function<void()> aktion) : Aktion(std::move(aktion)) {
@@ -430,18 +492,42 @@ TTermfreigabeBeobachter::~TTermfreigabeBeobachter() {
     std::erase(Beobachter(), this);
 }
 
-void AlleTermeFreigeben() {
-    // Over a copy, asking each time: an action may end a watch.
-    const std::vector<TTermfreigabeBeobachter*> beobachter = Beobachter();
-    for (TTermfreigabeBeobachter* b : beobachter) {
-        if (std::find(Beobachter().begin(), Beobachter().end(), b) == Beobachter().end()) continue;
-        try {
-            if (b->Aktion) b->Aktion();
-        } catch (const std::exception& e) {
-            Oberflaeche().DebugAusgabe(std::string("AlleTermeFreigeben: ") + e.what());
-        } catch (...) {
-        }
+void MerkeCache(TTerm* T) {
+    if (Vorlaeufig.Aktiv && T) Vorlaeufig.Caches.push_back({T, T->Vereinfacht, T->Normalform, T->Zustand});
+}
+
+TVorlaeufigeTerme::TVorlaeufigeTerme()
+    : Aktiv(!Vorlaeufig.Aktiv && !DauerhaftAktiv()), Knoten(Speicher.Knoten.size()),
+      Objekte(AnfrageArena().Anzahl()) {
+    if (Aktiv) Vorlaeufig.Aktiv = true;
+}
+
+TVorlaeufigeTerme::~TVorlaeufigeTerme() {
+    if (Aktiv && Vorlaeufig.Aktiv) BeendeVorlaeufig();
+}
+
+void TVorlaeufigeTerme::Verwerfen() {
+    // Nothing to do when the store was emptied meanwhile (which ends the guard's work).
+    if (!Aktiv || !Vorlaeufig.Aktiv) return;
+    Aktiv = false;
+    // Terms placed in the tree stay.
+    if (Speicher.Eingeordnet > Knoten) return BeendeVorlaeufig();
+    Vorlaeufig.Aktiv = false;
+    BenachrichtigeBeobachter();
+    for (auto c = Vorlaeufig.Caches.rbegin(); c != Vorlaeufig.Caches.rend(); ++c) {
+        c->Term->Vereinfacht = c->Vereinfacht;
+        c->Term->Normalform = c->Normalform;
+        c->Term->Zustand = c->Zustand;
     }
+    for (auto a = Vorlaeufig.Austragen.rbegin(); a != Vorlaeufig.Austragen.rend(); ++a) (*a)();
+    Speicher.Knoten.resize(Knoten);
+    AnfrageArena().LeerenBis(Objekte);
+    BeendeVorlaeufig();
+}
+
+void AlleTermeFreigeben() {
+    BeendeVorlaeufig();
+    BenachrichtigeBeobachter();
     std::vector<TTermKnoten*> knoten;
     knoten.swap(Speicher.Knoten);
     Speicher.Wurzel = nullptr;

@@ -83,9 +83,35 @@ void TermEintragen(TTerm* T);
 // first, while the terms still exist.
 void AlleTermeFreigeben();
 
+// While it lives, what a piece of work builds is provisional: Verwerfen frees every term and every other
+// object of the request arena built since the guard began, and gives the older terms back the caches they
+// had (the simplified form and the normal form), so work that needs only its output, such as a row of a
+// value table, holds no terms afterwards. The owner makes sure that nothing else keeps what was built. Work
+// that put a term into the store's tree (Termspeicher read, TermEintragen) keeps everything, and so does
+// work that ends with an exception: its terms go with the request's. Guards do not nest: an inner one keeps
+// everything.
+class TVorlaeufigeTerme {
+public:
+    TVorlaeufigeTerme();
+    ~TVorlaeufigeTerme();
+    TVorlaeufigeTerme(const TVorlaeufigeTerme&) = delete;
+    TVorlaeufigeTerme& operator=(const TVorlaeufigeTerme&) = delete;
+
+    void Verwerfen();
+
+private:
+    bool Aktiv;
+    size_t Knoten;
+    size_t Objekte;
+};
+
+// Called before a term's cached simplified form or normal form changes: while a TVorlaeufigeTerme lives,
+// records what T had, so that Verwerfen can restore it.
+void MerkeCache(TTerm* T);
+
 // Whoever keeps terms of a request outside the request's own globals (a window's list of terms) watches
 // the store through one of these for its lifetime: Aktion runs at the start of every AlleTermeFreigeben,
-// so that nothing refers to a term after it is gone.
+// and before TVorlaeufigeTerme::Verwerfen, so that nothing refers to a term after it is gone.
 class TTermfreigabeBeobachter {
 public:
     explicit TTermfreigabeBeobachter(std::function<void()> aktion);
@@ -93,8 +119,12 @@ public:
     TTermfreigabeBeobachter(const TTermfreigabeBeobachter&) = delete;
     TTermfreigabeBeobachter& operator=(const TTermfreigabeBeobachter&) = delete;
 
+    // Runs the action.
+    void Melde() const {
+        if (Aktion) Aktion();
+    }
+
 private:
-    friend void AlleTermeFreigeben();
     std::function<void()> Aktion;
 };
 

@@ -10,6 +10,7 @@
 #include "term/KomplexeZahlen.h"
 #include "term/Mengen.h"
 #include "term/Radikale.h"
+#include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Termstrom.h"
 
@@ -67,6 +68,7 @@ void TTerm::SetzeText(std::initializer_list<std::string_view> Teile) {
 void TTerm::HoleNormalform() {
     if (Normalform) return;
     bool neu = false;
+    MerkeCache(this);
     Normalform = zol::Normalform(this, neu);
     if (Normalform) Normalform->Referenzen = 1;
 }

@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "output/Ausgabe.h"
+#include "output/Seiten.h"
 #include "steps/Allgemeines.h"
 #include "steps/Schrittflags.h"
+#include "term/Arena.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
@@ -162,6 +166,46 @@ TEST_F(Allgemeines, Wertetabelle) {
         EXPECT_TRUE(!HatText(z, "Wertetabelle:") && !HatText(z, "Intervallrand")) << h;
         EXPECT_EQ(l.Host.Abgehakt, std::vector<int>{SchrittDefinitionsbereich}) << h;
     }
+}
+
+// A table beyond the row limit is not begun: the message names a step width whose table fits and is not
+// needlessly coarse (more than 2/5 of the limit, as the next smaller width of the 1-2-5 series would not
+// fit).
+TEST_F(Allgemeines, LangeWertetabelle) {
+    const std::tuple<const char*, const char*, const char*> zuLang[] = {
+        {"-3", "3", "1/1000000"}, {"82", "1821866", "1"}, {"0", "100", "1/10"}, {"-pi", "pi", "0,001"}};
+    for (const auto& [a, b, h] : zuLang) {
+        TKopfloseAnfrage l({.F = "x^2", .A = a, .B = b, .H = h, .Schritte = {SchrittTabelle}});
+        l.Starte();
+        ASSERT_EQ(l.Host.Meldungen.size(), 1u) << a;
+        const std::string m = l.Host.Meldungen[0].Text;
+        EXPECT_EQ(m.rfind("Wertetabelle abgebrochen, da sie mehr als 1000 Zeilen hätte.", 0), 0u) << m;
+        EXPECT_FALSE(HatText(l.Zeilen(), "Wertetabelle:"));
+        const size_t von = m.find(" ab ") + 4;
+        const std::string w = m.substr(von, m.find(' ', von) - von);
+        const Extended zeilen = std::floor((*Wert(Lies(b)) - *Wert(Lies(a))) / *Wert(Lies(w))) + 1;
+        EXPECT_TRUE(zeilen <= MaxTabellenzeilen && zeilen > MaxTabellenzeilen * 2 / 5) << w;
+        TKopfloseAnfrage passend({.F = "x^2", .A = a, .B = b, .H = w, .Schritte = {SchrittTabelle}});
+        passend.Starte();
+        EXPECT_TRUE(passend.Host.Meldungen.empty() && HatText(passend.Zeilen(), "Wertetabelle:")) << w;
+    }
+}
+
+// The rows keep no terms: a longer table over irrational points leaves the store as a shorter one does, and
+// the store stays consistent.
+TEST_F(Allgemeines, TabellenzeilenBehaltenKeineTerme) {
+    size_t objekte[2] = {};
+    for (int i : {0, 1}) {
+        TKopfloseAnfrage l({.F = "(6x^2-3)/(8x^3-6/7x^2-5x+1)",
+                            .A = "-pi",
+                            .B = i ? "4" : "2",
+                            .H = "1/2",
+                            .Schritte = {SchrittTabelle}});
+        l.Starte();
+        EXPECT_TRUE(HatText(l.Zeilen(), "-π+") && SpeicherStimmig());
+        objekte[i] = AnfrageArena().Anzahl();
+    }
+    EXPECT_EQ(objekte[0], objekte[1]);
 }
 
 } // namespace
