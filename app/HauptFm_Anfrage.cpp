@@ -38,6 +38,7 @@
 #include "steps/Numerik.h"
 #include "steps/Schrittflags.h"
 #include "steps/Wendestellen.h"
+#include "term/Arena.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -302,6 +303,8 @@ void THauptForm::FuehreAnfrageAus() {
         MeldeAusgelasseneSeitenSicher("unbekannter Fehler");
         SchliesseAbbruchfenster();
     }
+    // The request's peak goes back to the system, however it ended; its terms stay for the graph.
+    GibFreienSpeicherZurueck();
 }
 
 void THauptForm::MeldeAusgelasseneSeitenSicher(const std::string& grund) {
@@ -543,6 +546,7 @@ void THauptForm::FuehreTestAus() {
         // The progress window closes also after a failed test.
         SchliesseAbbruchfenster();
     }
+    GibFreienSpeicherZurueck();
 }
 
 // ---- the regression test suite ----

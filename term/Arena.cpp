@@ -1,5 +1,9 @@
 #include "term/Arena.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace zol {
 
 namespace {
@@ -8,11 +12,18 @@ bool Dauerhaft = false;
 
 void TArena::Leeren() {
     LeerenBis(0);
+    std::vector<std::unique_ptr<TArenaObjekt>>().swap(Objekte);
 }
 
 void TArena::LeerenBis(size_t n) {
     // Newest first, so that an object is destroyed before what it was built from.
     while (Objekte.size() > n) Objekte.pop_back();
+}
+
+void GibFreienSpeicherZurueck() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 TArena& AnfrageArena() {

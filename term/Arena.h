@@ -26,7 +26,7 @@ public:
         Objekte.push_back(std::move(objekt));
         return roh;
     }
-    // Frees every object, newest first.
+    // Frees every object, newest first, and the list that held them.
     void Leeren();
     // Frees the objects beyond the first n, newest first.
     void LeerenBis(size_t n);
@@ -36,6 +36,10 @@ public:
 private:
     std::vector<std::unique_ptr<TArenaObjekt>> Objekte;
 };
+
+// Gives the memory the allocator holds free back to the system (glibc's malloc_trim), so that the process
+// does not keep the peak of a large request: called when a request has ended.
+void GibFreienSpeicherZurueck();
 
 TArena& AnfrageArena();
 TArena& DauerArena();

@@ -532,11 +532,13 @@ void AlleTermeFreigeben() {
     knoten.swap(Speicher.Knoten);
     Speicher.Wurzel = nullptr;
     Speicher.Eingeordnet = 0;
-    Speicher.Zusammengesetzt.clear();
-    Speicher.Rational.clear();
-    Speicher.Radikal.clear();
-    Speicher.Benannt.clear();
-    Speicher.Reell.clear();
+    // Fresh indexes: a cleared one would keep the buckets of the largest request, and clearing them costs
+    // every later request their number.
+    Speicher.Zusammengesetzt = {};
+    Speicher.Rational = {};
+    Speicher.Radikal = {};
+    Speicher.Benannt = {};
+    Speicher.Reell = {};
     FreigebenAlle(knoten);
     AnfrageArena().Leeren();
     FuelleSuchvorrat();

@@ -19,6 +19,7 @@
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
 #include "steps/Wendestellen.h"
+#include "term/Arena.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -47,6 +48,8 @@ public:
         Seitenbreite = Breite;
         Seitenhoehe = Hoehe;
         Schrittflags = Flags;
+        // The run's peak goes back to the system, as after a request of the main window.
+        GibFreienSpeicherZurueck();
     }
     TLaufrahmen(const TLaufrahmen&) = delete;
     TLaufrahmen& operator=(const TLaufrahmen&) = delete;
