@@ -228,7 +228,11 @@ void SchrittLGS(const TGittertexte& A, const TGittertexte& b) {
     NeueZeile();
     TLGSMatrix X;
     try {
+        // The elimination stands on the page only when exact arithmetic carries it through; where it does
+        // not, a short account takes the place of its matrices.
+        TStilleSeite entwurf;
         LoeseLGS(M, R, X, Kommentare, true);
+        entwurf.Zeigen();
     } catch (const ERessourcen&) {
         // An overflow that the exact elimination cannot avoid: the page says so, the message follows.
         NeueZeile();

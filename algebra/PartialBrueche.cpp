@@ -311,17 +311,26 @@ void Partialbruchzerlegung(TPolynom Z, TPolynom N, TSListe*& Nullstellen, TQuadF
     QuadFaktoren = Zer.QuadListe;
     Vollstaendig = Zer.Vollstaendig;
     if (!Vollstaendig) return nichtMoeglich();
+    // The ansatz, its multiplied-out form and the system stand on the page only when they give the
+    // coefficients; where they do not, a short account takes the place of their pages of terms.
+    const std::string koeffizienten = "Die Koeffizienten " + Buchstabenliste(N.Grad);
     try {
-        if (!LoeseAnsatz(Z, N, Zer, A, B, C, Kommentar, Name)) return nichtMoeglich();
+        TStilleSeite entwurf;
+        if (LoeseAnsatz(Z, N, Zer, A, B, C, Kommentar, Name)) {
+            entwurf.Zeigen();
+            PartialbruchVorhanden = true;
+            return;
+        }
     } catch (const ERessourcen& e) {
         // A system beyond the limits of the arithmetic: no decomposition, the request goes on.
         if (Kommentar) {
-            if (AktuelleZeile->Box->Breite > 0) NeueZeile();
+            SchreibeZeile(koeffizienten + " lassen sich mit exakten Termen nicht bestimmen:");
             SchreibeZeile(e.what());
         }
         return nichtMoeglich();
     }
-    PartialbruchVorhanden = true;
+    if (Kommentar) SchreibeZeile(koeffizienten + " lassen sich nicht eindeutig bestimmen.");
+    nichtMoeglich();
 }
 
 // ---- The step ----

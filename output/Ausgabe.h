@@ -85,13 +85,21 @@ private:
 };
 
 // Makes a line list of its own the current page for the lifetime of the guard, so that what is written
-// meanwhile is not shown; then the page that was current before is current again.
+// meanwhile is not shown; then the page that was current before is current again. Zeigen ends the guard
+// early and appends what was written to that page: work whose steps are worth showing only when it
+// succeeds writes them here, and where it fails a short account of why takes their place.
 class TStilleSeite {
 public:
     TStilleSeite() : Vorher(Zeilenliste) { SetzeZeilenliste(&Liste); }
     ~TStilleSeite() { SetzeZeilenliste(Vorher); }
     TStilleSeite(const TStilleSeite&) = delete;
     TStilleSeite& operator=(const TStilleSeite&) = delete;
+
+    void Zeigen() {
+        SetzeZeilenliste(Vorher);
+        for (auto& zeile : Liste.Zeilen) Vorher->FuegeAn(std::move(zeile));
+        Liste.Zeilen.clear();
+    }
 
 private:
     TZeilenliste Liste;

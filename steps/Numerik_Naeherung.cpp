@@ -123,14 +123,26 @@ TZeile Kopfzeile(Int32 Methode) {
     return z;
 }
 
-// Lays the rows out as a ruled table: each column as wide as its widest cell.
-void SchreibeTabelle(std::vector<TZeile>& zeilen) {
+// The steps a table shows in full; of a longer iteration (one that fails, mostly) the rows after them give
+// way to a line that names them, all but the last.
+constexpr Int32 GezeigteSchritte = 20;
+
+// Lays the rows (the header first) out as a ruled table: each column as wide as its widest cell. The last row
+// is step n; when rows before it were left out, a line between names them.
+void SchreibeTabelle(std::vector<TZeile>& zeilen, Int32 n) {
     if (!AktuelleZeile->Liste.empty()) NeueZeile();
     std::vector<Int32> breiten(zeilen[0].size(), 0);
     for (const TZeile& z : zeilen)
         for (size_t i = 0; i < z.size(); ++i) breiten[i] = std::max(breiten[i], Zellenbreite(*z[i]));
-    for (size_t k = 0; k < zeilen.size(); ++k)
-        SchreibeTabellenzeile(std::move(zeilen[k]), breiten, k + 1 == zeilen.size(), true);
+    const bool luecke = n > GezeigteSchritte + 1;
+    for (size_t k = 0; k < zeilen.size(); ++k) {
+        const bool letzte = k + 1 == zeilen.size();
+        if (luecke && letzte)
+            SchreibeZeile("(Schritte " + std::to_string(GezeigteSchritte + 1) + " bis " +
+                          std::to_string(n - 1) + " ausgelassen)");
+        SchreibeTabellenzeile(std::move(zeilen[k]), breiten, letzte || (luecke && k + 2 == zeilen.size()),
+                              true);
+    }
 }
 
 // Writes a text without reading markup in it (a text the user typed).
@@ -361,7 +373,8 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
     std::optional<Extended> ohneWert;
     Extended von = 0, bis = 0;
     bool klammer = false;
-    for (Int32 n = 1; weiter; ++n) {
+    Int32 n = 1;
+    for (;; ++n) {
         TZeile z;
         z.push_back(Textzelle(std::to_string(n)));
         if (!newton) {
@@ -383,6 +396,8 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
             ok = ok && !ohneWert;
             z.push_back(Zahlzelle(ok, probe));
         }
+        // Past the steps shown in full only the latest row is kept.
+        if (n > GezeigteSchritte + 1) zeilen.pop_back();
         zeilen.push_back(std::move(z));
         if (!ok) {
             SchreibeZeile(Abgebrochen);
@@ -422,7 +437,8 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
             }
             it.HatVorigen = true;
             if (n >= MaxNaeherungsschritte) {
-                SchreibeZeile(Abgebrochen);
+                SchreibeZeile("Nach " + std::to_string(n) +
+                              " Schritten ist die Genauigkeit nicht erreicht. " + Abgebrochen);
                 weiter = false;
             } else if ((n + 1) % 100 == 0) {
                 Oberflaeche().VerarbeiteNachrichten();
@@ -430,9 +446,10 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
                 weiter = !abbruch;
             }
         }
+        if (!weiter) break;
     }
 
-    SchreibeTabelle(zeilen);
+    SchreibeTabelle(zeilen, n);
     if (abbruch) {
         SchreibeZeile("Abbruch durch Benutzer");
     } else if (regulaer) {

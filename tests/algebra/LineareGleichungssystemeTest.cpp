@@ -289,13 +289,14 @@ TEST_F(LGS, BeispieleAlsSeitentext) {
     EXPECT_FALSE(Enthaelt(offen, "Lösung:")) << offen;
     const std::string zwei = Seite({{u, "1", "0"}, {"0", "0", "1"}}, {{"1"}, {"1"}}, false).first;
     EXPECT_TRUE(Enthaelt(zwei, "Rang des Gleichungssystems: 2\nAllgemeine Lösung")) << zwei;
-    // Entries near 10^9 whose solution leaves 64 bits end with the message, and the page says so.
+    // Entries near 10^9 whose solution leaves 64 bits end with the message, and the page says so, without the
+    // elimination's matrices.
     const auto [seite, meldung] =
         Seite({{"1000000007", "3", "5"}, {"2", "1000000009", "7"}, {"11", "13", "1000000021"}},
               {{"1"}, {"2"}, {"3"}});
     EXPECT_EQ(meldung, "Überlauf in der Bruchrechnung.");
     EXPECT_TRUE(Enthaelt(seite, "wegen eines Überlaufs nicht gelöst")) << seite;
-    EXPECT_FALSE(Enthaelt(seite, "Lösung:")) << seite;
+    EXPECT_FALSE(Enthaelt(seite, "Lösung:") || Enthaelt(seite, "Erweiterte Matrix")) << seite;
 }
 
 TEST_F(LGS, FuenfzehnGleichungenGelingenSechzehnNicht) {
