@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <new>
 #include <system_error>
 #include <unordered_map>
 #include <utility>
@@ -148,22 +147,20 @@ TWertprogramm::TWertprogramm(TTerm* T) {
         }
         Programme.push_back({anfang, Int32(Befehle.size())});
     }
-    Register.assign(Befehle.size(), 0);
     for (const TBefehl& b : Befehle) NurBekannte = NurBekannte && b.Art != TArt::Baum;
 }
 
 Extended TWertprogramm::Wert(Extended x, bool& Definiert) {
     Extended w = 0;
-    Definiert = Lauf(0, x, w, Register.data());
+    Definiert = Lauf(0, x, w);
     return Definiert ? w : 0;
 }
 
-void TWertprogramm::Werte(Extended a, Extended h, Int64 von, Int64 anzahl, Extended* werte,
-                          Extended* r) const {
+void TWertprogramm::Werte(Extended a, Extended h, Int64 von, Int64 anzahl, Extended* werte) const {
     for (Int64 k = 0; k < anzahl; ++k) {
         Extended w = 0;
         const Extended x = a + static_cast<Extended>(von + k) * h;
-        werte[k] = Lauf(0, x, w, r) && std::isfinite(w) ? w : std::numeric_limits<Extended>::quiet_NaN();
+        werte[k] = Lauf(0, x, w) && std::isfinite(w) ? w : std::numeric_limits<Extended>::quiet_NaN();
     }
 }
 
@@ -188,19 +185,14 @@ TWertberechnung::~TWertberechnung() {
 }
 
 void TWertberechnung::Helfer() {
-    try {
-        std::vector<Extended> r(P.Register.size());
-        for (Int64 gesehen = 0;;) {
-            {
-                std::unique_lock<std::mutex> l(M);
-                Neu.wait(l, [&] { return Ende || Auftrag != gesehen; });
-                if (Ende) return;
-                gesehen = Auftrag;
-            }
-            Arbeite(gesehen, r.data());
+    for (Int64 gesehen = 0;;) {
+        {
+            std::unique_lock<std::mutex> l(M);
+            Neu.wait(l, [&] { return Ende || Auftrag != gesehen; });
+            if (Ende) return;
+            gesehen = Auftrag;
         }
-    } catch (const std::bad_alloc&) {
-        // Without registers this helper ends; the others and the calling thread do the work.
+        Arbeite(gesehen);
     }
 }
 
@@ -218,7 +210,7 @@ void TWertberechnung::Starte(Int64 von, Int64 anzahl, Extended* werte) {
     Neu.notify_all();
 }
 
-void TWertberechnung::Arbeite(Int64 auftrag, Extended* r) {
+void TWertberechnung::Arbeite(Int64 auftrag) {
     Int64 von = 0, anzahl = 0, stuecke = 0;
     Extended* ziel = nullptr;
     {
@@ -233,7 +225,7 @@ void TWertberechnung::Arbeite(Int64 auftrag, Extended* r) {
             if ((n & ~uint64_t(0xffffffff)) != marke || Int64(n & 0xffffffff) >= stuecke) return;
         } while (!Naechstes.compare_exchange_weak(n, n + 1));
         const Int64 anfang = Int64(n & 0xffffffff) * Stueckgroesse;
-        P.Werte(A, H, von + anfang, std::min(Stueckgroesse, anzahl - anfang), ziel + anfang, r);
+        P.Werte(A, H, von + anfang, std::min(Stueckgroesse, anzahl - anfang), ziel + anfang);
         std::lock_guard<std::mutex> l(M);
         if (++Erledigt == stuecke) Fertig.notify_all();
     }
@@ -245,104 +237,112 @@ void TWertberechnung::Warte() {
         std::lock_guard<std::mutex> l(M);
         auftrag = Auftrag;
     }
-    Arbeite(auftrag, P.Register.data());
+    Arbeite(auftrag);
     std::unique_lock<std::mutex> l(M);
     Fertig.wait(l, [&] { return Erledigt == Stuecke; });
 }
 
 // A node without a value leaves its parent without one, up to the program's end (a piecewise term takes
-// only one branch, which is a program of its own): the first such node ends the run.
-bool TWertprogramm::Lauf(Int32 p, Extended x, Extended& w, Extended* r) const {
-    const TTeilprogramm& t = Programme[size_t(p)];
-    const TBefehl* b = Befehle.data();
-    for (Int32 i = t.Anfang; i < t.Ende; ++i) {
-        const TBefehl& c = b[i];
-        Extended v = 0;
-        switch (c.Art) {
-        case TArt::Konstante:
-            v = c.Zahl;
+// only one branch, which is a program of its own): the first such node ends the run. The values stay in the
+// floating-point registers from an operation to the next, as in the tree.
+Extended TWertprogramm::Knotenwert(Int32 i, Extended x, bool& d) const {
+    const TBefehl& c = Befehle[size_t(i)];
+    Extended v = 0;
+    switch (c.Art) {
+    case TArt::Konstante:
+        d = true;
+        return c.Zahl;
+    case TArt::KeinWert:
+        d = false;
+        return 0;
+    case TArt::X:
+        d = true;
+        return x;
+    case TArt::Operator: {
+        const Extended a = Knotenwert(c.A, x, d);
+        if (!d) return 0;
+        const Extended b = Knotenwert(c.B, x, d);
+        if (!d) return 0;
+        switch (c.Operator) {
+        case '+':
+            d = OperatorWert('+', a, b, v);
             break;
-        case TArt::KeinWert:
-            return false;
-        case TArt::X:
-            v = x;
+        case '-':
+            d = OperatorWert('-', a, b, v);
             break;
-        case TArt::Operator: {
-            const Extended a = r[c.A], b = r[c.B];
-            bool ok = false;
-            switch (c.Operator) {
-            case '+':
-                ok = OperatorWert('+', a, b, v);
-                break;
-            case '-':
-                ok = OperatorWert('-', a, b, v);
-                break;
-            case '*':
-                ok = OperatorWert('*', a, b, v);
-                break;
-            default:
-                ok = OperatorWert(c.Operator, a, b, v);
-                break;
-            }
-            if (!ok) return false;
+        case '*':
+            d = OperatorWert('*', a, b, v);
+            break;
+        default:
+            d = OperatorWert(c.Operator, a, b, v);
             break;
         }
-        case TArt::Potenz:
-            if (!PotenzWert(r[c.A], c.Exponent, v)) return false;
-            break;
-        case TArt::Wurzel:
-            if (!WurzelWert(r[c.A], c.Grad, v)) return false;
-            break;
-        case TArt::Exponential:
-            if (!ExponentialWert(c.Zahl, r[c.A], v)) return false;
-            break;
-        case TArt::Standard: {
-            const Extended a = r[c.A];
-            bool ok = false;
-            switch (c.Standard) {
-            case TStandardArt::Sin:
-                ok = StandardWert(TStandardArt::Sin, a, v);
-                break;
-            case TStandardArt::Cos:
-                ok = StandardWert(TStandardArt::Cos, a, v);
-                break;
-            case TStandardArt::Exp:
-                ok = StandardWert(TStandardArt::Exp, a, v);
-                break;
-            case TStandardArt::Ln:
-                ok = StandardWert(TStandardArt::Ln, a, v);
-                break;
-            default:
-                ok = StandardWert(c.Standard, a, v);
-                break;
-            }
-            if (!ok) return false;
-            break;
-        }
-        case TArt::Join: {
-            const Extended bedingung = r[c.A];
-            if (!std::isfinite(bedingung)) return false;
-            if (bedingung < 0) {
-                if (!Lauf(c.P1, bedingung, v, r)) return false;
-            } else if (bedingung > 0) {
-                if (!Lauf(c.P2, bedingung, v, r)) return false;
-            } else {
-                if (!c.NullDefiniert) return false;
-                v = c.Zahl;
-            }
-            break;
-        }
-        case TArt::Baum: {
-            bool d = false;
-            v = c.Knoten->Wert(x, d);
-            if (!d) return false;
-            break;
-        }
-        }
-        r[i] = v;
+        return v;
     }
-    w = r[t.Ende - 1];
-    return true;
+    case TArt::Potenz: {
+        const Extended a = Knotenwert(c.A, x, d);
+        if (d) d = PotenzWert(a, c.Exponent, v);
+        return v;
+    }
+    case TArt::Wurzel: {
+        const Extended a = Knotenwert(c.A, x, d);
+        if (d) d = WurzelWert(a, c.Grad, v);
+        return v;
+    }
+    case TArt::Exponential: {
+        const Extended a = Knotenwert(c.A, x, d);
+        if (d) d = ExponentialWert(c.Zahl, a, v);
+        return v;
+    }
+    case TArt::Standard: {
+        const Extended a = Knotenwert(c.A, x, d);
+        if (!d) return 0;
+        switch (c.Standard) {
+        case TStandardArt::Sin:
+            d = StandardWert(TStandardArt::Sin, a, v);
+            break;
+        case TStandardArt::Cos:
+            d = StandardWert(TStandardArt::Cos, a, v);
+            break;
+        case TStandardArt::Exp:
+            d = StandardWert(TStandardArt::Exp, a, v);
+            break;
+        case TStandardArt::Ln:
+            d = StandardWert(TStandardArt::Ln, a, v);
+            break;
+        default:
+            d = StandardWert(c.Standard, a, v);
+            break;
+        }
+        return v;
+    }
+    case TArt::Join: {
+        const Extended bedingung = Knotenwert(c.A, x, d);
+        if (!d || !std::isfinite(bedingung)) {
+            d = false;
+            return 0;
+        }
+        if (bedingung < 0) {
+            d = Lauf(c.P1, bedingung, v);
+        } else if (bedingung > 0) {
+            d = Lauf(c.P2, bedingung, v);
+        } else {
+            d = c.NullDefiniert;
+            v = c.Zahl;
+        }
+        return v;
+    }
+    case TArt::Baum:
+        return c.Knoten->Wert(x, d);
+    }
+    d = false;
+    return 0;
+}
+
+bool TWertprogramm::Lauf(Int32 p, Extended x, Extended& w) const {
+    bool d = false;
+    w = Knotenwert(Programme[size_t(p)].Ende - 1, x, d);
+    return d;
 }
 
 } // namespace zol

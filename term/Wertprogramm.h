@@ -226,7 +226,7 @@ private:
         TTerm* Knoten = nullptr;
     };
 
-    // The operations from Anfang to Ende (exclusive); the last one's register holds the value.
+    // The operations from Anfang to Ende (exclusive); the last one is the program's term.
     struct TTeilprogramm {
         Int32 Anfang = 0, Ende = 0;
     };
@@ -234,14 +234,15 @@ private:
     class TUebersetzer;
     friend class TWertberechnung;
 
-    bool Lauf(Int32 p, Extended x, Extended& w, Extended* r) const;
-    // The finite values at a + i*h for i = von, ..., von + anzahl - 1 into werte, NaN where there is none,
-    // with the registers r.
-    void Werte(Extended a, Extended h, Int64 von, Int64 anzahl, Extended* werte, Extended* r) const;
+    // The value of operation i at x (its operands first); d false where it has none.
+    Extended Knotenwert(Int32 i, Extended x, bool& d) const;
+    // The value of program p at x.
+    bool Lauf(Int32 p, Extended x, Extended& w) const;
+    // The finite values at a + i*h for i = von, ..., von + anzahl - 1 into werte, NaN where there is none.
+    void Werte(Extended a, Extended h, Int64 von, Int64 anzahl, Extended* werte) const;
 
     std::vector<TBefehl> Befehle;
     std::vector<TTeilprogramm> Programme;
-    std::vector<Extended> Register;
     // No operation calls a tree's Wert.
     bool NurBekannte = true;
 };
@@ -270,8 +271,8 @@ private:
     // The points of one piece.
     static constexpr Int64 Stueckgroesse = 2048;
 
-    // Takes pieces of block `auftrag` and computes them with the registers r until none is left.
-    void Arbeite(Int64 auftrag, Extended* r);
+    // Takes pieces of block `auftrag` and computes them until none is left.
+    void Arbeite(Int64 auftrag);
     void Helfer();
 
     TWertprogramm& P;
