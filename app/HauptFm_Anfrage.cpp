@@ -37,6 +37,7 @@
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
 #include "steps/Schrittflags.h"
+#include "steps/Schrittrahmen.h"
 #include "steps/Wendestellen.h"
 #include "term/Arena.h"
 #include "term/Fehler.h"
@@ -334,6 +335,7 @@ void THauptForm::FuehreSchritteAus() {
         Schritt = "Allgemeines";
         s.Allgemeines(Eingabe(TEingabefeld::FTerm));
         PruefeAbbruch();
+        TAnfragerahmen anfragerahmen;
 
         // Page 1 is prepared once, by the first of its steps that runs; the others append to it.
         bool seite1 = false;
@@ -346,7 +348,7 @@ void THauptForm::FuehreSchritteAus() {
         if (flag[SchrittNullstellen]) {
             seite1Vorbereiten();
             Schritt = Schrittlistentext(SchrittNullstellen);
-            s.Nullstellen(true);
+            FuehreSchrittAus([&] { s.Nullstellen(true); });
             nullstellenLiefen = true;
             HakeAb(SchrittNullstellen);
             PruefeAbbruch();
@@ -354,14 +356,14 @@ void THauptForm::FuehreSchritteAus() {
         if (flag[SchrittNaeherungsverfahren]) {
             seite1Vorbereiten();
             Schritt = Schrittlistentext(SchrittNaeherungsverfahren);
-            s.EineNullstelle();
+            FuehreSchrittAus(s.EineNullstelle);
             HakeAb(SchrittNaeherungsverfahren);
             PruefeAbbruch();
         }
         if (flag[SchrittSchnittstellen]) {
             seite1Vorbereiten();
             Schritt = Schrittlistentext(SchrittSchnittstellen);
-            s.Schnittstellen(true);
+            FuehreSchrittAus([&] { s.Schnittstellen(true); });
             schnittstellenBerechnet = true;
             HakeAb(SchrittSchnittstellen);
             PruefeAbbruch();
@@ -369,42 +371,42 @@ void THauptForm::FuehreSchritteAus() {
         if (flag[SchrittProduktzerlegung]) {
             seite1Vorbereiten();
             Schritt = Schrittlistentext(SchrittProduktzerlegung);
-            s.Polynomzerlegung();
+            FuehreSchrittAus(s.Polynomzerlegung);
             HakeAb(SchrittProduktzerlegung);
             PruefeAbbruch();
         }
         if (flag[SchrittPolstellen]) {
             BereiteSeiteVor(2);
             Schritt = Schrittlistentext(SchrittPolstellen);
-            s.Polstellen();
+            FuehreSchrittAus(s.Polstellen);
             HakeAb(SchrittPolstellen);
             PruefeAbbruch();
         }
         if (flag[SchrittPartialbruch]) {
             BereiteSeiteVor(3);
             Schritt = Schrittlistentext(SchrittPartialbruch);
-            s.Partialbrueche();
+            FuehreSchrittAus(s.Partialbrueche);
             HakeAb(SchrittPartialbruch);
             PruefeAbbruch();
         }
         if (flag[SchrittAbleitungen]) {
             BereiteSeiteVor(4);
             Schritt = Schrittlistentext(SchrittAbleitungen);
-            s.Ableitungen(true);
+            FuehreSchrittAus([&] { s.Ableitungen(true); });
             HakeAb(SchrittAbleitungen);
             PruefeAbbruch();
         }
         if (flag[SchrittExtremstellen]) {
             BereiteSeiteVor(5);
             Schritt = Schrittlistentext(SchrittExtremstellen);
-            s.Extremstellen();
+            FuehreSchrittAus(s.Extremstellen);
             HakeAb(SchrittExtremstellen);
             PruefeAbbruch();
         }
         if (flag[SchrittWendestellen]) {
             BereiteSeiteVor(6);
             Schritt = Schrittlistentext(SchrittWendestellen);
-            s.Wendestellen();
+            FuehreSchrittAus(s.Wendestellen);
             HakeAb(SchrittWendestellen);
             PruefeAbbruch();
         }
@@ -416,26 +418,28 @@ void THauptForm::FuehreSchritteAus() {
                                         : flag[SchrittStammfunktion] ? SchrittStammfunktion
                                                                      : SchrittFlaeche);
             if (flag[SchrittIntegral]) {
-                s.Integral(a, b);
+                FuehreSchrittAus([&] { s.Integral(a, b); });
                 HakeAb(SchrittIntegral);
             } else if (flag[SchrittStammfunktion]) {
-                s.Integral(nullptr, nullptr);
+                FuehreSchrittAus([&] { s.Integral(nullptr, nullptr); });
                 HakeAb(SchrittStammfunktion);
             } else {
                 // The area needs the intersection points, or the zeros of f when there is no g; they are
                 // computed silently unless this request computed them already.
-                if (!schnittstellenBerechnet) {
-                    TStilleSeite still;
-                    if (!Eingabe(TEingabefeld::GTerm).empty()) {
-                        s.Schnittstellen(false);
-                    } else {
-                        if (!nullstellenLiefen) s.Nullstellen(false);
-                        Schnittstellenliste = Nullstellenliste;
-                        SchnittstellenStatus = NullstellenlisteStatus;
+                FuehreSchrittAus([&] {
+                    if (!schnittstellenBerechnet) {
+                        TStilleSeite still;
+                        if (!Eingabe(TEingabefeld::GTerm).empty()) {
+                            s.Schnittstellen(false);
+                        } else {
+                            if (!nullstellenLiefen) s.Nullstellen(false);
+                            Schnittstellenliste = Nullstellenliste;
+                            SchnittstellenStatus = NullstellenlisteStatus;
+                        }
+                        PruefeAbbruch();
                     }
-                    PruefeAbbruch();
-                }
-                s.Flaecheninhalt(a, b);
+                    s.Flaecheninhalt(a, b);
+                });
                 HakeAb(SchrittFlaeche);
             }
             PruefeAbbruch();
@@ -443,7 +447,7 @@ void THauptForm::FuehreSchritteAus() {
         if (flag[SchrittGraph]) {
             BereiteSeiteVor(SeiteGraph);
             Schritt = Schrittlistentext(SchrittGraph);
-            s.Graph();
+            FuehreSchrittAus(s.Graph);
             HakeAb(SchrittGraph);
             PruefeAbbruch();
         }

@@ -32,6 +32,8 @@ namespace {
 // The most steps of work that the simplifier's searches may take from the request's supply during one
 // integration search: a search over many candidates must not leave the later steps of the request without.
 constexpr Int64 Integrationsvorrat = 100000;
+// The steps of work one integration search may take in all: past them it ends as one that found nothing.
+constexpr Int64 Integrationsbudget = 1500000;
 
 // While it lives, the simplifier's searches take their steps from a share of the request's supply of at most
 // Integrationsvorrat steps; what they take is then taken from the request's supply.
@@ -389,7 +391,13 @@ TTerm* Suchen(TTerm* T, TTerm* a, TTerm* b, Int32 Stufe) {
         struct TZuruecksetzen {
             ~TZuruecksetzen() { PartialbruchVorhanden = false; }
         } zuruecksetzen;
-        erfolg = suche.Suche();
+        TArbeitsbudget budget(Integrationsbudget);
+        try {
+            erfolg = suche.Suche();
+        } catch (const EBudgetErschoepft&) {
+            // A budget around the search (the step's) or the memory ends more than the search.
+            if (!budget.SelbstErschoepft()) throw;
+        }
     }
     return erfolg ? Zusammensetzen(erfolg, a, Stufe) : nullptr;
 }

@@ -11,11 +11,16 @@
 // search starts. A piece of work that stands on its own, such as one row of a value table, can be given a
 // supply of its own.
 //
+// Memory: the bytes the request's arena holds are bounded too. Past Speicherbudget every further step raises
+// EBudgetErschoepft with the message of the memory budget, so the step that passes it ends, as does every
+// later step of the request that builds terms; the next request starts with the arena emptied.
+//
 // Polling: every few steps the host's clock is read (which costs next to nothing); when a while has passed
 // since the event loop last ran, it runs once, and a request the user has aborted ("Abbrechen") ends with
 // EBenutzerAbbruch. So every loop that builds terms answers the abort promptly.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "term/Grundtypen.h"
@@ -25,9 +30,12 @@ namespace zol {
 // Milliseconds of the host's clock between two runs of the event loop from the steps of work.
 constexpr int64_t Abfrageabstand = 20;
 
-// Counts one step of work; raises EBudgetErschoepft when the innermost budget is spent and EBenutzerAbbruch
-// when the user has aborted (seen at the next poll).
+// Counts one step of work; raises EBudgetErschoepft when the innermost budget is spent or the request's
+// memory budget passed, and EBenutzerAbbruch when the user has aborted (seen at the next poll).
 void Arbeitsschritt();
+
+// The bytes the request's arena may hold.
+constexpr size_t Speicherbudget = size_t(1) << 30;
 
 // The steps counted since the program started.
 Int64 Arbeitsschritte();
@@ -54,19 +62,23 @@ private:
     Int64 Vorher;
 };
 
-// While it lives, at most Schritte further steps (and no more than any budget around it allows).
+// While it lives, at most Schritte further steps (and no more than any budget around it allows); the step
+// past them raises EBudgetErschoepft with Meldung.
 class TArbeitsbudget {
 public:
-    explicit TArbeitsbudget(Int64 Schritte);
+    explicit TArbeitsbudget(Int64 Schritte, const char* Meldung = "Arbeitsbudget der Suche erschöpft.");
     ~TArbeitsbudget();
     TArbeitsbudget(const TArbeitsbudget&) = delete;
     TArbeitsbudget& operator=(const TArbeitsbudget&) = delete;
 
     bool Erschoepft() const;
+    // This budget is spent, not a tighter one around it.
+    bool SelbstErschoepft() const;
 
 private:
     Int64 Grenze;
     Int64 Vorher;
+    const char* VorherigeMeldung;
 };
 
 } // namespace zol

@@ -11,13 +11,14 @@ bool Dauerhaft = false;
 }
 
 void TArena::Leeren() {
-    LeerenBis(0);
+    LeerenBis(0, 0);
     std::vector<std::unique_ptr<TArenaObjekt>>().swap(Objekte);
 }
 
-void TArena::LeerenBis(size_t n) {
+void TArena::LeerenBis(size_t n, size_t belegt) {
     // Newest first, so that an object is destroyed before what it was built from.
     while (Objekte.size() > n) Objekte.pop_back();
+    Bytes = belegt;
 }
 
 void GibFreienSpeicherZurueck() {

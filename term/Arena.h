@@ -24,17 +24,23 @@ public:
     template <class T> T* Aufnehmen(std::unique_ptr<T> objekt) {
         T* roh = objekt.get();
         Objekte.push_back(std::move(objekt));
+        Bytes += sizeof(T) + sizeof(std::unique_ptr<T>);
         return roh;
     }
+    // Counts n further bytes that the arena's objects hold (their texts).
+    void Zaehle(size_t n) { Bytes += n; }
     // Frees every object, newest first, and the list that held them.
     void Leeren();
-    // Frees the objects beyond the first n, newest first.
-    void LeerenBis(size_t n);
+    // Frees the objects beyond the first n, newest first; Belegt() was belegt when there were n.
+    void LeerenBis(size_t n, size_t belegt);
     size_t Anzahl() const { return Objekte.size(); }
+    // The bytes the arena's objects hold, as counted since it was last emptied.
+    size_t Belegt() const { return Bytes; }
     ~TArena() { Leeren(); }
 
 private:
     std::vector<std::unique_ptr<TArenaObjekt>> Objekte;
+    size_t Bytes = 0;
 };
 
 // Gives the memory the allocator holds free back to the system (glibc's malloc_trim), so that the process

@@ -205,6 +205,8 @@ TTermKnoten* NeuerKnoten(TTerm* T) {
     knoten->Term = T;
     knoten->Knotenzahl = T->Knotenzahl;
     knoten->Text = T->Text;
+    // The term's text and the node's copy of it: for large terms they hold more than the objects.
+    AktuelleArena().Zaehle(T->Text.capacity() + knoten->Text.capacity());
     Speicher.Knoten.push_back(knoten);
     return knoten;
 }
@@ -498,7 +500,7 @@ void MerkeCache(TTerm* T) {
 
 TVorlaeufigeTerme::TVorlaeufigeTerme()
     : Aktiv(!Vorlaeufig.Aktiv && !DauerhaftAktiv()), Knoten(Speicher.Knoten.size()),
-      Objekte(AnfrageArena().Anzahl()) {
+      Objekte(AnfrageArena().Anzahl()), Belegt(AnfrageArena().Belegt()) {
     if (Aktiv) Vorlaeufig.Aktiv = true;
 }
 
@@ -521,7 +523,7 @@ void TVorlaeufigeTerme::Verwerfen() {
     }
     for (auto a = Vorlaeufig.Austragen.rbegin(); a != Vorlaeufig.Austragen.rend(); ++a) (*a)();
     Speicher.Knoten.resize(Knoten);
-    AnfrageArena().LeerenBis(Objekte);
+    AnfrageArena().LeerenBis(Objekte, Belegt);
     BeendeVorlaeufig();
 }
 

@@ -103,6 +103,7 @@ private:
     bool Aktiv;
     size_t Knoten;
     size_t Objekte;
+    size_t Belegt;
 };
 
 // Called before a term's cached simplified form or normal form changes: while a TVorlaeufigeTerme lives,

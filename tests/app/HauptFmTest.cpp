@@ -188,8 +188,8 @@ TEST_F(HauptFmTest, EineAnfrageFuelltSeite0UndDieStatuszeile) {
 }
 
 // A term error shows the warning and keeps the pages written so far; each later chosen sheet says in one
-// line why it is empty; any other error ends the request with its message as a page line; printing stays
-// off.
+// line why it is empty; any other error of the general step ends the request with its message as a page
+// line, and printing stays off; in a later step it ends that step so, and the next step runs.
 TEST_F(HauptFmTest, TermfehlerUndAndereFehler) {
     SetzeStandIns();
     Waehle({SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen});
@@ -222,6 +222,12 @@ TEST_F(HauptFmTest, TermfehlerUndAndereFehler) {
     EXPECT_EQ(Seite(0), std::vector<std::string>({"Zu viele Faktoren in x"}));
     EXPECT_EQ(Meldungen().size(), 2u);
     EXPECT_FALSE(Haupt->DruckenButton->isEnabled() || Haupt->Beschaeftigt());
+    SetzeStandIns();
+    Haupt->Schrittfunktionen.Extremstellen = [] { throw ERessourcen("Überlauf in der Bruchrechnung."); };
+    Protokoll.clear();
+    Start("x^3");
+    EXPECT_EQ(Seite(5), std::vector<std::string>({"Überlauf in der Bruchrechnung."}));
+    EXPECT_EQ(Protokoll.back(), "Wendestellen");
 }
 
 // ---- the driver's order and page rules ----

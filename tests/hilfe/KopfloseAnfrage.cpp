@@ -17,6 +17,7 @@
 #include "steps/Gleichungen.h"
 #include "steps/Integral.h"
 #include "steps/Nullstel.h"
+#include "steps/Schrittrahmen.h"
 #include "steps/Numerik.h"
 #include "steps/Wendestellen.h"
 #include "term/Arena.h"
@@ -114,6 +115,7 @@ void TKopfloseAnfrage::Starte() {
     gemessen(SchrittVereinfachen, [&] { SchrittAllgemeines(Anfrage.F); });
 
     // The later steps in the driver's order, each onto its page, with the driver's abort check after each.
+    TAnfragerahmen anfragerahmen;
     auto folgeschritt = [&](TSchritt schritt, Int32 seite, auto&& lauf) {
         if (!Schrittflags[schritt]) return;
         if (seite == 8)
@@ -121,7 +123,7 @@ void TKopfloseAnfrage::Starte() {
         else
             AktiviereSeite(&Bild, false);
         SetzeZeilenliste(&Seiten[size_t(seite)]);
-        gemessen(schritt, lauf);
+        gemessen(schritt, [&] { FuehreSchrittAus(lauf); });
         if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
     };
     folgeschritt(SchrittNullstellen, 1, [] { BestimmungDerNullstellen(true); });

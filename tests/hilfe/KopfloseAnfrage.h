@@ -50,9 +50,10 @@ public:
 // the zeros step, the numerical zero, the intersection and the factorisation onto page 1, the poles step onto
 // page 2, the partial fractions onto page 3, the derivatives, extrema and inflection steps onto pages 4, 5
 // and 6, and the integral, antiderivative or area step onto page 7, and the graph onto page 8, drawn on a
-// test canvas of the graph sheet's size (Graphbild). Exceptions of a step reach the caller; the lines written
-// until then stay on their page. The options and the current canvas, host and line list are restored
-// afterwards.
+// test canvas of the graph sheet's size (Graphbild). A later step runs in FuehreSchrittAus: an error inside
+// it ends that step with its message on its page. An abort and the errors of the general step reach the
+// caller; the lines written until then stay on their page. The options and the current canvas, host and line
+// list are restored afterwards.
 class TKopfloseAnfrage {
 public:
     explicit TKopfloseAnfrage(TAnfrage anfrage);

@@ -3,12 +3,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
+#include "steps/Schrittrahmen.h"
+#include "term/Arbeit.h"
+#include "term/TermManager.h"
+#include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/ZolTest.h"
@@ -66,27 +71,40 @@ TEST_F(AnfrageRobustheit, UeberlaufInEinerZeileZeigtDenNaeherungswert) {
     }
 }
 
-// The zero search of a long f'' overflows in many candidates: the request shows the overflow once at most and
-// ends with the answers of its steps (page, text).
+// The partial fractions and the inflection points of a long quotient overflow in many candidates: the
+// request shows the overflow once at most, and finds the inflection point at 0.
 TEST_F(AnfrageRobustheit, UeberlaufInKonstantenEinmalJeAnfrage) {
-    const std::vector<std::tuple<const char*, std::vector<TSchritt>, Int32, const char*>> faelle = {
-        {"((x*x)^(-1)+(x-1))/(x-2)^4",
-         {SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen},
-         6,
-         "Mit elementaren Mitteln konnten keine Wendestellen"},
-        {"x^13/((x-1)^5*(x+2)^4*(x^2+1)^2*(x^2+x+1))",
-         {SchrittPolstellen, SchrittPartialbruch, SchrittWendestellen},
-         6,
-         "Wendepunkt W 1(0|0)"},
+    TKopfloseAnfrage lauf({.F = "x^13/((x-1)^5*(x+2)^4*(x^2+1)^2*(x^2+x+1))",
+                           .Schritte = {SchrittPolstellen, SchrittPartialbruch, SchrittWendestellen}});
+    ASSERT_NO_THROW(lauf.Starte());
+    ASSERT_LE(lauf.Host.Meldungen.size(), 1u);
+    for (const auto& m : lauf.Host.Meldungen)
+        EXPECT_EQ(m.Text.rfind("Vereinfachung einer Konstanten abgebrochen:", 0), 0u);
+    EXPECT_NE(lauf.Text(6).find("Wendepunkt W 1(0|0)"), std::string::npos) << lauf.Text(6);
+}
+
+// A step whose work passes its budget or the request's memory budget, or whose fractions overflow, ends with
+// that message as its page's last line, and the next step runs; an abort and a term error end the request.
+TEST_F(AnfrageRobustheit, FehlerBeendenNurIhrenSchritt) {
+    auto endlos = [](size_t bytes) {
+        return [bytes] {
+            AnfrageArena().Zaehle(bytes);
+            for (;;) Arbeitsschritt();
+        };
     };
-    for (const auto& [f, schritte, seite, text] : faelle) {
-        TKopfloseAnfrage lauf({.F = f, .Schritte = schritte});
-        ASSERT_NO_THROW(lauf.Starte()) << f;
-        ASSERT_LE(lauf.Host.Meldungen.size(), 1u) << f;
-        for (const auto& m : lauf.Host.Meldungen)
-            EXPECT_EQ(m.Text.rfind("Vereinfachung einer Konstanten abgebrochen:", 0), 0u);
-        EXPECT_NE(lauf.Text(seite).find(text), std::string::npos) << lauf.Text(seite);
+    const std::pair<std::function<void()>, std::string> faelle[] = {
+        {endlos(0), "Er braucht mehr als 3000000 Rechenschritte."},
+        {endlos(Speicherbudget + 1), "Die Anfrage braucht mehr als 1024 MB Speicher."},
+        {[] { throw ERessourcen("Überlauf in der Bruchrechnung."); }, "Überlauf in der Bruchrechnung."}};
+    for (const auto& [schritt, meldung] : faelle) {
+        AlleTermeFreigeben();
+        FuehreSchrittAus(schritt);
+        bool weiter = false;
+        FuehreSchrittAus([&] { weiter = true; });
+        EXPECT_TRUE(weiter && Seitentext().back().ends_with(meldung)) << Seitentext().back();
     }
+    EXPECT_THROW(FuehreSchrittAus([] { throw EBenutzerAbbruch("Abbruch"); }), EBenutzerAbbruch);
+    EXPECT_THROW(FuehreSchrittAus([] { TermAusString("x+"); }), ETermFehler);
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+#include "steps/Schrittrahmen.h"
+
+#include <new>
+
+#include "output/Ausgabe.h"
+#include "output/Seiten.h"
+#include "term/Fehler.h"
+
+namespace zol {
+
+namespace {
+
+const std::string Anfragemeldung = "Der Schritt wird abgebrochen: Die Anfrage braucht mehr als " +
+                                   std::to_string(Anfragebudget) + " Rechenschritte.";
+const std::string Schrittmeldung =
+    "Der Schritt wird abgebrochen: Er braucht mehr als " + std::to_string(Schrittbudget) + " Rechenschritte.";
+
+// Ends the step with its message.
+void Beende(const std::string& Meldung) {
+    Einrueckung = 0;
+    SchreibeZeile(Meldung);
+    ZeichneSeite(0);
+}
+
+} // namespace
+
+TAnfragerahmen::TAnfragerahmen() : Budget(Anfragebudget, Anfragemeldung.c_str()) {}
+
+void FuehreSchrittAus(const std::function<void()>& Schritt) {
+    try {
+        TArbeitsbudget budget(Schrittbudget, Schrittmeldung.c_str());
+        Schritt();
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const ETermFehler&) {
+        throw;
+    } catch (const EZolFehler& e) {
+        Beende(e.what());
+    } catch (const std::bad_alloc&) {
+        Beende("Der Schritt wird abgebrochen: Der Arbeitsspeicher reicht nicht.");
+    }
+}
+
+} // namespace zol
