@@ -230,7 +230,17 @@ bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bo
             SchreibeZeile(" = 0");
         }
     }
-    TTerm* D = KonstantVereinfacht(Differenz(Quotient(Produkt(p, p), Vier), q));
+    TTerm* D = nullptr;
+    auto *rp = AlsRationaleKonstante(p), *rq = AlsRationaleKonstante(q);
+    if (rp && rq) {
+        // (p/2)^2 - q in 128 bits: for x^2 - 3037000501x + 3037000500 p^2 overflows, the result does not.
+        TBruch h, d;
+        Brueche::Durch(rp->Bruch, BruchZwei, h);
+        Brueche::MalMinus(h, h, rq->Bruch, d);
+        D = RationaleKonstante(d);
+    } else {
+        D = KonstantVereinfacht(Differenz(Quotient(Produkt(p, p), Vier), q));
+    }
     const TVorzeichen vz = VorzeichenVon(D);
     if (vz == TVorzeichen::Unbekannt) return false;
 
@@ -495,16 +505,26 @@ void NullstellenUeberPix(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& 
     PvonIX(P, R, I);
     TSListe* zI = nullptr;
     uint8_t statusI = unklar;
-    PNullstellen(I, IntervallR, zI, statusI, false);
+    // A trial: where the fractions of P(ix) or of a candidate overflow, it finds no factor (as in the
+    // factorisation).
+    try {
+        PNullstellen(I, IntervallR, zI, statusI, false);
+    } catch (const ERessourcen&) {
+        return;
+    }
     TTerm* rTerm = PolynomToTerm(R);
     for (Int32 j = 1; j <= zI->Anzahl; ++j) {
         TTerm* z = zI->Stellen[j]->Punkt;
-        if (!KonstantVereinfacht(rTerm->Ersetze(VariableX, z))->IstNull()) continue;
         TPolynom F, quotient, rest;
-        F.Grad = 2;
-        F.Koeff[2] = Eins;
-        F.Koeff[0] = z;
-        PDurch(P, F, quotient, rest, false);
+        try {
+            if (!KonstantVereinfacht(rTerm->Ersetze(VariableX, z))->IstNull()) continue;
+            F.Grad = 2;
+            F.Koeff[2] = Eins;
+            F.Koeff[0] = z;
+            PDurch(P, F, quotient, rest, false);
+        } catch (const ERessourcen&) {
+            continue;
+        }
         if (!IstNullPolynom(rest)) continue;
         const bool reell = VorzeichenVon(z) == TVorzeichen::Negativ;
         TTerm* w = reell ? ReelleWurzel(Negiert(z), 2) : nullptr;

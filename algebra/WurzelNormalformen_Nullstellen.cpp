@@ -169,7 +169,8 @@ void IsolierteWurzel(const TPPolynom& Z, Int32 j, const TPolynom& R, Int32 n, TT
         SchreibeTextTermZeile(" = ", PPEinsetzen(monom, w));
         SchreibeZeile("beide Seiten mit " + std::to_string(n) + " potenzieren führt auf:");
     }
-    // A polynomial beyond degree 20 is no equation this search can solve.
+    // A polynomial beyond degree 20, or one whose coefficients overflow, is no equation this search can
+    // solve.
     try {
         PHoch(links, n, links);
         PHoch(Z.Koeff[j], n, rechts);
@@ -177,6 +178,9 @@ void IsolierteWurzel(const TPPolynom& Z, Int32 j, const TPolynom& R, Int32 n, TT
         PMal(rechts, potenz, rechts);
         PMinus(links, rechts, gleichung);
     } catch (const EGradUeberschritten&) {
+        S.Vollstaendig = false;
+        return;
+    } catch (const ERessourcen&) {
         S.Vollstaendig = false;
         return;
     }

@@ -236,6 +236,13 @@ void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& St
                                                   : UnklarObNullText(T));
 }
 
+// A search that ends with an error in a part of the work: no zeros, status unclear.
+void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
+    Liste = NeueLeereListe();
+    Status = unklar;
+    if (Kommentar) SchreibeZeile(std::string(e.what()) + " Die Suche findet hier keine Nullstellen.");
+}
+
 std::string Nullstellenwort(Int32 n) {
     switch (n) {
     case 1:
@@ -293,27 +300,37 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         SchreibeMenge(Bereich ? Bereich : IntervallR);
         SchreibeZeile(":");
     }
-    // A constant is decided here; no normal form knows more about it.
-    const bool konstant = T->IstKonstant && T->Typrang > RangRadikal;
-    if (konstant)
-        KonstanteNullstellen(T, Liste, Kommentar, Status);
-    else if (TTTerm* t = AlsTTTerm(T))
-        t->Nullstellen(Bereich, Liste, Kommentar, Status);
-    if (!Liste) Liste = NeueLeereListe();
-    // Status 0 with no point (the equation holds for every x) is an answer of its own. A term with abs or a
-    // piecewise part goes by the cases of its sign: a substitution would lose the side of 0 that its inverse
-    // does not reach.
-    if (Liste->Anzahl == 0 && Status == unklar && !konstant &&
-        !NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status)) {
-        T->HoleNormalform();
-        TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
-        // A sum of monomials with rational exponents has no zero search of its own: the substitution
-        // searches its zeros as it does for a term without a form.
-        if (T->Normalform && T->Normalform->Kennung != KennungVPT)
-            T->Normalform->Nullstellen(Bereich, Liste, Kommentar, Status);
-        else
-            Substitution(T, Bereich, Liste, Kommentar, Status);
+    try {
+        // A constant is decided here; no normal form knows more about it.
+        const bool konstant = T->IstKonstant && T->Typrang > RangRadikal;
+        if (konstant)
+            KonstanteNullstellen(T, Liste, Kommentar, Status);
+        else if (TTTerm* t = AlsTTTerm(T))
+            t->Nullstellen(Bereich, Liste, Kommentar, Status);
         if (!Liste) Liste = NeueLeereListe();
+        // Status 0 with no point (the equation holds for every x) is an answer of its own. A term with abs or
+        // a piecewise part goes by the cases of its sign: a substitution would lose the side of 0 that its
+        // inverse does not reach.
+        if (Liste->Anzahl == 0 && Status == unklar && !konstant &&
+            !NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status)) {
+            T->HoleNormalform();
+            TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+            // A sum of monomials with rational exponents has no zero search of its own: the substitution
+            // searches its zeros as it does for a term without a form.
+            if (T->Normalform && T->Normalform->Kennung != KennungVPT)
+                T->Normalform->Nullstellen(Bereich, Liste, Kommentar, Status);
+            else
+                Substitution(T, Bereich, Liste, Kommentar, Status);
+            if (!Liste) Liste = NeueLeereListe();
+        }
+    } catch (const ERessourcen& e) {
+        // The search of a part (a factor, a numerator, a substituted term) whose numbers overflow finds
+        // nothing; the search of the whole term ends with the overflow.
+        if (LaufendeSuchen.size() == 1) throw;
+        NichtsGefunden(e, Liste, Status, Kommentar);
+    } catch (const EGradUeberschritten& e) {
+        if (LaufendeSuchen.size() == 1) throw;
+        NichtsGefunden(e, Liste, Status, Kommentar);
     }
     NurImBereich(Liste, Bereich);
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);

@@ -153,6 +153,20 @@ void Verknuepfe(const TBruch& a, const TBruch& b, char Op, TBruch& r) {
     }
 }
 
+void MalMinus(const TBruch& a, const TBruch& b, const TBruch& c, TBruch& r) {
+    if (a.Nenner == 0 || b.Nenner == 0 || c.Nenner == 0) DurchNull();
+    // a * b reduced, then over the common denominator with c; each product checked in 128 bits.
+    Int128 z = Int128(a.Zaehler) * b.Zaehler, n = Int128(a.Nenner) * b.Nenner;
+    const Int128 g = Int128(ggT128(Betrag(z), Betrag(n)));
+    if (g > 1) z /= g, n /= g;
+    Int128 links, rechts, nenner;
+    if (__builtin_mul_overflow(z, Int128(c.Nenner), &links) ||
+        __builtin_mul_overflow(Int128(c.Zaehler), n, &rechts) ||
+        __builtin_mul_overflow(n, Int128(c.Nenner), &nenner) || __builtin_sub_overflow(links, rechts, &links))
+        Ueberlauf();
+    Normiere(links, nenner, r);
+}
+
 void Hoch(const TBruch& a, Int64 n, TBruch& r) {
     TBruch basis = a;
     Kuerze(basis);

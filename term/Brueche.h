@@ -42,6 +42,9 @@ void Durch(const TBruch& a, const TBruch& b, TBruch& r);
 // '+', '-', '*', '/'; any other character leaves r untouched.
 void Verknuepfe(const TBruch& a, const TBruch& b, char Op, TBruch& r);
 void Hoch(const TBruch& a, Int64 n, TBruch& r);
+// a * b - c with 128-bit intermediates: only the reduced result must fit (the discriminant (p/2)^2 - q of a
+// quadratic whose p^2 alone does not).
+void MalMinus(const TBruch& a, const TBruch& b, const TBruch& c, TBruch& r);
 void Negativ(const TBruch& a, TBruch& r);
 void Kehrwert(const TBruch& a, TBruch& r);
 // Greatest common divisor of the magnitudes (0 for 0 and 0).
