@@ -103,10 +103,19 @@ TTerm* Ableiten(TTerm* Vorher, const char* Bezeichnung) {
     if (!D) throw ENichtExistenz("Ableitung nicht vorhanden.");
     SchreibeTextTerm(Bezeichnung, D);
     TTerm* const roh = D;
-    Vereinfache(D, roh);
-    if (D->Normalform) Kuerzer(D, D->Normalform->Term, roh);
-    if (Vorher->Normalform) Kuerzer(D, AbgeleiteteForm(Vorher->Normalform), roh);
-    if (!D->Normalform) Vereinfache(D, roh);
+    // A simplification that fails (an overflow, a divisor whose zero cannot be decided) leaves the form
+    // reached so far: it is the derivative all the same, and the steps after it need it.
+    try {
+        Vereinfache(D, roh);
+        if (D->Normalform) Kuerzer(D, D->Normalform->Term, roh);
+        if (Vorher->Normalform) Kuerzer(D, AbgeleiteteForm(Vorher->Normalform), roh);
+        if (!D->Normalform) Vereinfache(D, roh);
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EBudgetErschoepft&) {
+        throw;
+    } catch (const EZolFehler&) {
+    }
     NeueZeile();
     NeueZeile();
     return D;

@@ -393,6 +393,9 @@ bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
     } catch (const ETermGoToStart&) {
         // A divisor that is 0 there or cannot be told from 0: not shown to vanish.
         return false;
+    } catch (const ERessourcen&) {
+        // Exact numbers beyond 64 bits: not shown to vanish either.
+        return false;
     }
 }
 

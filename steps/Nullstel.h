@@ -30,7 +30,7 @@ bool HatPolynomform(TTerm* T);
 // T simplifies to the constant 0: T is 0 wherever it is defined.
 bool IstNullfunktion(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant; false where T has no
-// value at x0 or a divisor there cannot be told from 0.
+// value at x0, a divisor there cannot be told from 0, or the exact numbers overflow.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
 // T has a value at the constant x0, decided by putting x0 in exactly: a piecewise term that jumps at x0 has
 // none there, though a rounded x0 may fall on one side of it. Where a divisor cannot be told from 0, the

@@ -80,7 +80,8 @@ TEST_F(Kurvendiskussion, KandidatenSindNullstellenDerAbleitung) {
         {"(x^2-2x)^(2/3)", "-2"}, {"tan(pi/x)", ""}, {"tan(1/x)", ""}, {"sin(sqrt(x))", ""}, {"x-sin(sqrt(x))", ""},
         {"(6x^2+3)°3", ""}, {"e^((e^x)°3)", ""}, {"1/((x^24)^(-1)*x+2)", ""}, {"(2^x+5)^70", ""},
         {"(x(x-1)^490*a-1)^490*a", ""}, {"(x^3+4)/(7x^3+3x^2-5/4x)", ""}, {"sqrt(-3/5x^2+x+7)", ""},
-        {"(5/4x+7)^(-1/2)", ""}, {"sqrt(-2x^3+5,24x^2-169x)", ""}, {"((x*x)^(-1)+(x-1))/(x-2)^4", ""}};
+        {"(5/4x+7)^(-1/2)", ""}, {"sqrt(-2x^3+5,24x^2-169x)", ""}, {"((x*x)^(-1)+(x-1))/(x-2)^4", ""},
+        {"sqrt(3x^4+2x^3+2/3x^2-6x-2)", ""}, {"(5x^4+1/2x^3-3/4x^2+5/4)^4", ""}};
     // clang-format on
     for (const auto& [f, a] : faelle) {
         TKopfloseAnfrage lauf({.F = f, .A = a, .B = *a ? "2" : "", .Schritte = {V, E, W}});
