@@ -228,9 +228,11 @@ void THauptForm::BaueOberflaeche() {
         default:
             break;
         }
-        // The bar shows the first line actually drawn.
+        // The bar shows the first line actually drawn; a thumb being dragged stays under the mouse until it
+        // is let go, or the drag would be undone at every move.
         Int32 seite = AktiveSeite();
-        if (seite >= 0) ScrollBar1->setSliderPosition(Seitenanfang[size_t(seite)]);
+        if (seite >= 0 && !ScrollBar1->isSliderDown())
+            ScrollBar1->setSliderPosition(Seitenanfang[size_t(seite)]);
     });
     connect(ScrollBar1, &QScrollBar::sliderReleased, this, [this] {
         ScrollBar1Scroll(8, ScrollBar1->sliderPosition());

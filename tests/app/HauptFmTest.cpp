@@ -439,6 +439,11 @@ TEST_F(HauptFmTest, BlaetternZeilenweiseSeitenweiseUndMitDemRad) {
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_TRUE(Haupt->Seitenanfang[0] == 1 && bar->value() == 1);
     EXPECT_NE(Haupt->Seitenbilder[0]->Bild, oben);
+    // A thumb dragged and let go shows the page from where it was let go.
+    bar->setSliderDown(true);
+    bar->setSliderPosition(40);
+    bar->setSliderDown(false);
+    EXPECT_TRUE(Haupt->Seitenanfang[0] == 40 && bar->value() == 40);
     for (QWidget* w : {static_cast<QWidget*>(Haupt->Seitenbilder[0]), static_cast<QWidget*>(bar)}) {
         Haupt->ScrollBar1Scroll(8, 0);
         QWheelEvent rad(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
