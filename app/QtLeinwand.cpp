@@ -3,6 +3,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QPrinter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -159,6 +160,17 @@ void TQtLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe f) {
 
 TGroesse TQtLeinwand::Seitengroesse() const {
     return {static_cast<Int32>(Geraet->width() / Massstab), static_cast<Int32>(Geraet->height() / Massstab)};
+}
+
+void TQtLeinwand::SetzeMassstab(Double Faktor, TPunkt Fest) {
+    QTransform t;
+    t.scale(Massstab, Massstab);
+    if (Faktor != 1) {
+        t.translate(Fest.x, Fest.y);
+        t.scale(Faktor, Faktor);
+        t.translate(-Fest.x, -Fest.y);
+    }
+    Maler().setTransform(t);
 }
 
 bool TQtLeinwand::NeueSeite() {

@@ -45,6 +45,7 @@ public:
     void SetzePixel(Int32 x, Int32 y, TFarbe Farbe) override;
     TGroesse Seitengroesse() const override;
     bool NeueSeite() override;
+    void SetzeMassstab(Double Faktor, TPunkt Fest) override;
 
     // Ends painting, so that the image can be shown or copied; the next drawing call begins again.
     void Beende();

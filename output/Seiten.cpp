@@ -51,8 +51,24 @@ Int32 Zeilenabstand(Int32 h) {
     return h >= 20 ? h + 10 : 20;
 }
 
+// The factor by which line L is drawn smaller, so that it ends where the written lines wrap (Seitenbreite -
+// 10, from the left margin of 10): a term or table wider than the page is shown whole rather than cut at the
+// paper's or the image's edge. 1 for a line that fits and for a rule.
+Extended Zeilenmassstab(const TFolie& L) {
+    if (!L.Box || L.Art == ArtLinie) return 1;
+    const Int32 rechts = L.Box->LinksAbstand + L.Box->Breite;
+    const Int32 platz = Seitenbreite - 20;
+    if (rechts <= platz || platz <= 0) return 1;
+    return std::max(static_cast<Extended>(platz) / rechts, 0.05L);
+}
+
+// The line's height as drawn.
+Int32 Zeilenhoehe(const TFolie& L) {
+    return L.Box ? static_cast<Int32>(std::ceil((L.Box->Oben + L.Box->Unten) * Zeilenmassstab(L))) : 0;
+}
+
 Int32 Zeilenabstand(const TFolie& L) {
-    return Zeilenabstand(L.Box ? L.Box->Oben + L.Box->Unten : 0);
+    return Zeilenabstand(Zeilenhoehe(L));
 }
 
 } // namespace
@@ -118,10 +134,23 @@ void ZeichneSeite(Int32 ab) {
             if (SeitenY >= Seitenhoehe) break;
         } else if (SeitenY > Seitenhoehe) {
             Leinwand().NeueSeite();
-            SeitenY = (L.Box ? L.Box->Oben + unten : 0) + 5;
+            SeitenY = Zeilenhoehe(L) + 5;
         }
         Leinwand().BewegeZu(10, SeitenY - unten);
-        L.Zeichne();
+        const Extended massstab = Zeilenmassstab(L);
+        if (massstab == 1) {
+            L.Zeichne();
+            continue;
+        }
+        // Smaller about the line's bottom left corner, so its bottom stays on SeitenY.
+        Leinwand().SetzeMassstab(static_cast<Double>(massstab), {10, SeitenY});
+        try {
+            L.Zeichne();
+        } catch (...) {
+            Leinwand().SetzeMassstab(1, {});
+            throw;
+        }
+        Leinwand().SetzeMassstab(1, {});
     }
 }
 

@@ -51,7 +51,8 @@ TDruckgraph Druckgraph();
 // Draws Zeilenliste onto Leinwand(). On the screen from line ab on, with SeitenY starting at 5, until the
 // first line that would reach the bottom. When printing the lines not printed yet (ab is ignored),
 // continuing at SeitenY, with a new page before a line that would pass the bottom. The bottom of each line's
-// box sits on SeitenY; the pitch is the line's height + 10, at least 20; the left margin is 10 pixels.
+// box sits on SeitenY; the pitch is the line's height + 10, at least 20; the left margin is 10 pixels. A
+// line wider than the page is drawn smaller, whole, so that it ends where the written lines wrap.
 void ZeichneSeite(Int32 ab);
 // The width a cell takes in its column.
 Int32 Zellenbreite(const TFolie& F);

@@ -115,6 +115,9 @@ public:
     virtual TGroesse Seitengroesse() const = 0;
     // Starts a new page on a printer; false on a surface that has no pages.
     virtual bool NeueSeite() { return false; }
+    // Draws what follows Faktor times as large, the point Fest staying where it is (pen positions stay in
+    // the unscaled coordinates); Faktor 1 draws at full size again. A surface without drawing ignores it.
+    virtual void SetzeMassstab(Double /*Faktor*/, TPunkt /*Fest*/) {}
 
 private:
     TSchrift Schrift_;

@@ -25,10 +25,20 @@ Int32 TTestLeinwand::Zeichenhoehe(Int32 punkte) {
 TZeichenaufruf TTestLeinwand::Aufruf(TAufrufart art) const {
     TZeichenaufruf a;
     a.Art = art;
-    a.Stift = Stift();
+    a.Stift = Abbild(Stift());
     a.Stiftbreite = Stiftbreite();
     a.Schrift = Schrift();
     return a;
+}
+
+TPunkt TTestLeinwand::Abbild(TPunkt p) const {
+    return {Fest_.x + static_cast<Int32>(std::lround((p.x - Fest_.x) * Faktor_)),
+            Fest_.y + static_cast<Int32>(std::lround((p.y - Fest_.y) * Faktor_))};
+}
+
+TRechteck TTestLeinwand::Abbild(const TRechteck& r) const {
+    const TPunkt a = Abbild(TPunkt{r.Links, r.Oben}), b = Abbild(TPunkt{r.Rechts, r.Unten});
+    return {a.x, a.y, b.x, b.y};
 }
 
 TTextmass TTestLeinwand::Textmass(const std::string& Text) {
@@ -39,27 +49,29 @@ TTextmass TTestLeinwand::Textmass(const std::string& Text) {
 void TTestLeinwand::SchreibeText(const std::string& Text) {
     TZeichenaufruf a = Aufruf(TAufrufart::Text);
     a.Text = Text;
-    a.Mass = Textmass(Text);
+    const TTextmass mass = Textmass(Text);
+    a.Mass = {static_cast<Int32>(std::lround(mass.Breite * Faktor_)),
+              static_cast<Int32>(std::lround(mass.Hoehe * Faktor_))};
     Merke(a);
-    BewegeUm(a.Mass.Breite, 0);
+    BewegeUm(mass.Breite, 0);
 }
 
 void TTestLeinwand::LinieZu(Int32 x, Int32 y) {
     TZeichenaufruf a = Aufruf(TAufrufart::Linie);
-    a.Punkte = {Stift(), {x, y}};
+    a.Punkte = {Abbild(Stift()), Abbild(TPunkt{x, y})};
     Merke(a);
     BewegeZu(x, y);
 }
 
 void TTestLeinwand::Polylinie(const std::vector<TPunkt>& Punkte) {
     TZeichenaufruf a = Aufruf(TAufrufart::Polylinie);
-    a.Punkte = Punkte;
+    for (const TPunkt& p : Punkte) a.Punkte.push_back(Abbild(p));
     Merke(a);
 }
 
 void TTestLeinwand::Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, Int32 SpanneGrad) {
     TZeichenaufruf a = Aufruf(TAufrufart::Bogen);
-    a.Rechteck = Rechteck;
+    a.Rechteck = Abbild(Rechteck);
     a.StartGrad = StartGrad;
     a.SpanneGrad = SpanneGrad;
     Merke(a);
@@ -67,7 +79,7 @@ void TTestLeinwand::Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, In
 
 void TTestLeinwand::FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) {
     TZeichenaufruf a = Aufruf(TAufrufart::Rechteck);
-    a.Rechteck = Rechteck;
+    a.Rechteck = Abbild(Rechteck);
     a.Farbe = Farbe;
     Merke(a);
     for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y)
@@ -82,7 +94,7 @@ TFarbe TTestLeinwand::Pixel(Int32 x, Int32 y) {
 
 void TTestLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe Farbe) {
     TZeichenaufruf a = Aufruf(TAufrufart::Pixel);
-    a.Punkte = {{x, y}};
+    a.Punkte = {Abbild(TPunkt{x, y})};
     a.Farbe = Farbe;
     Merke(a);
     if (x < 0 || y < 0 || x >= Groesse.Breite || y >= Groesse.Hoehe) return;

@@ -62,9 +62,15 @@ public:
     TFarbe Pixel(Int32 x, Int32 y) override;
     void SetzePixel(Int32 x, Int32 y, TFarbe Farbe) override;
     TGroesse Seitengroesse() const override { return Groesse; }
+    // Recorded coordinates and text extents are those drawn: scaled about the fixed point.
+    void SetzeMassstab(Double Faktor, TPunkt Fest) override { Faktor_ = Faktor, Fest_ = Fest; }
 
 private:
     TZeichenaufruf Aufruf(TAufrufart art) const;
+    TPunkt Abbild(TPunkt p) const;
+    TRechteck Abbild(const TRechteck& r) const;
+    Double Faktor_ = 1;
+    TPunkt Fest_;
     void Merke(const TZeichenaufruf& a) {
         if (Aufzeichnen) Aufrufe.push_back(a);
     }

@@ -180,6 +180,33 @@ TEST_F(SeitenTest, GedruckterGraphPasstAufDieSeite) {
     }
 }
 
+// A line wider than the page (indent included) is drawn whole and smaller, ending where written lines wrap,
+// with its bottom on SeitenY and the next line below it; a line that fits and a rule keep their size.
+TEST_F(SeitenTest, ZuBreiteZeileWirdGanzUndKleinerGezeichnet) {
+    for (auto [breite, zeichen, einzug] : {std::tuple{977, 300, 0}, {660, 100, 40}, {977, 120, 0}}) {
+        InitialisiereAusgabe();
+        TTestLeinwand bild(breite, 665);
+        AktiviereSeite(&bild, false);
+        Einrueckung = einzug;
+        SchreibeZeile(std::string(size_t(zeichen), 'x'));
+        Einrueckung = 0;
+        SchreibeZeile("y");
+        Trennlinie();
+        ZeichneSeite(0);
+        const auto texte = bild.AufrufeDerArt(TAufrufart::Text);
+        const auto regel = bild.AufrufeDerArt(TAufrufart::Linie).back();
+        ASSERT_EQ(texte.size(), 2u);
+        const Int32 rechts = texte[0].Stift.x + texte[0].Mass.Breite;
+        const bool passt = 7 * zeichen + PunktZuPixel(einzug) < breite - 20;
+        SCOPED_TRACE(::testing::Message() << breite << " " << zeichen);
+        EXPECT_EQ(texte[0].Text, std::string(size_t(zeichen), 'x'));
+        EXPECT_TRUE(passt ? rechts < breite - 10 : std::abs(rechts - (breite - 10)) <= 1) << rechts;
+        EXPECT_LT(texte[0].Stift.y + texte[0].Mass.Hoehe, texte[1].Stift.y);
+        EXPECT_EQ(texte[1].Mass, bild.Textmass("y"));
+        EXPECT_EQ(regel.Punkte[1].x - regel.Punkte[0].x, breite);
+    }
+}
+
 // ---- value table ----
 
 class WertetabelleTest : public SeitenTest {
