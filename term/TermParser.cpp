@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "plattform/Leinwand.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Radikale.h"
@@ -136,6 +137,46 @@ bool IstFunktionsname(const std::string& name) {
     return false;
 }
 
+// What a pupil most likely meant by an operand S that is no number, name or function; empty when nothing
+// more can be said than that S is not understood.
+std::string Hinweis(const std::string& S) {
+    static const char* const Potenz = "Eine Potenz wird mit ^ geschrieben, etwa x^2.";
+    static const char* const Mal = "Das Malzeichen ist *.";
+    static const char* const Geteilt = "Geteilt wird mit / geschrieben.";
+    static const std::pair<const char*, const char*> zeichen[] = {
+        {"\u00B2", Potenz},
+        {"\u00B3", Potenz},
+        {"\u221A", "Die Wurzel wird sqrt(...) geschrieben, etwa sqrt(x)."},
+        {"\u03C0", "Die Kreiszahl wird pi geschrieben."},
+        {"\u00B7", Mal},
+        {"\u00D7", Mal},
+        {"\u22C5", Mal},
+        {"\u00F7", Geteilt},
+        {":", Geteilt},
+        {"\u2212", "Das Minuszeichen ist -."},
+        {"=", "Einzugeben ist nur der Term, ohne Gleichheitszeichen: x^2-1 statt f(x)=x^2-1."},
+        {".", "Dezimalzahlen werden mit Komma geschrieben, etwa 1,5."},
+    };
+    for (const auto& [z, text] : zeichen)
+        if (S.find(z) != std::string::npos) return text;
+    const bool nurBuchstaben = std::all_of(
+        S.begin(), S.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+    if (nurBuchstaben && S.size() >= 2) {
+        // Longer names first, so that arcsinx names arcsin and not sin.
+        static const char* const namen[] = {"arcsin", "arccos", "arctan", "sqrt", "abs", "exp",
+                                            "sin",    "cos",    "tan",    "cot",  "ln"};
+        for (const char* n : namen)
+            if (S.rfind(n, 0) == 0)
+                return std::string("Das Argument einer Funktion steht in Klammern, etwa ") + n + "(x).";
+        return "Zwischen zwei Buchstaben steht ein Malzeichen, etwa a*x.";
+    }
+    // Another character beyond ASCII, named when it is whole (a stray byte is not shown).
+    for (const std::string& z : ZerlegeInZeichen(S))
+        if (z.size() >= 2 && static_cast<unsigned char>(z[0]) >= 0xC2)
+            return "Das Zeichen " + z + " kennt die Eingabe nicht.";
+    return "";
+}
+
 // The radical constant of the text inside "Rad(" and ")"; S is the whole operand.
 TTerm* RadikalAusText(const std::string& S, const std::string& text) {
     TRadikal r;
@@ -234,7 +275,7 @@ TTerm* LiesOperand(const std::string& S) {
     TBruch b;
     Int32 fehler = 0;
     Brueche::StrToBruch(S, b, fehler);
-    if (fehler != 0) throw ETermFehler(Praefix(S));
+    if (fehler != 0) Fehler(S, Hinweis(S));
     return RationaleKonstante(b);
 }
 

@@ -30,6 +30,11 @@ const std::string Grenze = "Term zu lang oder zu tief geklammert.";
 // An operator without its operand: what is missing, after or before which sign.
 const std::string Exponent =
     "Nach dem Zeichen ^ fehlt der Exponent. Ein negativer Exponent steht in Klammern, etwa x^(-1).";
+const std::string Komma = "Dezimalzahlen werden mit Komma geschrieben, etwa 1,5.";
+const std::string Potenz = "Eine Potenz wird mit ^ geschrieben, etwa x^2.";
+std::string Argument(const std::string& f) {
+    return "Das Argument einer Funktion steht in Klammern, etwa " + f + "(x).";
+}
 std::string Nach(const std::string& op) {
     return "Nach dem Zeichen " + op +
            " fehlt ein Term. Ein Vorzeichen nach einem Rechenzeichen steht in Klammern, etwa 2*(-3).";
@@ -84,8 +89,16 @@ TEST_F(Parser, FormenUndMeldungen) {
         {"x°", F(P("x°") + "Nach dem Zeichen ° fehlt der Wurzelexponent.")},
         {"|x^2-4|", F(P("|x^2-4|") + "Betragsstriche | kennt die Eingabe nicht: der Betrag wird abs(...) geschrieben, etwa abs(x^2-4).")},
         {"(x", F(P("(x") + Klammer)}, {"x)", F(P("x)") + Klammer)}, {")x(", F(P(")*x*(") + Klammer)},
-        {"( 2x", F(P("(2*x") + Klammer)}, {"1+sin(x", F(P("1+sin(x") + Klammer)}, {"1.5", F(P("1.5"))},
-        {"sin(1.5)", F(P("1.5"))}, {"ax", F(P("ax"))}, {"1,2x,", F(P("x,"))},
+        {"( 2x", F(P("(2*x") + Klammer)}, {"1+sin(x", F(P("1+sin(x") + Klammer)}, {"1.5", F(P("1.5") + Komma)},
+        {"sin(1.5)", F(P("1.5") + Komma)},
+        {"ax", F(P("ax") + "Zwischen zwei Buchstaben steht ein Malzeichen, etwa a*x.")},
+        {"1,2x,", F(P("x,"))}, {"x²-4", F(P("x²") + Potenz)}, {"x³", F(P("x³") + Potenz)},
+        {"2π", F(P("2π") + "Die Kreiszahl wird pi geschrieben.")}, {"sin x", F(P("sinx") + Argument("sin"))},
+        {"arcsinx", F(P("arcsinx") + Argument("arcsin"))}, {"sin^2(x)", F(P("sin") + Argument("sin"))},
+        {"x:2", F(P("x:2") + "Geteilt wird mit / geschrieben.")}, {"2·x", F(P("2·x") + "Das Malzeichen ist *.")},
+        {"√x", F(P("√x") + "Die Wurzel wird sqrt(...) geschrieben, etwa sqrt(x).")},
+        {"x€", F(P("x€") + "Das Zeichen € kennt die Eingabe nicht.")},
+        {"f(x)=x^2", F(P("f(x)=x") + "Einzugeben ist nur der Term, ohne Gleichheitszeichen: x^2-1 statt f(x)=x^2-1.")},
         {"co(x)", F(P("co(x)") + "Unbekannter Funktionsbezeichner: co")},
         {"Sin(x)", F(P("Sin(x)") + "Unbekannter Funktionsbezeichner: Sin")},
         {"1+sinus(x)", F(P("sinus(x)") + "Unbekannter Funktionsbezeichner: sinus")},
