@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Grafik.h"
+#include "app/HauptFm.h"
 #include "app/Karten.h"
 #include "plattform/Oberflaeche.h"
 
@@ -107,6 +108,8 @@ void TGrafikForm::OKBtnClick() {
     DeltaX = dx;
     DeltaY = dy;
     Zoom = zoom;
+    // The grid and the fill pattern show at once on a graph that is drawn.
+    if (HauptForm != nullptr) HauptForm->ZeichneGraphNeu();
     close();
 }
 

@@ -356,8 +356,11 @@ TEST_F(GrafikTest, EinstellungenVerschiebenUndZoomen) {
     Grafik->GitterCB->setChecked(false);
     Grafik->MusterGruppe->button(1)->click();
     EXPECT_EQ(Fuellmuster, 1);
+    // The grid point (-5|5) is gone as soon as OK is pressed.
+    EXPECT_TRUE(Schwarz(XPixel(-5), YPixel(5)));
     Grafik->OKBtn->click();
     EXPECT_TRUE(!Grafik->isVisible() && Zoom == 50 && DeltaX == 2.5L && !Gitter);
+    EXPECT_FALSE(Schwarz(XPixel(-5), YPixel(5)));
 
     const TKartenDaten vorher = KartenDaten;
     Haupt->RechtsBtn->click();
