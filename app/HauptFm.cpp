@@ -22,9 +22,11 @@
 #include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -121,6 +123,20 @@ void TAufAb::Schritt(int d) {
 
 namespace {
 
+// The frame of a page sheet: the sheet scrolls inside it when the window is smaller than the page image (a
+// screen of 768 rows), and it asks for the sheet's whole size, so that the window opens as large as the page
+// images where the screen has room.
+class TBlattRahmen : public QScrollArea {
+public:
+    TBlattRahmen(QWidget* blatt, QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(blatt);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+    QSize minimumSizeHint() const override { return {160, 120}; }
+};
+
 QString Text(const char* s) {
     return QString::fromUtf8(s);
 }
@@ -162,6 +178,15 @@ THauptForm::~THauptForm() {
         if (bild != nullptr && &Leinwand() == &bild->Leinwand) SetzeLeinwand(nullptr);
     if (&Leinwand() == &VektorenImage->Leinwand) SetzeLeinwand(nullptr);
     if (HauptForm == this) HauptForm = nullptr;
+}
+
+QSize THauptForm::Startgroesse(const QSize& Verfuegbar) const {
+    const QSize platz = Verfuegbar - QSize(16, 48);
+    QSize groesse = sizeHint();
+    // A sheet that scrolls up and down needs room for its scroll bar beside the page.
+    if (groesse.height() > platz.height())
+        groesse.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return groesse.boundedTo(platz).expandedTo(minimumSizeHint());
 }
 
 void THauptForm::BaueOberflaeche() {
@@ -346,7 +371,10 @@ void THauptForm::BaueBlaetter() {
         blatt->setObjectName(QString::fromUtf8(titel[i]));
         blatt->setAutoFillBackground(true);
         Blaetter[size_t(i)] = blatt;
-        PageControl1->addTab(blatt, Text(titel[i]));
+        if (i < Seitenanzahl)
+            PageControl1->addTab(new TBlattRahmen(blatt, PageControl1), Text(titel[i]));
+        else
+            PageControl1->addTab(blatt, Text(titel[i]));
     }
 
     // Pages 0 to 7 and 9: the page image alone.

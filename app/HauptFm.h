@@ -140,6 +140,10 @@ public:
     explicit THauptForm(QWidget* parent = nullptr);
     ~THauptForm() override;
 
+    // The size the window opens at on a screen whose free area is Verfuegbar: its full size, or less with
+    // room for the window's frame where the screen is smaller (the sheets then scroll).
+    QSize Startgroesse(const QSize& Verfuegbar) const;
+
     // ---- controls ----
     QLineEdit* FTermEdit;
     QLineEdit* GTermEdit;

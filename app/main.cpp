@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 #include "app/Abbruch.h"
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     TGeradeForm geradeForm(&hauptForm);
     // The help is the program's own HTML help, opened by the main window's menu "Hilfe".
 
-    hauptForm.resize(hauptForm.sizeHint());
+    hauptForm.resize(hauptForm.Startgroesse(hauptForm.screen()->availableGeometry().size()));
     hauptForm.show();
     return anwendung.exec();
 }

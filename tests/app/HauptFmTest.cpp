@@ -418,6 +418,14 @@ TEST_F(HauptFmTest, BlaetterNichtGewaehlterSchritteSindUnerreichbarUndLeer) {
 
 // ---- scrolling ----
 
+// The window opens as large as its page images where the screen has room, and fits a laptop's 1366 x 768,
+// where the sheets scroll.
+TEST_F(HauptFmTest, FensterPasstAufDenBildschirm) {
+    const QSize voll = Haupt->Startgroesse({1920, 1200});
+    EXPECT_TRUE(voll == Haupt->sizeHint() && voll.height() > GraphbildHoehe) << voll.height();
+    EXPECT_LE(Haupt->Startgroesse({1366, 768}).height(), 768 - 48);
+}
+
 // The page stops at line 0 and at the last line; an arrow moves one line, a click on the track as many as the
 // page shows: (665 - 5) / 20 of these lines, less the one that would reach the bottom; the wheel over the
 // page scrolls as over the bar.
