@@ -195,13 +195,6 @@ bool Schranke(TTerm* T, TSchranke& r, TSchrankenLauf& L, Int32 Tiefe) {
     return ok;
 }
 
-// A value whose error bound keeps it clear of 0.
-bool SicherNichtNull(TTerm* T) {
-    TSchranke s;
-    TSchrankenLauf L;
-    return Schranke(T, s, L, 0) && std::fabs(s.v) > 2 * s.e;
-}
-
 bool HatWert(TTerm* T) {
     bool definiert = false;
     const Extended v = T->Wert(0, definiert);
@@ -229,6 +222,12 @@ TNullheit Entscheide(TTerm* T) {
 bool ImVereinfachen = false;
 
 } // namespace
+
+bool SicherNichtNull(TTerm* T) {
+    TSchranke s;
+    TSchrankenLauf L;
+    return Schranke(T, s, L, 0) && std::fabs(s.v) > 2 * s.e;
+}
 
 TNullheit NullheitOhneVereinfachung(TTerm* T) {
     if (!T) return TNullheit::OhneWert;

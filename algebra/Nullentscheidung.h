@@ -16,6 +16,9 @@ enum class TNullheit { Null, NichtNull, Unklar, OhneWert };
 // exactly where T has no atoms and proves 0 where it vanishes (also for coefficient letters: A - A); the same
 // once more for T simplified. Unklar where none of these decides.
 TNullheit Nullheit(TTerm* T);
+// The constant T has a value, and its error bound keeps that value clear of 0: T is not 0, whatever its
+// exact form.
+bool SicherNichtNull(TTerm* T);
 // As Nullheit, without the simplification (for the degree of every polynomial, where it would cost too
 // much).
 TNullheit NullheitOhneVereinfachung(TTerm* T);

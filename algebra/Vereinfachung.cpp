@@ -9,6 +9,7 @@
 #include "algebra/RationaleFunktion.h"
 #include "algebra/TrigNormalFormen.h"
 #include "algebra/VPolynome.h"
+#include "algebra/Winkelkonstanten.h"
 #include "output/Ausgabe.h"
 #include "output/Protokoll.h"
 #include "plattform/Oberflaeche.h"
@@ -355,6 +356,22 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
                 T = ExakterFunktionswert(MitArgument(T, a));
             }
             T->Aktualisiere();
+            // A term simplified before (or being simplified further out) is not searched again.
+            if (T != T0 && (T->Vereinfacht || (T->Zustand & TermVereinfacht))) {
+                if (T->Vereinfacht) T = T->Vereinfacht;
+                break;
+            }
+            // In sine and cosine of an angle with a known triple the form P(c) + Q(c)*s is exact and
+            // complete: no search.
+            if (MoeglicheWinkelkonstante(T)) {
+                // Folded first, as a search would begin.
+                TTerm* K = T;
+                Kumuliere(K);
+                if (TTerm* W = Winkelnormalform(K)) {
+                    T = W->Knotenzahl <= K->Knotenzahl ? W : K;
+                    break;
+                }
+            }
             VereinfacheKonstantenTermDurchSubstitution(T);
             if (T->Knotenzahl < 1 || T->Knotenzahl >= vorher) break;
         }

@@ -1,6 +1,7 @@
 #include "steps/Allgemeines.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "algebra/ExponentialNormalform.h"
 #include "algebra/NormalFormen.h"
@@ -219,6 +220,9 @@ bool UngekuerztesPaar(TTerm* T, TPolynom& Z, TPolynom& N) {
 // The pair of the entered f, worked out once for each entered f.
 TRationaleFunktion* EingegebenesPaar = nullptr;
 TTerm* EingegebenesPaarVon = nullptr;
+// Whether the entered f has a value at every x, for each entered f.
+bool FUeberallDefiniert = false;
+TTerm* UeberallDefiniertVon = nullptr;
 
 } // namespace
 
@@ -246,6 +250,13 @@ TRationaleFunktion* EingegebenerQuotient() {
 
 bool EingegebenesFDefiniertIn(TTerm* x0) {
     if (!FEingabe || !x0) return true;
+    // An f with a value at every x has one at x0: no need to put x0 in exactly.
+    if (UeberallDefiniertVon != FEingabe) {
+        UeberallDefiniertVon = FEingabe;
+        FUeberallDefiniert = UeberallDefiniert(FEingabe);
+    }
+    bool definiert = false;
+    if (FUeberallDefiniert && std::isfinite(x0->Wert(0, definiert)) && definiert) return true;
     try {
         return FEingabe->Einsetzen(x0) != nullptr;
     } catch (const ENichtExistenz&) {
@@ -375,6 +386,7 @@ void SetzeAnalyseZurueck() {
     FEingabe = nullptr;
     EingegebenesPaar = nullptr;
     EingegebenesPaarVon = nullptr;
+    UeberallDefiniertVon = nullptr;
     EingabebereichVon = nullptr;
     GTerm = nullptr;
     ABIntervall = nullptr;

@@ -6,6 +6,7 @@
 #include "algebra/Nullentscheidung.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
+#include "term/Radikale.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
@@ -111,6 +112,34 @@ std::vector<TBedingung> Definitionsbedingungen(TTerm* T) {
         for (TTerm* k : Kinder(t)) offen.push_back(k);
     }
     return liste;
+}
+
+bool UeberallDefiniert(TTerm* T) {
+    std::unordered_set<TTerm*> besucht;
+    std::vector<TTerm*> offen{T};
+    while (!offen.empty()) {
+        TTerm* t = offen.back();
+        offen.pop_back();
+        if (!t) return false;
+        if (!besucht.insert(t).second || IstVariable(t) || IstRationaleKonstante(t) ||
+            t->Typrang == RangBenannt || t->Typrang == RangReell || IstRadikalKonstante(t))
+            continue;
+        if (auto* o = AlsOperatorTerm(t)) {
+            auto* teiler = AlsRationaleKonstante(o->T2);
+            if (o->Operator != '+' && o->Operator != '-' && o->Operator != '*' &&
+                !(o->Operator == '/' && teiler && teiler->Bruch.Zaehler != 0))
+                return false;
+        } else if (auto* p = AlsPotenzTerm(t)) {
+            if (p->Exponent.Nenner != 1 || p->Exponent.Zaehler < 0) return false;
+        } else if (auto* f = AlsStandardFunktion(t)) {
+            const std::string& n = f->Kennung;
+            if (n != "sin" && n != "cos" && n != "exp" && n != "arctan" && n != "abs") return false;
+        } else if (!AlsAllgemeineExponentialFunktion(t)) {
+            return false;
+        }
+        for (TTerm* k : Kinder(t)) offen.push_back(k);
+    }
+    return true;
 }
 
 bool VorzeichenfreieBedingung(TBedingungsart Art) {

@@ -36,6 +36,11 @@ struct TBedingung {
 // The conditions of every non-constant node of T, outer nodes first. A constant subterm asks nothing of x.
 std::vector<TBedingung> Definitionsbedingungen(TTerm* T);
 
+// T asks nothing of x to have a value: each node is a number constant, x, a sum, difference or product, a
+// quotient by a rational constant other than 0, a power with an exponent in N, or sin, cos, exp, arctan, abs
+// or a general exponential of such a term.
+bool UeberallDefiniert(TTerm* T);
+
 // The condition holds for -u wherever it holds for u.
 bool VorzeichenfreieBedingung(TBedingungsart Art);
 

@@ -385,6 +385,8 @@ bool TermVerschwindetIn(TTerm* T, TTerm* x0) {
     try {
         TTerm* wert = T->Ersetze(VariableX, x0);
         if (!wert) return false;
+        // A value that rounding cannot carry to 0 is not 0: no need to simplify it.
+        if (SicherNichtNull(wert)) return false;
         VereinfacheKonstantenTerm(wert);
         return wert->IstNull();
     } catch (const ENichtExistenz&) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "steps/Allgemeines.h"
+#include "steps/Definitionsbedingungen.h"
 #include "term/Mengen.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
@@ -125,6 +126,19 @@ TEST_F(Definitionsbereich, AussagenStimmenMitDenWertenDerEingabe) {
     // The sweep has statements to check.
     EXPECT_GT(bereiche, 50);
     EXPECT_GT(symmetrien, 20);
+}
+
+// A term said to have a value everywhere has one at every grid point; polynomials and products of exp, sin
+// and cos are among them.
+TEST_F(Definitionsbereich, UeberallDefiniertHeisstWertAnJederStelle) {
+    int ueberall = 0;
+    for (const auto& [f, wert] : Faelle()) {
+        if (!UeberallDefiniert(Lies(f))) continue;
+        ++ueberall;
+        for (long double x = -5; x <= 5; x += 0.25L) EXPECT_TRUE(wert(x)) << f << " bei " << double(x);
+    }
+    EXPECT_GT(ueberall, 10);
+    EXPECT_FALSE(UeberallDefiniert(Lies("x/(x^2+1)")));
 }
 
 // f' and f'' of a root in a denominator have a value wherever f is differentiable: a form made free of the
