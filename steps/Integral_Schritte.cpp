@@ -237,6 +237,11 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
     Schreibe("  in   ");
     SchreibeIntervall(a, b);
     NeueZeile();
+    // A bound with x leaves no interval: the step is dropped with the line that says so.
+    if (!GrenzenOhneX(a, b)) {
+        ZeichneSeite(0);
+        return;
+    }
     if (Kommentare) {
         Schreibe("Dazu wurden die Schnittstellen von ");
         SchreibeMitIndex("G", "f");
@@ -247,12 +252,13 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
             Schreibe("der x-Achse ");
         SchreibeZeile(" bestimmt.");
     }
+    // The area, or that there is none, is the step's result and stands with comments off too.
     TTerm* A = Flaechenberechnung(FTerm, GTerm, a, b);
-    if (Kommentare && A) {
+    if (A) {
         Schreibe("Der gesuchte Flächeninhalt ist A = ");
         SchreibeUndVereinfache(A);
         NeueZeile();
-    } else if (Kommentare) {
+    } else {
         SchreibeZeile("Der Flächeninhalt konnte nicht bestimmt werden.");
     }
     NeueZeile();
