@@ -24,6 +24,8 @@ namespace zol {
 
 namespace {
 
+const char* const KeineSchnittstellenText = "Es konnten keine Schnittstellen gefunden werden.";
+
 // Common factors are cancelled this many times one inside the other at most; deeper only the difference
 // and the quotient are tried.
 constexpr Int32 MaxKuerzungen = 40;
@@ -310,7 +312,7 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
         UeberDieFunktion(F, G, Bereich, Kommentar, Status, Liste);
     // The cancelled equations of the inner levels are checked here, against F and G as given.
     if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste);
-    if (Kommentar && Liste->Anzahl == 0) SchreibeZeile("Es konnten keine Schnittstellen gefunden werden.");
+    if (Kommentar && Liste->Anzahl == 0) SchreibeZeile(KeineSchnittstellenText);
 }
 
 void BestimmungDerSchnittstellen(bool Zeichnen) {
@@ -332,8 +334,15 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     }
 
     LoeseTermgleichung(FTerm, GTerm, ABIntervall, Kommentare, SchnittstellenStatus, Schnittstellenliste);
+    const Int32 gesucht = Schnittstellenliste->Anzahl;
     OhneDefinitionsluecken(Schnittstellenliste);
     const Int32 anzahl = Schnittstellenliste->Anzahl;
+    // f = g for every x: no point is listed, as every x is one.
+    const bool ueberall =
+        anzahl == 0 && SchnittstellenStatus == falsch && IstNullfunktion(Differenz(FTerm, GTerm));
+    // That none was found is the solver's result: it stands with comments off too, and after the gaps of f
+    // took every point the solver had named.
+    if (anzahl == 0 && !ueberall && (!Kommentare || gesucht > 0)) SchreibeZeile(KeineSchnittstellenText);
     std::vector<Extended> y(size_t(anzahl) + 1, 0);
     if (anzahl > 0) SchreibeUnterstrichenZeile("Gefundene Schnittstellen: ");
     for (Int32 i = 1; i <= anzahl; ++i) {
@@ -349,9 +358,8 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     switch (SchnittstellenStatus) {
     case falsch:
         SchreibeZeile(
-            anzahl == 0 && IstNullfunktion(Differenz(FTerm, GTerm))
-                ? "f und g stimmen überein: jedes x, an dem beide definiert sind, ist Schnittstelle."
-                : "Weitere Schnittstellen existieren, konnten aber nicht bestimmt werden.");
+            ueberall ? "f und g stimmen überein: jedes x, an dem beide definiert sind, ist Schnittstelle."
+                     : "Weitere Schnittstellen existieren, konnten aber nicht bestimmt werden.");
         break;
     case wahr:
         SchreibeZeile("Weitere Schnittstellen gibt es nicht.");

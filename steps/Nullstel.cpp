@@ -466,7 +466,12 @@ void BestimmungDerNullstellen(bool Zeichnen) {
     }
     Kumuliere(FTerm);
     SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
+    const Int32 gesucht = Nullstellenliste->Anzahl;
     OhneDefinitionsluecken(Nullstellenliste);
+    // That the search found no zero is its result: it stands with comments off too, and after the gaps of f
+    // took every zero the search had named.
+    if (Nullstellenliste->Anzahl == 0 && (!Kommentare || gesucht > 0))
+        SchreibeZusammenfassung(Nullstellenliste, NullstellenlisteStatus);
     // A multiplicity that a procedure stated for a term other than a polynomial or a quotient of polynomials
     // is checked against the derivatives of f: it must be the order of the first one that does not vanish.
     if (!HatPolynomform(FTerm) && !EingegebenerQuotient()) {
