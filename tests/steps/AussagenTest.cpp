@@ -3,15 +3,18 @@
 // extremum, inflection point and area of a headless request is checked against f as entered, evaluated by the
 // test itself in long double: a zero put back in, its multiplicity against the order in which f vanishes, an
 // extremum against its neighbours, an inflection point by the sign change of the second difference quotient,
-// an area against a quadrature between the test's own sign changes; a list called complete misses none.
+// an area against a quadrature between the test's own sign changes; a list called complete misses none. Each
+// result stands on the page without comments too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <numbers>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "output/Grafikdaten.h"
 #include "steps/Allgemeines.h"
 #include "steps/Integral.h"
+#include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
@@ -280,6 +284,56 @@ TEST_F(Aussagen, AlleGenanntenErgebnisseStimmen) {
             EXPECT_TRUE(!F.Arten || arten == F.Arten) << F.Text << ": " << arten;
         }
     EXPECT_EQ(fehler.str(), "");
+}
+
+// Comments off leave out the explanations, not the results: each result that a commented page states at
+// its step's own level (not indented), recognised by its form (a point, a set, a verdict, a value, a
+// refusal), stands on the page without comments as well. Two requests on each family, the second with g,
+// the numerical method and the step of page 7 changing from one family to the next. The symmetry verdicts
+// take another form without comments.
+TEST_F(Aussagen, ErgebnisseAuchOhneKommentare) {
+    using R = std::regex;
+    const R I(".*(A = |J = |F\\(x\\) = |konnte|Integrierbarkeit|müssen a und b|nicht endlich|Simpson|"
+              "Schnittstellen bestimmt).*");
+    const std::pair<std::vector<TSchritt>, std::vector<std::pair<Int32, R>>> anfragen[] = {
+        {{SchrittVereinfachen, SchrittDefinitionsbereich, SchrittNullstellen, SchrittPolstellen,
+          SchrittPartialbruch, SchrittAbleitungen, SchrittExtremstellen, SchrittWendestellen, SchrittFlaeche},
+         {{0, R("D = .*|Mit elementaren.*")},
+          {1, R(R"((N\d+\(|eitere Null|Es gibt keine|Keine Lösungen|Die Gleichung|f ist die).*)")},
+          {2, R(".*(Polstelle|hebbar|Möglicherweise).*")},
+          {3, R("Ergebnis der Partialbruch-Zerlegung: f.*|.*nicht (möglich|gelungen).*")},
+          {4, R(R"(f '+\(x\) = .*)")},
+          {5, R(".*(punkt|Extremstelle|Maximalstelle|Minimalstelle).*")},
+          {6, R(".*(Wendepunkt|Wendestelle).*")},
+          {7, I}}},
+        {{SchrittSchnittstellen, SchrittNaeherungsverfahren},
+         {{1, R(R"(S\d+\([^)]*\)( +\(.*\);)?|(eitere Schnitt|Es konnten keine|f und g).*)")},
+          {1, R("(Exakte Lösung|Näherungslösung|Startwert ist|Bei |f ist bei ).*|.*abgebrochen.*")},
+          {7, I}}}};
+    // Simpson's rule with fewer parts: its values are not what is compared here.
+    TWechsel<Int64> simpson(SimpsonTeilintervalle, 1000);
+    const int werte[3] = {1, 2, 1};
+    int k = 0;
+    for (const TFamilie& F : Familien)
+        for (auto [schritte, formen] : anfragen) {
+            TAnfrage anfrage{.F = Eingesetzt(F.Text, werte), .G = std::array{"1", "x/2", "x^2-1"}[k % 3]};
+            anfrage.A = Eingesetzt(F.A, werte), anfrage.B = Eingesetzt(F.B, werte);
+            if (schritte.size() == 2) schritte.push_back(TSchritt(SchrittStammfunktion + k % 3));
+            anfrage.Schritte = schritte, anfrage.Methode = 1 + k++ % 3, anfrage.AbleitungsGrad = 3;
+            anfrage.Kommentare = true;
+            TKopfloseAnfrage mit(anfrage);
+            const std::string ausnahme = Ausnahme<EZolFehler>([&] { mit.Starte(); });
+            anfrage.Kommentare = false;
+            TKopfloseAnfrage ohne(anfrage);
+            EXPECT_EQ(Ausnahme<EZolFehler>([&] { ohne.Starte(); }), ausnahme) << anfrage.F;
+            for (const auto& [seite, form] : formen)
+                for (const auto& zeile : (seite ? mit.Seiten[size_t(seite)] : mit.Seite).Zeilen) {
+                    const std::string text = zeile->Klartext();
+                    for (std::sregex_iterator m(text.begin(), text.end(), form), ende; m != ende; ++m)
+                        EXPECT_TRUE(zeile->dx > 0 || ohne.Text(seite).find(m->str()) != std::string::npos)
+                            << anfrage.F << ", g = " << anfrage.G << ", Seite " << seite << ": " << m->str();
+                }
+        }
 }
 
 } // namespace
