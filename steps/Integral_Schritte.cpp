@@ -259,6 +259,8 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
         SchreibeUndVereinfache(A);
         NeueZeile();
     } else {
+        // A piece whose integral was not found leaves its commented line open.
+        if (!AktuelleZeile->Liste.empty()) NeueZeile();
         SchreibeZeile("Der Flächeninhalt konnte nicht bestimmt werden.");
     }
     NeueZeile();
