@@ -673,7 +673,8 @@ QFont THauptForm::Seitenschrift() const {
     // The family the pages are drawn in (a substitute where the named one is missing), which the font
     // dialog can select.
     f.setFamily(QFontInfo(f).family());
-    f.setPointSize(s.Groesse);
+    // The pages' size, not the canvas's: that is the size of whatever was drawn last (an exponent, a label).
+    f.setPointSize(Schriftgroesse);
     f.setBold(s.Stil & Fett);
     f.setItalic(s.Stil & Kursiv);
     f.setUnderline(s.Stil & Unterstrichen);

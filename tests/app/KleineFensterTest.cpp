@@ -363,6 +363,12 @@ TEST_F(ImHauptfensterTest, OKImSchriftdialogGibtDerAusgabeDieSchrift) {
         EXPECT_EQ(Leinwand().Schrift().Groesse, 13);
         EXPECT_EQ(Haupt->EigeneLeinwandSchrift().pointSize(), 13);
     }
+    // The dialog offers the pages' size, whatever size the last exponent drawn left on the canvas: OK with
+    // nothing changed keeps it.
+    Leinwand().SetzeSchriftgroesse(8);
+    QTimer::singleShot(0, Haupt.get(), [this] { Haupt->FontDialog->accept(); });
+    Haupt->Font1Click();
+    EXPECT_EQ(Schriftgroesse, 13);
     Schriftgroesse = 10;
     Leinwand().SetzeSchrift(TSchrift{});
 }
