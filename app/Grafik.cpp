@@ -378,20 +378,32 @@ void DoGraph() {
     try {
         GTerm = TermAusFeld(TEingabefeld::GTerm);
         if (!DruckModus) SeitenY = 0;
-        const Int32 y = SeitenY;
-        // On paper the drawing shrinks where it would not fit; the screen's units come back afterwards.
-        const TDruckgraph druck = DruckModus ? Druckgraph() : TDruckgraph{};
-        TKartenDaten gedruckt = KartenDaten;
-        gedruckt.EinheitX *= druck.Faktor;
-        gedruckt.EinheitY *= druck.Faktor;
-        TWechsel<TKartenDaten> karte(KartenDaten, gedruckt);
+        Int32 y = SeitenY;
         SchreibeUnterstrichen(GTerm ? "Graphen :" : "Graph :");
         SchreibeTextTerm(" f(x) = ", FTerm);
         if (GTerm) SchreibeTextTerm(";  g(x) = ", GTerm);
         NeueZeile();
+        // The graph is drawn over the page from the offset y, its top within the top margin. A heading taller
+        // than that margin (a fraction, a function by cases) lowers the drawing, so that the heading stays
+        // clear of the grid, the top labels and the curves' names.
+        // The screen draws its lines from 5 pixels down; half a label's height stays free below the heading.
+        const Int32 kopf = (DruckModus ? 0 : 5) +
+                           (Zeilenliste->Zeilen.empty() ? 0 : Zeilenvorschub(*Zeilenliste->Zeilen.back()));
+        const Int32 absenkung = std::max<Int32>(
+            0, kopf + PunktZuPixel(Schriftgroesse) / 2 -
+                   static_cast<Int32>(KartenDaten.RandOben / 2.54L * Leinwand().PixelProZoll()));
+        // On paper the drawing shrinks where it would not fit; the screen's units come back afterwards.
+        const TDruckgraph druck = DruckModus ? Druckgraph(absenkung) : TDruckgraph{};
+        if (DruckModus && y > 5 && y + druck.Hoehe > Seitenhoehe) {
+            Leinwand().NeueSeite();
+            y = SeitenY = 5;
+        }
+        TKartenDaten gedruckt = KartenDaten;
+        gedruckt.EinheitX *= druck.Faktor;
+        gedruckt.EinheitY *= druck.Faktor;
+        TWechsel<TKartenDaten> karte(KartenDaten, gedruckt);
         ZeichneSeite(0);
-        // The graph is drawn over the page from the saved offset.
-        SeitenY = y;
+        SeitenY = y + absenkung;
 
         // Drawn where f as entered has a value (sqrt(x)^2 = x only for x >= 0).
         ZeichneKurveMitNamen(EingegebenesF(), "G*i<f>");

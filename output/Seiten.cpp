@@ -95,7 +95,7 @@ void AktiviereSeite(TLeinwand* Bild, bool IstGraph) {
     }
 }
 
-TDruckgraph Druckgraph() {
+TDruckgraph Druckgraph(Int32 Absenkung) {
     const TKartenDaten& K = KartenDaten;
     const Extended ppcm = Leinwand().PixelProZoll() / CmProZoll;
     const Extended breite = (K.XBis - K.XVon) * K.EinheitX * ppcm;
@@ -103,7 +103,7 @@ TDruckgraph Druckgraph() {
     const Int32 zeile = Zeilenabstand(Leinwand().Textmass("0").Hoehe);
     // Right of the margin up to where the rules end, and a whole page below the top margin.
     const Extended platzX = Seitenbreite + 10 - (K.RandLinks + RaumRechts) * ppcm;
-    const Extended platzY = Seitenhoehe - 5 - (K.RandOben + RaumUnten) * ppcm;
+    const Extended platzY = Seitenhoehe - 5 - Absenkung - (K.RandOben + RaumUnten) * ppcm;
     TDruckgraph D;
     if (breite > platzX || hoehe > platzY) {
         D.Faktor = std::min(platzX / breite, (platzY - zeile) / hoehe);
@@ -111,9 +111,13 @@ TDruckgraph Druckgraph() {
         if (!(D.Faktor >= 0.01L)) D.Faktor = 0.01L;
         D.Massstabzeile = zeile;
     }
-    D.Hoehe =
-        static_cast<Int32>(std::ceil((K.RandOben + RaumUnten) * ppcm + hoehe * D.Faktor)) + D.Massstabzeile;
+    D.Hoehe = static_cast<Int32>(std::ceil((K.RandOben + RaumUnten) * ppcm + hoehe * D.Faktor)) +
+              D.Massstabzeile + Absenkung;
     return D;
+}
+
+Int32 Zeilenvorschub(const TFolie& Zeile) {
+    return Zeilenabstand(Zeile);
 }
 
 void ZeichneSeite(Int32 ab) {

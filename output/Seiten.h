@@ -41,13 +41,16 @@ void AktiviereSeite(TLeinwand* Bild, bool IstGraph);
 // The graph on paper, by KartenDaten, the current canvas and the page size: both units shrink by Faktor
 // (1 when the drawing fits) so that the drawing with its margins fits between the left edge and the end of
 // the rules (Seitenbreite + 10) and on one page; then one line under it states the scale (Massstabzeile is
-// its pitch, else 0). Hoehe is the height it takes from its top down, that line included.
+// its pitch, else 0). Hoehe is the height it takes from its top down, that line included. Absenkung lowers
+// the drawing by so many pixels (below a heading taller than the top margin) and counts in both.
 struct TDruckgraph {
     Extended Faktor = 1;
     Int32 Massstabzeile = 0;
     Int32 Hoehe = 0;
 };
-TDruckgraph Druckgraph();
+TDruckgraph Druckgraph(Int32 Absenkung = 0);
+// How far ZeichneSeite moves SeitenY down for a line: its height as drawn + 10, at least 20.
+Int32 Zeilenvorschub(const TFolie& Zeile);
 // Draws Zeilenliste onto Leinwand(). On the screen from line ab on, with SeitenY starting at 5, until the
 // first line that would reach the bottom. When printing the lines not printed yet (ab is ignored),
 // continuing at SeitenY, with a new page before a line that would pass the bottom. The bottom of each line's

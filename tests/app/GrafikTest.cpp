@@ -254,13 +254,13 @@ protected:
         ZolTest::TearDown();
     }
 
-    void Start(std::initializer_list<TSchritt> schritte) {
+    void Start(std::initializer_list<TSchritt> schritte, const char* f = "x^3-3x") {
         Schrittflags.fill(false);
         for (TSchritt s : schritte) Schrittflags[size_t(s)] = true;
         Schritte->SchrittlisteAufbauen();
         // As the step window's OK does: the graph sheet is shown (and with it its buttons enabled).
         Haupt->SetzeBlattSichtbar(TBlatt::Graph, true);
-        Haupt->FTermEdit->setText(Q("x^3-3x"));
+        Haupt->FTermEdit->setText(Q(f));
         Haupt->StartButtonClick();
         Haupt->Seitenbilder[SeiteGraph]->Zeige();
     }
@@ -287,6 +287,19 @@ TEST_F(GrafikTest, GraphMitPunktenUndFlaeche) {
     for (Int32 c = XPixel(-1.6); c < XPixel(-0.3); ++c)
         for (Int32 r = YPixel(0.5); r < YPixel(0.1); ++r) punkte += Schwarz(c, r);
     EXPECT_GT(punkte, 30);
+}
+
+// A heading taller than the top margin (a function by cases) lowers the drawing: every grid dot of the top
+// row under it stands alone, with no ink of the heading within two pixels.
+TEST_F(GrafikTest, HoheUeberschriftLiegtUeberDemGitter) {
+    Start({SchrittGraph}, "x^2;2x");
+    for (int i = -10; i <= -5; ++i) {
+        const Int32 c = XPixel(i), r = YPixel(KartenDaten.YBis);
+        int tinte = 0;
+        for (int dc = -2; dc <= 2; ++dc)
+            for (int dr = -2; dr <= 2; ++dr) tinte += Schwarz(c + dc, r + dr);
+        EXPECT_EQ(tinte, 1) << i;
+    }
 }
 
 TEST_F(GrafikTest, AbgelehnteEingabenLassenDieKarteWieSieIst) {
