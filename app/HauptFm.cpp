@@ -301,13 +301,18 @@ QWidget* THauptForm::BaueEingabebereich() {
     TestSuiteButton->setVisible(false);
     for (QPushButton* k : {StartButton, TestButton, EndeButton, DruckenButton}) k->setMinimumWidth(90);
 
-    // The step list runs in columns, so that all seventeen steps fit. It is disabled (only the program
+    // The step list runs in columns, so that all chosen steps fit. It is disabled (only the program
     // ticks it), but its items keep the normal text colour so that the ticks stay readable.
     SchritteLV = new QListWidget(bereich);
     SchritteLV->setFlow(QListView::TopToBottom);
     SchritteLV->setWrapping(true);
     SchritteLV->setResizeMode(QListView::Adjust);
-    SchritteLV->setFixedSize(290, 112);
+    SchritteLV->setFixedSize(326, 112);
+    // Two columns of eight rows hold the most steps a request can have (fifteen), with no scroll bar to
+    // take a row's room.
+    SchritteLV->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SchritteLV->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SchritteLV->setGridSize(QSize(161, 13));
     QPalette listenfarben = SchritteLV->palette();
     for (QPalette::ColorRole rolle : {QPalette::Text, QPalette::WindowText})
         listenfarben.setColor(QPalette::Disabled, rolle, listenfarben.color(QPalette::Active, rolle));

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -414,6 +415,23 @@ TEST_F(HauptFmTest, BlaetterNichtGewaehlterSchritteSindUnerreichbarUndLeer) {
     Start("x^3");
     EXPECT_TRUE(Leer(4));
     EXPECT_FALSE(Leer(SeiteGraph));
+}
+
+// The step list shows every step a request can have (all but two of the three integral kinds) whole, without
+// scrolling.
+TEST_F(HauptFmTest, SchrittlisteZeigtAlleSchritte) {
+    for (Int32 i = 0; i < SchrittAnzahl; ++i)
+        if (i != SchrittStammfunktion && i != SchrittIntegral)
+            Haupt->FuegeSchrittHinzu(Schrittlistentext(TSchritt(i)));
+    Haupt->show();
+    QApplication::processEvents();
+    QListWidget* liste = Haupt->SchritteLV;
+    for (int i = 0; i < liste->count(); ++i) {
+        const QRect r = liste->visualItemRect(liste->item(i));
+        EXPECT_TRUE(liste->viewport()->rect().contains(r) &&
+                    r.width() >= QFontMetrics(liste->font()).horizontalAdvance(liste->item(i)->text()))
+            << liste->item(i)->text().toStdString();
+    }
 }
 
 // ---- scrolling ----
