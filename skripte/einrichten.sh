@@ -5,6 +5,7 @@ set -euo pipefail
 
 ZOL_WURZEL="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZOL_BUILD="${ZOL_BUILD:-$ZOL_WURZEL/build}"
+# Parallel build jobs: all cores unless ZOL_JOBS says otherwise (several builds sharing one machine).
 
 zol_pakete=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev libgtest-dev
     libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n clang poppler-utils)
@@ -30,7 +31,7 @@ zol_installiere_fehlende() {
 
 zol_baue() {
     cmake -S "$ZOL_WURZEL" -B "$ZOL_BUILD" -G Ninja "$@"
-    cmake --build "$ZOL_BUILD" --parallel "$(nproc)"
+    cmake --build "$ZOL_BUILD" --parallel "${ZOL_JOBS:-$(nproc)}"
 }
 
 zol_installiere_fehlende

@@ -7,4 +7,4 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
 cd "$ZOL_BUILD"
-ctest --output-on-failure --parallel "$(nproc)"
+ctest --output-on-failure --parallel "${ZOL_JOBS:-$(nproc)}"
