@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "algebra/Ganzzahlpolynome.h"
 #include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
@@ -341,6 +342,69 @@ bool TeilerfremdModuloP(const TPolynom& P, const TPolynom& Q) {
     return da == 0;
 }
 
+// The monic polynomial with the zeros of the integer polynomial G.
+TPolynom MonischAus(const TGanzPolynom& G) {
+    TPolynom R;
+    R.Grad = Int32(G.size()) - 1;
+    for (size_t i = 0; i < G.size(); ++i) R.Koeff[i] = Bruchkonstante(G[i], G.back());
+    return R;
+}
+
+TPolynom AusGanzzahlig(const TGanzPolynom& G) {
+    TPolynom R;
+    R.Grad = std::max(Int32(G.size()) - 1, 0);
+    for (size_t i = 0; i < G.size(); ++i) R.Koeff[i] = Ganzzahl(G[i]);
+    return R;
+}
+
+// A non-zero P with rational coefficients as the integer polynomial with its zeros (its primitive multiple);
+// false for other coefficients or beyond 64 bits.
+bool AlsGanzzahlig(const TPolynom& P, TGanzPolynom& G) {
+    if (!IstRationalesPolynom(P)) return false;
+    std::vector<TBruch> k(size_t(P.Grad) + 1);
+    for (Int32 i = 0; i <= P.Grad; ++i) BruchVonKonstante(P.Koeff[i], k[size_t(i)]);
+    return PrimitivesVielfaches(k, G);
+}
+
+// The coefficients of a non-zero P with integer coefficients, as they are.
+bool GanzeKoeffizienten(const TPolynom& P, TGanzPolynom& G) {
+    G.clear();
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        if (!P.Koeff[i]->IstRational()) return false;
+        TBruch b;
+        BruchVonKonstante(P.Koeff[i], b);
+        if (b.Nenner != 1) return false;
+        G.push_back(b.Zaehler);
+    }
+    while (!G.empty() && G.back() == 0) G.pop_back();
+    return !G.empty();
+}
+
+bool Skaliert(TGanzPolynom& P, Int64 k) {
+    for (Int64& c : P)
+        if (__builtin_mul_overflow(c, k, &c)) return false;
+    return true;
+}
+
+// Z/N with integer coefficients cancelled by their gcd G over the integers, made monic: Z and N become Z/G
+// and N/G. False, with nothing changed, when a number leaves 64 bits on the way.
+bool KuerzeGanzzahlig(TPolynom& Z, TPolynom& N, Int32& Flag) {
+    TGanzPolynom z, n, g, zq, nq;
+    if (!GanzeKoeffizienten(Z, z) || !GanzeKoeffizienten(N, n) || !GanzGGT(z, n, g)) return false;
+    if (g.size() == 1) return true;
+    if (!GanzDurch(z, g, zq) || !GanzDurch(n, g, nq)) return false;
+    // Z/G is lc(g) * Z/g; where that leaves 64 bits, Z/g over N/g is the same quotient.
+    TGanzPolynom zs = zq, ns = nq;
+    if (Skaliert(zs, g.back()) && Skaliert(ns, g.back())) {
+        zq = zs;
+        nq = ns;
+    }
+    Z = AusGanzzahlig(zq);
+    N = AusGanzzahlig(nq);
+    Flag = 0;
+    return true;
+}
+
 } // namespace
 
 void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
@@ -348,6 +412,12 @@ void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
     Trimme(Q);
     if (IstNullPolynom(P) || IstNullPolynom(Q)) {
         R = NullPolynom;
+        return;
+    }
+    // Rational coefficients: the gcd over the integers, exact without growing fractions.
+    TGanzPolynom a, b, g;
+    if (AlsGanzzahlig(P, a) && AlsGanzzahlig(Q, b) && GanzGGT(a, b, g)) {
+        R = MonischAus(g);
         return;
     }
     // Coprime polynomials need not go through Euclid's chain, whose fractions overflow first on them.
@@ -449,7 +519,7 @@ void PKuerze(TPolynom& Z, TPolynom& N, Int32& Flag) {
             SkaliereKoeffizienten(N, g, false);
         }
     }
-    if (Z.Grad != 0 && N.Grad != 0) {
+    if (Z.Grad != 0 && N.Grad != 0 && !(rational && KuerzeGanzzahlig(Z, N, Flag))) {
         TPolynom G, rest;
         PGGT(Z, N, G);
         if (G.Grad > 0) {

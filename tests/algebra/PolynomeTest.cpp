@@ -3,6 +3,9 @@
 // and the antiderivative differentiated back, Horner against the term values, P(ix) against complex
 // arithmetic; the degree limit and the messages of invalid input.
 #include <complex>
+#include <random>
+#include <string>
+#include <tuple>
 
 #include "algebra/Polynome.h"
 #include "output/Ausgabe.h"
@@ -115,27 +118,38 @@ TEST_F(Polynome, GgtUndKgvTeilenUndWerdenGeteilt) {
     EXPECT_TRUE(IstNullPolynom(R));
 }
 
+// Z/N has the values of Z0/N0 where neither denominator is near 0, integer coefficients and no common
+// factor.
+::testing::AssertionResult GekuerztMitWerten(const TPolynom& Z0, const TPolynom& N0, const TPolynom& Z,
+                                             const TPolynom& N) {
+    for (Extended t : Proben()) {
+        const Extended n0 = Summenwert(N0, t), n1 = Summenwert(N, t);
+        if (std::fabs(n0) < 1e-6L || std::fabs(n1) < 1e-6L) continue;
+        auto r = Nahe(Summenwert(Z0, t) / n0, Summenwert(Z, t) / n1, 1e-8L);
+        if (!r) return r << " bei " << double(t);
+    }
+    TPolynom G;
+    PGGT(Z, N, G);
+    if (G.Grad != 0) return ::testing::AssertionFailure() << "gemeinsamer Faktor vom Grad " << G.Grad;
+    for (const TPolynom* P : {&Z, &N})
+        for (Int32 i = 0; i <= P->Grad; ++i)
+            if (AlsRationaleKonstante(P->Koeff[i])->Bruch.Nenner != 1)
+                return ::testing::AssertionFailure() << "kein ganzzahliger Koeffizient";
+    return ::testing::AssertionSuccess();
+}
+
 TEST_F(Polynome, GekuerztePaareBehaltenIhreWerte) {
     TZufallsPolynome z(18);
     for (int n = 0; n < 25; ++n) {
         TPolynom A = z.Polynom(z.Grad(0, 4)), B = z.Polynom(z.Grad(1, 4)), C = z.Polynom(z.Grad(0, 3));
-        TPolynom Z, N, G;
+        TPolynom Z, N;
         PMal(A, C, Z);
         PMal(B, C, N);
         const TPolynom Z0 = Z, N0 = N;
         Int32 flag = -1;
         PKuerze(Z, N, flag);
-        for (Extended t : Proben()) {
-            const Extended n0 = Summenwert(N0, t), n1 = Summenwert(N, t);
-            EXPECT_TRUE(std::fabs(n0) < 1e-6L || std::fabs(n1) < 1e-6L ||
-                        Nahe(Summenwert(Z0, t) / n0, Summenwert(Z, t) / n1, 1e-8L));
-        }
         // What remains has integer coefficients and no common factor; the flag tells whether one went.
-        PGGT(Z, N, G);
-        EXPECT_EQ(G.Grad, 0);
-        for (const TPolynom* P : {&Z, &N})
-            for (Int32 i = 0; i <= P->Grad; ++i)
-                EXPECT_EQ(AlsRationaleKonstante(P->Koeff[i])->Bruch.Nenner, 1);
+        EXPECT_TRUE(GekuerztMitWerten(Z0, N0, Z, N));
         EXPECT_TRUE(C.Grad == 0 || flag == 0);
     }
     // Only the constant 1 beside: nothing changes, flag 1.
@@ -143,6 +157,51 @@ TEST_F(Polynome, GekuerztePaareBehaltenIhreWerte) {
     Int32 flag = -1;
     PKuerze(Z, N, flag);
     EXPECT_TRUE(PGleich(Z, PolZ({4, 6})) && flag == 1);
+}
+
+// Planted common factors in polynomials with three-digit fractions, where the remainders of Euclid's
+// algorithm over 64-bit fractions overflow: the gcd is monic, divides both, the planted factor divides it and
+// the cofactors are coprime; cancelling keeps the values and leaves coprime integer polynomials.
+TEST_F(Polynome, GgtUndKuerzenMitGrossenBruechen) {
+    std::mt19937 gen(581);
+    auto zufall = [&](Int32 grad) {
+        std::uniform_int_distribution<Int64> z(-999, 999), n(1, 12);
+        TPolynom P;
+        for (Int32 i = 0; i <= grad; ++i) {
+            TBruch b{z(gen), n(gen)};
+            while (i == grad && b.Zaehler == 0) b.Zaehler = z(gen);
+            P.Koeff[i] = RationaleKonstante(b);
+        }
+        P.Grad = grad;
+        return P;
+    };
+    const std::tuple<Int32, Int32, Int32> grade[] = {{4, 3, 3},  {6, 6, 4},  {8, 5, 2}, {3, 9, 6},
+                                                     {2, 2, 10}, {10, 9, 1}, {5, 7, 0}};
+    for (const auto& [ga, gb, gc] : grade)
+        for (int n = 0; n < 6; ++n) {
+            SCOPED_TRACE(std::to_string(ga) + " " + std::to_string(gb) + " " + std::to_string(gc));
+            const TPolynom A = zufall(ga), B = zufall(gb), C = zufall(gc);
+            TPolynom P, Q, G, p, q, r, eins;
+            PMal(A, C, P);
+            PMal(B, C, Q);
+            ASSERT_NO_THROW(PGGT(P, Q, G));
+            EXPECT_TRUE(Getrimmt(G) && G.Koeff[G.Grad]->HatWert(BruchEins)) << "normiert";
+            for (auto [a, b] : {std::pair{&P, &p}, {&Q, &q}}) {
+                PDurch(*a, G, *b, r, false);
+                EXPECT_TRUE(IstNullPolynom(r)) << "der ggT teilt nicht";
+            }
+            PDurch(G, C, r, r, false);
+            EXPECT_TRUE(IstNullPolynom(r)) << "der geplante Faktor teilt den ggT nicht";
+            PGGT(p, q, eins);
+            EXPECT_EQ(eins.Grad, 0) << "Kofaktoren nicht teilerfremd";
+
+            TPolynom Z = P, N = Q;
+            Int32 flag = -1;
+            ASSERT_NO_THROW(PKuerze(Z, N, flag));
+            EXPECT_EQ(Z.Grad + Q.Grad, N.Grad + P.Grad);
+            EXPECT_EQ(flag, G.Grad > 0 ? 0 : 1);
+            EXPECT_TRUE(GekuerztMitWerten(P, Q, Z, N));
+        }
 }
 
 TEST_F(Polynome, AbleitungStammfunktionUndWerte) {

@@ -173,6 +173,58 @@ TEST_F(RationaleFunktionen, AbleitungGegenDifferenzenquotient) {
     }
 }
 
+// Denominators with repeated factors of degree 3 and more: the remainders of Euclid's algorithm over
+// fractions overflowed in the cancelling, while the reduced derivatives have small coefficients. The first
+// and second derivative against the difference quotients, reduced; (-3+2x+4x^2-x^3)^(-2)/(2x^3-2x^2+6x+6)
+// has the reduced derivative (-9x^5 + 36x^4 - 35x^3 + 25x^2 + 72x + 3) / N of degree 15 whose largest
+// coefficient is 6894, up to a common factor. The second derivatives where they stay within the degree limit.
+TEST_F(RationaleFunktionen, AbleitungenGrosserNennerGekuerzt) {
+    // Each with the number of derivatives that stay within the degree limit.
+    const std::pair<const char*, int> faelle[] = {{"(-3+2x+4x^2-x^3)^(-2)/(2x^3-2x^2+6x+6)", 1},
+                                                  {"(x^3-7x+5)^(-3)*(x^2+x+3)^(-1)", 1},
+                                                  {"(4x^4-3x^3+x-11)^(-2)/(5x^2-3)", 1},
+                                                  {"(x^3+2x^2-9)^2/((x^4-5x+1)^3*(x^2-2))", 1},
+                                                  {"(7x^3-x+13)/((3x^3+5x^2-x+2)^2*(x^3-4x-9))", 1},
+                                                  {"(x^2-3x+7)^(-2)/(x^2+5)", 2},
+                                                  {"(2x^3-x+4)^(-2)*(x-5)^(-1)", 2}};
+    for (const auto& [text, grad] : faelle) {
+        TRationaleFunktion* F = RF(text);
+        ASSERT_NE(F, nullptr) << text;
+        TRationaleFunktion* A[3] = {F, nullptr, nullptr};
+        for (int k = 1; k <= grad; ++k) {
+            ASSERT_NO_THROW(A[k] = dynamic_cast<TRationaleFunktion*>(A[k - 1]->Ableitung()))
+                << text << " " << k;
+            ASSERT_NE(A[k], nullptr) << text;
+            EXPECT_TRUE(Gekuerzt(A[k])) << text << " " << k;
+            for (Extended t : {-1.75L, 0.5L, 2.5L}) {
+                Extended w0, w1, d;
+                const Extended h = 1e-5L;
+                if (!QuotientWert(A[k - 1], t - h, w0) || !QuotientWert(A[k - 1], t + h, w1) ||
+                    !QuotientWert(A[k], t, d))
+                    continue;
+                EXPECT_TRUE(Nahe(d, (w1 - w0) / (2 * h), 1e-5L)) << text << " " << k << " bei " << double(t);
+            }
+        }
+    }
+    TRationaleFunktion* A =
+        dynamic_cast<TRationaleFunktion*>(RF("(-3+2x+4x^2-x^3)^(-2)/(2x^3-2x^2+6x+6)")->Ableitung());
+    ASSERT_TRUE(A && A->Zaehler.Grad == 5 && A->Nenner.Grad == 15);
+    const Int64 soll[] = {3, 72, 25, -35, 36, -9};
+    TBruch faktor, z, n, groesster = BruchNull;
+    Brueche::Durch(AlsRationaleKonstante(A->Zaehler.Koeff[0])->Bruch, TBruch{soll[0], 1}, faktor);
+    for (Int32 i = 0; i <= 5; ++i) {
+        Brueche::Mal(faktor, TBruch{soll[i], 1}, z);
+        EXPECT_TRUE(Brueche::Gleich(AlsRationaleKonstante(A->Zaehler.Koeff[i])->Bruch, z)) << i;
+    }
+    for (Int32 i = 0; i <= 15; ++i) {
+        n = AlsRationaleKonstante(A->Nenner.Koeff[i])->Bruch;
+        if (n.Zaehler < 0) Brueche::Negativ(n, n);
+        if (Brueche::Kleiner(groesster, n)) groesster = n;
+    }
+    Brueche::Durch(groesster, faktor.Zaehler < 0 ? TBruch{-faktor.Zaehler, faktor.Nenner} : faktor, n);
+    EXPECT_TRUE(Brueche::Gleich(n, TBruch{6894, 1})) << Brueche::BruchToStr(n);
+}
+
 // The symmetry of x/(x^2 + 1) is that of (-x)*(x^2 + 1): with comments a sentence, then the polynomial's.
 TEST_F(RationaleFunktionen, Symmetrie) {
     const std::tuple<const char*, TWahrheitswert, TWahrheitswert> faelle[] = {
