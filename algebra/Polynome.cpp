@@ -15,11 +15,13 @@
 #include "output/Protokoll.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
+#include "term/Funktionen.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
+#include "term/Wurzelzahlen.h"
 
 namespace zol {
 
@@ -405,6 +407,152 @@ bool KuerzeGanzzahlig(TPolynom& Z, TPolynom& N, Int32& Flag) {
     return true;
 }
 
+// P = sum over j of L^j * Teile[j] with polynomials Teile[j] of rational coefficients and one constant
+// L = ln(a), a rational, positive and not 1. Such an L is transcendental: P is 0 only when every part is,
+// and a polynomial with rational coefficients divides P only when it divides every part. L is nil when all
+// of P's coefficients are rational.
+struct TLogarithmusZerlegung {
+    TTerm* L = nullptr;
+    std::vector<TPolynom> Teile;
+};
+
+bool IstTranszendenterLogarithmus(TTerm* T) {
+    auto* f = AlsStandardFunktion(T);
+    if (!f || f->Kennung != "ln") return false;
+    auto* r = AlsRationaleKonstante(f->Argument);
+    return r && r->Bruch.Zaehler > 0 && !Brueche::Gleich(r->Bruch, BruchEins);
+}
+
+TPolynom& Teil(TLogarithmusZerlegung& Z, size_t j) {
+    if (Z.Teile.size() <= j) Z.Teile.resize(j + 1, NullPolynom);
+    return Z.Teile[j];
+}
+
+// Adds the coefficient c of x^i to the parts; false when c is not a polynomial in the one logarithm.
+bool ZerlegeKoeffizient(TTerm* c, Int32 i, TLogarithmusZerlegung& Z) {
+    if (c->IstRational()) {
+        Teil(Z, 0).Koeff[i] = c;
+        return true;
+    }
+    TWurzelzahl zaehler, nenner;
+    if (!AlsWurzelbruch(c, zaehler, nenner) || !nenner.IstRational() || nenner.IstNull()) return false;
+    try {
+        for (const auto& [m, k] : zaehler.Koeff) {
+            if (!m.Wurzeln.empty() || m.Atome.size() > 1) return false;
+            Int32 j = 0;
+            if (!m.Atome.empty()) {
+                auto [atom, e] = m.Atome.front();
+                if (!Z.L) {
+                    if (!IstTranszendenterLogarithmus(atom)) return false;
+                    Z.L = atom;
+                } else if (atom != Z.L && !atom->IstGleich(Z.L)) {
+                    return false;
+                }
+                j = e;
+            }
+            if (j > MaxGrad) return false;
+            Teil(Z, size_t(j)).Koeff[i] =
+                RationaleKonstante(Grossbrueche::AlsBruch(Grossbrueche::Durch(k, nenner.Rational())));
+        }
+    } catch (const ERessourcen&) {
+        return false;
+    }
+    return true;
+}
+
+bool ZerlegeNachLogarithmus(const TPolynom& P, TLogarithmusZerlegung& Z) {
+    Z = {};
+    Teil(Z, 0);
+    for (Int32 i = 0; i <= P.Grad; ++i)
+        if (!IstSicherNull(P.Koeff[i]) && !ZerlegeKoeffizient(P.Koeff[i], i, Z)) return false;
+    for (TPolynom& T : Z.Teile) {
+        T.Grad = P.Grad;
+        Trimme(T);
+    }
+    return true;
+}
+
+// c0 + c1*L + c2*L^2 + ... written from the highest power of L down, each later monomial with a negative
+// coefficient subtracted, a leading negative one as -1 times its magnitude (shown as a minus sign, and
+// negated without a factor -1 when the polynomial subtracts the coefficient).
+TTerm* KoeffizientInLogarithmus(TTerm* L, const std::vector<TBruch>& c) {
+    TTerm* summe = nullptr;
+    for (size_t j = c.size(); j-- > 0;) {
+        if (c[j].Zaehler == 0) continue;
+        const bool negativ = c[j].Zaehler < 0;
+        TBruch betrag = c[j];
+        if (negativ) Brueche::Negativ(betrag, betrag);
+        TTerm* monom = RationaleKonstante(betrag);
+        if (j > 0) {
+            TTerm* potenz = j == 1 ? L : PotenzTerm(L, Int64(j));
+            monom = Brueche::Gleich(betrag, BruchEins) ? potenz : OperatorTerm(monom, potenz, '*');
+        }
+        if (!summe)
+            summe = !negativ ? monom
+                    : j == 0 ? RationaleKonstante(c[j])
+                             : OperatorTerm(MinusEins, monom, '*');
+        else
+            summe = OperatorTerm(summe, monom, negativ ? '-' : '+');
+    }
+    return summe ? summe : Null;
+}
+
+// The polynomial of the parts.
+TPolynom Zusammengesetzt(const TLogarithmusZerlegung& Z) {
+    if (!Z.L) return Z.Teile[0];
+    TPolynom R;
+    for (const TPolynom& T : Z.Teile) R.Grad = std::max(R.Grad, T.Grad);
+    for (Int32 i = 0; i <= R.Grad; ++i) {
+        std::vector<TBruch> c(Z.Teile.size());
+        for (size_t j = 0; j < Z.Teile.size(); ++j) BruchVonKonstante(Z.Teile[j].Koeff[i], c[j]);
+        R.Koeff[i] = KoeffizientInLogarithmus(Z.L, c);
+    }
+    Trimme(R);
+    return R;
+}
+
+// The gcd of the parts of P and Q, exact when one of them is free of the logarithm: over the field of
+// L, a divisor of a polynomial with rational coefficients has rational coefficients itself. False when both
+// or neither hold the logarithm, for different logarithms, or beyond 64 bits.
+bool GGTDerTeile(const TLogarithmusZerlegung& P, const TLogarithmusZerlegung& Q, TGanzPolynom& G) {
+    if ((P.L == nullptr) == (Q.L == nullptr)) return false;
+    G.clear();
+    for (const TLogarithmusZerlegung* Z : {&P, &Q})
+        for (const TPolynom& T : Z->Teile) {
+            if (IstNullPolynom(T)) continue;
+            TGanzPolynom t;
+            if (!AlsGanzzahlig(T, t)) return false;
+            if (G.empty())
+                G = t;
+            else if (G.size() > 1 && !GanzGGT(G, t, G))
+                return false;
+        }
+    // One part alone: its own gcd, with a positive leading coefficient.
+    if (G.back() < 0)
+        for (Int64& c : G) c = -c;
+    return true;
+}
+
+// Z/N where one side holds one logarithm L and the other none: the common factor is divided out of every
+// part, and each coefficient is written as c0 + c1*L + c2*L^2 + ... False, with nothing changed, for any
+// other Z and N.
+bool KuerzeUeberLogarithmus(TPolynom& Z, TPolynom& N, Int32& Flag) {
+    TLogarithmusZerlegung z, n;
+    TGanzPolynom g;
+    if (!ZerlegeNachLogarithmus(Z, z) || !ZerlegeNachLogarithmus(N, n) || !GGTDerTeile(z, n, g)) return false;
+    if (g.size() > 1) {
+        const TPolynom G = MonischAus(g);
+        TPolynom rest;
+        for (TLogarithmusZerlegung* d : {&z, &n})
+            for (TPolynom& T : d->Teile)
+                if (!IstNullPolynom(T)) PDurch(T, G, T, rest, false);
+        Flag = 0;
+    }
+    Z = Zusammengesetzt(z);
+    N = Zusammengesetzt(n);
+    return true;
+}
+
 } // namespace
 
 void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
@@ -420,6 +568,11 @@ void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
         R = MonischAus(g);
         return;
     }
+    TLogarithmusZerlegung p, q;
+    if (ZerlegeNachLogarithmus(P, p) && ZerlegeNachLogarithmus(Q, q) && GGTDerTeile(p, q, g)) {
+        R = MonischAus(g);
+        return;
+    }
     // Coprime polynomials need not go through Euclid's chain, whose fractions overflow first on them.
     if (TeilerfremdModuloP(P, Q)) {
         R = EinsPolynom;
@@ -427,14 +580,14 @@ void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
     }
     // Euclid's algorithm with each remainder made monic: the coefficients stay small, where the plain
     // remainders grow until the fractions overflow.
-    TPolynom A = P, B = Q, q, rest;
+    TPolynom A = P, B = Q, quotient, rest;
     Normiert(B);
-    PDurch(A, B, q, rest, false);
+    PDurch(A, B, quotient, rest, false);
     while (!IstNullPolynom(rest)) {
         A = B;
         B = rest;
         Normiert(B);
-        PDurch(A, B, q, rest, false);
+        PDurch(A, B, quotient, rest, false);
     }
     R = B;
 }
@@ -519,7 +672,8 @@ void PKuerze(TPolynom& Z, TPolynom& N, Int32& Flag) {
             SkaliereKoeffizienten(N, g, false);
         }
     }
-    if (Z.Grad != 0 && N.Grad != 0 && !(rational && KuerzeGanzzahlig(Z, N, Flag))) {
+    if (Z.Grad != 0 && N.Grad != 0 && !(rational && KuerzeGanzzahlig(Z, N, Flag)) &&
+        !KuerzeUeberLogarithmus(Z, N, Flag)) {
         TPolynom G, rest;
         PGGT(Z, N, G);
         if (G.Grad > 0) {

@@ -13,6 +13,8 @@
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
+#include "term/Termarithmetik.h"
+#include "term/Wurzelzahlen.h"
 #include "tests/algebra/PolynomTesthilfe.h"
 #include "tests/hilfe/TestLeinwand.h"
 
@@ -131,6 +133,88 @@ TEST_F(RationaleUndExponentialformen, FormenWieWerte) {
     uint8_t status = wahr;
     Normalform(Lies("(x^2+a)*(x+1)^2"), neu)->Nullstellen(IntervallR, L, false, status);
     EXPECT_EQ(status, unklar);
+}
+
+// The coefficients of P are polynomials in ln(a) with rational coefficients: no quotient by ln(a).
+::testing::AssertionResult KoeffizientenPolynomeInLn(const TPolynom& P) {
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        TWurzelzahl z, n;
+        if (!AlsWurzelbruch(P.Koeff[i], z, n) || !n.IstRational())
+            return ::testing::AssertionFailure() << "Koeffizient " << P.Koeff[i]->Text;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// R(x) * a^x with a base other than e: ln(a) counts as one constant when cancelling, so each of the first
+// three derivatives is a reduced form whose coefficients are polynomials in ln(a), and agrees with the
+// difference quotient of the one before. The first derivative of (x/(x^2+1)) * 2^x is
+// ((ln2*x^3 - x^2 + ln2*x + 1)/(x^2+1)^2) * 2^x, that of (1/(x+1)) * 2^x has the denominator (x+1)^2.
+TEST_F(RationaleUndExponentialformen, AbleitungenZuAnderenBasen) {
+    const char* const faelle[] = {"(x/(x^2+1))*2^x",
+                                  "(1/(x+1))*2^x",
+                                  "x*2^x",
+                                  "2^x/(x^2+1)",
+                                  "(x^2-1)/(x^2+1)*3^(x^2)",
+                                  "(1/2)^x/(x-1)",
+                                  "(x+2)/(x^2-4x+5)*(5/3)^(2x)",
+                                  "x^2*10^(1/x)"};
+    const std::vector<Extended> stellen = {-2.3L, -0.6L, 0.45L, 1.7L, 2.9L};
+    for (const char* text : faelle) {
+        bool neu = false;
+        TNormalform* f = Normalform(Lies(text), neu);
+        ASSERT_TRUE(f && f->Kennung == "ANF") << text;
+        for (int k = 1; k <= 3; ++k) {
+            auto* d = dynamic_cast<TExponentialNormalform*>(f->Ableitung());
+            ASSERT_NE(d, nullptr) << text << " " << k;
+            EXPECT_TRUE(IstAbleitung(d->Term, f->Term, stellen)) << text << " " << k;
+            TPolynom G;
+            PGGT(d->A->Zaehler, d->A->Nenner, G);
+            EXPECT_EQ(G.Grad, 0) << text << " " << k << ": " << d->Term->Text;
+            EXPECT_TRUE(KoeffizientenPolynomeInLn(d->A->Zaehler)) << text << " " << k;
+            f = d;
+        }
+    }
+    EXPECT_TRUE(Meldungen().empty());
+
+    bool neu = false;
+    auto* d = dynamic_cast<TExponentialNormalform*>(Normalform(Lies("(x/(x^2+1))*2^x"), neu)->Ableitung());
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(PGleich(d->A->Nenner, PolZ({1, 0, 2, 0, 1})));
+    const Extended ln2 = std::log(2.0L);
+    for (Extended t : Proben())
+        EXPECT_TRUE(Nahe(Summenwert(d->A->Zaehler, t), ln2 * t * t * t - t * t + ln2 * t + 1)) << double(t);
+    d = dynamic_cast<TExponentialNormalform*>(Normalform(Lies("(1/(x+1))*2^x"), neu)->Ableitung());
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(PGleich(d->A->Nenner, PolZ({1, 2, 1})));
+}
+
+// Cancelling where the numerator's coefficients hold ln(2): the common factor x + 1 goes. Roots are no such
+// constant: x^2 - 2 and x - sqrt(2) keep their common factor.
+TEST_F(RationaleUndExponentialformen, KuerzenMitLogarithmus) {
+    TTerm* L = Lies("ln(2)");
+    // ln2*x^2 + (1 - ln2)*x + 1 - 2*ln2 = (ln2*(x - 2) + 1) * (x + 1), over (x + 1) * (x + 3).
+    TPolynom Z, N = PolZ({3, 4, 1});
+    Z.Grad = 2;
+    Z.Koeff[2] = L;
+    Z.Koeff[1] = Differenz(Eins, L);
+    Z.Koeff[0] = Differenz(Eins, Produkt(Zwei, L));
+    const TPolynom Z0 = Z, N0 = N;
+    TPolynom G;
+    PGGT(Z, N, G);
+    EXPECT_TRUE(PGleich(G, PolZ({1, 1})));
+    Int32 flag = -1;
+    PKuerze(Z, N, flag);
+    EXPECT_TRUE(flag == 0 && Z.Grad == 1 && PGleich(N, PolZ({3, 1})));
+    EXPECT_TRUE(KoeffizientenPolynomeInLn(Z));
+    for (Extended t : Proben())
+        EXPECT_TRUE(Nahe(Summenwert(Z, t) / Summenwert(N, t), Summenwert(Z0, t) / Summenwert(N0, t)));
+
+    TPolynom W = PolZ({-2, 0, 1}), V;
+    V.Grad = 1;
+    V.Koeff[1] = Eins;
+    V.Koeff[0] = Lies("sqrt(2)")->Negation();
+    PKuerze(W, V, flag);
+    EXPECT_TRUE(flag == 0 && W.Grad == 1 && V.Grad == 0) << PolynomToTerm(W)->Text;
 }
 
 // Substitution of P3 or P2, else the rational function; with bounds the antiderivative is evaluated, and not
