@@ -30,17 +30,16 @@ bool HochGeprueft(Int64 b, Int64 e, Int64& r) {
     return true;
 }
 
-Int64 HochOderUeberlauf(Int64 b, Int64 e) {
-    Int64 r;
-    if (!HochGeprueft(b, e, r)) WurzelUeberlauf();
-    return r;
-}
+// A product of prime powers that notes an overflow instead of raising it.
+struct TProdukt {
+    Int64 Wert = 1;
+    bool Ueberlauf = false;
 
-Int64 MalOderUeberlauf(Int64 a, Int64 b) {
-    Int64 r;
-    if (__builtin_mul_overflow(a, b, &r)) WurzelUeberlauf();
-    return r;
-}
+    void Mal(Int64 p, Int64 e) {
+        Int64 q;
+        if (Ueberlauf || !HochGeprueft(p, e, q) || __builtin_mul_overflow(Wert, q, &Wert)) Ueberlauf = true;
+    }
+};
 
 // The prime factorisation of m > 0 as (prime, exponent) pairs; a remaining cofactor counts as one
 // factor of exponent 1.
@@ -54,6 +53,79 @@ std::vector<std::pair<Int64, Int64>> Zerlege(Int64 m) {
                               liste->Stellen[i]->Vielfachheit);
     if (rest >= 2) faktoren.emplace_back(rest, 1);
     return faktoren;
+}
+
+// The root c * r^g, r the n-th root of B, with c = A/D (negated for a negative radicand) and a power of r
+// beyond the degree limit folded into c (r^g = B^(g div n) * r^(g mod n)); nil when a number leaves 64 bits.
+TTerm* Wurzelform(bool negativ, Int64 A, Int64 D, Int64 g, Int64 B, Int32 n) {
+    TBruch c{negativ ? -A : A, D};
+    Brueche::Kuerze(c);
+    if (g > MaxGrad) {
+        Int64 auswurf;
+        if (!HochGeprueft(B, g / n, auswurf)) return nullptr;
+        try {
+            Brueche::Mal(c, TBruch{auswurf, 1}, c);
+        } catch (const ERessourcen&) {
+            return nullptr;
+        }
+        g %= n;
+    }
+    return RadikalKonstante(Einzelradikal(c, static_cast<Int32>(g), B, g == 0 ? 1 : n));
+}
+
+// One way to write the root as c * r^g, r the n-th root of B, c = A/D.
+struct TWurzelkandidat {
+    Int64 g = 0;
+    TProdukt A, B, D;
+
+    bool Passt() const { return !A.Ueberlauf && !B.Ueberlauf && !D.Ueberlauf; }
+    TTerm* Term(bool negativ, Int32 n) const {
+        return Passt() ? Wurzelform(negativ, A.Wert, D.Wert, g, B.Wert, n) : nullptr;
+    }
+};
+
+// The root of a positive fraction that is no perfect n-th power, for the degree g: with v_p the exponent
+// of the prime p in the fraction (negative in the denominator), r^g takes for each p the exponent b_p in
+// [0, n) with g * b_p = v_p (mod n), and c the rest (v_p - g * b_p) / n. False when no b_p exists for g.
+bool KandidatZumGrad(const std::vector<std::pair<Int64, Int64>>& zaehler,
+                     const std::vector<std::pair<Int64, Int64>>& nenner, Int32 n, Int64 g,
+                     TWurzelkandidat& K) {
+    K = TWurzelkandidat{};
+    K.g = g;
+    const Int64 d = Brueche::ggT(g, n), m = n / d;
+    // The inverse of g/d modulo n/d (m >= 2, as d <= g < n).
+    Int64 inv = 1;
+    while ((g / d * inv) % m != 1) ++inv;
+    auto faktor = [&](Int64 p, Int64 v) {
+        const Int64 r = ((v % n) + n) % n;
+        if (r % d != 0) return false;
+        const Int64 b = (r / d) * inv % m;
+        const Int64 rest = (v - g * b) / n;
+        K.B.Mal(p, b);
+        if (rest > 0) K.A.Mal(p, rest);
+        if (rest < 0) K.D.Mal(p, -rest);
+        return true;
+    };
+    for (auto [p, e] : zaehler)
+        if (!faktor(p, e)) return false;
+    for (auto [p, f] : nenner)
+        if (!faktor(p, -f)) return false;
+    return true;
+}
+
+// Of every degree g from 1 to n - 1 the one whose numbers fit with the smallest radicand; nil when none
+// fits.
+TTerm* KleinsterRadikand(const std::vector<std::pair<Int64, Int64>>& zaehler,
+                         const std::vector<std::pair<Int64, Int64>>& nenner, bool negativ, Int32 n) {
+    TWurzelkandidat bester, K;
+    bool gefunden = false;
+    for (Int64 g = 1; g < n; ++g)
+        if (KandidatZumGrad(zaehler, nenner, n, g, K) && K.Passt() &&
+            (!gefunden || K.B.Wert < bester.B.Wert)) {
+            bester = K;
+            gefunden = true;
+        }
+    return gefunden ? bester.Term(negativ, n) : nullptr;
 }
 
 } // namespace
@@ -85,25 +157,31 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
 
     auto zaehler = Zerlege(Z);
     auto nenner = Zerlege(N);
-    Int64 A = 1;
-    for (auto [p, e] : zaehler) A = MalOderUeberlauf(A, HochOderUeberlauf(p, e / n));
+    TWurzelkandidat K1, K2;
+    for (auto [p, e] : zaehler) K1.A.Mal(p, e / n);
+    if (K1.A.Ueberlauf) WurzelUeberlauf();
+    K2.A = K1.A;
 
     bool zaehlerPerfekt = true;
     for (auto [p, e] : zaehler)
         if (e % n) zaehlerPerfekt = false;
 
-    Int64 g = 0, B = 1, D = 1;
+    // The candidates in the order of preference: the second only where the numerator is a perfect power
+    // and the denominator is not.
+    bool zweiKandidaten = false;
     if (!zaehlerPerfekt) {
+        Int64 g = 0;
         for (auto [p, e] : zaehler) g = Brueche::ggT(g, e % n);
         for (auto [p, f] : nenner)
             if (f % n) g = Brueche::ggT(g, n - f % n);
-        for (auto [p, e] : zaehler) B = MalOderUeberlauf(B, HochOderUeberlauf(p, (e % n) / g));
+        K1.g = g;
+        for (auto [p, e] : zaehler) K1.B.Mal(p, (e % n) / g);
         for (auto [p, f] : nenner) {
             if (f % n) {
-                B = MalOderUeberlauf(B, HochOderUeberlauf(p, (n - f % n) / g));
-                D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n + 1));
+                K1.B.Mal(p, (n - f % n) / g);
+                K1.D.Mal(p, f / n + 1);
             } else {
-                D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n));
+                K1.D.Mal(p, f / n);
             }
         }
     } else {
@@ -115,39 +193,31 @@ TTerm* WurzelAusRationalerZahl(const TBruch& r, Int32 n) {
             }
         if (g1 == 0) {
             // The denominator is a perfect power as well.
-            for (auto [p, f] : nenner) D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n));
+            for (auto [p, f] : nenner) K1.D.Mal(p, f / n);
         } else {
-            Int64 B1 = 1, B2 = 1;
-            for (auto [p, f] : nenner)
+            zweiKandidaten = true;
+            K1.g = g1;
+            K2.g = (n - 1) * g2;
+            for (auto [p, f] : nenner) {
                 if (f % n) {
-                    B1 = MalOderUeberlauf(B1, HochOderUeberlauf(p, (n - f % n) / g1));
-                    B2 = MalOderUeberlauf(B2, HochOderUeberlauf(p, (f % n) / g2));
+                    K1.B.Mal(p, (n - f % n) / g1);
+                    K2.B.Mal(p, (f % n) / g2);
                 }
-            if (B1 < B2) {
-                g = g1;
-                B = B1;
-                for (auto [p, f] : nenner)
-                    D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n + (f % n ? 1 : 0)));
-            } else {
-                g = (n - 1) * g2;
-                B = B2;
-                for (auto [p, f] : nenner) D = MalOderUeberlauf(D, HochOderUeberlauf(p, f / n + f % n));
+                K1.D.Mal(p, f / n + (f % n ? 1 : 0));
+                K2.D.Mal(p, f / n + f % n);
             }
+            // The smaller radicand first, the second on a tie; a radicand beyond 64 bits is the larger.
+            const bool ersterKleiner = K2.B.Ueberlauf || (!K1.B.Ueberlauf && K1.B.Wert < K2.B.Wert);
+            if (!ersterKleiner) std::swap(K1, K2);
         }
     }
-    TBruch c{negativ ? -A : A, D};
-    Brueche::Kuerze(c);
-    if (g > MaxGrad) {
-        // r^g = B^(g div n) * r^(g mod n), so no coefficient lies beyond the degree limit.
-        TBruch auswurf{HochOderUeberlauf(B, g / n), 1};
-        try {
-            Brueche::Mal(c, auswurf, c);
-        } catch (const ERessourcen&) {
-            WurzelUeberlauf();
-        }
-        g %= n;
-    }
-    return RadikalKonstante(Einzelradikal(c, static_cast<Int32>(g), B, g == 0 ? 1 : n));
+    // A candidate whose numbers leave 64 bits gives way to the next, and the last resort is the degree with
+    // the smallest radicand that fits.
+    if (TTerm* t = K1.Term(negativ, n)) return t;
+    if (zweiKandidaten)
+        if (TTerm* t = K2.Term(negativ, n)) return t;
+    if (TTerm* t = KleinsterRadikand(zaehler, nenner, negativ, n)) return t;
+    WurzelUeberlauf();
 }
 
 TTerm* ZieheWurzel(TTerm* T, Int32 n) {

@@ -12,6 +12,7 @@
 #include "steps/Gleichungen.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
+#include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Termarithmetik.h"
@@ -185,6 +186,76 @@ TEST_F(ExakteWerte, WurzelnRationalerZahlen) {
         ADD_FAILURE();
     } catch (const ENichtExistenz& e) {
         EXPECT_EQ(e.Meldung, "Überlauf in Wurzelberechnung");
+    }
+}
+
+// a mod p in [0, p).
+uint64_t Rest(Int64 a, uint64_t p) {
+    const Int64 r = a % Int64(p);
+    return uint64_t(r < 0 ? r + Int64(p) : r);
+}
+
+uint64_t HochMod(uint64_t b, Int64 e, uint64_t p) {
+    unsigned __int128 r = 1;
+    for (Int64 i = 0; i < e; ++i) r = r * b % p;
+    return uint64_t(r);
+}
+
+// The root w = c * R^(g/n) of r, raised to the n-th power, is r: c^n * R^g * den(r) = num(r) * den(c)^n
+// modulo three primes (exact up to a chance of 2^-150), and in value.
+::testing::AssertionResult IstNteWurzel(TTerm* w, const TBruch& r, Int32 n) {
+    if (!w) return ::testing::AssertionFailure() << "keine Wurzel";
+    TBruch c;
+    Int64 R = 1, g = 0;
+    if (auto* k = AlsRationaleKonstante(w)) {
+        c = k->Bruch;
+    } else if (auto* rad = AlsRadikalKonstante(w)) {
+        const TRadikal& x = rad->Radikal;
+        g = x.Polynom.Grad;
+        for (Int32 i = 0; i < g; ++i)
+            if (!x.Polynom.Koeff[i]->IstNull())
+                return ::testing::AssertionFailure() << "mehrgliedrig " << w->Text;
+        BruchVonKonstante(x.Polynom.Koeff[g], c);
+        R = x.Radikand;
+        if (x.Wurzelexponent != n && g != 0) return ::testing::AssertionFailure() << "Index " << w->Text;
+    } else {
+        return ::testing::AssertionFailure() << "keine Konstante " << w->Text;
+    }
+    for (uint64_t p : {uint64_t(2305843009213693951ULL), uint64_t(1000000007), uint64_t(998244353)}) {
+        const unsigned __int128 links = (unsigned __int128)HochMod(Rest(c.Zaehler, p), n, p) *
+                                        HochMod(Rest(R, p), g, p) % p * Rest(r.Nenner, p) % p;
+        const unsigned __int128 rechts =
+            (unsigned __int128)Rest(r.Zaehler, p) * HochMod(Rest(c.Nenner, p), n, p) % p;
+        if (links != rechts)
+            return ::testing::AssertionFailure() << w->Text << " hoch " << n << " modulo " << p;
+    }
+    bool d = true;
+    const Extended v = std::pow(w->Wert(0, d), Extended(n)), soll = Extended(r.Zaehler) / Extended(r.Nenner);
+    if (!d || std::fabs(v - soll) > 1e-12L * std::fabs(soll))
+        return ::testing::AssertionFailure() << w->Text << " hoch " << n << " = " << double(v);
+    return ::testing::AssertionSuccess();
+}
+
+// Roots whose first way of writing c * R^(g/n) needs a radicand beyond 64 bits, while another degree g
+// fits: the root is found, and raised to the n-th power it is the radicand. Where no way fits, the overflow.
+TEST_F(ExakteWerte, WurzelnMitGrossemRadikanden) {
+    const Int64 q = 100000000000000003, t = 1000000000039, u = 1000000000000037;
+    const std::pair<TBruch, Int32> faelle[] = {
+        {{1, 4 * q}, 3}, {{-1, 4 * q}, 3}, {{2, q}, 3},     {{-2, t}, 3},    {{3, u}, 4},     {{4, q}, 4},
+        {{125, t}, 6},   {{9, t}, 5},      {{8, 9 * t}, 3}, {{5, 2 * u}, 5}, {{1, 8 * q}, 3}, {{7, 3}, 15}};
+    for (const auto& [r, n] : faelle) {
+        TTerm* w = nullptr;
+        ASSERT_NO_THROW(w = WurzelAusRationalerZahl(r, n)) << Brueche::BruchToStr(r) << " " << n;
+        EXPECT_TRUE(IstNteWurzel(w, r, n)) << Brueche::BruchToStr(r) << " " << n;
+    }
+    for (const auto& [r, n] :
+         {std::pair{TBruch{5, 2305843009213693951LL}, 2}, {TBruch{3, 2305843009213693951LL}, 3}}) {
+        try {
+            WurzelAusRationalerZahl(r, n);
+            ADD_FAILURE() << Brueche::BruchToStr(r) << " " << n;
+        } catch (const ENichtExistenz& e) {
+            EXPECT_EQ(e.Meldung, "Überlauf in Wurzelberechnung");
+        }
     }
 }
 
