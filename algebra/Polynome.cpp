@@ -473,9 +473,15 @@ bool ZerlegeNachLogarithmus(const TPolynom& P, TLogarithmusZerlegung& Z) {
 }
 
 // c0 + c1*L + c2*L^2 + ... written from the highest power of L down, each later monomial with a negative
-// coefficient subtracted, a leading negative one as -1 times its magnitude (shown as a minus sign, and
-// negated without a factor -1 when the polynomial subtracts the coefficient).
-TTerm* KoeffizientInLogarithmus(TTerm* L, const std::vector<TBruch>& c) {
+// coefficient subtracted. Where the highest coefficient is negative, the term is -1 times the negated sum:
+// shown with a minus sign before it, and subtracted as a whole where the polynomial subtracts it.
+TTerm* KoeffizientInLogarithmus(TTerm* L, std::vector<TBruch> c) {
+    while (!c.empty() && c.back().Zaehler == 0) c.pop_back();
+    if (c.size() <= 1) return c.empty() ? Null : RationaleKonstante(c[0]);
+    if (c.back().Zaehler < 0) {
+        for (TBruch& b : c) Brueche::Negativ(b, b);
+        return OperatorTerm(MinusEins, KoeffizientInLogarithmus(L, c), '*');
+    }
     TTerm* summe = nullptr;
     for (size_t j = c.size(); j-- > 0;) {
         if (c[j].Zaehler == 0) continue;
@@ -487,14 +493,9 @@ TTerm* KoeffizientInLogarithmus(TTerm* L, const std::vector<TBruch>& c) {
             TTerm* potenz = j == 1 ? L : PotenzTerm(L, Int64(j));
             monom = Brueche::Gleich(betrag, BruchEins) ? potenz : OperatorTerm(monom, potenz, '*');
         }
-        if (!summe)
-            summe = !negativ ? monom
-                    : j == 0 ? RationaleKonstante(c[j])
-                             : OperatorTerm(MinusEins, monom, '*');
-        else
-            summe = OperatorTerm(summe, monom, negativ ? '-' : '+');
+        summe = summe ? OperatorTerm(summe, monom, negativ ? '-' : '+') : monom;
     }
-    return summe ? summe : Null;
+    return summe;
 }
 
 // The polynomial of the parts.
