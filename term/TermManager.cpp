@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <numeric>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -72,11 +73,13 @@ struct TVerbundHash {
     }
 };
 
-using TRadikalSchluessel = std::tuple<Int64, Int32, Int32>;
+// Radicand, index, degree and the coefficients' fractions mixed into one number.
+using TRadikalSchluessel = std::tuple<Int64, Int32, Int32, uint64_t>;
 struct TRadikalHash {
     size_t operator()(const TRadikalSchluessel& r) const {
         return Mische(static_cast<uint64_t>(std::get<0>(r)) * 0x9e3779b97f4a7c15ULL +
-                      static_cast<uint64_t>(std::get<1>(r)) * 31 + static_cast<uint64_t>(std::get<2>(r)));
+                      static_cast<uint64_t>(std::get<1>(r)) * 31 + static_cast<uint64_t>(std::get<2>(r))) ^
+               std::get<3>(r);
     }
 };
 
@@ -142,8 +145,22 @@ std::pair<Int64, Int64> Schluessel(const TBruch& b) {
     return {b.Zaehler, b.Nenner};
 }
 
+// Equal radicals have equal coefficients' fractions, so radicals that differ in their coefficients only (the
+// entries a + b*sqrt(2) of an elimination) do not make one chain that every search walks.
 TRadikalSchluessel Schluessel(const TRadikal& R) {
-    return {R.Radikand, R.Wurzelexponent, R.Polynom.Grad};
+    // Coefficients are compared by value: each fraction reduced, with its sign.
+    auto betrag = [](Int64 v) { return v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v); };
+    uint64_t koeff = 0;
+    for (Int32 i = 0; i <= R.Polynom.Grad; ++i) {
+        TBruch b = BruchNull;
+        if (R.Polynom.Koeff[i]) BruchVonKonstante(R.Polynom.Koeff[i], b);
+        uint64_t z = betrag(b.Zaehler), n = betrag(b.Nenner);
+        const uint64_t g = std::gcd(z, n);
+        if (g > 1) z /= g, n /= g;
+        const bool negativ = z != 0 && (b.Zaehler < 0) != (b.Nenner < 0);
+        koeff = Mische(koeff * 0x9e3779b97f4a7c15ULL + z * 31 + n * 2 + negativ);
+    }
+    return {R.Radikand, R.Wurzelexponent, R.Polynom.Grad, koeff};
 }
 
 TTermKnoten* Erster(auto& index, const auto& schluessel) {

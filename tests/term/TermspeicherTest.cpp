@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,20 @@ TEST_F(Speicher, GekuerzteKonstanten) {
     EXPECT_THROW(Bruchkonstante(1, 0), ENichtExistenz);
     // A radical constant of rational value is found by the rational builder.
     EXPECT_EQ(K(5, 3), RadikalKonstante(Radikal(1, 1, {Neu<TRationaleKonstante>(TBruch{5, 3})})));
+}
+
+// A radical is found by its coefficients' values, whatever objects hold them; radicals that differ in one
+// coefficient only are distinct terms.
+TEST_F(Speicher, RadikaleNachIhrenKoeffizienten) {
+    auto bruch = [](Int64 z, Int64 n) { return Neu<TRationaleKonstante>(TBruch{z, n}); };
+    TTerm* a = RadikalKonstante(Radikal(2, 2, {K(3), K(5, 7)}));
+    EXPECT_EQ(RadikalKonstante(Radikal(2, 2, {bruch(3, 1), bruch(5, 7)})), a);
+    EXPECT_EQ(RadikalKonstante(Radikal(2, 2, {bruch(6, 2), bruch(-10, -14)})), a);
+    std::set<TTerm*> verschieden;
+    for (Int64 b = 1; b <= 40; ++b) verschieden.insert(RadikalKonstante(Radikal(2, 2, {K(3), K(b, 7)})));
+    EXPECT_EQ(verschieden.size(), 40u);
+    EXPECT_EQ(verschieden.count(a), 1u);
+    EXPECT_TRUE(SpeicherStimmig());
 }
 
 // Two piecewise terms with different conditions share their text; sums built over them must stay apart.
