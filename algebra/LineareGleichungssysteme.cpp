@@ -21,6 +21,7 @@ namespace zol {
 
 const char* const LGSZuGrossMeldung =
     "Das Gleichungssystem ist zu groß (höchstens 15 Gleichungen mit 15 Unbekannten).";
+const char* const LGSZeilenZuGrossMeldung = "Die weiteren Zeilen sind zu groß, um sie zu zeigen.";
 
 TZeilenOperation ZeilenOperationen[LGSMaxZeilen + 1];
 TTerm* LGSVorzeichen = nullptr;
@@ -83,6 +84,15 @@ public:
     Int32 Schritt(Int32 r, Int32 c);
     // After the last step with Rang pivots: false when an entry below them is not known to be 0 (Unklar).
     bool RangBestimmt(Int32 Rang);
+    // Brings the rows kept exactly only into M as terms; ERessourcen when one does not fit.
+    void Terme() {
+        if (ExaktAktiv) Exakt.Terme(M);
+    }
+    TNullheit Nullheit(Int32 i, Int32 j) {
+        if (ExaktAktiv)
+            return Exakt.W[size_t(i)][size_t(j)].IstNull() ? TNullheit::Null : TNullheit::NichtNull;
+        return EintragNullheit(M, i, j);
+    }
 
     TLGSMatrix& M;
     bool MitMarken;
@@ -92,12 +102,31 @@ public:
     Int32 UnklareSpalte = 0;
 
 private:
-    TNullheit Nullheit(Int32 i, Int32 j) {
-        if (ExaktAktiv)
-            return Exakt.W[size_t(i)][size_t(j)].IstNull() ? TNullheit::Null : TNullheit::NichtNull;
-        return EintragNullheit(M, i, j);
+    // Labels and matrices are written with MitMarken while the exact rows fit the terms.
+    bool Zeigen() const { return MitMarken && (!ExaktAktiv || Exakt.Darstellbar); }
+    bool Besser(Int32 i, Int32 p, Int32 s) const {
+        return ExaktAktiv ? Exakt.PivotBesser(i, p, s) : PivotBesser(Eintrag(M, i, s), Eintrag(M, p, s));
     }
+    // A row operation of the exact elimination, with its label while the rows are shown; the first row
+    // that does not fit the terms ends the showing with the matrix so far and a line that says so.
+    void EliminiereExakt(Int32 i, Int32 r, Int32 s);
 };
+
+void TElimination::EliminiereExakt(Int32 i, Int32 r, Int32 s) {
+    PruefeAbbruch();
+    const bool zeigen = Zeigen();
+    SchreibeMarkenVorher(M, i, i, r, zeigen);
+    TZeilenOperation marke;
+    if (Exakt.Eliminiere(M, i, r, s, zeigen, marke)) {
+        if (zeigen) ZeilenOperationen[i] = marke;
+    } else if (zeigen && !Exakt.Darstellbar) {
+        if (!ZeilenMarkenLeer(M.Zeilen)) ZeigeMatrixMitZeilenOp(M);
+        ZeilenMarkenLoeschen();
+        // On a line of its own, which the result's line end closes as it closes a line of matrices.
+        if (!AktuelleZeile->Liste.empty()) NeueZeile();
+        Schreibe(LGSZeilenZuGrossMeldung);
+    }
+}
 
 bool TElimination::RangBestimmt(Int32 Rang) {
     for (Int32 j = 1; j <= M.Spalten; ++j)
@@ -115,20 +144,16 @@ Int32 TElimination::Schritt(Int32 r, Int32 c) {
     for (Int32 s = c; s <= M.Spalten; ++s) {
         Int32 p = 0;
         for (Int32 i = r; i <= M.Zeilen; ++i)
-            if (Nullheit(i, s) == TNullheit::NichtNull &&
-                (p == 0 || PivotBesser(Eintrag(M, i, s), Eintrag(M, p, s))))
-                p = i;
+            if (Nullheit(i, s) == TNullheit::NichtNull && (p == 0 || Besser(i, p, s))) p = i;
         if (p == 0) continue;
         if (p > r) {
-            ZeilenTauschen(M, p, r, MitMarken);
+            ZeilenTauschen(M, p, r, Zeigen());
             if (ExaktAktiv) Exakt.Tausche(p, r);
         }
         for (Int32 i = r + 1; i <= M.Zeilen; ++i) {
             if (Nullheit(i, s) == TNullheit::Null) continue;
             if (ExaktAktiv) {
-                PruefeAbbruch();
-                SchreibeMarkenVorher(M, i, i, r, MitMarken);
-                Exakt.Eliminiere(M, i, r, s, MitMarken);
+                EliminiereExakt(i, r, s);
                 continue;
             }
             TTerm* q = Quotient(Eintrag(M, i, s), Eintrag(M, r, s));
@@ -262,7 +287,9 @@ void ZeileSubtrahieren(TLGSMatrix& M, Int32 i, Int32 j, TTerm* f, bool MitMarken
 
 Int32 Eliminationsschritt(TLGSMatrix& M, Int32 r, Int32 c, bool MitMarken) {
     TElimination E(M, MitMarken);
-    return E.Schritt(r, c);
+    const Int32 s = E.Schritt(r, c);
+    E.Terme();
+    return s;
 }
 
 void Zeilenstufenform(TLGSMatrix& M, bool Kommentar) {
@@ -272,6 +299,7 @@ void Zeilenstufenform(TLGSMatrix& M, bool Kommentar) {
     TElimination E(M, Kommentar);
     std::array<Int32, LGSMaxZeilen + 1> pivot{};
     const bool bestimmt = Eliminiere(E, false, pivot);
+    E.Terme();
     if (Kommentar) {
         NeueZeile();
         Schreibe("Zeilenstufenform: ");
@@ -345,7 +373,7 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
     while (rang < m && pivot[size_t(rang + 1)] >= 1 && pivot[size_t(rang + 1)] <= n) ++rang;
     bool unerfuellbar = rang < m && pivot[size_t(rang + 1)] == n + 1;
     for (Int32 j = 1; unerfuellbar && j <= n; ++j)
-        if (EintragNullheit(E, rang + 1, j) != TNullheit::Null) {
+        if (elimination.Nullheit(rang + 1, j) != TNullheit::Null) {
             unerfuellbar = bestimmt = false;
             elimination.Unklar = Eintrag(E, rang + 1, j);
             elimination.UnklareSpalte = j;
@@ -388,8 +416,10 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
     for (Int32 s = 0; s <= anzahlFrei; ++s) {
         PruefeAbbruch();
         std::array<TTerm*, LGSMaxSpalten + 1> x{};
-        if (!elimination.ExaktAktiv || !elimination.Exakt.Loese(n, rang, pivot, frei, s, x))
+        if (!elimination.ExaktAktiv || !elimination.Exakt.Loese(n, rang, pivot, frei, s, x)) {
+            elimination.Terme();
             LoeseRueckwaerts(E, n, rang, pivot, frei, s, x);
+        }
         for (Int32 j = 1; j <= n; ++j) X.a[j][s + 1] = x[size_t(j)];
     }
 

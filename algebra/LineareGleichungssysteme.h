@@ -23,6 +23,8 @@ constexpr Int32 LGSMaxUnbekannte = 15;
 
 // The message for a system beyond the capacity.
 extern const char* const LGSZuGrossMeldung;
+// The line of a worked elimination from the first row whose numbers do not fit the terms on.
+extern const char* const LGSZeilenZuGrossMeldung;
 
 // A matrix of terms, rows and columns counted from 1 (index 0 is unused). A right side is a one-column
 // matrix. Entries beyond Zeilen and Spalten are not read.
@@ -56,14 +58,17 @@ extern TTerm* LGSVorzeichen;
 // missing ones count as 0. With Kommentar the worked elimination is written; with Kommentar or Ergebnis the
 // rank and the solution. "Gleichungssystem unerfüllbar" is always written.
 //
-// A matrix of rationals and radicals is eliminated exactly: each row operation (alpha*[i] - beta*[r]) : D
-// is computed in 128 bits and divided by the content of the new row (and, fraction-free, by the previous
-// pivot), so the entries stay as small as the minors. Only an entry beyond 64 bits raises ERessourcen
+// A matrix of rationals and radicals is eliminated exactly with numbers of any length: each row operation
+// (alpha*[i] - beta*[r]) : D keeps a row of small numbers as it is and divides a larger one by its content
+// (and, fraction-free, by the previous pivot), so the entries stay as small as the minors. The worked rows
+// are shown while they fit the terms; from the first that does not, a line says that the further rows are
+// too large to show. Only a component of the solution beyond the terms' 64 bits raises ERessourcen
 // "Überlauf in der Bruchrechnung.". Other matrices are eliminated by term arithmetic; an entry whose zero
 // cannot be decided is never a pivot.
 void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Kommentar, bool Ergebnis = false);
 // Brings M to row echelon form in place; with Kommentar the steps and the result are written, and the entry
-// whose zero could not be decided where the elimination had to stop.
+// whose zero could not be decided where the elimination had to stop. ERessourcen when an exact row of the
+// result does not fit the terms.
 void Zeilenstufenform(TLGSMatrix& M, bool Kommentar);
 // One elimination step for row r from column c on: pivot search, row swap, elimination below. Returns the
 // pivot column, 0 when columns c.. have no entry known not to be 0 in rows r.. (or the first column not

@@ -8,7 +8,7 @@ ZOL_BUILD="${ZOL_BUILD:-$ZOL_WURZEL/build}"
 # Parallel build jobs: all cores unless ZOL_JOBS says otherwise (several builds sharing one machine).
 
 zol_pakete=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev libgtest-dev
-    libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n clang poppler-utils)
+    libbenchmark-dev libgmp-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n clang poppler-utils)
 
 zol_installiere_fehlende() {
     local fehlend=()

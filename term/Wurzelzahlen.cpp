@@ -114,9 +114,6 @@ bool TWurzelmonom::operator<(const TWurzelmonom& m) const {
     return Atome < m.Atome;
 }
 
-namespace {
-
-// a*b: the exponents of equal primes add, a whole exponent leaves the root as a factor of the coefficient.
 TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbruch& Faktor) {
     TWurzelmonom r;
     size_t i = 0, j = 0;
@@ -151,6 +148,8 @@ TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbr
     std::sort(r.Atome.begin(), r.Atome.end());
     return r;
 }
+
+namespace {
 
 void Addiere(std::map<TWurzelmonom, TGrossbruch>& K, const TWurzelmonom& m, const TGrossbruch& c) {
     if (c.IstNull()) return;
@@ -215,52 +214,14 @@ TWurzelzahl TWurzelzahl::Mal(const TGrossbruch& c) const {
 }
 
 bool TWurzelzahl::Kehrwert(TWurzelzahl& Inverse) const {
-    if (IstNull() || HatAtome()) return false;
-    if (Koeff.size() == 1) {
-        // c*prod p^e times prod p^(1-e) is c*prod p.
-        const auto& [m, c] = *Koeff.begin();
-        TWurzelmonom k;
-        TGrossbruch nenner = c;
-        for (const auto& [p, e] : m.Wurzeln) {
-            TBruch rest;
-            Brueche::Minus(BruchEins, e, rest);
-            k.Wurzeln.emplace_back(p, rest);
-            nenner = Grossbrueche::Mal(nenner, TGrossbruch{p, 1});
-        }
-        Inverse = TWurzelzahl();
-        Inverse.Koeff.emplace(k, Durch(TGrossbruch{1, 1}, nenner));
-        return true;
-    }
-    // d * d' with d' = d where sqrt(p) is negated has no sqrt(p); one prime after the other until d is
-    // rational, the conjugates collected in the numerator.
-    TWurzelzahl d = *this, zaehler(TGrossbruch{1, 1});
-    while (!d.IstRational()) {
-        Int64 p = 0;
-        for (const auto& [m, c] : d.Koeff)
-            for (const auto& [q, e] : m.Wurzeln) {
-                if (e.Nenner != 2) return false;
-                if (p == 0) p = q;
-            }
-        TWurzelzahl konjugiert;
-        for (const auto& [m, c] : d.Koeff) {
-            const bool mitP =
-                std::any_of(m.Wurzeln.begin(), m.Wurzeln.end(), [p](const auto& w) { return w.first == p; });
-            konjugiert.Koeff.emplace(m, mitP ? Negativ(c) : c);
-        }
-        d = d * konjugiert;
-        zaehler = zaehler * konjugiert;
-    }
-    Inverse = zaehler.Mal(Durch(TGrossbruch{1, 1}, d.Rational()));
-    return true;
-}
-
-TGrossbruch TWurzelzahl::Inhalt() const {
-    Int128 g = 0, l = 1;
-    for (const auto& [m, c] : Koeff) {
-        g = g == 0 ? (c.Zaehler < 0 ? -c.Zaehler : c.Zaehler) : ggT(g, c.Zaehler);
-        l = MalGeprueft(l / ggT(l, c.Nenner), c.Nenner);
-    }
-    return g == 0 ? TGrossbruch{1, 1} : Normiert(g, l);
+    return KehrwertDurchKonjugierte(
+        *this, Inverse, TWurzelzahl(TGrossbruch{1, 1}), [](const TGrossbruch& c) { return Negativ(c); },
+        [](const TGrossbruch& c) {
+            return Durch(TGrossbruch{1, 1}, c);
+        },
+        [](const TGrossbruch& c, Int64 p) {
+            return Grossbrueche::Mal(c, TGrossbruch{p, 1});
+        });
 }
 
 namespace {

@@ -7,6 +7,7 @@
 // zero polynomial still proves the value 0; a non-zero one proves nothing.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <utility>
 #include <vector>
@@ -53,6 +54,9 @@ struct TWurzelmonom {
     bool IstEins() const { return Wurzeln.empty() && Atome.empty(); }
 };
 
+// a*b: the exponents of equal primes add, a whole exponent leaves the root as a factor of Faktor.
+TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbruch& Faktor);
+
 class TWurzelzahl {
 public:
     TWurzelzahl() = default;
@@ -76,8 +80,6 @@ public:
     // The inverse of a non-zero number without atoms when it can be found by multiplying with conjugates (a
     // single monomial, or square roots only); false otherwise.
     bool Kehrwert(TWurzelzahl& Inverse) const;
-    // The gcd of the numerators over the lcm of the denominators of the coefficients (positive; 1 for 0).
-    TGrossbruch Inhalt() const;
     // The number as a term: a sum of rational multiples of roots and atom powers, the roots of one monomial
     // under one root sign. ERessourcen when a coefficient does not fit into 64 bits.
     TTerm* AlsTerm() const;
@@ -85,6 +87,53 @@ public:
 
 // The number of monomials a number may have; a larger one raises ERessourcen.
 constexpr size_t MaxWurzelmonome = 256;
+
+// The inverse of a non-zero number x without atoms found by multiplying with conjugates (a single monomial,
+// or square roots only), for the numbers of any type Z of coefficients: Eins is its 1, negativ(c),
+// kehrwert(c) and malPrimzahl(c, p) its coefficients' arithmetic. False where the inverse is not found so.
+template <class Z, class Negativ, class KehrwertVon, class MalPrimzahl>
+bool KehrwertDurchKonjugierte(const Z& x, Z& Inverse, const Z& Eins, Negativ negativ, KehrwertVon kehrwert,
+                              MalPrimzahl malPrimzahl) {
+    if (x.Koeff.empty()) return false;
+    for (const auto& [m, c] : x.Koeff)
+        if (!m.Atome.empty()) return false;
+    if (x.Koeff.size() == 1) {
+        // c*prod p^e times prod p^(1-e) is c*prod p.
+        const auto& [m, c] = *x.Koeff.begin();
+        TWurzelmonom k;
+        auto nenner = c;
+        for (const auto& [p, e] : m.Wurzeln) {
+            TBruch rest;
+            Brueche::Minus(BruchEins, e, rest);
+            k.Wurzeln.emplace_back(p, rest);
+            nenner = malPrimzahl(nenner, p);
+        }
+        Inverse = Z();
+        Inverse.Koeff.emplace(k, kehrwert(nenner));
+        return true;
+    }
+    // d * d' with d' = d where sqrt(p) is negated has no sqrt(p); one prime after the other until d is
+    // rational, the conjugates collected in the numerator.
+    Z d = x, zaehler = Eins;
+    while (!d.IstRational()) {
+        Int64 p = 0;
+        for (const auto& [m, c] : d.Koeff)
+            for (const auto& [q, e] : m.Wurzeln) {
+                if (e.Nenner != 2) return false;
+                if (p == 0) p = q;
+            }
+        Z konjugiert;
+        for (const auto& [m, c] : d.Koeff) {
+            const bool mitP =
+                std::any_of(m.Wurzeln.begin(), m.Wurzeln.end(), [p](const auto& w) { return w.first == p; });
+            konjugiert.Koeff.emplace(m, mitP ? negativ(c) : c);
+        }
+        d = d * konjugiert;
+        zaehler = zaehler * konjugiert;
+    }
+    Inverse = zaehler.Mal(kehrwert(d.Rational()));
+    return true;
+}
 
 // A constant term as Zaehler / Nenner. False for a term that is not constant, that holds a root of a
 // negative number with an even index, that is too large, or whose arithmetic overflows.

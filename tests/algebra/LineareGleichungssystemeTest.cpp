@@ -1,8 +1,13 @@
 // Linear systems: every solution put back into the system, the rank against an elimination modulo primes,
-// pivot choice, row-operation labels, the worked page and the limits of size and of 64-bit fractions.
+// pivot choice, row-operation labels, the worked page read back row by row, and the limits of size and of
+// 64-bit fractions.
+#include <optional>
 #include <random>
+#include <regex>
+#include <sstream>
 
 #include "algebra/LineareGleichungssysteme.h"
+#include "algebra/LineareGleichungssysteme_Intern.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
 #include "term/Fehler.h"
@@ -10,6 +15,7 @@
 #include "term/TermParser.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wurzelzahlen.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/ZolTest.h"
 
@@ -265,11 +271,11 @@ bool Enthaelt(const std::string& text, const std::string& teil) {
 }
 
 TEST_F(LGS, BeispieleAlsSeitentext) {
-    // The row operation divides by the content 3 of the new row and says so.
+    // Row 2 becomes [2]-2[1] = (0, 3 | 3): its numbers are small, so it is not divided by its content.
     EXPECT_EQ(Seite({{"2", "1"}, {"1", "-1"}}, {{"3"}, {"0"}}).first,
               "Lösung des Linearen Gleichungssystems:(2 1; 1 -1) * x = (3; 0)\n"
               "Erweiterte Matrix:   (2 1 | 3; 1 -1 | 0)\n"
-              "(1 -1 | 0 : [2]; 2 1 | 3 : [1])   (1 -1 | 0; 0 1 | 1 : ([2]-2[1]):3)   \n\n"
+              "(1 -1 | 0 : [2]; 2 1 | 3 : [1])   (1 -1 | 0; 0 3 | 3 : [2]-2[1])   \n\n"
               "Rang des Gleichungssystems: 2\n"
               "Eindeutige Lösung: x = (1; 1)\n\n\n\n");
     const std::string unerfuellbar = Seite({{"1", "1"}, {"2", "2"}}, {{"1"}, {"3"}}).first;
@@ -326,6 +332,422 @@ TEST_F(LGS, FuenfzehnGleichungenGelingenSechzehnNicht) {
     };
     EXPECT_EQ(meldung([&] { Zeilenstufenform(M, false); }), zuGross);
     EXPECT_EQ(meldung([&] { LoeseLGS(M, M, M, false); }), zuGross);
+}
+
+// ---- the worked elimination read back from its page ----
+
+// An extended matrix of a page, "(a b | c : label; ...)": each row's entries as fractions and its label.
+struct TSeitenmatrix {
+    std::vector<std::vector<mpq_class>> Zeilen;
+    std::vector<std::string> Marken;
+    size_t Stelle = 0;
+};
+
+std::vector<std::string> Teile(const std::string& text, const std::string& trenner) {
+    std::vector<std::string> r;
+    size_t a = 0;
+    for (size_t e; (e = text.find(trenner, a)) != std::string::npos; a = e + trenner.size())
+        r.push_back(text.substr(a, e - a));
+    r.push_back(text.substr(a));
+    return r;
+}
+
+// Every extended matrix of the text in order; false in Gelesen when an entry is no fraction.
+std::vector<TSeitenmatrix> ErweiterteMatrizen(const std::string& text, bool& Gelesen) {
+    std::vector<TSeitenmatrix> r;
+    Gelesen = true;
+    for (size_t a = text.find('('); a != std::string::npos; a = text.find('(', a + 1)) {
+        size_t e = a;
+        for (int tiefe = 0; e < text.size(); ++e)
+            if (text[e] == '(') {
+                ++tiefe;
+            } else if (text[e] == ')' && --tiefe == 0) {
+                break;
+            }
+        const std::string innen = text.substr(a + 1, e - a - 1);
+        if (innen.find(" | ") == std::string::npos) continue;
+        TSeitenmatrix m;
+        m.Stelle = a;
+        for (const std::string& zeile : Teile(innen, "; ")) {
+            const size_t d = zeile.find(" : ");
+            m.Marken.push_back(d == std::string::npos ? "" : zeile.substr(d + 3));
+            std::istringstream werte(zeile.substr(0, d));
+            m.Zeilen.emplace_back();
+            for (std::string w; werte >> w;) {
+                if (w == "|") continue;
+                mpq_class q;
+                Gelesen = Gelesen && q.set_str(w, 10) == 0 && q.get_den() != 0;
+                q.canonicalize();
+                m.Zeilen.back().push_back(q);
+            }
+        }
+        r.push_back(std::move(m));
+        a = e;
+    }
+    return r;
+}
+
+// The row a label makes of the matrix before: g[j] +- f[k], divided by d where it says ":d"; nothing for a
+// label that does not read so.
+std::optional<std::vector<mpq_class>> NachMarke(const std::string& marke, const TSeitenmatrix& vorher) {
+    static const std::regex form(R"(^\(?(-?\d*)\[(\d+)\](?:([+-])(\d*)\[(\d+)\])?\)?(?::(\d+))?$)");
+    std::smatch t;
+    if (!std::regex_match(marke, t, form)) return std::nullopt;
+    auto faktor = [](const std::string& s) { return mpq_class(s.empty() ? "1" : s == "-" ? "-1" : s, 10); };
+    const size_t j = std::stoul(t[2]);
+    if (j < 1 || j > vorher.Zeilen.size()) return std::nullopt;
+    std::vector<mpq_class> zeile = vorher.Zeilen[j - 1];
+    for (mpq_class& x : zeile) x *= faktor(t[1]);
+    if (t[5].matched) {
+        const size_t k = std::stoul(t[5]);
+        if (k < 1 || k > vorher.Zeilen.size()) return std::nullopt;
+        const mpq_class f = faktor(t[4]) * (t[3] == "-" ? -1 : 1);
+        for (size_t s = 0; s < zeile.size(); ++s) zeile[s] += f * vorher.Zeilen[k - 1][s];
+    }
+    if (t[6].matched)
+        for (mpq_class& x : zeile) x /= mpq_class(t[6].str(), 10);
+    return zeile;
+}
+
+// Each matrix after the first of a page: a row with a label is what its label makes of the matrix written
+// before, a row without one is that matrix's row. Matrizen gets how many there are.
+::testing::AssertionResult ZeilenFolgenIhrenMarken(const std::string& text, size_t& Matrizen) {
+    bool gelesen = false;
+    const std::vector<TSeitenmatrix> m = ErweiterteMatrizen(text, gelesen);
+    Matrizen = m.size();
+    if (!gelesen) return ::testing::AssertionFailure() << "ein Eintrag ist kein Bruch";
+    for (size_t n = 1; n < m.size(); ++n)
+        for (size_t i = 0; i < m[n].Zeilen.size(); ++i) {
+            const std::string& marke = m[n].Marken[i];
+            const auto soll =
+                marke.empty() ? std::optional(m[n - 1].Zeilen.at(i)) : NachMarke(marke, m[n - 1]);
+            if (!soll || *soll != m[n].Zeilen[i])
+                return ::testing::AssertionFailure()
+                       << "Matrix " << n << ", Zeile " << i + 1 << " : " << marke;
+        }
+    return ::testing::AssertionSuccess();
+}
+
+// The number of rows that are not 0 when the matrix is in echelon form with them on top, -1 otherwise.
+Int32 Stufenzahl(const TSeitenmatrix& M) {
+    Int32 stufen = 0;
+    size_t vorige = 0;
+    for (size_t i = 0; i < M.Zeilen.size(); ++i) {
+        size_t j = 0;
+        while (j < M.Zeilen[i].size() && M.Zeilen[i][j] == 0) ++j;
+        if (j == M.Zeilen[i].size()) continue;
+        if ((stufen > 0 && j <= vorige) || size_t(stufen) != i) return -1;
+        vorige = j;
+        ++stufen;
+    }
+    return stufen;
+}
+
+std::string Vektortext(const std::vector<Int64>& x) {
+    std::string r = "(";
+    for (size_t j = 0; j < x.size(); ++j) r += (j ? "; " : "") + std::to_string(x[j]);
+    return r + ")";
+}
+
+// A system of m equations in n unknowns for the grids: integer entries -Grenze..Grenze (or fractions with
+// denominators 1..Nenner), of rank Rang (the last rows sums of two earlier ones), with b = A*x0 for x0 of
+// integers -3..3; and its rows scaled to integers for the modular rank.
+struct TRationalesSystem {
+    TGittertexte A, b;
+    std::vector<Int64> x0;
+    std::vector<std::vector<TWurzel23>> Ganz;
+};
+
+TRationalesSystem RationalesSystem(unsigned saat, Int32 m, Int32 n, Int32 Rang, int Grenze, int Nenner = 1) {
+    std::mt19937 zufall(saat);
+    auto zahl = [&](int a, int b) { return Int64(std::uniform_int_distribution<int>(a, b)(zufall)); };
+    TRationalesSystem S;
+    for (Int32 j = 0; j < n; ++j) S.x0.push_back(zahl(-3, 3));
+    std::vector<std::vector<mpq_class>> A(size_t(m), std::vector<mpq_class>(size_t(n), mpq_class(0)));
+    for (Int32 i = 0; i < m; ++i)
+        for (Int32 j = 0; j < n; ++j) {
+            auto& a = A[size_t(i)][size_t(j)];
+            if (i < Rang) {
+                a = mpq_class(zahl(-Grenze, Grenze), zahl(1, Nenner));
+                a.canonicalize();
+            } else {
+                a = A[size_t(i - Rang)][size_t(j)] + A[size_t((i + 1) % Rang)][size_t(j)];
+            }
+        }
+    for (const auto& zeile : A) {
+        mpq_class rechts = 0;
+        mpz_class l = 1;
+        for (size_t j = 0; j < zeile.size(); ++j) {
+            rechts += zeile[j] * S.x0[j];
+            l = lcm(l, zeile[j].get_den());
+        }
+        S.A.emplace_back();
+        S.Ganz.emplace_back();
+        for (const mpq_class& a : zeile) {
+            S.A.back().push_back(a.get_str());
+            S.Ganz.back().push_back({mpq_class(a * l).get_num().get_si(), 0, 0, 0});
+        }
+        S.b.push_back({rechts.get_str()});
+        S.Ganz.back().push_back({mpq_class(rechts * l).get_num().get_si(), 0, 0, 0});
+    }
+    return S;
+}
+
+Int32 RangOhneRechteSeite(std::vector<std::vector<TWurzel23>> Ab) {
+    for (auto& z : Ab) z.pop_back();
+    return ModularerRang(Ab);
+}
+
+// The worked pages of integer and rational systems, small to 15 x 15 and of lower rank: each matrix follows
+// from the one before by its labels, the rank is the modular one, and the solution stands on the page.
+TEST_F(LGS, GerechneteZeilenFolgenIhrenMarken) {
+    struct Fall {
+        const char* Name;
+        TRationalesSystem S;
+        Int32 Rang;
+        // The line that the further rows are too large stands on the page (true: from the first row on).
+        bool ZuGross;
+        // The entries are integers, so the page's text reads back (a fraction's text is its numerator and
+        // denominator side by side).
+        bool Lesbar = true;
+    };
+    // The first row operation gives (0, 6*10^10 | 6*10^10): it is divided by its content.
+    const TRationalesSystem gross{{{"1", "100000"}, {"300000", "90000000000"}},
+                                  {{"100001"}, {"90000300000"}},
+                                  {1, 1},
+                                  {{{1, 0, 0, 0}, {100000, 0, 0, 0}, {100001, 0, 0, 0}},
+                                   {{300000, 0, 0, 0}, {90000000000, 0, 0, 0}, {90000300000, 0, 0, 0}}}};
+    // [2] - 2^30*[1] has entries near 2^71 without a common factor: the rows are too large to show from
+    // there on, the solution (1, -1, 2) is small.
+    const Int64 p40 = Int64(1) << 40, p30 = Int64(1) << 30;
+    TRationalesSystem zuGross;
+    zuGross.x0 = {1, -1, 2};
+    const std::vector<std::vector<Int64>> z = {{1, p40, 3 * p40 + 1}, {p30, 1, 1}, {5, 7, 11}};
+    for (const auto& zeile : z) {
+        zuGross.A.emplace_back();
+        zuGross.Ganz.emplace_back();
+        Int64 rechts = 0;
+        for (size_t j = 0; j < 3; ++j) {
+            zuGross.A.back().push_back(std::to_string(zeile[j]));
+            zuGross.Ganz.back().push_back({zeile[j], 0, 0, 0});
+            rechts += zeile[j] * zuGross.x0[j];
+        }
+        zuGross.b.push_back({std::to_string(rechts)});
+        zuGross.Ganz.back().push_back({rechts, 0, 0, 0});
+    }
+    const Fall faelle[] = {
+        {"2x2", RationalesSystem(1, 2, 2, 2, 3), 2, false},
+        {"Inhalt", gross, 2, false},
+        {"5x5", RationalesSystem(2, 5, 5, 5, 9), 5, false},
+        {"6x6 Rang 3", RationalesSystem(3, 6, 6, 3, 9), 3, false},
+        {"7x7 Brüche", RationalesSystem(4, 7, 7, 7, 9, 7), 7, false, false},
+        {"12x12", RationalesSystem(5, 12, 12, 12, 9), 12, false},
+        {"15x15", RationalesSystem(7, 15, 15, 15, 9), 15, false},
+        {"14x14 Rang 11", RationalesSystem(9, 14, 14, 11, 9), 11, false},
+        // Minors of two-digit entries leave 64 bits from about the tenth row on.
+        {"12x12 zweistellig", RationalesSystem(6, 12, 12, 12, 99), 12, true},
+        {"15x15 zweistellig", RationalesSystem(8, 15, 15, 15, 99), 15, true},
+        {"zu groß", zuGross, 3, true},
+    };
+    const std::string zuGrossZeile = "\nDie weiteren Zeilen sind zu groß, um sie zu zeigen.\n";
+    for (const Fall& f : faelle) {
+        const auto [seite, meldung] = Seite(f.S.A, f.S.b);
+        EXPECT_EQ(meldung, "") << f.Name;
+        size_t matrizen = 0;
+        if (f.Lesbar) {
+            EXPECT_TRUE(ZeilenFolgenIhrenMarken(seite, matrizen)) << f.Name << "\n" << seite;
+        }
+        EXPECT_TRUE(Enthaelt(seite, "Erweiterte Matrix:")) << f.Name;
+        EXPECT_EQ(RangOhneRechteSeite(f.S.Ganz), f.Rang) << f.Name;
+        EXPECT_TRUE(Enthaelt(seite, "Rang des Gleichungssystems: " + std::to_string(f.Rang) + "\n"))
+            << f.Name;
+        const Int32 n = Int32(f.S.x0.size());
+        if (f.Rang == n)
+            EXPECT_TRUE(Enthaelt(seite, "Eindeutige Lösung: x = " + Vektortext(f.S.x0))) << f.Name << "\n"
+                                                                                         << seite;
+        else
+            EXPECT_TRUE(Enthaelt(seite, "Allgemeine Lösung: x = ")) << f.Name;
+        // The line stands once where it stands, after the last worked matrix.
+        const size_t zeile = seite.find(zuGrossZeile);
+        EXPECT_EQ(zeile != std::string::npos, f.ZuGross) << f.Name << "\n" << seite;
+        bool gelesen = false;
+        const auto matrizenStellen = ErweiterteMatrizen(seite, gelesen);
+        if (zeile != std::string::npos) {
+            EXPECT_EQ(seite.find(zuGrossZeile, zeile + 1), std::string::npos) << f.Name;
+            EXPECT_LT(matrizenStellen.back().Stelle, zeile) << f.Name;
+        } else if (f.Lesbar) {
+            // Every step stands on the page: the last matrix is the echelon form.
+            ASSERT_FALSE(matrizenStellen.empty()) << f.Name;
+            EXPECT_EQ(Stufenzahl(matrizenStellen.back()), f.Rang) << f.Name << "\n" << seite;
+        }
+        // Without comments the same rank and solution.
+        const std::string ohne = Seite(f.S.A, f.S.b, false).first;
+        const size_t rang = ohne.find("Rang des");
+        EXPECT_TRUE(rang != std::string::npos && seite.find(ohne.substr(rang)) != std::string::npos)
+            << f.Name << "\n"
+            << ohne;
+    }
+}
+
+// What Zeilenstufenform with comments writes, as the matrix window has it, and the message it ended with.
+std::pair<std::string, std::string> Stufenseite(TLGSMatrix M) {
+    TZeilenliste seite;
+    SetzeZeilenliste(&seite);
+    std::string meldung;
+    try {
+        Zeilenstufenform(M, true);
+    } catch (const EZolFehler& e) {
+        meldung = e.Meldung;
+    }
+    NeueZeile();
+    SetzeZeilenliste(nullptr);
+    std::string text;
+    for (const std::string& z : seite.Klartext()) text += z + "\n";
+    return {text, meldung};
+}
+
+// The matrix window's echelon form with comments of 12 x 12 to 15 x 15 integer matrices, of full and of
+// lower rank: the worked matrices follow their labels, and the last one, after "Zeilenstufenform: ", is in
+// echelon form with as many steps as the modular rank. Two-digit entries give a form whose rows leave 64
+// bits: the rows are shown while they fit, then the line that says so, then the overflow.
+TEST_F(LGS, ZeilenstufenformMitKommentarGrosserMatrizen) {
+    const struct {
+        Int32 Zeilen, Spalten, Rang;
+        int Grenze;
+    } faelle[] = {{12, 12, 12, 9}, {12, 13, 12, 9}, {15, 15, 15, 9}, {14, 15, 9, 9}, {15, 15, 15, 99}};
+    unsigned saat = 20;
+    for (const auto& f : faelle) {
+        const TRationalesSystem S = RationalesSystem(++saat, f.Zeilen, f.Spalten - 1, f.Rang, f.Grenze);
+        TGittertexte Ab = S.A;
+        for (size_t i = 0; i < Ab.size(); ++i) Ab[i].push_back(S.b[i][0]);
+        const std::string name = std::to_string(f.Zeilen) + "x" + std::to_string(f.Spalten);
+        const auto [seite, meldung] = Stufenseite(Matrix(Ab, 1, f.Spalten));
+        size_t matrizen = 0;
+        EXPECT_TRUE(ZeilenFolgenIhrenMarken(seite, matrizen)) << name << "\n" << seite;
+        if (f.Grenze > 9) {
+            EXPECT_EQ(meldung, "Überlauf in der Bruchrechnung.") << name;
+            EXPECT_TRUE(Enthaelt(seite, "\nDie weiteren Zeilen sind zu groß, um sie zu zeigen.\n")) << name;
+            continue;
+        }
+        EXPECT_EQ(meldung, "") << name;
+        const size_t ende = seite.rfind("Zeilenstufenform: ");
+        ASSERT_NE(ende, std::string::npos) << name;
+        bool gelesen = false;
+        const auto letzte = ErweiterteMatrizen(seite.substr(ende), gelesen);
+        ASSERT_TRUE(gelesen && letzte.size() == 1) << name;
+        EXPECT_EQ(Stufenzahl(letzte[0]), ModularerRang(S.Ganz)) << name;
+    }
+}
+
+// Systems of 7 to 15 unknowns over the rationals (denominators up to 7) and over Q(sqrt(2), sqrt(3)) whose
+// solution is small, of full and of lower rank: solved without overflow, the solution put back exactly,
+// the rank the modular one, a unique solution the one the system was built from.
+TEST_F(LGS, BruecheUndWurzelnMitKleinerLoesung) {
+    struct Art {
+        Int32 n, Rang;
+        bool Wurzeln;
+    };
+    const Art arten[] = {{7, 7, false},  {9, 9, true},    {11, 11, false}, {11, 8, false},
+                         {13, 13, true}, {15, 15, false}, {15, 15, true},  {7, 4, true}};
+    unsigned saat = 40;
+    for (const Art& art : arten) {
+        std::mt19937 zufall(++saat);
+        auto zahl = [&](int a, int b) { return Int64(std::uniform_int_distribution<int>(a, b)(zufall)); };
+        // Entries z/d with z = a + b*sqrt(2) + c*sqrt(3) + e*sqrt(6); rows beyond the rank are sums of two
+        // earlier ones. Each row is kept over a common denominator for the modular rank.
+        struct TZeile {
+            std::vector<TWurzel23> z;
+            Int64 d = 1;
+        };
+        std::vector<TZeile> zeilen;
+        std::vector<Int64> x0;
+        for (Int32 j = 0; j < art.n; ++j) x0.push_back(zahl(-3, 3));
+        for (Int32 i = 0; i < art.n; ++i) {
+            TZeile zeile;
+            if (i < art.Rang) {
+                zeile.d = zahl(1, art.Wurzeln ? 3 : 7);
+                for (Int32 j = 0; j < art.n; ++j)
+                    zeile.z.push_back(art.Wurzeln
+                                          ? TWurzel23{zahl(-3, 3), zahl(-3, 3), zahl(-3, 3), zahl(-1, 1)}
+                                          : TWurzel23{zahl(-9, 9), 0, 0, 0});
+            } else {
+                const TZeile& a = zeilen[size_t(i - art.Rang)];
+                const TZeile& b = zeilen[size_t((i + 1) % art.Rang)];
+                zeile.d = a.d * b.d;
+                for (Int32 j = 0; j < art.n; ++j)
+                    zeile.z.push_back(a.z[size_t(j)] * TWurzel23{b.d, 0, 0, 0} +
+                                      b.z[size_t(j)] * TWurzel23{a.d, 0, 0, 0});
+            }
+            zeilen.push_back(zeile);
+        }
+        TLGSMatrix A = NeueLGSMatrix(art.n, art.n), b = NeueLGSMatrix(art.n, 1);
+        std::vector<std::vector<TWurzel23>> ganz;
+        for (Int32 i = 1; i <= art.n; ++i) {
+            const TZeile& zeile = zeilen[size_t(i - 1)];
+            TWurzel23 rechts{};
+            for (Int32 j = 1; j <= art.n; ++j) {
+                A.a[i][j] = Op(zeile.z[size_t(j - 1)].Term(), '/', K(zeile.d));
+                VereinfacheTerm(A.a[i][j]);
+                rechts = rechts + zeile.z[size_t(j - 1)] * TWurzel23{x0[size_t(j - 1)], 0, 0, 0};
+            }
+            b.a[i][1] = Op(rechts.Term(), '/', K(zeile.d));
+            VereinfacheTerm(b.a[i][1]);
+            ganz.push_back(zeile.z);
+        }
+        const std::string name = std::to_string(art.n) + "x" + std::to_string(art.n) +
+                                 (art.Wurzeln ? " Wurzeln" : " Brüche") + " Rang " + std::to_string(art.Rang);
+        const Int32 rang = ModularerRang(ganz);
+        EXPECT_EQ(rang, art.Rang) << name;
+        Int32 frei = -2;
+        ASSERT_NO_THROW(frei = LoeseUndPruefe(A, b, name)) << name;
+        EXPECT_EQ(frei, art.n - rang) << name;
+        if (frei != 0) continue;
+        TLGSMatrix X;
+        LoeseLGS(A, b, X, false);
+        for (Int32 j = 1; j <= art.n; ++j) EXPECT_TRUE(X.a[j][1]->HatWert({x0[size_t(j - 1)], 1})) << name;
+    }
+}
+
+// Numbers of any length: 128-bit coefficients of either sign come over whole, a product with the inverse is
+// 1 also far beyond 128 bits, and the terms take what fits 64 bits.
+TEST_F(LGS, LangeZahlenUndIhreKehrwerte) {
+    const Int128 eins = 1;
+    const struct {
+        Int128 Wert;
+        const char* Text;
+    } werte[] = {{0, "0"},
+                 {-1, "-1"},
+                 {(eins << 63) - 1, "9223372036854775807"},
+                 {-(eins << 63), "-9223372036854775808"},
+                 {(eins << 64) + 5, "18446744073709551621"},
+                 {-(eins << 100) + 3, "-1267650600228229401496703205373"},
+                 {-((eins << 126) + 1), "-85070591730234615865843651857942052865"}};
+    for (const auto& w : werte) {
+        TWurzelzahl z(TGrossbruch{w.Wert, 7});
+        mpq_class soll(std::string(w.Text) + "/7");
+        soll.canonicalize();
+        EXPECT_EQ(TLGSZahl(z).Rational(), soll) << w.Text;
+    }
+    mpq_class gross("123456789012345678901234567890123456789/98765432109876543210987", 10);
+    gross.canonicalize();
+    for (const char* text : {"1+sqrt(2)", "3*sqrt(2)-2*sqrt(3)+sqrt(6)/5", "7*2^(1/3)", "2-sqrt(3)", "1/3"}) {
+        TWurzelzahl w;
+        ASSERT_TRUE(AlsWurzelzahl(Lies(text), w)) << text;
+        const TLGSZahl z = TLGSZahl(w).Mal(gross);
+        TLGSZahl inverse;
+        ASSERT_TRUE(z.Kehrwert(inverse)) << text;
+        const TLGSZahl produkt = z * inverse;
+        EXPECT_TRUE(produkt.IstRational() && produkt.Rational() == 1) << text;
+        EXPECT_EQ(z.AlsTerm(), nullptr) << text;
+        TTerm* t = TLGSZahl(w).Mal(mpq_class(Int64(1) << 58)).AlsTerm();
+        ASSERT_NE(t, nullptr) << text;
+        EXPECT_EQ(Nullheit(Op(t, '-', Op(Lies(text), '*', K(Int64(1) << 58)))), TNullheit::Null) << text;
+    }
+    // A number of cube roots and square roots has no inverse that conjugates find.
+    TWurzelzahl w;
+    ASSERT_TRUE(AlsWurzelzahl(Lies("1+2^(1/3)+sqrt(3)"), w));
+    TLGSZahl inverse;
+    EXPECT_FALSE(TLGSZahl(w).Kehrwert(inverse));
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -263,6 +264,23 @@ TEST_F(KleineFensterTest, MatrixAufDieSeiteUndFehlerOhneAusgabe) {
     Oberflaeche.Host.UhrTakt = 50;
     EXPECT_EQ(berechne({{"2", "1", "3"}, {"1", "-1", "0"}}), seite);
     EXPECT_EQ(EineMeldung(), "");
+    // A 12 x 12 matrix of digits: every worked row fits, the echelon form ends the page.
+    std::mt19937 zufall(12);
+    std::vector<std::string> ziffern;
+    for (int i = 0; i < 144; ++i) ziffern.push_back(std::to_string(int(zufall() % 19) - 9));
+    std::vector<std::vector<const char*>> zwoelf(12);
+    for (int i = 0; i < 144; ++i) zwoelf[size_t(i / 12)].push_back(ziffern[size_t(i)].c_str());
+    const std::vector<std::string> stufen = berechne(zwoelf);
+    EXPECT_EQ(EineMeldung(), "");
+    ASSERT_FALSE(stufen.empty());
+    // The form follows the words, on the next line where it is wider than the rest of theirs.
+    size_t ende = stufen.size();
+    while (ende > 0 && stufen[ende - 1].rfind("Zeilenstufenform: ", 0) != 0) --ende;
+    ASSERT_GT(ende, 0u);
+    const std::string form =
+        stufen[ende - 1].size() > 18 || ende == stufen.size() ? stufen[ende - 1].substr(18) : stufen[ende];
+    EXPECT_TRUE(form.front() == '(' && std::count(form.begin(), form.end(), ';') == 11) << form;
+    for (const std::string& zeile : stufen) EXPECT_EQ(zeile.find("zu groß"), std::string::npos) << zeile;
 }
 
 TEST_F(KleineFensterTest, AboutbildDurchLibjpegUndZeitgeber) {
