@@ -190,6 +190,38 @@ TTerm* DividiereDurchFaktor(TTerm* T, TTerm* F) {
     return nullptr;
 }
 
+TBruch HoechsterFaktorexponent(TTerm* T, TTerm* Basis) {
+    if (!T || !Basis) return BruchNull;
+    if (T->IstGleich(Basis)) return BruchEins;
+    if (auto* o = AlsOperatorTerm(T)) {
+        switch (o->Operator) {
+        case '*': {
+            // DividiereDurchFaktor divides one factor: the larger exponent of the two.
+            const TBruch e1 = HoechsterFaktorexponent(o->T1, Basis);
+            const TBruch e2 = HoechsterFaktorexponent(o->T2, Basis);
+            return Brueche::Kleiner(e1, e2) ? e2 : e1;
+        }
+        case '+':
+        case '-': {
+            const TBruch e1 = HoechsterFaktorexponent(o->T1, Basis);
+            if (!Brueche::Kleiner(BruchNull, e1)) return BruchNull;
+            const TBruch e2 = HoechsterFaktorexponent(o->T2, Basis);
+            return Brueche::Kleiner(e2, e1) ? e2 : e1;
+        }
+        default: {
+            // Only a numerator that is a power of Basis itself.
+            auto* pz = AlsPotenzTerm(AlsPotenz(o->T1));
+            return pz && pz->Argument->IstGleich(Basis) ? pz->Exponent : BruchNull;
+        }
+        }
+    }
+    auto* pt = AlsPotenzTerm(AlsPotenz(T));
+    if (pt && pt->Argument->IstGleich(Basis)) return pt->Exponent;
+    // A power above 1 of another base gives up one factor of its base.
+    if (pt && Brueche::Kleiner(BruchEins, pt->Exponent)) return HoechsterFaktorexponent(pt->Argument, Basis);
+    return BruchNull;
+}
+
 void KAK(TTerm*& T, TTerm*& Rest, TBruch& C) {
     Rest = T;
     C = BruchNull;

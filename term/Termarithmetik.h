@@ -23,6 +23,9 @@ TTerm* ProduktV(TTerm* T1, TTerm* T2);
 TTerm* QuotientV(TTerm* T1, TTerm* T2);
 // T / F when F divides T syntactically; nil otherwise.
 TTerm* DividiereDurchFaktor(TTerm* T, TTerm* F);
+// The largest exponent r for which DividiereDurchFaktor(T, Basis^r) divides, as far as T's structure shows
+// (the least over the summands of a sum); 0 where no power of Basis divides T.
+TBruch HoechsterFaktorexponent(TTerm* T, TTerm* Basis);
 
 // A new rational constant outside the store.
 TTerm* NeueBruchkonstante(Int64 Zaehler, Int64 Nenner);

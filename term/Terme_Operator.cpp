@@ -1,6 +1,8 @@
 // Operator terms: two operands and one of the operators + - * /.
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Polynome.h"
@@ -649,16 +651,34 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
     // A product's factors have been searched each: splitting a factor off them again finds nothing new.
     if (Liste->Anzahl > 0 || Status != unklar || Operator == '*') return;
 
-    // Nothing found: try to split off a subterm as a factor.
+    // Nothing found: try to split off a subterm as a factor, each base once with the highest power of it
+    // that divides the term (x^4*cos(x)-x^2 = x^2*(x^2*cos(x)-1)), so that the cofactor does not split by
+    // the same base again.
     TTerm* teilterme[MaxTeilterme + 1] = {};
     Int32 anzahl = 0;
     SammleTeilterme(this, teilterme, anzahl, false);
-    for (Int32 i = 1; i <= anzahl && Liste->Anzahl <= 0; ++i) {
-        TTerm* F = teilterme[i];
+    std::vector<TTerm*> basen;
+    for (Int32 i = 1; i <= anzahl && Liste->Anzahl <= 0 && Status == unklar; ++i) {
+        auto* p = AlsPotenzTerm(AlsPotenz(teilterme[i]));
+        TTerm* basis = p->Argument;
+        // Only a base with a positive exponent: dividing by a negative power (x^(-25)) raises the other
+        // exponents, and the cofactor splits again without end.
+        if (basis->IstKonstant || !Brueche::Kleiner(BruchNull, p->Exponent)) continue;
+        if (std::any_of(basen.begin(), basen.end(), [basis](TTerm* b) { return b->IstGleich(basis); }))
+            continue;
+        basen.push_back(basis);
+        const TBruch r = HoechsterFaktorexponent(this, basis);
+        if (!Brueche::Kleiner(BruchNull, r)) continue;
+        TTerm* F = PotenzRadikal(basis, r);
         TTerm* Q = DividiereDurchFaktor(this, F);
-        // Only a smaller cofactor: dividing by a negative power (x^(-1/2)) can give one as large as this
-        // term, and splitting that again leads back here.
-        if (!Q || Q->Knotenzahl >= Knotenzahl) continue;
+        if (!Q) {
+            F = teilterme[i];
+            Q = DividiereDurchFaktor(this, F);
+        }
+        // Only a proper split: a constant cofactor leaves F, which is this term up to the constant. The
+        // cofactor may be as large as this term (x^3*e^x-x = x*(x^2*e^x-1)); the zero search ends any chain
+        // of splits, as it searches no term inside its own search and nests only so deep.
+        if (!Q || Q->IstKonstant || Q->IstGleich(this)) continue;
         if (Kommentar) SchreibeTextTermZeile("Dieser Term lässt sich zerlegen in ", Produkt(F, Q));
         ProduktNullstellen(F, Q, M, Liste, Kommentar, Status);
         if (!Liste) Liste = NeueLeereListe();

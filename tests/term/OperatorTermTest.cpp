@@ -3,11 +3,14 @@
 // definition range from the operands, symmetry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 #include "output/Ausgabe.h"
+#include "steps/Nullstel.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -183,6 +186,47 @@ TEST_F(OperatorTerme, Nullstellen) {
     TT(Op(Neu<TNurTerm>(), '+', X()))->Nullstellen(IntervallR, liste, false, status);
     EXPECT_EQ(liste->Anzahl, 0);
     EXPECT_EQ(Meldungen(), std::vector<std::string>{"Warnung: Term: NurT kann keine Nullstellen suchen."});
+}
+
+// A factor that divides every summand is split off, also where the cofactor is as large as the term: every
+// zero found makes the term 0 put in exactly, has the multiplicity its derivatives give, the zeros known in
+// advance are among them, and a list said to be complete misses no sign change on [-5, 5].
+TEST_F(OperatorTerme, NullstellenNachAbspaltenEinesFaktors) {
+    // {term, the zeros it has (at least), whether they are all}
+    const std::tuple<const char*, std::vector<Extended>, bool> faelle[] = {
+        {"x^3-x", {-1, 0, 1}, true},    {"x^3*exp(x)-x", {0}, false},
+        {"x^2*e^x-x", {0}, false},      {"x*ln(x+2)-x", {0, std::numbers::e_v<Extended> - 2}, true},
+        {"x^4*cos(x)-x^2", {0}, false}, {"x^5-x^3", {-1, 0, 1}, true},
+        {"x^3+x", {0}, true},           {"(x-1)^3*sin(x)-(x-1)^2", {1}, false},
+    };
+    for (const auto& [text, erwartet, alle] : faelle) {
+        TTerm* f = Lies(text);
+        TSListe* liste = nullptr;
+        uint8_t status = unklar;
+        TT(f)->Nullstellen(IntervallR, liste, false, status);
+        ASSERT_NE(liste, nullptr) << text;
+        const std::vector<Extended> gefunden = Werte(liste);
+        for (Int32 i = 1; i <= liste->Anzahl; ++i) {
+            TTerm* x0 = liste->Stellen[i]->Punkt;
+            EXPECT_TRUE(TermVerschwindetIn(f, x0)) << text << " in " << x0->Text;
+            const Int32 m = liste->Stellen[i]->Vielfachheit;
+            if (m > 0) {
+                EXPECT_EQ(VielfachheitDurchAbleitungen(f, x0, m + 1), m) << text << " in " << x0->Text;
+            }
+        }
+        for (Extended z : erwartet)
+            EXPECT_TRUE(std::any_of(gefunden.begin(), gefunden.end(), [z](Extended g) { return Nahe(g, z); }))
+                << text << " ohne " << double(z);
+        EXPECT_EQ(status == wahr, alle) << text;
+        if (status != wahr) continue;
+        for (Extended a = -5; a < 5; a += 0.01L) {
+            const auto fa = Wert(f, a), fb = Wert(f, a + 0.01L);
+            if (!fa || !fb || (*fa < 0) == (*fb < 0) || *fa == 0 || *fb == 0) continue;
+            EXPECT_TRUE(std::any_of(gefunden.begin(), gefunden.end(),
+                                    [a](Extended g) { return a - 1e-9L <= g && g <= a + 0.01L + 1e-9L; }))
+                << text << " wechselt das Vorzeichen bei " << double(a);
+        }
+    }
 }
 
 // A quotient is defined on a set exactly where its divisor has no zero in it.
