@@ -332,6 +332,8 @@ void THauptForm::FuehreSchritteAus() {
         FTerm = nullptr;
         GTerm = nullptr;
         Integralergebnis = nullptr;
+        // A reversed interval is refused, with its message, before any step runs.
+        if (!IntervallgrenzenGeordnet(Eingabe(TEingabefeld::ATerm), Eingabe(TEingabefeld::BTerm))) return;
         Schritt = "Allgemeines";
         s.Allgemeines(Eingabe(TEingabefeld::FTerm));
         PruefeAbbruch();

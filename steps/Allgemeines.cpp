@@ -22,6 +22,7 @@
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
+#include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Termarithmetik.h"
@@ -419,6 +420,29 @@ void SetzeAnfrageZurueck() {
     AlleTermeFreigeben();
     SetzeAnalyseZurueck();
     PartialbruchVorhanden = false;
+}
+
+bool IntervallgrenzenGeordnet(const std::string& ATerm, const std::string& BTerm) {
+    if (IstLeer(ATerm) || IstLeer(BTerm)) return true;
+    TTerm *a = nullptr, *b = nullptr;
+    try {
+        a = TermAusString(ATerm);
+        b = TermAusString(BTerm);
+    } catch (const ETermFehler&) {
+        return true;
+    }
+    if (!a || !b || !a->IstKonstant || !b->IstKonstant) return true;
+    // Only bounds that rounding cannot have put in this order (not sqrt(2)^2 and 2) are reversed.
+    Extended av = 0, bv = 0, sa = 0, sb = 0;
+    if (!WertMitSchranke(a, 0, 0, av, sa) || !WertMitSchranke(b, 0, 0, bv, sb) || !(av - bv > sa + sb))
+        return true;
+    auto getrimmt = [](const std::string& s) {
+        const size_t anfang = s.find_first_not_of(" \t\r\n");
+        return s.substr(anfang, s.find_last_not_of(" \t\r\n") + 1 - anfang);
+    };
+    Oberflaeche().Meldung(TMeldungsart::Information, "Arbeitsschritte nicht ausgeführt, da a > b (a = " +
+                                                         getrimmt(ATerm) + ", b = " + getrimmt(BTerm) + ").");
+    return false;
 }
 
 void SchrittAllgemeines(const std::string& FText) {

@@ -65,6 +65,10 @@ void SetzeAnfrageZurueck();
 // raises ETermFehler.
 TTerm* TermAusFeld(TEingabefeld feld);
 
+// Whether the texts of the a and b fields give an interval: false, after a message box that says so, when
+// both bounds are constants with values and a is greater than b; the request then runs no step. A text that
+// cannot be read is left to the general step.
+bool IntervallgrenzenGeordnet(const std::string& ATerm, const std::string& BTerm);
 // The first step of a request; FText is the text of the f field. g, a, b and the step width are read
 // from the host's input fields; the sub-steps run by their step flags and tick their step-list items.
 // An f that parses to nothing, and a syntax error in f, g, a or b, raise ETermFehler.

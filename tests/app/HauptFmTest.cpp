@@ -231,6 +231,27 @@ TEST_F(HauptFmTest, TermfehlerUndAndereFehler) {
     EXPECT_EQ(Protokoll.back(), "Wendestellen");
 }
 
+// Bounds a > b: the message box, and no step runs; the pages of the request before are emptied.
+TEST_F(HauptFmTest, UmgekehrtesIntervallStartetKeinenSchritt) {
+    SetzeStandIns();
+    Waehle({SchrittNullstellen, SchrittGraph});
+    Start("x^3-3x");
+    ASSERT_FALSE(Seite(1).empty());
+    Haupt->AEdit->setText(Q("3"));
+    Haupt->BEdit->setText(Q("1"));
+    Protokoll.clear();
+    Start("x^3-3x");
+    EXPECT_TRUE(Protokoll.empty());
+    EXPECT_EQ(Meldungen(), std::vector<std::string>{
+                               "Information: Arbeitsschritte nicht ausgeführt, da a > b (a = 3, b = 1)."});
+    EXPECT_TRUE(Seite(0).empty());
+    for (Int32 k = 1; k < Seitenanzahl; ++k) EXPECT_TRUE(Seite(k).empty()) << k;
+    EXPECT_FALSE(Abgehakt(SchrittNullstellen) || Abbruch->isVisible());
+    Haupt->BEdit->setText(Q("4"));
+    Start("x^3-3x");
+    EXPECT_EQ(Protokoll, std::vector<std::string>({"Allgemeines(x^3-3x)", "Nullstellen(true)", "Graph"}));
+}
+
 // ---- the driver's order and page rules ----
 
 // The driver runs the chosen steps in its fixed order, each onto the page of its sheet, page 1 prepared once;

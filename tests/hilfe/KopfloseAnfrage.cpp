@@ -112,6 +112,8 @@ void TKopfloseAnfrage::Starte() {
         SchrittLGS(Anfrage.Matrix, Anfrage.Rechts);
         return;
     }
+    // A reversed interval is refused, with its message, before any step runs.
+    if (!IntervallgrenzenGeordnet(Anfrage.A, Anfrage.B)) return;
     gemessen(SchrittVereinfachen, [&] { SchrittAllgemeines(Anfrage.F); });
 
     // The later steps in the driver's order, each onto its page, with the driver's abort check after each.

@@ -46,7 +46,8 @@ public:
 
 // Runs one request as the main window does: starts the request's clock, empties the term store, resets the
 // analysis globals and the marked points, prepares page 0 on its own canvas, and runs SchrittAllgemeines with
-// the text of f (in the linear-systems mode SchrittLGS with the grids, and nothing more); then, when chosen,
+// the text of f (in the linear-systems mode SchrittLGS with the grids, and nothing more; with a > b only the
+// message that refuses the interval); then, when chosen,
 // the zeros step, the numerical zero, the intersection and the factorisation onto page 1, the poles step onto
 // page 2, the partial fractions onto page 3, the derivatives, extrema and inflection steps onto pages 4, 5
 // and 6, and the integral, antiderivative or area step onto page 7, and the graph onto page 8, drawn on a

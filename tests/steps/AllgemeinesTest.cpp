@@ -168,6 +168,39 @@ TEST_F(Allgemeines, Wertetabelle) {
     }
 }
 
+// Bounds a > b are refused before any step runs, with a message as for a bad step width: no page holds a line
+// and no step is ticked. Bounds in order, equal ones, ones that rounding alone could reverse, and a missing
+// or non-constant bound are left to the steps.
+TEST_F(Allgemeines, UmgekehrtesIntervallWirdAbgelehnt) {
+    const std::vector<TSchritt> alle = {
+        SchrittVereinfachen,  SchrittDefinitionsbereich, SchrittTabelle,  SchrittNullstellen,
+        SchrittExtremstellen, SchrittWendestellen,       SchrittIntegral, SchrittGraph};
+    const std::tuple<const char*, const char*, bool> faelle[] = {
+        {"3", "1", true},  {" pi ", "3", true}, {"-1/3", "-1/2", true},
+        {"1", "3", false}, {"2", "2", false},   {"sqrt(2)^2", "2", false},
+        {"", "-7", false}, {"7", "", false},    {"x+10", "1", false}};
+    for (const auto& [a, b, abgelehnt] : faelle) {
+        TKopfloseAnfrage l({.F = "x^3-3x", .A = a, .B = b, .Schritte = alle});
+        l.Starte();
+        const bool meldung = std::any_of(l.Host.Meldungen.begin(), l.Host.Meldungen.end(), [](const auto& m) {
+            return m.Text.find("a > b") != std::string::npos;
+        });
+        EXPECT_EQ(meldung, abgelehnt) << a << " " << b;
+        if (!abgelehnt) {
+            EXPECT_TRUE(HatText(l.Zeilen(), "Allgemeines:")) << a << " " << b;
+            continue;
+        }
+        ASSERT_EQ(l.Host.Meldungen.size(), 1u);
+        EXPECT_EQ(l.Host.Meldungen[0].Art, TMeldungsart::Information);
+        for (Int32 k = 0; k <= 8; ++k) EXPECT_EQ(l.Text(k), "") << a << " " << b << " Seite " << k;
+        EXPECT_TRUE(l.Host.Abgehakt.empty());
+    }
+    TKopfloseAnfrage l({.F = "x", .A = "3", .B = "1", .Schritte = {SchrittTabelle}});
+    l.Starte();
+    ASSERT_EQ(l.Host.Meldungen.size(), 1u);
+    EXPECT_EQ(l.Host.Meldungen[0].Text, "Arbeitsschritte nicht ausgeführt, da a > b (a = 3, b = 1).");
+}
+
 // A table beyond the row limit is not begun: the message names a step width whose table fits and is not
 // needlessly coarse (more than 2/5 of the limit, as the next smaller width of the 1-2-5 series would not
 // fit).
