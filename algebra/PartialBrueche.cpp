@@ -385,15 +385,28 @@ void SchrittPartialbrueche() {
     Einrueckung = 0;
     PartialbruchPolynomteil = NullPolynom;
     TPolynom Z, N;
-    if (!RationaleFunktionVonF(Z, N, true)) {
-        SchreibeZeile("f ist keine rationale Funktion, hat also keine Partialbruchzerlegung.");
+    // The kind of f as entered decides, as on the other pages: sqrt(x)^2 is no rational function though its
+    // form is x, and a polynomial above the degree limit is one though it has no form.
+    const TFunktionsklasse klasse = FTerm ? ArtVonF().Klasse : TFunktionsklasse::Andere;
+    const bool form = klasse != TFunktionsklasse::Andere && RationaleFunktionVonF(Z, N, true);
+    if (klasse == TFunktionsklasse::Andere || (klasse == TFunktionsklasse::GebrochenRational && !form)) {
+        SchreibeZeile(klasse == TFunktionsklasse::Andere
+                          ? "f ist keine rationale Funktion, hat also keine Partialbruchzerlegung."
+                          : "Die Partialbruchzerlegung von f kann nicht bestimmt werden.");
         ZeichneSeite(0);
         return;
     }
-    if (N.Grad == 0) {
-        PartialbruchPolynomteil = DurchKonstante(Z, N);
+    if (klasse == TFunktionsklasse::Polynom || N.Grad == 0) {
         PartialbruchA = PartialbruchB = PartialbruchC = TLGSMatrix{};
-        SchreibeZeile("f ist ganzrational.");
+        if (form) PartialbruchPolynomteil = DurchKonstante(Z, N);
+        if (klasse == TFunktionsklasse::Polynom) {
+            SchreibeZeile("f ist ganzrational.");
+        } else {
+            // A quotient as entered that cancels to a polynomial: f is that polynomial on its range.
+            SchreibeTextTermZeile("Kürzen (Polynomdivision) ergibt für alle x aus D : f(x) = ",
+                                  PolynomToTerm(PartialbruchPolynomteil));
+            SchreibeZeile("Der gekürzte Term ist ganzrational.");
+        }
     } else {
         // After a division the decomposition is that of the remainder r, and f is the sum of both parts.
         const bool geteilt = Z.Grad >= N.Grad;

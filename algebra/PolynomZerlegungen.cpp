@@ -370,7 +370,18 @@ bool ZerlegePix(TPolynom P, TZerlegung& Z, bool Kommentar) {
 
 void SchrittPolynomzerlegung() {
     TPolynomTerm* polynom = nullptr;
-    if (FTerm) {
+    // Only f that is a polynomial as entered: not a quotient that cancels to one, not sqrt(x)^2.
+    const TArtVonF art = FTerm ? ArtVonF() : TArtVonF{};
+    if (art.Klasse == TFunktionsklasse::Polynom && art.Grad > MaxGrad) {
+        SchreibeUnterstrichen("Zerlegung");
+        SchreibeTextTermTextZeile(" des Polynoms P(x) = ", EingegebenesF(), " in Faktoren:");
+        SchreibeGradUeberGrenze(art.Grad);
+        NeueZeile();
+        Trennlinie();
+        ZeichneSeite(0);
+        return;
+    }
+    if (art.Klasse == TFunktionsklasse::Polynom) {
         FTerm->HoleNormalform();
         // Also a polynomial that f's normal form keeps as a power, such as (x+1)^2.
         bool neu = false;

@@ -320,6 +320,125 @@ const TEingabebereich& EingabebereichVonF() {
     return Eingabebereich;
 }
 
+namespace {
+
+// The degree and the value of the leading coefficient of a polynomial as it stands; Grad -1 for 0, -2 where
+// leading terms of a sum may cancel (Koeff then says nothing).
+struct TLeitglied {
+    Int64 Grad;
+    Extended Koeff;
+};
+constexpr Int64 GradNull = -1, GradOffen = -2;
+
+std::optional<TLeitglied> Leitglied(TTerm* T) {
+    if (!T) return std::nullopt;
+    if (T->IstKonstant) {
+        bool definiert = false;
+        const Extended c = T->Wert(0, definiert);
+        if (!definiert || !std::isfinite(c)) return std::nullopt;
+        return TLeitglied{c == 0 ? GradNull : 0, c};
+    }
+    if (IstVariable(T)) return TLeitglied{1, 1};
+    const TLeitglied offen{GradOffen, 0};
+    if (auto* p = AlsPotenzTerm(T)) {
+        const TBruch& e = p->Exponent;
+        const std::optional<TLeitglied> b = Leitglied(p->Argument);
+        if (!b || e.Nenner != 1 || e.Zaehler < 0) return std::nullopt;
+        if (e.Zaehler == 0) return TLeitglied{0, 1};
+        if (b->Grad < 0) return b;
+        Int64 grad = 0;
+        const Extended koeff = std::pow(b->Koeff, static_cast<Extended>(e.Zaehler));
+        if (__builtin_mul_overflow(b->Grad, e.Zaehler, &grad) || !std::isfinite(koeff) || koeff == 0)
+            return offen;
+        return TLeitglied{grad, koeff};
+    }
+    auto* o = AlsOperatorTerm(T);
+    if (!o) return std::nullopt;
+    const std::optional<TLeitglied> a = Leitglied(o->T1), b = Leitglied(o->T2);
+    if (!a || !b) return std::nullopt;
+    switch (o->Operator) {
+    case '*': {
+        if (a->Grad == GradNull || b->Grad == GradNull) return TLeitglied{GradNull, 0};
+        if (a->Grad == GradOffen || b->Grad == GradOffen) return offen;
+        Int64 grad = 0;
+        const Extended koeff = a->Koeff * b->Koeff;
+        if (__builtin_add_overflow(a->Grad, b->Grad, &grad) || !std::isfinite(koeff) || koeff == 0)
+            return offen;
+        return TLeitglied{grad, koeff};
+    }
+    case '/':
+        // Only a constant divisor other than 0.
+        if (b->Grad != 0) return std::nullopt;
+        if (a->Grad < 0) return a;
+        return TLeitglied{a->Grad, a->Koeff / b->Koeff};
+    default: {
+        if (b->Grad == GradNull) return a;
+        const Extended vb = o->Operator == '-' ? -b->Koeff : b->Koeff;
+        if (a->Grad == GradNull) return TLeitglied{b->Grad, vb};
+        if (a->Grad == GradOffen || b->Grad == GradOffen) return offen;
+        if (a->Grad != b->Grad) return a->Grad > b->Grad ? *a : TLeitglied{b->Grad, vb};
+        // Leading terms that may cancel leave the degree open.
+        const Extended koeff = a->Koeff + vb;
+        if (!(std::fabs(koeff) > 1e-9L * std::max(std::fabs(a->Koeff), std::fabs(vb)))) return offen;
+        return TLeitglied{a->Grad, koeff};
+    }
+    }
+}
+
+// T is a rational function of x as it stands: x and constants joined by + - * / and raised to integer powers.
+bool RationalWieEingegeben(TTerm* T) {
+    if (!T) return false;
+    if (T->IstKonstant || IstVariable(T)) return true;
+    if (auto* p = AlsPotenzTerm(T)) return p->Exponent.Nenner == 1 && RationalWieEingegeben(p->Argument);
+    auto* o = AlsOperatorTerm(T);
+    return o && RationalWieEingegeben(o->T1) && RationalWieEingegeben(o->T2);
+}
+
+// Divisors of f as entered in which an exponential, logarithm, trigonometric function or root occurs.
+bool TranszendenteTeiler(const TEingabebereich& Bereich) {
+    return std::any_of(Bereich.Teiler.begin(), Bereich.Teiler.end(), [](TTerm* d) {
+        return (d->Funktionsarten &
+                (FunktionsartExp | FunktionsartLn | FunktionsartTrig | FunktionsartWurzel)) != 0;
+    });
+}
+
+} // namespace
+
+std::optional<Int64> PolynomgradWieEingegeben(TTerm* T) {
+    const std::optional<TLeitglied> l = Leitglied(T);
+    if (!l) return std::nullopt;
+    return l->Grad;
+}
+
+TArtVonF ArtVonF() {
+    TArtVonF art;
+    TNormalform* N = NormalformVonF();
+    const TEingabebereich& bereich = EingabebereichVonF();
+    if (IstPolynomform(N) || IstRationaleArt(Kennung(N))) {
+        if (!bereich.NurTeiler) return art;
+        if (IstPolynomform(N) && !EingegebenerQuotient() && bereich.Teiler.empty())
+            art.Klasse = TFunktionsklasse::Polynom;
+        else if (!TranszendenteTeiler(bereich))
+            art.Klasse = TFunktionsklasse::GebrochenRational;
+        return art;
+    }
+    // Without a rational form (the degree limit passed, or an overflow): a polynomial as entered, its degree
+    // above the limit where it is known, or a quotient of polynomials as entered.
+    TTerm* E = EingegebenesF();
+    if (const std::optional<Int64> grad = PolynomgradWieEingegeben(E)) {
+        art.Klasse = TFunktionsklasse::Polynom;
+        if (*grad > MaxGrad) art.Grad = *grad;
+    } else if (bereich.NurTeiler && RationalWieEingegeben(E)) {
+        art.Klasse = TFunktionsklasse::GebrochenRational;
+    }
+    return art;
+}
+
+void SchreibeGradUeberGrenze(Int64 Grad) {
+    SchreibeZeile("f ist ein Polynom vom Grad " + std::to_string(Grad) +
+                  ". Polynome werden nur bis zum Grad " + std::to_string(MaxGrad) + " bearbeitet.");
+}
+
 bool GrenzenOhneX(TTerm* a, TTerm* b) {
     for (auto [name, grenze] : {std::pair{"a", a}, std::pair{"b", b}}) {
         if (!grenze || grenze->IstKonstant) continue;
@@ -479,23 +598,16 @@ void SchrittAllgemeines(const std::string& FText) {
             NeueZeile();
         TNormalform* N = NormalformVonF();
         if (N) {
-            const std::string art = Kennung(N);
-            SchreibeZeile("(Normalform mit Kennung: " + art + ")");
+            SchreibeZeile("(Normalform mit Kennung: " + Kennung(N) + ")");
             IstPolynom = IstPolynomform(N);
-            // A quotient as entered stays one, with its gaps, even where cancelling leaves a polynomial; f as
-            // entered that lacks values elsewhere (sqrt(x)^2 = x) is neither.
-            if (IstPolynom || IstRationaleArt(art)) {
-                const TEingabebereich& bereich = EingabebereichVonF();
-                if (IstPolynom && !EingegebenerQuotient() && bereich.NurTeiler && bereich.Teiler.empty())
-                    Schreibe("f ist Polynom (ganzrationale Funktion) ");
-                else if (bereich.NurTeiler &&
-                         std::none_of(bereich.Teiler.begin(), bereich.Teiler.end(), [](TTerm* d) {
-                             return (d->Funktionsarten & (FunktionsartExp | FunktionsartLn |
-                                                          FunktionsartTrig | FunktionsartWurzel)) != 0;
-                         }))
-                    Schreibe("f ist gebrochen-rationale Funktion ");
-            }
         }
+        // A quotient as entered stays one, with its gaps, even where cancelling leaves a polynomial; f as
+        // entered that lacks values elsewhere (sqrt(x)^2 = x) is neither.
+        const TArtVonF art = ArtVonF();
+        if (art.Klasse == TFunktionsklasse::Polynom)
+            Schreibe("f ist Polynom (ganzrationale Funktion) ");
+        else if (art.Klasse == TFunktionsklasse::GebrochenRational)
+            Schreibe("f ist gebrochen-rationale Funktion ");
         Abhaken(SchrittVereinfachen);
     } else {
         NormalformVonF();
@@ -519,8 +631,9 @@ void LueckenDerForm(TNormalform* N, const std::string& art, TRationaleFunktion* 
         FRationaleFunktion = eingegeben;
         SchreibeZeile("Die Definitionslücken sind genau die Nullstellen des Nenners:");
         LueckenAlsNullstellen(PolynomToTerm(eingegeben->Nenner));
-    } else if (IstPolynom || art == "PT") {
-        // A polynomial form is one also where f was not simplified (IstPolynom is set by simplifying).
+    } else if (IstPolynom || art == "PT" || ArtVonF().Klasse == TFunktionsklasse::Polynom) {
+        // A polynomial form is one also where f was not simplified (IstPolynom is set by simplifying), and a
+        // polynomial above the degree limit, which has none, is one too.
         Definitionsluecken->Anzahl = 0;
         DefinitionslueckenStatus = wahr;
         SchreibeZeile("f ist ganz-rational (Polynom), also Definitionsbereich D = IR");

@@ -2,6 +2,7 @@
 // reading and simplifying f, classifying it, the definition range with removable gaps, and the value table.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,25 @@ bool EingegebenesFDefiniertIn(TTerm* x0);
 bool EingegebenesFDefiniertZwischen(TTerm* a, TTerm* b);
 // f as it was entered; FTerm where f was set without the general step.
 TTerm* EingegebenesF();
+
+// What f as entered is, as every step that names its kind says it: a polynomial, a quotient of polynomials
+// (gebrochen-rational), or neither. Decided by f's normal form and by the range of f as entered: f defined on
+// less than IR without the zeros of its divisors is neither (sqrt(x)^2 = x for x >= 0), and a quotient as
+// entered is no polynomial where cancelling leaves one ((x^2-1)/(x-1)). A polynomial as entered whose degree
+// is above the limit of the polynomial arithmetic (x^25-1) has no normal form and is one all the same, with
+// that degree in Grad (0 for every other f).
+enum class TFunktionsklasse { Polynom, GebrochenRational, Andere };
+struct TArtVonF {
+    TFunktionsklasse Klasse = TFunktionsklasse::Andere;
+    Int64 Grad = 0;
+};
+TArtVonF ArtVonF();
+// The line that says that f is a polynomial of degree Grad, above the limit of the polynomial arithmetic.
+void SchreibeGradUeberGrenze(Int64 Grad);
+// The degree of a term that is a polynomial in x as it stands (sums, differences and products of x and
+// constants, their powers with natural exponents, divided by constants): its exact degree, -1 for one that
+// is 0, -2 where leading terms of a sum may cancel; nothing for a term that is no polynomial as it stands.
+std::optional<Int64> PolynomgradWieEingegeben(TTerm* T);
 
 // The range of definition of f as entered, as far as its divisors decide it. NurTeiler: every function in f
 // that is defined on part of the line only (ln, sqrt, arcsin, tan, a fractional power, ...) is defined on all

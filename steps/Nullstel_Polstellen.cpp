@@ -93,17 +93,10 @@ void Seitenende() {
 } // namespace
 
 void BestimmungDerPolstellen() {
-    TNormalform* form = nullptr;
-    if (FTerm) {
-        FTerm->HoleNormalform();
-        form = FTerm->Normalform;
-    }
-    const std::string art = form ? form->Kennung : std::string();
-    // f as entered is rational: a quotient as entered, or a term without divisors defined on all of IR
-    // (sqrt(x)^2 has the form x but is no polynomial).
-    const TEingabebereich& bereich = EingabebereichVonF();
-    const bool rational = bereich.NurTeiler && (EingegebenerQuotient() || bereich.Teiler.empty());
-    if ((art != "RNF" && art != "RF" && art != "PT") || !rational) {
+    // The kind of f as entered decides, as on the other pages (sqrt(x)^2 has the form x but is no polynomial;
+    // x^25-1 has no form but is one).
+    const TFunktionsklasse klasse = FTerm ? ArtVonF().Klasse : TFunktionsklasse::Andere;
+    if (klasse == TFunktionsklasse::Andere) {
         Schreibe("Da f keine rationale Funktion ist, ist eine Bestimmung der Polstellen ");
         SchreibeZeile("mit elementaren Mitteln nicht möglich");
         Trennlinie();
@@ -124,7 +117,7 @@ void BestimmungDerPolstellen() {
         SchreibeZeile("Möglicherweise gibt es weitere Polstellen als die nachfolgend genannten.");
     // The quotient as entered vanishes in its denominator at every gap; the cancelled one may not.
     TRationaleFunktion* paar = FQuotientWieEingegeben ? FQuotientWieEingegeben : FRationaleFunktion;
-    if (art == "PT" && !FQuotientWieEingegeben) {
+    if (klasse == TFunktionsklasse::Polynom) {
         SchreibeZeile("f ist Polynom, hat also keine Polstellen.");
         return Seitenende();
     }
