@@ -380,7 +380,10 @@ void DoGraph() {
         if (!DruckModus) SeitenY = 0;
         Int32 y = SeitenY;
         SchreibeUnterstrichen(GTerm ? "Graphen :" : "Graph :");
-        SchreibeTextTerm(" f(x) = ", FTerm);
+        // f as entered throughout: its heading, its curve and the area are drawn where it has a value
+        // (sqrt(x)^2 = x only for x >= 0).
+        TTerm* f = EingegebenesF();
+        SchreibeTextTerm(" f(x) = ", f);
         if (GTerm) SchreibeTextTerm(";  g(x) = ", GTerm);
         NeueZeile();
         // The graph is drawn over the page from the offset y, its top within the top margin. A heading taller
@@ -405,8 +408,7 @@ void DoGraph() {
         ZeichneSeite(0);
         SeitenY = y + absenkung;
 
-        // Drawn where f as entered has a value (sqrt(x)^2 = x only for x >= 0).
-        ZeichneKurveMitNamen(EingegebenesF(), "G*i<f>");
+        ZeichneKurveMitNamen(f, "G*i<f>");
         if (GTerm)
             ZeichneKurveMitNamen(GTerm, "G*i<g>");
         else
@@ -418,12 +420,11 @@ void DoGraph() {
             if (Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
                 xa = Stellenwert(Schnittstellenliste->Stellen[1]);
                 xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
-                Grenzlinie(FTerm, GTerm, xa);
-                Grenzlinie(FTerm, GTerm, xb);
+                Grenzlinie(f, GTerm, xa);
+                Grenzlinie(f, GTerm, xb);
             }
-            SchraffiereFlaeche(Fuellmuster + 2, FTerm, GTerm, static_cast<Double>(xa),
-                               static_cast<Double>(xb), static_cast<Double>(K.YVon),
-                               static_cast<Double>(K.YBis));
+            SchraffiereFlaeche(Fuellmuster + 2, f, GTerm, static_cast<Double>(xa), static_cast<Double>(xb),
+                               static_cast<Double>(K.YVon), static_cast<Double>(K.YBis));
         }
 
         ZeichneKoordinatensystem(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis);

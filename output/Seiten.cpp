@@ -298,7 +298,7 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         TTabellenzeile kopf{std::make_unique<TListenFolie>(S), std::make_unique<TListenFolie>(S)};
         kopf.X->FuegeAn(TextFolie("x", S));
         kopf.Y->FuegeAn(TextFolie("y = ", S));
-        kopf.Y->FuegeAn(f->Folie(S));
+        kopf.Y->FuegeAn((Eingabe ? Eingabe : f)->Folie(S));
         zeilen.push_back(std::move(kopf));
     }
     Int32 w1 = Zellenbreite(*zeilen[0].X);

@@ -77,8 +77,8 @@ std::string Tabellenschrittweite(Extended Spanne);
 // The value table of f over I with step h: a ruled table of x and f(x) with exact values and decimals,
 // one page line per row, at most MaxTabellenzeilen rows. Nothing when a bound is infinite or h is not
 // positive. Each row's terms are freed once its cells are typeset.
-// Eingabe, when given, is f as entered: where it has no value (a cancelled gap) the cell says "nicht def."
-// although f itself has one there.
+// Eingabe, when given, is f as entered: the header names it, and where it has no value (a cancelled gap) the
+// cell says "nicht def." although f itself has one there.
 void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe = nullptr);
 // Writes the line Text, then the point of the curve numbered Nr + 1 (Nr is counted up) as
 // "f(x) = ... = y ; Wort Buchstabe_Nr(x|y)", and hands it to the graph (MerkePunkt). When x has no value

@@ -88,9 +88,12 @@ Extended Nachgeprueft(TTerm* D, Extended x, Extended t) {
 }
 
 // f has a value at x0 but not on both sides nearby: x0 is no inner point of f's range, which the line says.
+// The range is that of f as entered (sqrt(x)^2 has none below 0; x0 itself is in it, as the caller knows).
 bool Randpunkt(TTerm* x0) {
     Extended x = 0;
-    if (!WertBei(x0, 0, x) || BeidseitigDefiniert(FTerm, x)) return false;
+    TTerm* E = EingegebenesF();
+    if (!WertBei(x0, 0, x) || (BeidseitigDefiniert(FTerm, x) && (E == FTerm || BeidseitsNaheDefiniert(E, x))))
+        return false;
     SchreibeTerm(x0);
     SchreibeZeile(" ist Randpunkt des Definitionsbereichs von f und scheidet aus.");
     return true;

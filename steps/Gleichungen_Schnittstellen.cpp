@@ -319,7 +319,7 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     Einrueckung = 0;
     if (!FTerm || !GTerm) return;
     SchreibeUeberschrift(2, "Bestimmung der Schnittstellen ");
-    SchreibeTextTerm("von f(x) = ", FTerm);
+    SchreibeTextTerm("von f(x) = ", EingegebenesF());
     SchreibeTextTerm(" und g(x) = ", GTerm);
     const Int32 knoten = GTerm->Knotenzahl;
     Kumuliere(GTerm);

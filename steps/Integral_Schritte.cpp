@@ -69,7 +69,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
     SchreibeUnterstrichen(bestimmt ? "Bestimmung des Integrals: " : "Bestimmung einer Stammfunktion:");
     Schreibe(marke);
     SchreibeIntegralzeichen(a, b);
-    SchreibeTerm(FTerm);
+    SchreibeTerm(EingegebenesF());
     SchreibeZeile("d" + VariablenText());
     if (bestimmt && !GrenzenOhneX(a, b)) {
         ZeichneSeite(0);
@@ -228,7 +228,7 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
 
 void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
     SchreibeUeberschrift(2, "Flächeninhalt");
-    SchreibeTextTerm("zwischen dem Graphen von f(x) = ", FTerm);
+    SchreibeTextTerm("zwischen dem Graphen von f(x) = ", EingegebenesF());
     Schreibe(" und ");
     if (GTerm)
         SchreibeTextTerm("dem Graphen von g(x) = ", GTerm);

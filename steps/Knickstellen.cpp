@@ -117,7 +117,11 @@ void SucheKnickstellen(TTerm* F, TMenge* Bereich, TSListe*& Liste, uint8_t& Stat
 
 bool BeidseitigDefiniert(TTerm* T, Extended x) {
     Extended w = 0;
-    if (!WertBei(T, x, w)) return false;
+    return WertBei(T, x, w) && BeidseitsNaheDefiniert(T, x);
+}
+
+bool BeidseitsNaheDefiniert(TTerm* T, Extended x) {
+    Extended w = 0;
     for (Extended h : Abstaende(x))
         if (!WertBei(T, x - h, w) || !WertBei(T, x + h, w)) return false;
     return true;

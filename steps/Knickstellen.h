@@ -22,6 +22,8 @@ void SucheKnickstellen(TTerm* F, TMenge* Bereich, TSListe*& Liste, uint8_t& Stat
 // T has a value at x and at points on both sides arbitrarily close to it (x is an inner point of its range),
 // judged at a few points close by.
 bool BeidseitigDefiniert(TTerm* T, Extended x);
+// T has values on both sides arbitrarily close to x, whether or not at x itself.
+bool BeidseitsNaheDefiniert(TTerm* T, Extended x);
 
 // T, which may have no value at x itself, tends to one finite value from both sides of x: the gap between
 // its values on both sides shrinks with the distance from x. A derivative with that limit at a point where f

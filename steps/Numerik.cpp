@@ -96,7 +96,7 @@ void BestimmungEinerNullstelle() {
         if (d > Stellen) Stellen = static_cast<uint8_t>(d);
     }
 
-    SchreibeTextTerm("Bestimmung einer Nullstelle von ", FTerm);
+    SchreibeTextTerm("Bestimmung einer Nullstelle von ", EingegebenesF());
     Schreibe(" mit dem ");
     const char* const namen[] = {"Halbierungsverfahren:", "Regula-falsi-Verfahren:", "Newton-Verfahren:"};
     SchreibeUnterstrichenZeile(namen[methode - 1]);
@@ -114,7 +114,7 @@ void BestimmungEinerNullstelle() {
         FuegeFolieAn(
             std::make_unique<TAFolie>(null ? epsText : genauigkeit, static_cast<Single>(Schriftgroesse)));
         NeueZeile();
-        Naeherungsverfahren(FTerm, ABIntervall, methode, eps);
+        Naeherungsverfahren(FTerm, ABIntervall, methode, eps, EingegebenesF());
     }
     NeueZeile();
     Trennlinie();

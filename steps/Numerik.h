@@ -37,8 +37,9 @@ void BestimmungEinerNullstelle();
 // Iterates one zero of f in I by the method to the accuracy eps > 0 and writes every step as a row of a
 // ruled table, then the solution. Newton's start value is read from the host ("automatisch suchen": the
 // left end of the first fifth of I where f changes sign). Every failure is written as a line and ends the
-// iteration; only a regular end writes a solution.
-void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps);
+// iteration; only a regular end writes a solution. Eingabe, when given, is f as entered: the lines name it,
+// and f is evaluated only where it has a value (sqrt(x)^2 has none below 0 though its simplified form x has).
+void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, TTerm* Eingabe = nullptr);
 
 // A decimal number typed by the user, with a decimal comma or point and blanks around it; false for any
 // other text and for a value that is not finite.

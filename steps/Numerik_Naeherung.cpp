@@ -53,6 +53,26 @@ bool Wert(TWertprogramm& T, Extended x, Extended& y) {
     }
 }
 
+// The values of f where f as entered has one: f (simplified) gives them, f as entered says where they exist
+// (sqrt(x)^2 = x has none below 0).
+class TFWerte {
+public:
+    TFWerte(TTerm* f, TTerm* Eingabe)
+        : F(f), E(Eingabe != f ? Eingabe : nullptr), MitEingabe(Eingabe && Eingabe != f) {}
+    bool EndlicherWert(Extended x, Extended& y) {
+        Extended e = 0;
+        return Wert(F, x, y) && (!MitEingabe || Wert(E, x, e));
+    }
+
+private:
+    TWertprogramm F, E;
+    bool MitEingabe;
+};
+
+bool Wert(TFWerte& T, Extended x, Extended& y) {
+    return T.EndlicherWert(x, y);
+}
+
 // The value of a bound; false for a missing bound and one without a finite value.
 bool Randwert(const TRand& R, Extended& v) {
     return R.Wert && Wert(R.Wert, 0, v);
@@ -166,9 +186,10 @@ bool LueckeImIntervall(TTerm* f, TIntervall* I, Extended a, Extended b) {
     }
 }
 
-// The checks of the start interval; false after writing why the iteration cannot start.
-bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, Extended& b, Extended& fa,
-                       Extended& fb) {
+// The checks of the start interval; false after writing why the iteration cannot start. Name is f as
+// entered, which the lines name and whose gaps count too.
+bool IntervallTauglich(TTerm* f, TTerm* Name, TFWerte& F, TIntervall* I, Extended& a, Extended& b,
+                       Extended& fa, Extended& fb) {
     if (!I || !Randwert(I->LinkerRand, a) || !Randwert(I->RechterRand, b)) {
         SchreibeZeile("Startintervall nicht endlich. Näherungsverfahren abgebrochen.");
         return false;
@@ -184,20 +205,20 @@ bool IntervallTauglich(TTerm* f, TWertprogramm& F, TIntervall* I, Extended& a, E
     }
     if (!Wert(F, a, fa) || !Wert(F, b, fb)) {
         SchreibeTextTermTextZeile(
-            "Die Funktion ", f,
+            "Die Funktion ", Name,
             " ist an einer Intervallgrenze nicht definiert. Näherungsverfahren abgebrochen.");
         return false;
     }
     // A sign change across a pole or a gap is no zero.
-    if (LueckeImIntervall(f, I, a, b)) {
-        SchreibeTextTerm("Die Funktion ", f);
+    if (LueckeImIntervall(f, I, a, b) || (Name != f && LueckeImIntervall(Name, I, a, b))) {
+        SchreibeTextTerm("Die Funktion ", Name);
         Schreibe(" ist im Intervall ");
         SchreibeIntervall(I->LinkerRand.Wert, I->RechterRand.Wert);
         SchreibeZeile(" nicht überall definiert. Näherungsverfahren abgebrochen.");
         return false;
     }
     if (Vorzeichen(fa) * Vorzeichen(fb) > 0) {
-        SchreibeTextTerm("Die Funktion ", f);
+        SchreibeTextTerm("Die Funktion ", Name);
         Schreibe(" hat an den Grenzen des Intervalls ");
         SchreibeIntervall(I->LinkerRand.Wert, I->RechterRand.Wert);
         SchreibeZeile(" dasselbe Vorzeichen. Näherungsverfahren abgebrochen.");
@@ -220,7 +241,7 @@ enum class TBefund { Nullstelle, Unbeschraenkt, Sprung, OhneWert, Unklar };
 // most 64 times and no finer than the numbers go: towards a zero the larger of |f| at its ends shrinks,
 // towards a pole it grows, at a jump it keeps its size. After too few halvings the rounding bound of f at the
 // ends decides, the place of the zero being uncertain by the width. Stelle is the last midpoint.
-TBefund PruefeVorzeichenwechsel(TTerm* f, TWertprogramm& F, Extended l, Extended r, Extended& Stelle) {
+TBefund PruefeVorzeichenwechsel(TTerm* f, TFWerte& F, Extended l, Extended r, Extended& Stelle) {
     if (l > r) std::swap(l, r);
     Extended fl = 0, fr = 0;
     Stelle = std::midpoint(l, r);
@@ -267,12 +288,13 @@ void KeineNullstelle(TBefund Befund, Extended x) {
 // Newton's start value found in a value table of f over [a, b] with step (b - a)/5: the left end of the
 // first cell where f changes sign at a zero (not at a pole or a jump). A table point where f is 0 ends the
 // search there, so the cell named holds that zero.
-Extended SucheStartwert(TTerm* f, TWertprogramm& F, TIntervall* I, Extended a, Extended b, Extended fa) {
+Extended SucheStartwert(TTerm* f, TTerm* Eingabe, TFWerte& F, TIntervall* I, Extended a, Extended b,
+                        Extended fa) {
     if (Kommentare) {
         SchreibeZeile("Erstellen einer Wertetabelle, um einen Startwert zu finden:");
         TTerm* h = Quotient(Differenz(I->RechterRand.Wert, I->LinkerRand.Wert), Bruchkonstante(5, 1));
         VereinfacheKonstantenTerm(h);
-        SchreibeWertetabelle(f, I, h);
+        SchreibeWertetabelle(f, I, h, Eingabe);
     }
     const Extended d = (b - a) / 5;
     Extended links = a, flinks = fa;
@@ -309,7 +331,7 @@ struct TIteration {
 
 // x_n from the state of step n - 1; false after writing why there is none. A point that is not finite has no
 // value either.
-bool NeuerPunkt(TWertprogramm& f, TWertprogramm& f1, Int32 Methode, Int32 n, TIteration& it) {
+bool NeuerPunkt(TFWerte& f, TWertprogramm& f1, Int32 Methode, Int32 n, TIteration& it) {
     if (Methode == Halbierungsverfahren) {
         it.x = std::midpoint(it.a, it.b);
     } else if (Methode == RegulaFalsi) {
@@ -333,22 +355,23 @@ bool NeuerPunkt(TWertprogramm& f, TWertprogramm& f1, Int32 Methode, Int32 n, TIt
 
 } // namespace
 
-void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps) {
+void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, TTerm* Eingabe) {
     NeueZeile();
     if (!f) return;
+    if (!Eingabe) Eingabe = f;
     const bool newton = Methode == NewtonVerfahren;
     TIteration it;
-    TWertprogramm F(f);
+    TFWerte F(f, Eingabe);
     const std::string starttext = newton ? Oberflaeche().Eingabe(TEingabefeld::Startwert) : std::string();
     const bool automatisch = Getrimmt(starttext) == Automatisch;
     if (!newton || automatisch) {
-        if (!IntervallTauglich(f, F, I, it.a, it.b, it.fa, it.fb)) return;
+        if (!IntervallTauglich(f, Eingabe, F, I, it.a, it.b, it.fa, it.fb)) return;
     }
 
     TTerm* f1 = nullptr;
     if (newton) {
         if (automatisch) {
-            it.x = SucheStartwert(f, F, I, it.a, it.b, it.fa);
+            it.x = SucheStartwert(f, Eingabe, F, I, it.a, it.b, it.fa);
         } else if (!ZahlAusText(starttext, it.x)) {
             SchreibeWoertlich("Der Startwert " + starttext +
                               " ist keine Zahl. Näherungsverfahren abgebrochen.");

@@ -132,5 +132,48 @@ TEST_F(EingegebenesF, PolynomgradWieDasWachstum) {
         EXPECT_FALSE(PolynomgradWieEingegeben(Lies(f)).has_value()) << f;
 }
 
+// The steps that name f show it as entered (the value table's header, the numerical zero, the intersections,
+// the integral, the graph), and f is evaluated only where f as entered has a value: a table row has a value
+// exactly where f as entered has one, the numerical zero does not start where f as entered has no value at a
+// bound, and no extremum or inflection point lies where f as entered is not defined on both sides.
+TEST_F(EingegebenesF, SchritteNennenUndWertenFWieEingegeben) {
+    for (const char* f : {"sqrt(x)^2", "(x^2-1)/(x-1)", "x/x", "ln(exp(x))", "sqrt(x^2)",
+                          "x^3-3x+sqrt(x)^2-x", "x^2*sqrt(x)^2/x", "exp(2*ln(x))-1"}) {
+        TKopfloseAnfrage l({.F = f,
+                            .G = "1",
+                            .Methode = 3,
+                            .Schritte = {SchrittVereinfachen, SchrittTabelle, SchrittNaeherungsverfahren,
+                                         SchrittSchnittstellen, SchrittExtremstellen, SchrittWendestellen,
+                                         SchrittIntegral, SchrittGraph},
+                            .Kommentare = true});
+        l.Starte();
+        TTerm* E = Lies(f);
+        const std::string name = E->Folie(10)->Klartext();
+        EXPECT_TRUE(Hat(l.Text(0), "\nxy = " + name + "\n")) << f << "\n" << l.Text(0);
+        EXPECT_TRUE(Hat(l.Text(1), "Bestimmung einer Nullstelle von " + name + " mit dem")) << l.Text(1);
+        EXPECT_TRUE(Hat(l.Text(1), "von f(x) = " + name + " und g(x) = ")) << l.Text(1);
+        EXPECT_TRUE(Hat(l.Text(7), "J = -55" + name + "dx")) << l.Text(7);
+        EXPECT_TRUE(Hat(l.Text(8), "f(x) = " + name + ";")) << l.Text(8);
+        // The table over [-5, 5] with step 1/2: a value exactly where f as entered has one.
+        Int32 ohne = 0;
+        for (Int32 k = 0; k <= 20; ++k) ohne += !Wert(E, -5 + k / 2.0L).has_value();
+        Int32 nichtDef = 0;
+        const std::string s0 = l.Text(0);
+        for (size_t p = s0.find("nicht def."); p != std::string::npos; p = s0.find("nicht def.", p + 1))
+            ++nichtDef;
+        EXPECT_EQ(nichtDef, ohne) << f;
+        if (!Wert(E, -5) || !Wert(E, 5)) {
+            EXPECT_TRUE(Hat(l.Text(1), " ist an einer Intervallgrenze nicht definiert.")) << l.Text(1);
+            EXPECT_FALSE(Hat(l.Text(1), "Startwert ist")) << l.Text(1);
+        }
+        for (TSListe* liste : {Extremstellenkandidaten, Wendestellenkandidaten})
+            for (Int32 i = 1; liste && i <= liste->Anzahl; ++i) {
+                const Extended x = *Wert(liste->Stellen[i]->Punkt);
+                for (Extended h : {-1e-6L, 0.0L, 1e-6L})
+                    EXPECT_TRUE(Wert(E, x + h).has_value()) << f << " bei " << double(x + h);
+            }
+    }
+}
+
 } // namespace
 } // namespace zol
