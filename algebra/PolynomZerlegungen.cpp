@@ -2,6 +2,8 @@
 
 #include "algebra/PolynomZerlegungen_Intern.h"
 
+#include <functional>
+
 #include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
@@ -372,20 +374,27 @@ void SchrittPolynomzerlegung() {
     TPolynomTerm* polynom = nullptr;
     // Only f that is a polynomial as entered: not a quotient that cancels to one, not sqrt(x)^2.
     const TArtVonF art = FTerm ? ArtVonF() : TArtVonF{};
-    if (art.Klasse == TFunktionsklasse::Polynom && art.Grad > MaxGrad) {
+    // A polynomial beyond the degree limit, or one whose terms pass it on the way (x^30-x^30+x), is named
+    // under the step's heading with what stops it.
+    auto ueberGrenze = [](const std::function<void()>& Grund) {
         SchreibeUnterstrichen("Zerlegung");
         SchreibeTextTermTextZeile(" des Polynoms P(x) = ", EingegebenesF(), " in Faktoren:");
-        SchreibeGradUeberGrenze(art.Grad);
+        Grund();
         NeueZeile();
         Trennlinie();
         ZeichneSeite(0);
-        return;
-    }
+    };
+    if (art.Klasse == TFunktionsklasse::Polynom && art.Grad > MaxGrad)
+        return ueberGrenze([&] { SchreibeGradUeberGrenze(art.Grad); });
     if (art.Klasse == TFunktionsklasse::Polynom) {
-        FTerm->HoleNormalform();
-        // Also a polynomial that f's normal form keeps as a power, such as (x+1)^2.
-        bool neu = false;
-        polynom = TPolynomTermCreateT(FTerm, neu);
+        try {
+            FTerm->HoleNormalform();
+            // Also a polynomial that f's normal form keeps as a power, such as (x+1)^2.
+            bool neu = false;
+            polynom = TPolynomTermCreateT(FTerm, neu);
+        } catch (const EGradUeberschritten& e) {
+            return ueberGrenze([&] { SchreibeZeile(e.what()); });
+        }
     }
     if (polynom) {
         TZerlegung Z;

@@ -111,6 +111,14 @@ TEST_F(EingegebenesF, PolynomUeberDemHoechstgrad) {
         EXPECT_TRUE(Hat(kopf[1], "Grad " + std::to_string(grad)) && Hat(kopf[1], std::to_string(MaxGrad)))
             << kopf[1];
     }
+    // Not simplified, the terms of a polynomial of degree 1 pass the limit on the way: the page says so under
+    // the heading too.
+    TKopfloseAnfrage l({.F = "x^30-x^30+x", .Schritte = {SchrittProduktzerlegung}});
+    l.Starte();
+    const std::vector<std::string> z = l.Seiten[1].Klartext();
+    ASSERT_GE(z.size(), 2u);
+    EXPECT_EQ(z[0].rfind("Zerlegung des Polynoms P(x) = ", 0), 0u) << l.Text(1);
+    EXPECT_FALSE(Hat(l.Text(1), "keine ganzrationale Funktion")) << l.Text(1);
 }
 
 // The degree of a polynomial as entered against its growth: f(2t)/f(t) tends to 2^n for the degree n; a sum
