@@ -6,6 +6,7 @@
 
 #include "algebra/Vereinfachung.h"
 #include "output/Protokoll.h"
+#include "output/Termsatz.h"
 #include "output/folienT.h"
 #include "term/Mengen.h"
 #include "term/Terme.h"
@@ -30,6 +31,19 @@ namespace {
 
 // The unit's own line list, current until a page is made current.
 TZeilenliste EigeneZeilenliste;
+
+// The open line continues a formula from the line before it, and stands Fortsetzungseinzug further in.
+bool Fortsetzungszeile = false;
+
+// The last folie appended to the open line, with its own box and the line's box from before, so that it can
+// be taken back to the next line.
+struct TLetzterTeil {
+    const TListenFolie* Zeile = nullptr;
+    const TFolie* Teil = nullptr;
+    TBox ZeilenBox;
+    TBox TeilBox;
+};
+TLetzterTeil LetzterTeil;
 
 } // namespace
 
@@ -65,6 +79,7 @@ void InitialisiereAusgabe() {
     Zeilenliste = &EigeneZeilenliste;
     Schriftgroesse = 10;
     AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
+    Fortsetzungszeile = false;
     Einrueckung = 0;
     Schachtelungstiefe = 0;
     ProtokollVereinfachung = false;
@@ -79,20 +94,118 @@ void InitialisiereAusgabe() {
 
 // ---- lines ----
 
+Int32 Fortsetzungseinzug() {
+    return 2 * Schriftgroesse;
+}
+
+namespace {
+
+// The indent of the open line in pixels.
+Int32 Zeileneinzug() {
+    return PunktZuPixel(Einrueckung + (Fortsetzungszeile ? Fortsetzungseinzug() : 0));
+}
+
+// F fits on the open line: it ends before the page width less 20 pixels.
+bool PasstInZeile(const TFolie& F) {
+    const TBox& zeile = *AktuelleZeile->Box;
+    return Zeileneinzug() + zeile.LinksAbstand + zeile.Breite + F.Box->LinksAbstand + F.Box->Breite <
+           Seitenbreite - 20;
+}
+
+void Anhaengen(std::unique_ptr<TFolie> F) {
+    LetzterTeil = {AktuelleZeile.get(), F.get(), *AktuelleZeile->Box, *F->Box};
+    AktuelleZeile->FuegeAn(std::move(F));
+}
+
+// The text "=" that ends the open line after something else, taken back off it; null when the line does not
+// end so.
+std::unique_ptr<TFolie> RelationZurueck() {
+    auto& liste = AktuelleZeile->Liste;
+    if (liste.size() < 2 || LetzterTeil.Zeile != AktuelleZeile.get() ||
+        LetzterTeil.Teil != liste.back().get())
+        return nullptr;
+    const auto* text = dynamic_cast<const TAFolie*>(liste.back().get());
+    const size_t zeichen = text ? text->Text.find_first_not_of(' ') : std::string::npos;
+    if (zeichen == std::string::npos || text->Text[zeichen] != '=' ||
+        text->Text.find_last_not_of(' ') != zeichen)
+        return nullptr;
+    std::unique_ptr<TFolie> teil = std::move(liste.back());
+    liste.pop_back();
+    *AktuelleZeile->Box = LetzterTeil.ZeilenBox;
+    teil->Box = std::make_unique<TBox>(LetzterTeil.TeilBox);
+    teil->dx += AktuelleZeile->dx;
+    teil->dy += AktuelleZeile->dy;
+    LetzterTeil = {};
+    return teil;
+}
+
+// Appends a part of a formula: where it does not fit, the formula goes on in a continuation line, which
+// takes along an "=" that ended the line: a formula is broken before its relation sign.
+void FuegeFormelteilAn(std::unique_ptr<TFolie> F) {
+    if (!F || !F->Box) return;
+    if (!AktuelleZeile->Liste.empty() && !PasstInZeile(*F)) {
+        std::unique_ptr<TFolie> relation = RelationZurueck();
+        NeueZeile();
+        Fortsetzungszeile = true;
+        if (relation) Anhaengen(std::move(relation));
+    }
+    Anhaengen(std::move(F));
+}
+
+// The width that a part of a formula may take on a continuation line, left gap included.
+Int32 Fortsetzungsbreite() {
+    return Seitenbreite - 21 - PunktZuPixel(Einrueckung + Fortsetzungseinzug());
+}
+
+// The pieces of a term or set that is too wide for the open line and for a continuation line, each set off
+// by the gap before a term, as parts of one formula.
+void SchreibeStuecke(std::vector<std::unique_ptr<TFolie>> Stuecke, Int32 Abstand) {
+    for (auto& stueck : Stuecke) {
+        if (!stueck) continue;
+        stueck->LinksAn(0, Abstand);
+        FuegeFormelteilAn(std::move(stueck));
+    }
+}
+
+// F (set off by Abstand) fits neither on the open line nor on a line of its own.
+bool ZuBreit(const TFolie& F, Int32 Abstand) {
+    return !PasstInZeile(F) && F.Box->Breite + Abstand > Fortsetzungsbreite();
+}
+
+// A term or a set, set off by a small gap, as one formula: broken into pieces when it is too wide for a
+// line of its own.
+template <class T> void SchreibeFormel(T* X) {
+    if (!X) return;
+    const Single S = static_cast<Single>(Schriftgroesse);
+    const Int32 abstand = PunktZuPixel(0.2 * Schriftgroesse);
+    std::unique_ptr<TFolie> F = X->Folie(S);
+    if (!F || !F->Box) return;
+    F->LinksAn(0, abstand);
+    if (ZuBreit(*F, abstand))
+        SchreibeStuecke(Zeilenstuecke(X, S, Fortsetzungsbreite() - abstand), abstand);
+    else
+        FuegeFormelteilAn(std::move(F));
+}
+
+} // namespace
+
 void NeueZeile() {
-    AktuelleZeile->Verschiebe(PunktZuPixel(Einrueckung), 0);
+    AktuelleZeile->Verschiebe(Zeileneinzug(), 0);
     Zeilenliste->FuegeAn(std::move(AktuelleZeile));
     AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
+    Fortsetzungszeile = false;
 }
 
 void FuegeFolieAn(std::unique_ptr<TFolie> F) {
     if (!F || !F->Box) return;
-    const TBox& zeile = *AktuelleZeile->Box;
-    const Int32 w =
-        PunktZuPixel(Einrueckung) + zeile.LinksAbstand + zeile.Breite + F->Box->LinksAbstand + F->Box->Breite;
-    // An object wider than the page still goes on a line of its own rather than being lost.
-    if (w >= Seitenbreite - 20) NeueZeile();
-    AktuelleZeile->FuegeAn(std::move(F));
+    // An object wider than the page still goes on a line of its own rather than being lost. What follows a
+    // formula's continuation line still continues it.
+    if (!PasstInZeile(*F)) {
+        const bool weiter = Fortsetzungszeile && !AktuelleZeile->Liste.empty();
+        NeueZeile();
+        Fortsetzungszeile = weiter;
+    }
+    Anhaengen(std::move(F));
 }
 
 // ---- writing ----
@@ -136,10 +249,7 @@ void SchreibeZeile(double v) {
 }
 
 void SchreibeTerm(TTerm* T) {
-    if (!T) return;
-    std::unique_ptr<TFolie> F = T->Folie(static_cast<Single>(Schriftgroesse));
-    if (F) F->LinksAn(0, PunktZuPixel(0.2 * Schriftgroesse));
-    FuegeFolieAn(std::move(F));
+    SchreibeFormel(T);
 }
 void SchreibeTermZeile(TTerm* T) {
     SchreibeTerm(T);
@@ -228,10 +338,7 @@ void SchreibeUeberschrift(Int32 Stufe, const std::string& s) {
 }
 
 void SchreibeMenge(TMenge* M) {
-    if (!M) return;
-    std::unique_ptr<TFolie> F = M->Folie(static_cast<Single>(Schriftgroesse));
-    if (F) F->LinksAn(0, PunktZuPixel(0.2 * Schriftgroesse));
-    FuegeFolieAn(std::move(F));
+    SchreibeFormel(M);
 }
 void SchreibeMengeZeile(TMenge* M) {
     SchreibeMenge(M);
@@ -291,7 +398,7 @@ void FuegeMitGrenzenAn(std::unique_ptr<TFolie> unten, std::unique_ptr<TFolie> ob
     gruppe->FuegeAn(std::move(F));
     gruppe->LinksAn(g, 0);
     gruppe->Verschiebe(0, -g);
-    FuegeFolieAn(std::move(gruppe));
+    FuegeFormelteilAn(std::move(gruppe));
 }
 
 } // namespace
@@ -320,12 +427,25 @@ void SchreibeIntegralzeichen(TTerm* a, TTerm* b) {
     const Int32 g = PunktZuPixel(S / 5.0);
     auto I = std::make_unique<TIntegralZeichen>(static_cast<Single>(S));
     std::unique_ptr<TFolie> unten = Grenze(a, S);
-    if (unten) {
+    std::unique_ptr<TFolie> oben = Grenze(b, S);
+    // A limit centred on the sign stands out on both sides: a long one would leave the sign far from its
+    // integrand. Long limits stand right of the sign, at its foot and its head, as at the evaluation bracket.
+    const Int32 lang = PunktZuPixel(3.0 * S);
+    const bool seitlich = (unten && unten->Box->Breite > lang) || (oben && oben->Box->Breite > lang);
+    const Int32 rechts = I->Box->Endpunkt.x;
+    if (unten && seitlich) {
+        unten->LinksAn(rechts, g);
+        unten->ZentriereVertikal(I->Box->Startpunkt.y);
+        if (-unten->Box->Oben < g) unten->ObenAn(g, 0);
+    } else if (unten) {
         unten->ZentriereHorizontal(I->Box->Startpunkt.x);
         unten->ObenAn(I->Box->Startpunkt.y, g);
     }
-    std::unique_ptr<TFolie> oben = Grenze(b, S);
-    if (oben) {
+    if (oben && seitlich) {
+        oben->LinksAn(rechts, g);
+        oben->ZentriereVertikal(I->Box->Endpunkt.y);
+        if (oben->Box->Unten > -g) oben->UntenAn(-g, 0);
+    } else if (oben) {
         oben->ZentriereHorizontal(I->Box->Endpunkt.x);
         oben->UntenAn(I->Box->Endpunkt.y, g);
     }

@@ -111,6 +111,11 @@ void NeueZeile();
 // Appends F to the open line, or to a new line when it would reach the page width less 20 pixels. A
 // missing folie writes nothing.
 void FuegeFolieAn(std::unique_ptr<TFolie> F);
+// A term or set is a formula: where it does not fit on the open line it goes on in a continuation line, which
+// stands this many points further in than the formula's first line and takes along an "=" that ended the
+// line before. A term or set too wide for a line of its own is broken into pieces (Zeilenstuecke,
+// output/Termsatz.h) at its sums, products and brackets.
+Int32 Fortsetzungseinzug();
 
 void Schreibe(const std::string& s);
 void Schreibe(const char* s);

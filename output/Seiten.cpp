@@ -52,14 +52,15 @@ Int32 Zeilenabstand(Int32 h) {
 }
 
 // The factor by which line L is drawn smaller, so that it ends where the written lines wrap (Seitenbreite -
-// 10, from the left margin of 10): a term or table wider than the page is shown whole rather than cut at the
-// paper's or the image's edge. 1 for a line that fits and for a rule.
+// 10, from the left margin of 10): a table or a formula that cannot be broken, wider than the page, is shown
+// whole rather than cut at the paper's or the image's edge, but never smaller than Mindestmassstab, below
+// which it could not be read. 1 for a line that fits and for a rule.
 Extended Zeilenmassstab(const TFolie& L) {
     if (!L.Box || L.Art == ArtLinie) return 1;
     const Int32 rechts = L.Box->LinksAbstand + L.Box->Breite;
     const Int32 platz = Seitenbreite - 20;
     if (rechts <= platz || platz <= 0) return 1;
-    return std::max(static_cast<Extended>(platz) / rechts, 0.05L);
+    return std::max(static_cast<Extended>(platz) / rechts, Mindestmassstab);
 }
 
 // The line's height as drawn.

@@ -55,8 +55,11 @@ Int32 Zeilenvorschub(const TFolie& Zeile);
 // first line that would reach the bottom. When printing the lines not printed yet (ab is ignored),
 // continuing at SeitenY, with a new page before a line that would pass the bottom. The bottom of each line's
 // box sits on SeitenY; the pitch is the line's height + 10, at least 20; the left margin is 10 pixels. A
-// line wider than the page is drawn smaller, whole, so that it ends where the written lines wrap.
+// line wider than the page is drawn smaller, so that it ends where the written lines wrap, but not smaller
+// than Mindestmassstab: what is wider still runs past the edge.
 void ZeichneSeite(Int32 ab);
+// The smallest factor by which a line is drawn: type of 70 % of the page's size is still read with ease.
+constexpr Extended Mindestmassstab = 0.7L;
 // The width a cell takes in its column.
 Int32 Zellenbreite(const TFolie& F);
 // One row of a ruled table as a page line: a vertical rule before each cell and after the last, as high as

@@ -99,6 +99,24 @@ bool IstSummenartig(TTerm* T) {
     return HatOperator(T, "+-") || IstRadikalSumme(T);
 }
 
+// The brackets of T1 op T2 (op not '/'): a sum as a factor; a sum subtracted or multiplied; a negative
+// second operand, and a fraction with a negative numerator: no "+ -a".
+bool LinksGeklammert(char op, TTerm* T1) {
+    return op == '*' && IstSummenartig(T1);
+}
+bool RechtsGeklammert(char op, TTerm* T2) {
+    auto* quotient = HatOperator(T2, "/") ? AlsOperatorTerm(T2) : nullptr;
+    return ((op == '*' || op == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2) ||
+           (op != '/' && quotient && HatNegativesVorzeichen(quotient->T1));
+}
+// The factor -1 is written as a minus sign.
+bool MinusEinsFaktor(char op, TTerm* T1) {
+    return op == '*' && T1->HatWert(BruchMinusEins) && IstRationaleKonstante(T1);
+}
+uint16_t Operatorzeichen(char op) {
+    return op == '+' ? CodePlus : op == '-' ? CodeMinus : CodeMalpunkt;
+}
+
 } // namespace
 
 std::unique_ptr<TFolie> FaktorFolie(TTerm* T, Single Groesse) {
@@ -138,21 +156,16 @@ std::unique_ptr<TFolie> TOperatorTerm::Folie(Single Groesse) {
     std::unique_ptr<TFolie> F2 = T2->Folie(G);
     if (Operator == '/') return BruchFolie(std::move(F1), std::move(F2));
 
-    if (Operator == '*' && IstSummenartig(T1)) F1 = Geklammert(std::move(F1), G);
-    // A negative second operand is bracketed, a fraction with a negative numerator too: no "+ -a".
-    auto* quotient = HatOperator(T2, "/") ? AlsOperatorTerm(T2) : nullptr;
-    if (((Operator == '*' || Operator == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2) ||
-        (Operator != '/' && quotient && HatNegativesVorzeichen(quotient->T1)))
-        F2 = Geklammert(std::move(F2), G);
+    if (LinksGeklammert(Operator, T1)) F1 = Geklammert(std::move(F1), G);
+    if (RechtsGeklammert(Operator, T2)) F2 = Geklammert(std::move(F2), G);
 
     const Int32 abstand = PunktZuPixel(0.2 * G);
     std::vector<std::unique_ptr<TFolie>> teile;
-    if (Operator == '*' && T1->HatWert(BruchMinusEins) && IstRationaleKonstante(T1)) {
-        // The factor -1 is written as a minus sign.
+    if (MinusEinsFaktor(Operator, T1)) {
         teile.push_back(Zeichen(CodeMinus, G));
     } else {
         teile.push_back(std::move(F1));
-        teile.push_back(Zeichen(Operator == '+' ? CodePlus : Operator == '-' ? CodeMinus : CodeMalpunkt, G));
+        teile.push_back(Zeichen(Operatorzeichen(Operator), G));
     }
     teile.push_back(std::move(F2));
     return Reihe(std::move(teile), abstand, G);
@@ -178,6 +191,14 @@ bool PotenzAlsRadikal(const TPotenz* T, TRadikal& r) {
     return true;
 }
 
+// The base of a power is bracketed when it is composite; a negative base too, so that (-2)^2 is not read as
+// -(2^2).
+bool BasisGeklammert(TTerm* B) {
+    const auto* r = AlsRationaleKonstante(B);
+    return IstOperatorTerm(B) || IstPotenz(B) || IstRadikalKonstante(B) ||
+           (r && (r->Bruch.Nenner != 1 || r->Bruch.Zaehler < 0));
+}
+
 } // namespace
 
 std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse) {
@@ -185,11 +206,7 @@ std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse) {
     if (TRadikal r; PotenzAlsRadikal(T, r)) return RadikalToTerm(r)->Folie(G);
     TTerm* B = T->Argument;
     std::unique_ptr<TFolie> basis = B->Folie(G);
-    // A negative base is bracketed too, so that (-2)^2 is not read as -(2^2).
-    const auto* r = AlsRationaleKonstante(B);
-    if (IstOperatorTerm(B) || IstPotenz(B) || IstRadikalKonstante(B) ||
-        (r && (r->Bruch.Nenner != 1 || r->Bruch.Zaehler < 0)))
-        basis = Geklammert(std::move(basis), G);
+    if (BasisGeklammert(B)) basis = Geklammert(std::move(basis), G);
     return MitExponent(std::move(basis), Bruchzahl(T->Exponent, Exponentengroesse(G)), G);
 }
 
@@ -331,6 +348,241 @@ std::unique_ptr<TFolie> TIMenge::Folie(Single Groesse) {
         liste->FuegeAn(glied->Menge->Folie(Groesse));
     }
     return liste;
+}
+
+// ---- pieces of a line ----
+
+namespace {
+
+using TStuecke = std::vector<std::unique_ptr<TFolie>>;
+
+// Nesting deeper than this is not looked into: the part is one piece.
+constexpr Int32 MaxZerlegungstiefe = 64;
+
+// The pieces of one part are collected here, in reading order.
+class TZerlegung {
+public:
+    explicit TZerlegung(Single groesse) : G(groesse) {}
+    TStuecke Stuecke;
+
+    // T, broken where it is wider than Platz.
+    void Teile(TTerm* T, Int32 Platz, Int32 Tiefe);
+
+private:
+    const Single G;
+
+    bool Passt(const TFolie& F, Int32 Platz) const { return F.Box && F.Box->Breite <= Platz; }
+    bool ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe);
+    void Operand(TTerm* T, bool Geklammert, Int32 Platz, Int32 Tiefe);
+    void Umschlossen(TTerm* T, char Art, Int32 Platz, Int32 Tiefe);
+    void Voran(size_t Ab, std::unique_ptr<TFolie> F, Int32 Abstand);
+    std::unique_ptr<TFolie> Gestapelt(TTerm* T, Int32 Platz, Int32 Tiefe);
+};
+
+// F with an opening or closing round bracket, or an absolute value bar (Art '|'), of its own height beside
+// it, as KlammerFolie and BetragFolie put them.
+std::unique_ptr<TFolie> MitRand(std::unique_ptr<TFolie> F, char Art, bool Links, Single G) {
+    if (!F || !F->Box) return F;
+    const Int32 H = F->Box->Oben + F->Box->Unten;
+    std::unique_ptr<TFolie> rand;
+    if (Art == '|')
+        rand = std::make_unique<TLinie>(0, H, G);
+    else
+        rand = std::make_unique<TKlammer>(H, Links, false, G);
+    rand->ZentriereVertikalZu(F.get());
+    if (Links)
+        rand->LinksNeben(F.get(), PunktZuPixel(0.2 * G));
+    else
+        rand->RechtsNeben(F.get(), PunktZuPixel(0.2 * G));
+    auto gruppe = std::make_unique<TSammelFolie>(G);
+    gruppe->FuegeAn(std::move(F));
+    gruppe->FuegeAn(std::move(rand));
+    return gruppe;
+}
+
+// Places F before the first piece from index Ab on, in one group with it.
+void TZerlegung::Voran(size_t Ab, std::unique_ptr<TFolie> F, Int32 Abstand) {
+    if (Ab >= Stuecke.size()) {
+        Stuecke.push_back(std::move(F));
+        return;
+    }
+    std::vector<std::unique_ptr<TFolie>> teile;
+    teile.push_back(std::move(F));
+    teile.push_back(std::move(Stuecke[Ab]));
+    Stuecke[Ab] = Reihe(std::move(teile), Abstand, G);
+}
+
+void TZerlegung::Teile(TTerm* T, Int32 Platz, Int32 Tiefe) {
+    std::unique_ptr<TFolie> F = T->Folie(G);
+    if (!F || !F->Box) return;
+    if (Passt(*F, Platz) || Tiefe >= MaxZerlegungstiefe) {
+        Stuecke.push_back(std::move(F));
+        return;
+    }
+    const size_t vorher = Stuecke.size();
+    if (ZerlegeTeile(T, Platz, Tiefe + 1) && Stuecke.size() > vorher &&
+        (Stuecke.size() > vorher + 1 || Passt(*Stuecke.back(), Platz)))
+        return;
+    // Not to be broken: the part whole.
+    Stuecke.resize(vorher);
+    Stuecke.push_back(std::move(F));
+}
+
+void TZerlegung::Operand(TTerm* T, bool Geklammert, Int32 Platz, Int32 Tiefe) {
+    if (!Geklammert) {
+        Teile(T, Platz, Tiefe);
+        return;
+    }
+    std::unique_ptr<TFolie> F = KlammerFolie(T->Folie(G), false, G);
+    if (F && Passt(*F, Platz))
+        Stuecke.push_back(std::move(F));
+    else
+        Umschlossen(T, '(', Platz, Tiefe);
+}
+
+// T between brackets or bars that open on its first piece and close on its last.
+void TZerlegung::Umschlossen(TTerm* T, char Art, Int32 Platz, Int32 Tiefe) {
+    const size_t vorher = Stuecke.size();
+    Teile(T, Platz - 2 * PunktZuPixel(0.6 * G), Tiefe);
+    if (Stuecke.size() == vorher) return;
+    Stuecke[vorher] = MitRand(std::move(Stuecke[vorher]), Art, true, G);
+    Stuecke.back() = MitRand(std::move(Stuecke.back()), Art, false, G);
+}
+
+// T whole when it fits in Platz; else its pieces in rows no wider than Platz, one below the other, the rows
+// after the first further in: the numerator or denominator of a fraction too long for one line.
+std::unique_ptr<TFolie> TZerlegung::Gestapelt(TTerm* T, Int32 Platz, Int32 Tiefe) {
+    std::unique_ptr<TFolie> ganz = T->Folie(G);
+    if (!ganz || Passt(*ganz, Platz)) return ganz;
+    const Int32 abstand = PunktZuPixel(0.2 * G);
+    const Int32 einzug = PunktZuPixel(G);
+    TZerlegung teile(G);
+    teile.Teile(T, Platz - einzug - abstand, Tiefe);
+    auto stapel = std::make_unique<TSammelFolie>(G);
+    std::unique_ptr<TListenFolie> reihe;
+    auto schliesse = [&] {
+        if (!reihe) return;
+        if (!stapel->Box->IstLeer()) {
+            reihe->Unter(stapel.get(), PunktZuPixel(0.3 * G));
+            reihe->LinksAn(einzug, 0);
+        }
+        stapel->FuegeAn(std::move(reihe));
+    };
+    for (auto& stueck : teile.Stuecke) {
+        stueck->LinksAn(0, abstand);
+        const Int32 rand = stapel->Box->IstLeer() ? 0 : einzug;
+        if (reihe && rand + reihe->Box->LinksAbstand + reihe->Box->Breite + stueck->Box->LinksAbstand +
+                             stueck->Box->Breite >
+                         Platz)
+            schliesse();
+        if (!reihe) reihe = std::make_unique<TListenFolie>(G);
+        reihe->FuegeAn(std::move(stueck));
+    }
+    schliesse();
+    stapel->LinksAn(0, 0);
+    return stapel;
+}
+
+bool TZerlegung::ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe) {
+    const Int32 abstand = PunktZuPixel(0.2 * G);
+    if (TOperatorTerm* o = AlsOperatorTerm(T); o && o->Operator == '/') {
+        // A fraction stays one piece: a numerator or denominator too long for a line has rows of its own.
+        Stuecke.push_back(BruchFolie(Gestapelt(o->T1, Platz, Tiefe), Gestapelt(o->T2, Platz, Tiefe)));
+        return true;
+    }
+    if (auto* rad = AlsRadikalKonstante(T)) {
+        Teile(RadikalToTerm(rad->Radikal), Platz, Tiefe);
+        return true;
+    }
+    if (TOperatorTerm* o = AlsOperatorTerm(T); o && o->Operator != '/') {
+        // A chain of sums and differences, or of products, taken from the left: its operands are the pieces,
+        // each after the first with its operator sign in front.
+        const bool summe = o->Operator != '*';
+        std::vector<TOperatorTerm*> kette{o};
+        while (kette.size() < size_t(MaxZerlegungstiefe)) {
+            TOperatorTerm* links = AlsOperatorTerm(kette.back()->T1);
+            if (!links || (summe ? links->Operator != '+' && links->Operator != '-' : links->Operator != '*'))
+                break;
+            kette.push_back(links);
+        }
+        TOperatorTerm* innen = kette.back();
+        const bool minus = MinusEinsFaktor(innen->Operator, innen->T1);
+        if (!minus) Operand(innen->T1, LinksGeklammert(innen->Operator, innen->T1), Platz, Tiefe);
+        for (auto k = kette.rbegin(); k != kette.rend(); ++k) {
+            const size_t ab = Stuecke.size();
+            Operand((*k)->T2, RechtsGeklammert((*k)->Operator, (*k)->T2), Platz - 3 * abstand, Tiefe);
+            if (*k == innen && minus)
+                Voran(ab, Zeichen(CodeMinus, G), abstand);
+            else
+                Voran(ab, Zeichen(Operatorzeichen((*k)->Operator), G), abstand);
+        }
+        return true;
+    }
+    if (auto* f = AlsStandardFunktion(T)) {
+        if (f->Kennung == "abs") {
+            Umschlossen(f->Argument, '|', Platz, Tiefe);
+            return true;
+        }
+        if (f->Kennung == "sqrt" || f->Kennung == "exp") return false;
+        const size_t ab = Stuecke.size();
+        std::unique_ptr<TFolie> name = Textfolie(f->Kennung, G);
+        const Int32 namensbreite = name->Box->Breite;
+        Umschlossen(f->Argument, '(', Platz - namensbreite, Tiefe);
+        Voran(ab, std::move(name), PunktZuPixel(G / 8.0));
+        return true;
+    }
+    if (auto* p = AlsPotenzTerm(T)) {
+        if (TRadikal r; PotenzAlsRadikal(p, r)) {
+            Teile(RadikalToTerm(r), Platz, Tiefe);
+            return true;
+        }
+        if (!BasisGeklammert(p->Argument)) return false;
+        const size_t vorher = Stuecke.size();
+        Umschlossen(p->Argument, '(', Platz - PunktZuPixel(G), Tiefe);
+        if (Stuecke.size() == vorher) return true;
+        Stuecke.back() =
+            MitExponent(std::move(Stuecke.back()), Bruchzahl(p->Exponent, Exponentengroesse(G)), G);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TTerm* T, Single Groesse, Int32 Breite) {
+    TZerlegung z(Groesse);
+    if (T) z.Teile(T, Breite, 0);
+    return std::move(z.Stuecke);
+}
+
+std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TMenge* M, Single Groesse, Int32 Breite) {
+    std::vector<std::unique_ptr<TFolie>> stuecke;
+    if (!M) return stuecke;
+    auto* liste = dynamic_cast<TSListe*>(M);
+    std::unique_ptr<TFolie> ganz = M->Folie(Groesse);
+    if (!liste || liste->Anzahl == 0 || (ganz && ganz->Box && ganz->Box->Breite <= Breite)) {
+        stuecke.push_back(std::move(ganz));
+        return stuecke;
+    }
+    // The points in braces, each after the first with the ";" in front.
+    const Int32 zeichen = PunktZuPixel(Groesse);
+    for (Int32 i = 1; i <= liste->Anzahl; ++i) {
+        TZerlegung z(Groesse);
+        z.Teile(liste->Stellen[i]->Punkt, Breite - 2 * zeichen, 0);
+        if (z.Stuecke.empty()) continue;
+        auto vorn = std::make_unique<TListenFolie>(Groesse);
+        vorn->FuegeAn(Textfolie(i == 1 ? "{" : ";", Groesse));
+        vorn->FuegeAn(std::move(z.Stuecke.front()));
+        z.Stuecke.front() = std::move(vorn);
+        if (i == liste->Anzahl) {
+            auto hinten = std::make_unique<TListenFolie>(Groesse);
+            hinten->FuegeAn(std::move(z.Stuecke.back()));
+            hinten->FuegeAn(Textfolie("}", Groesse));
+            z.Stuecke.back() = std::move(hinten);
+        }
+        for (auto& s : z.Stuecke) stuecke.push_back(std::move(s));
+    }
+    return stuecke;
 }
 
 } // namespace zol

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "output/folienT.h"
 #include "term/Grundtypen.h"
@@ -14,6 +15,7 @@ class TPotenz;
 class TTerm;
 class TJoin;
 class TAllgemeineExponentialFunktion;
+class TMenge;
 
 // The base, bracketed where it would be ambiguous, with the exponent as a small rational number at its
 // upper right. An integer base with a fractional exponent is written as the radical it equals (2^(3/2) as
@@ -28,5 +30,15 @@ std::unique_ptr<TFolie> AllgemeineExponentialFolie(TAllgemeineExponentialFunktio
 
 // T as a factor in front of something else: bracketed when it is a sum.
 std::unique_ptr<TFolie> FaktorFolie(TTerm* T, Single Groesse);
+
+// T's layout as pieces that, set one after another on a line, read as T, and that can stand on lines of their
+// own: each at most Breite pixels wide where T can be broken there. T is broken between the operands of a sum
+// or a product, each piece after the first beginning with its operator sign, and inside brackets, absolute
+// value bars and function arguments that are too wide, the bracket opening on the first piece and closing on
+// the last (with the exponent of a power). A term that fits, or that cannot be broken (a fraction, a root),
+// is one piece.
+std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TTerm* T, Single Groesse, Int32 Breite);
+// The same for a set: a point list is broken between its points, each after the first with its ";".
+std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TMenge* M, Single Groesse, Int32 Breite);
 
 } // namespace zol

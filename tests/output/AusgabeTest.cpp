@@ -57,6 +57,101 @@ TEST_F(AusgabeTest, UmbruchZwischenGanzenObjekten) {
               (std::vector<std::string>{"f(x) = a+b+c", "a+b+c", "x", "wwwwwwwwwwwwwwwwwwww", "y"}));
 }
 
+// The sum k·x^k for k = 1 .. n, with + and - in turn.
+TTerm* LangeSumme(Int64 n, Int64 erstes = 1) {
+    TTerm* T = Op(K(erstes), '*', Pot(X(), erstes));
+    for (Int64 k = erstes + 1; k < erstes + n; ++k) T = Op(T, k % 2 ? '+' : '-', Op(K(k), '*', Pot(X(), k)));
+    return T;
+}
+
+struct TLangeFormel {
+    const char* Beschreibung;
+    TTerm* (*Baue)();
+};
+
+const TLangeFormel LangeFormeln[] = {
+    {"sum", [] { return LangeSumme(40); }},
+    {"factor times sum", [] { return Op(K(3), '*', LangeSumme(40)); }},
+    {"sum subtracted", [] { return Op(X(), '-', LangeSumme(40)); }},
+    {"abs of a sum", [] { return StandardFunktionTerm("abs", LangeSumme(40)); }},
+    {"sine of a sum", [] { return StandardFunktionTerm("sin", LangeSumme(40)); }},
+    {"power of a sum", [] { return Pot(LangeSumme(40), 3); }},
+    {"sum of products of sums",
+     [] { return Op(Op(LangeSumme(12), '*', LangeSumme(12, 20)), '+', Op(K(-2), '*', LangeSumme(30))); }},
+};
+
+// A formula too wide for a line of its own is broken at its sums and products, inside brackets, bars and
+// arguments where it must: no line reaches past the page, together the lines read exactly as the formula
+// does whole, brackets and exponents included, and each line after the first stands Fortsetzungseinzug
+// further in and begins with the operator sign it was broken at.
+TEST_F(AusgabeTest, LangeFormelWirdAnIhrenRechenzeichenUmbrochen) {
+    for (const auto& fall : LangeFormeln) {
+        SCOPED_TRACE(fall.Beschreibung);
+        AlleTermeFreigeben();
+        InitialisiereAusgabe();
+        Seitenbreite = 400;
+        TTerm* T = fall.Baue();
+        const std::string ganz = Lesart(*T->Folie(10));
+        Schreibe("A = ");
+        SchreibeTermZeile(T);
+        const auto& zeilen = Zeilenliste->Zeilen;
+        ASSERT_GT(zeilen.size(), 2u);
+        std::string gelesen;
+        for (size_t i = 0; i < zeilen.size(); ++i) {
+            const TBox& box = *zeilen[i]->Box;
+            EXPECT_LT(box.LinksAbstand + box.Breite, Seitenbreite - 20) << i;
+            const std::string zeile = Lesart(*zeilen[i]);
+            gelesen += zeile;
+            if (i == 0) continue;
+            EXPECT_GE(box.LinksAbstand, PunktZuPixel(Fortsetzungseinzug())) << i;
+            const std::string anfang = ZerlegeInZeichen(zeile).front();
+            EXPECT_TRUE(anfang == "+" || anfang == "-" || anfang == "·") << zeile;
+        }
+        EXPECT_EQ(gelesen, "A = " + ganz);
+    }
+}
+
+// A long point list is broken between its points, each line after the first beginning with ";".
+TEST_F(AusgabeTest, LangeListeWirdZwischenIhrenPunktenUmbrochen) {
+    Seitenbreite = 400;
+    TSListe* L =
+        Liste({LangeSumme(4), LangeSumme(4, 5), LangeSumme(4, 9), LangeSumme(4, 13), LangeSumme(4, 17)});
+    const std::string ganz = Lesart(*L->Folie(10));
+    SchreibeMengeZeile(L);
+    ASSERT_GT(Zeilenliste->Anzahl(), 1);
+    std::string gelesen;
+    for (const auto& zeile : Zeilenliste->Zeilen) {
+        EXPECT_LT(zeile->Box->LinksAbstand + zeile->Box->Breite, Seitenbreite - 20);
+        const std::string text = Lesart(*zeile);
+        EXPECT_TRUE(gelesen.empty() ? text.front() == '{' : text.front() == ';') << text;
+        gelesen += text;
+    }
+    EXPECT_EQ(gelesen, ganz);
+}
+
+// In a chain of equations the line is broken before an "=": the term after it goes whole onto a
+// continuation line that begins with the "=", when it fits there.
+TEST_F(AusgabeTest, GleichungsketteBrichtVorDemGleichheitszeichen) {
+    Seitenbreite = 400;
+    Schreibe("A");
+    Schreibe(" = ");
+    SchreibeTerm(LangeSumme(4));
+    Schreibe(" = ");
+    SchreibeTerm(LangeSumme(5, 10));
+    NeueZeile();
+    const auto text = Seitentext();
+    ASSERT_EQ(text.size(), 2u);
+    EXPECT_EQ(text[0].substr(0, 4), "A = ");
+    EXPECT_EQ(text[0].back(), '4');
+    EXPECT_EQ(text[1].substr(0, 3), " = ");
+    EXPECT_GE(Zeilenliste->Zeilen[1]->Box->LinksAbstand, PunktZuPixel(Fortsetzungseinzug()));
+    // A term that fits on the open line is not moved.
+    InitialisiereAusgabe();
+    Schreibe("A = ");
+    SchreibeTermZeile(LangeSumme(3));
+    EXPECT_EQ(Seitentext().size(), 1u);
+}
+
 // Step blocks: labels with their line numbers, one Einzug further in per level.
 TEST_F(AusgabeTest, VerschachtelteSchrittblocke) {
     Einzug = 15;
@@ -121,6 +216,43 @@ TEST_F(AusgabeTest, Naeherungen) {
         InitialisiereAusgabe();
         SchreibeNaeherung(t);
         EXPECT_EQ(Offen(), text) << (t ? t->Text : "nil");
+    }
+}
+
+// Short limits are centred at the foot and head of the integral sign; when one is long, both stand right of
+// the sign, so that what follows the integral begins right after the limits instead of half a limit away
+// from an empty sign.
+TEST_F(AusgabeTest, LangeIntegralgrenzenStehenRechtsVomZeichen) {
+    const std::tuple<const char*, TTerm* (*)(), TTerm* (*)(), bool> faelle[] = {
+        {"-2 to 2", [] { return K(-2); }, [] { return K(2); }, false},
+        {"0 to a long sum", [] { return K(0); }, [] { return LangeSumme(5); }, true},
+        {"a long sum to 1", [] { return LangeSumme(5); }, [] { return K(1); }, true},
+    };
+    for (const auto& [name, a, b, seitlich] : faelle) {
+        SCOPED_TRACE(name);
+        InitialisiereAusgabe();
+        SchreibeIntegralzeichen(a(), b());
+        ZeichneBei(*AktuelleZeile, 0, 100);
+        const auto linien = L.AufrufeDerArt(TAufrufart::Linie);
+        ASSERT_EQ(linien.size(), 1u);
+        const Int32 stiel = linien[0].Punkte[0].x;
+        Int32 links = std::numeric_limits<Int32>::max(), rechts = 0, obenUnten = 0, untenOben = 1 << 20;
+        for (const auto& t : L.AufrufeDerArt(TAufrufart::Text)) {
+            links = std::min(links, t.Stift.x);
+            rechts = std::max(rechts, t.Stift.x + t.Mass.Breite);
+            if (t.Stift.y < 100) obenUnten = std::max(obenUnten, t.Stift.y + t.Mass.Hoehe);
+            if (t.Stift.y > 100) untenOben = std::min(untenOben, t.Stift.y);
+        }
+        const TBox& box = *AktuelleZeile->Box;
+        if (seitlich) {
+            EXPECT_GT(links, stiel);
+            EXPECT_LE(box.LinksAbstand + box.Breite + box.RechtsAbstand, rechts + 1);
+        } else {
+            EXPECT_LT(links, stiel);
+        }
+        // The limits do not run into each other.
+        EXPECT_TRUE(obenUnten > 0 && untenOben < (1 << 20));
+        EXPECT_LE(obenUnten, untenOben);
     }
 }
 
