@@ -8,6 +8,7 @@
 #include "term/Punktlisten.h"
 #include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
 namespace zol {
@@ -39,12 +40,31 @@ TTerm* Fallbedingung(TTerm* T, Int32 Tiefe = 0) {
     return nullptr;
 }
 
+// -T for a term with a negative sign in front (HatNegativesVorzeichen): the sign taken off its first factor.
+TTerm* OhneVorzeichen(TTerm* T) {
+    TOperatorTerm* o = AlsOperatorTerm(T);
+    if (!o || o->Operator != '*') return T->Negation();
+    if (IstRationaleKonstante(o->T1) && o->T1->HatWert(BruchMinusEins)) return o->T2;
+    return ArOp(OhneVorzeichen(o->T1), o->T2, '*');
+}
+
 // T where c has the sign Seite: every abs(c) replaced by -c or c, every piecewise term with the condition c
-// by its branch for that side (a function of c).
+// by its branch for that side (a function of c). Where a part was replaced, the operations above it are
+// built anew by the term arithmetic, so that a branch 0 or 1 leaves no factor 0 or 1 and a negative branch no
+// "+ (-a)".
 TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
     if (!T || T->IstKonstant || Tiefe > MaxTermtiefe) return T;
-    if (TOperatorTerm* o = AlsOperatorTerm(T))
-        return MitOperanden(T, Fallterm(o->T1, c, Seite, Tiefe + 1), Fallterm(o->T2, c, Seite, Tiefe + 1));
+    if (TOperatorTerm* o = AlsOperatorTerm(T)) {
+        TTerm* t1 = Fallterm(o->T1, c, Seite, Tiefe + 1);
+        TTerm* t2 = Fallterm(o->T2, c, Seite, Tiefe + 1);
+        if (t1 == o->T1 && t2 == o->T2) return T;
+        char op = o->Operator;
+        if ((op == '+' || op == '-') && HatNegativesVorzeichen(t2)) {
+            t2 = OhneVorzeichen(t2);
+            op = op == '+' ? '-' : '+';
+        }
+        return ArOp(t1, t2, op);
+    }
     if (TJoin* j = AlsJoin(T)) {
         if (j->Bedingung->IstGleich(c)) return (Seite < 0 ? j->T1 : j->T2)->Ersetze(VariableX, c);
         TTerm* b = Fallterm(j->Bedingung, c, Seite, Tiefe + 1);
@@ -83,6 +103,7 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
     };
     for (const int seite : {-1, 1}) {
         TTerm* fall = Fallterm(T, c, seite);
+        if (fall != T) Kumuliere(fall);
         if (Kommentar) {
             SchreibeTextTerm("Fall ", c);
             SchreibeTextTermZeile(seite < 0 ? " < 0: " : " > 0: ", fall);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -162,6 +163,31 @@ TEST_F(Kurvendiskussion, OhneAbleitung) {
               "Schritt: Extremstellen-Bestimmung nicht OK! Ableitung nicht vorhanden.");
     EXPECT_EQ(Ausnahme<EZolFehler>(BestimmungVonWendestellen),
               "Schritt: Wendestellen-Bestimmung nicht OK! Ableitung nicht vorhanden.");
+}
+
+// The case terms of the sign cases of abs(c) are written as a teacher would: the branch 0 leaves no factor
+// 0, the branch 1 no factor 1, a negative branch no "+ (-a)".
+TEST_F(Kurvendiskussion, FalltermeOhneFaktorNullUndEins) {
+    const std::pair<const char*, TSchritt> faelle[] = {{"abs(x^2-4)", SchrittWendestellen},
+                                                       {"x*abs(x-2)", SchrittExtremstellen},
+                                                       {"abs(x^2-1)*x", SchrittExtremstellen},
+                                                       {"x^3-abs(x-1)", SchrittExtremstellen}};
+    const std::regex unvereinfacht("(^|[-+·( ])[01]·|·1($|[-+·)])|\\+-|--");
+    for (const auto& [f, schritt] : faelle) {
+        SCOPED_TRACE(f);
+        TKopfloseAnfrage lauf({.F = f, .Schritte = {schritt}, .Kommentare = true});
+        ASSERT_NO_THROW(lauf.Starte());
+        const Int32 seite = schritt == SchrittWendestellen ? 6 : 5;
+        Int32 faelleGesehen = 0;
+        for (const std::string& zeile : lauf.Seiten[size_t(seite)].Klartext()) {
+            if (zeile.rfind("Fall ", 0) != 0 || zeile.find(": ") == std::string::npos) continue;
+            const std::string term = zeile.substr(zeile.find(": ") + 2);
+            if (term.empty()) continue;
+            ++faelleGesehen;
+            EXPECT_FALSE(std::regex_search(term, unvereinfacht)) << zeile;
+        }
+        EXPECT_GE(faelleGesehen, 2) << lauf.Text(seite);
+    }
 }
 
 } // namespace
