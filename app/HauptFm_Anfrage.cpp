@@ -489,16 +489,9 @@ bool THauptForm::SeiteGewaehlt(Int32 k) const {
 
 void THauptForm::MeldeAusgelasseneSeiten(const std::string& grund) {
     if (Schritt == nullptr || !(Drucken ? LetzteEingaben.Funktionen : ModusFunktionen())) return;
-    std::string warum =
-        std::string(": nicht ausgeführt, weil die Anfrage im Schritt „") + Schritt + "“ endete: ";
-    // The reason as one line: each line break of a message becomes one blank.
-    for (size_t i = 0; i < grund.size(); ++i) {
-        const bool umbruch = grund[i] == '\n' || grund[i] == '\r';
-        if (!umbruch)
-            warum += grund[i];
-        else if (i == 0 || (grund[i - 1] != '\n' && grund[i - 1] != '\r'))
-            warum += ' ';
-    }
+    // Each line of the message on a line of its own, as the message box shows it.
+    const std::string warum =
+        std::string(": nicht ausgeführt, weil die Anfrage im Schritt „") + Schritt + "“ endete: " + grund;
     Schritt = nullptr;
     // The step that ended may have left its blocks indented.
     TWechsel<Int32> einrueckung(Einrueckung, 0);
@@ -508,13 +501,7 @@ void THauptForm::MeldeAusgelasseneSeiten(const std::string& grund) {
         const std::string text = PageControl1->tabText(int(k)).toStdString() + warum;
         // The line alone needs no room for a graph.
         BereiteSeiteVor(k, false);
-        // Word by word, so that the line wraps, and without markup: the reason may quote an input.
-        for (size_t a = 0; a < text.size();) {
-            const size_t e = std::min(text.find(' ', a), text.size() - 1) + 1;
-            FuegeFolieAn(
-                std::make_unique<TAFolie>(text.substr(a, e - a), static_cast<Single>(Schriftgroesse)));
-            a = e;
-        }
+        SchreibeMeldung(text);
         NeueZeile();
         ZeichneSeite(0);
     }

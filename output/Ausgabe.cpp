@@ -210,8 +210,39 @@ void FuegeFolieAn(std::unique_ptr<TFolie> F) {
 
 // ---- writing ----
 
+namespace {
+
+// The position after the line break at i ("\n\r", "\r\n", "\n" or "\r").
+size_t NachUmbruch(const std::string& s, size_t i) {
+    return i + (i + 1 < s.size() && (s[i + 1] == '\n' || s[i + 1] == '\r') && s[i + 1] != s[i] ? 2 : 1);
+}
+
+} // namespace
+
 void Schreibe(const std::string& s) {
-    FuegeFolieAn(TextFolie(s, static_cast<Single>(Schriftgroesse)));
+    // A message of several lines (a parser's "\n\r" between its sentences) stands on lines of its own.
+    size_t a = 0;
+    for (size_t umbruch; (umbruch = s.find_first_of("\n\r", a)) != std::string::npos;) {
+        FuegeFolieAn(TextFolie(s.substr(a, umbruch - a), static_cast<Single>(Schriftgroesse)));
+        NeueZeile();
+        a = NachUmbruch(s, umbruch);
+    }
+    FuegeFolieAn(TextFolie(a == 0 ? s : s.substr(a), static_cast<Single>(Schriftgroesse)));
+}
+
+void SchreibeMeldung(const std::string& s) {
+    const Single S = static_cast<Single>(Schriftgroesse);
+    for (size_t a = 0; a < s.size();) {
+        if (s[a] == '\n' || s[a] == '\r') {
+            NeueZeile();
+            a = NachUmbruch(s, a);
+            continue;
+        }
+        const size_t e = std::min(s.find_first_of(" \n\r", a), s.size());
+        const size_t ende = e < s.size() && s[e] == ' ' ? e + 1 : e;
+        FuegeFolieAn(std::make_unique<TAFolie>(s.substr(a, ende - a), S));
+        a = ende;
+    }
 }
 void Schreibe(const char* s) {
     Schreibe(std::string(s));

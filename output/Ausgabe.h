@@ -117,12 +117,16 @@ void FuegeFolieAn(std::unique_ptr<TFolie> F);
 // output/Termsatz.h) at its sums, products and brackets.
 Int32 Fortsetzungseinzug();
 
+// A text with markup; a line break in it ("\n\r" in a message) starts a new line.
 void Schreibe(const std::string& s);
 void Schreibe(const char* s);
 void Schreibe(Int64 n);
 void Schreibe(int n);
 void Schreibe(Extended v);
 void Schreibe(double v);
+// Writes s as it is, without reading markup (a message may quote an input), word by word so that a long
+// text wraps; each line break in it starts a new line.
+void SchreibeMeldung(const std::string& s);
 void SchreibeZeile(const std::string& s);
 void SchreibeZeile(const char* s);
 void SchreibeZeile(Int64 n);

@@ -319,6 +319,23 @@ TEST_F(HauptFmTest, AnfrageBeginntLeer) {
     EXPECT_FALSE(Abgehakt(SchrittNullstellen));
 }
 
+// A term error of several lines in a later step leaves each later sheet its line with the message's lines
+// on lines of their own: the parser's sentences do not run together.
+TEST_F(HauptFmTest, MehrzeiligerTermfehlerBehaeltSeineZeilen) {
+    SetzeStandIns();
+    Waehle({SchrittExtremstellen, SchrittWendestellen});
+    Haupt->Schrittfunktionen.Extremstellen = [] { TermAusString("(x"); };
+    Start("x^3");
+    ASSERT_EQ(Meldungen().size(), 1u);
+    const std::string meldung = Meldungen()[0];
+    const size_t umbruch = meldung.rfind("\n\r");
+    ASSERT_NE(umbruch, std::string::npos);
+    EXPECT_EQ(Seite(6),
+              std::vector<std::string>({"Wendestellen: nicht ausgeführt, weil die Anfrage im Schritt "
+                                        "„Extremstellen“ endete: Term: (x syntaktisch nicht OK",
+                                        meldung.substr(umbruch + 2)}));
+}
+
 // ---- user abort ----
 
 TEST_F(HauptFmTest, BenutzerabbruchHaeltDenTreiberNachDemSchritt) {

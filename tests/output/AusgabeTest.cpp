@@ -152,6 +152,30 @@ TEST_F(AusgabeTest, GleichungsketteBrichtVorDemGleichheitszeichen) {
     EXPECT_EQ(Seitentext().size(), 1u);
 }
 
+// A message of several lines keeps its line breaks on the page: its sentences do not run together, and no
+// control character is written. A message is written without markup, word by word so that it wraps.
+TEST_F(AusgabeTest, MeldungMitZeilenumbruechen) {
+    const std::string P = "Term: |x| syntaktisch nicht OK";
+    const std::string R = "Betragsstriche | kennt die Eingabe nicht";
+    for (const std::string umbruch : {"\n\r", "\r\n", "\n"}) {
+        InitialisiereAusgabe();
+        SchreibeZeile(P + umbruch + R);
+        SchreibeMeldung("Grund: " + P + umbruch + R + " x*i<2>");
+        NeueZeile();
+        EXPECT_EQ(Seitentext(), (std::vector<std::string>{P, R, "Grund: " + P, R + " x*i<2>"}));
+    }
+    InitialisiereAusgabe();
+    Seitenbreite = 200;
+    SchreibeMeldung(P + " " + R);
+    NeueZeile();
+    const auto zeilen = Seitentext();
+    EXPECT_GT(zeilen.size(), 2u);
+    std::string ganz;
+    for (const auto& z : zeilen) ganz += z;
+    EXPECT_EQ(ganz, P + " " + R);
+    for (const auto& z : Zeilenliste->Zeilen) EXPECT_LT(z->Box->LinksAbstand + z->Box->Breite, 200 - 20);
+}
+
 // Step blocks: labels with their line numbers, one Einzug further in per level.
 TEST_F(AusgabeTest, VerschachtelteSchrittblocke) {
     Einzug = 15;
