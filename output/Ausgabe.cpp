@@ -633,6 +633,33 @@ std::string FormatiereZahl(Extended x) {
     return s;
 }
 
+bool BrauchtExponent(Extended x) {
+    if (!std::isfinite(x) || x == 0) return false;
+    const int stellen = std::min<int>(Stellen, MaxZiffern);
+    const Extended betrag = std::fabs(x);
+    // More digits before the point than the 18 significant ones leave for the decimals, or a number that
+    // would be written as 0 (and lose its sign).
+    return betrag >= std::pow(10.0L, MaxZiffern - stellen) || betrag < 0.5L * std::pow(10.0L, -stellen);
+}
+
+std::string FormatiereTabellenzahl(Extended x, bool Exponential) {
+    if (!std::isfinite(x)) return "nicht def.";
+    // In E notation at most 18 significant digits: a long double carries no more.
+    const int stellen = std::min<int>(Stellen, Exponential ? MaxZiffern - 1 : MaxZiffern);
+    char puffer[200];
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, x,
+                      Exponential ? std::chars_format::scientific : std::chars_format::fixed, stellen);
+    std::string s(puffer, ergebnis.ptr);
+    // A value that rounds to zero has no sign.
+    if (s[0] == '-' && s.find_first_of("123456789") >= s.find_first_of("eE")) s.erase(0, 1);
+    for (char& c : s) {
+        if (c == 'e') c = 'E';
+        if (c == '.') c = ',';
+    }
+    return s;
+}
+
 char NaechsterVariablenname(char c) {
     switch (c) {
     case 'x':

@@ -175,6 +175,13 @@ void SendeDebugNachricht(const std::string& s);
 // with a decimal comma; trailing zeros are dropped only when the text is x to 18 significant digits. From
 // 1e18 on the scientific form. "nicht def." for a value that is not finite.
 std::string FormatiereZahl(Extended x);
+// A number of a table column: every number of the column in one format, with exactly Stellen decimals, or
+// in E notation with Stellen decimals of the mantissa ("1,2345000E+21", at most 17) when Exponential.
+// "nicht def." for a value that is not finite.
+std::string FormatiereTabellenzahl(Extended x, bool Exponential);
+// A column holding x is written in E notation: with Stellen decimals x would need more than 18 significant
+// digits, or x is not 0 but would be written as 0.
+bool BrauchtExponent(Extended x);
 
 // The cycle x, u, v, w, r, s, t of substitution letters.
 char NaechsterVariablenname(char c);

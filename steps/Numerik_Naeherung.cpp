@@ -108,8 +108,27 @@ std::unique_ptr<TListenFolie> Textzelle(const std::string& text) {
     return Zelle(TextFolie(text, Groesse()));
 }
 
-std::unique_ptr<TListenFolie> Zahlzelle(bool definiert, Extended v) {
-    return Textzelle(definiert ? FormatiereZahl(v) : "nicht def.");
+// A number of the table; a cell without one says "nicht def.".
+struct TZahl {
+    bool Definiert;
+    Extended Wert;
+};
+
+// One step of the iteration: its number and the numbers of its row.
+struct TSchrittzeile {
+    Int32 n;
+    std::vector<TZahl> Werte;
+};
+
+// The format of each number column: E notation where a number of it needs it.
+std::vector<bool> Spaltenformate(const std::vector<TSchrittzeile>& zeilen) {
+    std::vector<bool> exponential;
+    for (const TSchrittzeile& z : zeilen) {
+        exponential.resize(std::max(exponential.size(), z.Werte.size()), false);
+        for (size_t j = 0; j < z.Werte.size(); ++j)
+            if (z.Werte[j].Definiert && BrauchtExponent(z.Werte[j].Wert)) exponential[j] = true;
+    }
+    return exponential;
 }
 
 std::unique_ptr<TFolie> Bruch(const std::string& z, const std::string& n) {
@@ -117,6 +136,16 @@ std::unique_ptr<TFolie> Bruch(const std::string& z, const std::string& n) {
 }
 
 using TZeile = std::vector<std::unique_ptr<TListenFolie>>;
+
+// A step's row of cells: its number, then each number in the format of its column.
+TZeile Zellen(const TSchrittzeile& z, const std::vector<bool>& exponential) {
+    TZeile zellen;
+    zellen.push_back(Textzelle(std::to_string(z.n)));
+    for (size_t j = 0; j < z.Werte.size(); ++j)
+        zellen.push_back(Textzelle(
+            z.Werte[j].Definiert ? FormatiereTabellenzahl(z.Werte[j].Wert, exponential[j]) : "nicht def."));
+    return zellen;
+}
 
 // The header "f(x_n ± ε)" of the probe column.
 std::unique_ptr<TListenFolie> Probenkopf() {
@@ -147,10 +176,15 @@ TZeile Kopfzeile(Int32 Methode) {
 // way to a line that names them, all but the last.
 constexpr Int32 GezeigteSchritte = 20;
 
-// Lays the rows (the header first) out as a ruled table: each column as wide as its widest cell. The last row
-// is step n; when rows before it were left out, a line between names them.
-void SchreibeTabelle(std::vector<TZeile>& zeilen, Int32 n) {
+// Lays the header and the steps' rows out as a ruled table: each column as wide as its widest cell, every
+// number of a column in one format (Spaltenformate). The last row is step n; when rows before it were left
+// out, a line between names them.
+void SchreibeTabelle(TZeile kopf, const std::vector<TSchrittzeile>& schritte,
+                     const std::vector<bool>& formate, Int32 n) {
     if (!AktuelleZeile->Liste.empty()) NeueZeile();
+    std::vector<TZeile> zeilen;
+    zeilen.push_back(std::move(kopf));
+    for (const TSchrittzeile& z : schritte) zeilen.push_back(Zellen(z, formate));
     std::vector<Int32> breiten(zeilen[0].size(), 0);
     for (const TZeile& z : zeilen)
         for (size_t i = 0; i < z.size(); ++i) breiten[i] = std::max(breiten[i], Zellenbreite(*z[i]));
@@ -389,8 +423,7 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, T
     }
     TWertprogramm F1(f1);
 
-    std::vector<TZeile> zeilen;
-    zeilen.push_back(Kopfzeile(Methode));
+    std::vector<TSchrittzeile> zeilen;
     bool weiter = true, regulaer = false, abbruch = false;
     // Where f has no value at the last point; the interval [von, bis] where f changed its sign at the end.
     std::optional<Extended> ohneWert;
@@ -398,18 +431,17 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, T
     bool klammer = false;
     Int32 n = 1;
     for (;; ++n) {
-        TZeile z;
-        z.push_back(Textzelle(std::to_string(n)));
+        TSchrittzeile z{n, {}};
         if (!newton) {
-            for (Extended v : {it.a, it.b, it.fa, it.fb}) z.push_back(Zahlzelle(true, v));
+            for (Extended v : {it.a, it.b, it.fa, it.fb}) z.Werte.push_back({true, v});
         }
         const Extended vorige = it.x;
         bool ok = NeuerPunkt(F, F1, Methode, n, it);
         if (!ok) it.x = vorige;
-        z.push_back(Zahlzelle(ok, it.x));
+        z.Werte.push_back({ok, it.x});
         if (ok && !Wert(F, it.x, it.y)) ohneWert = it.x;
         ok = ok && !ohneWert;
-        z.push_back(Zahlzelle(ok, it.y));
+        z.Werte.push_back({ok, it.y});
         Extended probe = 0, probeX = it.x;
         if (Methode != Halbierungsverfahren) {
             const bool rechts =
@@ -417,10 +449,10 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, T
             probeX = rechts ? it.x + eps : it.x - eps;
             if (ok && !Wert(F, probeX, probe)) ohneWert = probeX;
             ok = ok && !ohneWert;
-            z.push_back(Zahlzelle(ok, probe));
+            z.Werte.push_back({ok, probe});
         }
         // Past the steps shown in full only the latest row is kept.
-        if (n > GezeigteSchritte + 1) zeilen.pop_back();
+        if (n > GezeigteSchritte + 1 && !zeilen.empty()) zeilen.pop_back();
         zeilen.push_back(std::move(z));
         if (!ok) {
             SchreibeZeile(Abgebrochen);
@@ -472,7 +504,8 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, T
         if (!weiter) break;
     }
 
-    SchreibeTabelle(zeilen, n);
+    const std::vector<bool> formate = Spaltenformate(zeilen);
+    SchreibeTabelle(Kopfzeile(Methode), zeilen, formate, n);
     if (abbruch) {
         SchreibeZeile("Abbruch durch Benutzer");
     } else if (regulaer) {
@@ -488,13 +521,15 @@ void Naeherungsverfahren(TTerm* f, TIntervall* I, Int32 Methode, Extended eps, T
         } else {
             if (it.y == 0) {
                 Schreibe("Exakte Lösung: x = ");
+                SchreibeZeile(it.x);
             } else {
                 Schreibe("Näherungslösung: x  ");
                 SchreibeZeichen(1187);
                 Schreibe(" ");
+                // The value as the table's column of x shows it.
+                const size_t spalte = newton ? 0 : 4;
+                SchreibeZeile(FormatiereTabellenzahl(it.x, spalte < formate.size() && formate[spalte]));
             }
-            // The value the table shows: a Double would cut digits that a small eps asks for.
-            SchreibeZeile(it.x);
         }
     } else if (ohneWert) {
         KeineNullstelle(TBefund::OhneWert, *ohneWert);

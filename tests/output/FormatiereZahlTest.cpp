@@ -94,6 +94,47 @@ TEST_F(FormatiereZahlTest, GerundetAufDieStellenUndAchtzehnZiffern) {
     }
 }
 
+// A table number has exactly Stellen decimals, or in E notation Stellen decimals of a mantissa between 1
+// and 10 (at most 17); read back, it is the value to half a unit of its last digit. A column needs E
+// notation exactly where the fixed form would take more than 18 significant digits or show a value that is
+// not 0 as 0.
+TEST_F(FormatiereZahlTest, Tabellenzahlen) {
+    const Extended werte[] = {0,     1,        -1,      0.5L,    -2.0L / 3, 1234.56789L, -0.0102500L,
+                              1e-4L, 3.2e-9L,  -4e-12L, 1e10L,   1.5e11L,   -2.98e24L,   123456789.125L,
+                              1e17L, 9.99e17L, 5e-8L,   4.9e-8L, -0.0L,     7e-19L};
+    for (int stellen : {0, 2, 4, 7, 18}) {
+        Stellen = static_cast<uint8_t>(stellen);
+        for (Extended x : werte) {
+            SCOPED_TRACE(::testing::Message() << "Stellen " << stellen << ", x = " << static_cast<double>(x));
+            const Extended betrag = std::fabs(x);
+            const bool fest = x == 0 || (betrag >= 0.5L * std::pow(10.0L, -stellen) &&
+                                         std::floor(std::log10(betrag)) + 1 + stellen <= 18);
+            EXPECT_EQ(BrauchtExponent(x), !fest);
+            for (const bool exponential : {false, true}) {
+                if (!exponential && !fest) continue;
+                const std::string t = FormatiereTabellenzahl(x, exponential);
+                const size_t komma = t.find(',');
+                const size_t e = t.find('E');
+                const int dezimalen = stellen == 0 ? 0 : int((exponential ? e : t.size()) - komma - 1);
+                EXPECT_EQ(dezimalen, exponential ? std::min(stellen, 17) : stellen) << t;
+                EXPECT_EQ(e != std::string::npos, exponential) << t;
+                EXPECT_FALSE(t[0] == '-' && x == 0) << t;
+                const Extended gelesen = Gelesen(t);
+                const Extended einheit =
+                    exponential ? std::pow(10.0L, std::floor(std::log10(betrag > 0 ? betrag : 1)) -
+                                                      std::min(stellen, 17))
+                                : std::pow(10.0L, -stellen);
+                EXPECT_LE(std::fabs(gelesen - x), einheit / 2 * (1 + 1e-9L)) << t;
+                if (exponential && x != 0) {
+                    const Extended mantisse = std::fabs(Gelesen(t.substr(0, e)));
+                    EXPECT_TRUE(mantisse >= 1 && mantisse < 10) << t;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(FormatiereTabellenzahl(std::numeric_limits<Extended>::infinity(), false), "nicht def.");
+}
+
 TEST_F(FormatiereZahlTest, UnabhaengigVomGebietsschema) {
     const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
     const std::string alt = vorher ? vorher : "C";

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -183,13 +184,69 @@ TEST_F(Numerik, WinzigesEpsEndetMitAchtzehnStellenUndStellenKommtZurueck) {
                   std::string("Bestimmung einer Nullstelle von x2-2 mit dem ") + namen[methode - 1]);
         EXPECT_EQ(s.Zeilen[1], "Intervall: [1,2], Genauigkeit: 1e-30");
         EXPECT_NEAR(static_cast<double>(s.X()), std::sqrt(2.0), 1e-15);
-        // The solution is the x of the last row, to its 18th significant digit (17 decimals), no zero padded.
+        // The solution is the x of the last row, to its 18th significant digit: 18 decimals would take more
+        // digits than a number carries, so the column of x is in E notation with 17 decimals.
         EXPECT_EQ(s.Loesungszeile, Loesung + s.Tabelle.back()[methode == 3 ? 1 : 5]);
-        EXPECT_TRUE(s.Dezimalen() == 17 && Stellen == vorher);
+        const size_t komma = s.Loesungszeile.find(',');
+        EXPECT_EQ(s.Loesungszeile.substr(s.Loesungszeile.find('E', komma)), "E+00");
+        EXPECT_TRUE(s.Loesungszeile.find('E', komma) - komma - 1 == 17 && Stellen == vorher);
     }
     // An abort while the value table for Newton's start value is written leaves the step by an exception.
     const TSeite1 s = Lauf({.F = "x^2-2", .A = "1", .B = "2", .Methode = 3, .Kommentare = true}, 1);
     EXPECT_TRUE(s.Hat("Erstellen einer Wertetabelle, um einen Startwert zu finden:") && Stellen == vorher);
+}
+
+// The number a table cell reads as.
+long double Zahl(std::string zelle) {
+    std::replace(zelle.begin(), zelle.end(), ',', '.');
+    return std::strtold(zelle.c_str(), nullptr);
+}
+
+// Every table writes its numbers in one format chosen from the decimals that eps asks for (7 for 0,0001):
+// each column has exactly 7 decimals, or E notation with 7 decimals of the mantissa where one of its numbers
+// is too large for them or too small to show in them; and only there. The solution is written as its column
+// shows it.
+TEST_F(Numerik, EinZahlformatJeTabelle) {
+    const std::regex fest("-?[0-9]+,[0-9]{7}"), exponent("-?[0-9],[0-9]{7}E[-+][0-9]{2,}");
+    const struct {
+        const char *F, *A, *B;
+        int Methode;
+        const char* Startwert;
+    } faelle[] = {{"x^25-1", "0", "2", 3, "automatisch suchen"},
+                  {"x^2-2", "1", "2", 3, "automatisch suchen"},
+                  {"x^3-2x-5", "2", "3", 1, ""},
+                  {"cos(x)-x", "0", "1", 2, ""},
+                  {"x^3-2x-5", "", "", 3, "2"},
+                  {"x^25-1", "0", "3", 1, ""}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(std::string(fall.F) + " Verfahren " + std::to_string(fall.Methode));
+        TAnfrage a{.F = fall.F, .A = fall.A, .B = fall.B, .Methode = fall.Methode};
+        if (*fall.Startwert) a.Startwert = fall.Startwert;
+        const TSeite1 s = Lauf(a);
+        ASSERT_GT(s.Tabelle.size(), 1u);
+        std::vector<bool> exponential;
+        for (size_t j = 1; j < s.Tabelle[0].size(); ++j) {
+            bool e = false, f = false, noetig = false;
+            for (const auto& zeile : s.Tabelle) {
+                if (zeile[j] == "nicht def.") continue;
+                e = e || std::regex_match(zeile[j], exponent);
+                f = f || std::regex_match(zeile[j], fest);
+                const long double v = std::fabs(Zahl(zeile[j]));
+                noetig = noetig || v >= 1e11L || (v != 0 && v < 5e-8L);
+            }
+            EXPECT_NE(e, f) << "column " << j;
+            EXPECT_EQ(e, noetig) << "column " << j;
+            exponential.push_back(e);
+        }
+        const size_t x = fall.Methode == 3 ? 1 : 5;
+        if (!s.Loesungszeile.empty()) {
+            EXPECT_EQ(s.Loesungszeile, Loesung + s.Tabelle.back()[x]);
+        }
+        // x^25 - 1: the values of f are too large for 7 decimals, the points are not.
+        if (std::string(fall.F) == "x^25-1" && fall.Methode == 3) {
+            EXPECT_TRUE(!exponential[0] && exponential[1]);
+        }
+    }
 }
 
 } // namespace
