@@ -144,11 +144,9 @@ void TTrigonometrischeNormalform::Nullstellen(TMenge* M, TSListe*& Liste, bool K
         Schreibe("f ist 2");
         SchreibeZeichen(CodePi);
         Schreibe("-periodisch;");
-        Schreibe(" daher kann man sich auf das Intervall ]-");
-        SchreibeZeichen(CodePi);
-        Schreibe(" ; ");
-        SchreibeZeichen(CodePi);
-        SchreibeZeile("] beschränken.");
+        Schreibe(" daher kann man sich auf das Intervall ");
+        SchreibeIntervall(Produkt(MinusEins, KonstantePi()), KonstantePi(), true, false);
+        SchreibeZeile(" beschränken.");
     }
     Liste = NeueLeereListe();
     Status = wahr;

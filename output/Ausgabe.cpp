@@ -376,22 +376,11 @@ void SchreibeMengeZeile(TMenge* M) {
     NeueZeile();
 }
 
-void SchreibeIntervall(TTerm* a, TTerm* b) {
-    if (a) {
-        Schreibe("[");
-        SchreibeTerm(a);
-    } else {
-        Schreibe("]-");
-        SchreibeZeichen(1165);
-    }
-    Schreibe(",");
-    if (b) {
-        SchreibeTerm(b);
-        Schreibe("]");
-    } else {
-        SchreibeZeichen(1165);
-        Schreibe("[");
-    }
+void SchreibeIntervall(TTerm* a, TTerm* b, bool LinksOffen, bool RechtsOffen) {
+    const Single S = static_cast<Single>(Schriftgroesse);
+    std::unique_ptr<TFolie> F = IntervallFolie(a, LinksOffen || !a, b, RechtsOffen || !b, S);
+    F->LinksAn(0, PunktZuPixel(0.2 * Schriftgroesse));
+    FuegeFormelteilAn(std::move(F));
 }
 
 void SchreibeZuweisung(const std::string& Name, TTerm* x, TTerm*& T, bool Zeigen) {

@@ -153,7 +153,9 @@ void SchreibeZeichen(uint16_t Code);
 void SchreibeUeberschrift(Int32 Stufe, const std::string& s);
 void SchreibeMenge(TMenge* M);
 void SchreibeMengeZeile(TMenge* M);
-void SchreibeIntervall(TTerm* a, TTerm* b);
+// The interval [a;b] as a set is written (IntervallFolie, output/Termsatz.h); a missing bound is infinite and
+// open.
+void SchreibeIntervall(TTerm* a, TTerm* b, bool LinksOffen = false, bool RechtsOffen = false);
 void SchreibeZuweisung(const std::string& Name, TTerm* x, TTerm*& T, bool Zeigen);
 void SchreibeAuswertung(TTerm* F, TTerm* a, TTerm* b);
 void SchreibeIntegralzeichen(TTerm* a, TTerm* b);

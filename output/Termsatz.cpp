@@ -295,22 +295,26 @@ std::unique_ptr<TFolie> TSListe::Folie(Single Groesse) {
     return liste;
 }
 
-std::unique_ptr<TFolie> TIntervall::Folie(Single Groesse) {
+std::unique_ptr<TFolie> IntervallFolie(TTerm* a, bool aOffen, TTerm* b, bool bOffen, Single Groesse) {
     auto liste = std::make_unique<TListenFolie>(Groesse);
-    liste->FuegeAn(Textfolie(LinkerRand.Offen ? "]" : "[", Groesse));
-    if (LinkerRand.Wert) {
-        liste->FuegeAn(LinkerRand.Wert->Folie(Groesse));
+    liste->FuegeAn(Textfolie(aOffen ? "]" : "[", Groesse));
+    if (a) {
+        liste->FuegeAn(a->Folie(Groesse));
     } else {
         liste->FuegeAn(Textfolie("-", Groesse));
         liste->FuegeAn(Zeichen(CodeUnendlich, Groesse));
     }
     liste->FuegeAn(Textfolie(";", Groesse));
-    if (RechterRand.Wert)
-        liste->FuegeAn(RechterRand.Wert->Folie(Groesse));
+    if (b)
+        liste->FuegeAn(b->Folie(Groesse));
     else
         liste->FuegeAn(Zeichen(CodeUnendlich, Groesse));
-    liste->FuegeAn(Textfolie(RechterRand.Offen ? "[" : "]", Groesse));
+    liste->FuegeAn(Textfolie(bOffen ? "[" : "]", Groesse));
     return liste;
+}
+
+std::unique_ptr<TFolie> TIntervall::Folie(Single Groesse) {
+    return IntervallFolie(LinkerRand.Wert, LinkerRand.Offen, RechterRand.Wert, RechterRand.Offen, Groesse);
 }
 
 std::unique_ptr<TFolie> TOperatorMenge::Folie(Single Groesse) {

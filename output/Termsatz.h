@@ -28,6 +28,10 @@ std::unique_ptr<TFolie> JoinFolie(TJoin* T, Single Groesse);
 // base alone when the exponent is 1.
 std::unique_ptr<TFolie> AllgemeineExponentialFolie(TAllgemeineExponentialFunktion* T, Single Groesse);
 
+// The interval between a and b, as every interval is written: "[a;b]", with "]" and "[" turned outwards at an
+// open end, "-∞" or "∞" for a missing bound.
+std::unique_ptr<TFolie> IntervallFolie(TTerm* a, bool aOffen, TTerm* b, bool bOffen, Single Groesse);
+
 // T as a factor in front of something else: bracketed when it is a sum.
 std::unique_ptr<TFolie> FaktorFolie(TTerm* T, Single Groesse);
 

@@ -38,8 +38,9 @@ bool WertVon(TTerm* T, Extended& w) {
 
 void SchreibeNichtDefiniertAuf(TTerm* a, TTerm* b) {
     NeueZeile();
-    SchreibeTextTerm("Integrand nicht auf dem ganzen Intervall [", a);
-    SchreibeTextTermTextZeile(" , ", b, "] definiert.");
+    Schreibe("Integrand nicht auf dem ganzen Intervall ");
+    SchreibeIntervall(a, b);
+    SchreibeZeile(" definiert.");
 }
 
 // q1 <= q2: an integer lies in [q1; q2] (only an odd one with NurUngerade); an end within the rounding of

@@ -489,8 +489,9 @@ TTerm* IntegriereOperatorTerm(TTerm* Term, TTerm* A, TTerm* B, TTerm* C, TTerm* 
     if (undefiniert) {
         if (Kommentare) {
             NeueZeile();
-            SchreibeTextTerm("Integrand nicht auf dem ganzen Intervall [", a);
-            SchreibeTextTermTextZeile(" , ", b, "] definiert.");
+            Schreibe("Integrand nicht auf dem ganzen Intervall ");
+            SchreibeIntervall(a, b);
+            SchreibeZeile(" definiert.");
         }
         throw ETermGoToStart("Arbeitsschritt nicht ausführbar");
     }

@@ -230,8 +230,8 @@ TEST_F(TrigNormalform, KommentierteNullstellensuche) {
     uint8_t status = unklar;
     SucheNullstellen(Lies("sin(x)+cos(x)"), Iv(K(-3), false, K(3), false), L, true, status);
     const std::string text = ::testing::PrintToString(Seitentext());
-    for (const char* teil : {"-periodisch; daher kann man sich auf das Intervall ]-", " | quadrieren",
-                             "Rücksubstitution", "Probe:", " erfüllt die Gleichung  nicht."})
+    for (const char* teil : {"-periodisch; daher kann man sich auf das Intervall ]-π;π] beschränken.",
+                             " | quadrieren", "Rücksubstitution", "Probe:", " erfüllt die Gleichung  nicht."})
         EXPECT_NE(text.find(teil), std::string::npos) << teil << " in " << text;
 }
 

@@ -303,15 +303,18 @@ TEST_F(AusgabeTest, TermMitNaeherungUndZuweisung) {
                                                       "x := 2 = 13 = 0,3333", "a := x = 14 = 14 = 0,25"}));
 }
 
+// An interval is written in one form, as an interval set reads: "[a;b]", infinite ends open.
 TEST_F(AusgabeTest, Intervalle) {
-    const std::tuple<TTerm*, TTerm*, const char*> faelle[] = {{nullptr, nullptr, "]-∞,∞["},
-                                                              {K(0), K(1), "[0,1]"},
-                                                              {nullptr, K(2), "]-∞,2]"},
-                                                              {K(-1), nullptr, "[-1,∞["}};
+    const std::tuple<TTerm*, TTerm*, const char*> faelle[] = {{nullptr, nullptr, "]-∞;∞["},
+                                                              {K(0), K(1), "[0;1]"},
+                                                              {nullptr, K(2), "]-∞;2]"},
+                                                              {K(-1), nullptr, "[-1;∞["}};
     for (const auto& [a, b, text] : faelle) {
         InitialisiereAusgabe();
         SchreibeIntervall(a, b);
         EXPECT_EQ(Offen(), text);
+        auto menge = Iv(a, a == nullptr, b, b == nullptr)->Folie(10);
+        EXPECT_EQ(Lesart(*AktuelleZeile), Lesart(*menge));
     }
 }
 

@@ -170,7 +170,7 @@ TEST_F(Selbsttest, NurDieFalschenFaelleMelden) {
     EXPECT_EQ(korrektur, "f=((1*(x-1))*(x-2));\r\n");
 
     const std::string ns = Lauf(22);
-    EXPECT_NE(ns.find("Nullstellen von x2-4 in [0,∞[:2(1-fach) statt 2(2-fach) nicht OK!"), std::string::npos)
+    EXPECT_NE(ns.find("Nullstellen von x2-4 in [0;∞[:2(1-fach) statt 2(2-fach) nicht OK!"), std::string::npos)
         << ns;
     EXPECT_EQ(ns.find(" nicht OK!"), ns.rfind(" nicht OK!")) << ns;
     const std::string sym = Lauf(33);
@@ -198,7 +198,7 @@ TEST_F(Selbsttest, FlaechenInJederReihenfolge) {
         EXPECT_EQ(text.find(" statt S=0,1, A=1 nicht OK") != std::string::npos, falsch) << text;
         EXPECT_EQ(text.find(" nicht OK"), text.rfind(" nicht OK")) << text;
         EXPECT_NE(text.find("Flächeninhalt zwischen dem Graphen von f(x) = x2-1 und der x-Achse   in   "
-                            "[-2,2] S=-2,-1,1,2 A=4 OK"),
+                            "[-2;2] S=-2,-1,1,2 A=4 OK"),
                   std::string::npos)
             << text;
     }

@@ -97,15 +97,15 @@ TEST_F(IntegralSchritte, ZeilenDerPruefungenUndErgebnisse) {
     const TSchritt F = SchrittFlaeche, I = SchrittIntegral;
     // clang-format off
     const std::tuple<TAnfrage, TSchritt, std::string> faelle[] = {
-        {{.F = "1/x", .A = "-1", .B = "1"}, F, "Integrierbarkeit in [-1,1] nicht klar."},
+        {{.F = "1/x", .A = "-1", .B = "1"}, F, "Integrierbarkeit in [-1;1] nicht klar."},
         {{.F = "cos(x)-x", .A = "-3", .B = "3"}, F,
          "Es konnten nicht alle Schnittstellen bestimmt werden; der Flächeninhalt wird nicht angegeben."},
-        {{.F = "exp(x^2)", .A = "0", .B = "1"}, F, "[0,1]\nDer Flächeninhalt konnte nicht bestimmt werden."},
+        {{.F = "exp(x^2)", .A = "0", .B = "1"}, F, "[0;1]\nDer Flächeninhalt konnte nicht bestimmt werden."},
         {{.F = "x", .G = "x", .A = "0", .B = "1"}, F, "Der gesuchte Flächeninhalt ist A = 0"},
         {{.F = "x", .A = "-1"}, I, "Integrationsintervall nicht endlich. Integral nicht bestimmt."},
         // Simplified to x^2, but f as entered has no value below 0.
-        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, F, "Integrierbarkeit in [-4,5] nicht klar."},
-        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, I, "Integrierbarkeit in [-4,5] nicht klar."},
+        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, F, "Integrierbarkeit in [-4;5] nicht klar."},
+        {{.F = "e^(2ln(x))", .A = "-4", .B = "5", .Schritte = {SchrittVereinfachen}}, I, "Integrierbarkeit in [-4;5] nicht klar."},
     };
     // clang-format on
     for (const auto& [anfrage, schritt, zeilen] : faelle) {
@@ -127,7 +127,7 @@ TEST_F(IntegralSchritte, ZeilenDerPruefungenUndErgebnisse) {
         << seite();
     FTerm = Lies("1/x");
     DoIntegral(Lies("1"), Lies("-1"));
-    EXPECT_NE(seite().find("Integrierbarkeit in [1,-1] nicht klar."), std::string::npos) << seite();
+    EXPECT_NE(seite().find("Integrierbarkeit in [1;-1] nicht klar."), std::string::npos) << seite();
 }
 
 // A search out of resources ends the step with a box, and the request goes on; an abort during Simpson's

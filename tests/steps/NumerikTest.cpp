@@ -102,7 +102,7 @@ TEST_F(Numerik, PruefungenStoppenMitIhrerZeileOhneLoesung) {
         {{.F = "x^2-1", .A = "1", .B = "3"}, "Exakte Lösung : x = 1"},
         {{.F = "x^2-1", .A = "0", .B = "1", .Methode = 2}, "f ist an der rechten Intervallgrenze Null."},
         {{.F = "x^2+1", .A = "1", .B = "2"},
-         "Die Funktion x2+1 hat an den Grenzen des Intervalls [1,2] dasselbe Vorzeichen." + Stop},
+         "Die Funktion x2+1 hat an den Grenzen des Intervalls [1;2] dasselbe Vorzeichen." + Stop},
         {{.F = "1/x", .A = "0", .B = "1"},
          "Die Funktion 1x ist an einer Intervallgrenze nicht definiert." + Stop},
         {{.F = "x^2-2", .B = "2"}, "Startintervall nicht endlich." + Stop},
@@ -126,12 +126,12 @@ TEST_F(Numerik, PruefungenStoppenMitIhrerZeileOhneLoesung) {
 // A sign change at a pole or a jump is no zero: an interval where f's range shows the gap is refused, else
 // the iteration ends with a line instead of a solution. A zero at a junction is still one.
 TEST_F(Numerik, KeineLoesungAnPolOderSprung) {
-    const std::string luecke = "Die Funktion 1x ist im Intervall [-1,2] nicht überall definiert." + Stop;
+    const std::string luecke = "Die Funktion 1x ist im Intervall [-1;2] nicht überall definiert." + Stop;
     const std::tuple<const char*, int, std::string> faelle[] = {
         {"1/x", 1, luecke},
         {"1/x", 2, luecke},
         {"1/x", 3, luecke},
-        {"tan(x+1)", 1, "Die Funktion tanx+1 ist im Intervall [-1,2] nicht überall definiert." + Stop},
+        {"tan(x+1)", 1, "Die Funktion tanx+1 ist im Intervall [-1;2] nicht überall definiert." + Stop},
         {"x-1;x+1", 1, "wechselt dort das Vorzeichen, ohne 0 zu werden."},
         {"x-1;x+1", 2, "wechselt dort das Vorzeichen, ohne 0 zu werden."},
         {"1/x;1/x", 1, "wächst dort über alle Grenzen."},
@@ -182,7 +182,7 @@ TEST_F(Numerik, WinzigesEpsEndetMitAchtzehnStellenUndStellenKommtZurueck) {
         const TSeite1 s = Lauf({.F = "x^2-2", .A = "1", .B = "2", .Epsilon = "1e-30", .Methode = methode});
         EXPECT_EQ(s.Zeilen[0],
                   std::string("Bestimmung einer Nullstelle von x2-2 mit dem ") + namen[methode - 1]);
-        EXPECT_EQ(s.Zeilen[1], "Intervall: [1,2], Genauigkeit: 1e-30");
+        EXPECT_EQ(s.Zeilen[1], "Intervall: [1;2], Genauigkeit: 1e-30");
         EXPECT_NEAR(static_cast<double>(s.X()), std::sqrt(2.0), 1e-15);
         // The solution is the x of the last row, to its 18th significant digit: 18 decimals would take more
         // digits than a number carries, so the column of x is in E notation with 17 decimals.

@@ -57,12 +57,12 @@ TEST_F(StandardIntegral, StammfunktionenAbgeleitetUndBestimmteIntegrale) {
 
 TEST_F(StandardIntegral, NichtDefinierteIntegrandenUndKommentare) {
     const std::tuple<const char*, const char*, TTerm*, TTerm*, std::string> fehler[] = {
-        {"sqrt", "-x^2+4", K(-3), Eins, "Integrand nicht auf dem ganzen Intervall [-3 , 1] definiert."},
-        {"sqrt", "x^2-4", Eins, Drei, "Integrand nicht auf dem ganzen Intervall [1 , 3] definiert."},
-        {"sqrt", "-x^2", MinusEins, Eins, "Integrand nicht auf dem ganzen Intervall [-1 , 1] definiert."},
+        {"sqrt", "-x^2+4", K(-3), Eins, "Integrand nicht auf dem ganzen Intervall [-3;1] definiert."},
+        {"sqrt", "x^2-4", Eins, Drei, "Integrand nicht auf dem ganzen Intervall [1;3] definiert."},
+        {"sqrt", "-x^2", MinusEins, Eins, "Integrand nicht auf dem ganzen Intervall [-1;1] definiert."},
         {"sqrt", "-x^2-1", nullptr, nullptr, "Integrand auf keinem echten Intervall definiert."},
-        {"tan", "x", Null, Zwei, "Integrand nicht auf dem ganzen Intervall [0 , 2] definiert."},
-        {"cot", "x-1", Eins, Zwei, "Integrand nicht auf dem ganzen Intervall [1 , 2] definiert."}};
+        {"tan", "x", Null, Zwei, "Integrand nicht auf dem ganzen Intervall [0;2] definiert."},
+        {"cot", "x-1", Eins, Zwei, "Integrand nicht auf dem ganzen Intervall [1;2] definiert."}};
     for (const auto& [name, u, a, b, zeile] : fehler)
         for (bool kommentare : {false, true}) {
             InitialisiereAusgabe();
