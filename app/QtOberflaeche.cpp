@@ -1,6 +1,9 @@
 #include "app/QtOberflaeche.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,10 +26,24 @@ void TQtOberflaeche::Meldung(TMeldungsart art, const std::string& text) {
     if (eltern == nullptr) eltern = Haupt;
     // Messages may carry the old line break "\n\r"; a box shows one line break for it.
     const QString inhalt = QString::fromStdString(text).remove(QLatin1Char('\r'));
-    if (art == TMeldungsart::Warnung)
-        QMessageBox::warning(eltern, QString::fromUtf8("Warnung"), inhalt, QMessageBox::Ok);
-    else
-        QMessageBox::information(eltern, QString::fromUtf8("Information"), inhalt, QMessageBox::Ok);
+    const bool warnung = art == TMeldungsart::Warnung;
+    QMessageBox box(warnung ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromUtf8(warnung ? "Warnung" : "Information"), inhalt, QMessageBox::Ok, eltern);
+    // The box sizes itself to its text when it is shown; a row of its layout keeps it wide enough.
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout()))
+        raster->addItem(new QSpacerItem(Meldungsbreite(box), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                        raster->rowCount(), 0, 1, raster->columnCount());
+    box.exec();
+}
+
+int Meldungsbreite(const QWidget& Fenster) {
+    // The window manager writes the title with the program's name after it, in a bold face, and needs room
+    // for its buttons beside it.
+    QFont schrift = Fenster.font();
+    schrift.setBold(true);
+    const QString titel =
+        Fenster.windowTitle() + QString::fromUtf8(" — ") + QGuiApplication::applicationDisplayName();
+    return QFontMetrics(schrift).horizontalAdvance(titel) * 5 / 4 + 160;
 }
 
 void TQtOberflaeche::VerarbeiteNachrichten() {

@@ -6,6 +6,8 @@
 
 #include "plattform/Oberflaeche.h"
 
+class QWidget;
+
 namespace zol {
 
 class THauptForm;
@@ -34,6 +36,11 @@ private:
     THauptForm* Haupt;
     QElapsedTimer Uhr;
 };
+
+// The least width of a message box: its whole title with the program's name, as the window manager writes it,
+// and the title bar's buttons. A box of a short message ("Benutzer-Abbruch") is no narrower, so that its
+// title is not cut.
+int Meldungsbreite(const QWidget& Fenster);
 
 // Installs a host for the lifetime of the guard and then restores the previous one.
 class TOberflaecheWechsel {

@@ -659,6 +659,28 @@ TEST_F(HauptFmTest, DerQtHost) {
     EXPECT_EQ(text, Q("Arbeitsschritte sind nicht ausführbar:\nTerm-Angabe fehlt."));
 }
 
+// A box of a short message is as wide as its whole title with the program's name and the title bar's
+// buttons need: the window manager does not cut it ("War… OL08").
+TEST_F(HauptFmTest, KurzeMeldungBehaeltIhrenTitel) {
+    TQtOberflaeche host(Haupt.get());
+    for (const auto art : {TMeldungsart::Warnung, TMeldungsart::Information}) {
+        int breite = 0, noetig = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            breite = box->width();
+            QFont fett = box->font();
+            fett.setBold(true);
+            noetig = QFontMetrics(fett).horizontalAdvance(box->windowTitle() + Q(" — ") +
+                                                          QGuiApplication::applicationDisplayName()) +
+                     120;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        host.Meldung(art, "Benutzer-Abbruch");
+        EXPECT_GE(breite, noetig);
+    }
+}
+
 // ---- the linear system ----
 
 TEST_F(HauptFmTest, StartLoestDasGetippteSystemAufDemBlattLoesung) {
