@@ -9,6 +9,7 @@
 #include "output/Protokoll.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -49,18 +50,6 @@ void TPolynomTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8
 }
 
 // ---- The builder ----
-
-namespace {
-
-// T contains a parameter: a named constant such as a, whose value is unknown (pi and e are numbers).
-bool EnthaeltParameter(TTerm* T) {
-    if (T->Typrang == RangBenannt) return T->Kennung != "pi" && T->Kennung != "e";
-    if (auto* o = AlsOperatorTerm(T)) return EnthaeltParameter(o->T1) || EnthaeltParameter(o->T2);
-    if (auto* f = dynamic_cast<TFunktion*>(T)) return EnthaeltParameter(f->Argument);
-    return false;
-}
-
-} // namespace
 
 bool KonstantesPolynomVon(TTerm* T, TPolynom& P) {
     // A constant without a value (1/0, 0^-1) is no polynomial; a parameter's value is merely unknown.

@@ -23,6 +23,7 @@
 #include "steps/Fallunterscheidung.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
@@ -42,17 +43,56 @@ void PruefeAbbruch() {
     if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");
 }
 
+} // namespace
+
+bool AbleitungNichtNullIn(TTerm* T, Int32 n, TTerm* P) {
+    try {
+        TTerm* D = T;
+        for (Int32 k = 0; k < n && D; ++k) {
+            D = D->Ableitung();
+            if (D) VereinfacheTerm(D);
+        }
+        TTerm* w = D ? D->Ersetze(VariableX, P) : nullptr;
+        if (!w) return false;
+        VereinfacheKonstantenTerm(w);
+        return !EnthaeltParameter(w) && Nullheit(w) == TNullheit::NichtNull;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return false;
+    }
+}
+
+namespace {
+
 // Only the points of Liste that have a finite value and lie in Bereich; a list not computed (Anzahl -1)
-// stays as it is.
-void NurImBereich(TSListe*& Liste, TMenge* Bereich) {
+// stays as it is. Where T or a point holds a parameter, a point counts only where it lies in Bereich and T
+// has a value there for every value of the parameter, and its multiplicity n only where the n-th derivative
+// there is not 0 for any value (the zero 0 of x^2 - 2ax is double for a = 0). A point left out that may
+// count makes a complete list unclear.
+void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status) {
     if (Liste->Anzahl <= 0) return;
+    const bool parameter = EnthaeltParameter(T);
     TSListe* neu = NeueLeereListe();
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
-        TTerm* p = Liste->Stellen[i]->Punkt;
-        bool definiert = false;
-        const Extended x = p->Wert(0, definiert);
-        if (definiert && std::isfinite(x) && (!Bereich || Bereich->Enthaelt(p)))
-            neu->Stellen[++neu->Anzahl] = Liste->Stellen[i];
+        TStelle* stelle = Liste->Stellen[i];
+        TTerm* p = stelle->Punkt;
+        if (!parameter && !EnthaeltParameter(p)) {
+            bool definiert = false;
+            const Extended x = p->Wert(0, definiert);
+            if (definiert && std::isfinite(x) && (!Bereich || Bereich->Enthaelt(p)))
+                neu->Stellen[++neu->Anzahl] = stelle;
+            continue;
+        }
+        const TWahrheitswert liegt = LiegtIn(p, Bereich), definiert = DefiniertBei(T, p);
+        const TWahrheitswert drin = liegt == falsch || definiert == falsch ? falsch
+                                    : liegt == wahr && definiert == wahr   ? wahr
+                                                                           : unklar;
+        if (drin == unklar && Status == wahr) Status = unklar;
+        if (drin != wahr) continue;
+        if (stelle->Vielfachheit > 0 && !AbleitungNichtNullIn(T, stelle->Vielfachheit, p))
+            stelle = Neu<TStelle>(p, 0);
+        neu->Stellen[++neu->Anzahl] = stelle;
     }
     Liste = neu;
 }
@@ -229,6 +269,15 @@ void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& St
     Liste = NeueLeereListe();
     const TNullheit n = Nullheit(T);
     Status = n == TNullheit::Null ? falsch : n == TNullheit::Unklar ? unklar : wahr;
+    // A constant with a parameter and no value as a number is 0 for some values of the parameter perhaps.
+    if (n == TNullheit::OhneWert && EnthaeltParameter(T)) {
+        Status = unklar;
+        if (Kommentar) {
+            SchreibeTextTerm("Ob ", T);
+            SchreibeNichtEntschieden(" gleich 0 ist,", T);
+        }
+        return;
+    }
     if (Kommentar)
         SchreibeZeile(n == TNullheit::Null        ? "Konstante ist Null, d.h. Gleichung allgemeingültig."
                       : n == TNullheit::NichtNull ? "Konstante ist ungleich Null"
@@ -332,7 +381,7 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         if (LaufendeSuchen.size() == 1) throw;
         NichtsGefunden(e, Liste, Status, Kommentar);
     }
-    NurImBereich(Liste, Bereich);
+    NurImBereich(T, Liste, Bereich, Status);
     if (Kommentar) SchreibeZusammenfassung(Liste, Status);
     if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status};
 }

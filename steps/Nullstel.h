@@ -32,6 +32,9 @@ bool IstNullfunktion(TTerm* T);
 // T(x0) = 0, decided exactly: x0 put in for x and the result simplified as a constant; false where T has no
 // value at x0, a divisor there cannot be told from 0, or the exact numbers overflow.
 bool TermVerschwindetIn(TTerm* T, TTerm* x0);
+// The derivative of order n of T at the point P is a number other than 0 for every value of the parameters
+// in T and P: a zero P of multiplicity at least n has exactly that multiplicity.
+bool AbleitungNichtNullIn(TTerm* T, Int32 n, TTerm* P);
 // T has a value at the constant x0, decided by putting x0 in exactly: a piecewise term that jumps at x0 has
 // none there, though a rounded x0 may fall on one side of it. Where a divisor cannot be told from 0, the
 // value at x0 decides.

@@ -6,6 +6,7 @@
 #include "output/Ausgabe.h"
 #include "plattform/Strom.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -46,7 +47,14 @@ TTerm* TKonstante::Integral(TTerm* a, TTerm* b) {
 void TKonstante::Nullstellen(TMenge*, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     // 0 = 0 holds for every x: no point is listed, Status 0 says that there are more than any list holds.
     Liste = NeueLeereListe();
-    if (IstNull()) {
+    if (IstParameter(this)) {
+        // a = 0 holds for one value of a only.
+        Status = unklar;
+        if (Kommentar) {
+            SchreibeTextTerm("Ob ", this);
+            SchreibeNichtEntschieden(" gleich 0 ist,", this);
+        }
+    } else if (IstNull()) {
         Status = falsch;
         if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
     } else {
@@ -222,12 +230,21 @@ void TVariable::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Sta
     Liste = NeueLeereListe();
     Status = wahr;
     VereinfacheKonstantenTerm(C);
-    if (!M || M->Enthaelt(C)) {
-        Liste->FuegeHinzu(C, 1);
+    const TWahrheitswert drin = LiegtIn(C, M);
+    if (drin != falsch) {
+        if (drin == wahr) Liste->FuegeHinzu(C, 1);
         if (Kommentar) {
             Schreibe("Lösung: " + VariablenText() + "  = ");
             SchreibeTermMitNaeherung(C);
             NeueZeile();
+        }
+        // A solution with a parameter that lies in the interval only for some of its values is not listed.
+        if (drin == unklar) {
+            Status = unklar;
+            if (Kommentar) {
+                SchreibeTextTerm("Ob ", C);
+                SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", C);
+            }
         }
     } else if (Kommentar) {
         SchreibeTerm(C);

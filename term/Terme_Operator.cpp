@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/Vereinfachung.h"
@@ -15,6 +16,7 @@
 #include "steps/Symmetrien.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Wertprogramm.h"
@@ -40,13 +42,26 @@ bool HatWertNull(TTerm* T) {
     return definiert && w == 0;
 }
 
-// T is defined at the point P (a constant term).
-bool DefiniertIn(TTerm* T, TTerm* P) {
-    bool definiert = false;
-    Extended x = P->Wert(0, definiert);
-    if (!definiert) return false;
-    T->Wert(x, definiert);
-    return definiert;
+// Whether the zero P of a factor or numerator is one of the whole term: where T (the other factor, the
+// quotient) has a value. Where that depends on a parameter, the line says so and the zero is left out.
+bool DefiniertIn(TTerm* T, TTerm* P, bool Kommentar, uint8_t& Status, const std::string& Name) {
+    const TWahrheitswert d = DefiniertBei(T, P);
+    if (d == unklar) {
+        Status = unklar;
+        if (Kommentar) {
+            if (Name.empty())
+                SchreibeTextTerm("Ob ", T);
+            else
+                Schreibe("Ob " + Name);
+            SchreibeTextTerm(" in ", P);
+            SchreibeNichtEntschieden(" definiert ist,", T, P);
+        }
+    } else if (d == falsch && Kommentar) {
+        if (Name.empty()) SchreibeTerm(T);
+        SchreibeTextTermTextZeile(Name.empty() ? " in " : "In ", P,
+                                  Name.empty() ? " nicht definiert." : " ist " + Name + " nicht definiert.");
+    }
+    return d == wahr;
 }
 
 // Indents the output by one step while it lives.
@@ -632,10 +647,8 @@ void TOperatorTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint
         }
         for (Int32 i = 1; zaehler && i <= zaehler->Anzahl; ++i) {
             TStelle* stelle = zaehler->Stellen[i];
-            if (DefiniertIn(this, stelle->Punkt))
+            if (DefiniertIn(this, stelle->Punkt, Kommentar, Status, "f"))
                 StelleEinfuegen(stelle, Liste, false);
-            else if (Kommentar)
-                SchreibeTextTermTextZeile("In ", stelle->Punkt, " ist f nicht definiert.");
         }
         break;
     }
@@ -698,9 +711,17 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
             if (Kommentar) SchreibeZeile("Konstante ist Null, d.h. Gleichung allgmeingültig.");
             return;
         }
-        if (Kommentar) SchreibeTextTermZeile("Das sind die Nullstellen von ", anderer);
+        // A factor with a parameter may be 0 for some value of it: then every x is a zero.
+        const bool vielleichtNull = EnthaeltParameter(faktor) && Nullheit(faktor) != TNullheit::NichtNull;
+        if (Kommentar && vielleichtNull) {
+            SchreibeTextTerm("Falls ", faktor);
+            SchreibeTextTermZeile(" ungleich 0 ist, sind das die Nullstellen von ", anderer);
+        } else if (Kommentar) {
+            SchreibeTextTermZeile("Das sind die Nullstellen von ", anderer);
+        }
         TEinzugsschritt einzug;
         SucheNullstellen(anderer, M, Liste, Kommentar, Status);
+        if (vielleichtNull && Status == wahr) Status = unklar;
         return;
     }
     if (Kommentar)
@@ -714,12 +735,8 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
         SucheNullstellen(faktor, M, nullstellen, Kommentar, status);
         for (Int32 i = 1; nullstellen && i <= nullstellen->Anzahl; ++i) {
             TStelle* stelle = nullstellen->Stellen[i];
-            if (DefiniertIn(anderer, stelle->Punkt)) {
+            if (DefiniertIn(anderer, stelle->Punkt, Kommentar, status, ""))
                 StelleEinfuegen(stelle, Liste, false);
-            } else if (Kommentar) {
-                SchreibeTerm(anderer);
-                SchreibeTextTermTextZeile(" in ", stelle->Punkt, " nicht definiert.");
-            }
         }
     };
     uebernimm(F1, F2, status1);

@@ -1,6 +1,7 @@
 // Powers with an exact rational exponent, and the common part of one-argument functions.
 #include <cmath>
 
+#include "algebra/Nullentscheidung.h"
 #include "output/Ausgabe.h"
 #include "output/Termsatz.h"
 #include "plattform/Strom.h"
@@ -10,6 +11,7 @@
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
@@ -262,6 +264,31 @@ void LoeseBasis(TTerm* basis, TTerm* r, bool beideVorzeichen, TMenge* M, bool Ko
     Status = Und(Status, status2);
 }
 
+// C >= 0 for every value of its parameters: a sum or product of even powers and positive numbers.
+bool SicherNichtNegativ(TTerm* C) {
+    if (TPotenz* p = AlsPotenzTerm(C))
+        return p->Exponent.Nenner == 1 && p->Exponent.Zaehler % 2 == 0 && p->Exponent.Zaehler > 0;
+    if (TOperatorTerm* o = AlsOperatorTerm(C))
+        return o->Operator != '-' && SicherNichtNegativ(o->T1) && SicherNichtNegativ(o->T2);
+    if (EnthaeltParameter(C)) return false;
+    bool definiert = false;
+    const Extended c = C->Wert(0, definiert);
+    return definiert && c > 0 && Nullheit(C) == TNullheit::NichtNull;
+}
+
+// base^e = C with a parameter in C: for an even natural e and a C that is >= 0 for every value of the
+// parameter, base = +-C^(1/e); otherwise whether and where it has solutions depends on the parameter.
+void LoeseMitParameter(TTerm* basis, const TBruch& e, TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status,
+                       TSListe*& Liste) {
+    if (e.Nenner == 1 && e.Zaehler > 0 && e.Zaehler % 2 == 0 && e.Zaehler <= INT32_MAX &&
+        SicherNichtNegativ(C))
+        return LoeseBasis(basis, ZieheWurzel(C, static_cast<Int32>(e.Zaehler)), true, M, Kommentar, Status,
+                          Liste);
+    Liste = NeueLeereListe();
+    Status = unklar;
+    if (Kommentar) SchreibeNichtEntschieden("Welche Lösungen die Gleichung hat,", C);
+}
+
 } // namespace
 
 void TPotenz::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Status, TSListe*& Liste) {
@@ -269,6 +296,8 @@ void TPotenz::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Statu
         SchreibeTerm(this);
         SchreibeTextTermZeile(" = ", C);
     }
+    if (C->IstKonstant && EnthaeltParameter(C))
+        return LoeseMitParameter(Argument, Exponent, C, M, Kommentar, Status, Liste);
     bool definiert = true;
     Extended c = C->Wert(0, definiert);
     if (!definiert || !std::isfinite(c)) {

@@ -1,0 +1,110 @@
+#include "term/Parameter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+#include <vector>
+
+#include "output/Ausgabe.h"
+#include "steps/Definitionsbedingungen.h"
+#include "term/Fehler.h"
+#include "term/Mengen.h"
+#include "term/Terme.h"
+
+namespace zol {
+
+namespace {
+
+// Visits T and its subterms (each shared subterm once, without recursion) until Besuch returns false;
+// returns false when it did.
+template <class F> bool Durchlaufe(TTerm* T, F Besuch) {
+    std::vector<TTerm*> offen{T};
+    std::unordered_set<TTerm*> gesehen;
+    while (!offen.empty()) {
+        TTerm* t = offen.back();
+        offen.pop_back();
+        if (!t || !gesehen.insert(t).second) continue;
+        if (!Besuch(t)) return false;
+        if (TOperatorTerm* o = AlsOperatorTerm(t)) {
+            offen.push_back(o->T2);
+            offen.push_back(o->T1);
+        } else if (TJoin* j = AlsJoin(t)) {
+            offen.push_back(j->T2);
+            offen.push_back(j->Bedingung);
+            offen.push_back(j->T1);
+        } else if (auto* f = dynamic_cast<TFunktion*>(t)) {
+            offen.push_back(f->Argument);
+        }
+    }
+    return true;
+}
+
+bool HatZahlwert(TTerm* C) {
+    bool definiert = false;
+    const Extended w = C->Wert(0, definiert);
+    return definiert && std::isfinite(w);
+}
+
+} // namespace
+
+bool IstParameter(const TTerm* T) {
+    return T && T->Typrang == RangBenannt && T->Kennung != "pi" && T->Kennung != "e";
+}
+
+bool EnthaeltParameter(TTerm* T) {
+    return !Durchlaufe(T, [](TTerm* t) { return !IstParameter(t); });
+}
+
+std::string Parameternamen(TTerm* T, TTerm* U) {
+    std::vector<std::string> namen;
+    for (TTerm* W : {T, U})
+        Durchlaufe(W, [&](TTerm* t) {
+            if (IstParameter(t) && std::find(namen.begin(), namen.end(), t->Kennung) == namen.end())
+                namen.push_back(t->Kennung);
+            return true;
+        });
+    std::string text;
+    for (size_t i = 0; i < namen.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == namen.size() ? " und " : ", ") + namen[i];
+    return text;
+}
+
+TWahrheitswert HatWertFuerJedenParameter(TTerm* C) {
+    if (!C) return falsch;
+    if (!EnthaeltParameter(C)) return HatZahlwert(C) ? wahr : falsch;
+    return UeberallDefiniert(C) ? wahr : unklar;
+}
+
+TWahrheitswert DefiniertBei(TTerm* T, TTerm* P) {
+    if (!T || !P) return falsch;
+    if (!EnthaeltParameter(T) && !EnthaeltParameter(P)) {
+        bool definiert = false;
+        const Extended x = P->Wert(0, definiert);
+        if (!definiert || !std::isfinite(x)) return falsch;
+        const Extended w = T->Wert(x, definiert);
+        return definiert && std::isfinite(w) ? wahr : falsch;
+    }
+    // A T with a value at every x has one at every point that exists.
+    if (UeberallDefiniert(T)) return wahr;
+    try {
+        return HatWertFuerJedenParameter(T->Ersetze(VariableX, P)) == wahr ? wahr : unklar;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return unklar;
+    }
+}
+
+TWahrheitswert LiegtIn(TTerm* P, TMenge* M) {
+    if (!P) return falsch;
+    if (!EnthaeltParameter(P)) return !M || M->Enthaelt(P) ? wahr : falsch;
+    if (!M || M == MengeR) return wahr;
+    auto* I = dynamic_cast<TIntervall*>(M);
+    return I && !I->LinkerRand.Wert && !I->RechterRand.Wert ? wahr : unklar;
+}
+
+void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U) {
+    SchreibeZeile(Text + " wird hier nicht für jeden Wert von " + Parameternamen(T, U) + " entschieden.");
+}
+
+} // namespace zol

@@ -1,0 +1,38 @@
+// Parameters: one-letter constants of unknown value in a term (a, k, ...). A parameter stands for any real
+// number; it is no point where a term is undefined. Whether a term with a parameter has a value, is 0 or lies
+// in an interval is known only where it holds for every value of the parameter; otherwise it is unclear.
+#pragma once
+
+#include <string>
+
+#include "term/Grundtypen.h"
+
+namespace zol {
+
+class TTerm;
+class TMenge;
+
+// A named constant other than pi and e.
+bool IstParameter(const TTerm* T);
+// T contains a parameter.
+bool EnthaeltParameter(TTerm* T);
+// The names of the parameters in T (and U), in the order met, joined by ", " and " und ".
+std::string Parameternamen(TTerm* T, TTerm* U = nullptr);
+
+// The constant C has a value: decided by its value when C holds no parameter; with a parameter wahr when it
+// has one for every value of the parameter, unklar otherwise.
+TWahrheitswert HatWertFuerJedenParameter(TTerm* C);
+// T has a value at the constant point P: decided by the values when neither holds a parameter; otherwise
+// wahr where T has a value at every x (UeberallDefiniert) or T with P put in for x has a value for every
+// value of the parameters, unklar otherwise.
+TWahrheitswert DefiniertBei(TTerm* T, TTerm* P);
+// The constant point P lies in M (nil is all of R): decided by M when P holds no parameter; with a parameter
+// wahr when M is all of R (a point such as -1/(2a) lies there for every value where it exists), unklar
+// otherwise.
+TWahrheitswert LiegtIn(TTerm* P, TMenge* M);
+
+// Ends the line of a question that the step leaves open for a term with parameters, T (and U): Text and
+// "wird hier nicht für jeden Wert von a entschieden." with those parameters named.
+void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U = nullptr);
+
+} // namespace zol
