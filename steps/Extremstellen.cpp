@@ -4,16 +4,19 @@
 #include <cmath>
 #include <string>
 
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "steps/Ableitungen.h"
 #include "steps/Allgemeines.h"
+#include "steps/Definitionsbedingungen.h"
 #include "steps/Knickstellen.h"
 #include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
@@ -89,10 +92,12 @@ Extended Nachgeprueft(TTerm* D, Extended x, Extended t) {
 
 // f has a value at x0 but not on both sides nearby: x0 is no inner point of f's range, which the line says.
 // The range is that of f as entered (sqrt(x)^2 has none below 0; x0 itself is in it, as the caller knows).
+// With a parameter f has no value as a number: the candidate is judged by ParameterKurvenpunkt.
 bool Randpunkt(TTerm* x0) {
     Extended x = 0;
     TTerm* E = EingegebenesF();
-    if (!WertBei(x0, 0, x) || (BeidseitigDefiniert(FTerm, x) && (E == FTerm || BeidseitsNaheDefiniert(E, x))))
+    if (EnthaeltParameter(FTerm) || EnthaeltParameter(E) || !WertBei(x0, 0, x) ||
+        (BeidseitigDefiniert(FTerm, x) && (E == FTerm || BeidseitsNaheDefiniert(E, x))))
         return false;
     SchreibeTerm(x0);
     SchreibeZeile(" ist Randpunkt des Definitionsbereichs von f und scheidet aus.");
@@ -103,6 +108,8 @@ bool Randpunkt(TTerm* x0) {
 // none by the sign-change test; a point where f' has no value by the sign-change test at once.
 void Extremstelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Zaehler) {
     TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
+    if (EnthaeltParameter(FTerm) || EnthaeltParameter(x0))
+        return ParameterKurvenpunkt(Ableitung2, false, x0, Zaehler);
     Extended x = 0, y = 0, s = 0;
     if (!WertBei(x0, 0, x) || !WertBei(FTerm, x, y)) return;
     if (Knicke->Index(x0) >= 1) {
@@ -137,6 +144,51 @@ bool WertBei(TTerm* T, Extended x, Extended& Wert) {
     bool definiert = false;
     Wert = T->Wert(x, definiert);
     return definiert && std::isfinite(Wert);
+}
+
+void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehler) {
+    const std::string name = Wende ? "f '''" : "f ''";
+    const std::string frage = Wende ? "Ob f dort eine Wendestelle hat," : "Ob f dort eine Extremstelle hat,";
+    // Only where f and D have a value for every x and every value of the parameter is x0 an inner point of
+    // the range and D(x0) the value of D there.
+    TTerm* f = EingegebenesF() ? EingegebenesF() : FTerm;
+    TTerm* s = UeberallDefiniert(f) && UeberallDefiniert(D) ? D->Ersetze(VariableX, x0) : nullptr;
+    if (!s) {
+        SchreibeTextTerm("Ob f in ", x0);
+        SchreibeNichtEntschieden(Wende ? " eine Wendestelle hat," : " eine Extremstelle hat,", FTerm, x0);
+        return;
+    }
+    VereinfacheKonstantenTerm(s);
+    SchreibeTextTerm(name + "(", x0);
+    SchreibeTextTerm(") = ", s);
+    Extended w = 0;
+    if (EnthaeltParameter(s) || !WertBei(s, 0, w) || Nullheit(s) != TNullheit::NichtNull) {
+        NeueZeile();
+        SchreibeNichtEntschieden(frage, FTerm, x0);
+        return;
+    }
+    TTerm* y = FTerm->Ersetze(VariableX, x0);
+    VereinfacheKonstantenTerm(y);
+    char buchstabe = 'W';
+    std::string wort = "Wendepunkt";
+    Int32* nr = &Zaehler.Wende;
+    if (Wende) {
+        SchreibeZeile(" <> 0, also hat f dort eine Wendestelle. ");
+    } else if (w > 0) {
+        SchreibeZeile(" > 0, also hat f dort eine Minimalstelle. ");
+        buchstabe = 'T', wort = "Tiefpunkt", nr = &Zaehler.Tief;
+    } else {
+        SchreibeZeile(" < 0, also hat f dort eine Maximalstelle. ");
+        buchstabe = 'H', wort = "Hochpunkt", nr = &Zaehler.Hoch;
+    }
+    SchreibeTextTerm("f(", x0);
+    SchreibeTextTerm(") = ", y);
+    Schreibe("; ");
+    SchreibeUnterstrichen(wort);
+    SchreibeMitIndex(std::string(1, buchstabe), std::to_string(++*nr));
+    SchreibeTextTerm("(", x0);
+    SchreibeTextTerm(" | ", y);
+    SchreibeZeile(")");
 }
 
 void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status) {

@@ -26,6 +26,11 @@ struct TPunktzaehler {
 void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int32 i, Extended x, Extended y,
                                  TPunktzaehler& Zaehler);
 
+// A candidate x0 where f or x0 holds a parameter: decided by the exact value of D (f'' for an extremum, f'''
+// for an inflection point, Wende) at x0 where that is a number other than 0, with the curve point written
+// as terms; otherwise the line says that the kind of the point is not decided for every value.
+void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehler);
+
 // The candidates of an extrema or inflection step: the zeros of D (f' or f'') in the interval of the
 // request, without the definition gaps of f. Written as the step's search; Status as SucheNullstellen.
 void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status);

@@ -13,6 +13,7 @@
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Rundungsschranke.h"
 #include "term/Terme.h"
 
@@ -24,6 +25,8 @@ namespace {
 // (up to rounding), else, and where f''' or f'' has no value, the sign-change test.
 void Wendestelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Zaehler) {
     TTerm* x0 = Kandidaten->Stellen[i]->Punkt;
+    if (EnthaeltParameter(FTerm) || EnthaeltParameter(x0))
+        return ParameterKurvenpunkt(Ableitung3, true, x0, Zaehler);
     Extended x = 0, y = 0, t = 0;
     if (!WertBei(x0, 0, x) || !WertBei(FTerm, x, y)) return;
     const std::string xtext = FormatiereZahl(x);
