@@ -15,6 +15,7 @@
 #include "term/Funktionen.h"
 #include "term/Wurzeln.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -228,6 +229,11 @@ void UeberDieFunktion(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8
     }
     TSListe* gueltig = NeueLeereListe();
     for (Int32 i = 1; i <= loesungen->Anzahl; ++i) {
+        // A solution with a parameter is checked by the validity of the points at the end.
+        if (EnthaeltParameter(loesungen->Stellen[i]->Punkt) || EnthaeltParameter(F) || EnthaeltParameter(G)) {
+            gueltig->Stellen[++gueltig->Anzahl] = loesungen->Stellen[i];
+            continue;
+        }
         bool d = false, df = false, dg = false;
         const Extended x = loesungen->Stellen[i]->Punkt->Wert(0, d);
         const Extended f = F->Wert(x, df), g = G->Wert(x, dg);
@@ -241,12 +247,44 @@ void UeberDieFunktion(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uint8
     Status = WahrWennEines(Status, status);
 }
 
+// A point where F, G or the point holds a parameter: kept where it lies in Bereich and F and G have a value
+// there for every value of the parameter; where that is not decided the line says so and Status is no
+// longer wahr.
+bool GueltigMitParameter(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, TTerm* P, uint8_t& Status) {
+    const TWahrheitswert liegt = LiegtIn(P, Bereich), f = DefiniertBei(F, P), g = DefiniertBei(G, P);
+    if (liegt == falsch || f == falsch || g == falsch) {
+        if (liegt != falsch && Kommentar)
+            SchreibeTextTermTextZeile("In ", P,
+                                      f == falsch ? " ist f nicht definiert." : " ist g nicht definiert.");
+        return false;
+    }
+    if (liegt == wahr && f == wahr && g == wahr) return true;
+    if (Status == wahr) Status = unklar;
+    if (Kommentar) {
+        SchreibeTextTerm("Ob ", P);
+        SchreibeNichtEntschieden(liegt == wahr ? " eine Schnittstelle ist,"
+                                               : " im angegebenen Intervall liegt,",
+                                 P, Differenz(F, G));
+    }
+    return false;
+}
+
 // Only the points in Bereich where F and G both have a value; with Kommentar each point where one of them
 // has none is named.
-void NurGueltigePunkte(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, TSListe*& Liste) {
+void NurGueltigePunkte(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, TSListe*& Liste,
+                       uint8_t& Status) {
     TSListe* gueltig = NeueLeereListe();
+    const bool parameter = EnthaeltParameter(F) || EnthaeltParameter(G);
     for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
         TStelle* s = Liste->Stellen[i];
+        if (parameter || EnthaeltParameter(s->Punkt)) {
+            if (!GueltigMitParameter(F, G, Bereich, Kommentar, s->Punkt, Status)) continue;
+            // A multiplicity that holds for some values of the parameter only is not given.
+            if (s->Vielfachheit > 0 && !AbleitungNichtNullIn(Differenz(F, G), s->Vielfachheit, s->Punkt))
+                s = Neu<TStelle>(s->Punkt, 0);
+            gueltig->Stellen[++gueltig->Anzahl] = s;
+            continue;
+        }
         bool definiert = false;
         const Extended x = s->Punkt->Wert(0, definiert);
         if (!definiert || !std::isfinite(x) || (Bereich && !Bereich->Enthaelt(s->Punkt))) continue;
@@ -311,7 +349,7 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
     if (Status != wahr && Kuerzungstiefe < MaxKuerzungen)
         UeberDieFunktion(F, G, Bereich, Kommentar, Status, Liste);
     // The cancelled equations of the inner levels are checked here, against F and G as given.
-    if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste);
+    if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste, Status);
     if (Kommentar && Liste->Anzahl == 0) SchreibeZeile(KeineSchnittstellenText);
 }
 
@@ -347,13 +385,27 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
     if (anzahl > 0) SchreibeUnterstrichenZeile("Gefundene Schnittstellen: ");
     for (Int32 i = 1; i <= anzahl; ++i) {
         TStelle* s = Schnittstellenliste->Stellen[i];
-        bool definiert = false;
-        const Extended x = s->Punkt->Wert(0, definiert);
-        y[size_t(i)] = Funktionswert(FTerm, s->Punkt);
-        SchreibeMitIndex(";  S", std::to_string(i));
-        Schreibe("(" + FormatiereZahl(x) + " | " + FormatiereZahl(y[size_t(i)]) + ")");
+        if (EnthaeltParameter(s->Punkt) || EnthaeltParameter(FTerm)) {
+            // The point and its value as terms; the graph marks none.
+            TTerm* w = FTerm->Ersetze(VariableX, s->Punkt);
+            if (w) VereinfacheKonstantenTerm(w);
+            y[size_t(i)] = NAN;
+            SchreibeMitIndex(";  S", std::to_string(i));
+            SchreibeTextTerm("(", s->Punkt);
+            SchreibeTextTerm(" | ", w);
+            Schreibe(")");
+        } else {
+            bool definiert = false;
+            const Extended x = s->Punkt->Wert(0, definiert);
+            y[size_t(i)] = Funktionswert(FTerm, s->Punkt);
+            SchreibeMitIndex(";  S", std::to_string(i));
+            Schreibe("(" + FormatiereZahl(x) + " | " + FormatiereZahl(y[size_t(i)]) + ")");
+        }
         const std::string wort = Schnittstellenwort(s->Vielfachheit);
-        if (!wort.empty()) SchreibeZeile(wort);
+        if (!wort.empty())
+            SchreibeZeile(wort);
+        else if (i == anzahl)
+            NeueZeile();
     }
     switch (SchnittstellenStatus) {
     case falsch:
@@ -369,6 +421,7 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
         break;
     }
     for (Int32 i = 1; i <= anzahl; ++i) {
+        if (std::isnan(y[size_t(i)])) continue;
         bool definiert = false;
         const Extended x = Schnittstellenliste->Stellen[i]->Punkt->Wert(0, definiert);
         MerkePunkt("S*i<" + std::to_string(i) + ">", static_cast<Double>(x),
