@@ -152,13 +152,12 @@ void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehle
     // Only where f and D have a value for every x and every value of the parameter is x0 an inner point of
     // the range and D(x0) the value of D there.
     TTerm* f = EingegebenesF() ? EingegebenesF() : FTerm;
-    TTerm* s = UeberallDefiniert(f) && UeberallDefiniert(D) ? D->Ersetze(VariableX, x0) : nullptr;
+    TTerm* s = UeberallDefiniert(f) && UeberallDefiniert(D) ? Eingesetzt(D, x0) : nullptr;
     if (!s) {
         SchreibeTextTerm("Ob f in ", x0);
         SchreibeNichtEntschieden(Wende ? " eine Wendestelle hat," : " eine Extremstelle hat,", FTerm, x0);
         return;
     }
-    VereinfacheKonstantenTerm(s);
     SchreibeTextTerm(name + "(", x0);
     SchreibeTextTerm(") = ", s);
     Extended w = 0;
@@ -167,8 +166,7 @@ void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehle
         SchreibeNichtEntschieden(frage, FTerm, x0);
         return;
     }
-    TTerm* y = FTerm->Ersetze(VariableX, x0);
-    VereinfacheKonstantenTerm(y);
+    TTerm* y = Eingesetzt(FTerm, x0);
     char buchstabe = 'W';
     std::string wort = "Wendepunkt";
     Int32* nr = &Zaehler.Wende;

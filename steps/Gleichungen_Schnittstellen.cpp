@@ -387,8 +387,7 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
         TStelle* s = Schnittstellenliste->Stellen[i];
         if (EnthaeltParameter(s->Punkt) || EnthaeltParameter(FTerm)) {
             // The point and its value as terms; the graph marks none.
-            TTerm* w = FTerm->Ersetze(VariableX, s->Punkt);
-            if (w) VereinfacheKonstantenTerm(w);
+            TTerm* w = Eingesetzt(FTerm, s->Punkt);
             y[size_t(i)] = NAN;
             SchreibeMitIndex(";  S", std::to_string(i));
             SchreibeTextTerm("(", s->Punkt);

@@ -52,10 +52,8 @@ bool AbleitungNichtNullIn(TTerm* T, Int32 n, TTerm* P) {
             D = D->Ableitung();
             if (D) VereinfacheTerm(D);
         }
-        TTerm* w = D ? D->Ersetze(VariableX, P) : nullptr;
-        if (!w) return false;
-        VereinfacheKonstantenTerm(w);
-        return !EnthaeltParameter(w) && Nullheit(w) == TNullheit::NichtNull;
+        TTerm* w = Eingesetzt(D, P);
+        return w && !EnthaeltParameter(w) && Nullheit(w) == TNullheit::NichtNull;
     } catch (const EBenutzerAbbruch&) {
         throw;
     } catch (const EZolFehler&) {

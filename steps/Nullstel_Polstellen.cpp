@@ -3,6 +3,7 @@
 #include <string>
 
 #include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
 #include "output/Ausgabe.h"
@@ -11,6 +12,7 @@
 #include "steps/Nullstel.h"
 #include "steps/Schrittflags.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
@@ -66,8 +68,32 @@ void Divisionsschleife(TPolynom Z, TPolynom N, TTerm* x0, Extended v) {
     }
 }
 
+// A gap x0 where x0 or Z holds a parameter: Z(x0) as an exact term decides where it is a number.
+void UntersucheLueckeMitParameter(TTerm* x0, const TPolynom& Z, const TPolynom& N) {
+    TTerm* w = Eingesetzt(PolynomToTerm(Z), x0);
+    SchreibeTextTerm("Z(", x0);
+    SchreibeTextTerm(") = ", w);
+    TNullheit n = w ? Nullheit(w) : TNullheit::Unklar;
+    if (n != TNullheit::Null && (!w || EnthaeltParameter(w))) n = TNullheit::Unklar;
+    if (n == TNullheit::NichtNull) {
+        SchreibeTextTermZeile("<>0, also Polstelle bei x = ", x0);
+    } else if (n == TNullheit::Null) {
+        SchreibeZeile("=0, also weitere Untersuchung erforderlich.");
+        SchreibeTextTermZeile("Der Zähler ist gleich ", PolynomToTerm(Z));
+        SchreibeTextTermZeile("Der Nenner ist gleich ", PolynomToTerm(N));
+        SchreibeTextTerm("Ob f in ", x0);
+        SchreibeNichtEntschieden(" eine Polstelle hat,", x0, PolynomToTerm(Z));
+    } else {
+        NeueZeile();
+        SchreibeTextTerm("Ob f in ", x0);
+        SchreibeNichtEntschieden(" eine Polstelle hat,", x0, PolynomToTerm(Z));
+    }
+}
+
 // One gap x0 of f with numerator Z and denominator N.
 void UntersucheLuecke(TTerm* x0, const TPolynom& Z, const TPolynom& N) {
+    if (EnthaeltParameter(x0) || EnthaeltParameter(PolynomToTerm(Z)))
+        return UntersucheLueckeMitParameter(x0, Z, N);
     bool definiert = false;
     const Extended v = x0->Wert(0, definiert);
     SchreibeTextTerm("Z(", x0);

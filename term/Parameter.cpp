@@ -5,10 +5,12 @@
 #include <unordered_set>
 #include <vector>
 
+#include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "steps/Definitionsbedingungen.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Termarithmetik.h"
 #include "term/Terme.h"
 
 namespace zol {
@@ -43,6 +45,16 @@ bool HatZahlwert(TTerm* C) {
     bool definiert = false;
     const Extended w = C->Wert(0, definiert);
     return definiert && std::isfinite(w);
+}
+
+// The first parameter in T, or nil.
+TTerm* ErsterParameter(TTerm* T) {
+    TTerm* p = nullptr;
+    Durchlaufe(T, [&](TTerm* t) {
+        if (IstParameter(t)) p = t;
+        return !p;
+    });
+    return p;
 }
 
 } // namespace
@@ -101,6 +113,27 @@ TWahrheitswert LiegtIn(TTerm* P, TMenge* M) {
     if (!M || M == MengeR) return wahr;
     auto* I = dynamic_cast<TIntervall*>(M);
     return I && !I->LinkerRand.Wert && !I->RechterRand.Wert ? wahr : unklar;
+}
+
+TTerm* Eingesetzt(TTerm* T, TTerm* P) {
+    try {
+        TTerm* W = T ? T->Ersetze(VariableX, P) : nullptr;
+        if (!W) return nullptr;
+        Kumuliere(W);
+        VereinfacheKonstantenTerm(W);
+        // A parameter is no number: the term is simplified as a function of it (a - a = 0, a·2·a = 2·a²).
+        TTerm* p = ErsterParameter(W);
+        if (!p) return W;
+        TTerm* F = W->Ersetze(p, VariableX);
+        VereinfacheTerm(F);
+        TTerm* R = F ? F->Ersetze(VariableX, p) : nullptr;
+        if (R) Kumuliere(R);
+        return R && R->Knotenzahl <= W->Knotenzahl ? R : W;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return nullptr;
+    }
 }
 
 void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U) {

@@ -31,6 +31,9 @@ TWahrheitswert DefiniertBei(TTerm* T, TTerm* P);
 // otherwise.
 TWahrheitswert LiegtIn(TTerm* P, TMenge* M);
 
+// T with the constant P put in for x, folded and simplified as a constant; nil where that fails.
+TTerm* Eingesetzt(TTerm* T, TTerm* P);
+
 // Ends the line of a question that the step leaves open for a term with parameters, T (and U): Text and
 // "wird hier nicht für jeden Wert von a entschieden." with those parameters named.
 void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U = nullptr);
