@@ -27,10 +27,7 @@ TPolynomTerm::TPolynomTerm(const TPolynom& p) : P(p) {
 void TPolynomTerm::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
                              bool Kommentar) {
     TWechsel<bool> kommentare(Kommentare, Kommentar);
-    bool gerade = false, ungerade = false;
-    PSymmetrie(P, gerade, ungerade);
-    Achsensymmetrisch = gerade ? wahr : falsch;
-    Punktsymmetrisch = ungerade ? wahr : falsch;
+    PSymmetrie(P, Achsensymmetrisch, Punktsymmetrisch);
 }
 
 TNormalform* TPolynomTerm::Ableitung() {
@@ -174,6 +171,22 @@ TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut) {
 
 // ---- Polynomials as terms ----
 
+namespace {
+
+// -c for a coefficient written with a minus sign. A coefficient with a parameter, (-2)·a, has its rational
+// factor negated, 2·a: negating the whole would be written -(-2·a) after the minus of the sum.
+TTerm* Gegenzahl(TTerm* c) {
+    TOperatorTerm* o = AlsOperatorTerm(c);
+    TRationaleKonstante* r =
+        o && (o->Operator == '*' || o->Operator == '/') ? AlsRationaleKonstante(o->T1) : nullptr;
+    if (!r || r->Bruch.Zaehler >= 0 || !EnthaeltParameter(c)) return c->Negation();
+    TTerm* n = r->Negation();
+    if (o->Operator == '*' && n->HatWert(BruchEins)) return o->T2;
+    return OperatorTerm(n, o->T2, o->Operator);
+}
+
+} // namespace
+
 TTerm* PolynomToTerm(TPolynom P) {
     TTerm* ergebnis = nullptr;
     bool alleVereinfacht = true;
@@ -183,7 +196,7 @@ TTerm* PolynomToTerm(TPolynom P) {
         if (c->IstNull()) continue;
         char op = '+';
         if (ergebnis && HatNegativesVorzeichen(c)) {
-            c = c->Negation();
+            c = Gegenzahl(c);
             op = '-';
         }
         TTerm* monom = c;

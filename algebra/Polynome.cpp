@@ -16,6 +16,7 @@
 #include "plattform/Oberflaeche.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
+#include "term/Parameter.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -791,27 +792,39 @@ bool PGleich(const TPolynom& P, const TPolynom& Q) {
 
 // ---- Symmetry, normalising, scaling ----
 
-void PSymmetrie(TPolynom P, bool& Gerade, bool& Ungerade) {
-    Gerade = true;
-    Ungerade = true;
+void PSymmetrie(TPolynom P, TWahrheitswert& Gerade, TWahrheitswert& Ungerade) {
+    // A coefficient with a parameter may be 0 for some value of it: its exponent then counts neither way.
+    bool geradeSicher = false, ungeradeSicher = false, geradeMoeglich = false, ungeradeMoeglich = false;
     for (Int32 i = 0; i <= P.Grad; ++i) {
-        if (P.Koeff[i]->IstNull()) continue;
-        if (i % 2 == 1)
-            Gerade = false;
-        else
-            Ungerade = false;
+        TTerm* c = P.Koeff[i];
+        if (c->IstNull()) continue;
+        const bool sicher = !EnthaeltParameter(c) || Nullheit(c) == TNullheit::NichtNull;
+        (i % 2 == 1 ? ungeradeMoeglich : geradeMoeglich) = true;
+        if (sicher) (i % 2 == 1 ? ungeradeSicher : geradeSicher) = true;
     }
+    Gerade = ungeradeSicher ? falsch : ungeradeMoeglich ? unklar : wahr;
+    Ungerade = geradeSicher ? falsch : geradeMoeglich ? unklar : wahr;
     if (Kommentare && P.Grad >= 1) {
         Schreibe("Da das Polynom ");
         SchreibePolynom(P);
-        if (Gerade)
+        if (Gerade == wahr)
             SchreibeZeile(" nur gerade Exponenten hat, ist es symmetrisch zur y-Achse.");
-        else if (Ungerade)
+        else if (Ungerade == wahr)
             SchreibeZeile(" nur ungerade Exponenten hat, ist es symmetrisch zum Ursprung.");
-        else
+        else if (Gerade == falsch && Ungerade == falsch)
             SchreibeZeile(" gerade und ungerade Exponenten hat, ist es weder zur y-Achse, noch zum Ursprung "
                           "symmetrisch.");
+        else
+            SchreibeNichtEntschieden(" Koeffizienten mit Parametern hat: ob es symmetrisch ist,",
+                                     PolynomToTerm(P));
     }
+}
+
+void PSymmetrie(TPolynom P, bool& Gerade, bool& Ungerade) {
+    TWahrheitswert g = unklar, u = unklar;
+    PSymmetrie(P, g, u);
+    Gerade = g == wahr;
+    Ungerade = u == wahr;
 }
 
 void PNormiere(TPolynom& P, TTerm*& Faktor, bool& Geaendert) {

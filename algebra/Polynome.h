@@ -102,6 +102,9 @@ bool PGleich(const TPolynom& P, const TPolynom& Q);
 // Gerade: only even exponents; Ungerade: only odd ones. With Kommentare on, one sentence about the
 // symmetry of the graph.
 void PSymmetrie(TPolynom P, bool& Gerade, bool& Ungerade);
+// The same three-valued: a coefficient with a parameter that may be 0 leaves a verdict unklar that it would
+// decide (x - a is point symmetric for a = 0).
+void PSymmetrie(TPolynom P, TWahrheitswert& Gerade, TWahrheitswert& Ungerade);
 // For a rational P of positive degree: scales P so that its leading coefficient is +1 or -1. Faktor is
 // the positive factor used (1 when nothing changed).
 void PNormiere(TPolynom& P, TTerm*& Faktor, bool& Geaendert);

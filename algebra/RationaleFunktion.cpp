@@ -154,9 +154,8 @@ TRationaleFunktion::TRationaleFunktion(const TPolynom& zaehler, const TPolynom& 
 void TRationaleFunktion::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheitswert& Punktsymmetrisch,
                                    bool Kommentar) {
     TWechsel<bool> kommentare(Kommentare, Kommentar);
-    bool gerade = false, ungerade = false;
     if (IstEinsPolynom(Nenner)) {
-        PSymmetrie(Zaehler, gerade, ungerade);
+        PSymmetrie(Zaehler, Achsensymmetrisch, Punktsymmetrisch);
     } else {
         TPolynom P;
         PMal(ZvonMinusX(Zaehler), Nenner, P);
@@ -169,10 +168,8 @@ void TRationaleFunktion::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrheits
             SchreibeZeile(" äquivalent.");
         }
         TWechsel<Int32> eingerueckt(Einrueckung, Einrueckung + Einzug);
-        PSymmetrie(P, gerade, ungerade);
+        PSymmetrie(P, Achsensymmetrisch, Punktsymmetrisch);
     }
-    Achsensymmetrisch = gerade ? wahr : falsch;
-    Punktsymmetrisch = ungerade ? wahr : falsch;
 }
 
 TNormalform* TRationaleFunktion::Ableitung() {

@@ -409,10 +409,7 @@ void TRationaleNormalform::Symmetrie(TWahrheitswert& Achsensymmetrisch, TWahrhei
             Produkt(zaehler->Ersetze(VariableX, VariableX->Negation()), PotenzVon(PolynomToTerm(P3), m)));
         SchreibeZeile(" äquivalent.");
     }
-    bool gerade = false, ungerade = false;
-    PSymmetrie(P, gerade, ungerade);
-    Achsensymmetrisch = gerade ? wahr : falsch;
-    Punktsymmetrisch = ungerade ? wahr : falsch;
+    PSymmetrie(P, Achsensymmetrisch, Punktsymmetrisch);
 }
 
 TNormalform* TRationaleNormalform::Ableitung() {
