@@ -8,6 +8,7 @@
 #include "output/Ausgabe.h"
 #include "plattform/Oberflaeche.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -156,6 +157,31 @@ bool DefiniertBisAufStellen(TTerm* T, TTerm* a, TTerm* b) {
     return true;
 }
 
+namespace {
+
+// F(b) - F(a) where F or a bound holds a parameter: only where both have a value for every value of it.
+TTerm* MitParameterAuswerten(TTerm* F, TTerm* F0, TTerm* a, TTerm* b) {
+    TTerm* Fb = F->Ersetze(VariableX, b);
+    TTerm* Fa = F->Ersetze(VariableX, a);
+    if (!Fa || !Fb || HatWertFuerJedenParameter(Fa) != wahr || HatWertFuerJedenParameter(Fb) != wahr) {
+        if (Kommentare) {
+            SchreibeTextTerm("Ob ", F0);
+            SchreibeNichtEntschieden(" an den Grenzen einen Wert hat,", F, OperatorTerm(a, b, '-'));
+        }
+        return nullptr;
+    }
+    TTerm* R = OperatorTerm(Fb, Fa, '-');
+    if (Kommentare) {
+        SchreibeAuswertung(F0, a, b);
+        SchreibeTextTerm(" = ", R);
+    }
+    VereinfacheEingesetzt(R);
+    if (Kommentare) NeueZeile();
+    return R;
+}
+
+} // namespace
+
 TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
     VereinfacheTerm(F);
     if (!a || !b) {
@@ -164,6 +190,8 @@ TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
     }
     TTerm* F0 = F;
     if (!IstVariable(v)) F = F->Ersetze(v, VariableX);
+    if (EnthaeltParameter(F) || EnthaeltParameter(a) || EnthaeltParameter(b))
+        return MitParameterAuswerten(F, F0, a, b);
     bool da = true, db = true, dFa = true, dFb = true, d1 = true, d2 = true;
     Extended wa = a->Wert(0, da);
     Extended wb = b->Wert(0, db);
