@@ -10,6 +10,7 @@
 #include "steps/Nullstel.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -166,7 +167,16 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
         }
         return;
     }
-    if (n == 0) {
+    // A leading coefficient with a parameter may be 0 for some value of it: then P has a lower degree (a·x
+    // vanishes everywhere for a = 0), and no list found here is complete for every value.
+    const bool leitkoeffizientOffen =
+        EnthaeltParameter(P.Koeff[n]) && Nullheit(P.Koeff[n]) != TNullheit::NichtNull;
+    if (n == 0 && leitkoeffizientOffen) {
+        if (Kommentar) {
+            SchreibeTextTerm("Ob ", P.Koeff[0]);
+            SchreibeNichtEntschieden(" gleich 0 ist,", P.Koeff[0]);
+        }
+    } else if (n == 0) {
         if (P.Koeff[0]->IstNull()) {
             // The zero polynomial vanishes everywhere.
             Status = falsch;
@@ -207,6 +217,13 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     }
     if (Liste->Anzahl == 0 && Status == unklar && n >= 4 && IstRationalesPolynom(P))
         QuadratfreieNullstellen(P, Bereich, Liste, Status, Kommentar);
+    if (n >= 1 && leitkoeffizientOffen && Status != unklar) {
+        Status = unklar;
+        if (Kommentar) {
+            SchreibeTextTerm("Ob der Leitkoeffizient ", P.Koeff[n]);
+            SchreibeNichtEntschieden(" ungleich 0 ist,", P.Koeff[n]);
+        }
+    }
     if (Kommentar) SchreibeSchluss(Liste, Status);
 }
 
