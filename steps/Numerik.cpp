@@ -14,6 +14,7 @@
 #include "steps/Schrittflags.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 #include "term/Wertprogramm.h"
@@ -35,11 +36,23 @@ bool ZahlAusText(const std::string& Text, Extended& Wert) {
     return true;
 }
 
+namespace {
+
+// Why a numerical method does not run on a term with a parameter.
+std::string OhneZahlwerteText(TTerm* f) {
+    return "Die Funktion enthält den Parameter " + Parameternamen(f) +
+           " und hat daher keine Zahlen als Werte.";
+}
+
+} // namespace
+
 TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     if (!f || !a || !b || n <= 0) return nullptr;
     bool da = false, db = false;
     const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
     if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
+    // A parameter has no number as its value: there is nothing to add up.
+    if (EnthaeltParameter(f)) throw ENichtExistenz(OhneZahlwerteText(f) + " Simpsonregel abgebrochen.");
     const Int64 m = SimpsonIntervalle(n);
     const Extended h = (wb - wa) / static_cast<Extended>(m);
     TWertprogramm F(f);
@@ -102,6 +115,8 @@ void BestimmungEinerNullstelle() {
     SchreibeUnterstrichenZeile(namen[methode - 1]);
     if (!epsGueltig) {
         SchreibeZeile("Die Genauigkeit muss eine positive Zahl sein. Näherungsverfahren abgebrochen.");
+    } else if (EnthaeltParameter(FTerm)) {
+        SchreibeZeile(OhneZahlwerteText(FTerm) + " Näherungsverfahren abgebrochen.");
     } else if (IntervallOhneX()) {
         Schreibe("Intervall: ");
         TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;
