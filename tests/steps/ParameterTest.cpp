@@ -1,0 +1,286 @@
+// Terms with a one-letter parameter: every result a step states holds for each of the sample values a = -2,
+// 0 and 3 (a zero put back in, its multiplicity, a curve point against its neighbours, an intersection, a
+// symmetry, an integral against a quadrature), a list called complete misses no zero of any sample, the
+// points that hold for every value are listed, and no page calls a parameter a point where f is undefined.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "steps/Allgemeines.h"
+#include "steps/Symmetrien.h"
+#include "term/Mengen.h"
+#include "term/Parameter.h"
+#include "term/TermManager.h"
+#include "term/Terme.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
+#include "tests/hilfe/ZolTest.h"
+
+namespace zol {
+namespace {
+
+using Parameter = ZolTest;
+using E = Extended;
+const std::vector<Int64> Stichproben = {-2, 0, 3};
+
+// T with the value p put in for each of the parameters a, b and k.
+TTerm* Setze(TTerm* T, Int64 p) {
+    for (const char* n : {"a", "b", "k"}) T = T->Ersetze(BenannteKonstante(n), K(p));
+    return T;
+}
+
+// The n-th derivative of T.
+TTerm* Ableitung(TTerm* T, Int32 n) {
+    for (Int32 k = 0; k < n && T; ++k) T = T->Ableitung();
+    return T;
+}
+
+bool Null(std::optional<E> w) {
+    return w && std::fabs(*w) < 1e-9L;
+}
+
+// The texts no page with a parameter may show: a parameter taken for a point without a value, raw errors.
+void KeinFalscherText(const std::string& Seite, const std::string& Fall) {
+    for (const char* t :
+         {"Fehler:", "Randpunkt", "nicht definiert", "Einsetzungen nicht erlaubt", "Konstante ohne Wert"})
+        EXPECT_EQ(Seite.find(t), std::string::npos) << Fall << ": " << t << "\n" << Seite;
+}
+
+// The points of L as zeros of h in [l; r] for every sample: each point put in gives 0, its multiplicity m is
+// the order of the first derivative of h that is not 0 there, a complete list (Status wahr) misses no change
+// of sign of h, and each term of Muss equals a point of the list for every sample.
+void PruefeNullstellen(TTerm* h, TSListe* L, TWahrheitswert Status, E l, E r, const std::vector<TTerm*>& Muss,
+                       const std::string& Fall) {
+    for (Int64 p : Stichproben) {
+        TTerm* hp = Setze(h, p);
+        std::vector<E> punkte;
+        for (Int32 i = 1; i <= L->Anzahl; ++i) {
+            const std::optional<E> x0 = Wert(Setze(L->Stellen[i]->Punkt, p));
+            // A point such as -1/a exists only where it has a value.
+            if (!x0) continue;
+            punkte.push_back(*x0);
+            EXPECT_TRUE(Null(Wert(hp, *x0)) && *x0 >= l - 1e-12L && *x0 <= r + 1e-12L)
+                << Fall << ", a = " << p << ": " << double(*x0);
+            const Int32 m = L->Stellen[i]->Vielfachheit;
+            for (Int32 k = 1; k <= m; ++k)
+                EXPECT_EQ(Null(Wert(Ableitung(hp, k), *x0)), k < m)
+                    << Fall << ", a = " << p << ": " << m << "-fach bei " << double(*x0);
+        }
+        if (Status == wahr) {
+            bool nullfunktion = true;
+            for (E x : {-1.3L, 0.7L, 2.9L}) nullfunktion &= Null(Wert(hp, x));
+            EXPECT_FALSE(nullfunktion)
+                << Fall << ", a = " << p << ": vollständig, aber jedes x ist Nullstelle";
+            const E links = std::max(l, E(-10)), rechts = std::min(r, E(10));
+            std::optional<E> vorher;
+            for (int i = 0; i <= 4000; ++i) {
+                const E x = links + (rechts - links) * (i + 0.3183L) / 4001;
+                const std::optional<E> w = Wert(hp, x);
+                if (w && vorher && (*w < 0) != (*vorher < 0)) {
+                    bool genannt = false;
+                    for (E x0 : punkte) genannt |= std::fabs(x0 - x) < (rechts - links) / 2000;
+                    EXPECT_TRUE(genannt) << Fall << ", a = " << p << ": Nullstelle fehlt bei " << double(x);
+                }
+                vorher = w;
+            }
+        }
+        for (TTerm* m : Muss) {
+            const std::optional<E> soll = Wert(Setze(m, p));
+            bool da = !soll;
+            for (E x0 : punkte) da |= soll && std::fabs(x0 - *soll) < 1e-12L;
+            EXPECT_TRUE(da) << Fall << ", a = " << p << ": " << m->Text << " fehlt";
+        }
+    }
+}
+
+std::pair<E, E> Grenzen() {
+    const std::optional<E> l =
+        ABIntervall->LinkerRand.Wert ? Wert(ABIntervall->LinkerRand.Wert) : std::nullopt;
+    const std::optional<E> r =
+        ABIntervall->RechterRand.Wert ? Wert(ABIntervall->RechterRand.Wert) : std::nullopt;
+    return {l ? *l : -INFINITY, r ? *r : INFINITY};
+}
+
+TEST_F(Parameter, NullstellenGeltenFuerJedenWert) {
+    struct TFall {
+        const char *F, *A, *B;
+        std::vector<const char*> Muss;
+    };
+    const std::vector<TFall> faelle = {
+        {"x-a", "", "", {"a"}},           {"x-a", "-5", "5", {}},        {"x^2-2*a*x", "", "", {"0", "2*a"}},
+        {"x^2-2*a*x", "-5", "5", {"0"}},  {"x*(x-k)", "-5", "5", {"0"}}, {"x*(x-k)", "", "", {"0", "k"}},
+        {"x^2-a^2", "", "", {"a", "-a"}}, {"a*x^2+x", "", "", {"0"}},    {"x^4-2*a*x^2", "", "", {"0"}},
+        {"x^3-a*x", "-5", "5", {"0"}},    {"a*x^3", "", "", {"0"}},      {"a/x", "", "", {}},
+        {"(x-1)/(x-a)", "", "", {}},      {"a*x", "-5", "5", {"0"}}};
+    for (const TFall& f : faelle) {
+        TKopfloseAnfrage lauf(
+            {.F = f.F, .A = f.A, .B = f.B, .Schritte = {SchrittNullstellen}, .Kommentare = true});
+        lauf.Starte();
+        const std::string fall = std::string(f.F) + " in [" + f.A + ";" + f.B + "]";
+        KeinFalscherText(lauf.Text(1), fall);
+        std::vector<TTerm*> muss;
+        for (const char* m : f.Muss) muss.push_back(Lies(m));
+        const auto [l, r] = Grenzen();
+        PruefeNullstellen(Lies(f.F), Nullstellenliste, NullstellenlisteStatus, l, r, muss, fall);
+    }
+}
+
+TEST_F(Parameter, SchnittstellenGeltenFuerJedenWert) {
+    struct TFall {
+        const char *F, *G, *A, *B;
+        std::vector<const char*> Muss;
+    };
+    const std::vector<TFall> faelle = {{"6*x", "a", "", "", {"a/6"}},
+                                       {"6*x", "a", "-5", "5", {}},
+                                       {"x^2", "a*x", "", "", {"0", "a"}},
+                                       {"x^2", "a^2", "-5", "5", {}}};
+    for (const TFall& f : faelle) {
+        TKopfloseAnfrage lauf({.F = f.F,
+                               .G = f.G,
+                               .A = f.A,
+                               .B = f.B,
+                               .Schritte = {SchrittSchnittstellen},
+                               .Kommentare = true});
+        lauf.Starte();
+        const std::string fall = std::string(f.F) + " = " + f.G + " in [" + f.A + ";" + f.B + "]";
+        KeinFalscherText(lauf.Text(1), fall);
+        std::vector<TTerm*> muss;
+        for (const char* m : f.Muss) muss.push_back(Lies(m));
+        const auto [l, r] = Grenzen();
+        PruefeNullstellen(Lies(std::string(f.F) + "-(" + f.G + ")"), Schnittstellenliste,
+                          SchnittstellenStatus, l, r, muss, fall);
+    }
+}
+
+// A strict extremum of f, or a change of sign of f'' (Wende), at x0.
+bool Kurvenpunkt(TTerm* f, E x0, bool Wende, bool Minimum) {
+    const E h = 1e-3L;
+    TTerm* g = Wende ? Ableitung(f, 2) : f;
+    const std::optional<E> l = Wert(g, x0 - h), m = Wert(g, x0), r = Wert(g, x0 + h);
+    if (!l || !m || !r) return false;
+    if (Wende) return (*l < 0 && *r > 0) || (*l > 0 && *r < 0);
+    return Minimum ? *l > *m && *r > *m : *l < *m && *r < *m;
+}
+
+TEST_F(Parameter, KurvenpunkteGeltenFuerJedenWert) {
+    struct TFall {
+        const char* F;
+        bool Wende;
+        // The kind of point that lies at 0 for every value and must be named; "keine" is false for some
+        // value.
+        const char* Muss;
+    };
+    const std::vector<TFall> faelle = {{"x^2-a^2", false, "also hat f dort eine Minimalstelle"},
+                                       {"a*x^2+x", false, nullptr},
+                                       {"a*x^3", true, nullptr},
+                                       {"x^3-a*x", true, "also hat f dort eine Wendestelle"},
+                                       {"x^4-2*a*x^2", false, nullptr}};
+    for (const TFall& f : faelle) {
+        TKopfloseAnfrage lauf({.F = f.F,
+                               .A = "-5",
+                               .B = "5",
+                               .Schritte = {f.Wende ? SchrittWendestellen : SchrittExtremstellen},
+                               .Kommentare = true});
+        lauf.Starte();
+        const std::string seite = lauf.Text(f.Wende ? 6 : 5);
+        KeinFalscherText(seite, f.F);
+        EXPECT_EQ(seite.find("inneren Punkten des Definitionsbereichs keine"), std::string::npos) << seite;
+        TSListe* K = f.Wende ? Wendestellenkandidaten : Extremstellenkandidaten;
+        // Each claim of a kind is borne by a candidate that is such a point for every sample.
+        for (const std::string art :
+             {"also hat f dort eine Minimalstelle", "also hat f dort eine Maximalstelle",
+              "also hat f dort eine Wendestelle"}) {
+            Int32 behauptet = 0, belegt = 0;
+            for (size_t s = seite.find(art); s != std::string::npos; s = seite.find(art, s + 1)) ++behauptet;
+            for (Int32 i = 1; i <= K->Anzahl; ++i) {
+                bool immer = true;
+                for (Int64 p : Stichproben) {
+                    const std::optional<E> x0 = Wert(Setze(K->Stellen[i]->Punkt, p));
+                    immer &= x0 && Kurvenpunkt(Setze(Lies(f.F), p), *x0, f.Wende,
+                                               art == "also hat f dort eine Minimalstelle");
+                }
+                belegt += immer;
+            }
+            EXPECT_LE(behauptet, belegt) << f.F << ": " << art << "\n" << seite;
+            if (f.Muss && art == f.Muss) {
+                EXPECT_GE(behauptet, 1) << f.F << "\n" << seite;
+            }
+        }
+    }
+}
+
+TEST_F(Parameter, SymmetrieGiltFuerJedenWert) {
+    for (const char* f : {"x-a", "x^2-2*a*x", "x^3-a*x", "a*x^2+1", "1/(x-a)", "a*x^2+x"}) {
+        TWahrheitswert achse = unklar, punkt = unklar;
+        UntersucheSymmetrie(Lies(f), achse, punkt, false);
+        for (Int64 p : Stichproben)
+            EXPECT_TRUE(SymmetrieWieWerte(Setze(Lies(f), p), achse, punkt)) << f << ", a = " << p;
+    }
+}
+
+TEST_F(Parameter, IntegralIstDasDerStichproben) {
+    for (const char* f : {"x-a", "x^2-a^2", "x*(x-k)", "a*x^3+x"}) {
+        TKopfloseAnfrage lauf(
+            {.F = f, .A = "-2", .B = "3", .Schritte = {SchrittIntegral}, .Kommentare = true});
+        lauf.Starte();
+        KeinFalscherText(lauf.Text(7), f);
+        ASSERT_NE(Integralergebnis, nullptr) << f << "\n" << lauf.Text(7);
+        for (Int64 p : Stichproben) {
+            // Simpson's rule is exact for these cubics.
+            TTerm* fp = Setze(Lies(f), p);
+            const E simpson = 5.0L / 6 * (*Wert(fp, -2) + 4 * *Wert(fp, 0.5L) + *Wert(fp, 3));
+            EXPECT_TRUE(Nahe(*Wert(Setze(Integralergebnis, p)), simpson)) << f << ", a = " << p;
+        }
+    }
+}
+
+TEST_F(Parameter, DreiwertigeAntwortenGeltenFuerJedenWert) {
+    struct TFall {
+        const char *T, *P, *A, *B;
+        TWahrheitswert Definiert, Drin;
+    };
+    const std::vector<TFall> faelle = {
+        {"x-2*a", "0", "-5", "5", wahr, wahr},        {"1/(x-a)", "0", "-5", "5", unklar, wahr},
+        {"1/x", "0", "", "", falsch, wahr},           {"x", "a", "", "", wahr, wahr},
+        {"x", "a", "-5", "5", wahr, unklar},          {"sqrt(x)", "a", "", "", unklar, wahr},
+        {"x^2+1", "-1/(2*a)", "0", "", wahr, unklar}, {"x", "7", "-5", "5", wahr, falsch}};
+    for (const TFall& f : faelle) {
+        TTerm *T = Lies(f.T), *P = Lies(f.P);
+        TIntervall* M = *f.A || *f.B
+                            ? Iv(*f.A ? Lies(f.A) : nullptr, false, *f.B ? Lies(f.B) : nullptr, false)
+                            : IntervallR;
+        const TWahrheitswert d = DefiniertBei(T, P), drin = LiegtIn(P, M);
+        EXPECT_EQ(d, f.Definiert) << f.T << " in " << f.P;
+        EXPECT_EQ(drin, f.Drin) << f.P << " in [" << f.A << ";" << f.B << "]";
+        // A decided answer holds for every sample where the point exists.
+        for (Int64 p : Stichproben) {
+            const std::optional<E> x = Wert(Setze(P, p));
+            if (!x) continue;
+            if (d != unklar) {
+                EXPECT_EQ(Wert(Setze(T, p), *x).has_value(), d == wahr) << f.T << ", a = " << p;
+            }
+            if (drin != unklar) {
+                EXPECT_EQ(M->Enthaelt(Setze(P, p)), drin == wahr) << f.P << ", a = " << p;
+            }
+        }
+    }
+}
+
+TEST_F(Parameter, PolstelleNurWoSieFuerJedenWertVorliegt) {
+    // 1/(x-a) has its pole at a for every a; (x-b)/(x-a) has none for b = a.
+    const std::vector<std::pair<const char*, bool>> faelle = {
+        {"1/(x-a)", true}, {"(x-b)/(x-a)", false}, {"a/x", false}};
+    for (const auto& [f, pol] : faelle) {
+        TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittPolstellen}, .Kommentare = true});
+        lauf.Starte();
+        const std::string seite = lauf.Text(2);
+        KeinFalscherText(seite, f);
+        EXPECT_EQ(seite.find("Polstelle bei") != std::string::npos, pol) << f << "\n" << seite;
+        EXPECT_EQ(seite.find("keine Polstellen"), std::string::npos) << f << "\n" << seite;
+    }
+}
+
+} // namespace
+} // namespace zol
