@@ -10,6 +10,7 @@
 #include "steps/Nullstel.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -43,6 +44,8 @@ void UntersucheVorzeichen(TTerm* T, TIntervall* M, TWahrheitswert& UngleichNull,
         NichtNegativ = wahr;
         return;
     }
+    // A parameter has no number as its value: no probe decides a sign that may depend on it (x - a).
+    if (EnthaeltParameter(T)) return;
     if (T->IstKonstant) {
         bool definiert = false;
         const Extended v = T->Wert(0, definiert);
