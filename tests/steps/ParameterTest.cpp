@@ -211,6 +211,21 @@ TEST_F(Parameter, KurvenpunkteGeltenFuerJedenWert) {
     }
 }
 
+TEST_F(Parameter, VereinfachungGiltFuerJedenWert) {
+    for (const char* f : {"abs(x-a)", "x+a-a", "(x^2-a^2)/(x-a)", "abs(a*x)", "sqrt((x-a)^2)"}) {
+        TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittVereinfachen}});
+        lauf.Starte();
+        for (Int64 p : Stichproben) {
+            TTerm *eingegeben = Setze(Lies(f), p), *vereinfacht = Setze(FTerm, p);
+            for (E x = -4.9L; x < 5; x += 0.7L) {
+                const std::optional<E> w = Wert(eingegeben, x), v = Wert(vereinfacht, x);
+                EXPECT_TRUE(!w || (v && Nahe(*v, *w)))
+                    << f << " = " << FTerm->Text << ", a = " << p << ", x = " << double(x);
+            }
+        }
+    }
+}
+
 TEST_F(Parameter, SymmetrieGiltFuerJedenWert) {
     for (const char* f : {"x-a", "x^2-2*a*x", "x^3-a*x", "a*x^2+1", "1/(x-a)", "a*x^2+x"}) {
         TWahrheitswert achse = unklar, punkt = unklar;
