@@ -219,15 +219,30 @@ size_t NachUmbruch(const std::string& s, size_t i) {
 
 } // namespace
 
+namespace {
+
+// One line of a text: a plain text too wide for a line of its own is written word by word, so that it wraps
+// instead of being drawn smaller.
+void SchreibeTextzeile(const std::string& s) {
+    std::unique_ptr<TFolie> F = TextFolie(s, static_cast<Single>(Schriftgroesse));
+    if (F && F->Art == ArtAFolie && F->Box->Breite >= Seitenbreite - 20 - Zeileneinzug() &&
+        s.find(' ') != std::string::npos)
+        SchreibeMeldung(s);
+    else
+        FuegeFolieAn(std::move(F));
+}
+
+} // namespace
+
 void Schreibe(const std::string& s) {
     // A message of several lines (a parser's "\n\r" between its sentences) stands on lines of its own.
     size_t a = 0;
     for (size_t umbruch; (umbruch = s.find_first_of("\n\r", a)) != std::string::npos;) {
-        FuegeFolieAn(TextFolie(s.substr(a, umbruch - a), static_cast<Single>(Schriftgroesse)));
+        SchreibeTextzeile(s.substr(a, umbruch - a));
         NeueZeile();
         a = NachUmbruch(s, umbruch);
     }
-    FuegeFolieAn(TextFolie(a == 0 ? s : s.substr(a), static_cast<Single>(Schriftgroesse)));
+    SchreibeTextzeile(a == 0 ? s : s.substr(a));
 }
 
 void SchreibeMeldung(const std::string& s) {

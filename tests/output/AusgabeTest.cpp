@@ -174,6 +174,15 @@ TEST_F(AusgabeTest, MeldungMitZeilenumbruechen) {
     for (const auto& z : zeilen) ganz += z;
     EXPECT_EQ(ganz, P + " " + R);
     for (const auto& z : Zeilenliste->Zeilen) EXPECT_LT(z->Box->LinksAbstand + z->Box->Breite, 200 - 20);
+    // A plain text too wide for a line of its own wraps between its words too; a text that fits stays whole.
+    InitialisiereAusgabe();
+    Seitenbreite = 200;
+    SchreibeZeile(P + " " + R);
+    SchreibeZeile("Kurz und gut.");
+    const auto text = Seitentext();
+    ASSERT_GT(text.size(), 3u);
+    EXPECT_EQ(text.back(), "Kurz und gut.");
+    for (const auto& z : Zeilenliste->Zeilen) EXPECT_LT(z->Box->LinksAbstand + z->Box->Breite, 200 - 20);
 }
 
 // Step blocks: labels with their line numbers, one Einzug further in per level.
