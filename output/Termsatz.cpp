@@ -503,7 +503,7 @@ bool TZerlegung::ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe) {
         // each after the first with its operator sign in front.
         const bool summe = o->Operator != '*';
         std::vector<TOperatorTerm*> kette{o};
-        while (kette.size() < size_t(MaxZerlegungstiefe)) {
+        for (;;) {
             TOperatorTerm* links = AlsOperatorTerm(kette.back()->T1);
             if (!links || (summe ? links->Operator != '+' && links->Operator != '-' : links->Operator != '*'))
                 break;

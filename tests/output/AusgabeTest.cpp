@@ -71,6 +71,7 @@ struct TLangeFormel {
 
 const TLangeFormel LangeFormeln[] = {
     {"sum", [] { return LangeSumme(40); }},
+    {"sum of 4200 terms, longer than the nesting that is looked into", [] { return LangeSumme(4200); }},
     {"factor times sum", [] { return Op(K(3), '*', LangeSumme(40)); }},
     {"sum subtracted", [] { return Op(X(), '-', LangeSumme(40)); }},
     {"abs of a sum", [] { return StandardFunktionTerm("abs", LangeSumme(40)); }},
