@@ -306,7 +306,7 @@ void Zeilenstufenform(TLGSMatrix& M, bool Kommentar) {
         ZeigeMatrixMitZeilenOp(M);
         if (!bestimmt) {
             NeueZeile();
-            SchreibeUnklarObNull(E.Unklar);
+            SchreibeUnklarObNull(E.Unklar, "das Pivotelement");
         }
     }
 }
@@ -391,7 +391,7 @@ void LoeseLGS(const TLGSMatrix& A, const TLGSMatrix& b, TLGSMatrix& X, bool Komm
         NeueZeile();
         Schreibe("*u<Rang des Gleichungssystems>:");
         SchreibeZeile(rangOffen ? " nicht bestimmbar" : " " + std::to_string(rang));
-        if (!bestimmt) SchreibeUnklarObNull(elimination.Unklar);
+        if (!bestimmt) SchreibeUnklarObNull(elimination.Unklar, "das Pivotelement");
         if (!bestimmt && !rangOffen) SchreibeZeile("Ob das Gleichungssystem lösbar ist, bleibt daher offen.");
     }
     if (unerfuellbar || !bestimmt) {

@@ -252,20 +252,32 @@ TNullheit Nullheit(TTerm* T) {
     return S == T ? n : NullheitOhneVereinfachung(S);
 }
 
-std::string UnklarObNullText(TTerm* T) {
-    return "Ob " + (T ? T->Text : std::string("?")) + " gleich 0 ist, lässt sich nicht entscheiden.";
+namespace {
+
+const std::string UnklarObNullSchluss = " gleich 0 ist, lässt sich nicht entscheiden.";
+// The most nodes a constant that the line shows typeset may have.
+constexpr Int32 MaxGezeigteKnoten = 30;
+
+} // namespace
+
+std::string UnklarObNullText(const std::string& Name) {
+    return "Ob " + Name + UnklarObNullSchluss;
 }
 
-void SchreibeUnklarObNull(TTerm* T) {
+void SchreibeUnklarObNull(TTerm* T, const std::string& Name) {
+    if (!T || T->Knotenzahl > MaxGezeigteKnoten) {
+        SchreibeZeile(UnklarObNullText(Name));
+        return;
+    }
     Schreibe("Ob ");
     SchreibeTerm(T);
-    SchreibeZeile(" gleich 0 ist, lässt sich nicht entscheiden.");
+    SchreibeZeile(UnklarObNullSchluss);
 }
 
-void PruefeTeiler(TTerm* T) {
+void PruefeTeiler(TTerm* T, const std::string& Name) {
     const TNullheit n = Nullheit(T);
     if (n == TNullheit::Null) throw ETermGoToStart("Division durch Null.");
-    if (n == TNullheit::Unklar) throw ETermGoToStart(UnklarObNullText(T));
+    if (n == TNullheit::Unklar) throw ETermGoToStart(UnklarObNullText(Name));
 }
 
 } // namespace zol

@@ -26,11 +26,13 @@ inline bool IstSicherNull(TTerm* T) {
     return NullheitOhneVereinfachung(T) == TNullheit::Null;
 }
 
-// The line of a step that cannot decide whether T is 0: as a text, and written with T typeset.
-std::string UnklarObNullText(TTerm* T);
-void SchreibeUnklarObNull(TTerm* T);
+// The line of a step that cannot decide whether a constant is 0. The text for a message names the constant
+// (Name: "der Leitkoeffizient"); the line on a page shows T typeset, or names it when T is too large to
+// read.
+std::string UnklarObNullText(const std::string& Name);
+void SchreibeUnklarObNull(TTerm* T, const std::string& Name);
 // Before a division by the constant T: a T that is 0, or whose value lies too near 0 to decide, raises
-// ETermGoToStart ("Division durch Null." or UnklarObNullText). A T without a value passes.
-void PruefeTeiler(TTerm* T);
+// ETermGoToStart ("Division durch Null." or UnklarObNullText(Name)). A T without a value passes.
+void PruefeTeiler(TTerm* T, const std::string& Name);
 
 } // namespace zol

@@ -162,7 +162,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     if (n >= 1 && Nullheit(P.Koeff[n]) == TNullheit::Unklar) {
         // Dividing by a leading coefficient that may be 0 would give wrong zeros.
         if (Kommentar) {
-            SchreibeUnklarObNull(P.Koeff[n]);
+            SchreibeUnklarObNull(P.Koeff[n], "der Leitkoeffizient");
             SchreibeSchluss(Liste, Status);
         }
         return;

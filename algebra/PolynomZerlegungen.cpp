@@ -117,7 +117,7 @@ void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar) {
     Z.Vollstaendig = false;
     // A leading coefficient that may be 0 leaves the degree open: nothing is divided by it.
     if (P.Grad >= 1 && Nullheit(P.Koeff[P.Grad]) == TNullheit::Unklar) {
-        if (Kommentar) SchreibeUnklarObNull(P.Koeff[P.Grad]);
+        if (Kommentar) SchreibeUnklarObNull(P.Koeff[P.Grad], "der Leitkoeffizient");
         return;
     }
     try {

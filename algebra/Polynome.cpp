@@ -175,7 +175,7 @@ void PDurchRechnen(TPolynom Z, TPolynom N, TPolynom& Quotient, TPolynom& Rest, b
     if (d >= n) Q.Grad = d - n;
     std::string einzug;
     bool weiter = true;
-    PruefeTeiler(N.Koeff[n]);
+    PruefeTeiler(N.Koeff[n], "der Leitkoeffizient des Divisors");
     while (weiter && d >= n) {
         if (IstSicherNull(R.Koeff[d])) break;
         TTerm* q = QuotientV(R.Koeff[d], N.Koeff[n]);
@@ -280,7 +280,7 @@ namespace {
 // P divided by its leading coefficient.
 void Normiert(TPolynom& P) {
     TTerm* leit = P.Koeff[P.Grad];
-    PruefeTeiler(leit);
+    PruefeTeiler(leit, "der Leitkoeffizient");
     for (Int32 i = 0; i <= P.Grad; ++i) P.Koeff[i] = QuotientV(P.Koeff[i], leit);
 }
 

@@ -103,7 +103,7 @@ void Hinzufuegen(TTerm* s, TTerm** Liste, Int32& Anzahl, bool MitKonstanten) {
     Liste[++Anzahl] = s;
 }
 
-void FaktorenVon(TTerm* Gesamt, TTerm* T, TTerm** Liste, Int32& Anzahl) {
+void FaktorenVon(TTerm* T, TTerm** Liste, Int32& Anzahl) {
     Oberflaeche().VerarbeiteNachrichten();
     if (BenutzerAbbruch || !T) return;
     TProtokoll protokoll(ProtokollVereinfachung, "Faktoren:", T);
@@ -113,10 +113,10 @@ void FaktorenVon(TTerm* Gesamt, TTerm* T, TTerm** Liste, Int32& Anzahl) {
     KMK(t, rest, q);
     if (HatOperator(rest, "*")) {
         auto* o = AlsOperatorTerm(rest);
-        FaktorenVon(Gesamt, o->T1, Liste, Anzahl);
-        FaktorenVon(Gesamt, o->T2, Liste, Anzahl);
+        FaktorenVon(o->T1, Liste, Anzahl);
+        FaktorenVon(o->T2, Liste, Anzahl);
     } else {
-        if (Anzahl >= MaxFaktoren) throw ERessourcen("Zu viele Faktoren in " + Gesamt->Text);
+        if (Anzahl >= MaxFaktoren) throw ERessourcen(ZuVieleFaktorenText);
         Liste[++Anzahl] = rest;
     }
     if (Anzahl > 0) Liste[1] = Produkt(RationaleKonstante(q), Liste[1]);
@@ -407,7 +407,7 @@ void SammleTeilterme(TTerm* T, TTerm** Liste, Int32& Anzahl, bool MitKonstanten)
 }
 
 void Faktoren(TTerm* T, TTerm** Liste, Int32& Anzahl) {
-    FaktorenVon(T, T, Liste, Anzahl);
+    FaktorenVon(T, Liste, Anzahl);
 }
 
 void TracePolynom(TPolynom P) {

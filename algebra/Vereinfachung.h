@@ -52,9 +52,10 @@ TTerm* Transformation(TTerm* T, TTerm* fi, TTerm* psi);
 // Collects the distinct proper subterms of T into Liste[1..Anzahl] (at most MaxTeilterme; the caller sets
 // Anzahl to 0 first), rational constants only with MitKonstanten.
 void SammleTeilterme(TTerm* T, TTerm** Liste, Int32& Anzahl, bool MitKonstanten);
-// Appends the factors of the product T to Liste[1..Anzahl] (at most MaxFaktoren, else ERessourcen "Zu
-// viele Faktoren in " + the product's text); the rational factors end up in the first one.
+// Appends the factors of the product T to Liste[1..Anzahl] (at most MaxFaktoren, else ERessourcen with
+// ZuVieleFaktorenText); the rational factors end up in the first one.
 void Faktoren(TTerm* T, TTerm** Liste, Int32& Anzahl);
+inline const char* const ZuVieleFaktorenText = "Zu viele Faktoren in einem Produkt (mehr als 20).";
 
 // P as a term through the output, for traces of the polynomial procedures.
 void TracePolynom(TPolynom P);

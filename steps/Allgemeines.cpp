@@ -455,11 +455,14 @@ bool IntervallOhneX() {
 
 namespace {
 
-// A divisor that is 0 leaves nothing to compute: the request ends before any step works with it.
+// A divisor that is 0 leaves nothing to compute: the request ends before any step works with it. The page
+// shows the divisor typeset; the message names the field.
 void PruefeNullteiler(TTerm* T, const char* Feld) {
     TTerm* d = T ? NullTeiler(T) : nullptr;
-    if (d)
-        throw ETermFehler(std::string("Division durch 0 in ") + Feld + ": Der Nenner " + d->Text + " ist 0.");
+    if (!d) return;
+    const std::string anfang = std::string("Division durch 0 in ") + Feld + ": ";
+    SchreibeTextTermTextZeile(anfang + "Der Nenner ", d, " ist 0.");
+    throw ETermFehler(anfang + "Ein Nenner ist 0.");
 }
 
 // Cancels f's numerator/denominator pair; when a common factor goes, writes the cancelled term, lets it

@@ -276,11 +276,13 @@ void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& St
         }
         return;
     }
-    if (Kommentar)
+    if (!Kommentar) return;
+    if (n == TNullheit::Unklar)
+        SchreibeUnklarObNull(T, "die Konstante");
+    else
         SchreibeZeile(n == TNullheit::Null        ? "Konstante ist Null, d.h. Gleichung allgemeingültig."
                       : n == TNullheit::NichtNull ? "Konstante ist ungleich Null"
-                      : n == TNullheit::OhneWert  ? "Konstante ohne Wert, also keine Nullstelle."
-                                                  : UnklarObNullText(T));
+                                                  : "Konstante ohne Wert, also keine Nullstelle.");
 }
 
 // A search that ends with an error in a part of the work: no zeros, status unclear.

@@ -1,12 +1,17 @@
 // Whether a constant is 0: against its value, and on products of radical sums against their expansion.
 #include <cmath>
+#include <functional>
+#include <string>
 #include <random>
 
 #include "algebra/Nullentscheidung.h"
+#include "algebra/Polynome.h"
+#include "output/Ausgabe.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
 #include "term/Wurzelzahlen.h"
+#include "tests/hilfe/TestLeinwand.h"
 #include "tests/hilfe/ZolTest.h"
 
 namespace zol {
@@ -67,6 +72,54 @@ TEST_F(Nullentscheidung, ProdukteGegenIhreEntwicklung) {
             EXPECT_EQ(Nullheit(Op(Op(P, '*', I.AlsTerm()), '-', K(1))), TNullheit::Null) << P->Text;
         }
     }
+}
+
+// What lauf writes, on a page of its own.
+std::string Mitschrift(const std::function<void()>& lauf) {
+    TTestLeinwandAktiv aktiv;
+    TZeilenliste seite;
+    SetzeZeilenliste(&seite);
+    lauf();
+    NeueZeile();
+    SetzeZeilenliste(nullptr);
+    std::string text;
+    for (const std::string& z : seite.Klartext()) text += z + "\n";
+    return text.substr(0, text.find_last_not_of('\n') + 1);
+}
+
+// A constant that stays undecided is never shown in its internal text form: a page shows a small one
+// typeset and names a large one, and the message of a division names the divisor.
+TEST_F(Nullentscheidung, UnentschiedenOhneTermtext) {
+    const std::string klein = "ln(6)-ln(2)-ln(3)";
+    std::string gross = "(" + klein + ")*(0";
+    for (int i = 1; i <= 12; ++i) gross += "+" + std::to_string(i) + "*pi^" + std::to_string(i);
+    gross += ")";
+    for (const std::string& t : {klein, gross}) {
+        SCOPED_TRACE(t);
+        TTerm* T = Lies(t);
+        ASSERT_EQ(Nullheit(T), TNullheit::Unklar);
+        const std::string seite = Mitschrift([&] { SchreibeUnklarObNull(T, "der Leitkoeffizient"); });
+        const std::string gesetzt = Mitschrift([&] { SchreibeTerm(T); });
+        EXPECT_EQ(seite, T->Knotenzahl <= 30
+                             ? "Ob " + gesetzt + " gleich 0 ist, lässt sich nicht entscheiden."
+                             : "Ob der Leitkoeffizient gleich 0 ist, lässt sich nicht entscheiden.");
+        // x^2 divided by T*x + 1.
+        TPolynom N;
+        N.Grad = 1;
+        N.Koeff[1] = T;
+        N.Koeff[0] = Eins;
+        TPolynom Z;
+        Z.Grad = 2;
+        Z.Koeff[2] = Eins;
+        TPolynom Q, R;
+        const std::string meldung = Ausnahme<ETermGoToStart>([&] { PDurch(Z, N, Q, R, false); });
+        EXPECT_EQ(meldung, "Ob der Leitkoeffizient des Divisors gleich 0 ist, lässt sich nicht entscheiden.");
+        for (const std::string& text : {seite, meldung}) {
+            EXPECT_EQ(text.find(T->Text), std::string::npos) << text;
+            EXPECT_EQ(text.find("^("), std::string::npos) << text;
+        }
+    }
+    EXPECT_GT(Lies(gross)->Knotenzahl, 30);
 }
 
 } // namespace

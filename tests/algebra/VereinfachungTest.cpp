@@ -200,7 +200,7 @@ TEST_F(Vereinfachung, ZuVieleFaktoren) {
     for (int i = 1; i <= 20; ++i) t = Op(t, '*', Op(VariableX, '+', K(i + 1)));
     TTerm* liste[MaxFaktoren + 1] = {};
     Int32 anzahl = 0;
-    EXPECT_EQ(Ausnahme<ERessourcen>([&] { Faktoren(t, liste, anzahl); }), "Zu viele Faktoren in " + t->Text);
+    EXPECT_EQ(Ausnahme<ERessourcen>([&] { Faktoren(t, liste, anzahl); }), ZuVieleFaktorenText);
     // Twenty are fine.
     anzahl = 0;
     Faktoren(static_cast<TOperatorTerm*>(t)->T1, liste, anzahl);

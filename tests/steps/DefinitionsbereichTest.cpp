@@ -170,7 +170,8 @@ TEST_F(Definitionsbereich, GrenzeMitXWirdAbgelehnt) {
         }
 }
 
-// A divisor that is 0 in any field ends the request at its start, before f is even written.
+// A divisor that is 0 in any field ends the request at its start, before f is even written; the page shows
+// the divisor typeset, and neither shows the term's internal text form.
 TEST_F(Definitionsbereich, TeilerNullBeendetDieAnfrage) {
     std::vector<TAnfrage> faelle = {{.F = "x", .G = "1/(e-e)"}, {.F = "x", .A = "1/(1-1)"}};
     for (const char* f :
@@ -179,9 +180,13 @@ TEST_F(Definitionsbereich, TeilerNullBeendetDieAnfrage) {
     for (TAnfrage a : faelle) {
         a.Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich, SchrittSymmetrien, SchrittAbleitungen};
         TKopfloseAnfrage lauf(a);
-        EXPECT_NE(Ausnahme<ETermFehler>([&] { lauf.Starte(); }).find("Division durch 0"), std::string::npos)
-            << a.F;
+        const std::string meldung = Ausnahme<ETermFehler>([&] { lauf.Starte(); });
+        EXPECT_NE(meldung.find("Division durch 0"), std::string::npos) << a.F;
         EXPECT_FALSE(Hat(lauf.Text(), "Eingegebener Funktionsterm")) << lauf.Text();
+        const std::string zeile = lauf.Zeilen().empty() ? "" : lauf.Zeilen().back();
+        EXPECT_EQ(zeile.rfind(meldung.substr(0, meldung.find(':') + 2) + "Der Nenner ", 0), 0u) << zeile;
+        for (const std::string& text : {meldung, zeile})
+            EXPECT_EQ(text.find_first_of("()^"), std::string::npos);
     }
     EXPECT_NO_THROW(TKopfloseAnfrage({.F = "x/(2-1)+1/(x-1)", .B = "1/(2-1)"}).Starte());
 }
