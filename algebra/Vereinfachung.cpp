@@ -125,7 +125,8 @@ void FaktorenVon(TTerm* T, TTerm** Liste, Int32& Anzahl) {
 
 // The candidate of the constant substitution with the subterm s turned into the variable: the normal
 // form's term with s put back; nil when there is none. A candidate whose polynomials would exceed the
-// degree limit, whose arithmetic overflows, or whose form divides by the zero polynomial, is no candidate.
+// degree limit, whose arithmetic overflows, whose form divides by the zero polynomial or by a coefficient
+// not known to be 0 or not, is no candidate.
 TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     try {
         TTerm* Ts = T->Ersetze(s, VariableX);
@@ -148,6 +149,8 @@ TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     } catch (const ERessourcen&) {
         return nullptr;
     } catch (const ETermFehler&) {
+        return nullptr;
+    } catch (const ETermGoToStart&) {
         return nullptr;
     }
 }
@@ -185,6 +188,8 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
     } catch (const ERessourcen&) {
         return nullptr;
     } catch (const ETermFehler&) {
+        return nullptr;
+    } catch (const ETermGoToStart&) {
         return nullptr;
     }
 }

@@ -150,6 +150,42 @@ TEST_F(Partialbrueche, StammfunktionenUndBestimmteIntegrale) {
     }
 }
 
+// Cubic denominators with one irrational real zero, which Cardano's formula writes with two cube roots: the
+// coefficients are decided with the zero's relation, so the decomposition is complete and sums back to f,
+// the antiderivative differentiates back to f, and the integral between bounds on one side of the pole
+// agrees with Simpson's rule.
+TEST_F(Partialbrueche, KubischerNennerMitIrrationalerNullstelle) {
+    struct {
+        const char* f;
+        Int64 a, b;
+    } const faelle[] = {
+        // clang-format off
+        {"(x+1)/(x^3+x+1)", 0, 2}, {"(-5x)/(9x^3+6x^2+1)", 0, 3}, {"8/(-5x^3-6x^2-3x+1)", -3, 0},
+        {"(9x^2+2)/(-8x^3-7x^2+864)", -2, 3}, {"1/(-1/2x^3+2x^2+1/2x+3)", -1, 2}, {"(4x+1/5)/(x^3+8x+7)", 0, 2},
+        {"(-3x^2+5/2)/(-3x^3-5x^2-4/5)", 0, 3}, {"(7x^2-2)/(2x^3+3x^2-6x+6)", 0, 2}, {"9x/(4x^3+x^2-1)", -2, 0},
+        {"1/(7/4x^3+9x^2+1)", 0, 1}, {"(-6x-3/2)/(1/4x^3-5/2x^2+5x+8)", 0, 5}, {"7x^2/(-5x^3-4/5x^2-9)", -1, 2},
+        // clang-format on
+    };
+    const std::vector<Extended> stellen = {-3.3L, -1.7L, -0.45L, 0.3L, 0.7L, 1.8L, 2.5L, 4.6L};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.f);
+        TRationaleFunktion* R = RF(fall.f);
+        ASSERT_TRUE(Zerlege(R, false) && PartialbruchVorhanden);
+        EXPECT_EQ(PartialbruchA.Zeilen, 1);
+        EXPECT_EQ(PartialbruchB.Zeilen, 1);
+        for (Extended x : stellen)
+            if (const auto w = Wert(R->Term, x)) {
+                EXPECT_TRUE(Nahe(Tabellenwert(x), *w, 1e-8L)) << double(x);
+            }
+        TTerm* F = R->Integral(nullptr, nullptr, 3);
+        ASSERT_NE(F, nullptr);
+        EXPECT_TRUE(IstAbleitung(R->Term, F, stellen));
+        TTerm* I = R->Integral(K(fall.a), K(fall.b), 3);
+        ASSERT_NE(I, nullptr);
+        EXPECT_TRUE(Nahe(Wert(I).value_or(NAN), Simpsonsumme(R->Term, fall.a, fall.b).value_or(NAN), 1e-8L));
+    }
+}
+
 // Below level 3 a denominator of degree 3 or more is not integrated and nothing is written; a pole in
 // [a; b] (in either order of the bounds) leaves the integral without a value.
 TEST_F(Partialbrueche, StufeUndPolImIntervall) {

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "algebra/PartialBrueche.h"
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
 #include "steps/Schrittrahmen.h"
@@ -105,6 +107,50 @@ TEST_F(AnfrageRobustheit, FehlerBeendenNurIhrenSchritt) {
     }
     EXPECT_THROW(FuehreSchrittAus([] { throw EBenutzerAbbruch("Abbruch"); }), EBenutzerAbbruch);
     EXPECT_THROW(FuehreSchrittAus([] { TermAusString("x+"); }), ETermFehler);
+}
+
+// A fixed generated set of rational functions with a cubic denominator, as users enter them (integers,
+// fractions and decimals; most denominators have one irrational real zero, which Cardano's formula writes
+// with cube roots): partial fractions, inflection points, the antiderivative and the integral over [a; b]
+// end without a constant that stays undecided and without the internal text form of a term, and the
+// decomposition the page states sums back to f.
+TEST_F(AnfrageRobustheit, KubischeNennerOhneOffeneKonstanten) {
+    std::mt19937 zufall(5707);
+    auto zahl = [&](int von, int bis) { return von + int(zufall() % uint32_t(bis - von + 1)); };
+    auto koeffizient = [&] {
+        const int art = zahl(1, 10);
+        const std::string vz = zahl(1, 100) <= 35 ? "-" : "";
+        if (art <= 7) return vz + std::to_string(zahl(1, 9));
+        if (art <= 9) return vz + std::to_string(zahl(1, 7)) + "/" + std::to_string(zahl(2, 5));
+        return vz + std::to_string(zahl(0, 3)) + ",5";
+    };
+    auto polynom = [&](int grad) {
+        std::string p = "(" + koeffizient() + ")*x^" + std::to_string(grad);
+        for (int k = grad - 1; k >= 0; --k)
+            if (zahl(1, 100) <= 60) p += "+(" + koeffizient() + ")*x^" + std::to_string(k);
+        return p;
+    };
+    for (int i = 0; i < 20; ++i) {
+        const std::string f = "(" + polynom(zahl(0, 2)) + ")/(" + polynom(3) + ")";
+        SCOPED_TRACE(f);
+        const std::string a = std::to_string(-zahl(0, 4)), b = std::to_string(zahl(1, 5));
+        TKopfloseAnfrage analyse(
+            {.F = f,
+             .Schritte = {SchrittPartialbruch, SchrittWendestellen, SchrittStammfunktion},
+             .Kommentare = i % 2 == 0});
+        ASSERT_NO_THROW(analyse.Starte());
+        ASSERT_TRUE(PartialbruchVorhanden) << analyse.Text(3);
+        EXPECT_TRUE(WertGleich(FTerm, PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren,
+                                                       PartialbruchA, PartialbruchB, PartialbruchC)));
+        TKopfloseAnfrage integral({.F = f, .A = a, .B = b, .Schritte = {SchrittIntegral}});
+        ASSERT_NO_THROW(integral.Starte());
+        for (const TKopfloseAnfrage* lauf : {&analyse, &integral})
+            for (Int32 seite = 0; seite <= 7; ++seite) {
+                const std::string text = lauf->Text(seite);
+                EXPECT_EQ(text.find("lässt sich nicht entscheiden"), std::string::npos) << text;
+                EXPECT_EQ(text.find("Rad("), std::string::npos) << text;
+            }
+    }
 }
 
 } // namespace
