@@ -1,6 +1,7 @@
 #include "term/Wurzelzahlen.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <unordered_map>
 
@@ -290,10 +291,26 @@ namespace {
 constexpr Int32 MaxTiefe = 200;
 constexpr Int32 MaxGanzerExponent = 64;
 
+// A root u = X^(1/q) of a positive irrational number X without atoms (the cube roots of Cardano's formula)
+// is an atom with the relation u^q = X. Two cube roots u and v whose radicands have a product that is a
+// cube (Cardano's pair: u*v = -t/9) are partners with the relations u*v = P, u^2 = (X/P)*v and
+// v^2 = (Y/P)*u, so numbers in them keep the monomials 1, u and v, whose coefficients stay small.
+struct TWurzelatom {
+    TTerm* Atom;
+    Int64 q;
+    TWurzelzahl X;
+    TWurzelzahl KehrwertX;
+    // The index of the partner, or -1; u*v = Produkt.
+    Int32 Partner = -1;
+    TWurzelzahl Produkt;
+    TWurzelzahl KehrwertProdukt;
+};
+
 // The atoms met so far, and the numbers of the subterms (terms are shared, so a tree may hold one subterm
 // many times); the number of nodes still to convert.
 struct TUmwandlung {
     std::vector<TTerm*> Atome;
+    std::vector<TWurzelatom> Wurzelatome;
     std::unordered_map<TTerm*, std::pair<TWurzelzahl, TWurzelzahl>> Bekannt;
     Int32 Tiefe = 0;
     Int32 Knoten = 5000;
@@ -388,8 +405,266 @@ void RationalHoch(const TBruch& r, const TBruch& e, TWurzelzahl& Z, TWurzelzahl&
 
 void Wandle(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N);
 
-// (Basis)^e: rational bases exactly, other bases for integer exponents by repeated products; an irrational
-// base with a fractional exponent is an atom.
+Int32 Wurzelatom(const TUmwandlung& U, TTerm* A) {
+    for (size_t i = 0; i < U.Wurzelatome.size(); ++i)
+        if (U.Wurzelatome[i].Atom == A) return Int32(i);
+    return -1;
+}
+
+// u^k for k >= 0.
+TWurzelzahl AtomHoch(TTerm* A, Int64 k) {
+    if (k == 0) return TWurzelzahl(TGrossbruch{1, 1});
+    TWurzelzahl r;
+    TWurzelmonom m;
+    m.Atome.emplace_back(A, Int32(k));
+    r.Koeff.emplace(m, TGrossbruch{1, 1});
+    return r;
+}
+
+// 1/u: v/P for a partner v, u^(q-1)/X otherwise.
+TWurzelzahl AtomKehrwert(const TUmwandlung& U, const TWurzelatom& w) {
+    if (w.Partner >= 0) return AtomHoch(U.Wurzelatome[size_t(w.Partner)].Atom, 1) * w.KehrwertProdukt;
+    return AtomHoch(w.Atom, w.q - 1) * w.KehrwertX;
+}
+
+// The monomial m with the exponent of its i-th atom lowered by k.
+void Senke(TWurzelmonom& m, size_t i, Int32 k) {
+    if (m.Atome[i].second == k)
+        m.Atome.erase(m.Atome.begin() + std::ptrdiff_t(i));
+    else
+        m.Atome[i].second -= k;
+}
+
+// One relation that lowers the atom degree of m: m = Rest * Faktor. False when none applies.
+bool Relation(const TUmwandlung& U, const TWurzelmonom& m, TWurzelmonom& Rest, TWurzelzahl& Faktor) {
+    for (size_t i = 0; i < m.Atome.size(); ++i) {
+        const Int32 a = Wurzelatom(U, m.Atome[i].first);
+        if (a < 0) continue;
+        const TWurzelatom& w = U.Wurzelatome[size_t(a)];
+        const Int32 k = m.Atome[i].second;
+        Rest = m;
+        if (w.Partner < 0) {
+            if (k < w.q) continue;
+            Senke(Rest, i, Int32(w.q));
+            Faktor = w.X;
+            return true;
+        }
+        TTerm* partner = U.Wurzelatome[size_t(w.Partner)].Atom;
+        for (size_t j = 0; j < m.Atome.size(); ++j)
+            if (m.Atome[j].first == partner) {
+                // u*v = P: the higher index is lowered first, so i stays valid.
+                Senke(Rest, std::max(i, j), 1);
+                Senke(Rest, std::min(i, j), 1);
+                Faktor = w.Produkt;
+                return true;
+            }
+        if (k < 2) continue;
+        Senke(Rest, i, 2);
+        Faktor = w.X * w.KehrwertProdukt * AtomHoch(partner, 1);
+        return true;
+    }
+    return false;
+}
+
+// Z with the relations of the root atoms applied until none applies.
+void Reduziere(const TUmwandlung& U, TWurzelzahl& Z) {
+    if (U.Wurzelatome.empty()) return;
+    TWurzelmonom rest;
+    TWurzelzahl faktor;
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (auto it = Z.Koeff.begin(); it != Z.Koeff.end(); ++it)
+            if (Relation(U, it->first, rest, faktor)) {
+                TWurzelzahl glied;
+                glied.Koeff.emplace(rest, it->second);
+                Z.Koeff.erase(it);
+                Z = Z + glied * faktor;
+                weiter = true;
+                break;
+            }
+    }
+}
+
+// The inverse of Z = c0 + c1*u (+ c2*u^2) for one root atom u of index 2 (3), or of Z = a + b*u + e*v for
+// partners u and v, with coefficients without atoms: Z times its adjugate is the norm, a number without
+// atoms. False when the norm is 0 or has no inverse, or Z has another form.
+bool WurzelatomKehrwert(const TUmwandlung& U, const TWurzelzahl& Z, TWurzelzahl& Inverse) {
+    Int32 erstes = -1;
+    std::array<TWurzelzahl, 3> c;
+    for (const auto& [m, k] : Z.Koeff) {
+        if (m.Atome.size() > 1) return false;
+        size_t stelle = 0;
+        if (!m.Atome.empty()) {
+            const Int32 a = Wurzelatom(U, m.Atome[0].first);
+            if (a < 0) return false;
+            const TWurzelatom& w = U.Wurzelatome[size_t(a)];
+            if (erstes < 0) erstes = a;
+            if (a != erstes && w.Partner != erstes) return false;
+            const Int32 e = m.Atome[0].second;
+            if (w.Partner >= 0 ? e != 1 : (w.q > 3 || e >= w.q)) return false;
+            stelle = a == erstes ? size_t(e) : 2;
+        }
+        c[stelle].Koeff.emplace(TWurzelmonom{m.Wurzeln, {}}, k);
+    }
+    if (erstes < 0) return false;
+    const TWurzelatom& w = U.Wurzelatome[size_t(erstes)];
+    const TWurzelzahl& X = w.X;
+    TWurzelzahl norm, kehrNorm;
+    std::array<TWurzelzahl, 3> adj;
+    std::array<TWurzelzahl, 3> basis{TWurzelzahl(TGrossbruch{1, 1}), AtomHoch(w.Atom, 1), TWurzelzahl()};
+    const TGrossbruch drei{3, 1};
+    if (w.Partner >= 0) {
+        // (a + b*u + e*v)(a^2 - b*e*P + (e^2*Y/P - a*b)*u + (b^2*X/P - a*e)*v) = a^3 + b^3*X + e^3*Y - 3abeP.
+        const TWurzelatom& v = U.Wurzelatome[size_t(w.Partner)];
+        const TWurzelzahl &a = c[0], &b = c[1], &e = c[2];
+        basis[2] = AtomHoch(v.Atom, 1);
+        norm = a * a * a + b * b * b * X + e * e * e * v.X - (a * b * e * w.Produkt).Mal(drei);
+        adj = {a * a - b * e * w.Produkt, e * e * v.X * w.KehrwertProdukt - a * b,
+               b * b * X * w.KehrwertProdukt - a * e};
+    } else if (w.q == 2) {
+        norm = c[0] * c[0] - c[1] * c[1] * X;
+        adj = {c[0], c[1].Negation(), TWurzelzahl()};
+    } else {
+        norm = c[0] * c[0] * c[0] + c[1] * c[1] * c[1] * X + c[2] * c[2] * c[2] * X * X -
+               (c[0] * c[1] * c[2] * X).Mal(drei);
+        adj = {c[0] * c[0] - c[1] * c[2] * X, c[2] * c[2] * X - c[0] * c[1], c[1] * c[1] - c[0] * c[2]};
+        basis[2] = AtomHoch(w.Atom, 2);
+    }
+    if (!norm.Kehrwert(kehrNorm)) return false;
+    Inverse = TWurzelzahl();
+    for (size_t i = 0; i < 3; ++i) Inverse = Inverse + adj[i] * kehrNorm * basis[i];
+    Reduziere(U, Inverse);
+    return true;
+}
+
+// Kuerze, and a denominator in root atoms that WurzelatomKehrwert inverts goes into the numerator.
+void KuerzeMitWurzelatomen(const TUmwandlung& U, TWurzelzahl& Z, TWurzelzahl& N) {
+    Reduziere(U, Z);
+    Reduziere(U, N);
+    Kuerze(Z, N);
+    if (!N.HatAtome()) return;
+    // The inverse may leave 128 bits where the fraction does not: then the fraction stays.
+    try {
+        TWurzelzahl inverse;
+        if (!WurzelatomKehrwert(U, N, inverse)) return;
+        TWurzelzahl z = Z * inverse;
+        Reduziere(U, z);
+        Z = z;
+        N = TWurzelzahl(TGrossbruch{1, 1});
+    } catch (const ERessourcen&) {
+    }
+}
+
+// c^(1/q) for a rational c > 0 (Wurzel) and its inverse, as numbers without denominators.
+bool RationaleWurzel(const TGrossbruch& c, Int64 q, TWurzelzahl& Wurzel, TWurzelzahl& Kehrwert) {
+    if (c.Zaehler <= 0) return false;
+    TWurzelzahl z, n;
+    RationalHoch(AlsBruch(c), TBruch{1, q}, z, n);
+    if (!n.IstRational() || !z.Kehrwert(Kehrwert)) return false;
+    Wurzel = z.Mal(Durch(TGrossbruch{1, 1}, n.Rational()));
+    Kehrwert = Kehrwert.Mal(n.Rational());
+    return true;
+}
+
+// The gcd of the numerators over the lcm of the denominators of X's coefficients (positive; 1 for 0).
+TGrossbruch Inhalt(const TWurzelzahl& X) {
+    Int128 g = 0, l = 1;
+    for (const auto& [m, c] : X.Koeff) {
+        g = g == 0 ? (c.Zaehler < 0 ? -c.Zaehler : c.Zaehler) : ggT(g, c.Zaehler);
+        l = MalGeprueft(l / ggT(l, c.Nenner), c.Nenner);
+    }
+    return g == 0 ? TGrossbruch{1, 1} : Normiert(g, l);
+}
+
+// X = (s/b)^q * X' with X' of integer coefficients: the content a/b of X (a/b > 0) is a*b^(q-1) / b^q, and
+// the q-th powers of small primes in a*b^(q-1) go into s. Radicands of integers keep the products of
+// Cardano's pair rational cubes and the arithmetic in the roots' field within 128 bits. False when
+// a*b^(q-1) does not fit.
+bool NormiereRadikand(const TWurzelzahl& X, Int64 q, TGrossbruch& Faktor, TWurzelzahl& Klein) {
+    const TGrossbruch c = Inhalt(X);
+    Int128 g = c.Zaehler, s = 1;
+    for (Int64 i = 1; i < q; ++i)
+        if (__builtin_mul_overflow(g, c.Nenner, &g)) return false;
+    for (Int32 p : Primzahlen) {
+        if (p <= 0) continue;
+        Int128 pq = 1;
+        bool passt = true;
+        for (Int64 i = 0; i < q && passt; ++i) passt = !__builtin_mul_overflow(pq, Int128(p), &pq);
+        if (!passt || pq > g) break;
+        while (g % pq == 0) {
+            g /= pq;
+            s *= p;
+        }
+    }
+    Faktor = Normiert(s, c.Nenner);
+    Klein = X.Mal(Durch(TGrossbruch{g, 1}, c));
+    return true;
+}
+
+// X^(p/q) (T, with the base Basis) for a base with the value X > 0 without atoms that is not rational: a
+// power of a root atom. X = f^q * X' (NormiereRadikand) gives f * X'^(1/q); equal radicands X' share an
+// atom, a radicand with a rational quotient c by the radicand of an atom u gives c^(1/q)*u, and a cube root
+// whose radicand's product with that of an atom u without partner is a rational cube becomes u's partner.
+// False where the base does not fit.
+bool WurzelatomPotenz(TUmwandlung& U, TTerm* T, TTerm* Basis, const TWurzelzahl& zb, const TWurzelzahl& nb,
+                      const TBruch& e, TWurzelzahl& Z) {
+    const Int64 q = e.Nenner;
+    if (q > MaxGanzerExponent || e.Zaehler > MaxGanzerExponent || e.Zaehler < -MaxGanzerExponent ||
+        zb.HatAtome() || nb.HatAtome())
+        return false;
+    bool definiert = false;
+    const Extended wert = Basis->Wert(0, definiert);
+    if (!definiert || !(wert > 0)) return false;
+    TWurzelzahl kehrNb, kehrX, X;
+    TGrossbruch faktor;
+    if (!nb.Kehrwert(kehrNb) || !NormiereRadikand(zb * kehrNb, q, faktor, X) || !X.Kehrwert(kehrX))
+        return false;
+    // The root R = X'^(1/q) and its inverse.
+    TWurzelzahl R, RKehr, F, FKehr;
+    for (const TWurzelatom& w : U.Wurzelatome) {
+        if (w.q != q) continue;
+        const TWurzelzahl quotient = X * w.KehrwertX;
+        if (quotient.IstRational() && RationaleWurzel(quotient.Rational(), q, F, FKehr)) {
+            R = F * AtomHoch(w.Atom, 1);
+            RKehr = FKehr * AtomKehrwert(U, w);
+            break;
+        }
+    }
+    const size_t n = U.Wurzelatome.size();
+    if (R.IstNull()) {
+        // The atom's term has its value: X'^(1/q) = Basis^(1/q) / f.
+        TTerm* atom = e.Zaehler == 1 ? T : PotenzTerm(Basis, TBruch{1, q});
+        if (faktor.Zaehler != faktor.Nenner) atom = OperatorTerm(atom, Konstante(faktor), '/');
+        U.Wurzelatome.push_back({atom, q, X, kehrX, -1, {}, {}});
+        for (size_t i = 0; q == 3 && i < n; ++i) {
+            TWurzelatom& w = U.Wurzelatome[i];
+            const TWurzelzahl produkt = X * w.X;
+            if (w.q != 3 || w.Partner >= 0 || !produkt.IstRational() ||
+                !RationaleWurzel(produkt.Rational(), 3, F, FKehr))
+                continue;
+            w.Partner = Int32(n);
+            w.Produkt = F;
+            w.KehrwertProdukt = FKehr;
+            U.Wurzelatome[n].Partner = Int32(i);
+            U.Wurzelatome[n].Produkt = F;
+            U.Wurzelatome[n].KehrwertProdukt = FKehr;
+            break;
+        }
+        R = AtomHoch(atom, 1);
+        RKehr = AtomKehrwert(U, U.Wurzelatome[n]);
+    }
+    const TWurzelzahl& b = e.Zaehler < 0 ? RKehr.Mal(Durch(TGrossbruch{1, 1}, faktor)) : R.Mal(faktor);
+    Z = TWurzelzahl(TGrossbruch{1, 1});
+    for (Int64 i = 0; i < (e.Zaehler < 0 ? -e.Zaehler : e.Zaehler); ++i) {
+        Z = Z * b;
+        Reduziere(U, Z);
+    }
+    return true;
+}
+
+// (Basis)^e: rational bases exactly, other bases for integer exponents by repeated products; a root of a
+// positive irrational number without atoms is a power of a root atom, any other irrational base with a
+// fractional exponent is an atom.
 void Potenz(TUmwandlung& U, TTerm* T, TTerm* Basis, const TBruch& e, TWurzelzahl& Z, TWurzelzahl& N) {
     TWurzelzahl zb, nb;
     Wandle(U, Basis, zb, nb);
@@ -398,18 +673,21 @@ void Potenz(TUmwandlung& U, TTerm* T, TTerm* Basis, const TBruch& e, TWurzelzahl
         RationalHoch(AlsBruch(b), e, Z, N);
         return;
     }
+    N = TWurzelzahl(TGrossbruch{1, 1});
+    if (e.Nenner != 1 && WurzelatomPotenz(U, T, Basis, zb, nb, e, Z)) return;
     if (e.Nenner != 1 || e.Zaehler > MaxGanzerExponent || e.Zaehler < -MaxGanzerExponent) {
         Z = AtomZahl(Atom(U, T));
-        N = TWurzelzahl(TGrossbruch{1, 1});
         return;
     }
-    Z = N = TWurzelzahl(TGrossbruch{1, 1});
+    Z = TWurzelzahl(TGrossbruch{1, 1});
     for (Int64 i = 0; i < (e.Zaehler < 0 ? -e.Zaehler : e.Zaehler); ++i) {
         Z = Z * zb;
         N = N * nb;
+        Reduziere(U, Z);
+        Reduziere(U, N);
     }
     if (e.Zaehler < 0) std::swap(Z, N);
-    Kuerze(Z, N);
+    KuerzeMitWurzelatomen(U, Z, N);
 }
 
 void WandleKnoten(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N);
@@ -472,7 +750,7 @@ void WandleKnoten(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N) {
         default:
             Abbrechen();
         }
-        Kuerze(Z, N);
+        KuerzeMitWurzelatomen(U, Z, N);
         return;
     }
     if (auto* p = AlsPotenzTerm(T)) return Potenz(U, T, p->Argument, p->Exponent, Z, N);

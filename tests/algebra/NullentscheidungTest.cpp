@@ -74,6 +74,72 @@ TEST_F(Nullentscheidung, ProdukteGegenIhreEntwicklung) {
     }
 }
 
+// The real zero of a cubic with one real zero, written by Cardano's formula with two cube roots of
+// conjugate radicands: P(r) is 0, and so is r's minimal relation over any expansion of it; P'(r), r - (a
+// near value) and P(r) moved by a millionth are not. The constants of partial fractions over such a zero are
+// built this way.
+TEST_F(Nullentscheidung, CardanosNullstelle) {
+    const struct {
+        const char* R; // the zero
+        const char* P; // its cubic, in r
+    } faelle[] = {
+        // x^3 + x + 1, x^3 - 3x - 4 (u*v = 1), 9x^3 + 6x^2 + 1, -5x^3 - 6x^2 - 3x + 1
+        {"((sqrt(837)-27)/54)^(1/3)-((sqrt(837)+27)/54)^(1/3)", "r^3+r+1"},
+        {"(2+sqrt(3))^(1/3)+(2-sqrt(3))^(1/3)", "r^3-3r-4"},
+        {"-((97-9*sqrt(113))/1458)^(1/3)-((97+9*sqrt(113))/1458)^(1/3)-2/9", "9r^3+6r^2+1"},
+        {"((39+5*sqrt(61))/250)^(1/3)-((5*sqrt(61)-39)/250)^(1/3)-2/5", "-5r^3-6r^2-3r+1"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.R);
+        const std::string r = std::string("(") + f.R + ")";
+        auto mitR = [&](std::string t) {
+            for (size_t i = t.find('r'); i != std::string::npos; i = t.find('r', i + r.size()))
+                t.replace(i, 1, r);
+            return Lies(t);
+        };
+        TTerm* P = mitR(f.P);
+        ASSERT_TRUE(Nahe(1 + Wert(P).value_or(NAN), 1, 1e-15L));
+        EXPECT_EQ(Nullheit(P), TNullheit::Null);
+        EXPECT_EQ(Nullheit(Op(P, '+', K(1, 1000000))), TNullheit::NichtNull);
+        const Extended w = Wert(Lies(r)).value_or(NAN);
+        EXPECT_EQ(Nullheit(Op(Lies(r), '-', K(Int64(std::round(w * 1e6)), 1000000))), TNullheit::NichtNull);
+        // (r^2 + 1) * (1 / (r^2 + 1)) - 1 and r^5 over its reduction: the inverse and the relation.
+        TTerm* Q = mitR("r^2+1");
+        EXPECT_EQ(Nullheit(Op(Op(Q, '*', Op(K(1), '/', Q)), '-', K(1))), TNullheit::Null);
+        EXPECT_EQ(Nullheit(Op(Op(mitR("r^6"), '/', Q), '-', Op(mitR("r^6"), '/', Q))), TNullheit::Null);
+    }
+}
+
+// Roots of numbers that are not rational, as powers of one root: X^(2/3) is X^(1/3) squared, 8X^(1/3) is
+// (512X)^(1/3), the cube roots of two conjugates multiply to a rational, inverses of sums in one cube root
+// or in such a pair are exact; a difference of roots that is not 0 is not taken for 0.
+TEST_F(Nullentscheidung, WurzelnIrrationalerZahlen) {
+    const struct {
+        const char* T;
+        TNullheit Erwartet;
+    } faelle[] = {
+        {"(3+sqrt(5))^(2/3)-(3+sqrt(5))^(1/3)*(3+sqrt(5))^(1/3)", TNullheit::Null},
+        {"(3+sqrt(5))^(4/3)-(3+sqrt(5))*(3+sqrt(5))^(1/3)", TNullheit::Null},
+        {"8*(3+sqrt(5))^(1/3)-(1536+512*sqrt(5))^(1/3)", TNullheit::Null},
+        {"(3+sqrt(5))^(1/3)*(3-sqrt(5))^(1/3)-4^(1/3)", TNullheit::Null},
+        {"(7+sqrt(2))^(-1/3)*(7+sqrt(2))^(1/3)-1", TNullheit::Null},
+        {"1/(1+(2+sqrt(7))^(1/3)+(2+sqrt(7))^(2/3))*(1+(2+sqrt(7))^(1/3)+(2+sqrt(7))^(2/3))-1",
+         TNullheit::Null},
+        {"1/(1+(2+sqrt(3))^(1/3)+(2-sqrt(3))^(1/3))-((1-sqrt(3))*(2+sqrt(3))^(1/"
+         "3)+(1+sqrt(3))*(2-sqrt(3))^(1/3))/2",
+         TNullheit::Null},
+        {"sqrt(2+sqrt(3))^2-2-sqrt(3)", TNullheit::Null},
+        {"(3+sqrt(5))^(1/3)-(3-sqrt(5))^(1/3)-1", TNullheit::NichtNull},
+    };
+    for (const auto& f : faelle) {
+        TTerm* T = Lies(f.T);
+        ASSERT_TRUE(Wert(T)) << f.T;
+        EXPECT_EQ(Nullheit(T), f.Erwartet) << f.T;
+        // Never against the value.
+        EXPECT_NE(Nullheit(T), std::fabs(*Wert(T)) < 1e-15 ? TNullheit::NichtNull : TNullheit::Null) << f.T;
+    }
+}
+
 // What lauf writes, on a page of its own.
 std::string Mitschrift(const std::function<void()>& lauf) {
     TTestLeinwandAktiv aktiv;
