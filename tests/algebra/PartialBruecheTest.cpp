@@ -39,18 +39,6 @@ bool Zerlege(TRationaleFunktion* R, bool Kommentar) {
     return vollstaendig;
 }
 
-// What lauf writes, on a page of its own.
-std::string Mitschrift(const std::function<void()>& lauf) {
-    TZeilenliste seite;
-    SetzeZeilenliste(&seite);
-    lauf();
-    NeueZeile();
-    SetzeZeilenliste(nullptr);
-    std::string text;
-    for (const std::string& z : seite.Klartext()) text += z + "\n";
-    return text;
-}
-
 // The fractions that the coefficient tables stand for, summed at x.
 Extended Tabellenwert(Extended x) {
     Extended s = 0;

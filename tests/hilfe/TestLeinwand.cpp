@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "output/Ausgabe.h"
+
 namespace zol {
 
 namespace {
@@ -158,6 +160,18 @@ TRechteck TTestLeinwand::Tintenbereich() const {
         }
     }
     return r;
+}
+
+std::string Mitschrift(const std::function<void()>& lauf) {
+    TTestLeinwandAktiv aktiv;
+    TZeilenliste seite;
+    SetzeZeilenliste(&seite);
+    lauf();
+    NeueZeile();
+    SetzeZeilenliste(nullptr);
+    std::string text;
+    for (const std::string& z : seite.Klartext()) text += z + "\n";
+    return text;
 }
 
 } // namespace zol

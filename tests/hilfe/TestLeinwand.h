@@ -9,6 +9,7 @@
 // texts and strokes are recorded, not rasterised.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -88,5 +89,9 @@ public:
 private:
     TLeinwandWechsel Wechsel;
 };
+
+// What lauf writes, on a page of its own drawn on a test canvas: its lines as plain text, each followed by a
+// line feed (the line lauf leaves open is ended first, as an empty line when it is empty).
+std::string Mitschrift(const std::function<void()>& lauf);
 
 } // namespace zol
