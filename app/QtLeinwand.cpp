@@ -40,7 +40,10 @@ TQtLeinwand::TQtLeinwand(QImage& bild) : Geraet(&bild), Bild(&bild) {
 
 TQtLeinwand::TQtLeinwand(QPrinter& drucker)
     : Geraet(&drucker), Drucker(&drucker), Massstab(drucker.logicalDpiX() / 96.0),
-      Messbild(NeuesSeitenbild(1, 1)) {}
+      Messbild(NeuesSeitenbild(1, 1)) {
+    const TGroesse g = Seitengroesse();
+    Seitenbild = NeuesSeitenbild(g.Breite, g.Hoehe);
+}
 
 TQtLeinwand::~TQtLeinwand() {
     Beende();
@@ -48,17 +51,32 @@ TQtLeinwand::~TQtLeinwand() {
 
 void TQtLeinwand::Beende() {
     if (Painter.isActive()) Painter.end();
+    if (Bildmaler.isActive()) Bildmaler.end();
 }
 
+namespace {
+
+void Beginne(QPainter& p, QPaintDevice* geraet, const QTransform& t) {
+    p.begin(geraet);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.setTransform(t);
+}
+
+} // namespace
+
 QPainter& TQtLeinwand::Maler() {
-    if (!Painter.isActive()) {
-        Painter.begin(Geraet);
-        Painter.setRenderHint(QPainter::Antialiasing, false);
-        Painter.setRenderHint(QPainter::TextAntialiasing, false);
-        Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        Painter.scale(Massstab, Massstab);
-    }
+    if (!Painter.isActive())
+        Beginne(Painter, Geraet, Zeilenmassstab * QTransform::fromScale(Massstab, Massstab));
     return Painter;
+}
+
+template <class Z> void TQtLeinwand::Male(Z zeichne) {
+    zeichne(Maler());
+    if (!Drucker) return;
+    if (!Bildmaler.isActive()) Beginne(Bildmaler, &Seitenbild, Zeilenmassstab);
+    zeichne(Bildmaler);
 }
 
 Int32 TQtLeinwand::PixelProZoll() const {
@@ -106,56 +124,71 @@ TTextmass TQtLeinwand::Textmass(const std::string& Text) {
 }
 
 void TQtLeinwand::SchreibeText(const std::string& Text) {
-    QPainter& p = Maler();
-    p.setFont(QtSchrift());
-    p.setPen(Farbe(Schrift().Farbe));
+    const QFont& schrift = QtSchrift();
+    const QColor farbe = Farbe(Schrift().Farbe);
     const Int32 grundlinie = Stift().y + Metrik().ascent();
     Int32 x = Stift().x;
     for (const std::string& z : ZerlegeInZeichen(Text)) {
-        p.drawText(QPoint(x, grundlinie), QString::fromStdString(z));
+        const QString zeichen = QString::fromStdString(z);
+        Male([&](QPainter& p) {
+            p.setFont(schrift);
+            p.setPen(farbe);
+            p.drawText(QPoint(x, grundlinie), zeichen);
+        });
         x += Zeichenbreite(z);
     }
     BewegeZu(x, Stift().y);
 }
 
-void TQtLeinwand::SetzeStrichstift() {
-    Maler().setPen(QPen(QBrush(Qt::black), std::max<Int32>(Stiftbreite(), 1), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
-    Maler().setBrush(Qt::NoBrush);
+void TQtLeinwand::SetzeStrichstift(QPainter& p) {
+    p.setPen(QPen(QBrush(Qt::black), std::max<Int32>(Stiftbreite(), 1), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
 }
 
 void TQtLeinwand::LinieZu(Int32 x, Int32 y) {
-    SetzeStrichstift();
-    Maler().drawLine(Stift().x, Stift().y, x, y);
+    const TPunkt a = Stift();
+    Male([&](QPainter& p) {
+        SetzeStrichstift(p);
+        p.drawLine(a.x, a.y, x, y);
+    });
     BewegeZu(x, y);
 }
 
 void TQtLeinwand::Polylinie(const std::vector<TPunkt>& Punkte) {
     if (Punkte.empty()) return;
-    SetzeStrichstift();
     QPolygon polygon;
     for (const TPunkt& q : Punkte) polygon << QPoint(q.x, q.y);
-    Maler().drawPolyline(polygon);
+    Male([&](QPainter& p) {
+        SetzeStrichstift(p);
+        p.drawPolyline(polygon);
+    });
 }
 
 void TQtLeinwand::Ellipsenbogen(const TRechteck& r, Int32 StartGrad, Int32 SpanneGrad) {
-    SetzeStrichstift();
-    Maler().drawArc(Rechteck(r), StartGrad * 16, SpanneGrad * 16);
+    Male([&](QPainter& p) {
+        SetzeStrichstift(p);
+        p.drawArc(Rechteck(r), StartGrad * 16, SpanneGrad * 16);
+    });
 }
 
 void TQtLeinwand::FuelleRechteck(const TRechteck& r, TFarbe f) {
-    Maler().fillRect(Rechteck(r), Farbe(f));
+    Male([&](QPainter& p) { p.fillRect(Rechteck(r), Farbe(f)); });
 }
 
 TFarbe TQtLeinwand::Pixel(Int32 x, Int32 y) {
-    if (!Bild || !Bild->valid(x, y)) return Weiss;
-    return static_cast<TFarbe>(Bild->pixel(x, y) & 0xFFFFFF);
+    const QImage* bild = Drucker ? &Seitenbild : Bild;
+    if (!bild || !bild->valid(x, y)) return Weiss;
+    // The picture of a printed page holds what was drawn since its painter last ended.
+    if (Bildmaler.isActive()) Bildmaler.end();
+    return static_cast<TFarbe>(bild->pixel(x, y) & 0xFFFFFF);
 }
 
 void TQtLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe f) {
-    QPainter& p = Maler();
-    p.setPen(QPen(QBrush(Farbe(f)), 1));
-    p.drawPoint(x, y);
+    Male([&](QPainter& p) {
+        p.setPen(QPen(QBrush(Farbe(f)), 1));
+        p.drawPoint(x, y);
+    });
 }
 
 TGroesse TQtLeinwand::Seitengroesse() const {
@@ -164,18 +197,21 @@ TGroesse TQtLeinwand::Seitengroesse() const {
 
 void TQtLeinwand::SetzeMassstab(Double Faktor, TPunkt Fest) {
     QTransform t;
-    t.scale(Massstab, Massstab);
     if (Faktor != 1) {
         t.translate(Fest.x, Fest.y);
         t.scale(Faktor, Faktor);
         t.translate(-Fest.x, -Fest.y);
     }
-    Maler().setTransform(t);
+    Zeilenmassstab = t;
+    Maler().setTransform(t * QTransform::fromScale(Massstab, Massstab));
+    if (Bildmaler.isActive()) Bildmaler.setTransform(t);
 }
 
 bool TQtLeinwand::NeueSeite() {
     if (!Drucker) return false;
     Maler();
+    if (Bildmaler.isActive()) Bildmaler.end();
+    Seitenbild.fill(Qt::white);
     return Drucker->newPage();
 }
 

@@ -6,13 +6,16 @@
 //
 // Both work in the screen's units of 96 pixels per inch: on a printer the painter is scaled to the
 // printer's resolution and texts are measured as on a page image, so a printed page shows what the screen
-// page shows, line pitch, gaps, table cells and strokes in proportion to the type.
+// page shows, line pitch, gaps, table cells and strokes in proportion to the type. On a printer everything
+// is also drawn onto a picture of the current page at 96 pixels per inch, from which its pixels are read
+// (the labels of a graph look there for a free place).
 #pragma once
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 
 #include <optional>
 #include <string>
@@ -54,7 +57,9 @@ public:
 
 private:
     QPainter& Maler();
-    void SetzeStrichstift();
+    // Draws with the painter of the device and, on a printer, with that of the page's picture.
+    template <class Z> void Male(Z zeichne);
+    void SetzeStrichstift(QPainter& p);
     const QFontMetrics& Metrik();
     Int32 Zeichenbreite(const std::string& Zeichen);
 
@@ -66,6 +71,11 @@ private:
     // The 96-dpi image that texts are measured on while printing.
     QImage Messbild;
     QPainter Painter;
+    // The transform of a line drawn smaller (SetzeMassstab), in units of 1/96 inch.
+    QTransform Zeilenmassstab;
+    // On a printer: the current page at 96 pixels per inch and its painter.
+    QImage Seitenbild;
+    QPainter Bildmaler;
     std::optional<TSchrift> Eingestellt; // the font that Schrift_ and Metrik_ were made for
     QFont Schrift_;
     std::optional<QFontMetrics> Metrik_;

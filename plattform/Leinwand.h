@@ -108,7 +108,8 @@ public:
     virtual void Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, Int32 SpanneGrad) = 0;
     // Fills the rectangle with a colour.
     virtual void FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) = 0;
-    // Reads and sets single pixels; reading outside the surface (or on a printer) gives white.
+    // Reads and sets single pixels; reading outside the surface gives white. A printer reads its current page
+    // as drawn so far.
     virtual TFarbe Pixel(Int32 x, Int32 y) = 0;
     virtual void SetzePixel(Int32 x, Int32 y, TFarbe Farbe) = 0;
     // Size of the drawing surface (of the printable page for a printer).
