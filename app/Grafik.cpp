@@ -50,18 +50,26 @@ Extended Stellenwert(TStelle* S) {
     return std::nanl("");
 }
 
-// The columns and rows of the canvas; a fill or curve outside them would draw nothing.
+// The columns and rows of the canvas within the drawing's window (both ends included); a fill or curve
+// outside them would draw nothing.
 struct TBereich {
     Int64 Links, Oben, Rechts, Unten;
 };
 
 TBereich Zeichenbereich() {
     const TGroesse g = Leinwand().Seitengroesse();
-    return {0, 0, Int64(g.Breite) - 1, Int64(g.Hoehe) - 1};
+    TBereich b{0, 0, Int64(g.Breite) - 1, Int64(g.Hoehe) - 1};
+    if (Zeichenfenster) {
+        const TRechteck& f = *Zeichenfenster;
+        b = {std::max<Int64>(b.Links, f.Links), std::max<Int64>(b.Oben, f.Oben),
+             std::min<Int64>(b.Rechts, Int64(f.Rechts) - 1), std::min<Int64>(b.Unten, Int64(f.Unten) - 1)};
+    }
+    return b;
 }
 
+// A black pixel, where it lies in the drawing's window.
 void SetzeSchwarz(Int64 c, Int64 r) {
-    Leinwand().SetzePixel(Int32(c), Int32(r), Schwarz);
+    if (ImZeichenfenster(Int32(c), Int32(r))) Leinwand().SetzePixel(Int32(c), Int32(r), Schwarz);
 }
 
 // ---- coordinate system ----
@@ -111,6 +119,54 @@ void SchreibeBei(const std::string& Text, Int32 x, Int32 y) {
     Leinwand().SchreibeText(Text);
 }
 
+// A number or name of an axis: its text, the top left corner of its cell and the cell's size.
+struct TAchsentext {
+    std::string Text;
+    TPunkt Ecke;
+    TTextmass Mass;
+};
+
+// The numbers and names of the axes, at the size of the pages' font, as ZeichneKoordinatensystem writes
+// them: x numbers centred below their tick, the name x above the end of its axis, y numbers right-aligned
+// left of the axis, the name y right of its end. An axis outside the window has none.
+std::vector<TAchsentext> Achsentexte(Extended x1, Extended x0, Extended x2, Extended y1, Extended y0,
+                                     Extended y2) {
+    TLeinwand& L = Leinwand();
+    L.SetzeSchriftgroesse(Schriftgroesse);
+    const Int32 X0 = XPixel(x0), X2 = XPixel(x2), Y0 = YPixel(y0), Y2 = YPixel(y2);
+    std::vector<TAchsentext> texte;
+    auto text = [&](const std::string& t, auto ecke) {
+        const TTextmass m = L.Textmass(t);
+        texte.push_back({t, ecke(m), m});
+    };
+    if (y1 <= y0 && y0 <= y2) {
+        for (Extended v : Teilstriche(KartenDaten.EinheitX, x1, x2))
+            if (v != 0)
+                text(FormatiereZahl(v), [&](TTextmass m) {
+                    return TPunkt{XPixel(v) - m.Breite / 2, Y0 + 3};
+                });
+        text("x", [&](TTextmass m) { return TPunkt{X2 - m.Breite, Y0 - 3 * m.Hoehe / 2}; });
+    }
+    if (x1 <= x0 && x0 <= x2) {
+        for (Extended v : Teilstriche(KartenDaten.EinheitY, y1, y2))
+            if (v != 0)
+                text(FormatiereZahl(v), [&](TTextmass m) {
+                    return TPunkt{X0 - 3 - m.Breite, YPixel(v) - m.Hoehe / 2};
+                });
+        text("y", [&](TTextmass m) { return TPunkt{X0 + 6, Y2 - m.Hoehe / 2}; });
+    }
+    return texte;
+}
+
+// The cells of the axes' texts, which a fill leaves free so that they stay readable.
+std::vector<TRechteck> Aussparungen;
+
+bool Ausgespart(Int64 c, Int64 r) {
+    return std::any_of(Aussparungen.begin(), Aussparungen.end(), [&](const TRechteck& a) {
+        return c >= a.Links && c < a.Rechts && r >= a.Oben && r < a.Unten;
+    });
+}
+
 // ---- area ----
 
 // The two functions of the fill, the margin of InFlaeche and the values at the last x asked; the functions'
@@ -129,7 +185,7 @@ struct TFlaeche {
 TFlaeche Flaeche;
 
 void SetzeWennInFlaeche(Int64 c, Int64 r) {
-    if (InFlaeche(XWelt(Int32(c)), YWelt(Int32(r)))) SetzeSchwarz(c, r);
+    if (!Ausgespart(c, r) && InFlaeche(XWelt(Int32(c)), YWelt(Int32(r)))) SetzeSchwarz(c, r);
 }
 
 // Lines of two pixels at the spacing q (about 5 pixels) from Start on, each drawn by Zeichne for the
@@ -205,45 +261,32 @@ void ZeichneKoordinatensystem(Extended x1, Extended x0, Extended x2, Extended y1
     L.SetzeSchriftgroesse(Schriftgroesse);
     const Int32 s = PunktZuPixel(L.Schrift().Groesse / 3);
     const Int32 X0 = XPixel(x0), X2 = XPixel(x2), Y0 = YPixel(y0), Y2 = YPixel(y2);
-
-    Linie(x1, y0, x2, y0);
-    L.Polylinie({{X2 - s, Y0 - s}, {X2, Y0}, {X2 - s, Y0 + s}});
-    Linie(x0, y1, x0, y2);
-    L.Polylinie({{X0 - s, Y2 + s}, {X0, Y2}, {X0 + s, Y2 + s}});
-
+    // An axis outside the window of the drawing is left out with its numbers and its name.
     const std::vector<Extended> xWerte = Teilstriche(KartenDaten.EinheitX, x1, x2);
-    for (Extended v : xWerte) {
-        const Int32 c = XPixel(v);
-        if (c < X2 - 10) {
-            L.BewegeZu(c, Y0 - s);
-            L.LinieZu(c, Y0 + s);
-        }
-        if (v != 0) {
-            const std::string text = FormatiereZahl(v);
-            SchreibeBei(text, c - L.Textmass(text).Breite / 2, Y0 + 3);
+    if (y1 <= y0 && y0 <= y2) {
+        Linie(x1, y0, x2, y0);
+        Strecke({X2 - s, Y0 - s}, {X2, Y0});
+        Strecke({X2, Y0}, {X2 - s, Y0 + s});
+        for (Extended v : xWerte) {
+            const Int32 c = XPixel(v);
+            if (c < X2 - 10) Strecke({c, Y0 - s}, {c, Y0 + s});
         }
     }
-    const TTextmass xName = L.Textmass("x");
-    SchreibeBei("x", X2 - xName.Breite, Y0 - 3 * xName.Hoehe / 2);
-
     const std::vector<Extended> yWerte = Teilstriche(KartenDaten.EinheitY, y1, y2);
-    for (Extended v : yWerte) {
-        const Int32 r = YPixel(v);
-        if (Y2 + 10 < r) {
-            L.BewegeZu(X0 - s, r);
-            L.LinieZu(X0 + s, r);
-        }
-        if (v != 0) {
-            const std::string text = FormatiereZahl(v);
-            const TTextmass m = L.Textmass(text);
-            SchreibeBei(text, X0 - 3 - m.Breite, r - m.Hoehe / 2);
+    if (x1 <= x0 && x0 <= x2) {
+        Linie(x0, y1, x0, y2);
+        Strecke({X0 - s, Y2 + s}, {X0, Y2});
+        Strecke({X0, Y2}, {X0 + s, Y2 + s});
+        for (Extended v : yWerte) {
+            const Int32 r = YPixel(v);
+            if (Y2 + 10 < r) Strecke({X0 - s, r}, {X0 + s, r});
         }
     }
-    SchreibeBei("y", X0 + 6, Y2 - L.Textmass("y").Hoehe / 2);
+    for (const TAchsentext& t : Achsentexte(x1, x0, x2, y1, y0, y2)) SchreibeBei(t.Text, t.Ecke.x, t.Ecke.y);
 
     if (!Gitter) return;
     for (Extended vx : xWerte)
-        for (Extended vy : yWerte) L.SetzePixel(XPixel(vx), YPixel(vy), Schwarz);
+        for (Extended vy : yWerte) SetzeSchwarz(XPixel(vx), YPixel(vy));
 }
 
 // ---- area ----
@@ -318,7 +361,8 @@ void SchraffiereFlaeche(Int32 m, TTerm* f, TTerm* g, Double xa, Double xb, Doubl
                 if (!InFlaeche(XWelt(Int32(c)), YWelt(Int32(r)))) continue;
                 const Int64 von = m == 6 ? 0 : -1;
                 for (Int64 dr = von; dr <= 1; ++dr)
-                    for (Int64 dc = von; dc <= 1; ++dc) SetzeSchwarz(c + dc, r + dr);
+                    for (Int64 dc = von; dc <= 1; ++dc)
+                        if (!Ausgespart(c + dc, r + dr)) SetzeSchwarz(c + dc, r + dr);
             }
         }
         break;
@@ -407,31 +451,46 @@ void DoGraph() {
         TWechsel<TKartenDaten> karte(KartenDaten, gedruckt);
         ZeichneSeite(0);
         SeitenY = y + absenkung;
-
-        ZeichneKurveMitNamen(f, "G*i<f>");
-        if (GTerm)
-            ZeichneKurveMitNamen(GTerm, "G*i<g>");
-        else
-            GTerm = Null; // the area lies between f and the x-axis
-
         const TKartenDaten& K = KartenDaten;
-        if (Schrittflags[SchrittFlaeche]) {
-            Extended xa = K.XVon, xb = K.XBis;
-            if (Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
-                xa = Stellenwert(Schnittstellenliste->Stellen[1]);
-                xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
-                Grenzlinie(f, GTerm, xa);
-                Grenzlinie(f, GTerm, xb);
+        {
+            // Every stroke and dot of the graph stays in its coordinate window; only texts lie beside it.
+            TWechsel<std::optional<TRechteck>> fenster(Zeichenfenster, Koordinatenfenster());
+            ZeichneKurveMitNamen(f, "G*i<f>");
+            if (GTerm)
+                ZeichneKurveMitNamen(GTerm, "G*i<g>");
+            else
+                GTerm = Null; // the area lies between f and the x-axis
+
+            if (Schrittflags[SchrittFlaeche]) {
+                Extended xa = K.XVon, xb = K.XBis;
+                if (Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
+                    xa = Stellenwert(Schnittstellenliste->Stellen[1]);
+                    xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
+                    Grenzlinie(f, GTerm, xa);
+                    Grenzlinie(f, GTerm, xb);
+                }
+                // The fill leaves the axes' numbers and names free, with a pixel around each.
+                std::vector<TRechteck> frei;
+                for (const TAchsentext& t : Achsentexte(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis))
+                    frei.push_back({t.Ecke.x - 1, t.Ecke.y - 1, t.Ecke.x + t.Mass.Breite + 1,
+                                    t.Ecke.y + t.Mass.Hoehe + 1});
+                TWechsel<std::vector<TRechteck>> aussparungen(Aussparungen, frei);
+                SchraffiereFlaeche(Fuellmuster + 2, f, GTerm, static_cast<Double>(xa),
+                                   static_cast<Double>(xb), static_cast<Double>(K.YVon),
+                                   static_cast<Double>(K.YBis));
             }
-            SchraffiereFlaeche(Fuellmuster + 2, f, GTerm, static_cast<Double>(xa), static_cast<Double>(xb),
-                               static_cast<Double>(K.YVon), static_cast<Double>(K.YBis));
-        }
 
-        ZeichneKoordinatensystem(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis);
+            ZeichneKoordinatensystem(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis);
 
-        for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i) {
-            TGrafikPunkt& P = Grafikpunkte.Punkte[size_t(i)];
-            if (K.XVon <= P.X && P.X <= K.XBis && K.YVon <= P.Y && P.Y <= K.YBis) MarkierePunkt(P);
+            // The crosses first, so that no label covers a point marked after it.
+            auto imFenster = [&K](const TGrafikPunkt& P) {
+                return K.XVon <= P.X && P.X <= K.XBis && K.YVon <= P.Y && P.Y <= K.YBis;
+            };
+            for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i)
+                if (imFenster(Grafikpunkte.Punkte[size_t(i)])) ZeichneKreuz(Grafikpunkte.Punkte[size_t(i)]);
+            for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i)
+                if (imFenster(Grafikpunkte.Punkte[size_t(i)]))
+                    BeschriftePunkt(Grafikpunkte.Punkte[size_t(i)]);
         }
         if (DruckModus) {
             // Later lines on paper follow below the graph, the line with a reduced scale first.

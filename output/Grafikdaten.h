@@ -27,13 +27,15 @@ struct TKartenDaten {
 
 extern TKartenDaten KartenDaten;
 
-// A marked point: world coordinates, its name (may hold the index markup "*i<...>") and the direction of
-// its label from the point in radians, found on the screen and reused when printing.
+// A marked point: world coordinates, its name (may hold the index markup "*i<...>"), and the direction of
+// its label from the point in radians and the distance of the label's centre in pixels (0: the standard
+// distance), found on the screen and reused when printing.
 struct TGrafikPunkt {
     Double X = 0;
     Double Y = 0;
     std::string Name;
     Double Winkel = 0;
+    Double Abstand = 0;
 };
 
 constexpr Int32 MaxGrafikpunkte = 15;

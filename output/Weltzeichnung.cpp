@@ -31,11 +31,52 @@ bool Endlich(Extended a, Extended b) {
     return std::isfinite(a) && std::isfinite(b);
 }
 
+// The pixel column of world x, not rounded.
+Extended XSpalte(Extended x) {
+    const TKartenDaten& K = KartenDaten;
+    return ((x - K.XVon) * K.EinheitX + K.RandLinks) / CmProZoll * Ppi();
+}
+
+// Half the size of a point's cross in pixels.
+Int32 Kreuzgroesse() {
+    return PunktZuPixel(Schriftgroesse / 4);
+}
+
+// The part of the stroke from (x1, y1) to (x2, y2) (pixels, not rounded) that lies in Zeichenfenster, by
+// cutting the parameter range of the stroke at each edge; nothing when no part does.
+void StreckeImFenster(Extended x1, Extended y1, Extended x2, Extended y2) {
+    if (!Endlich(x1, y1) || !Endlich(x2, y2)) return;
+    if (Zeichenfenster) {
+        const TRechteck& f = *Zeichenfenster;
+        const Extended dx = x2 - x1, dy = y2 - y1;
+        Extended t0 = 0, t1 = 1;
+        // The stroke x1 + t dx stays on the inner side of an edge where p t <= q.
+        auto schneide = [&](Extended p, Extended q) {
+            if (p == 0) return q >= 0;
+            const Extended t = q / p;
+            if (p < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            return t0 <= t1;
+        };
+        if (!schneide(-dx, x1 - f.Links) || !schneide(dx, f.Rechts - 1 - x1) || !schneide(-dy, y1 - f.Oben) ||
+            !schneide(dy, f.Unten - 1 - y1))
+            return;
+        const Extended ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+        x2 = x1 + t1 * dx;
+        y2 = y1 + t1 * dy;
+        x1 = ax;
+        y1 = ay;
+    }
+    Leinwand().BewegeZu(Saettige(x1), Saettige(y1));
+    Leinwand().LinieZu(Saettige(x2), Saettige(y2));
+}
+
 } // namespace
 
 Int32 XPixel(Extended x) {
-    const TKartenDaten& K = KartenDaten;
-    return Saettige(((x - K.XVon) * K.EinheitX + K.RandLinks) / CmProZoll * Ppi());
+    return Saettige(XSpalte(x));
 }
 
 Int32 YPixel(Extended y) {
@@ -56,10 +97,39 @@ Double YWelt(Int32 Zeile) {
         K.YBis - ((static_cast<Extended>(Zeile) - SeitenY) / Ppi() * CmProZoll - K.RandOben) / K.EinheitY);
 }
 
+std::optional<TRechteck> Zeichenfenster;
+
+TRechteck Koordinatenfenster() {
+    const TKartenDaten& K = KartenDaten;
+    const Int32 links = XPixel(K.XVon), rechts = XPixel(K.XBis);
+    const Int32 oben = YPixel(K.YBis), unten = YPixel(K.YVon);
+    // The window of a range running backwards (from zooming out by all) holds no pixel.
+    if (rechts < links || unten < oben) return {links, oben, links, oben};
+    return {links, oben, Saettige(Extended(rechts) + 1), Saettige(Extended(unten) + 1)};
+}
+
+bool ImZeichenfenster(Int32 x, Int32 y) {
+    if (!Zeichenfenster) return true;
+    const TRechteck& f = *Zeichenfenster;
+    return x >= f.Links && x < f.Rechts && y >= f.Oben && y < f.Unten;
+}
+
+void Strecke(TPunkt a, TPunkt b) {
+    StreckeImFenster(a.x, a.y, b.x, b.y);
+}
+
 void Linie(Extended x1, Extended y1, Extended x2, Extended y2) {
     if (!Endlich(x1, y1) || !Endlich(x2, y2)) return;
-    Leinwand().BewegeZu(XPixel(x1), YPixel(y1));
-    Leinwand().LinieZu(XPixel(x2), YPixel(y2));
+    const TKartenDaten& K = KartenDaten;
+    auto zeile = [&](Extended y) {
+        return ((K.YBis - y) * K.EinheitY + K.RandOben) / CmProZoll * Ppi() + SeitenY;
+    };
+    if (!Zeichenfenster) {
+        Leinwand().BewegeZu(XPixel(x1), YPixel(y1));
+        Leinwand().LinieZu(XPixel(x2), YPixel(y2));
+        return;
+    }
+    StreckeImFenster(XSpalte(x1), zeile(y1), XSpalte(x2), zeile(y2));
 }
 
 void Pfeil(Extended x1, Extended y1, Extended x2, Extended y2) {
@@ -96,51 +166,85 @@ Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2) {
 }
 
 void MarkierePunkt(TGrafikPunkt& P) {
-    if (!Endlich(P.X, P.Y)) return;
-    const Int32 h = PunktZuPixel(Schriftgroesse / 4);
-    const Int32 c = XPixel(P.X), r = YPixel(P.Y);
-    TLeinwand& L = Leinwand();
-    L.BewegeZu(c - h, r + h);
-    L.LinieZu(c + h, r - h);
-    L.BewegeZu(c - h, r - h);
-    L.LinieZu(c + h, r + h);
+    ZeichneKreuz(P);
+    BeschriftePunkt(P);
+}
 
+void ZeichneKreuz(const TGrafikPunkt& P) {
+    if (!Endlich(P.X, P.Y)) return;
+    const Int32 h = Kreuzgroesse();
+    const Int32 c = XPixel(P.X), r = YPixel(P.Y);
+    Strecke({c - h, r + h}, {c + h, r - h});
+    Strecke({c - h, r - h}, {c + h, r + h});
+}
+
+void BeschriftePunkt(TGrafikPunkt& P) {
+    if (!Endlich(P.X, P.Y)) return;
     std::unique_ptr<TFolie> F = TextFolie(P.Name, static_cast<Single>(Schriftgroesse));
     if (!F) return;
-    // Distance of the label's centre from the point, and the label's half extents.
+    const Int32 h = Kreuzgroesse();
+    const Int32 c = XPixel(P.X), r = YPixel(P.Y);
+    // The standard distance of the label's centre from the point, the label's half extents, and the room
+    // around the label that holds no other ink.
     const Double R = std::max(6 * h, 8);
     const Int32 w = (F->Box->Breite + F->Box->LinksAbstand + F->Box->RechtsAbstand) / 2;
     const Int32 t = (F->Box->Oben + F->Box->Unten) / 2;
-    auto mitte = [&](Double winkel) {
-        return TPunkt{static_cast<Int32>(Round(c + R * std::cos(winkel))),
-                      static_cast<Int32>(Round(r - R * std::sin(winkel)))};
+    const Int32 frei = PunktZuPixel(3);
+    auto mitte = [&](Double winkel, Double abstand) {
+        return TPunkt{static_cast<Int32>(Round(c + abstand * std::cos(winkel))),
+                      static_cast<Int32>(Round(r - abstand * std::sin(winkel)))};
     };
-
-    if (!DruckModus) {
-        auto kosten = [&](Double winkel) {
-            const TPunkt m = mitte(winkel);
-            return ZaehlePixel(m.x - w, m.y - t, m.x + w, m.y + t);
-        };
-        Double bester = -M_PI / 4;
-        Int32 geringste = kosten(bester);
-        // One pixel at distance R.
-        const Double schritt = std::atan(1 / std::sqrt(R * R - 1));
+    // The ink in a rectangle but on the point's own cross, which lies in the room of a label close to it.
+    auto tinte = [&](Int32 x1, Int32 y1, Int32 x2, Int32 y2) {
+        return ZaehlePixel(x1, y1, x2, y2) - ZaehlePixel(std::max(x1, c - h), std::max(y1, r - h),
+                                                         std::min(x2, c + h), std::min(y2, r + h));
+    };
+    // Ink under the label weighs more than ink in the room around it.
+    auto kosten = [&](Double winkel, Double abstand) {
+        const TPunkt m = mitte(winkel, abstand);
+        const Int32 darunter = tinte(m.x - w, m.y - t, m.x + w, m.y + t);
+        return tinte(m.x - w - frei, m.y - t - frei, m.x + w + frei, m.y + t + frei) + 63 * darunter;
+    };
+    // From below right counter-clockwise, in steps of one pixel at that distance, to the first place without
+    // ink, else the place of least ink (the first of equal ones).
+    auto suche = [&](Double abstand, Double& bester) {
+        bester = -M_PI / 4;
+        Int32 geringste = kosten(bester, abstand);
+        const Double schritt = std::atan(1 / std::sqrt(abstand * abstand - 1));
         for (Double winkel = bester; geringste > 0;) {
             winkel += schritt;
-            const Int32 k = kosten(winkel);
+            const Int32 k = kosten(winkel, abstand);
             if (k < geringste) {
                 geringste = k;
                 bester = winkel;
             }
             if (winkel > 7 * M_PI / 4) break;
         }
-        P.Winkel = bester;
+        return geringste;
+    };
+
+    Double winkel = P.Winkel, abstand = P.Abstand > 0 ? P.Abstand : R;
+    Int32 geringste = DruckModus ? kosten(winkel, abstand) : std::numeric_limits<Int32>::max();
+    // Farther out only where no place at the standard distance is free.
+    for (Double a : {R, 1.5 * R, 2 * R, 2.5 * R, 3 * R}) {
+        if (geringste == 0) break;
+        Double w = 0;
+        const Int32 k = suche(a, w);
+        if (k < geringste) {
+            geringste = k;
+            winkel = w;
+            abstand = a;
+        }
+    }
+    if (!DruckModus) {
+        P.Winkel = winkel;
+        P.Abstand = abstand;
     }
 
     F->ZentriereHorizontal(0);
     F->ZentriereVertikal(0);
-    const TPunkt m = mitte(P.Winkel);
-    L.BewegeZu(m.x, m.y);
+    const TPunkt m = mitte(winkel, abstand);
+    Leinwand().BewegeZu(m.x, m.y);
     F->Zeichne();
 }
 

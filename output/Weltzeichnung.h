@@ -6,9 +6,11 @@
 // from the top edge, and the canvas's pixels per inch turn cm into pixels; rows are offset by SeitenY.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "output/Grafikdaten.h"
+#include "plattform/Leinwand.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -21,7 +23,19 @@ Int32 YPixel(Extended y);
 Double XWelt(Int32 Spalte);
 Double YWelt(Int32 Zeile);
 
-// A line from (x1, y1) to (x2, y2) with the canvas pen; nothing when a coordinate is not finite.
+// The pixels that the strokes and dots of a drawing stay in; none while only the canvas limits them. The
+// graph sets it to its coordinate window.
+extern std::optional<TRechteck> Zeichenfenster;
+// The coordinate window of KartenDaten in pixels: from the corner (XVon, YBis) to the corner (XBis, YVon),
+// both included.
+TRechteck Koordinatenfenster();
+// Whether a pixel lies in Zeichenfenster (every pixel while none is set).
+bool ImZeichenfenster(Int32 x, Int32 y);
+// A stroke between two pixels with the canvas pen: its part within Zeichenfenster.
+void Strecke(TPunkt a, TPunkt b);
+
+// A line from (x1, y1) to (x2, y2) with the canvas pen, its part within Zeichenfenster; nothing when a
+// coordinate is not finite.
 void Linie(Extended x1, Extended y1, Extended x2, Extended y2);
 // A line with an arrow head at (x2, y2) whose strokes reach 0.2 cm back along the shaft; nothing for an
 // arrow of length 0.
@@ -31,10 +45,17 @@ void Beschriftung(const std::string& Text, Extended x, Extended y);
 // The number of black pixels of the canvas in the closed rectangle; 0 when it is empty. Pixels outside
 // the canvas are not black.
 Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2);
-// A cross at the point and its name beside it. On the screen the label's direction is searched, starting
-// below right and turning counter-clockwise until a place without ink is found (else the place of least
-// ink), and stored in P.Winkel; while printing the stored direction is used.
+// A cross at the point and its name beside it (ZeichneKreuz, then BeschriftePunkt).
 void MarkierePunkt(TGrafikPunkt& P);
+// The cross of a marked point, within Zeichenfenster.
+void ZeichneKreuz(const TGrafikPunkt& P);
+// The name of a marked point beside it, where no ink lies within 3 points of its box (ink on the point's own
+// cross does not count). On the screen the place is searched, starting below right and turning
+// counter-clockwise at the standard distance, then farther out, until such a place is found (else the place
+// of least ink), and stored in P.Winkel and P.Abstand. While printing the stored place is used where it is
+// free on the paper too; where it is not (the printed graph is smaller, and the numbers of the axes lie
+// closer), the place is searched in the same way on the paper, and the stored one is kept.
+void BeschriftePunkt(TGrafikPunkt& P);
 
 // Sets the ranges of K, around their centres and at K's scale, to the largest that fit a drawing of
 // Breite x Hoehe pixels at Ppi pixels per inch (3 pixels to spare).

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -209,6 +211,86 @@ TEST_F(GraphTest, DerGraphSchrittMitKurvenPunktenUndMeldungen) {
     EXPECT_EQ(fehler[0].rfind("W: Fehler bei DoGraph:\n\r", 0), 0u);
 }
 
+// Everything the graph step draws but its texts stays in the coordinate window: the area's fill and its
+// bound lines where the interval reaches beyond the window, the curves, the axes with ticks and arrow heads,
+// the grid and the crosses of points on the window's edge. An axis outside the window is left out with its
+// numbers and name. The fill leaves the numbers and names of the axes free.
+TEST_F(GraphTest, AllesGezeichneteBleibtImKoordinatenfenster) {
+    const struct {
+        const char *F, *G;
+        std::vector<const char*> Stellen; // the area's points, first and last its bounds
+        TKartenDaten Karte;
+        bool XAchse, YAchse;
+    } faelle[] = {
+        {"x^3-2x^2-x+2", "", {"-5", "-1", "1", "2", "5"}, {-3, 3, -3, 3}, true, true},
+        {"x^3-3x", "x+2", {"-2", "2"}, {-10, 10, 1, 10}, false, true},
+        {"x^3-3x", "x+2", {"-3", "3"}, {-2.5L, 2.5L, -1, 3}, true, true},
+        {"x^2", "", {"-1", "3"}, {1.5L, 8, 2, 9, 1.5L, 1.5L, 0.5L, 0.5L}, false, false},
+        {"x^2-10", "-x-2", {"-3", "2"}, {-4, 4, -9, -1}, false, true},
+    };
+    for (const auto& fall : faelle) {
+        for (Int32 muster = 0; muster <= 5; ++muster) {
+            SCOPED_TRACE(std::string(fall.F) + " " + fall.G + " Muster " + std::to_string(muster));
+            TWechsel<Int32> fuellung(Fuellmuster, muster);
+            auto zeichne = [&](bool flaeche) {
+                Leere();
+                Seite.Zeilen.clear();
+                SeitenY = 0;
+                KartenDaten = fall.Karte;
+                Schrittflags[SchrittFlaeche] = flaeche;
+                FTerm = TermAusString(fall.F);
+                Oberflaeche.Host.Eingaben[TEingabefeld::GTerm] = fall.G;
+                Schnittstellenliste = NeueLeereListe();
+                for (const char* x : fall.Stellen) Schnittstellenliste->FuegeHinzu(TermAusString(x), 1);
+                Grafikpunkte = TGrafikpunktliste{};
+                MerkePunkt("P", static_cast<Double>(fall.Karte.XVon), static_cast<Double>(fall.Karte.YBis));
+                MerkePunkt("Q", static_cast<Double>(fall.Karte.XBis), static_cast<Double>(fall.Karte.YVon));
+                DoGraph();
+                EXPECT_TRUE(Gezeigt(Oberflaeche.Host).empty());
+            };
+            zeichne(false);
+            const std::vector<TPunkt> ohneFlaeche = Tinte();
+            zeichne(true);
+            const TRechteck f = Koordinatenfenster();
+            ASSERT_LT(f.Links, f.Rechts);
+            auto drinnen = [&](TPunkt p) {
+                return p.x >= f.Links && p.x < f.Rechts && p.y >= f.Oben && p.y < f.Unten;
+            };
+            int striche = 0;
+            // The heading is drawn before the first curve's pixels.
+            const auto kurve = std::find_if(L.Aufrufe.begin(), L.Aufrufe.end(),
+                                            [](const auto& a) { return a.Art == TAufrufart::Pixel; });
+            for (const auto& a : std::vector<TZeichenaufruf>(kurve, L.Aufrufe.end())) {
+                if (a.Art == TAufrufart::Text) continue;
+                for (TPunkt p : a.Punkte) ASSERT_TRUE(drinnen(p)) << p.x << "," << p.y;
+                striche += a.Art != TAufrufart::Pixel;
+            }
+            const std::vector<TPunkt> tinte = Tinte();
+            EXPECT_GT(tinte.size(), ohneFlaeche.size() + 50);
+            EXPECT_GE(striche, (fall.XAchse ? 3 : 0) + (fall.YAchse ? 3 : 0) + 4);
+            // The names of the axes (the heading writes an x too, far above).
+            const auto texte = L.AufrufeDerArt(TAufrufart::Text);
+            auto name = [&](const char* n) {
+                return std::any_of(texte.begin(), texte.end(),
+                                   [&](const auto& a) { return a.Text == n && a.Stift.y > f.Oben - 20; });
+            };
+            EXPECT_EQ(name("x"), fall.XAchse);
+            EXPECT_EQ(name("y"), fall.YAchse);
+            // The fill sets no pixel in the cells of the axes' texts (where the curves may pass); the names
+            // of the points and curves are the others.
+            for (const auto& t : texte) {
+                if (t.Stift.y < f.Oben - 20 || std::string("PQGfg").find(t.Text) != std::string::npos)
+                    continue;
+                for (TPunkt p : tinte)
+                    if (p.x >= t.Stift.x && p.x < t.Stift.x + t.Mass.Breite && p.y >= t.Stift.y &&
+                        p.y < t.Stift.y + t.Mass.Hoehe)
+                        ASSERT_TRUE(std::find(ohneFlaeche.begin(), ohneFlaeche.end(), p) != ohneFlaeche.end())
+                            << t.Text << " " << p.x << "," << p.y;
+            }
+        }
+    }
+}
+
 // ---- the windows ----
 
 class GrafikTest : public ZolTest {
@@ -234,10 +316,10 @@ protected:
             }
         };
         s.Extremstellen = [] {
-            MerkePunkt("H", -1, 2);
-            MerkePunkt("T", 1, -2);
+            MerkePunkt("H*i<1>", -1, 2);
+            MerkePunkt("T*i<1>", 1, -2);
         };
-        s.Wendestellen = [] { MerkePunkt("W", 0, 0); };
+        s.Wendestellen = [] { MerkePunkt("W*i<1>", 0, 0); };
         s.Flaecheninhalt = [](TTerm*, TTerm*) {};
     }
     void TearDown() override {
@@ -416,6 +498,66 @@ TEST_F(GrafikTest, DruckenNimmtDiePunkteUndWinkelDesBildschirms) {
     ASSERT_EQ(Grafikpunkte.Anzahl, 6);
     for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(Grafikpunkte.Punkte[i].Winkel, vorher.Punkte[i].Winkel);
     EXPECT_TRUE(Meldungen().empty());
+}
+
+// The boxes of the words on the printed pages of a PDF file (pdftotext -bbox), page by page.
+struct TWort {
+    double Links, Oben, Rechts, Unten;
+    std::string Text;
+};
+std::vector<std::vector<TWort>> WoerterJeSeite(const QString& pdf) {
+    QProcess p;
+    p.start(Q("pdftotext"), {Q("-bbox"), pdf, Q("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    std::vector<std::vector<TWort>> seiten;
+    static const QRegularExpression marke(
+        Q(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"));
+    for (auto it = marke.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(Q("<page"))) {
+            seiten.emplace_back();
+        } else if (!seiten.empty()) {
+            seiten.back().push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
+                                     m.captured(3).toDouble(), m.captured(4).toDouble(),
+                                     m.captured(5).toStdString()});
+        }
+    }
+    return seiten;
+}
+
+// On paper the names of the points stand clear of the axes' numbers and of each other: no two words of the
+// graph's page overlap, whether the graph is printed at the screen's scale or smaller (where the numbers lie
+// closer to the points than on the screen).
+TEST_F(GrafikTest, GedruckteNamenUeberdeckenKeineZahlen) {
+    for (const TKartenDaten& karte : {TKartenDaten{}, TKartenDaten{-3, 3, -3, 3}}) {
+        KartenDaten = karte;
+        Start({SchrittNullstellen, SchrittExtremstellen, SchrittWendestellen, SchrittGraph});
+        ASSERT_EQ(Grafikpunkte.Anzahl, 6);
+        const QString pdf = QString::fromStdString((Ordner.Pfad() / "namen.pdf").string());
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        ASSERT_TRUE(Haupt->Drucke(drucker));
+        const auto seiten = WoerterJeSeite(pdf);
+        const auto graph = std::find_if(seiten.begin(), seiten.end(), [](const auto& w) {
+            return std::any_of(w.begin(), w.end(), [](const TWort& x) { return x.Text == "Graph"; });
+        });
+        ASSERT_NE(graph, seiten.end());
+        const std::vector<TWort>& w = *graph;
+        for (const char* name : {"N", "H", "T", "W", "-1", "2"})
+            EXPECT_TRUE(std::any_of(w.begin(), w.end(), [&](const TWort& x) { return x.Text == name; }))
+                << name;
+        for (size_t i = 0; i < w.size(); ++i)
+            for (size_t j = i + 1; j < w.size(); ++j) {
+                const double breite = std::min(w[i].Rechts, w[j].Rechts) - std::max(w[i].Links, w[j].Links);
+                const double hoehe = std::min(w[i].Unten, w[j].Unten) - std::max(w[i].Oben, w[j].Oben);
+                EXPECT_FALSE(breite > 0 && hoehe > 0)
+                    << karte.XVon << ": " << w[i].Text << " auf " << w[j].Text << " bei " << w[i].Links << ","
+                    << w[i].Oben;
+            }
+    }
 }
 
 } // namespace

@@ -130,6 +130,53 @@ TEST_F(WeltzeichnungTest, BeschriftungWeichtDerTinteAus) {
     EXPECT_NEAR(Textmitte().x, c.x, 8);
 }
 
+// A label keeps 3 points (4 pixels) from other ink: ink closer to its place below right moves it, ink
+// farther off or on the point's own cross does not. While printing, the stored place is kept where the paper
+// has no ink there, and searched anew (without storing it) where it has.
+TEST_F(WeltzeichnungTest, BeschriftungHaeltAbstandZurTinte) {
+    TGrafikPunkt P{0, 0, "N*i<1>", 0};
+    const TPunkt c{XPixel(0), YPixel(0)};
+    MarkierePunkt(P);
+    ASSERT_DOUBLE_EQ(P.Winkel, -M_PI / 4);
+    // The label's cells: the letter's and the index's.
+    TRechteck zelle{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+    for (const auto& t : L.AufrufeDerArt(TAufrufart::Text))
+        zelle = {std::min(zelle.Links, t.Stift.x), std::min(zelle.Oben, t.Stift.y),
+                 std::max(zelle.Rechts, t.Stift.x + t.Mass.Breite),
+                 std::max(zelle.Unten, t.Stift.y + t.Mass.Hoehe)};
+    const struct {
+        TRechteck Tinte;
+        bool Weicht;
+    } faelle[] = {
+        {{zelle.Rechts + 2, zelle.Oben, zelle.Rechts + 6, zelle.Unten}, true},
+        {{zelle.Links, zelle.Unten + 2, zelle.Rechts, zelle.Unten + 6}, true},
+        {{zelle.Links + 4, zelle.Oben - 5, zelle.Rechts, zelle.Oben - 2}, true},
+        {{zelle.Rechts + 12, zelle.Oben, zelle.Rechts + 20, zelle.Unten}, false},
+        {{zelle.Links, zelle.Unten + 12, zelle.Rechts, zelle.Unten + 20}, false},
+        // the point's own cross and the curve through it
+        {{c.x - 3, c.y - 3, c.x + 4, c.y + 4}, false},
+    };
+    for (const auto& fall : faelle) {
+        for (bool drucken : {false, true}) {
+            L.FuelleRechteck({0, 0, 981, 623}, Weiss);
+            L.Aufrufe.clear();
+            Schwaerze(fall.Tinte.Links, fall.Tinte.Oben, fall.Tinte.Rechts, fall.Tinte.Unten);
+            TWechsel<bool> druck(DruckModus, drucken);
+            TGrafikPunkt Q{0, 0, "N*i<1>", -M_PI / 4};
+            MarkierePunkt(Q);
+            const TPunkt m = Textmitte(),
+                         vorher{(zelle.Links + zelle.Rechts) / 2, (zelle.Oben + zelle.Unten) / 2};
+            EXPECT_EQ(m != vorher, fall.Weicht) << fall.Tinte.Links << " " << drucken;
+            // The cells at a new place hold no ink within 3 pixels.
+            const Int32 bw = (zelle.Rechts - zelle.Links) / 2 + 3, bh = (zelle.Unten - zelle.Oben) / 2 + 3;
+            if (fall.Weicht)
+                EXPECT_EQ(ZaehlePixel(m.x - bw, m.y - bh, m.x + bw, m.y + bh), 0) << fall.Tinte.Links;
+            // Only the screen stores the place it found.
+            EXPECT_EQ(Q.Winkel == -M_PI / 4, drucken || !fall.Weicht) << fall.Tinte.Links << " " << drucken;
+        }
+    }
+}
+
 TEST_F(WeltzeichnungTest, HoechstensFuenfzehnPunkteMitWert) {
     MerkePunkt("A", std::nan(""), 1);
     MerkePunkt("B", 1, INFINITY);
