@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
     TTermBaumForm termBaumForm(&hauptForm);
     // 14 TestForm: chooses the stored test procedure.
     TTestForm testForm(&hauptForm);
-    // 15 AusgabeForm joins here as its unit is built.
+    // 15 AusgabeForm has no window here: the debug line channel it owned is the host's SendeZeile above,
+    //    one TCP line per step block (output/Protokoll) to the host and port that the options window sets.
     // 16 ProjektionForm.
     TProjektionForm projektionForm(&hauptForm);
     // 17 PunktForm, 18 GeradeForm.
