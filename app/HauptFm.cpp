@@ -349,7 +349,15 @@ QWidget* THauptForm::BaueEingabebereich() {
 
     auto* liste = new QVBoxLayout;
     liste->setSpacing(2);
-    liste->addWidget(Beschriftung("Arbeitsschritte:", bereich));
+    SchritteLabel = Beschriftung("Arbeitsschritte:", bereich);
+    liste->addWidget(SchritteLabel);
+    // The list belongs to the analysis; in the other subject it is hidden and its room stays empty, so that
+    // nothing moves.
+    for (QWidget* w : {static_cast<QWidget*>(SchritteLabel), static_cast<QWidget*>(SchritteLV)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
     liste->addWidget(SchritteLV);
     liste->addStretch();
 
@@ -657,6 +665,10 @@ void THauptForm::Vektorrechnung1Click() {
     PageControl1->setTabText(int(TBlatt::Allgemeines), Text("Lösung"));
     for (int k = 1; k <= SeiteGraph; ++k) SetzeBlattSichtbar(TBlatt(k), false);
     SetzeBlattSichtbar(TBlatt::LGS, true);
+    SchritteLabel->hide();
+    SchritteLV->hide();
+    // The step choice is the analysis's too: its OK would show the analysis sheets here.
+    if (SchritteForm != nullptr) SchritteForm->hide();
     WechsleModus();
 }
 
@@ -666,9 +678,22 @@ void THauptForm::Funktionen1Click() {
     Schritte1->setEnabled(true);
     GraphMenu->menuAction()->setEnabled(true);
     PageControl1->setTabText(int(TBlatt::Allgemeines), Text("Allgemeines"));
+    SchritteLabel->show();
+    SchritteLV->show();
     // The step window's OK action shows the sheets of the chosen steps, hides the LGS sheet and rebuilds
-    // the step list.
-    if (SchritteForm != nullptr) SchritteForm->OKButtonClick();
+    // the step list; the steps of the last request that are still chosen keep their ticks.
+    if (SchritteForm != nullptr) {
+        std::array<bool, SchrittAnzahl> abgehakt{};
+        for (size_t i = 0; i < SchrittAnzahl; ++i) {
+            const QListWidgetItem* e = Schrittlisteneintraege[i] >= 0 && Schrittflags[i]
+                                           ? SchritteLV->item(Schrittlisteneintraege[i])
+                                           : nullptr;
+            abgehakt[i] = e != nullptr && e->checkState() == Qt::Checked;
+        }
+        SchritteForm->OKButtonClick();
+        for (size_t i = 0; i < SchrittAnzahl; ++i)
+            if (abgehakt[i]) SchritteForm->SchrittAbhaken(Int32(i));
+    }
     if (wechsel) WechsleModus();
 }
 

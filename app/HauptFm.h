@@ -158,6 +158,7 @@ public:
     QScrollBar* ScrollBar1;
     QStatusBar* StatusBar1;
     QLabel* StatusPanel0;
+    QLabel* SchritteLabel;
     QListWidget* SchritteLV;
     QTabWidget* PageControl1;
     // The sheets in tab order (index = TBlatt).

@@ -273,10 +273,11 @@ void THauptForm::FuehreAnfrageAus() {
         SetzeAnfrageZurueck();
         // The check box counts at every request, whether its window was confirmed or not.
         if (OptionenForm != nullptr) Kommentare = OptionenForm->KommentarCB->isChecked();
-        if (SchritteForm != nullptr) SchritteForm->SchrittlisteZuruecksetzen();
-        // The step pages keep no text of an earlier request (a print run keeps the screen's pages, and the
-        // linear-systems subject leaves the analysis alone).
-        if (!Drucken && ModusFunktionen()) LeereSeiten(1, SeiteGraph);
+        // The step list and pages keep nothing of an earlier request (a print run keeps the screen's pages,
+        // and the linear-systems subject leaves the analysis alone).
+        const bool funktionen = Drucken ? LetzteEingaben.Funktionen : ModusFunktionen();
+        if (SchritteForm != nullptr && funktionen) SchritteForm->SchrittlisteZuruecksetzen();
+        if (!Drucken && funktionen) LeereSeiten(1, SeiteGraph);
         FuehreSchritteAus();
         ZeigeSpeicher();
         SchliesseAbbruchfenster();

@@ -434,6 +434,39 @@ TEST_F(HauptFmTest, UmschaltenAufLineareGleichungenUndZurueck) {
     EXPECT_EQ(Seite(0), std::vector<std::string>({"LGS 3x2 b3"}));
 }
 
+// The step list belongs to the analysis: the linear-systems subject hides it, and its requests leave the
+// ticks alone, which switching back keeps; the step window closes with the switch, so that its OK cannot
+// show the analysis sheets there.
+TEST_F(HauptFmTest, SchrittlisteGehoertZurAnalyseUndBehaeltIhreHaken) {
+    SetzeStandIns();
+    Schritte->NullstellenCB->setChecked(true);
+    Schritte->AbleitungsGradSE->setValue(1);
+    Schritte->GraphCB->setChecked(true);
+    Schritte->OKButtonClick();
+    Haupt->show();
+    Start("x^2");
+    const std::vector<TSchritt> gelaufen = {SchrittNullstellen, SchrittAbleitungen, SchrittGraph};
+    for (TSchritt s : gelaufen) ASSERT_TRUE(Abgehakt(s)) << s;
+    const QRect ort = Haupt->FTermEdit->geometry();
+    Schritte->show();
+    Haupt->Vektorrechnung1->trigger();
+    EXPECT_FALSE(Haupt->SchritteLV->isVisible() || Schritte->isVisible());
+    // The input fields stay where they were.
+    QApplication::processEvents();
+    EXPECT_EQ(Haupt->FTermEdit->geometry(), ort);
+    Start("");
+    EXPECT_EQ(Protokoll.back(), "LGS 2x2 b2");
+    Haupt->Funktionen1->trigger();
+    EXPECT_TRUE(Haupt->SchritteLV->isVisible());
+    EXPECT_EQ(Haupt->SchritteLV->count(), 3);
+    for (TSchritt s : gelaufen) EXPECT_TRUE(Abgehakt(s)) << s;
+    // A request of the analysis starts them afresh.
+    Haupt->Schrittfunktionen.Ableitungen = [](bool) { throw ETermFehler("Abbruch"); };
+    Start("x^2");
+    EXPECT_TRUE(Abgehakt(SchrittNullstellen));
+    EXPECT_FALSE(Abgehakt(SchrittAbleitungen) || Abgehakt(SchrittGraph));
+}
+
 // The sheet of a step that is no longer chosen is hidden and cannot be reached by keyboard; the next
 // request leaves it without the text of the earlier one.
 TEST_F(HauptFmTest, BlaetterNichtGewaehlterSchritteSindUnerreichbarUndLeer) {
