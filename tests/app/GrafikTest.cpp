@@ -281,11 +281,13 @@ TEST_F(GraphTest, AllesGezeichneteBleibtImKoordinatenfenster) {
             for (const auto& t : texte) {
                 if (t.Stift.y < f.Oben - 20 || std::string("PQGfg").find(t.Text) != std::string::npos)
                     continue;
-                for (TPunkt p : tinte)
+                for (TPunkt p : tinte) {
                     if (p.x >= t.Stift.x && p.x < t.Stift.x + t.Mass.Breite && p.y >= t.Stift.y &&
-                        p.y < t.Stift.y + t.Mass.Hoehe)
+                        p.y < t.Stift.y + t.Mass.Hoehe) {
                         ASSERT_TRUE(std::find(ohneFlaeche.begin(), ohneFlaeche.end(), p) != ohneFlaeche.end())
                             << t.Text << " " << p.x << "," << p.y;
+                    }
+                }
             }
         }
     }

@@ -169,8 +169,9 @@ TEST_F(WeltzeichnungTest, BeschriftungHaeltAbstandZurTinte) {
             EXPECT_EQ(m != vorher, fall.Weicht) << fall.Tinte.Links << " " << drucken;
             // The cells at a new place hold no ink within 3 pixels.
             const Int32 bw = (zelle.Rechts - zelle.Links) / 2 + 3, bh = (zelle.Unten - zelle.Oben) / 2 + 3;
-            if (fall.Weicht)
+            if (fall.Weicht) {
                 EXPECT_EQ(ZaehlePixel(m.x - bw, m.y - bh, m.x + bw, m.y + bh), 0) << fall.Tinte.Links;
+            }
             // Only the screen stores the place it found.
             EXPECT_EQ(Q.Winkel == -M_PI / 4, drucken || !fall.Weicht) << fall.Tinte.Links << " " << drucken;
         }
