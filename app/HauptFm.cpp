@@ -170,6 +170,8 @@ THauptForm::THauptForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 THauptForm::~THauptForm() {
+    // The fields go with the window's children, whose focus changes may still be reported.
+    disconnect(Fokuswache);
     // Neither the current page nor the current canvas may outlive the window.
     for (const auto& liste : Seitenlisten)
         if (liste && Zeilenliste == liste.get()) SetzeZeilenliste(nullptr);
@@ -268,6 +270,18 @@ void THauptForm::BaueOberflaeche() {
         AktualisiereScrollBar();
     });
     FTermEdit->installEventFilter(this);
+    // The input field that had the keyboard last gets it back after a request (a cell's editor counts as its
+    // grid).
+    Fokuswache = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
+        for (QWidget* w = jetzt; w != nullptr && w != this; w = w->parentWidget())
+            for (QWidget* feld : {static_cast<QWidget*>(FTermEdit), static_cast<QWidget*>(GTermEdit),
+                                  static_cast<QWidget*>(AEdit), static_cast<QWidget*>(BEdit),
+                                  static_cast<QWidget*>(MatrixGrid), static_cast<QWidget*>(BGrid)})
+                if (w == feld) {
+                    LetztesEingabefeld = feld;
+                    return;
+                }
+    });
 
     auto* hilfeTaste = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(hilfeTaste, &QShortcut::activated, this, [this] {

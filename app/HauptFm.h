@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -312,6 +313,9 @@ private:
     void MeldeAusgelasseneSeitenSicher(const std::string& grund);
     void HakeAb(Int32 schritt);
     void ZeigeSpeicher();
+    // Closes the progress window and gives the keyboard back to the main window: to the input field that
+    // had it last, else to f(x) (the matrix in the linear-systems subject, where the sheets take it when the
+    // grids are not shown).
     void SchliesseAbbruchfenster();
     // Draws the current page from line 0 after a failed request, without letting a second failure out.
     void ZeichneNachFehler();
@@ -328,6 +332,9 @@ private:
     void PasseGitterAn();
     void ZeigeHilfe(const QString& anker);
 
+    // The input field (edit or grid) that had the keyboard last.
+    QPointer<QWidget> LetztesEingabefeld;
+    QMetaObject::Connection Fokuswache;
     QFont LeinwandSchrift;
     THilfeForm* HilfeForm = nullptr;
     std::unique_ptr<QPrinter> Drucker;

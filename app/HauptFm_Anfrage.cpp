@@ -175,6 +175,16 @@ void THauptForm::ZeigeSpeicher() {
 
 void THauptForm::SchliesseAbbruchfenster() {
     if (AbbruchForm != nullptr) AbbruchForm->hide();
+    // Without a window manager that hands the keyboard on, it would stay with the closed progress window or
+    // message box, and keys typed into the fields would be lost.
+    if (!isVisible()) return;
+    auto erreichbar = [](QWidget* w) { return w != nullptr && w->isVisible() && w->isEnabled(); };
+    // The solution of a linear system stands on the other sheet than its grids; the sheets then keep it.
+    QWidget* feld = LetztesEingabefeld;
+    if (!erreichbar(feld)) feld = ModusFunktionen() ? static_cast<QWidget*>(FTermEdit) : MatrixGrid;
+    if (!erreichbar(feld)) feld = PageControl1;
+    activateWindow();
+    feld->setFocus(Qt::OtherFocusReason);
 }
 
 void THauptForm::ZeichneNachFehler() {
@@ -281,7 +291,6 @@ void THauptForm::FuehreAnfrageAus() {
         FuehreSchritteAus();
         ZeigeSpeicher();
         SchliesseAbbruchfenster();
-        FTermEdit->setFocus();
     } catch (const ETermFehler& e) {
         Oberflaeche().Meldung(TMeldungsart::Warnung,
                               "Arbeitsschritte sind nicht ausführbar:\n\r" + e.Meldung);

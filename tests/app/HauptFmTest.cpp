@@ -674,6 +674,44 @@ TEST_F(HauptFmTest, AltTImFFeldStartetDenTest) {
     EXPECT_EQ(Haupt->FTermEdit->text(), Q("12t"));
 }
 
+// After "Start" the window has the keyboard again and the field that had it last keeps it, whether the
+// request ended well, with a term error's message or with another error; the progress window was shown in
+// between, and the mouse's click on "Start" took the focus.
+TEST_F(HauptFmTest, NachStartHatDasLetzteFeldDieTastatur) {
+    SetzeStandIns();
+    Haupt->show();
+    Haupt->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Haupt.get()));
+    const struct {
+        QLineEdit* THauptForm::*Feld;
+        const char* F;
+    } faelle[] = {
+        {&THauptForm::GTermEdit, "x^2"},
+        {&THauptForm::AEdit, "x+"},
+        {&THauptForm::FTermEdit, ""},
+        {&THauptForm::BEdit, "x^2"},
+    };
+    for (const auto& fall : faelle) {
+        QLineEdit* feld = Haupt.get()->*fall.Feld;
+        Haupt->FTermEdit->setText(Q(fall.F));
+        QTest::mouseClick(feld, Qt::LeftButton);
+        QTest::keyClicks(feld, Q("1"));
+        bool abbruchfensterGezeigt = false;
+        Haupt->Schrittfunktionen.Allgemeines = [&](const std::string& text) {
+            abbruchfensterGezeigt = Abbruch->isVisible();
+            FTerm = TermAusString(text);
+            if (text.empty()) throw std::runtime_error("kein Term");
+        };
+        QTest::mouseClick(Haupt->StartButton, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_TRUE(abbruchfensterGezeigt && !Abbruch->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), Haupt.get()) << fall.F;
+        EXPECT_EQ(QApplication::focusWidget(), feld) << fall.F;
+        QTest::keyClicks(QApplication::focusWidget(), Q("2"));
+        EXPECT_TRUE(feld->text().endsWith(Q("12"))) << fall.F;
+    }
+}
+
 // ---- the Qt host ----
 
 TEST_F(HauptFmTest, DerQtHost) {
