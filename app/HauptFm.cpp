@@ -32,6 +32,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include "app/Grafik.h"
 #include "app/GrafikFm.h"
 #include "app/Hilfe.h"
@@ -123,18 +125,30 @@ void TAufAb::Schritt(int d) {
 
 namespace {
 
-// The frame of a page sheet: the sheet scrolls inside it when the window is smaller than the page image (a
-// screen of 768 rows), and it asks for the sheet's whole size, so that the window opens as large as the page
-// images where the screen has room.
+// The frame of a page image. The graph's scrolls where the window is smaller than its image (a screen of 768
+// rows). A page of lines does not scroll here, as its own scroll bar moves it by lines: its image takes the
+// frame's height, which the frame reports. The frame asks for the whole image's size, so that the window
+// opens as large as the page images where the screen has room.
 class TBlattRahmen : public QScrollArea {
 public:
-    TBlattRahmen(QWidget* blatt, QWidget* parent) : QScrollArea(parent) {
+    TBlattRahmen(QWidget* blatt, QWidget* parent, std::function<void(int)> hoehe = {})
+        : QScrollArea(parent), Hoehe(std::move(hoehe)) {
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         setWidget(blatt);
+        if (Hoehe) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     QSize sizeHint() const override { return widget()->sizeHint(); }
     QSize minimumSizeHint() const override { return {160, 120}; }
+
+protected:
+    bool viewportEvent(QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Resize && Hoehe) Hoehe(viewport()->height());
+        return QScrollArea::viewportEvent(ereignis);
+    }
+
+private:
+    std::function<void(int)> Hoehe;
 };
 
 QString Text(const char* s) {
@@ -206,6 +220,10 @@ void THauptForm::BaueOberflaeche() {
     ScrollBar1->setRange(0, 0);
     ScrollBar1->setSingleStep(1);
     ScrollBar1->setPageStep(1);
+    // Shown on the sheets of lines only; its room stays, so that the sheets do not change their width.
+    QSizePolicy leiste = ScrollBar1->sizePolicy();
+    leiste.setRetainSizeWhenHidden(true);
+    ScrollBar1->setSizePolicy(leiste);
     auto* seitenzeile = new QHBoxLayout;
     seitenzeile->setSpacing(2);
     seitenzeile->addWidget(PageControl1);
@@ -269,6 +287,7 @@ void THauptForm::BaueOberflaeche() {
         if (index == int(TBlatt::LGS)) LGSSheetShow();
         AktualisiereScrollBar();
     });
+    AktualisiereScrollBar();
     FTermEdit->installEventFilter(this);
     // The input field that had the keyboard last gets it back after a request (a cell's editor counts as its
     // grid).
@@ -398,8 +417,11 @@ void THauptForm::BaueBlaetter() {
         blatt->setObjectName(QString::fromUtf8(titel[i]));
         blatt->setAutoFillBackground(true);
         Blaetter[size_t(i)] = blatt;
-        if (i < Seitenanzahl)
-            PageControl1->addTab(new TBlattRahmen(blatt, PageControl1), Text(titel[i]));
+        // The graph sheet's image scrolls in a frame of its own, above its buttons.
+        if (i < Seitenanzahl && i != SeiteGraph)
+            PageControl1->addTab(
+                new TBlattRahmen(blatt, PageControl1, [this](int hoehe) { SichtbareSeitenhoehe(hoehe); }),
+                Text(titel[i]));
         else
             PageControl1->addTab(blatt, Text(titel[i]));
     }
@@ -419,10 +441,20 @@ void THauptForm::BaueBlaetter() {
         Seitenbilder[size_t(k)] = bild;
     }
 
-    // The graph sheet: its image and the six pan and zoom buttons.
+    // The graph sheet: its image, which scrolls where the window is smaller, and below it the six pan and
+    // zoom buttons, always in view.
     {
         QWidget* blatt = Blaetter[size_t(TBlatt::Graph)];
-        auto* bild = new TSeitenbild(GraphbildBreite, GraphbildHoehe, blatt);
+        auto* flaeche = new QWidget;
+        QPalette papier = flaeche->palette();
+        papier.setColor(QPalette::Window, Qt::white);
+        flaeche->setPalette(papier);
+        flaeche->setAutoFillBackground(true);
+        auto* bild = new TSeitenbild(GraphbildBreite, GraphbildHoehe, flaeche);
+        auto* bl = new QVBoxLayout(flaeche);
+        bl->setContentsMargins(0, 0, 0, 0);
+        bl->addWidget(bild, 0, Qt::AlignLeft | Qt::AlignTop);
+        GraphRahmen = new TBlattRahmen(flaeche, blatt);
         Seitenbilder[SeiteGraph] = bild;
         auto neuerKnopf = [blatt](Qt::ArrowType pfeil, const char* text, const char* hinweis) {
             auto* k = new QToolButton(blatt);
@@ -453,9 +485,8 @@ void THauptForm::BaueBlaetter() {
         auto* l = new QVBoxLayout(blatt);
         l->setContentsMargins(0, 0, 0, 4);
         l->setSpacing(4);
-        l->addWidget(bild, 0, Qt::AlignLeft | Qt::AlignTop);
+        l->addWidget(GraphRahmen, 1);
         l->addLayout(knoepfe);
-        l->addStretch();
     }
 
     // The linear-systems sheet: the coefficient matrix, the right-hand side and their sizes.
@@ -624,7 +655,9 @@ void THauptForm::closeEvent(QCloseEvent* ereignis) {
 }
 
 bool THauptForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::Wheel && qobject_cast<TSeitenbild*>(objekt) != nullptr) {
+    // The graph's image scrolls in its frame.
+    if (ereignis->type() == QEvent::Wheel && qobject_cast<TSeitenbild*>(objekt) != nullptr &&
+        objekt != Seitenbilder[SeiteGraph]) {
         QApplication::sendEvent(ScrollBar1, ereignis);
         return true;
     }
@@ -659,9 +692,11 @@ void THauptForm::WechsleModus() {
     std::swap(liste, Anderes.Liste);
     TSeitenbild* bild = Seitenbilder[0];
     bild->Leinwand.Beende();
-    if (Anderes.Bild.isNull()) Anderes.Bild = NeuesSeitenbild(SeitenbildBreite, SeitenbildHoehe);
+    if (Anderes.Bild.isNull()) Anderes.Bild = NeuesSeitenbild(SeitenbildBreite, Bildhoehe);
     bild->Bild.swap(Anderes.Bild);
     std::swap(Seitenanfang[0], Anderes.Anfang);
+    // The other subject's page was drawn at the height the window had then.
+    PasseSeitenbildAn(0);
     // "Drucken" prints what the subject shows, with the inputs of its own last request.
     std::swap(LetzteEingaben, Anderes.Eingaben);
     const bool druckbar = DruckenButton->isEnabled();
@@ -856,8 +891,18 @@ void THauptForm::ZoomBtnClick(QToolButton* knopf) {
     K.EinheitX *= faktor;
     K.EinheitY *= faktor;
     TSeitenbild* bild = Seitenbilder[SeiteGraph];
-    PasseAusschnittAn(K, bild->Bild.width(), bild->Bild.height(), bild->Leinwand.PixelProZoll());
-    ZeichneGraphNeu();
+    // The drawing fills the part of the image in view, so that it is seen whole after the zoom.
+    const QSize sichtbar = SichtbareGraphgroesse();
+    PasseAusschnittAn(K, sichtbar.width(), sichtbar.height(), bild->Leinwand.PixelProZoll());
+    if (ZeichneGraphNeu()) {
+        GraphRahmen->horizontalScrollBar()->setValue(0);
+        GraphRahmen->verticalScrollBar()->setValue(0);
+    }
+}
+
+QSize THauptForm::SichtbareGraphgroesse() const {
+    const QSize bild = Seitenbilder[SeiteGraph]->Bild.size();
+    return GraphRahmen->isVisible() ? bild.boundedTo(GraphRahmen->viewport()->size()) : bild;
 }
 
 void THauptForm::Auswahl1Click() {

@@ -31,6 +31,7 @@ class QMenu;
 class QPageSetupDialog;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 class QStatusBar;
 class QTabWidget;
@@ -52,7 +53,7 @@ constexpr Int32 SeiteTest = 9;
 
 // The size of the page images: the graph's and every other page's. The graph image holds the drawing of
 // the range window's start values at 96 pixels per inch (17 units of 1 cm below a margin of 1.5 cm, 700
-// rows) with the label of the lowest tick.
+// rows) with the label of the lowest tick. A page of lines is less high where the window shows less of it.
 constexpr int SeitenbildBreite = 977;
 constexpr int SeitenbildHoehe = 665;
 constexpr int GraphbildBreite = 981;
@@ -166,6 +167,8 @@ public:
     std::array<QWidget*, 12> Blaetter{};
     // The output pages 0 to 9.
     std::array<TSeitenbild*, Seitenanzahl> Seitenbilder{};
+    // The frame in which the graph's image scrolls.
+    QScrollArea* GraphRahmen = nullptr;
     QToolButton* LinksBtn;
     QToolButton* RechtsBtn;
     QToolButton* ObenBtn;
@@ -284,6 +287,11 @@ public:
     const QFont& EigeneLeinwandSchrift() const { return LeinwandSchrift; }
     // The font the pages use, which the font dialog starts with.
     QFont Seitenschrift() const;
+    // The height of the images of the pages of lines: the height their sheets show, at most
+    // SeitenbildHoehe.
+    int Seitenbildhoehe() const { return Bildhoehe; }
+    // The part of the graph's image in view (all of it while the window is not shown).
+    QSize SichtbareGraphgroesse() const;
 
     // ---- THauptfensterZugang ----
     void SetzeBlattSichtbar(TBlatt blatt, bool sichtbar) override;
@@ -326,7 +334,15 @@ private:
     // After a change of mode: page 0, the inputs to print and "Drucken" change places with the other
     // subject's; the analysis pages stay.
     void WechsleModus();
+    // Sets the scroll bar to the active page, and shows it only on a sheet of lines.
     void AktualisiereScrollBar();
+    // A sheet of lines shows hoehe pixels: the images of these pages take that height (at once, or after a
+    // request under way).
+    void SichtbareSeitenhoehe(int hoehe);
+    void PasseSeitenbilderAn();
+    // Gives page k's image the current height, where it has another, and draws it again from its first line
+    // shown.
+    void PasseSeitenbildAn(Int32 k);
     void MerkeEingaben();
     TGittertexte Gittertexte(const QTableWidget* gitter) const;
     void PasseGitterAn();
@@ -334,6 +350,9 @@ private:
 
     // The input field (edit or grid) that had the keyboard last.
     QPointer<QWidget> LetztesEingabefeld;
+    // The height of the images of the pages of lines, and the height their sheets show.
+    int Bildhoehe = SeitenbildHoehe;
+    int GezeigteHoehe = SeitenbildHoehe;
     QMetaObject::Connection Fokuswache;
     QFont LeinwandSchrift;
     THilfeForm* HilfeForm = nullptr;

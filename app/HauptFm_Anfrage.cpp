@@ -106,7 +106,7 @@ void THauptForm::BereiteSeiteVor(Int32 k, bool mitGraph) {
     if (k == SeiteGraph)
         bild->SetzeGroesse(GraphbildBreite, GraphbildHoehe);
     else
-        bild->SetzeGroesse(SeitenbildBreite, SeitenbildHoehe);
+        bild->SetzeGroesse(SeitenbildBreite, Bildhoehe);
     AktiviereSeite(&bild->Leinwand, k == SeiteGraph && mitGraph);
     // The new list becomes current first, so that the old one is no longer current when it goes.
     auto neu = std::make_unique<TZeilenliste>();
@@ -136,7 +136,44 @@ bool THauptForm::ZeichneGraphNeu() {
 
 void THauptForm::ZeigeSeiten() {
     for (TSeitenbild* bild : Seitenbilder) bild->Zeige();
+    PasseSeitenbilderAn();
     AktualisiereScrollBar();
+}
+
+void THauptForm::SichtbareSeitenhoehe(int hoehe) {
+    // Too low a page shows no line at all; the frame then cuts it.
+    GezeigteHoehe = std::clamp(hoehe, 100, SeitenbildHoehe);
+    if (!Laeuft) PasseSeitenbilderAn();
+}
+
+void THauptForm::PasseSeitenbilderAn() {
+    if (GezeigteHoehe == Bildhoehe) return;
+    Bildhoehe = GezeigteHoehe;
+    for (Int32 k = 0; k < Seitenanzahl; ++k)
+        if (k != SeiteGraph) PasseSeitenbildAn(k);
+    AktualisiereScrollBar();
+}
+
+void THauptForm::PasseSeitenbildAn(Int32 k) {
+    TSeitenbild* bild = Seitenbilder[size_t(k)];
+    if (bild->Bild.height() == Bildhoehe) return;
+    bild->SetzeGroesse(SeitenbildBreite, Bildhoehe);
+    if (TZeilenliste* liste = Seitenlisten[size_t(k)].get()) {
+        // As scrolling does; the current page and canvas stay what they were.
+        TZeilenliste* aktuell = Zeilenliste;
+        TLeinwandWechsel leinwand(Leinwand());
+        TWechsel<Int32> breite(Seitenbreite, Seitenbreite), hoehe(Seitenhoehe, Seitenhoehe),
+            y(SeitenY, SeitenY);
+        try {
+            AktiviereSeite(&bild->Leinwand, false);
+            SetzeZeilenliste(liste);
+            ZeichneSeite(Seitenanfang[size_t(k)]);
+        } catch (const std::exception& e) {
+            Oberflaeche().DebugAusgabe(std::string("Seitenhöhe: ") + e.what());
+        }
+        SetzeZeilenliste(aktuell);
+    }
+    bild->Zeige();
 }
 
 void THauptForm::LeereSeiten(Int32 von, Int32 bis) {
@@ -155,6 +192,7 @@ void THauptForm::LeereSeiten(Int32 von, Int32 bis) {
 
 void THauptForm::AktualisiereScrollBar() {
     Int32 seite = AktiveSeite();
+    ScrollBar1->setVisible(seite >= 0 && seite != SeiteGraph);
     const TZeilenliste* liste = seite >= 0 ? Seitenlisten[size_t(seite)].get() : nullptr;
     if (seite == SeiteGraph || liste == nullptr) {
         ScrollBar1->setRange(0, 0);

@@ -17,12 +17,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -33,11 +35,14 @@
 
 #include "algebra/PartialBrueche.h"
 #include "app/Abbruch.h"
+#include "app/Grafik.h"
 #include "app/HauptFm.h"
 #include "app/IniDatei.h"
 #include "app/QtOberflaeche.h"
 #include "app/Schritte.h"
 #include "output/Ausgabe.h"
+#include "output/Grafikdaten.h"
+#include "output/Weltzeichnung.h"
 #include "output/Seiten.h"
 #include "plattform/Leinwand.h"
 #include "selftest/Test.h"
@@ -513,6 +518,59 @@ TEST_F(HauptFmTest, FensterPasstAufDenBildschirm) {
     const QSize voll = Haupt->Startgroesse({1920, 1200});
     EXPECT_TRUE(voll == Haupt->sizeHint() && voll.height() > GraphbildHoehe) << voll.height();
     EXPECT_LE(Haupt->Startgroesse({1366, 768}).height(), 768 - 48);
+}
+
+// On a laptop's screen of 1366 x 768 each sheet has one vertical scroll bar: a page of lines its line bar,
+// the page as high as the sheet shows it; the graph the bar of its image, with the pan and zoom buttons in
+// view below it. After "Zoom +" the drawing lies in view as a whole, the x-axis's arrow with it.
+TEST_F(HauptFmTest, AufDemLaptopEineBildlaufleisteJeBlatt) {
+    SetzeStandIns();
+    Haupt->Schrittfunktionen.Graph = DoGraph;
+    ZeilenAllgemeines = 60;
+    Waehle({SchrittAbleitungen, SchrittGraph});
+    for (TBlatt b : {TBlatt::Ableitungen, TBlatt::Graph}) Haupt->SetzeBlattSichtbar(b, true);
+    Haupt->resize(Haupt->Startgroesse({1366, 768}));
+    Haupt->show();
+    QApplication::processEvents();
+    Start("x^3-3x");
+    QApplication::processEvents();
+    auto senkrechteLeisten = [&] {
+        int n = 0;
+        for (QScrollBar* l : Haupt->findChildren<QScrollBar*>())
+            n += l->isVisible() && l->orientation() == Qt::Vertical;
+        return n;
+    };
+    auto imFenster = [&](QWidget* w, QRect r) {
+        return QRect(QPoint(0, 0), Haupt->size())
+            .contains(QRect(w->mapTo(Haupt.get(), r.topLeft()), r.size()));
+    };
+    for (TBlatt b : {TBlatt::Allgemeines, TBlatt::Ableitungen, TBlatt::Graph}) {
+        Haupt->PageControl1->setCurrentIndex(int(b));
+        QApplication::processEvents();
+        EXPECT_EQ(senkrechteLeisten(), 1) << int(b);
+    }
+    // The page of lines ends where its sheet does; the bar moves on by the lines shown.
+    TSeitenbild* seite = Haupt->Seitenbilder[0];
+    EXPECT_TRUE(Haupt->Seitenbildhoehe() < SeitenbildHoehe && seite->height() == Haupt->Seitenbildhoehe());
+    EXPECT_TRUE(imFenster(seite, seite->rect()));
+    Haupt->PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(Haupt->ScrollBar1->pageStep(), SichtbareZeilen(*Haupt->Seitenlisten[0], 0, seite->height()));
+    EXPECT_EQ(Seite(0).size(), 60u);
+
+    Haupt->PageControl1->setCurrentIndex(int(TBlatt::Graph));
+    QApplication::processEvents();
+    for (QToolButton* k : {Haupt->LinksBtn, Haupt->RechtsBtn, Haupt->ObenBtn, Haupt->UntenBtn,
+                           Haupt->ZoomInBtn, Haupt->ZoomOutBtn})
+        EXPECT_TRUE(k->isVisible() && imFenster(k, k->rect())) << k->text().toStdString();
+    QTest::mouseClick(Haupt->ZoomInBtn, Qt::LeftButton);
+    QApplication::processEvents();
+    const TKartenDaten& K = KartenDaten;
+    QWidget* sicht = Haupt->GraphRahmen->viewport();
+    TSeitenbild* graph = Haupt->Seitenbilder[SeiteGraph];
+    for (QPoint p : {QPoint(XPixel(K.XBis), YPixel(0)), QPoint(XPixel(K.XVon), YPixel(K.YVon)),
+                     QPoint(XPixel(0), YPixel(K.YBis))})
+        EXPECT_TRUE(sicht->rect().contains(graph->mapTo(sicht, p))) << p.x() << "," << p.y();
+    EXPECT_EQ(graph->Bild.pixel(XPixel(K.XBis), YPixel(0)) & 0xFFFFFF, 0u);
 }
 
 // The page stops at line 0 and at the last line; an arrow moves one line, a click on the track as many as the
