@@ -158,7 +158,7 @@ std::vector<TAchsentext> Achsentexte(Extended x1, Extended x0, Extended x2, Exte
     return texte;
 }
 
-// The cells of the axes' texts, which a fill leaves free so that they stay readable.
+// The cells of the graph's texts, which a fill leaves free.
 std::vector<TRechteck> Aussparungen;
 
 bool Ausgespart(Int64 c, Int64 r) {
@@ -377,18 +377,23 @@ void SchraffiereFlaeche(Int32 m, TTerm* f, TTerm* g, Double xa, Double xb, Doubl
 
 namespace {
 
-// The name of a curve beside the last pixel it set.
-void Kurvenname(const std::string& Name) {
+// The name of a curve beside the last pixel it set; returns the box of its ink.
+TRechteck Kurvenname(const std::string& Name) {
     std::unique_ptr<TFolie> F = TextFolie(Name, static_cast<Single>(Schriftgroesse));
-    if (!F) return;
-    Leinwand().BewegeZu(LetzterKurvenpunkt.x + 10, LetzterKurvenpunkt.y - 5);
+    if (!F) return {};
+    const TPunkt p{LetzterKurvenpunkt.x + 10, LetzterKurvenpunkt.y - 5};
+    Leinwand().BewegeZu(p.x, p.y);
     F->Zeichne();
+    const TBox& b = *F->Box;
+    return {p.x + b.LinksAbstand, p.y - b.Oben, p.x + b.LinksAbstand + b.Breite, p.y + b.Unten};
 }
 
-void ZeichneKurveMitNamen(TTerm* T, const std::string& Name) {
+// The curve of T and its name; returns the name's box (empty for a curve that set no pixel, which gets no
+// name).
+TRechteck ZeichneKurveMitNamen(TTerm* T, const std::string& Name) {
     ZeichneKurve(T);
-    // A curve that set no pixel gets no name.
-    if (LetzterKurvenpunkt.x != 0 || LetzterKurvenpunkt.y != 0) Kurvenname(Name);
+    if (LetzterKurvenpunkt.x == 0 && LetzterKurvenpunkt.y == 0) return {};
+    return Kurvenname(Name);
 }
 
 // A length in cm with three significant digits.
@@ -455,34 +460,33 @@ void DoGraph() {
         {
             // Every stroke and dot of the graph stays in its coordinate window; only texts lie beside it.
             TWechsel<std::optional<TRechteck>> fenster(Zeichenfenster, Koordinatenfenster());
-            ZeichneKurveMitNamen(f, "G*i<f>");
+            // The cells of the texts, which the names of the points keep clear of and the area's fill leaves
+            // free, so that they stay readable; the fill comes last, so that the names look for their place
+            // beside the curves and axes alone.
+            std::vector<TRechteck> texte;
+            auto frei = [&texte](TRechteck r) {
+                if (r.Rechts > r.Links) texte.push_back({r.Links - 1, r.Oben - 1, r.Rechts + 1, r.Unten + 1});
+            };
+            frei(ZeichneKurveMitNamen(f, "G*i<f>"));
             if (GTerm)
-                ZeichneKurveMitNamen(GTerm, "G*i<g>");
+                frei(ZeichneKurveMitNamen(GTerm, "G*i<g>"));
             else
                 GTerm = Null; // the area lies between f and the x-axis
 
-            if (Schrittflags[SchrittFlaeche]) {
-                Extended xa = K.XVon, xb = K.XBis;
-                if (Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
-                    xa = Stellenwert(Schnittstellenliste->Stellen[1]);
-                    xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
-                    Grenzlinie(f, GTerm, xa);
-                    Grenzlinie(f, GTerm, xb);
-                }
-                // The fill leaves the axes' numbers and names free, with a pixel around each.
-                std::vector<TRechteck> frei;
-                for (const TAchsentext& t : Achsentexte(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis))
-                    frei.push_back({t.Ecke.x - 1, t.Ecke.y - 1, t.Ecke.x + t.Mass.Breite + 1,
-                                    t.Ecke.y + t.Mass.Hoehe + 1});
-                TWechsel<std::vector<TRechteck>> aussparungen(Aussparungen, frei);
-                SchraffiereFlaeche(Fuellmuster + 2, f, GTerm, static_cast<Double>(xa),
-                                   static_cast<Double>(xb), static_cast<Double>(K.YVon),
-                                   static_cast<Double>(K.YBis));
+            const bool flaeche = Schrittflags[SchrittFlaeche];
+            Extended xa = K.XVon, xb = K.XBis;
+            if (flaeche && Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
+                xa = Stellenwert(Schnittstellenliste->Stellen[1]);
+                xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
+                Grenzlinie(f, GTerm, xa);
+                Grenzlinie(f, GTerm, xb);
             }
 
             ZeichneKoordinatensystem(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis);
+            for (const TAchsentext& t : Achsentexte(K.XVon, 0, K.XBis, K.YVon, 0, K.YBis))
+                frei({t.Ecke.x, t.Ecke.y, t.Ecke.x + t.Mass.Breite, t.Ecke.y + t.Mass.Hoehe});
 
-            // The crosses first, so that no label covers a point marked after it.
+            // The crosses first, so that no name covers a point marked after it.
             auto imFenster = [&K](const TGrafikPunkt& P) {
                 return K.XVon <= P.X && P.X <= K.XBis && K.YVon <= P.Y && P.Y <= K.YBis;
             };
@@ -490,7 +494,14 @@ void DoGraph() {
                 if (imFenster(Grafikpunkte.Punkte[size_t(i)])) ZeichneKreuz(Grafikpunkte.Punkte[size_t(i)]);
             for (Int32 i = 1; i <= Grafikpunkte.Anzahl; ++i)
                 if (imFenster(Grafikpunkte.Punkte[size_t(i)]))
-                    BeschriftePunkt(Grafikpunkte.Punkte[size_t(i)]);
+                    frei(BeschriftePunkt(Grafikpunkte.Punkte[size_t(i)], texte));
+
+            if (flaeche) {
+                TWechsel<std::vector<TRechteck>> aussparungen(Aussparungen, texte);
+                SchraffiereFlaeche(Fuellmuster + 2, f, GTerm, static_cast<Double>(xa),
+                                   static_cast<Double>(xb), static_cast<Double>(K.YVon),
+                                   static_cast<Double>(K.YBis));
+            }
         }
         if (DruckModus) {
             // Later lines on paper follow below the graph, the line with a reduced scale first.

@@ -178,10 +178,10 @@ void ZeichneKreuz(const TGrafikPunkt& P) {
     Strecke({c - h, r - h}, {c + h, r + h});
 }
 
-void BeschriftePunkt(TGrafikPunkt& P) {
-    if (!Endlich(P.X, P.Y)) return;
+TRechteck BeschriftePunkt(TGrafikPunkt& P, const std::vector<TRechteck>& Texte) {
+    if (!Endlich(P.X, P.Y)) return {};
     std::unique_ptr<TFolie> F = TextFolie(P.Name, static_cast<Single>(Schriftgroesse));
-    if (!F) return;
+    if (!F) return {};
     const Int32 h = Kreuzgroesse();
     const Int32 c = XPixel(P.X), r = YPixel(P.Y);
     // The standard distance of the label's centre from the point, the label's half extents, and the room
@@ -199,21 +199,26 @@ void BeschriftePunkt(TGrafikPunkt& P) {
         return ZaehlePixel(x1, y1, x2, y2) - ZaehlePixel(std::max(x1, c - h), std::max(y1, r - h),
                                                          std::min(x2, c + h), std::min(y2, r + h));
     };
-    // Ink under the label weighs more than ink in the room around it.
+    // Ink under the label weighs more than ink in the room around it, and a text there weighs most.
     auto kosten = [&](Double winkel, Double abstand) {
         const TPunkt m = mitte(winkel, abstand);
-        const Int32 darunter = tinte(m.x - w, m.y - t, m.x + w, m.y + t);
-        return tinte(m.x - w - frei, m.y - t - frei, m.x + w + frei, m.y + t + frei) + 63 * darunter;
+        const TRechteck raum{m.x - w - frei, m.y - t - frei, m.x + w + frei + 1, m.y + t + frei + 1};
+        Int64 text = 0;
+        for (const TRechteck& a : Texte)
+            text += Int64(std::max(0, std::min(raum.Rechts, a.Rechts) - std::max(raum.Links, a.Links))) *
+                    std::max(0, std::min(raum.Unten, a.Unten) - std::max(raum.Oben, a.Oben));
+        const Int64 darunter = tinte(m.x - w, m.y - t, m.x + w, m.y + t);
+        return tinte(raum.Links, raum.Oben, raum.Rechts - 1, raum.Unten - 1) + 63 * darunter + 4096 * text;
     };
     // From below right counter-clockwise, in steps of one pixel at that distance, to the first place without
     // ink, else the place of least ink (the first of equal ones).
     auto suche = [&](Double abstand, Double& bester) {
         bester = -M_PI / 4;
-        Int32 geringste = kosten(bester, abstand);
+        Int64 geringste = kosten(bester, abstand);
         const Double schritt = std::atan(1 / std::sqrt(abstand * abstand - 1));
         for (Double winkel = bester; geringste > 0;) {
             winkel += schritt;
-            const Int32 k = kosten(winkel, abstand);
+            const Int64 k = kosten(winkel, abstand);
             if (k < geringste) {
                 geringste = k;
                 bester = winkel;
@@ -224,12 +229,14 @@ void BeschriftePunkt(TGrafikPunkt& P) {
     };
 
     Double winkel = P.Winkel, abstand = P.Abstand > 0 ? P.Abstand : R;
-    Int32 geringste = DruckModus ? kosten(winkel, abstand) : std::numeric_limits<Int32>::max();
-    // Farther out only where no place at the standard distance is free.
-    for (Double a : {R, 1.5 * R, 2 * R, 2.5 * R, 3 * R}) {
+    Int64 geringste = DruckModus ? kosten(winkel, abstand) : std::numeric_limits<Int64>::max();
+    // Farther out only where no place at the standard distance is free, and farther away from the point it
+    // names only for less under it than a curve crossing it (some 20 pixels of ink).
+    const std::pair<Double, Int64> abstaende[] = {{R, 0}, {1.5 * R, 600}, {2 * R, 1800}};
+    for (const auto& [a, malus] : abstaende) {
         if (geringste == 0) break;
         Double w = 0;
-        const Int32 k = suche(a, w);
+        const Int64 k = suche(a, w) + malus;
         if (k < geringste) {
             geringste = k;
             winkel = w;
@@ -246,6 +253,7 @@ void BeschriftePunkt(TGrafikPunkt& P) {
     const TPunkt m = mitte(winkel, abstand);
     Leinwand().BewegeZu(m.x, m.y);
     F->Zeichne();
+    return {m.x - w, m.y - t, m.x + w + 1, m.y + t + 1};
 }
 
 void PasseAusschnittAn(TKartenDaten& K, Int32 Breite, Int32 Hoehe, Int32 Ppi) {

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "output/Grafikdaten.h"
 #include "plattform/Leinwand.h"
@@ -49,13 +50,15 @@ Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2);
 void MarkierePunkt(TGrafikPunkt& P);
 // The cross of a marked point, within Zeichenfenster.
 void ZeichneKreuz(const TGrafikPunkt& P);
-// The name of a marked point beside it, where no ink lies within 3 points of its box (ink on the point's own
-// cross does not count). On the screen the place is searched, starting below right and turning
-// counter-clockwise at the standard distance, then farther out, until such a place is found (else the place
-// of least ink), and stored in P.Winkel and P.Abstand. While printing the stored place is used where it is
-// free on the paper too; where it is not (the printed graph is smaller, and the numbers of the axes lie
-// closer), the place is searched in the same way on the paper, and the stored one is kept.
-void BeschriftePunkt(TGrafikPunkt& P);
+// The name of a marked point beside it, where no ink and none of the given texts' cells lies within 3 points
+// of its box (ink on the point's own cross does not count); returns the box (empty when nothing was drawn).
+// On the screen the place is searched, starting below right and turning counter-clockwise at the standard
+// distance, then farther out, until such a place is found (else the place where the least lies there, a
+// text weighing most, then ink under the name), and stored in P.Winkel and P.Abstand. While printing the
+// stored place is used where it is free on the paper too; where it is not (the printed graph is smaller, and
+// the numbers of the axes lie closer), the place is searched in the same way on the paper, and the stored one
+// is kept.
+TRechteck BeschriftePunkt(TGrafikPunkt& P, const std::vector<TRechteck>& Texte = {});
 
 // Sets the ranges of K, around their centres and at K's scale, to the largest that fit a drawing of
 // Breite x Hoehe pixels at Ppi pixels per inch (3 pixels to spare).
