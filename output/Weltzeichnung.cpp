@@ -253,7 +253,8 @@ TRechteck BeschriftePunkt(TGrafikPunkt& P, const std::vector<TRechteck>& Texte) 
     const TPunkt m = mitte(winkel, abstand);
     Leinwand().BewegeZu(m.x, m.y);
     F->Zeichne();
-    return {m.x - w, m.y - t, m.x + w + 1, m.y + t + 1};
+    // Centring rounds, so the drawn box may lie a pixel off the searched one.
+    return {m.x - w - 1, m.y - t - 1, m.x + w + 2, m.y + t + 2};
 }
 
 void PasseAusschnittAn(TKartenDaten& K, Int32 Breite, Int32 Hoehe, Int32 Ppi) {

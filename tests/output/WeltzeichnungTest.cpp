@@ -130,8 +130,9 @@ TEST_F(WeltzeichnungTest, BeschriftungWeichtDerTinteAus) {
     EXPECT_NEAR(Textmitte().x, c.x, 8);
 }
 
-// A label keeps 3 points (4 pixels) from other ink: ink closer to its place below right moves it, ink
-// farther off or on the point's own cross does not. While printing, the stored place is kept where the paper
+// A label keeps 3 points (4 pixels) from other ink and from the cells of the texts it is given: ink or a
+// text closer to its place below right moves it, ink or a text farther off or ink on the point's own cross
+// does not. While printing, the stored place is kept where the paper
 // has no ink there, and searched anew (without storing it) where it has.
 TEST_F(WeltzeichnungTest, BeschriftungHaeltAbstandZurTinte) {
     TGrafikPunkt P{0, 0, "N*i<1>", 0};
@@ -147,6 +148,7 @@ TEST_F(WeltzeichnungTest, BeschriftungHaeltAbstandZurTinte) {
     const struct {
         TRechteck Tinte;
         bool Weicht;
+        bool Text = false;
     } faelle[] = {
         {{zelle.Rechts + 2, zelle.Oben, zelle.Rechts + 6, zelle.Unten}, true},
         {{zelle.Links, zelle.Unten + 2, zelle.Rechts, zelle.Unten + 6}, true},
@@ -155,23 +157,33 @@ TEST_F(WeltzeichnungTest, BeschriftungHaeltAbstandZurTinte) {
         {{zelle.Links, zelle.Unten + 12, zelle.Rechts, zelle.Unten + 20}, false},
         // the point's own cross and the curve through it
         {{c.x - 3, c.y - 3, c.x + 4, c.y + 4}, false},
+        {{zelle.Rechts + 2, zelle.Oben, zelle.Rechts + 6, zelle.Unten}, true, true},
+        {{zelle.Links - 30, zelle.Oben - 2, zelle.Rechts, zelle.Oben + 1}, true, true},
+        {{zelle.Rechts + 12, zelle.Oben, zelle.Rechts + 20, zelle.Unten}, false, true},
     };
     for (const auto& fall : faelle) {
         for (bool drucken : {false, true}) {
             L.FuelleRechteck({0, 0, 981, 623}, Weiss);
             L.Aufrufe.clear();
-            Schwaerze(fall.Tinte.Links, fall.Tinte.Oben, fall.Tinte.Rechts, fall.Tinte.Unten);
+            if (!fall.Text) Schwaerze(fall.Tinte.Links, fall.Tinte.Oben, fall.Tinte.Rechts, fall.Tinte.Unten);
             TWechsel<bool> druck(DruckModus, drucken);
             TGrafikPunkt Q{0, 0, "N*i<1>", -M_PI / 4};
-            MarkierePunkt(Q);
+            ZeichneKreuz(Q);
+            const TRechteck kasten =
+                BeschriftePunkt(Q, fall.Text ? std::vector<TRechteck>{fall.Tinte} : std::vector<TRechteck>{});
             const TPunkt m = Textmitte(),
                          vorher{(zelle.Links + zelle.Rechts) / 2, (zelle.Oben + zelle.Unten) / 2};
             EXPECT_EQ(m != vorher, fall.Weicht) << fall.Tinte.Links << " " << drucken;
-            // The cells at a new place hold no ink within 3 pixels.
+            // The cells at a new place hold no ink and no text within 3 pixels; the box returned holds them.
             const Int32 bw = (zelle.Rechts - zelle.Links) / 2 + 3, bh = (zelle.Unten - zelle.Oben) / 2 + 3;
             if (fall.Weicht) {
                 EXPECT_EQ(ZaehlePixel(m.x - bw, m.y - bh, m.x + bw, m.y + bh), 0) << fall.Tinte.Links;
+                const TRechteck& a = fall.Tinte;
+                EXPECT_TRUE(m.x + bw < a.Links || m.x - bw >= a.Rechts || m.y + bh < a.Oben ||
+                            m.y - bh >= a.Unten);
             }
+            EXPECT_TRUE(kasten.Links <= m.x - bw + 3 && kasten.Rechts >= m.x + bw - 3 &&
+                        kasten.Oben <= m.y - bh + 3 && kasten.Unten >= m.y + bh - 3);
             // Only the screen stores the place it found.
             EXPECT_EQ(Q.Winkel == -M_PI / 4, drucken || !fall.Weicht) << fall.Tinte.Links << " " << drucken;
         }
