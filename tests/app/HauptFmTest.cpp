@@ -751,6 +751,7 @@ TEST_F(HauptFmTest, NachStartHatDasLetzteFeldDieTastatur) {
     };
     for (const auto& fall : faelle) {
         QLineEdit* feld = Haupt.get()->*fall.Feld;
+        for (QLineEdit* e : {Haupt->FTermEdit, Haupt->GTermEdit, Haupt->AEdit, Haupt->BEdit}) e->clear();
         Haupt->FTermEdit->setText(Q(fall.F));
         QTest::mouseClick(feld, Qt::LeftButton);
         QTest::keyClicks(feld, Q("1"));
@@ -762,7 +763,7 @@ TEST_F(HauptFmTest, NachStartHatDasLetzteFeldDieTastatur) {
         };
         QTest::mouseClick(Haupt->StartButton, Qt::LeftButton);
         QApplication::processEvents();
-        EXPECT_TRUE(abbruchfensterGezeigt && !Abbruch->isVisible());
+        EXPECT_TRUE(abbruchfensterGezeigt && !Abbruch->isVisible()) << fall.F;
         EXPECT_EQ(QApplication::activeWindow(), Haupt.get()) << fall.F;
         EXPECT_EQ(QApplication::focusWidget(), feld) << fall.F;
         QTest::keyClicks(QApplication::focusWidget(), Q("2"));
