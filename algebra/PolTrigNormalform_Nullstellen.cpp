@@ -48,6 +48,7 @@ void Raten(TTerm* T, TMenge* M, TSListe*& Liste) {
         // A value beyond the limits at one candidate drops that candidate.
         try {
             TTerm* wert = T->Ersetze(VariableX, x0);
+            if (!wert) continue;
             VereinfacheKonstantenTerm(wert);
             if (!wert->IstNull()) continue;
         } catch (const ERessourcen&) {

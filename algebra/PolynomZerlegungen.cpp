@@ -332,7 +332,8 @@ bool ZerlegePix(TPolynom P, TZerlegung& Z, bool Kommentar) {
         TTerm* z = zI->Stellen[j]->Punkt;
         TPolynom F, quotient, rest;
         try {
-            if (!KonstantVereinfacht(rTerm->Ersetze(VariableX, z))->IstNull()) continue;
+            TTerm* r = rTerm->Ersetze(VariableX, z);
+            if (!r || !KonstantVereinfacht(r)->IstNull()) continue;
             F.Grad = 2;
             F.Koeff[2] = Eins;
             F.Koeff[0] = z;

@@ -130,6 +130,7 @@ void FaktorenVon(TTerm* T, TTerm** Liste, Int32& Anzahl) {
 TTerm* SubstitutionsKandidat(TTerm* T, TTerm* s) {
     try {
         TTerm* Ts = T->Ersetze(s, VariableX);
+        if (!Ts) return nullptr;
         Protokollzeile("Substitution von ", s);
         TNormalform* F = nullptr;
         bool neu = false;
@@ -177,12 +178,13 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
         TTerm* u = s->Umkehrfunktion();
         if (!u) return nullptr;
         TTerm* T2 = Transformation(T, s, u);
+        if (!T2) return nullptr;
         Kumuliere(T2);
         Protokollzeile("kumulierte Transformation:", T2);
         if (!T2->Normalform || !T2->Normalform->Term) return nullptr;
         Protokollzeile("Rücktransformation:", T2->Normalform->Term);
         TTerm* R = Transformation(T2->Normalform->Term, u, s);
-        return BehaeltWerte(T, R) ? R : nullptr;
+        return R && BehaeltWerte(T, R) ? R : nullptr;
     } catch (const EGradUeberschritten&) {
         return nullptr;
     } catch (const ERessourcen&) {
@@ -197,6 +199,7 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
 } // namespace
 
 void VereinfacheTerm(TTerm*& T) {
+    if (!T) return;
     if (T->Vereinfacht) {
         T = T->Vereinfacht;
         return;
@@ -227,6 +230,7 @@ void VereinfacheTerm(TTerm*& T) {
 }
 
 void VereinfacheTermRekursiv(TTerm*& T) {
+    if (!T) return;
     if (IstKonstantenklasse(T)) return;
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermRekursiv:", T);
     if (auto* o = AlsOperatorTerm(T)) {
@@ -254,8 +258,9 @@ void VereinfacheTermDurchSubstitution(TTerm*& T) {
     TProtokoll protokoll(ProtokollVereinfachung, "VereinfacheTermDurchSubstitution:", T);
     TTerm* X = BenannteKonstante("X");
     TTerm* konstant = T->Ersetze(VariableX, X);
+    if (!konstant) return;
     VereinfacheKonstantenTermDurchSubstitution(konstant);
-    T = konstant->Ersetze(X, VariableX);
+    if (TTerm* zurueck = konstant->Ersetze(X, VariableX)) T = zurueck;
     protokoll.Ende("VereinfacheTermDurchSubstitution=", T);
 }
 
@@ -322,13 +327,14 @@ TTerm* Transformation(TTerm* T, TTerm* fi, TTerm* psi) {
     Protokollzeile(" psi=", psi);
     TTerm* C = BenannteKonstante("T");
     TTerm* R = T->Ersetze(fi, C);
-    R = R->Ersetze(VariableX, psi);
-    R = R->Ersetze(C, VariableX);
+    if (R) R = R->Ersetze(VariableX, psi);
+    if (R) R = R->Ersetze(C, VariableX);
     protokoll.Ende("Transformation=", R);
     return R;
 }
 
 void VereinfacheKonstantenTerm(TTerm*& T) {
+    if (!T) return;
     if (T->Vereinfacht) {
         T = T->Vereinfacht;
         return;

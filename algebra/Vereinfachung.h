@@ -46,7 +46,8 @@ void VereinfacheTermDurchTransformation(TTerm*& T);
 // Each subterm of a constant term taken as the variable: the smallest term that a rational function (or a
 // monomial sum) gives back.
 void VereinfacheKonstantenTermDurchSubstitution(TTerm*& T);
-// T with the subterm fi turned into the variable and the variable x replaced by psi.
+// T with the subterm fi turned into the variable and the variable x replaced by psi; nil where a piecewise
+// part has no value after the replacement.
 TTerm* Transformation(TTerm* T, TTerm* fi, TTerm* psi);
 
 // Collects the distinct proper subterms of T into Liste[1..Anzahl] (at most MaxTeilterme; the caller sets

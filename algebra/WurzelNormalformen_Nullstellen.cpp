@@ -48,6 +48,7 @@ struct TSuche {
     TUrteil Pruefe(TTerm* x0) {
         if (n > 1 && !IstNullPolynom(R)) {
             TTerm* r = PolynomToTerm(R)->Ersetze(VariableX, x0);
+            if (!r) return TUrteil::NichtDefiniert;
             VereinfacheKonstantenTerm(r);
             bool definiert = false;
             const Extended wert = r->Wert(0, definiert);

@@ -256,14 +256,20 @@ std::unique_ptr<TFolie> JoinZeile(TTerm* Zweig, TTerm* Bedingung, const char* Re
 std::unique_ptr<TFolie> JoinFolie(TJoin* T, Single Groesse) {
     const Single G = Groesse;
     TTerm* c = T->Bedingung;
-    std::unique_ptr<TFolie> negativ = JoinZeile(T->T1->Ersetze(VariableX, c), c, " < 0", G);
+    // A branch that has no term in c (a piecewise part without a value there) is shown as it is.
+    auto zweig = [c](TTerm* Zweig) {
+        TTerm* Z = Zweig->Ersetze(VariableX, c);
+        return Z ? Z : Zweig;
+    };
+    std::unique_ptr<TFolie> negativ = JoinZeile(zweig(T->T1), c, " < 0", G);
     std::unique_ptr<TFolie> null;
     if (T->Stetig) {
-        TTerm* wert = T->T1->Ersetze(VariableX, Null);
-        VereinfacheKonstantenTerm(wert);
-        null = JoinZeile(wert, c, " = 0", G);
+        if (TTerm* wert = T->T1->Ersetze(VariableX, Null)) {
+            VereinfacheKonstantenTerm(wert);
+            null = JoinZeile(wert, c, " = 0", G);
+        }
     }
-    std::unique_ptr<TFolie> positiv = JoinZeile(T->T2->Ersetze(VariableX, c), c, " > 0", G);
+    std::unique_ptr<TFolie> positiv = JoinZeile(zweig(T->T2), c, " > 0", G);
     return GeschweifteKlammerFolie(std::move(negativ), std::move(null), std::move(positiv));
 }
 

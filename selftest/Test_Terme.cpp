@@ -261,8 +261,9 @@ void TesteSubstitution(const std::string& T) {
         TSuchknoten R;
         Substitution(f, u, nullptr, R, nullptr);
         if (R.Ersatzterm) {
-            if (TTerm* F = IntegralVon(R.Ersatzterm, nullptr, nullptr)) {
-                SchreibeStammfunktion(f, F->Ersetze(VariableX, u));
+            TTerm* F = IntegralVon(R.Ersatzterm, nullptr, nullptr);
+            if (TTerm* Fu = F ? F->Ersetze(VariableX, u) : nullptr) {
+                SchreibeStammfunktion(f, Fu);
                 return;
             }
         }

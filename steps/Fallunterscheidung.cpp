@@ -51,12 +51,13 @@ TTerm* OhneVorzeichen(TTerm* T) {
 // T where c has the sign Seite: every abs(c) replaced by -c or c, every piecewise term with the condition c
 // by its branch for that side (a function of c). Where a part was replaced, the operations above it are
 // built anew by the term arithmetic, so that a branch 0 or 1 leaves no factor 0 or 1 and a negative branch no
-// "+ (-a)".
+// "+ (-a)". Nil where a branch has no term in c.
 TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
     if (!T || T->IstKonstant || Tiefe > MaxTermtiefe) return T;
     if (TOperatorTerm* o = AlsOperatorTerm(T)) {
         TTerm* t1 = Fallterm(o->T1, c, Seite, Tiefe + 1);
         TTerm* t2 = Fallterm(o->T2, c, Seite, Tiefe + 1);
+        if (!t1 || !t2) return nullptr;
         if (t1 == o->T1 && t2 == o->T2) return T;
         char op = o->Operator;
         if ((op == '+' || op == '-') && HatNegativesVorzeichen(t2)) {
@@ -68,6 +69,7 @@ TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
     if (TJoin* j = AlsJoin(T)) {
         if (j->Bedingung->IstGleich(c)) return (Seite < 0 ? j->T1 : j->T2)->Ersetze(VariableX, c);
         TTerm* b = Fallterm(j->Bedingung, c, Seite, Tiefe + 1);
+        if (!b) return nullptr;
         return b == j->Bedingung ? T : Neu<TJoin>(j->T1, j->T2, b, j->Stetig);
     }
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
@@ -103,6 +105,11 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
     };
     for (const int seite : {-1, 1}) {
         TTerm* fall = Fallterm(T, c, seite);
+        // A case without a term (a piecewise part without a value on that side) leaves the answer open.
+        if (!fall) {
+            if (status != falsch) status = unklar;
+            continue;
+        }
         if (fall != T) Kumuliere(fall);
         if (Kommentar) {
             SchreibeTextTerm("Fall ", c);

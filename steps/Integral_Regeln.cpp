@@ -185,7 +185,9 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b) {
     }
     if (fu && !fu->IstKonstant) {
         // x left over is written through an inverse of u; whether that is right is checked below.
-        if (TTerm* G = u->Umkehrfunktion()) fu = fu->Ersetze(VariableX, G->Ersetze(VariableX, t));
+        TTerm* G = u->Umkehrfunktion();
+        TTerm* Gt = G ? G->Ersetze(VariableX, t) : nullptr;
+        if (Gt) fu = fu->Ersetze(VariableX, Gt);
     }
     if (fu && !fu->IstKonstant) {
         fu->HoleNormalform();
@@ -214,6 +216,11 @@ void Substitution(TTerm* T, TTerm* u, TTerm* a, TSuchknoten& R, TTerm* b) {
         return;
     }
     TTerm* E = fu->Ersetze(t, VariableX);
+    if (!E) {
+        if (Kommentare) SchreibeZeile(" scheitert.");
+        protokoll.Ende("Substitution=", nullptr);
+        return;
+    }
     VereinfacheTerm(E);
     R.Ersatzterm = E;
     if (Kommentare) {

@@ -365,6 +365,8 @@ TTerm* Zusammensetzen(TKnoten* erfolg, bool grenzen, Int32 Stufe) {
             if (Kommentare && r->Knotenzahl < vorher) SchreibeTextTerm(" = ", r);
         } else {
             r = r->Ersetze(VariableX, k->Teil2);
+            // A piecewise part without a value after the back-substitution leaves no antiderivative.
+            if (!r) return nullptr;
             VereinfacheTermRekursiv(r);
             if (Kommentare) SchreibeTerm(r);
         }

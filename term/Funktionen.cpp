@@ -139,6 +139,7 @@ constexpr Extended Stichproben[] = {0.37L, 0.81L, 1.29L, 1.73L, 2.41L, 3.17L, 4.
 // unklar, since the simplifier may not show that a product is 1.
 TWahrheitswert LogarithmusPunktsymmetrisch(TTerm* u) {
     TTerm* p = Produkt(u, u->Ersetze(VariableX, VariableX->Negation()));
+    if (!p) return unklar;
     VereinfacheTerm(p);
     if (p->HatWert(BruchEins)) return wahr;
     for (Extended s : Stichproben) {

@@ -289,7 +289,8 @@ TTerm* TStandardFunktion::IntegriereWurzelAusQuadratischem(TTerm* A, TTerm* B, T
         }
     }
     // k never remains in the value: it is replaced by what it stands for before the evaluation.
-    if (E.q != 0) Fu = Fu->Ersetze(Quadrat(E.k), Quadrat(E.r))->Ersetze(E.k, E.r);
+    if (E.q != 0 && Fu) Fu = Fu->Ersetze(Quadrat(E.k), Quadrat(E.r));
+    if (E.q != 0 && Fu) Fu = Fu->Ersetze(E.k, E.r);
     return IntegralAuswerten(Fu, ta, tb, E.u);
 }
 

@@ -183,6 +183,7 @@ TTerm* MitParameterAuswerten(TTerm* F, TTerm* F0, TTerm* a, TTerm* b) {
 } // namespace
 
 TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
+    if (!F) return nullptr;
     VereinfacheTerm(F);
     if (!a || !b) {
         if (Kommentare) SchreibeTermZeile(F);
@@ -190,6 +191,10 @@ TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
     }
     TTerm* F0 = F;
     if (!IstVariable(v)) F = F->Ersetze(v, VariableX);
+    if (!F) {
+        if (Kommentare) SchreibeZeile("Einsetzungen nicht erlaubt!");
+        return nullptr;
+    }
     if (EnthaeltParameter(F) || EnthaeltParameter(a) || EnthaeltParameter(b))
         return MitParameterAuswerten(F, F0, a, b);
     bool da = true, db = true, dFa = true, dFb = true, d1 = true, d2 = true;

@@ -436,6 +436,7 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument) {
 }
 
 TTerm* MitOperanden(TTerm* T, TTerm* t1, TTerm* t2) {
+    if (!t1 || !t2) return nullptr;
     if (auto* o = AlsOperatorTerm(T))
         return t1 == o->T1 && t2 == o->T2 ? o : OperatorTerm(t1, t2, o->Operator);
     auto* j = AlsJoin(T);
@@ -447,6 +448,7 @@ TTerm* MitOperanden(TTerm* T, TTerm* t1, TTerm* t2) {
 }
 
 TTerm* MitArgument(TTerm* T, TTerm* a) {
+    if (!a) return nullptr;
     auto* f = dynamic_cast<TFunktion*>(T);
     if (!f || a == f->Argument) return T;
     if (auto* p = AlsPotenzTerm(f)) return PotenzTerm(a, p->Exponent);

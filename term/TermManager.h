@@ -70,7 +70,8 @@ TTerm* StandardFunktionTerm(const std::string& name, TTerm* argument);
 // The term T rebuilt over new children, for passes that fold a term's parts: an operator term with the
 // operands t1 and t2, a piecewise term with the branches t1 and t2 (its condition and flag kept), a function
 // term with the argument a, each through its builder. T itself when the children are its own. A term is
-// never changed in place: another term may share it, and the store finds it by its text.
+// never changed in place: another term may share it, and the store finds it by its text. A nil child gives
+// nil.
 TTerm* MitOperanden(TTerm* T, TTerm* t1, TTerm* t2);
 TTerm* MitArgument(TTerm* T, TTerm* a);
 

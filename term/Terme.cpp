@@ -89,7 +89,7 @@ TTerm* TTerm::Integral(TTerm*, TTerm*) {
 
 TTerm* TTerm::Ersetze(TTerm* Alt, TTerm* Neu) {
     TTerm* ergebnis = IstGleich(Alt) ? Neu : this;
-    ergebnis->Aktualisiere();
+    if (ergebnis) ergebnis->Aktualisiere();
     return ergebnis;
 }
 

@@ -11,6 +11,7 @@
 #include "steps/Integral.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -180,29 +181,32 @@ bool TJoin::IstKleiner(TTerm* T) {
 }
 
 TTerm* TJoin::Ersetze(TTerm* Alt, TTerm* Neu) {
+    if (!Neu) return nullptr;
     if (Alt && IstGleich(Alt)) return Neu;
     TTerm* ergebnis = this;
     if (IstVariable(Alt) || (Alt && Alt->Typrang == RangBenannt)) {
-        if (Neu->IstKonstant) {
-            TTerm* c = Bedingung->Ersetze(Alt, Neu);
-            if (c && c->IstKonstant) {
-                // The branches are functions of the condition's value: that value goes in for x.
-                std::optional<Extended> w = WertBei(c, 0);
-                if (!w) {
-                    Oberflaeche().Meldung(TMeldungsart::Information,
-                                          "Substitution für Joins nur in Spezialfällen realisiert!");
-                    ergebnis = nullptr;
-                } else if (*w < 0) {
-                    ergebnis = T1->Ersetze(VariableX, c);
-                } else if (*w > 0) {
-                    ergebnis = T2->Ersetze(VariableX, c);
-                } else if (Stetig) {
-                    ergebnis = T1->Ersetze(VariableX, Null);
-                }
+        TTerm* c = Bedingung->Ersetze(Alt, Neu);
+        if (!c) {
+            ergebnis = nullptr;
+        } else if (c->IstKonstant && !EnthaeltParameter(c)) {
+            // The branches are functions of the condition's value: that value goes in for x.
+            std::optional<Extended> w = WertBei(c, 0);
+            if (!w) {
+                Oberflaeche().Meldung(TMeldungsart::Information,
+                                      "Substitution für Joins nur in Spezialfällen realisiert!");
+                ergebnis = nullptr;
+            } else if (*w < 0) {
+                ergebnis = T1->Ersetze(VariableX, c);
+            } else if (*w > 0) {
+                ergebnis = T2->Ersetze(VariableX, c);
+            } else if (Stetig) {
+                ergebnis = T1->Ersetze(VariableX, Null);
             }
-        } else {
-            TTerm* c = Bedingung->Ersetze(Alt, Neu);
-            ergebnis = c ? zol::Neu<TJoin>(T1, c, T2) : nullptr;
+        } else if (c != Bedingung) {
+            // A condition in a letter that stands for a variable (or holds a parameter) has no value to
+            // choose a branch by: the same branches under the new condition, so that the letter can be
+            // replaced back.
+            ergebnis = zol::Neu<TJoin>(T1, T2, c, Stetig);
         }
     }
     Aktualisiere();

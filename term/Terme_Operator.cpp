@@ -495,7 +495,7 @@ TTerm* IntegriereOperatorTerm(TTerm* Term, TTerm* A, TTerm* B, TTerm* C, TTerm* 
     if (Fv2 && (tUnten < K || tOben < K)) F = Fv2;
     if (F && q != 0) {
         F = F->Ersetze(PotenzTerm(k, 2), Potenz(r, TBruch{2, 1}));
-        F = F->Ersetze(k, r);
+        if (F) F = F->Ersetze(k, r);
     }
     const bool undefiniert =
         (aPositiv && q == 0 && tUnten * tOben <= 0) ||

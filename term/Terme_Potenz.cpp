@@ -199,8 +199,9 @@ TTerm* TPotenz::Umkehrfunktion() {
 }
 
 TTerm* TPotenz::Ersetze(TTerm* Alt, TTerm* Neu) {
+    // A base without a replacement (a piecewise part without a value there) leaves none for the power.
     TTerm* ergebnis = IstGleich(Alt) ? Neu : PotenzRadikal(Argument->Ersetze(Alt, Neu), Exponent);
-    ergebnis->Aktualisiere();
+    if (ergebnis) ergebnis->Aktualisiere();
     return ergebnis;
 }
 

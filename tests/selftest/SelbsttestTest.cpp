@@ -205,6 +205,16 @@ TEST_F(Selbsttest, FlaechenInJederReihenfolge) {
 }
 
 // Item 17 writes the four parts of the rational-trigonometric form, their quotient and its term.
+// The complex roots of a real part that is a piecewise term and an imaginary part with a parameter: the
+// substitution tried on the polar form replaces x by a constant in a power of the piecewise term. All eight
+// roots are written, and no warning ends the procedure.
+TEST_F(Selbsttest, KomplexeWurzelnMitJoinUndParameter) {
+    const std::string text = Lauf(3, "2;2;y");
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_NE(text.find(std::to_string(n) + "-te Wurzel : "), std::string::npos) << n << "\n" << text;
+    EXPECT_TRUE(Meldungen().empty()) << Meldungen().front();
+}
+
 TEST_F(Selbsttest, RatTrigNormalformMitIhrenTeilen) {
     const std::string text = Lauf(17, "(x*cos(x)+1)/(x^2+sin(x))");
     for (const char* zeile :

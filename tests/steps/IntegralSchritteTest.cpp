@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <string>
 
 #include "algebra/Vereinfachung.h"
@@ -129,6 +130,25 @@ TEST_F(IntegralSchritte, ZeilenDerPruefungenUndErgebnisse) {
     FTerm = Lies("1/x");
     DoIntegral(Lies("1"), Lies("-1"));
     EXPECT_NE(seite().find("Integrierbarkeit in [1;-1] nicht klar."), std::string::npos) << seite();
+}
+
+// A piecewise term under a root: the substitution x = u^2 of the search puts a letter into it, and the
+// search ends with its closing sentence, without a message.
+TEST_F(IntegralSchritte, JoinUnterDerWurzel) {
+    const std::pair<TAnfrage, TSchritt> faelle[] = {
+        {{.F = "x*sqrt(x;1)", .A = "-2", .B = "2"}, SchrittStammfunktion},
+        {{.F = "x*sqrt(x;1)"}, SchrittIntegral},
+        {{.F = "x*sqrt(x;1)", .A = "-2", .B = "2", .Kommentare = true}, SchrittStammfunktion},
+    };
+    for (const auto& [anfrage, schritt] : faelle) {
+        const TSeite7 s = Lauf(anfrage, schritt);
+        EXPECT_TRUE(s.Ausnahme.empty()) << s.Ausnahme;
+        EXPECT_TRUE(s.Meldung.empty()) << s.Meldung;
+        EXPECT_TRUE(s.Text.find("Mit elementaren Mitteln konnte keine Stammfunktion von f bestimmt werden") !=
+                        std::string::npos ||
+                    s.Text.find(" ist die gesuchte Stammfunktion.") != std::string::npos)
+            << s.Text;
+    }
 }
 
 // A search out of resources ends the step with a box, and the request goes on; an abort during Simpson's

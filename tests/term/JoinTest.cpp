@@ -88,11 +88,53 @@ TEST_F(Joins, EinsetzenUndErsetzen) {
     TJoin* mitA = J(Op(X(), '*', X()), a, Op(X(), '+', Eins));
     EXPECT_EQ(Wert(mitA->Ersetze(a, MinusEins), 7), 1);
     EXPECT_EQ(Wert(mitA->Ersetze(a, Zwei), 7), 3);
+    // A letter standing for a variable has no value to choose by: the condition becomes that letter, and
+    // replacing it back gives the term again.
+    TTerm* inA = j->Ersetze(X(), a);
+    ASSERT_TRUE(IstJoin(inA));
+    EXPECT_EQ(static_cast<TJoin*>(inA)->Bedingung, a);
+    EXPECT_TRUE(inA->Ersetze(a, X())->IstGleich(j));
     EXPECT_TRUE(Meldungen().empty());
     // A constant without value: the information and no result.
-    EXPECT_EQ(j->Ersetze(X(), a), nullptr);
+    EXPECT_EQ(j->Ersetze(X(), Op(Eins, '/', Null)), nullptr);
     EXPECT_EQ(Meldungen(), std::vector<std::string>{
                                "Information: Substitution für Joins nur in Spezialfällen realisiert!"});
+}
+
+// x replaced by a constant c inside every kind of term that holds a piecewise part: the result has the value
+// of the term at c, and there is none exactly where the term has no value at c (a power that does not exist
+// counts as none). x replaced by a letter and the letter by x again gives the term's values back.
+TEST_F(Joins, ErsetzenInTermenMitJoins) {
+    std::vector<TTerm*> terme = {WurzelTerm(Lies("x;x^2+1"), 3)};
+    for (const char* text : {"x*sqrt(x;1)", "(x;x+2)^3", "(x;1)^(1/2)-x", "sin(x;2x)+x", "2^(x;1)",
+                             "(x;2)/(x^2+1)", "(x;(x;x^2))^2", "exp((-1;1)*x)", "ln(x^2+1;x+1)"})
+        terme.push_back(Lies(text));
+    TTerm* ohneWert = Op(Eins, '/', Null);
+    TTerm* konstanten[] = {K(-2), K(-1, 2), K(3, 2), Op(Zwei, '*', BenannteKonstante("pi")), ohneWert};
+    TTerm* t = BenannteKonstante("t");
+    for (TTerm* f : terme) {
+        const std::string& text = f->Text;
+        for (TTerm* c : konstanten) {
+            TTerm* r = nullptr;
+            try {
+                r = f->Ersetze(X(), c);
+            } catch (const ENichtExistenz&) {
+                r = nullptr;
+            }
+            const std::optional<Extended> wc = Wert(c);
+            const std::optional<Extended> soll = wc ? Wert(f, *wc) : std::nullopt;
+            const std::optional<Extended> ist = r ? Wert(r) : std::nullopt;
+            ASSERT_EQ(soll.has_value(), ist.has_value()) << text << " at " << c->Text;
+            if (soll) {
+                EXPECT_TRUE(Nahe(*ist, *soll)) << text << " at " << c->Text;
+            }
+        }
+        TTerm* inT = f->Ersetze(X(), t);
+        ASSERT_NE(inT, nullptr) << text;
+        TTerm* zurueck = inT->Ersetze(t, X());
+        ASSERT_NE(zurueck, nullptr) << text;
+        EXPECT_TRUE(WertGleich(f, zurueck)) << text;
+    }
 }
 
 // Branch solutions become equations for the condition, each kept on its side of 0; the statuses combine.
