@@ -56,7 +56,7 @@ void Raten(TTerm* T, TMenge* M, TSListe*& Liste) {
         } catch (const ENichtExistenz&) {
             continue;
         }
-        StelleEinfuegen(Neu<TStelle>(x0, VielfachheitDurchAbleitungen(T, x0, 4)), Liste, false);
+        StelleEinfuegen(Neu<TStelle>(x0, Vielfachheit(T, x0, 4)), Liste, false);
         gefunden = true;
     }
     if (Kommentare && gefunden) SchreibeZeile("Durch Raten findet man einige Lösungen.");

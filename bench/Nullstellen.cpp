@@ -1,7 +1,8 @@
 // The general zero finder over twenty functions on the whole line: polynomials through the term's own
 // zeros and the polynomial form, quotients, piecewise terms, and terms without a normal form through
 // substitution. Each iteration parses f anew in an emptied store, so nothing is reused from a cache. A search
-// that fails is counted, not fatal.
+// that fails is counted, not fatal. Then the zeros step of high powers, whose multiplicities are checked
+// against the structure of f, in a request with the antiderivative after it.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -15,6 +16,7 @@
 #include "term/TermManager.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/TestOberflaeche.h"
 
 namespace {
@@ -96,5 +98,29 @@ void BM_SucheNullstellenAlle(benchmark::State& state) {
     Melde(state, z);
 }
 BENCHMARK(BM_SucheNullstellenAlle);
+
+constexpr std::array<const char*, 6> HohePotenzen = {
+    "x^400", "x^1000", "x^1000+x^999", "-x^224x", "(x-1)^30*(x+2)^40", "sin(x)^200*(x^2-2x+1)"};
+
+// One function per argument: the zeros step and the antiderivative, as a request.
+void BM_HohePotenzen(benchmark::State& state) {
+    InitialisiereTerme();
+    const char* f = HohePotenzen[static_cast<size_t>(state.range(0))];
+    state.SetLabel(f);
+    TKopfloseAnfrage lauf(TAnfrage{.F = f, .Schritte = {SchrittNullstellen, SchrittStammfunktion}});
+    int64_t fehler = 0;
+    for (auto _ : state) {
+        try {
+            lauf.Starte();
+        } catch (const std::exception&) {
+            ++fehler;
+        }
+    }
+    state.counters["fehler"] =
+        benchmark::Counter(static_cast<double>(fehler), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_HohePotenzen)
+    ->DenseRange(0, static_cast<int64_t>(HohePotenzen.size()) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

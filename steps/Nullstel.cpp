@@ -491,6 +491,115 @@ Int32 VielfachheitDurchAbleitungen(TTerm* T, TTerm* x0, Int32 Hoechstens) {
     return 0;
 }
 
+namespace {
+
+// The order of the zero x0 of T, the k with T = (x - x0)^k * g and g(x0) not 0, from T's structure: 1 for x,
+// n times the base's for a power with a positive integer exponent n, the sum of the factors' for a product,
+// the numerator's for a quotient whose denominator does not vanish, the smaller for a sum of two parts of
+// different orders, the count of the polynomial's derivatives that vanish for a polynomial; by T's own
+// derivatives only where none of these applies. 0 where T has a value at x0 clear of 0; nothing where the
+// order cannot be told (no value, a derivative without one, more than MaxAbleitungsordnung derivatives
+// needed). Of a zero that the caller knows (Null) the value is not looked at again, of a part that is not
+// shown to vanish exactly the order cannot be told. Vorrat bounds the subterms looked at.
+class TOrdnung {
+public:
+    TOrdnung(TTerm* x0, Extended x) : X0(x0), X(x) {}
+
+    std::optional<Int32> Von(TTerm* T, bool Null = false) {
+        if (!T || --Vorrat < 0 || !HatWertIn(T, X0)) return std::nullopt;
+        if (!Null) {
+            bool definiert = false;
+            const Extended w = T->Wert(X, definiert);
+            if (w != 0 && !IstRundungsnull(T, X, Rundungsfehler(X), w)) return 0;
+            if (!TermVerschwindetIn(T, X0)) return std::nullopt;
+        }
+        if (IstVariable(T)) return 1;
+        if (std::optional<Int32> k = AusDenTeilen(T)) return k;
+        if (std::optional<Int32> k = AlsPolynom(T)) return k;
+        const Int32 k = VielfachheitDurchAbleitungen(T, X0, MaxAbleitungsordnung);
+        return k > 0 ? std::optional<Int32>(k) : std::nullopt;
+    }
+
+private:
+    // The derivatives taken at most where the structure says nothing.
+    static constexpr Int32 MaxAbleitungsordnung = MaxGrad;
+
+    std::optional<Int32> AusDenTeilen(TTerm* T) {
+        if (auto* p = AlsPotenzTerm(T)) {
+            if (p->Exponent.Nenner != 1 || p->Exponent.Zaehler <= 0) return std::nullopt;
+            const std::optional<Int32> b = Von(p->Argument);
+            if (!b || Int64{*b} * p->Exponent.Zaehler > INT32_MAX) return std::nullopt;
+            return static_cast<Int32>(*b * p->Exponent.Zaehler);
+        }
+        auto* o = AlsOperatorTerm(T);
+        if (!o) return std::nullopt;
+        const std::optional<Int32> a = Von(o->T1);
+        if (!a) return std::nullopt;
+        const std::optional<Int32> b = Von(o->T2);
+        if (!b) return std::nullopt;
+        switch (o->Operator) {
+        case '*':
+            return Int64{*a} + *b > INT32_MAX ? std::nullopt : std::optional<Int32>(*a + *b);
+        case '/':
+            return *b == 0 ? a : std::nullopt;
+        case '+':
+        case '-':
+            // Equal orders may cancel.
+            return *a != *b ? std::optional<Int32>(std::min(*a, *b)) : std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    std::optional<Int32> AlsPolynom(TTerm* T) {
+        TPolynom P;
+        try {
+            bool neu = false;
+            TPolynomTerm* F = TPolynomTermCreateT(T, neu);
+            if (!F) return std::nullopt;
+            P = F->P;
+        } catch (const EBenutzerAbbruch&) {
+            throw;
+        } catch (const EBudgetErschoepft&) {
+            throw;
+        } catch (const EZolFehler&) {
+            return std::nullopt;
+        }
+        Int32 k = 0;
+        while (!IstNullPolynom(P) && PolynomVerschwindetIn(P, X0)) {
+            TPolynom D;
+            PAbleitung(P, D);
+            P = D;
+            ++k;
+        }
+        return IstNullPolynom(P) ? std::nullopt : std::optional<Int32>(k);
+    }
+
+    TTerm* X0;
+    Extended X;
+    Int32 Vorrat = 200;
+};
+
+} // namespace
+
+Int32 Vielfachheit(TTerm* T, TTerm* x0, Int32 Hoechstens) {
+    Extended x = 0;
+    bool definiert = false;
+    if (!T || !x0 || !std::isfinite(x = x0->Wert(0, definiert)) || !definiert) return 0;
+    try {
+        TOrdnung ordnung(x0, x);
+        if (std::optional<Int32> k = ordnung.Von(T, true)) return *k;
+        return 0;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EBudgetErschoepft&) {
+        throw;
+    } catch (const EZolFehler&) {
+        // Numbers beyond the limits on the way: the derivatives up to the stated order decide.
+    }
+    return VielfachheitDurchAbleitungen(T, x0, std::min(Hoechstens, MaxGrad));
+}
+
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0) {
     if (auto* r = AlsRationaleKonstante(x0); r && IstRationalesPolynom(P)) {
         try {
@@ -522,12 +631,11 @@ void BestimmungDerNullstellen(bool Zeichnen) {
     if (Nullstellenliste->Anzahl == 0 && (!Kommentare || gesucht > 0))
         SchreibeZusammenfassung(Nullstellenliste, NullstellenlisteStatus);
     // A multiplicity that a procedure stated for a term other than a polynomial or a quotient of polynomials
-    // is checked against the derivatives of f: it must be the order of the first one that does not vanish.
+    // is checked: it must be the order of the zero, from the structure of f or else its derivatives.
     if (!HatPolynomform(FTerm) && !EingegebenerQuotient()) {
         for (Int32 i = 1; i <= Nullstellenliste->Anzahl; ++i) {
             TStelle* s = Nullstellenliste->Stellen[i];
-            const Int32 m =
-                s->Vielfachheit > 0 ? VielfachheitDurchAbleitungen(FTerm, s->Punkt, s->Vielfachheit) : 0;
+            const Int32 m = s->Vielfachheit > 0 ? Vielfachheit(FTerm, s->Punkt, s->Vielfachheit) : 0;
             if (m != s->Vielfachheit) Nullstellenliste->Stellen[i] = Neu<TStelle>(s->Punkt, m);
         }
     }

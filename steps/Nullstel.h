@@ -43,6 +43,11 @@ bool HatWertIn(TTerm* T, TTerm* x0);
 // (decided exactly where the term allows, else a value clear of rounding noise counts as not 0), at most
 // Hoechstens; 0 where a derivative has no value at x0 or none up to that order decides.
 Int32 VielfachheitDurchAbleitungen(TTerm* T, TTerm* x0, Int32 Hoechstens);
+// The multiplicity of the zero x0 of T from T's structure: the exponent of a power, the sum over the factors
+// of a product, the smaller order of a sum's two parts where they differ, the polynomial's vanishing
+// derivatives; T's own derivatives (at most 20) only for a part without such structure. 0 where it cannot be
+// told. Where exact numbers overflow on the way, VielfachheitDurchAbleitungen up to Hoechstens decides.
+Int32 Vielfachheit(TTerm* T, TTerm* x0, Int32 Hoechstens);
 // P(x0) = 0, decided exactly: a rational x0 by exact evaluation, another one as TermVerschwindetIn.
 bool PolynomVerschwindetIn(const TPolynom& P, TTerm* x0);
 

@@ -247,6 +247,76 @@ TEST_F(Nullstellen, CardanoOhneMeldungen) {
     EXPECT_TRUE(Oberflaeche.Host.Meldungen.empty()) << Oberflaeche.Host.Meldungen.size() << " Meldungen";
 }
 
+// The order of a zero from the structure of f: a power's exponent, the factors of a product, the smaller of
+// a sum's parts, a polynomial's own derivatives, and f's derivatives for what has none of these. Checked
+// against f itself: |f(x0 + 2h) / f(x0 + h)| is about 2^m near a zero of order m; for small orders also
+// against the first derivative that does not vanish there.
+TEST_F(Nullstellen, VielfachheitAusDerStruktur) {
+    struct Fall {
+        const char *f, *x0;
+        Int32 m;
+    };
+    // clang-format off
+    const Fall faelle[] = {
+        {"x^400", "0", 400},
+        {"x^1000", "0", 1000},
+        {"x^1000+x^999", "0", 999},
+        {"x^999-x^1000", "1", 1},
+        {"-x^224x", "0", 225},
+        {"(x-1)^30*(x+2)", "1", 30},
+        {"(x^2-2x+1)^3*x^50", "1", 6},
+        {"(x^2-2x+1)^3*x^50", "0", 50},
+        {"(x^3-x)^5", "-1", 5},
+        {"x^3*(x-2)^2/(x^2+1)", "2", 2},
+        {"sin(x)^7*exp(x)", "0", 7},
+        {"(exp(x)-1)^4*x^2", "0", 6},
+        {"sin(x)-x", "0", 3},
+        {"x^3+x^3", "0", 3},
+        {"x^3-3x^2+3x-1", "1", 3},
+        {"(x^2-2)^2", "sqrt(2)", 2},
+        {"(cos(x)-1)^2*x", "0", 5},
+    };
+    // clang-format on
+    for (const Fall& fall : faelle) {
+        AlleTermeFreigeben();
+        TTerm* f = TermAusString(fall.f);
+        TTerm* x0 = TermAusString(fall.x0);
+        const Extended x = *Wert(x0);
+        const Int32 m = Vielfachheit(f, x0, fall.m);
+        EXPECT_EQ(m, fall.m) << fall.f << " at " << fall.x0;
+        // Small enough for the other factor to stay nearly constant, large enough for h^m to stay a number.
+        const Extended h = std::max(1e-5L, std::pow(10.0L, -4000.0L / m));
+        const std::optional<Extended> y1 = Wert(f, x + h), y2 = Wert(f, x + 2 * h);
+        ASSERT_TRUE(y1 && y2 && *y1 != 0) << fall.f;
+        EXPECT_NEAR(double(std::log2(std::fabs(*y2 / *y1))), double(m), 0.1) << fall.f << " at " << fall.x0;
+        if (m <= 6) {
+            EXPECT_EQ(VielfachheitDurchAbleitungen(f, x0, 10), m) << fall.f << " at " << fall.x0;
+        }
+    }
+    // No order where f is not differentiable often enough, has no value, or is 0 everywhere near x0.
+    for (const auto& [f, x0] : {std::pair{"x^(5/3)", "0"},
+                                {"abs(x)^3", "0"},
+                                {"x*abs(x)", "0"},
+                                {"(x-1)^2*ln(x)", "0"},
+                                {"x-x", "0"},
+                                {"(x^2;x^3)^9", "0"}}) {
+        AlleTermeFreigeben();
+        EXPECT_EQ(Vielfachheit(TermAusString(f), TermAusString(x0), 9), 0) << f;
+    }
+}
+
+// The zeros step of high powers, and a request after it: the integral step has its result.
+TEST_F(Nullstellen, HoheVielfachheitImSchritt) {
+    for (const auto& [f, m] : {std::pair{"x^1000+x^999", 999}, {"-x^224x", 225}}) {
+        TKopfloseAnfrage lauf({.F = f, .Schritte = {SchrittNullstellen, SchrittStammfunktion}});
+        ASSERT_NO_THROW(lauf.Starte()) << f;
+        EXPECT_NE(lauf.Text(1).find("N1(0 | 0)   (" + std::to_string(m) + "-fache Nullstelle);"),
+                  std::string::npos)
+            << lauf.Text(1);
+        EXPECT_NE(lauf.Text(7).find(" ist die gesuchte Stammfunktion."), std::string::npos) << lauf.Text(7);
+    }
+}
+
 // "Abbrechen" ends a substitution search; substitutions inside substitutions end with an unclear answer.
 TEST_F(Nullstellen, SucheEndet) {
     TSListe* L = nullptr;
