@@ -66,7 +66,7 @@ std::vector<std::string> TZeilenliste::Klartext() const {
 void SetzeZeilenliste(TZeilenliste* L) {
     if (!L) L = &EigeneZeilenliste;
     if (L == Zeilenliste) return;
-    if (!AktuelleZeile->Liste.empty()) NeueZeile();
+    BeendeOffeneZeile();
     Zeilenliste = L;
 }
 
@@ -194,6 +194,10 @@ void NeueZeile() {
     Zeilenliste->FuegeAn(std::move(AktuelleZeile));
     AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
     Fortsetzungszeile = false;
+}
+
+void BeendeOffeneZeile() {
+    if (!AktuelleZeile->Liste.empty()) NeueZeile();
 }
 
 void FuegeFolieAn(std::unique_ptr<TFolie> F) {

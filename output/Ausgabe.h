@@ -108,6 +108,8 @@ private:
 
 // Line handling.
 void NeueZeile();
+// Ends the open line when anything stands on it.
+void BeendeOffeneZeile();
 // Appends F to the open line, or to a new line when it would reach the page width less 20 pixels. A
 // missing folie writes nothing.
 void FuegeFolieAn(std::unique_ptr<TFolie> F);

@@ -115,7 +115,11 @@ void DoIntegral(TTerm* a, TTerm* b) {
         NeueZeile();
         Trennlinie();
     } catch (const ERessourcen& e) {
+        // No value: the line reached is ended, and the page says why.
+        BeendeOffeneZeile();
         Einrueckung = einrueckung;
+        Integralergebnis = nullptr;
+        SchreibeZeile("Bestimmung eines Integrals abgebrochen: " + e.Meldung);
         Oberflaeche().Meldung(TMeldungsart::Information,
                               "Bestimmung eines Integrals abgebrochen:\n\r" + e.Meldung);
         NeueZeile();
@@ -253,14 +257,22 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
         SchreibeZeile(" bestimmt.");
     }
     // The area, or that there is none, is the step's result and stands with comments off too.
-    TTerm* A = Flaechenberechnung(FTerm, GTerm, a, b);
+    TTerm* A = nullptr;
+    try {
+        A = Flaechenberechnung(FTerm, GTerm, a, b);
+    } catch (const ERessourcen& e) {
+        // Numbers beyond the limits in a piece: the line reached is ended, and the reason stands before the
+        // result.
+        BeendeOffeneZeile();
+        SchreibeZeile(e.Meldung);
+    }
     if (A) {
         Schreibe("Der gesuchte Flächeninhalt ist A = ");
         SchreibeUndVereinfache(A);
         NeueZeile();
     } else {
         // A piece whose integral was not found leaves its commented line open.
-        if (!AktuelleZeile->Liste.empty()) NeueZeile();
+        BeendeOffeneZeile();
         SchreibeZeile("Der Flächeninhalt konnte nicht bestimmt werden.");
     }
     NeueZeile();

@@ -181,7 +181,7 @@ constexpr Int32 GezeigteSchritte = 20;
 // out, a line between names them.
 void SchreibeTabelle(TZeile kopf, const std::vector<TSchrittzeile>& schritte,
                      const std::vector<bool>& formate, Int32 n) {
-    if (!AktuelleZeile->Liste.empty()) NeueZeile();
+    BeendeOffeneZeile();
     std::vector<TZeile> zeilen;
     zeilen.push_back(std::move(kopf));
     for (const TSchrittzeile& z : schritte) zeilen.push_back(Zellen(z, formate));

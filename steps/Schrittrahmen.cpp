@@ -15,8 +15,9 @@ const std::string Anfragemeldung = "Der Schritt wird abgebrochen: Die Anfrage br
 const std::string Schrittmeldung =
     "Der Schritt wird abgebrochen: Er braucht mehr als " + std::to_string(Schrittbudget) + " Rechenschritte.";
 
-// Ends the step with its message.
+// Ends the step with its message on a line of its own.
 void Beende(const std::string& Meldung) {
+    BeendeOffeneZeile();
     Einrueckung = 0;
     SchreibeZeile(Meldung);
     ZeichneSeite(0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <utility>
 #include <string>
 
@@ -148,6 +149,33 @@ TEST_F(IntegralSchritte, JoinUnterDerWurzel) {
                         std::string::npos ||
                     s.Text.find(" ist die gesuchte Stammfunktion.") != std::string::npos)
             << s.Text;
+    }
+}
+
+// Exact numbers beyond the limits at the bounds: the integral and the area end the line reached, say why
+// there is no value on a line of their own, and give none; with comments and without.
+TEST_F(IntegralSchritte, UeberlaufBeiDenGrenzen) {
+    for (const bool kommentare : {false, true}) {
+        for (const TSchritt schritt : {SchrittIntegral, SchrittFlaeche}) {
+            const TSeite7 s = Lauf({.F = "2", .A = "-1", .B = "7^30", .Kommentare = kommentare}, schritt);
+            EXPECT_TRUE(s.Ausnahme.empty()) << s.Ausnahme;
+            EXPECT_FALSE(s.J);
+            size_t grund = 0;
+            std::istringstream zeilen(s.Text);
+            for (std::string z; std::getline(zeilen, z);) {
+                const size_t u = z.find("Überlauf in der Bruchrechnung.");
+                if (u == std::string::npos) continue;
+                ++grund;
+                EXPECT_TRUE(u == 0 || z.rfind("Bestimmung eines Integrals abgebrochen: ", 0) == 0) << z;
+            }
+            EXPECT_EQ(grund, 1u) << s.Text;
+            if (schritt == SchrittFlaeche) {
+                EXPECT_NE(s.Text.find("Der Flächeninhalt konnte nicht bestimmt werden."), std::string::npos)
+                    << s.Text;
+            } else {
+                EXPECT_EQ(s.Text.find(" ist das gesuchte Integral."), std::string::npos) << s.Text;
+            }
+        }
     }
 }
 
