@@ -16,6 +16,7 @@
 #include "plattform/Oberflaeche.h"
 #include "steps/Definitionsbedingungen.h"
 #include "steps/Nullstel.h"
+#include "steps/Schrittrahmen.h"
 #include "steps/Schrittflags.h"
 #include "steps/Symmetrien.h"
 #include "term/Arbeit.h"
@@ -618,9 +619,13 @@ void SchrittAllgemeines(const std::string& FText) {
 
     Trennlinie();
     NeueZeile();
-    if (Schrittflags[SchrittDefinitionsbereich]) BestimmungDesDefinitionsbereichs();
-    if (Schrittflags[SchrittSymmetrien]) BestimmungVonSymmetrien();
-    if (Schrittflags[SchrittTabelle]) SchrittWertetabelle();
+    // Each part that fails ends alone, with its message and the rule under it; the next one runs.
+    const std::pair<TSchritt, void (*)()> teile[] = {
+        {SchrittDefinitionsbereich, BestimmungDesDefinitionsbereichs},
+        {SchrittSymmetrien, BestimmungVonSymmetrien},
+        {SchrittTabelle, SchrittWertetabelle}};
+    for (const auto& [schritt, teil] : teile)
+        if (Schrittflags[schritt] && !FuehreTeilAus(teil)) Trennlinie();
     NeueZeile();
     ZeichneSeite(0);
 }
@@ -688,14 +693,16 @@ bool Bestimmt(TSListe* L, TWahrheitswert Status) {
     return L && L->Anzahl >= 0 && Status == wahr;
 }
 
-} // namespace
+// How the gaps were found: f's form, its kind, the quotient as entered, and whether the gaps are the form's.
+struct TLueckenweg {
+    TNormalform* N = nullptr;
+    std::string Art;
+    TRationaleFunktion* Eingegeben = nullptr;
+    bool AusForm = false;
+};
 
-void BestimmungDesDefinitionsbereichs() {
-    Einrueckung = 0;
-    SchreibeUeberschrift(2, "Bestimmung des Definitionsbereichs:");
-    Definitionsluecken = Neu<TSListe>();
-    DefinitionslueckenStatus = unklar;
-
+// The gaps of f into Definitionsluecken, and the definition range written.
+TLueckenweg BestimmeLuecken() {
     TNormalform* N = NormalformVonF();
     const std::string art = Kennung(N);
     // A quotient as entered keeps its gaps even where folding or simplification cancelled a factor.
@@ -730,7 +737,25 @@ void BestimmungDesDefinitionsbereichs() {
         LueckenDerTeiler(bereich.Teiler);
 
     SchreibeDefinitionsbereich();
-    if (weg == AusForm && (eingegeben || IstRationaleArt(art))) HebbareLuecken(N, eingegeben);
+    return {N, art, eingegeben, weg == AusForm};
+}
+
+} // namespace
+
+void BestimmungDesDefinitionsbereichs() {
+    Einrueckung = 0;
+    SchreibeUeberschrift(2, "Bestimmung des Definitionsbereichs:");
+    // The gaps stay undetermined when their determination fails; the removable gaps are a part of their own.
+    TSListe* unbestimmt = Neu<TSListe>();
+    Definitionsluecken = Neu<TSListe>();
+    DefinitionslueckenStatus = unklar;
+    TLueckenweg weg;
+    if (!FuehreTeilAus([&] { weg = BestimmeLuecken(); })) {
+        Definitionsluecken = unbestimmt;
+        DefinitionslueckenStatus = unklar;
+    } else if (weg.AusForm && (weg.Eingegeben || IstRationaleArt(weg.Art))) {
+        FuehreTeilAus([&] { HebbareLuecken(weg.N, weg.Eingegeben); });
+    }
     Trennlinie();
     Abhaken(SchrittDefinitionsbereich);
 }

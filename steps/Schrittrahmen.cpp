@@ -23,14 +23,11 @@ void Beende(const std::string& Meldung) {
     ZeichneSeite(0);
 }
 
-} // namespace
-
-TAnfragerahmen::TAnfragerahmen() : Budget(Anfragebudget, Anfragemeldung.c_str()) {}
-
-void FuehreSchrittAus(const std::function<void()>& Schritt) {
+// Runs f; an error other than an abort or a term error ends it with its message. True when f ran to its end.
+template <class F> bool Gerahmt(F&& f) {
     try {
-        TArbeitsbudget budget(Schrittbudget, Schrittmeldung.c_str());
-        Schritt();
+        f();
+        return true;
     } catch (const EBenutzerAbbruch&) {
         throw;
     } catch (const ETermFehler&) {
@@ -40,6 +37,25 @@ void FuehreSchrittAus(const std::function<void()>& Schritt) {
     } catch (const std::bad_alloc&) {
         Beende("Der Schritt wird abgebrochen: Der Arbeitsspeicher reicht nicht.");
     }
+    return false;
+}
+
+} // namespace
+
+TAnfragerahmen::TAnfragerahmen() : Budget(Anfragebudget, Anfragemeldung.c_str()) {}
+
+void FuehreSchrittAus(const std::function<void()>& Schritt) {
+    Gerahmt([&] {
+        TArbeitsbudget budget(Schrittbudget, Schrittmeldung.c_str());
+        Schritt();
+    });
+}
+
+bool FuehreTeilAus(const std::function<void()>& Teil) {
+    const Int32 einrueckung = Einrueckung;
+    const bool fertig = Gerahmt(Teil);
+    Einrueckung = einrueckung;
+    return fertig;
 }
 
 } // namespace zol

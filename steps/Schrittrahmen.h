@@ -30,4 +30,10 @@ private:
 // an abort by the user pass.
 void FuehreSchrittAus(const std::function<void()>& Schritt);
 
+// Runs Teil, a part of a step that can fail on its own (the symmetry, the value table, the definition range's
+// details): an error that FuehreSchrittAus would end the step with ends only the part, with its message on
+// the current page, and the step goes on; the indentation is restored. No budget of its own. True when Teil
+// ran to its end.
+bool FuehreTeilAus(const std::function<void()>& Teil);
+
 } // namespace zol

@@ -56,7 +56,8 @@ void SchreibeUrteil(TTerm* T, TWahrheitswert Achse, TWahrheitswert Punkt) {
     }
 }
 
-// f as entered has a value at x0: put in exactly and evaluated, both agreeing; unklar where they disagree.
+// f as entered has a value at x0: put in exactly and evaluated, both agreeing; unklar where they disagree or
+// the exact numbers overflow.
 TWahrheitswert DefiniertIn(TTerm* E, TTerm* x0) {
     bool wert = false, exakt = false;
     E->Wert(x0->Wert(0, wert), wert);
@@ -64,6 +65,8 @@ TWahrheitswert DefiniertIn(TTerm* E, TTerm* x0) {
         exakt = E->Einsetzen(x0) != nullptr;
     } catch (const ENichtExistenz&) {
         exakt = false;
+    } catch (const ERessourcen&) {
+        return unklar;
     }
     return wert == exakt ? (wert ? wahr : falsch) : unklar;
 }

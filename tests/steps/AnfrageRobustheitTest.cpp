@@ -153,4 +153,44 @@ TEST_F(AnfrageRobustheit, KubischeNennerOhneOffeneKonstanten) {
     }
 }
 
+// A part of a step that fails ends alone: its message stands on a line of its own after the open line, the
+// indentation is restored, and the caller goes on; an abort and a term error pass. The same for a step.
+TEST_F(AnfrageRobustheit, TeileEndenAllein) {
+    Einrueckung = 8;
+    Schreibe("offen");
+    EXPECT_FALSE(FuehreTeilAus([] {
+        Einrueckung = 16;
+        Schreibe("f(x) = ");
+        throw ERessourcen("Überlauf in der Bruchrechnung.");
+    }));
+    EXPECT_EQ(Einrueckung, 8);
+    const auto z = Seitentext();
+    ASSERT_GE(z.size(), 2u);
+    EXPECT_EQ(z[z.size() - 2], "offenf(x) = ");
+    EXPECT_EQ(z.back(), "Überlauf in der Bruchrechnung.");
+    EXPECT_TRUE(FuehreTeilAus([] {}));
+    EXPECT_THROW(FuehreTeilAus([] { throw EBenutzerAbbruch("Abbruch"); }), EBenutzerAbbruch);
+    EXPECT_THROW(FuehreTeilAus([] { TermAusString("x+"); }), ETermFehler);
+    Schreibe("J = ");
+    FuehreSchrittAus([] { throw ENichtExistenz("Potenz existiert nicht"); });
+    EXPECT_EQ(Seitentext().back(), "Potenz existiert nicht");
+    EXPECT_EQ(Seitentext()[Seitentext().size() - 2], "J = ");
+}
+
+// The symmetry of a quotient whose exact values at the trial points overflow: the symmetry step answers,
+// and the steps after it run.
+TEST_F(AnfrageRobustheit, UeberlaufInDerSymmetrie) {
+    TKopfloseAnfrage lauf({.F = "1/((x^24)^(-1)*x+2)",
+                           .Schritte = {SchrittVereinfachen, SchrittDefinitionsbereich, SchrittSymmetrien,
+                                        SchrittTabelle, SchrittNullstellen}});
+    ASSERT_NO_THROW(lauf.Starte());
+    const auto z = lauf.Zeilen();
+    EXPECT_TRUE(HatZeile(z, "Der Graph des gegebenen Terms ist nicht symmetrisch zur y-Achse."))
+        << lauf.Text();
+    EXPECT_TRUE(std::any_of(z.begin(), z.end(), [](const std::string& zeile) {
+        return zeile.rfind("Wertetabelle:", 0) == 0;
+    })) << lauf.Text();
+    EXPECT_NE(lauf.Text(1).find("Weitere Nullstellen gibt es nicht."), std::string::npos) << lauf.Text(1);
+}
+
 } // namespace
