@@ -94,7 +94,9 @@ TGerade::TGerade(const std::string& Name, TPunkt* Punkt, TVektor* Richtung)
 
 TGerade* TGerade::CreateZweiPunkte(const std::string& Name, TPunkt* P, TPunkt* Q) {
     TRaumvektor p, q;
-    const bool definiert = P->Werte(p) & Q->Werte(q);
+    // Both points are read, whether or not the first has values.
+    const bool dp = P->Werte(p), dq = Q->Werte(q);
+    const bool definiert = dp && dq;
     auto* u = NeuesObjekt<TVektor>(KurzName(Name) + ".u", TRaumvektor{p[0] - q[0], p[1] - q[1], p[2] - q[2]},
                                    definiert);
     return NeuesObjekt<TGerade>(Name, P, u);

@@ -15,7 +15,7 @@ ziele=("${2:-Parser}")
 # Only the fuzz targets are built: clang need not compile the tests.
 CXX=clang++ cmake -S "$ZOL_WURZEL" -B "$ZOL_WURZEL/build-fuzz" -G Ninja -DZOL_NUR_KERN=ON -DZOL_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$ZOL_WURZEL/build-fuzz" --parallel "$(nproc)" --target fuzz_Parser fuzz_Anfrage fuzz_Selbsttest
+cmake --build "$ZOL_WURZEL/build-fuzz" --parallel "${ZOL_JOBS:-$(nproc)}" --target fuzz_Parser fuzz_Anfrage fuzz_Selbsttest
 for ziel in "${ziele[@]}"; do
     klein="${ziel,,}"
     korpus="$ZOL_WURZEL/build-fuzz/korpus-$ziel"

@@ -137,13 +137,14 @@ TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbr
         }
     }
     r.Atome = a.Atome;
-    for (const auto& [atom, k] : b.Atome) {
-        auto it =
-            std::find_if(r.Atome.begin(), r.Atome.end(), [&](const auto& x) { return x.first == atom; });
+    // Each pair by name: a lambda may not capture a structured binding (clang 14 refuses it).
+    for (const auto& paar : b.Atome) {
+        auto it = std::find_if(r.Atome.begin(), r.Atome.end(),
+                               [&paar](const auto& x) { return x.first == paar.first; });
         if (it != r.Atome.end()) {
-            if (__builtin_add_overflow(it->second, k, &it->second)) Ueberlauf();
+            if (__builtin_add_overflow(it->second, paar.second, &it->second)) Ueberlauf();
         } else {
-            r.Atome.emplace_back(atom, k);
+            r.Atome.push_back(paar);
         }
     }
     std::sort(r.Atome.begin(), r.Atome.end());
