@@ -169,8 +169,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     }
     // A leading coefficient with a parameter may be 0 for some value of it: then P has a lower degree (a·x
     // vanishes everywhere for a = 0), and no list found here is complete for every value.
-    const bool leitkoeffizientOffen =
-        EnthaeltParameter(P.Koeff[n]) && Nullheit(P.Koeff[n]) != TNullheit::NichtNull;
+    const bool leitkoeffizientOffen = VielleichtNull(P.Koeff[n]);
     if (n == 0 && leitkoeffizientOffen) {
         if (Kommentar) {
             SchreibeTextTerm("Ob ", P.Koeff[0]);

@@ -798,7 +798,7 @@ void PSymmetrie(TPolynom P, TWahrheitswert& Gerade, TWahrheitswert& Ungerade) {
     for (Int32 i = 0; i <= P.Grad; ++i) {
         TTerm* c = P.Koeff[i];
         if (c->IstNull()) continue;
-        const bool sicher = !EnthaeltParameter(c) || Nullheit(c) == TNullheit::NichtNull;
+        const bool sicher = !VielleichtNull(c);
         (i % 2 == 1 ? ungeradeMoeglich : geradeMoeglich) = true;
         if (sicher) (i % 2 == 1 ? ungeradeSicher : geradeSicher) = true;
     }

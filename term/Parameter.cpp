@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "steps/Definitionsbedingungen.h"
@@ -81,9 +82,15 @@ std::string Parameternamen(TTerm* T, TTerm* U) {
     return text;
 }
 
+bool VielleichtNull(TTerm* C) {
+    return C && EnthaeltParameter(C) && Nullheit(C) != TNullheit::NichtNull;
+}
+
 TWahrheitswert HatWertFuerJedenParameter(TTerm* C) {
     if (!C) return falsch;
     if (!EnthaeltParameter(C)) return HatZahlwert(C) ? wahr : falsch;
+    // A divisor that is 0 for every value: (0 + a·0)/0.
+    if (NullTeiler(C)) return falsch;
     return UeberallDefiniert(C) ? wahr : unklar;
 }
 
@@ -99,7 +106,7 @@ TWahrheitswert DefiniertBei(TTerm* T, TTerm* P) {
     // A T with a value at every x has one at every point that exists.
     if (UeberallDefiniert(T)) return wahr;
     try {
-        return HatWertFuerJedenParameter(T->Ersetze(VariableX, P)) == wahr ? wahr : unklar;
+        return HatWertFuerJedenParameter(T->Ersetze(VariableX, P));
     } catch (const EBenutzerAbbruch&) {
         throw;
     } catch (const EZolFehler&) {

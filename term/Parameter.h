@@ -19,12 +19,15 @@ bool EnthaeltParameter(TTerm* T);
 // The names of the parameters in T (and U), in the order met, joined by ", " and " und ".
 std::string Parameternamen(TTerm* T, TTerm* U = nullptr);
 
+// The constant C holds a parameter and may be 0 for some value of it (a, 2·a, a - 1; not a^0 + 1).
+bool VielleichtNull(TTerm* C);
 // The constant C has a value: decided by its value when C holds no parameter; with a parameter wahr when it
-// has one for every value of the parameter, unklar otherwise.
+// has one for every value of the parameter (UeberallDefiniert), falsch when it has a divisor 0, unklar
+// otherwise.
 TWahrheitswert HatWertFuerJedenParameter(TTerm* C);
 // T has a value at the constant point P: decided by the values when neither holds a parameter; otherwise
-// wahr where T has a value at every x (UeberallDefiniert) or T with P put in for x has a value for every
-// value of the parameters, unklar otherwise.
+// wahr where T has a value at every x (UeberallDefiniert), else as HatWertFuerJedenParameter of T with P
+// put in for x.
 TWahrheitswert DefiniertBei(TTerm* T, TTerm* P);
 // The constant point P lies in M (nil is all of R): decided by M when P holds no parameter; with a parameter
 // wahr when M is all of R (a point such as -1/(2a) lies there for every value where it exists), unklar

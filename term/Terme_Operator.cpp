@@ -712,7 +712,7 @@ void TOperatorTerm::ProduktNullstellen(TTerm* F1, TTerm* F2, TMenge* M, TSListe*
             return;
         }
         // A factor with a parameter may be 0 for some value of it: then every x is a zero.
-        const bool vielleichtNull = EnthaeltParameter(faktor) && Nullheit(faktor) != TNullheit::NichtNull;
+        const bool vielleichtNull = VielleichtNull(faktor);
         if (Kommentar && vielleichtNull) {
             SchreibeTextTerm("Falls ", faktor);
             SchreibeTextTermZeile(" ungleich 0 ist, sind das die Nullstellen von ", anderer);
@@ -763,6 +763,8 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
     const bool k1 = T1->IstKonstant, k2 = T2->IstKonstant;
     TTerm* u = nullptr;
     TTerm* rechts = nullptr;
+    // A factor with a parameter that may be 0 is divided by for its other values only (a·x = a).
+    bool teilerOffen = false;
     switch (Operator) {
     case '*':
         if (k1 || k2) {
@@ -771,6 +773,12 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
             if (HatWertNull(c)) {
                 allgemeingueltig(HatWertNull(C));
                 return;
+            }
+            teilerOffen = VielleichtNull(c);
+            if (teilerOffen && Kommentar) {
+                SchreibeTextTerm("Division durch ", c);
+                SchreibeTextTerm(", falls ", c);
+                SchreibeZeile(" ungleich 0 ist:");
             }
             rechts = Quotient(C, c);
             if (rechts && rechts->IstKonstant) VereinfacheKonstantenTerm(rechts);
@@ -825,6 +833,7 @@ void TOperatorTerm::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t&
         return;
     }
     operand->LoeseGleichung(rechts, M, Kommentar, Status, Liste);
+    if (teilerOffen && Status == wahr) Status = unklar;
 }
 
 // ---- definition range ----
