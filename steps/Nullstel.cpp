@@ -88,6 +88,9 @@ void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status) {
                                                                            : unklar;
         if (drin == unklar && Status == wahr) Status = unklar;
         if (drin != wahr) continue;
+        // A point such as a^(1/3) that has no value for some values of the parameter leaves a zero unnamed
+        // there (the zero of x^3 - a for a < 0).
+        if (Status == wahr && HatWertFuerJedenParameter(p) != wahr) Status = unklar;
         if (stelle->Vielfachheit > 0 && !AbleitungNichtNullIn(T, stelle->Vielfachheit, p))
             stelle = Neu<TStelle>(p, 0);
         neu->Stellen[++neu->Anzahl] = stelle;
