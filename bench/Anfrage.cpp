@@ -4,17 +4,28 @@
 // of the two at a time. Each function reports its time and the shares of the steps in per cent; BM_Gesamt
 // runs the whole set. A request that fails is counted, not fatal.
 //
-// With --seiten the program writes the pages of every function instead (skripte/seitenvergleich.sh compares
-// them between two commits).
+// BM_Schulmenge runs a fixed generated set of school requests on [-2; 2] with every step and comments
+// (bench/Erzeuger.h), followed by requests that once took long: the median, the 99th percentile and the
+// maximum of the times of single requests, and the steps' shares. With --zeiten the program writes the time
+// of every request of that set and its slowest step instead.
+//
+// With --seiten the program writes the pages of every function and of every request of the set instead
+// (skripte/seitenvergleich.sh compares them between two commits).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "bench/Erzeuger.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
@@ -30,7 +41,7 @@ struct TFunktion {
     const char* B;
 };
 
-constexpr std::array<TFunktion, 36> Funktionen = {{
+constexpr std::array<TFunktion, 45> Funktionen = {{
     // polynomials, three of them with zeros of f or f' in trigonometric form
     {"x^2-1", "-2", "2"},
     {"x^3-3x", "-2", "2"},
@@ -73,6 +84,16 @@ constexpr std::array<TFunktion, 36> Funktionen = {{
     {"abs(x^2-1)", "-2", "2"},
     {"x*abs(x)", "-2", "2"},
     {"x;x^2", "-2", "2"},
+    // once slow: areas with many or with Cardano zeros, integrals by Simpson's rule, gaps and abs
+    {"cos(2x)+2cos(x)", "0", "2pi"},
+    {"cos(x)^2-sin(x)", "0", "2pi"},
+    {"x^3+x+1", "-2", "2"},
+    {"x^3-2x-5", "0", "3"},
+    {"e^x/x", "1", "3"},
+    {"e^(-x^2)", "-2", "2"},
+    {"sin(x)/x", "-pi", "pi"},
+    {"abs(x^2-4)", "-3", "3"},
+    {"e^(-x)sin(x)", "-1", "pi"},
 }};
 
 // The steps of the first request in the driver's order, with the short names of their shares.
@@ -161,6 +182,134 @@ void BM_Gesamt(benchmark::State& state) {
 }
 BENCHMARK(BM_Gesamt)->Unit(benchmark::kMillisecond);
 
+// ---- The generated set ----
+
+constexpr int Schulanfragenzahl = 1000;
+
+// Requests that once took long, with every step, the area and comments on [-2; 2].
+constexpr std::array<const char*, 9> EinstLangsame = {{
+    "sqrt(1,53x^3-462x^2+1)",
+    "((-2x^4+6x^3+6x+5)/(-5x+4))°2",
+    "sqrt(-2x^3+5,24x^2-169x)",
+    "(6x^3-5,46x^2-2/6x+5)^70",
+    "(-2x^2+x)^(1/3)",
+    "(3x^2+708x+8)°3",
+    "(-9x^2+6)°3",
+    "(3x^3+x^2+2x+3)^4",
+    "(-4x^3+4x+7)^3",
+}};
+
+std::vector<TAnfrage> Schulmenge() {
+    TErzeuger erzeuger(20240601);
+    std::vector<TAnfrage> menge;
+    for (int i = 0; i < Schulanfragenzahl; ++i) menge.push_back(erzeuger.Schulanfrage());
+    for (const char* f : EinstLangsame) {
+        TAnfrage a{.F = f, .A = "-2", .B = "2", .AbleitungsGrad = 3, .Kommentare = true};
+        for (int s = SchrittVereinfachen; s <= SchrittWendestellen; ++s) a.Schritte.push_back(TSchritt(s));
+        a.Schritte.push_back(SchrittFlaeche);
+        a.Schritte.push_back(SchrittGraph);
+        menge.push_back(a);
+    }
+    return menge;
+}
+
+// The shares of all steps with their short names (the first request's steps and those of the set's).
+constexpr std::array<std::pair<TSchritt, const char*>, 16> AlleAnteile = {{
+    {SchrittVereinfachen, "%Allg"},
+    {SchrittNullstellen, "%Null"},
+    {SchrittNaeherungsverfahren, "%Naeh"},
+    {SchrittSchnittstellen, "%Schn"},
+    {SchrittProduktzerlegung, "%Zerl"},
+    {SchrittPolstellen, "%Pol"},
+    {SchrittPartialbruch, "%Part"},
+    {SchrittAbleitungen, "%Abl"},
+    {SchrittExtremstellen, "%Extr"},
+    {SchrittWendestellen, "%Wend"},
+    {SchrittStammfunktion, "%Stamm"},
+    {SchrittIntegral, "%Int"},
+    {SchrittFlaeche, "%Flae"},
+    {SchrittGraph, "%Graph"},
+    {SchrittDefinitionsbereich, "%Def"},
+    {SchrittTabelle, "%Tab"},
+}};
+
+// One run of a request of the set: its time in ms (0 and a counted error when it failed) and the seconds of
+// its steps.
+struct TMessung {
+    double Ms = 0;
+    // The processor time of the process (the helper threads of Simpson's rule included).
+    double ProzessorMs = 0;
+    std::array<double, SchrittAnzahl> Dauer{};
+    bool Fehler = false;
+};
+
+TMessung Miss(const TAnfrage& anfrage) {
+    TKopfloseAnfrage lauf(anfrage);
+    TMessung m;
+    const auto anfang = std::chrono::steady_clock::now();
+    const std::clock_t prozessor = std::clock();
+    try {
+        lauf.Starte();
+    } catch (const std::exception&) {
+        m.Fehler = true;
+    }
+    m.Ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count();
+    m.ProzessorMs = 1000.0 * double(std::clock() - prozessor) / CLOCKS_PER_SEC;
+    m.Dauer = lauf.Dauer;
+    return m;
+}
+
+// The value below which the share q of the sorted times lies (the nearest rank).
+double Quantil(const std::vector<double>& sortiert, double q) {
+    if (sortiert.empty()) return 0;
+    const size_t rang = size_t(std::max(1.0, std::ceil(q * double(sortiert.size()))));
+    return sortiert[std::min(rang, sortiert.size()) - 1];
+}
+
+void BM_Schulmenge(benchmark::State& state) {
+    const std::vector<TAnfrage> menge = Schulmenge();
+    std::vector<double> zeiten(menge.size());
+    std::array<double, SchrittAnzahl> dauer{};
+    int64_t fehler = 0;
+    size_t langsamste = 0;
+    for (auto _ : state) {
+        for (size_t i = 0; i < menge.size(); ++i) {
+            const TMessung m = Miss(menge[i]);
+            zeiten[i] = m.Ms;
+            fehler += m.Fehler;
+            for (int s = 0; s < SchrittAnzahl; ++s) dauer[size_t(s)] += m.Dauer[size_t(s)];
+            if (zeiten[i] > zeiten[langsamste]) langsamste = i;
+        }
+    }
+    std::vector<double> sortiert = zeiten;
+    std::sort(sortiert.begin(), sortiert.end());
+    state.SetLabel("langsamste: Nr. " + std::to_string(langsamste) + ", f = " + menge[langsamste].F);
+    state.counters["median_ms"] = Quantil(sortiert, 0.5);
+    state.counters["p99_ms"] = Quantil(sortiert, 0.99);
+    state.counters["max_ms"] = sortiert.back();
+    double summe = 0;
+    for (double d : dauer) summe += d;
+    for (const auto& [schritt, name] : AlleAnteile)
+        state.counters[name] = summe > 0 ? 100 * dauer[schritt] / summe : 0;
+    state.counters["fehler"] = double(fehler);
+}
+BENCHMARK(BM_Schulmenge)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The time of every request of the set (wall clock and processor), its step that took longest and that step's
+// time, one line each.
+void SchreibeZeiten() {
+    const std::vector<TAnfrage> menge = Schulmenge();
+    for (size_t i = 0; i < menge.size(); ++i) {
+        const TMessung m = Miss(menge[i]);
+        const auto laengster = std::max_element(m.Dauer.begin(), m.Dauer.end());
+        const char* name = "-";
+        for (const auto& [schritt, n] : AlleAnteile)
+            if (schritt == laengster - m.Dauer.begin()) name = n + 1;
+        std::printf("%zu\t%.3f\t%.3f\t%s\t%.3f\t%s%s\n", i, m.Ms, m.ProzessorMs, name, *laengster * 1000,
+                    menge[i].F.c_str(), m.Fehler ? "\t(Fehler)" : "");
+    }
+}
+
 // Every page of both requests of every function, with the messages shown and the errors that ended a
 // request.
 void SchreibeSeiten() {
@@ -175,6 +324,19 @@ void SchreibeSeiten() {
             for (const auto& m : l->Host.Meldungen) std::printf("--- Meldung\n%s\n", m.Text.c_str());
         if (!fehler.empty()) std::printf("--- Fehler\n%s", fehler.c_str());
     }
+    const std::vector<TAnfrage> menge = Schulmenge();
+    for (size_t i = 0; i < menge.size(); ++i) {
+        TKopfloseAnfrage lauf(menge[i]);
+        std::printf("=== Nr. %zu: %s, g = %s [%s; %s]\n", i, menge[i].F.c_str(), menge[i].G.c_str(),
+                    menge[i].A.c_str(), menge[i].B.c_str());
+        try {
+            lauf.Starte();
+        } catch (const std::exception& e) {
+            std::printf("--- Fehler\n%s\n", e.what());
+        }
+        for (Int32 k = 0; k <= 8; ++k) std::printf("--- Seite %d\n%s", k, lauf.Text(k).c_str());
+        for (const auto& m : lauf.Host.Meldungen) std::printf("--- Meldung\n%s\n", m.Text.c_str());
+    }
 }
 
 } // namespace
@@ -183,6 +345,10 @@ int main(int argc, char** argv) {
     zol::InitialisiereTerme();
     if (argc == 2 && std::strcmp(argv[1], "--seiten") == 0) {
         SchreibeSeiten();
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--zeiten") == 0) {
+        SchreibeZeiten();
         return 0;
     }
     benchmark::Initialize(&argc, argv);
