@@ -249,6 +249,56 @@ TEST_F(Numerik, EinZahlformatJeTabelle) {
     }
 }
 
+// A cell's number (decimal comma); NaN for "nicht def." and for text.
+long double ZellenZahl(std::string z) {
+    std::replace(z.begin(), z.end(), ',', '.');
+    char* ende = nullptr;
+    const long double v = std::strtold(z.c_str(), &ende);
+    return ende && *ende == '\0' && !z.empty() ? v : NAN;
+}
+
+// Every row a long iteration shows holds the numbers of its own step: f(x_n) is f at the x_n of the row, the
+// probe is f at x_n ± eps, and a regula-falsi row's x_n is the secant's zero through the row's interval ends.
+// The iterations run to the step limit, so the last row stands after the line naming the rows left out.
+TEST_F(Numerik, JedeGezeigteZeileGehoertZuIhremSchritt) {
+    const struct {
+        const char *F, *A, *B, *Startwert;
+        int Methode;
+        long double (*f)(long double);
+    } faelle[] = {
+        {"(x+3)(x+1)^3", "-2", "2", "automatisch suchen", 2,
+         [](long double x) { return (x + 3) * (x + 1) * (x + 1) * (x + 1); }},
+        {"(x-3)(x-1)^3", "-2", "2", "automatisch suchen", 2,
+         [](long double x) { return (x - 3) * (x - 1) * (x - 1) * (x - 1); }},
+        {"x^3-2*x+2", "", "", "0", 3, [](long double x) { return x * x * x - 2 * x + 2; }},
+    };
+    const long double eps = 1e-4L, zelle = 1e-7L;
+    for (const auto& t : faelle) {
+        SCOPED_TRACE(t.F);
+        const TSeite1 s =
+            Lauf({.F = t.F, .A = t.A, .B = t.B, .Methode = t.Methode, .Startwert = t.Startwert});
+        ASSERT_EQ(s.Tabelle.size(), 21u);
+        EXPECT_EQ(s.Tabelle.back()[0], std::to_string(MaxNaeherungsschritte));
+        for (const std::vector<std::string>& r : s.Tabelle) {
+            const size_t k = t.Methode == 3 ? 1 : 5;
+            const long double x = ZellenZahl(r[k]), y = ZellenZahl(r[k + 1]), probe = ZellenZahl(r[k + 2]);
+            ASSERT_FALSE(std::isnan(x) || std::isnan(y) || std::isnan(probe)) << r[0];
+            // The cells carry seven decimals: f is taken where the cell's x may lie.
+            const long double steigung = std::fabs(t.f(x + zelle) - t.f(x - zelle)) / (2 * zelle) + 1;
+            EXPECT_NEAR(double(y), double(t.f(x)), double(steigung * zelle + zelle)) << r[0];
+            const long double links = t.f(x - eps), rechts = t.f(x + eps);
+            EXPECT_TRUE(std::fabs(probe - links) < steigung * zelle + zelle ||
+                        std::fabs(probe - rechts) < steigung * zelle + zelle)
+                << r[0];
+            if (t.Methode != 2) continue;
+            const long double a = ZellenZahl(r[1]), b = ZellenZahl(r[2]), fa = ZellenZahl(r[3]),
+                              fb = ZellenZahl(r[4]);
+            EXPECT_NEAR(double(fa), double(t.f(a)), 1e-5) << r[0];
+            EXPECT_NEAR(double(fb), double(t.f(b)), 1e-5) << r[0];
+            EXPECT_NEAR(double(x), double(a - fa * (b - a) / (fb - fa)), 1e-5) << r[0];
+        }
+    }
+}
 } // namespace
 
 // Simpson's rule is exact for cubics, its error falls sixteenfold when n doubles, an odd n counts as n + 1,
