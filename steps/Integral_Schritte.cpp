@@ -92,7 +92,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
         if (!Integralergebnis && bestimmt) {
             // The option's low 32 bits, as the rule counts.
             const auto n = static_cast<Int32>(SimpsonTeilintervalle);
-            Integralergebnis = Simpsonregel(FTerm, a, b, n);
+            Integralergebnis = SimpsonregelSparsam(FTerm, a, b, n);
             if (Integralergebnis) {
                 Schreibe("Das Integral von f wurde mit dem Simpson-Verfahren und ");
                 Schreibe(SimpsonIntervalle(n));

@@ -328,3 +328,49 @@ TEST_F(Numerik, Simpsonregel) {
     Oberflaeche.Host.AbbruchNach = Oberflaeche.Host.Nachrichtenaufrufe + 1;
     EXPECT_EQ(Ausnahme<EBenutzerAbbruch>([&] { J("x", "0", "1", 300000); }), "Abbruch durch Benutzer");
 }
+
+// The sparing rule gives the value of the rule with every node: on smooth functions, at kinks inside a piece
+// and on a piece boundary, at ends where f is steep or its derivative unbounded, at a narrow peak, on a fast
+// oscillation and on a function by cases; a node without a value ends it with the same message.
+TEST_F(Numerik, SimpsonregelSparsamWieMitJedemKnoten) {
+    const struct {
+        const char *F, *A, *B;
+    } faelle[] = {
+        {"x^2", "-1", "3"},
+        {"exp(-x^2)", "-2", "2"},
+        {"exp(x)/x", "1", "3"},
+        {"ln(x^2+1)", "-1", "2"},
+        {"exp(-x)*sin(x)", "0", "3"},
+        {"exp(8x)", "-2", "2"},
+        {"abs(x^2-1)", "-2", "2"},
+        {"x*abs(x)", "-2", "2"},
+        {"abs(x-1/3)", "0", "1"},
+        {"abs(2x^3+8x-1)", "-2", "2"},
+        {"sqrt(4-x^2)", "-2", "2"},
+        {"x*sqrt(4-x^2)", "-2", "2"},
+        {"sqrt(x)", "0", "4"},
+        {"(x^2-1)°3", "1", "3"},
+        {"abs(x-0,9)°3", "0", "2"},
+        {"1/(x^2+1/10000)", "-1", "1"},
+        {"sin(50x)", "0", "3"},
+        {"sin(1000x)", "0", "1"},
+        {"x;x^2", "-2", "2"},
+        {"tan(x)", "-1", "1"},
+    };
+    for (const auto& t : faelle) {
+        SCOPED_TRACE(t.F);
+        TTerm *f = Lies(t.F), *a = Lies(t.A), *b = Lies(t.B);
+        const std::optional<Extended> jeder = Wert(Simpsonregel(f, a, b, 1000000));
+        const std::optional<Extended> sparsam = Wert(SimpsonregelSparsam(f, a, b, 1000000));
+        const std::optional<Extended> betrag =
+            Quadratur(Lies("abs(" + std::string(t.F) + ")"), *Wert(a), *Wert(b));
+        ASSERT_TRUE(jeder && sparsam && betrag);
+        EXPECT_LE(std::fabs(*sparsam - *jeder), 1e-14L * std::max<Extended>(1, *betrag))
+            << double(*sparsam) << " " << double(*jeder);
+    }
+    for (const char* f : {"1/x", "sqrt((x-1/2)^2-1/100)", "sqrt((x-0,5003)^2-1/10000000000)"})
+        EXPECT_EQ(
+            Ausnahme<ENichtExistenz>([&] { SimpsonregelSparsam(Lies(f), Lies("-1"), Lies("1"), 1000000); }),
+            "Funktion nicht überall definiert. Simpsonregel abgebrochen.")
+            << f;
+}
