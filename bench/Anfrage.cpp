@@ -7,7 +7,8 @@
 // BM_Schulmenge runs a fixed generated set of school requests on [-2; 2] with every step and comments
 // (bench/Erzeuger.h), followed by requests that once took long: the median, the 99th percentile and the
 // maximum of the times of single requests, and the steps' shares. With --zeiten the program writes the time
-// of every request of that set and its slowest step instead.
+// of every request of that set and its slowest step instead; with --zeiten and numbers, of those requests
+// only (to profile them).
 //
 // With --seiten the program writes the pages of every function and of every request of the set instead
 // (skripte/seitenvergleich.sh compares them between two commits).
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <exception>
@@ -296,10 +298,11 @@ void BM_Schulmenge(benchmark::State& state) {
 BENCHMARK(BM_Schulmenge)->Unit(benchmark::kSecond)->Iterations(1);
 
 // The time of every request of the set (wall clock and processor), its step that took longest and that step's
-// time, one line each.
-void SchreibeZeiten() {
+// time, one line each; with numbers given, of those requests only (to profile them).
+void SchreibeZeiten(const std::vector<size_t>& nummern) {
     const std::vector<TAnfrage> menge = Schulmenge();
     for (size_t i = 0; i < menge.size(); ++i) {
+        if (!nummern.empty() && std::find(nummern.begin(), nummern.end(), i) == nummern.end()) continue;
         const TMessung m = Miss(menge[i]);
         const auto laengster = std::max_element(m.Dauer.begin(), m.Dauer.end());
         const char* name = "-";
@@ -347,8 +350,10 @@ int main(int argc, char** argv) {
         SchreibeSeiten();
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--zeiten") == 0) {
-        SchreibeZeiten();
+    if (argc >= 2 && std::strcmp(argv[1], "--zeiten") == 0) {
+        std::vector<size_t> nummern;
+        for (int i = 2; i < argc; ++i) nummern.push_back(size_t(std::strtoul(argv[i], nullptr, 10)));
+        SchreibeZeiten(nummern);
         return 0;
     }
     benchmark::Initialize(&argc, argv);
