@@ -67,7 +67,10 @@ void TStandardFunktion::Aktualisiere() {
     IstKonstant = Argument->IstKonstant;
     Zustand &= static_cast<uint8_t>(~TermVereinfacht);
     Funktionsarten = 0;
-    SetzeText({Kennung, "(", Argument->Text, ")"});
+    if (!TextAktuell(Argument)) {
+        SetzeText({Kennung, "(", Argument->Text, ")"});
+        MerkeTextquelle(Argument);
+    }
     if (IstKonstant) {
         MoeglicheNormalformen = AlleNormalformen;
         return;

@@ -41,7 +41,9 @@ void TAllgemeineExponentialFunktion::AktualisiereKnoten() {
         Funktionsarten = Argument->Funktionsarten | FunktionsartExp;
         MoeglicheNormalformen = (Argument->MoeglicheNormalformen & NormalformRF) ? NormalformENF : 0;
     }
+    if (TextAktuell(Argument)) return;
     SetzeText({"(", Brueche::BruchToStr(Basis), "^", Argument->Text, ")"});
+    MerkeTextquelle(Argument);
 }
 
 namespace {

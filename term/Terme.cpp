@@ -63,6 +63,7 @@ void TTerm::SetzeText(std::initializer_list<std::string_view> Teile) {
     neu.reserve(laenge);
     for (std::string_view t : Teile) neu += t;
     Text = std::move(neu);
+    ++Textstand;
 }
 
 void TTerm::HoleNormalform() {

@@ -84,6 +84,8 @@ public:
     TNormalform* Normalform = nullptr;
     uint8_t Typrang = 0;
     std::string Text;
+    // Counts the changes of Text, so that a term above a child changed in place sees that its text is old.
+    uint32_t Textstand = 0;
 
     // Releases the cached normal form (the arena frees the term itself).
     void Freigeben();
@@ -130,6 +132,25 @@ protected:
     // Sets Text to the parts joined; a text that already is that stays (an update of an unchanged term
     // allocates nothing).
     void SetzeText(std::initializer_list<std::string_view> Teile);
+    // The text follows from the children a and b (b nil for one child) and the term's own fields, which do
+    // not change: it is current when it was last set from these very children with the texts they have now.
+    // An update of an unchanged term (Aktualisiere runs through whole subtrees again and again) then builds
+    // no text; a child replaced in place, or one whose own text changed, has it built again.
+    bool TextAktuell(const TTerm* a, const TTerm* b = nullptr) const {
+        return !Text.empty() && Textquelle[0] == a && Textquelle[1] == b &&
+               Textquellenstand[0] == a->Textstand && (!b || Textquellenstand[1] == b->Textstand);
+    }
+    // Notes the children the text was set from.
+    void MerkeTextquelle(const TTerm* a, const TTerm* b = nullptr) {
+        Textquelle[0] = a;
+        Textquelle[1] = b;
+        Textquellenstand[0] = a->Textstand;
+        Textquellenstand[1] = b ? b->Textstand : 0;
+    }
+
+private:
+    const TTerm* Textquelle[2] = {};
+    uint32_t Textquellenstand[2] = {};
 };
 
 class TTTerm : public TTerm {

@@ -126,7 +126,9 @@ void TJoin::AktualisiereKnoten() {
         Bedingung->IstKonstant
             ? 0
             : static_cast<uint8_t>(T1->Funktionsarten | T2->Funktionsarten | Bedingung->Funktionsarten);
+    if (TextAktuell(T1, T2)) return;
     SetzeText({"(", T1->Text, ";", T2->Text, ")"});
+    MerkeTextquelle(T1, T2);
 }
 
 // ---- value, substitution, comparison ----

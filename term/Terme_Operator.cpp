@@ -177,7 +177,9 @@ void TOperatorTerm::AktualisiereKnoten() {
             MoeglicheNormalformen &= static_cast<uint16_t>(~(Normalform040 | NormalformPTNF));
         if ((T1->Zustand | T2->Zustand) & KeineNormalform) Zustand |= KeineNormalform;
     }
+    if (TextAktuell(T1, T2)) return;
     SetzeText({"(", T1->Text, std::string_view(&Operator, 1), T2->Text, ")"});
+    MerkeTextquelle(T1, T2);
 }
 
 // ---- value, substitution, comparison ----

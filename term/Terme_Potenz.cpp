@@ -68,7 +68,9 @@ void TPotenz::AktualisiereKnoten() {
             MoeglicheNormalformen &= static_cast<uint16_t>(~(NormalformPT | NormalformPTNF));
         }
     }
+    if (TextAktuell(Argument)) return;
     SetzeText({"(", Argument->Text, "^", Brueche::BruchToStr(Exponent), ")"});
+    MerkeTextquelle(Argument);
 }
 
 namespace {

@@ -39,7 +39,9 @@ void TWurzel::AktualisiereKnoten() {
         MoeglicheNormalformen =
             (Argument->MoeglicheNormalformen & NormalformPT) ? (NormalformWNF | NormalformRaNF) : 0;
     }
+    if (TextAktuell(Argument)) return;
     SetzeText({"(", Argument->Text, "\u00b0", std::to_string(Grad), ")"});
+    MerkeTextquelle(Argument);
 }
 
 // Defined only for a radicand >= 0, odd indices included.

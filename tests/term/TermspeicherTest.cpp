@@ -5,6 +5,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "algebra/NormalFormen.h"
@@ -15,6 +16,8 @@
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
+#include "steps/Allgemeines.h"
+#include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
@@ -191,3 +194,72 @@ TEST_F(Speicher, GefalteteGemeinsameKonstantenBehaltenIhreFormNachDerAnfrage) {
 }
 
 } // namespace
+
+namespace {
+
+// The terms reachable from the store's tree and from the request's results, each once.
+std::vector<TTerm*> ErreichbareTerme() {
+    std::vector<TTerm*> offen{FTerm, Ableitung1, Ableitung2, Ableitung3, Integralergebnis}, terme;
+    std::vector<TTermKnoten*> knoten;
+    if (TTermKnoten* w = Termspeicher) knoten.push_back(w);
+    while (!knoten.empty()) {
+        TTermKnoten* k = knoten.back();
+        knoten.pop_back();
+        offen.push_back(k->Term);
+        for (TTermKnoten* kind : {k->Links, k->Rechts})
+            if (kind) knoten.push_back(kind);
+    }
+    std::unordered_set<TTerm*> gesehen;
+    while (!offen.empty()) {
+        TTerm* T = offen.back();
+        offen.pop_back();
+        if (!T || !gesehen.insert(T).second) continue;
+        terme.push_back(T);
+        if (auto* o = AlsOperatorTerm(T)) offen.insert(offen.end(), {o->T1, o->T2});
+        if (auto* j = AlsJoin(T)) offen.insert(offen.end(), {j->T1, j->T2, j->Bedingung});
+        if (auto* f = dynamic_cast<TFunktion*>(T)) offen.push_back(f->Argument);
+    }
+    return terme;
+}
+
+// A term of the same kind newly built from T's present children; nil for a leaf.
+TTerm* NeuGebaut(TTerm* T) {
+    if (auto* o = AlsOperatorTerm(T)) return Neu<TOperatorTerm>(o->T1, o->Operator, o->T2);
+    if (auto* j = AlsJoin(T)) return Neu<TJoin>(j->T1, j->T2, j->Bedingung, j->Stetig);
+    if (auto* p = AlsPotenzTerm(T)) return Neu<TPotenz>(p->Argument, p->Exponent);
+    if (auto* w = AlsWurzel(T)) return Neu<TWurzel>(w->Argument, w->Grad);
+    if (auto* a = AlsAllgemeineExponentialFunktion(T))
+        return Neu<TAllgemeineExponentialFunktion>(a->Basis, a->Argument);
+    if (auto* f = AlsStandardFunktion(T)) return Neu<TStandardFunktion>(f->Kennung, f->Argument);
+    return nullptr;
+}
+
+} // namespace
+
+// A term's text is what its present children give: after requests that build, substitute and simplify
+// terms, complete piecewise antiderivatives after their construction (e^x;1 is shifted to be continuous) and
+// write exact zeros with roots and arccos, every term reachable from the store and the request's results
+// has the text of a term newly built from its children.
+TEST_F(Speicher, TextFolgtAusDenKindern) {
+    const TAnfrage anfragen[] = {
+        {.F = "exp(x);1", .Schritte = {SchrittStammfunktion}},
+        {.F = "x*abs(x)", .A = "-2", .B = "2", .Schritte = {SchrittFlaeche}},
+        {.F = "cos(2x)+2cos(x)", .A = "0", .B = "2pi", .Schritte = {SchrittNullstellen, SchrittFlaeche}},
+        {.F = "(x^2+1)/(x^2-4)",
+         .Schritte = {SchrittNullstellen, SchrittPartialbruch, SchrittAbleitungen, SchrittWendestellen},
+         .AbleitungsGrad = 3},
+        {.F = "x^3+x+1", .A = "-2", .B = "2", .Schritte = {SchrittNullstellen, SchrittFlaeche}},
+        {.F = "2^x*sqrt(x)+(x^2-1)°3", .Schritte = {SchrittAbleitungen}, .AbleitungsGrad = 2},
+    };
+    for (const TAnfrage& a : anfragen) {
+        SCOPED_TRACE(a.F);
+        TKopfloseAnfrage lauf(a);
+        lauf.Starte();
+        const std::vector<TTerm*> terme = ErreichbareTerme();
+        EXPECT_GT(terme.size(), 5u);
+        for (TTerm* T : terme) {
+            TTerm* neu = NeuGebaut(T);
+            ASSERT_TRUE(!neu || T->Text == neu->Text) << T->Text << " / " << neu->Text;
+        }
+    }
+}
