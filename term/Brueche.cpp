@@ -1,6 +1,8 @@
 #include "term/Brueche.h"
 
+#include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "term/Fehler.h"
 
@@ -27,13 +29,25 @@ using UInt128 = unsigned __int128;
 
 UInt128 Betrag(Int128 v) { return v < 0 ? UInt128(0) - UInt128(v) : UInt128(v); }
 
+// Binary gcd: the common factors of 2 apart, the odd numbers subtracted.
+uint64_t ggT64(uint64_t a, uint64_t b) {
+    if (a == 0 || b == 0) return a | b;
+    const int zweien = __builtin_ctzll(a | b);
+    a >>= __builtin_ctzll(a);
+    do {
+        b >>= __builtin_ctzll(b);
+        if (a > b) std::swap(a, b);
+        b -= a;
+    } while (b != 0);
+    return a << zweien;
+}
+
+bool Passt64(UInt128 v) {
+    return (v >> 64) == 0;
+}
+
 UInt128 ggT128(UInt128 a, UInt128 b) {
-    while (b != 0) {
-        UInt128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
+    return ggTBetraege(a, b);
 }
 
 // Reduces z/n (n != 0) exactly and stores it in r; raises when the reduced fraction does not fit.
@@ -45,9 +59,16 @@ void Normiere(Int128 z, Int128 n, TBruch& r) {
     }
     bool negativ = (z < 0) != (n < 0);
     UInt128 bz = Betrag(z), bn = Betrag(n);
-    UInt128 g = ggT128(bz, bn);
-    bz /= g;
-    bn /= g;
+    const UInt128 g = ggT128(bz, bn);
+    if (g != 1) {
+        if (Passt64(bz) && Passt64(bn)) {
+            bz = uint64_t(bz) / uint64_t(g);
+            bn = uint64_t(bn) / uint64_t(g);
+        } else {
+            bz /= g;
+            bn /= g;
+        }
+    }
     const UInt128 grenze = UInt128(std::numeric_limits<Int64>::max());
     if (bn > grenze || bz > grenze + (negativ ? 1 : 0)) Ueberlauf();
     r.Zaehler = negativ ? static_cast<Int64>(UInt128(0) - bz) : static_cast<Int64>(bz);
@@ -191,6 +212,16 @@ void Negativ(const TBruch& a, TBruch& r) {
 void Kehrwert(const TBruch& a, TBruch& r) {
     if (a.Zaehler == 0) DurchNull();
     Normiere(a.Nenner, a.Zaehler, r);
+}
+
+UInt128 ggTBetraege(UInt128 a, UInt128 b) {
+    while (b != 0) {
+        if (Passt64(a) && Passt64(b)) return ggT64(uint64_t(a), uint64_t(b));
+        const UInt128 r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
 }
 
 Int64 ggT(Int64 a, Int64 b) {

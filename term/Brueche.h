@@ -49,6 +49,9 @@ void Negativ(const TBruch& a, TBruch& r);
 void Kehrwert(const TBruch& a, TBruch& r);
 // Greatest common divisor of the magnitudes (0 for 0 and 0).
 Int64 ggT(Int64 a, Int64 b);
+// The same for 128-bit magnitudes: Euclid's steps in 128 bits while a number needs them, then binary steps
+// in 64 bits, which are many times cheaper.
+unsigned __int128 ggTBetraege(unsigned __int128 a, unsigned __int128 b);
 // Least common multiple; 0 when either is 0; the sign follows the product.
 Int64 kgV(Int64 a, Int64 b);
 void Kuerze(TBruch& a);

@@ -55,12 +55,9 @@ namespace Grossbrueche {
 Int128 ggT(Int128 a, Int128 b) {
     if (a < 0) a = -a;
     if (b < 0) b = -b;
-    while (b != 0) {
-        const Int128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a == 0 ? 1 : a;
+    const Int128 g =
+        Int128(Brueche::ggTBetraege(static_cast<unsigned __int128>(a), static_cast<unsigned __int128>(b)));
+    return g == 0 ? 1 : g;
 }
 
 TGrossbruch Plus(const TGrossbruch& a, const TGrossbruch& b) {

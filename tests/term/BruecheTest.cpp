@@ -111,4 +111,36 @@ TEST(Brueche, TextUndLesen) {
     EXPECT_TRUE(fehler == 0 && r.Zaehler == 7);
 }
 
+// The gcd of g*x and g*y for coprime x and y is g, whether the products need 128 bits, 64 bits or fewer, and
+// for powers of 2 and odd numbers alike; with 0 it is the other number. A fraction cancelled by such a g is
+// the fraction x/y.
+TEST(Brueche, GgTUeberDieWortgrenzeHinweg) {
+    using U = unsigned __int128;
+    const U zwei64 = U(1) << 64;
+    const std::tuple<U, U, U> faelle[] = {
+        {1, 1, 1},
+        {6, 35, 64},
+        {U(1) << 40, 3, 1},
+        {(U(1) << 61) - 1, 1000003, 999983},
+        {zwei64 - 59, 2, 3},
+        {zwei64 + 13, 7, 1ULL << 50},
+        {U(Max), 9, 10},
+        {12, zwei64 * 5 + 1, 5},
+        {U(1), (U(1) << 126) - 1, zwei64 + 1},
+    };
+    for (const auto& [g, x, y] : faelle) {
+        EXPECT_TRUE(ggTBetraege(g * x, g * y) == g) << double(g) << " " << double(x) << " " << double(y);
+        EXPECT_TRUE(ggTBetraege(g * y, g * x) == g);
+        EXPECT_TRUE(ggTBetraege(g * x, 0) == g * x && ggTBetraege(0, g * y) == g * y);
+    }
+    EXPECT_TRUE(ggTBetraege(0, 0) == 0);
+    for (Int64 g : {Int64(3), Int64(1) << 31, Max / 5}) {
+        for (const auto& [z, n] : {std::pair<Int64, Int64>{-4, 5}, {2, 3}, {5, 1}}) {
+            TBruch r;
+            Mal({z, 1}, {g, g * n}, r);
+            EXPECT_TRUE(r.Zaehler == z && r.Nenner == n) << g << " " << z << "/" << n;
+        }
+    }
+}
+
 } // namespace
