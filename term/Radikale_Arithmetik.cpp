@@ -6,6 +6,7 @@
 // Integer overflow raises ERessourcen "Überlauf in der Radikalrechnung.".
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "algebra/LineareGleichungssysteme.h"
 #include "output/Ausgabe.h"
@@ -106,9 +107,16 @@ void Falte(TRZahl& z) {
     Kuerze(z);
 }
 
-// The exact integer n-th root of q >= 1, if there is one.
+// The exact integer n-th root of q >= 1, if there is one. The root is below 2^32, so a double comes within
+// far less than 1 of it, and the integers next to that are tried exactly.
 bool GanzeWurzel(Int64 q, Int32 n, Int64& wurzel) {
-    const Int64 naeherung = std::llround(std::pow(static_cast<Extended>(q), 1.0L / n));
+    if (q < 1) return false;
+    // A square leaves one of twelve remainders modulo 64 (the bits of the mask): most numbers are no square.
+    constexpr uint64_t Quadratreste = 0x202021202030213;
+    if (n == 2 && !((Quadratreste >> (q & 63)) & 1)) return false;
+    const double v = static_cast<double>(q);
+    const double w = n == 2 ? std::sqrt(v) : n == 3 ? std::cbrt(v) : std::pow(v, 1.0 / n);
+    const Int64 naeherung = std::llround(w);
     for (Int64 kandidat = naeherung - 1; kandidat <= naeherung + 1; ++kandidat) {
         Int64 potenz;
         if (kandidat >= 1 && HochOhneUeberlauf(kandidat, n, potenz) && potenz == q) {

@@ -159,6 +159,26 @@ TEST_F(Radikale, FaelleDerBeschreibung) {
             << i;
 }
 
+// A radicand that is an n-th power gives a rational number, up to the largest powers of 64 bits; one more
+// or one less than the power stays a root of its index.
+TEST_F(Radikale, PotenzAlsRadikandGibtEineZahl) {
+    const std::pair<Int64, Int32> faelle[] = {{3037000499, 2}, {2097151, 3}, {55108, 4}, {6208, 5}, {1448, 6},
+                                              {511, 7},        {3, 13},      {2, 11},    {12, 2},   {7, 15}};
+    for (const auto& [wurzel, n] : faelle) {
+        Int64 potenz = 1;
+        for (Int32 i = 0; i < n; ++i) potenz *= wurzel;
+        for (Int64 d : {Int64(0), Int64(1), Int64(-1)}) {
+            const TRadikal r =
+                R(Rad(std::to_string(potenz + d) + "," + std::to_string(n) + ";0,1"), '*', Rad("1,1;1"));
+            SCOPED_TRACE(std::to_string(potenz + d) + " " + std::to_string(n));
+            if (d == 0)
+                EXPECT_EQ(Innen(r), "1,1;" + std::to_string(wurzel));
+            else
+                EXPECT_EQ(r.Wurzelexponent, n);
+        }
+    }
+}
+
 // Radicals have an index of at most 15; higher roots stay exact root terms and powers.
 TEST_F(Radikale, IndexGrenze) {
     EXPECT_EQ(RadikalKonstanteAusTerm(WurzelTerm(Zwei, 22)), nullptr);
