@@ -37,8 +37,17 @@ int TeiltLinearfaktor(const Int64* a, Int32 n, I128 p, I128 q) {
         I128 t;
         if (__builtin_mul_overflow(p, b, &t) || __builtin_add_overflow(t, I128(a[i]), &t)) return -1;
         if (i == 0) return t == 0 ? 1 : 0;
-        if (t % q != 0) return 0;
-        b = t / q;
+        // q = 1 divides everything; numbers of 64 bits are divided in 64 bits.
+        if (q == 1) {
+            b = t;
+        } else if (t >= INT64_MIN && t <= INT64_MAX && q <= INT64_MAX) {
+            const Int64 t64 = Int64(t), q64 = Int64(q);
+            if (t64 % q64 != 0) return 0;
+            b = t64 / q64;
+        } else {
+            if (t % q != 0) return 0;
+            b = t / q;
+        }
     }
     return 0;
 }

@@ -376,5 +376,25 @@ TEST_F(PolynomNullstellen, RatenMitGrossenKoeffizienten) {
     EXPECT_EQ(Oberflaeche.Host.Nachrichtenaufrufe, 2);
 }
 
+// Zeros whose numerator or denominator has 31 bits and more, whose division steps take 64 bits and more,
+// are found like any other: (q*x - p) times a factor without rational zeros has p/q as its only rational
+// zero.
+TEST_F(PolynomNullstellen, RatenMitLangenZaehlernUndNennern) {
+    const Int64 m = 2147483647;
+    const std::pair<Int64, Int64> nullstellen[] = {{m, 2}, {1, m}, {-2 * m, 1}, {5 * m, 3}, {-m, 4 * m + 1}};
+    for (const auto& [p, q] : nullstellen) {
+        for (const TPolynom& rest : {PolZ({1, 0, 1}), PolZ({1, 1, 1}), PolZ({3, 0, 0, 1})}) {
+            TPolynom P;
+            PMal(PolZ({-p, q}), rest, P);
+            TTerm* r = nullptr;
+            NullstelleRaten(P, r, false);
+            ASSERT_TRUE(r) << p << "/" << q;
+            TBruch b{p, q};
+            Brueche::Kuerze(b);
+            EXPECT_TRUE(r->HatWert(b)) << r->Text << " statt " << p << "/" << q;
+        }
+    }
+}
+
 } // namespace
 } // namespace zol
