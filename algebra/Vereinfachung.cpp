@@ -198,6 +198,10 @@ TTerm* TransformationsKandidat(TTerm* T, TTerm* s) {
 
 } // namespace
 
+bool SucheMoeglich() {
+    return TSuche::Erlaubt();
+}
+
 void VereinfacheTerm(TTerm*& T) {
     if (!T) return;
     if (T->Vereinfacht) {

@@ -35,6 +35,8 @@ void VereinfacheTerm(TTerm*& T);
 // The same for a constant term. An exhausted limit (ERessourcen) below it ends the simplification with the
 // value reached so far, and is shown as a message unless one was shown already.
 void VereinfacheKonstantenTerm(TTerm*& T);
+// Whether a search of the simplifier may start now (not too deep inside others, supply left).
+bool SucheMoeglich();
 // The bottom-up pass: operands and arguments first, each node by its normal form when that is smaller.
 void VereinfacheTermRekursiv(TTerm*& T);
 // x renamed to the constant X, simplified as a constant by substitution, and renamed back (at most 30

@@ -9,6 +9,7 @@
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
 #include "term/Radikale.h"
+#include "term/Rechenmerker.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Wurzeln.h"
@@ -221,9 +222,43 @@ TTerm* Exakt(TTerm* T, const char* name, const char* Umkehrung, const TSonderwer
     return StandardFunktionTerm(name, T);
 }
 
+// The exact inverses at constants: the function ('s', 'c', 't'), the constant, and whether a search may
+// start (a constant may be simplified further then).
+struct TUmkehrSchluessel {
+    char Art;
+    TTerm* T;
+    bool Suche;
+    auto operator<=>(const TUmkehrSchluessel&) const = default;
+};
+TRechenmerker<TUmkehrSchluessel> Umkehrwerte;
+
+// f(T) for a constant T from Umkehrwerte.
+template <class F> TTerm* Gemerkt(char Art, TTerm* T, F&& f) {
+    if (!T || !T->IstKonstant) return f();
+    return Umkehrwerte.Hole({Art, T, SucheMoeglich()}, f);
+}
+
+TTerm* Arkussinus(TTerm* T);
+TTerm* Arkuskosinus(TTerm* T);
+TTerm* Arkustangens(TTerm* T);
+
 } // namespace
 
 TTerm* ExakterArkussinus(TTerm* T) {
+    return Gemerkt('s', T, [T] { return Arkussinus(T); });
+}
+
+TTerm* ExakterArkuskosinus(TTerm* T) {
+    return Gemerkt('c', T, [T] { return Arkuskosinus(T); });
+}
+
+TTerm* ExakterArkustangens(TTerm* T) {
+    return Gemerkt('t', T, [T] { return Arkustangens(T); });
+}
+
+namespace {
+
+TTerm* Arkussinus(TTerm* T) {
     if (!T) return nullptr;
     if (AusserhalbEins(T)) return nullptr;
     if (T->IstKonstant) {
@@ -234,7 +269,7 @@ TTerm* ExakterArkussinus(TTerm* T) {
     return Exakt(T, "arcsin", "sin", ArkussinusWerte(), -HalbPi, HalbPi);
 }
 
-TTerm* ExakterArkuskosinus(TTerm* T) {
+TTerm* Arkuskosinus(TTerm* T) {
     if (!T) return nullptr;
     if (AusserhalbEins(T)) return nullptr;
     if (TTerm* w = KonstantesArgumentDerUmkehrung(T, "cos", 0, 2 * HalbPi)) return w;
@@ -247,10 +282,12 @@ TTerm* ExakterArkuskosinus(TTerm* T) {
     return s;
 }
 
-TTerm* ExakterArkustangens(TTerm* T) {
+TTerm* Arkustangens(TTerm* T) {
     if (!T) return nullptr;
     return Exakt(T, "arctan", "tan", ArkustangensWerte(), -HalbPi, HalbPi);
 }
+
+} // namespace
 
 TTerm* ExakteExponentialfunktion(TTerm* T, bool RadikaleErlaubt) {
     if (!T) return nullptr;

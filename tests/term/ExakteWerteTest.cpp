@@ -12,6 +12,7 @@
 #include "steps/Gleichungen.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
+#include "term/Arbeit.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
@@ -125,6 +126,39 @@ TEST_F(ExakteWerte, UmkehrfunktionenAnSonderwerten) {
                 << as->Text << ", " << ac->Text;
             EXPECT_TRUE(Nahe(*Wert(as), std::asin(v)) && Nahe(*Wert(ac), std::acos(v)));
         }
+}
+
+// Asked again and again for the same constant (as a search that puts the constant back into arccos(x) for
+// every candidate does), the exact inverses give the same term with the same steps of work from the third
+// time on as the second time; in the next request, whose terms are new, they give the right values again.
+TEST_F(ExakteWerte, UmkehrfunktionenWiederholtMitIhrenSchritten) {
+    TTerm* (*const funktionen[])(TTerm*) = {ExakterArkussinus, ExakterArkuskosinus, ExakterArkustangens};
+    Extended (*const werte[])(Extended) = {std::asin, std::acos, std::atan};
+    for (int anfrage = 0; anfrage < 2; ++anfrage) {
+        for (const char* text : {"1/2", "-(sqrt(3)/2)", "(sqrt(3)-1)/2", "sqrt(2)/3+1/5", "2", "1/3"}) {
+            TTerm* c = TermAusString(text);
+            const Extended v = *Wert(c);
+            for (int f = 0; f < 3; ++f) {
+                SCOPED_TRACE(std::string(text) + " " + std::to_string(f));
+                std::vector<TTerm*> ergebnisse;
+                std::vector<Int64> schritte;
+                for (int mal = 0; mal < 4; ++mal) {
+                    const Int64 anfang = Arbeitsschritte();
+                    ergebnisse.push_back(funktionen[f](c));
+                    schritte.push_back(Arbeitsschritte() - anfang);
+                }
+                EXPECT_TRUE(std::all_of(ergebnisse.begin(), ergebnisse.end(),
+                                        [&](TTerm* e) { return e == ergebnisse[0]; }));
+                EXPECT_TRUE(schritte[2] == schritte[1] && schritte[3] == schritte[1] &&
+                            (schritte[1] > 0 || !ergebnisse[0]));
+                if (std::fabs(v) > 1 && f < 2)
+                    EXPECT_EQ(ergebnisse[0], nullptr);
+                else
+                    EXPECT_TRUE(ergebnisse[0] && Nahe(*Wert(ergebnisse[0]), werte[f](v)));
+            }
+        }
+        AlleTermeFreigeben();
+    }
 }
 
 // Signs on an interval against sampled values; abs(T) is T or -T where the sign on R is known.
