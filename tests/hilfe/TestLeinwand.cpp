@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "output/Ausgabe.h"
 
@@ -80,13 +81,18 @@ void TTestLeinwand::Ellipsenbogen(const TRechteck& Rechteck, Int32 StartGrad, In
 }
 
 void TTestLeinwand::FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) {
-    TZeichenaufruf a = Aufruf(TAufrufart::Rechteck);
-    a.Rechteck = Abbild(Rechteck);
-    a.Farbe = Farbe;
-    Merke(a);
+    if (Aufzeichnen) {
+        TZeichenaufruf a = Aufruf(TAufrufart::Rechteck);
+        a.Rechteck = Abbild(Rechteck);
+        a.Farbe = Farbe;
+        Merke(a);
+    }
+    const Int32 links = std::max(Rechteck.Links, 0), rechts = std::min(Rechteck.Rechts, Groesse.Breite);
+    if (links >= rechts) return;
+    // Row by row (a page is cleared this way at every step).
     for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y)
-        for (Int32 x = std::max(Rechteck.Links, 0); x < std::min(Rechteck.Rechts, Groesse.Breite); ++x)
-            Bild[static_cast<size_t>(y) * Groesse.Breite + x] = Farbe;
+        std::fill_n(Bild.begin() + static_cast<std::ptrdiff_t>(y) * Groesse.Breite + links, rechts - links,
+                    Farbe);
 }
 
 TFarbe TTestLeinwand::Pixel(Int32 x, Int32 y) {
@@ -95,10 +101,12 @@ TFarbe TTestLeinwand::Pixel(Int32 x, Int32 y) {
 }
 
 void TTestLeinwand::SetzePixel(Int32 x, Int32 y, TFarbe Farbe) {
-    TZeichenaufruf a = Aufruf(TAufrufart::Pixel);
-    a.Punkte = {Abbild(TPunkt{x, y})};
-    a.Farbe = Farbe;
-    Merke(a);
+    if (Aufzeichnen) {
+        TZeichenaufruf a = Aufruf(TAufrufart::Pixel);
+        a.Punkte = {Abbild(TPunkt{x, y})};
+        a.Farbe = Farbe;
+        Merke(a);
+    }
     if (x < 0 || y < 0 || x >= Groesse.Breite || y >= Groesse.Hoehe) return;
     Bild[static_cast<size_t>(y) * Groesse.Breite + x] = Farbe;
 }
