@@ -165,6 +165,36 @@ Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2) {
     return n;
 }
 
+TTintenkarte::TTintenkarte(Int32 x1, Int32 y1, Int32 x2, Int32 y2) : Links(x1), Oben(y1) {
+    if (x2 < x1 || y2 < y1) return;
+    Breite = Int64(x2) - x1 + 1;
+    Hoehe = Int64(y2) - y1 + 1;
+    Summe.assign(size_t((Breite + 1) * (Hoehe + 1)), 0);
+    const TGroesse g = Leinwand().Seitengroesse();
+    for (Int64 j = 0; j < Hoehe; ++j) {
+        const Int64 y = Oben + j;
+        Int32 zeile = 0;
+        for (Int64 i = 0; i < Breite; ++i) {
+            const Int64 x = Links + i;
+            // Only the part on the canvas can hold black pixels.
+            if (y >= 0 && y < g.Hoehe && x >= 0 && x < g.Breite &&
+                Leinwand().Pixel(Int32(x), Int32(y)) == Schwarz)
+                ++zeile;
+            Summe[size_t((j + 1) * (Breite + 1) + i + 1)] = Summe[size_t(j * (Breite + 1) + i + 1)] + zeile;
+        }
+    }
+}
+
+Int32 TTintenkarte::Zaehle(Int32 x1, Int32 y1, Int32 x2, Int32 y2) const {
+    if (x2 < x1 || y2 < y1) return 0;
+    if (x1 < Links || y1 < Oben || Int64(x2) >= Links + Breite || Int64(y2) >= Oben + Hoehe)
+        return ZaehlePixel(x1, y1, x2, y2);
+    const Int64 b = Breite + 1, l = x1 - Links, o = y1 - Oben, r = Int64(x2) - Links + 1,
+                u = Int64(y2) - Oben + 1;
+    return Summe[size_t(u * b + r)] - Summe[size_t(o * b + r)] - Summe[size_t(u * b + l)] +
+           Summe[size_t(o * b + l)];
+}
+
 void MarkierePunkt(TGrafikPunkt& P) {
     ZeichneKreuz(P);
     BeschriftePunkt(P);
@@ -194,10 +224,16 @@ TRechteck BeschriftePunkt(TGrafikPunkt& P, const std::vector<TRechteck>& Texte) 
         return TPunkt{static_cast<Int32>(Round(c + abstand * std::cos(winkel))),
                       static_cast<Int32>(Round(r - abstand * std::sin(winkel)))};
     };
+    // The canvas does not change while the place is searched: its ink around the point at every distance
+    // tried, read once.
+    const Double weiteste = std::max(2 * R, P.Abstand > 0 ? P.Abstand : R) + 2;
+    const Int32 rx = Int32(std::ceil(weiteste)) + w + frei + 2,
+                ry = Int32(std::ceil(weiteste)) + t + frei + 2;
+    const TTintenkarte karte(c - rx, r - ry, c + rx, r + ry);
     // The ink in a rectangle but on the point's own cross, which lies in the room of a label close to it.
     auto tinte = [&](Int32 x1, Int32 y1, Int32 x2, Int32 y2) {
-        return ZaehlePixel(x1, y1, x2, y2) - ZaehlePixel(std::max(x1, c - h), std::max(y1, r - h),
-                                                         std::min(x2, c + h), std::min(y2, r + h));
+        return karte.Zaehle(x1, y1, x2, y2) - karte.Zaehle(std::max(x1, c - h), std::max(y1, r - h),
+                                                           std::min(x2, c + h), std::min(y2, r + h));
     };
     // Ink under the label weighs more than ink in the room around it, and a text there weighs most.
     auto kosten = [&](Double winkel, Double abstand) {

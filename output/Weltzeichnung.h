@@ -46,6 +46,22 @@ void Beschriftung(const std::string& Text, Extended x, Extended y);
 // The number of black pixels of the canvas in the closed rectangle; 0 when it is empty. Pixels outside
 // the canvas are not black.
 Int32 ZaehlePixel(Int32 x1, Int32 y1, Int32 x2, Int32 y2);
+
+// The black pixels of a rectangle of the canvas, read once, from which ZaehlePixel's count of any closed
+// rectangle within it comes in four lookups (a table of sums from the top left corner).
+class TTintenkarte {
+public:
+    // The canvas within the closed rectangle, as it is now.
+    TTintenkarte(Int32 x1, Int32 y1, Int32 x2, Int32 y2);
+    // ZaehlePixel(x1, y1, x2, y2) while the canvas is unchanged; by ZaehlePixel for a rectangle that reaches
+    // beyond the map.
+    Int32 Zaehle(Int32 x1, Int32 y1, Int32 x2, Int32 y2) const;
+
+private:
+    Int64 Links, Oben, Breite = 0, Hoehe = 0;
+    // Summe[(y + 1) * (Breite + 1) + x + 1]: the black pixels of the map left of and above (x, y), inclusive.
+    std::vector<Int32> Summe;
+};
 // A cross at the point and its name beside it (ZeichneKreuz, then BeschriftePunkt).
 void MarkierePunkt(TGrafikPunkt& P);
 // The cross of a marked point, within Zeichenfenster.

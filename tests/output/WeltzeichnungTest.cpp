@@ -107,6 +107,32 @@ TEST_F(WeltzeichnungTest, ZaehltNurSchwarzeBildpunkteImBild) {
     EXPECT_EQ(ZaehlePixel(std::numeric_limits<Int32>::min(), 0, std::numeric_limits<Int32>::max(), 0), 3);
 }
 
+// A map of the ink counts every closed rectangle as ZaehlePixel does: within it by its table of sums, and
+// also for rectangles that reach beyond it or the canvas, are empty or reversed. The canvas holds scattered
+// pixels and blocks at its edges.
+TEST_F(WeltzeichnungTest, TintenkarteZaehltWieZaehlePixel) {
+    uint32_t zufall = 12345;
+    auto naechste = [&](Int32 bis) { return Int32((zufall = zufall * 1103515245u + 12345u) >> 8) % bis; };
+    for (int i = 0; i < 400; ++i) {
+        const Int32 x = naechste(981), y = naechste(623);
+        L.SetzePixel(x, y, Schwarz);
+    }
+    Schwaerze(0, 0, 12, 9);
+    Schwaerze(970, 600, 981, 623);
+    Schwaerze(400, 300, 430, 310);
+    const std::array<std::array<Int32, 4>, 4> karten = {
+        {{-20, -30, 120, 80}, {380, 280, 470, 340}, {900, 560, 1000, 700}, {0, 0, 980, 622}}};
+    for (const auto& k : karten) {
+        const TTintenkarte karte(k[0], k[1], k[2], k[3]);
+        for (int j = 0; j < 300; ++j) {
+            const Int32 x1 = k[0] - 5 + naechste(k[2] - k[0] + 10), x2 = x1 - 3 + naechste(60);
+            const Int32 y1 = k[1] - 5 + naechste(k[3] - k[1] + 10), y2 = y1 - 3 + naechste(40);
+            ASSERT_EQ(karte.Zaehle(x1, y1, x2, y2), ZaehlePixel(x1, y1, x2, y2))
+                << x1 << "," << y1 << " " << x2 << "," << y2;
+        }
+    }
+}
+
 TEST_F(WeltzeichnungTest, BeschriftungOhneTinteUntenRechts) {
     TGrafikPunkt P{2, 3, "P", 1.0};
     MarkierePunkt(P);
