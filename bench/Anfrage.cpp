@@ -10,8 +10,8 @@
 // of every request of that set and its slowest step instead; with --zeiten and numbers, of those requests
 // only (to profile them).
 //
-// With --seiten the program writes the pages of every function and of every request of the set instead
-// (skripte/seitenvergleich.sh compares them between two commits).
+// With --seiten the program writes the pages of every function and of every request of the set instead, with
+// a checksum of each request's graph (skripte/seitenvergleich.sh compares them between two commits).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -313,6 +313,15 @@ void SchreibeZeiten(const std::vector<size_t>& nummern) {
     }
 }
 
+// A checksum of the graph sheet's pixels (FNV-1a), so that the pages compared show a changed graph too.
+uint64_t Bildsumme(TTestLeinwand& bild) {
+    const TGroesse g = bild.Seitengroesse();
+    uint64_t summe = 14695981039346656037ULL;
+    for (Int32 y = 0; y < g.Hoehe; ++y)
+        for (Int32 x = 0; x < g.Breite; ++x) summe = (summe ^ bild.Pixel(x, y)) * 1099511628211ULL;
+    return summe;
+}
+
 // Every page of both requests of every function, with the messages shown and the errors that ended a
 // request.
 void SchreibeSeiten() {
@@ -339,6 +348,7 @@ void SchreibeSeiten() {
         }
         for (Int32 k = 0; k <= 8; ++k) std::printf("--- Seite %d\n%s", k, lauf.Text(k).c_str());
         for (const auto& m : lauf.Host.Meldungen) std::printf("--- Meldung\n%s\n", m.Text.c_str());
+        std::printf("--- Grafik %016llx\n", static_cast<unsigned long long>(Bildsumme(lauf.Graphbild)));
     }
 }
 
