@@ -94,6 +94,12 @@ void ZeilenMarkenLoeschen();
 // The matrix in brackets with centred columns; Erweitert draws a vertical line before the last column,
 // MitZeilenOp sets the labels of ZeilenOperationen in a column to the right.
 std::unique_ptr<TFolie> MatrixFolie(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp);
+// The matrix as MatrixFolie sets it, in one piece where it is at most Platz wide drawn at Mindestmassstab
+// (output/Seiten.h); a wider one in blocks of whole columns, each at most Platz wide where a column allows,
+// led by its name "Spalten i bis j:" and in brackets of its own. The labels stand right of the last block,
+// and the right side of an extended matrix keeps a column of the coefficients with it.
+std::vector<std::unique_ptr<TFolie>> MatrixBloecke(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp,
+                                                   Int32 Platz);
 // One label as it stands beside its row: g[j] then - or + then |f|[k], bracketed and followed by ": Teiler"
 // when the label has a divisor; null for the empty label.
 std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single G);

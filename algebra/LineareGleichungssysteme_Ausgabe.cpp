@@ -29,9 +29,16 @@ public:
 };
 
 void SchreibeMatrix(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp) {
-    std::unique_ptr<TFolie> F = MatrixFolie(M, Erweitert, MitZeilenOp);
-    F->LinksAn(0, PunktZuPixel(0.3 * Schriftgroesse));
-    FuegeFolieAn(std::move(F));
+    const Int32 abstand = PunktZuPixel(0.3 * Schriftgroesse);
+    std::vector<std::unique_ptr<TFolie>> bloecke =
+        MatrixBloecke(M, Erweitert, MitZeilenOp, EigeneZeilenbreite() - abstand);
+    // Each block of a matrix broken into blocks stands on a line of its own.
+    const bool gebrochen = bloecke.size() > 1;
+    for (auto& F : bloecke) {
+        if (gebrochen) BeendeOffeneZeile();
+        F->LinksAn(0, abstand);
+        FuegeFolieAn(std::move(F));
+    }
 }
 
 bool IstLeer(const std::string& s) {
@@ -98,83 +105,206 @@ std::unique_ptr<TFolie> ZeilenMarkenFolie(const TZeilenOperation& Marke, Single 
     return gruppe;
 }
 
-std::unique_ptr<TFolie> MatrixFolie(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp) {
-    const Single G = static_cast<Single>(Schriftgroesse);
-    const Int32 zeilen = std::clamp(M.Zeilen, 0, LGSMaxZeilen);
-    const Int32 spalten = std::clamp(M.Spalten, 0, LGSMaxSpalten);
-    const Int32 spaltenAbstand = PunktZuPixel(0.9 * G);
-    const Int32 zeilenAbstand = PunktZuPixel(0.3 * G);
-    const Int32 klammerAbstand = PunktZuPixel(0.3 * G);
-    const Int32 haken = PunktZuPixel(0.2 * G);
+namespace {
 
-    auto gruppe = std::make_unique<TMatrixFolie>(G);
-    std::vector<std::vector<std::unique_ptr<TFolie>>> eintrag(size_t(zeilen + 1));
-    std::vector<Int32> breite(size_t(spalten + 1), 0), hoehe(size_t(zeilen + 1), PunktZuPixel(G));
-    for (Int32 i = 1; i <= zeilen; ++i) {
-        eintrag[size_t(i)].resize(size_t(spalten + 1));
-        hoehe[size_t(i)] = 0;
-        for (Int32 j = 1; j <= spalten; ++j) {
-            TTerm* T = M.a[i][j] ? M.a[i][j] : Null;
-            std::unique_ptr<TFolie> F = T->Folie(G);
-            if (!F || !F->Box) F = std::make_unique<TAFolie>(T->Text, G);
-            breite[size_t(j)] = std::max(breite[size_t(j)], F->Box->Breite);
-            hoehe[size_t(i)] = std::max(hoehe[size_t(i)], F->Box->Oben + F->Box->Unten);
-            eintrag[size_t(i)][size_t(j)] = std::move(F);
+// A matrix set in type: its entries, column widths and row heights, and the labels of its rows, from which
+// the whole matrix or a block of its columns is laid out. Every block has the row heights of the whole
+// matrix, so that its rows stand level with those of the other blocks.
+class TMatrixsatz {
+public:
+    TMatrixsatz(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp)
+        : G(static_cast<Single>(Schriftgroesse)), Zeilen(std::clamp(M.Zeilen, 0, LGSMaxZeilen)),
+          Spalten(std::clamp(M.Spalten, 0, LGSMaxSpalten)), Erweitert(Erweitert),
+          SpaltenAbstand(PunktZuPixel(0.9 * G)), ZeilenAbstand(PunktZuPixel(0.3 * G)),
+          KlammerAbstand(PunktZuPixel(0.3 * G)), Haken(PunktZuPixel(0.2 * G)), Eintrag(size_t(Zeilen + 1)),
+          Marke(size_t(Zeilen + 1)), Breite(size_t(Spalten + 1), 0), Hoehe(size_t(Zeilen + 1), 0),
+          y(size_t(Zeilen + 2), 0) {
+        for (Int32 i = 1; i <= Zeilen; ++i) {
+            Eintrag[size_t(i)].resize(size_t(Spalten + 1));
+            for (Int32 j = 1; j <= Spalten; ++j) {
+                TTerm* T = M.a[i][j] ? M.a[i][j] : Null;
+                std::unique_ptr<TFolie> F = T->Folie(G);
+                if (!F || !F->Box) F = std::make_unique<TAFolie>(T->Text, G);
+                Breite[size_t(j)] = std::max(Breite[size_t(j)], F->Box->Breite);
+                Hoehe[size_t(i)] = std::max(Hoehe[size_t(i)], F->Box->Oben + F->Box->Unten);
+                Eintrag[size_t(i)][size_t(j)] = std::move(F);
+            }
+            if (MitZeilenOp && !ZeilenMarkeLeer(ZeilenOperationen[i])) {
+                Marke[size_t(i)] = ZeilenMarkenFolie(ZeilenOperationen[i], G);
+                Markenbreite = std::max(Markenbreite, Marke[size_t(i)]->Box->Breite);
+            }
         }
+        if (Zeilen == 0) Hoehe[0] = PunktZuPixel(G);
+        // Row positions, every block centred on the height of a fraction bar.
+        for (Int32 i = 1; i <= Zeilen; ++i)
+            y[size_t(i + 1)] = y[size_t(i)] + Hoehe[size_t(i)] + ZeilenAbstand;
+        H = Zeilen >= 1 ? y[size_t(Zeilen)] + Hoehe[size_t(Zeilen)] : Hoehe[0];
+        Oben = -PunktZuPixel(0.45 * G) - H / 2;
     }
-    // Column positions; the line of the extended matrix stands in the middle of the gap before the last
-    // column.
-    std::vector<Int32> x(size_t(spalten + 2), 0);
-    for (Int32 j = 1; j <= spalten; ++j) x[size_t(j + 1)] = x[size_t(j)] + breite[size_t(j)] + spaltenAbstand;
-    const Int32 rechts = spalten >= 1 ? x[size_t(spalten)] + breite[size_t(spalten)] : PunktZuPixel(0.5 * G);
-    // Row positions, the block centred on the height of a fraction bar.
-    std::vector<Int32> y(size_t(zeilen + 2), 0);
-    for (Int32 i = 1; i <= zeilen; ++i) y[size_t(i + 1)] = y[size_t(i)] + hoehe[size_t(i)] + zeilenAbstand;
-    const Int32 H = zeilen >= 1 ? y[size_t(zeilen)] + hoehe[size_t(zeilen)] : PunktZuPixel(G);
-    const Int32 oben = -PunktZuPixel(0.45 * G) - H / 2;
-    auto mitte = [&](Int32 i) { return oben + y[size_t(i)] + hoehe[size_t(i)] / 2; };
 
-    std::string text = "(";
-    for (Int32 i = 1; i <= zeilen; ++i) {
-        if (i > 1) text += "; ";
-        for (Int32 j = 1; j <= spalten; ++j) {
-            TFolie* F = eintrag[size_t(i)][size_t(j)].get();
-            if (j > 1) text += Erweitert && j == spalten ? " | " : " ";
-            text += F->Klartext();
-            F->ZentriereHorizontal(x[size_t(j)] + breite[size_t(j)] / 2);
-            F->ZentriereVertikal(mitte(i));
-            gruppe->FuegeAn(std::move(eintrag[size_t(i)][size_t(j)]));
+    Int32 Spaltenzahl() const { return Spalten; }
+    bool HatMarken() const { return Markenbreite > 0; }
+
+    // The width of the block of columns von..bis with its brackets, and with the labels right of it.
+    Int32 Blockbreite(Int32 von, Int32 bis, bool MitMarken) const {
+        Int32 breite = 2 * KlammerAbstand + 3 * Haken + Innenbreite(von, bis);
+        if (MitMarken && HatMarken()) breite += PunktZuPixel(G) + Markenbreite;
+        return breite;
+    }
+    Int32 Markenblockbreite() const { return Markenbreite; }
+
+    // The columns von..bis in brackets, with the line of an extended matrix before its last column when the
+    // block holds that column, and the labels right of it with MitMarken. Each entry and label is laid out
+    // once: the blocks of one matrix are taken one after another.
+    std::unique_ptr<TFolie> Block(Int32 von, Int32 bis, bool MitMarken) {
+        auto gruppe = std::make_unique<TMatrixFolie>(G);
+        // Column positions; the line of the extended matrix stands in the middle of the gap before the last
+        // column, also where it is the block's only column.
+        std::vector<Int32> x(size_t(Spalten + 2), 0);
+        x[size_t(von)] = Innenbreite(von, bis) - Innenbreite(von, bis, false);
+        for (Int32 j = von; j < bis; ++j)
+            x[size_t(j + 1)] = x[size_t(j)] + Breite[size_t(j)] + SpaltenAbstand;
+        const Int32 rechts = Innenbreite(von, bis);
+
+        std::string text = "(";
+        for (Int32 i = 1; i <= Zeilen; ++i) {
+            if (i > 1) text += "; ";
+            for (Int32 j = von; j <= bis; ++j) {
+                std::unique_ptr<TFolie>& F = Eintrag[size_t(i)][size_t(j)];
+                if (!F) continue;
+                if (Erweitert && j == Spalten && Spalten >= 2)
+                    text += j > von ? " | " : "| ";
+                else if (j > von)
+                    text += " ";
+                text += F->Klartext();
+                F->ZentriereHorizontal(x[size_t(j)] + Breite[size_t(j)] / 2);
+                F->ZentriereVertikal(Mitte(i));
+                gruppe->FuegeAn(std::move(F));
+            }
+            if (MitMarken && Marke[size_t(i)]) {
+                std::unique_ptr<TFolie>& marke = Marke[size_t(i)];
+                text += " : " + marke->Klartext();
+                marke->ZentriereVertikal(Mitte(i));
+                marke->LinksAn(rechts + KlammerAbstand + 2 * Haken, PunktZuPixel(G));
+                gruppe->FuegeAn(std::move(marke));
+            }
         }
-        if (MitZeilenOp && !ZeilenMarkeLeer(ZeilenOperationen[i])) {
-            std::unique_ptr<TFolie> marke = ZeilenMarkenFolie(ZeilenOperationen[i], G);
+        gruppe->Text = text + ")";
+
+        if (Erweitert && bis == Spalten && Spalten >= 2) {
+            auto linie = std::make_unique<TLinie>(0, H, G);
+            linie->Verschiebe(x[size_t(Spalten)] - SpaltenAbstand / 2, Oben);
+            gruppe->FuegeAn(std::move(linie));
+        }
+        auto auf = std::make_unique<TKlammer>(H, true, false, G);
+        auf->ZentriereVertikal(Oben + H / 2);
+        auf->RechtsAn(0, KlammerAbstand);
+        // A closing bracket's hooks reach its own width to the left of its stem.
+        auto zu = std::make_unique<TKlammer>(H, false, false, G);
+        zu->ZentriereVertikal(Oben + H / 2);
+        zu->LinksAn(rechts, KlammerAbstand + Haken);
+        gruppe->FuegeAn(std::move(auf));
+        gruppe->FuegeAn(std::move(zu));
+        return Fertig(std::move(gruppe));
+    }
+
+    // The labels alone, each level with its row; the plain text reads "( : label; ; : label)", a row without
+    // a label empty.
+    std::unique_ptr<TFolie> Markenblock() {
+        auto gruppe = std::make_unique<TMatrixFolie>(G);
+        std::string text = "(";
+        for (Int32 i = 1; i <= Zeilen; ++i) {
+            if (i > 1) text += "; ";
+            std::unique_ptr<TFolie>& marke = Marke[size_t(i)];
+            if (!marke) continue;
             text += " : " + marke->Klartext();
-            marke->ZentriereVertikal(mitte(i));
-            marke->LinksAn(rechts + klammerAbstand + 2 * haken, PunktZuPixel(G));
+            marke->ZentriereVertikal(Mitte(i));
+            marke->LinksAn(0, 0);
             gruppe->FuegeAn(std::move(marke));
         }
+        gruppe->Text = text + ")";
+        return Fertig(std::move(gruppe));
     }
-    gruppe->Text = text + ")";
 
-    if (Erweitert && spalten >= 2) {
-        auto linie = std::make_unique<TLinie>(0, H, G);
-        linie->Verschiebe(x[size_t(spalten)] - spaltenAbstand / 2, oben);
-        gruppe->FuegeAn(std::move(linie));
+private:
+    // The width of the entries of columns von..bis with the gaps between them; the right side of an extended
+    // matrix alone in its block keeps a gap for its line with Linie.
+    Int32 Innenbreite(Int32 von, Int32 bis, bool Linie = true) const {
+        if (bis < von) return PunktZuPixel(0.5 * G);
+        Int32 breite = (bis - von) * SpaltenAbstand;
+        if (Linie && Erweitert && von == Spalten && Spalten >= 2) breite += SpaltenAbstand;
+        for (Int32 j = von; j <= bis; ++j) breite += Breite[size_t(j)];
+        return breite;
     }
-    auto auf = std::make_unique<TKlammer>(H, true, false, G);
-    auf->ZentriereVertikal(oben + H / 2);
-    auf->RechtsAn(0, klammerAbstand);
-    // A closing bracket's hooks reach its own width to the left of its stem.
-    auto zu = std::make_unique<TKlammer>(H, false, false, G);
-    zu->ZentriereVertikal(oben + H / 2);
-    zu->LinksAn(rechts, klammerAbstand + haken);
-    gruppe->FuegeAn(std::move(auf));
-    gruppe->FuegeAn(std::move(zu));
 
-    TBox& box = *gruppe->Box;
-    box.Startpunkt = {box.LinksAbstand, 0};
-    box.Endpunkt = {box.LinksAbstand + box.Breite, 0};
-    gruppe->LinksAn(0, 0);
-    return gruppe;
+    Int32 Mitte(Int32 i) const { return Oben + y[size_t(i)] + Hoehe[size_t(i)] / 2; }
+
+    // The group's ends are its start and end point, and its ink begins at its origin.
+    static std::unique_ptr<TFolie> Fertig(std::unique_ptr<TMatrixFolie> gruppe) {
+        TBox& box = *gruppe->Box;
+        box.Startpunkt = {box.LinksAbstand, 0};
+        box.Endpunkt = {box.LinksAbstand + box.Breite, 0};
+        gruppe->LinksAn(0, 0);
+        return gruppe;
+    }
+
+    const Single G;
+    const Int32 Zeilen, Spalten;
+    const bool Erweitert;
+    const Int32 SpaltenAbstand, ZeilenAbstand, KlammerAbstand, Haken;
+    std::vector<std::vector<std::unique_ptr<TFolie>>> Eintrag;
+    std::vector<std::unique_ptr<TFolie>> Marke;
+    Int32 Markenbreite = 0;
+    std::vector<Int32> Breite, Hoehe;
+    std::vector<Int32> y;
+    Int32 H = 0, Oben = 0;
+};
+
+} // namespace
+
+std::unique_ptr<TFolie> MatrixFolie(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp) {
+    TMatrixsatz satz(M, Erweitert, MitZeilenOp);
+    return satz.Block(1, satz.Spaltenzahl(), true);
+}
+
+std::vector<std::unique_ptr<TFolie>> MatrixBloecke(const TLGSMatrix& M, bool Erweitert, bool MitZeilenOp,
+                                                   Int32 Platz) {
+    TMatrixsatz satz(M, Erweitert, MitZeilenOp);
+    const Int32 n = satz.Spaltenzahl();
+    std::vector<std::unique_ptr<TFolie>> bloecke;
+    if (n <= 1 || satz.Blockbreite(1, n, true) <= Platz / Mindestmassstab) {
+        bloecke.push_back(satz.Block(1, n, true));
+        return bloecke;
+    }
+    const Single G = static_cast<Single>(Schriftgroesse);
+    const Int32 abstand = PunktZuPixel(0.3 * G);
+    // A block led by its name.
+    auto benannt = [&](const std::string& name, std::unique_ptr<TFolie> inhalt) {
+        auto block = std::make_unique<TListenFolie>(G);
+        inhalt->LinksAn(0, abstand);
+        block->FuegeAn(std::make_unique<TAFolie>(name, G));
+        block->FuegeAn(std::move(inhalt));
+        bloecke.push_back(std::move(block));
+    };
+    for (Int32 von = 1; von <= n;) {
+        auto name = [von](Int32 bis) {
+            return "Spalten " + std::to_string(von) + " bis " + std::to_string(bis) + ":";
+        };
+        auto breite = [&](Int32 bis, bool marken) {
+            return TAFolie(name(bis), G).Box->Breite + abstand + satz.Blockbreite(von, bis, marken);
+        };
+        Int32 bis = von;
+        while (bis < n && breite(bis + 1, false) <= Platz) ++bis;
+        // The right side of an extended matrix stays with a column of the coefficients where there is room.
+        if (Erweitert && bis == n - 1 && bis > von) --bis;
+        // The labels stand right of the last block where they fit beside it, else in a block of their own.
+        const bool marken = bis == n && satz.HatMarken();
+        const bool daneben = marken && breite(bis, true) <= Platz;
+        benannt(name(bis), satz.Block(von, bis, daneben));
+        if (marken && !daneben) benannt("Zeilenumformungen:", satz.Markenblock());
+        von = bis + 1;
+    }
+    return bloecke;
 }
 
 void ZeigeMatrix(const TLGSMatrix& M) {

@@ -105,6 +105,14 @@ Int32 Zeileneinzug() {
     return PunktZuPixel(Einrueckung + (Fortsetzungszeile ? Fortsetzungseinzug() : 0));
 }
 
+} // namespace
+
+Int32 EigeneZeilenbreite() {
+    return Seitenbreite - 21 - PunktZuPixel(Einrueckung);
+}
+
+namespace {
+
 // F fits on the open line: it ends before the page width less 20 pixels.
 bool PasstInZeile(const TFolie& F) {
     const TBox& zeile = *AktuelleZeile->Box;
@@ -202,10 +210,10 @@ void BeendeOffeneZeile() {
 
 void FuegeFolieAn(std::unique_ptr<TFolie> F) {
     if (!F || !F->Box) return;
-    // An object wider than the page still goes on a line of its own rather than being lost. What follows a
-    // formula's continuation line still continues it.
-    if (!PasstInZeile(*F)) {
-        const bool weiter = Fortsetzungszeile && !AktuelleZeile->Liste.empty();
+    // An object wider than the page still goes on a line of its own rather than being lost, with no empty
+    // line before it. What follows a formula's continuation line still continues it.
+    if (!PasstInZeile(*F) && !AktuelleZeile->Liste.empty()) {
+        const bool weiter = Fortsetzungszeile;
         NeueZeile();
         Fortsetzungszeile = weiter;
     }

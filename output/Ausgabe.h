@@ -118,6 +118,9 @@ void FuegeFolieAn(std::unique_ptr<TFolie> F);
 // line before. A term or set too wide for a line of its own is broken into pieces (Zeilenstuecke,
 // output/Termsatz.h) at its sums, products and brackets.
 Int32 Fortsetzungseinzug();
+// The width that a folie may take on a line of its own at the current indent without reaching past where
+// lines wrap.
+Int32 EigeneZeilenbreite();
 
 // A text with markup; a line break in it ("\n\r" in a message) starts a new line.
 void Schreibe(const std::string& s);

@@ -1,6 +1,8 @@
 // Linear systems: every solution put back into the system, the rank against an elimination modulo primes,
 // pivot choice, row-operation labels, the worked page read back row by row, and the limits of size and of
 // 64-bit fractions.
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <random>
 #include <regex>
@@ -10,6 +12,8 @@
 #include "algebra/LineareGleichungssysteme_Intern.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/Vereinfachung.h"
+#include "output/Ausgabe.h"
+#include "output/Seiten.h"
 #include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/TermParser.h"
@@ -352,6 +356,53 @@ std::vector<std::string> Teile(const std::string& text, const std::string& trenn
     return r;
 }
 
+// The text with each matrix that the page broke into blocks of columns ("Spalten i bis j:(...)", each on a
+// line of its own, and the labels in a block "Zeilenumformungen:( : label; ; ...)" where they do not fit
+// beside the last) joined back into one "(...)": row by row the blocks' rows side by side. Nothing when the
+// blocks of a matrix do not follow each other column after column from column 1, or differ in their number of
+// rows. Bloecke counts the blocks.
+std::optional<std::string> BloeckeVereint(const std::string& text, size_t& Bloecke) {
+    static const std::regex kopf(R"(^(?:Spalten (\d+) bis (\d+)|Zeilenumformungen):\()");
+    std::string r;
+    Bloecke = 0;
+    size_t a = 0;
+    for (size_t s; (s = text.find("Spalten 1 bis ", a)) != std::string::npos;) {
+        r += text.substr(a, s - a);
+        std::vector<std::string> zeilen;
+        size_t naechste = 1, e = s;
+        for (std::smatch t; std::regex_search(text.cbegin() + std::ptrdiff_t(e), text.cend(), t, kopf);) {
+            const bool marken = !t[1].matched;
+            if (!marken && (std::stoul(t[1]) != naechste || std::stoul(t[2]) < naechste)) return std::nullopt;
+            if (!marken) naechste = std::stoul(t[2]) + 1;
+            size_t z = e + size_t(t.length(0)), ende = z;
+            for (int tiefe = 1; ende < text.size() && tiefe > 0; ++ende)
+                tiefe += text[ende] == '(' ? 1 : text[ende] == ')' ? -1 : 0;
+            const std::vector<std::string> teile = Teile(text.substr(z, ende - 1 - z), "; ");
+            if (zeilen.empty()) zeilen.resize(teile.size());
+            if (teile.size() != zeilen.size()) return std::nullopt;
+            for (size_t i = 0; i < teile.size(); ++i)
+                zeilen[i] += (zeilen[i].empty() || marken ? "" : " ") + teile[i];
+            ++Bloecke;
+            e = ende;
+            // The next block of the same matrix begins its own line.
+            if (marken || e >= text.size() || text[e] != '\n' ||
+                text.compare(e + 1, 14, "Spalten 1 bis ") == 0)
+                break;
+            ++e;
+        }
+        r += "(";
+        for (size_t i = 0; i < zeilen.size(); ++i) r += (i ? "; " : "") + zeilen[i];
+        r += ")";
+        a = e;
+    }
+    return r + text.substr(a);
+}
+
+std::string BloeckeVereint(const std::string& text) {
+    size_t bloecke = 0;
+    return BloeckeVereint(text, bloecke).value_or("Blöcke folgen nicht aufeinander");
+}
+
 // Every extended matrix of the text in order; false in Gelesen when an entry is no fraction.
 std::vector<TSeitenmatrix> ErweiterteMatrizen(const std::string& text, bool& Gelesen) {
     std::vector<TSeitenmatrix> r;
@@ -551,7 +602,8 @@ TEST_F(LGS, GerechneteZeilenFolgenIhrenMarken) {
     };
     const std::string zuGrossZeile = "\nDie weiteren Zeilen sind zu groß, um sie zu zeigen.\n";
     for (const Fall& f : faelle) {
-        const auto [seite, meldung] = Seite(f.S.A, f.S.b);
+        const auto [roh, meldung] = Seite(f.S.A, f.S.b);
+        const std::string seite = BloeckeVereint(roh);
         EXPECT_EQ(meldung, "") << f.Name;
         size_t matrizen = 0;
         if (f.Lesbar) {
@@ -589,6 +641,106 @@ TEST_F(LGS, GerechneteZeilenFolgenIhrenMarken) {
     }
 }
 
+// What Schreiben writes on a page Breite pixels wide, as text, and the right edge of its widest line.
+struct TSeitenbreite {
+    std::string Text;
+    Int32 Rechts = 0;
+    std::string Breiteste;
+};
+
+TSeitenbreite SeiteBei(Int32 Breite, const std::function<void()>& Schreiben) {
+    TWechsel<Int32> breite(Seitenbreite, Breite);
+    TWechsel<bool> kommentare(Kommentare, true);
+    TZeilenliste seite;
+    SetzeZeilenliste(&seite);
+    try {
+        Schreiben();
+    } catch (const EZolFehler&) {
+    }
+    NeueZeile();
+    SetzeZeilenliste(nullptr);
+    TSeitenbreite r;
+    for (const auto& zeile : seite.Zeilen) {
+        r.Text += zeile->Klartext() + "\n";
+        if (zeile->Box && zeile->Art != ArtLinie &&
+            zeile->Box->LinksAbstand + zeile->Box->Breite > r.Rechts) {
+            r.Rechts = zeile->Box->LinksAbstand + zeile->Box->Breite;
+            r.Breiteste = zeile->Klartext();
+        }
+    }
+    return r;
+}
+
+std::string OhneLeerraum(std::string s) {
+    std::erase_if(s, [](char c) { return c == ' ' || c == '\n'; });
+    return s;
+}
+
+// Worked systems and echelon forms whose matrices are wider than a screen page or the paper: on a page of
+// either width no line reaches past where it would be drawn smaller than the readable size, and the blocks
+// that a wide matrix is broken into, joined again, give every cell and label of the page that an unbounded
+// width shows, in order.
+TEST_F(LGS, BreiteMatrizenInSpaltenbloeckenVollstaendigUndLesbar) {
+    struct Fall {
+        const char* Name;
+        TRationalesSystem S;
+        // The system as the matrix window's echelon form of the extended matrix, or the linear-systems step.
+        bool Matrixfenster;
+    };
+    const Fall faelle[] = {
+        {"12x12 zweistellig", RationalesSystem(6, 12, 12, 12, 99), false},
+        {"15x15 dreistellig", RationalesSystem(31, 15, 15, 15, 999), false},
+        {"15x15 einstellig", RationalesSystem(7, 15, 15, 15, 9), false},
+        {"15x15 Brüche", RationalesSystem(32, 15, 15, 15, 9, 7), false},
+        {"Matrixfenster 15x16 zweistellig", RationalesSystem(33, 15, 15, 15, 99), true},
+        {"Matrixfenster 12x13 einstellig", RationalesSystem(34, 12, 12, 12, 9), true},
+    };
+    // A screen page, the paper of A4 with margins of 15 mm, a narrow window.
+    const Int32 breiten[] = {977, 660, 420};
+    // Labels too wide to stand beside the last block stand in a block of their own somewhere.
+    bool eigeneMarken = false;
+    for (const Fall& f : faelle) {
+        auto schreibe = [&f] {
+            if (!f.Matrixfenster) return SchrittLGS(f.S.A, f.S.b);
+            TGittertexte Ab = f.S.A;
+            for (size_t i = 0; i < Ab.size(); ++i) Ab[i].push_back(f.S.b[i][0]);
+            TLGSMatrix M = Matrix(Ab, 1, Int32(Ab[0].size()));
+            Schreibe("Matrix :");
+            MatrixAusgeben(M);
+            Zeilenstufenform(M, true);
+        };
+        const std::string ganz = SeiteBei(1000000, schreibe).Text;
+        size_t gebrochen = 0;
+        for (Int32 breite : breiten) {
+            const TSeitenbreite seite = SeiteBei(breite, schreibe);
+            const std::string name = f.Name + std::string(" auf ") + std::to_string(breite);
+            EXPECT_LE(seite.Rechts, (breite - 20) / Mindestmassstab) << name << "\n" << seite.Breiteste;
+            size_t bloecke = 0;
+            const std::optional<std::string> vereint = BloeckeVereint(seite.Text, bloecke);
+            ASSERT_TRUE(vereint) << name << "\n" << seite.Text;
+            const std::string a = OhneLeerraum(*vereint), b = OhneLeerraum(ganz);
+            const size_t d = size_t(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+            EXPECT_EQ(a, b) << name << " ab " << d << ": " << a.substr(d > 40 ? d - 40 : 0, 120) << "\nstatt "
+                            << b.substr(d > 40 ? d - 40 : 0, 120);
+            gebrochen += bloecke;
+            eigeneMarken = eigeneMarken || seite.Text.find("\nZeilenumformungen:(") != std::string::npos;
+        }
+        EXPECT_GT(gebrochen, 0u) << f.Name;
+    }
+    EXPECT_TRUE(eigeneMarken);
+    // The coefficients' system of a partial fraction decomposition on the screen page.
+    TKopfloseAnfrage lauf({.F = "1/(x^12-1)", .Schritte = {SchrittPartialbruch}, .Kommentare = true});
+    ASSERT_NO_THROW(lauf.Starte());
+    size_t bloecke = 0;
+    EXPECT_TRUE(BloeckeVereint(lauf.Text(3), bloecke));
+    EXPECT_GT(bloecke, 0u);
+    for (const auto& zeile : lauf.Seiten[3].Zeilen) {
+        if (zeile->Art == ArtLinie) continue;
+        EXPECT_LE(zeile->Box->LinksAbstand + zeile->Box->Breite, (977 - 20) / Mindestmassstab)
+            << zeile->Klartext();
+    }
+}
+
 // What Zeilenstufenform with comments writes, as the matrix window has it, and the message it ended with.
 std::pair<std::string, std::string> Stufenseite(TLGSMatrix M) {
     TZeilenliste seite;
@@ -621,7 +773,8 @@ TEST_F(LGS, ZeilenstufenformMitKommentarGrosserMatrizen) {
         TGittertexte Ab = S.A;
         for (size_t i = 0; i < Ab.size(); ++i) Ab[i].push_back(S.b[i][0]);
         const std::string name = std::to_string(f.Zeilen) + "x" + std::to_string(f.Spalten);
-        const auto [seite, meldung] = Stufenseite(Matrix(Ab, 1, f.Spalten));
+        const auto [roh, meldung] = Stufenseite(Matrix(Ab, 1, f.Spalten));
+        const std::string seite = BloeckeVereint(roh);
         size_t matrizen = 0;
         EXPECT_TRUE(ZeilenFolgenIhrenMarken(seite, matrizen)) << name << "\n" << seite;
         if (f.Grenze > 9) {
