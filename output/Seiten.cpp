@@ -8,6 +8,7 @@
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Grafikdaten.h"
+#include "output/Termsatz.h"
 #include "output/folienT.h"
 #include "plattform/Leinwand.h"
 #include "plattform/Oberflaeche.h"
@@ -171,10 +172,11 @@ Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe) {
 
 namespace {
 
-// The two cells of one row of the value table.
+// The two cells of one row of the value table; Gestapelt when a cell stands on several rows.
 struct TTabellenzeile {
     std::unique_ptr<TListenFolie> X;
     std::unique_ptr<TListenFolie> Y;
+    bool Gestapelt = false;
 };
 
 Int32 Zellenhoehe(const TFolie& F) {
@@ -208,10 +210,66 @@ std::unique_ptr<TListenFolie> Naeherungszelle(TTerm* f, Extended xv, Single S, T
     return zelle;
 }
 
+// The pieces one under the other, each after the first Einzug further in, as one cell.
+std::unique_ptr<TListenFolie> Stapel(std::vector<std::unique_ptr<TFolie>> Stuecke, Single S) {
+    auto stapel = std::make_unique<TSammelFolie>(S);
+    const Int32 einzug = PunktZuPixel(Fortsetzungseinzug());
+    bool erstes = true;
+    Int32 unten = 0;
+    for (auto& stueck : Stuecke) {
+        if (!stueck || !stueck->Box) continue;
+        stueck->LinksAn(0, erstes ? 0 : einzug);
+        if (!erstes) stueck->ObenAn(unten, PunktZuPixel(0.3 * S));
+        unten = stueck->Box->Unten;
+        stapel->FuegeAn(std::move(stueck));
+        erstes = false;
+    }
+    auto zelle = std::make_unique<TListenFolie>(S);
+    zelle->FuegeAn(std::move(stapel));
+    return zelle;
+}
+
+// Vor, then T, then Nach in one cell: on one row where it is at most Breite wide, else T broken into pieces
+// (Zeilenstuecke) one under the other, Vor before the first, Nach after the last or under it. Gestapelt says
+// which.
+std::unique_ptr<TListenFolie> Termzelle(const std::string& Vor, TTerm* T, const std::string& Nach,
+                                        Int32 Breite, Single S, bool& Gestapelt) {
+    auto zelle = std::make_unique<TListenFolie>(S);
+    if (!Vor.empty()) zelle->FuegeAn(TextFolie(Vor, S));
+    zelle->FuegeAn(T->Folie(S));
+    if (!Nach.empty()) zelle->FuegeAn(TextFolie(Nach, S));
+    Gestapelt = Zellenbreite(*zelle) > Breite;
+    if (!Gestapelt) return zelle;
+    std::unique_ptr<TFolie> vor = Vor.empty() ? nullptr : TextFolie(Vor, S);
+    const Int32 vorne = vor ? Zellenbreite(*vor) : 0;
+    std::vector<std::unique_ptr<TFolie>> stuecke =
+        Zeilenstuecke(T, S, Max(Breite - vorne - PunktZuPixel(Fortsetzungseinzug()), Breite / 2));
+    if (vor && !stuecke.empty()) {
+        auto erstes = std::make_unique<TListenFolie>(S);
+        erstes->FuegeAn(std::move(vor));
+        erstes->FuegeAn(std::move(stuecke.front()));
+        stuecke.front() = std::move(erstes);
+    }
+    if (!Nach.empty()) {
+        std::unique_ptr<TFolie> nach = TextFolie(Nach, S);
+        if (!stuecke.empty() && Zellenbreite(*stuecke.back()) + Zellenbreite(*nach) <= Breite) {
+            auto letztes = std::make_unique<TListenFolie>(S);
+            letztes->FuegeAn(std::move(stuecke.back()));
+            letztes->FuegeAn(std::move(nach));
+            stuecke.back() = std::move(letztes);
+        } else {
+            stuecke.push_back(std::move(nach));
+        }
+    }
+    return Stapel(std::move(stuecke), S);
+}
+
 // The y cell: f(x) exactly and simplified, with its decimal value unless it is an integer; "nicht def."
 // where f has no value. When the exact value overflows (or grows too large), the decimal value alone: one
 // row never ends the table.
-std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Extended xv, Single S, TTerm* Eingabe) {
+std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Extended xv, Single S, TTerm* Eingabe, Int32 Breite,
+                                     bool& Gestapelt) {
+    Gestapelt = false;
     auto zelle = std::make_unique<TListenFolie>(S);
     TTerm* y = nullptr;
     try {
@@ -229,10 +287,9 @@ std::unique_ptr<TListenFolie> YZelle(TTerm* f, TTerm* x, Extended xv, Single S, 
         zelle->FuegeAn(TextFolie("nicht def.", S));
         return zelle;
     }
-    zelle->FuegeAn(y->Folie(S));
     Extended yv = 0;
-    if (!IstGanzeKonstante(y) && Zahlwert(y, yv)) zelle->FuegeAn(TextFolie(" = " + FormatiereZahl(yv), S));
-    return zelle;
+    const bool naeherung = !IstGanzeKonstante(y) && Zahlwert(y, yv);
+    return Termzelle("", y, naeherung ? " = " + FormatiereZahl(yv) : "", Breite, S, Gestapelt);
 }
 
 } // namespace
@@ -294,12 +351,14 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
     const Single S = static_cast<Single>(Schriftgroesse);
 
     NeueZeile();
+    // A y cell wider than three quarters of the page, less its margins, goes on several rows: the table then
+    // fits the page, drawn at the readable size at least, while the x column takes up to two thirds of it.
+    const Int32 yBreite = (Seitenbreite - 21) * 3 / 4 - 40;
     std::vector<TTabellenzeile> zeilen;
     {
-        TTabellenzeile kopf{std::make_unique<TListenFolie>(S), std::make_unique<TListenFolie>(S)};
+        TTabellenzeile kopf{std::make_unique<TListenFolie>(S), nullptr};
         kopf.X->FuegeAn(TextFolie("x", S));
-        kopf.Y->FuegeAn(TextFolie("y = ", S));
-        kopf.Y->FuegeAn((Eingabe ? Eingabe : f)->Folie(S));
+        kopf.Y = Termzelle("y = ", Eingabe ? Eingabe : f, "", yBreite, S, kopf.Gestapelt);
         zeilen.push_back(std::move(kopf));
     }
     Int32 w1 = Zellenbreite(*zeilen[0].X);
@@ -319,7 +378,8 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         if (!Zahlwert(x, xv) || !(xv <= bv)) break;
         // A row's simplifications take their searches from a supply of the row's own.
         TEigenerSuchvorrat vorrat(Zeilenvorrat);
-        TTabellenzeile z{XZelle(x, xv, S), YZelle(f, x, xv, S, Eingabe)};
+        TTabellenzeile z{XZelle(x, xv, S), nullptr};
+        z.Y = YZelle(f, x, xv, S, Eingabe, yBreite, z.Gestapelt);
         w1 = Max(w1, Zellenbreite(*z.X));
         w2 = Max(w2, Zellenbreite(*z.Y));
         zeilen.push_back(std::move(z));
@@ -330,7 +390,7 @@ void SchreibeWertetabelle(TTerm* f, TIntervall* I, TTerm* h, TTerm* Eingabe) {
         std::vector<std::unique_ptr<TListenFolie>> zellen;
         zellen.push_back(std::move(zeilen[i].X));
         zellen.push_back(std::move(zeilen[i].Y));
-        SchreibeTabellenzeile(std::move(zellen), {w1, w2}, i + 1 == zeilen.size(), false);
+        SchreibeTabellenzeile(std::move(zellen), {w1, w2}, i + 1 == zeilen.size(), zeilen[i].Gestapelt);
     }
 }
 

@@ -248,6 +248,47 @@ TEST_F(WertetabelleTest, Sonderfaelle) {
     EXPECT_EQ(Oberflaeche.Host.Nachrichtenaufrufe, 50);
 }
 
+// A term and values too wide for the page: the y cells go on several rows, so that no row of the table is
+// wider than the page allows at the readable size, and each row reads as the row of a page without a limit.
+TEST_F(WertetabelleTest, LangeTermeUndWerteStehenAufMehrerenZeilenIhrerZelle) {
+    const char* terme[] = {
+        "(x^5+3x^4-2x^3+x^2-7x+1)/(x^4+2x^2+5)+sin(x)^2*e^(x/3)-ln(x^2+1)*sqrt(x^2+4)+arctan(x)/"
+        "(x^2+3)+x^7-x^6",
+        "sqrt(x+7)*x^3+ln(x+3)*sqrt(x+11)-e^(x/3)*sin(x)^2+arctan(x)*sqrt(x+5)+ln(x+6)*sqrt(x+13)*cos(x)",
+    };
+    auto tabelle = [](TTerm* f, Int32 breite) {
+        TWechsel<Int32> seite(Seitenbreite, breite);
+        InitialisiereAusgabe();
+        SchreibeWertetabelle(f, Iv(K(-2), false, K(2), false), K(1));
+        std::vector<std::pair<std::string, TBox>> zeilen;
+        for (const auto& zeile : Zeilenliste->Zeilen) {
+            std::string text = zeile->Klartext();
+            std::erase(text, ' ');
+            zeilen.emplace_back(text, zeile->Box ? *zeile->Box : TBox{});
+        }
+        return zeilen;
+    };
+    for (const char* text : terme) {
+        TTerm* f = Lies(text);
+        const auto ganz = tabelle(f, 1000000);
+        bool gestapelt = false;
+        for (Int32 breite : {977, 660, 420}) {
+            SCOPED_TRACE(::testing::Message() << text << " auf " << breite);
+            const auto zeilen = tabelle(f, breite);
+            ASSERT_EQ(zeilen.size(), ganz.size());
+            for (size_t i = 0; i < zeilen.size(); ++i) {
+                EXPECT_EQ(zeilen[i].first, ganz[i].first);
+                EXPECT_LE(zeilen[i].second.LinksAbstand + zeilen[i].second.Breite,
+                          (breite - 20) / Mindestmassstab)
+                    << zeilen[i].first;
+                gestapelt |= zeilen[i].second.Oben + zeilen[i].second.Unten >
+                             ganz[i].second.Oben + ganz[i].second.Unten + 10;
+            }
+        }
+        EXPECT_TRUE(gestapelt) << text;
+    }
+}
+
 // A point whose x has no value closes its line and hands nothing to the graph.
 TEST_F(SeitenTest, KurvenpunktOhneWert) {
     TWechsel<TGrafikpunktliste> liste(Grafikpunkte, TGrafikpunktliste{});
