@@ -292,12 +292,21 @@ void LoeseLinear(TStandardFunktion* f, TTerm* C, Extended c, TTerm* a1, TTerm* a
         Status = falsch;
     else
         Status = vollstaendig ? wahr : unklar;
-    if (Kommentar) {
+    if (Kommentar && beschraenkt) {
         SchreibeTextTerm("Durch Addition ganzzahliger Vielfacher der Periode ", P);
         Schreibe(" erhält man die Lösungen in ");
         SchreibeMenge(M);
         SchreibeZeile(":");
         SchreibeMengeZeile(Liste);
+    } else if (Kommentar) {
+        // Without bounds the solutions are endless: the list holds one of each class, and the sentence says
+        // that the others follow from them.
+        SchreibeTextTerm("Durch Addition ganzzahliger Vielfacher der Periode ", P);
+        Schreibe(" zu den Stellen ");
+        SchreibeMenge(Liste);
+        Schreibe(" erhält man die Lösungen in ");
+        SchreibeMenge(M);
+        SchreibeZeile(".");
     }
 }
 

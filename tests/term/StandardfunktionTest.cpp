@@ -317,4 +317,54 @@ TEST_F(Standardfunktion, KommentareUndNichtlineareArgumente) {
         EXPECT_TRUE(Nahe(std::sin(std::pow(*Wert(liste->Stellen[i]->Punkt, 0), 2)), 0.5L, 1e-12L));
 }
 
+// Without bounds the page does not call a finite list the solutions: it names one solution of each class, and
+// these and their shifts by whole periods are every solution, each class once.
+TEST_F(Standardfunktion, OhneGrenzenNenntDieSeiteVertreterJederKlasse) {
+    struct Fall {
+        const char* Name;
+        TTTerm* f;
+        TTerm* c;
+        Extended Periode;
+        std::function<Extended(Extended)> g;
+    };
+    const Fall faelle[] = {
+        {"sin x = 0", F("sin", X()), K(0), 2 * Pi, [](Extended x) { return std::sin(x); }},
+        {"sin x = 1/2", F("sin", X()), K(1, 2), 2 * Pi, [](Extended x) { return std::sin(x) - 0.5L; }},
+        {"cos 2x = 0", F("cos", Lin(2, 0)), K(0), Pi, [](Extended x) { return std::cos(2 * x); }},
+        {"tan x = 1", F("tan", X()), K(1), Pi, [](Extended x) { return std::tan(x) - 1; }},
+        {"sin(3x+1) = -1/2", F("sin", Lin(3, 1)), K(-1, 2), 2 * Pi / 3,
+         [](Extended x) { return std::sin(3 * x + 1) + 0.5L; }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        InitialisiereAusgabe();
+        uint8_t status = 7;
+        TSListe* liste = Loese(f.f, f.c, MengeR, status, true);
+        NeueZeile();
+        const auto zeilen = Seitentext();
+        const std::string satz = "Durch Addition ganzzahliger Vielfacher der Periode ";
+        const auto zeile = std::find_if(zeilen.begin(), zeilen.end(),
+                                        [&](const std::string& z) { return z.find(satz) == 0; });
+        ASSERT_NE(zeile, zeilen.end());
+        EXPECT_NE(zeile->find(" zu den Stellen "), std::string::npos) << *zeile;
+        EXPECT_EQ(zeile->back(), '.') << *zeile;
+        EXPECT_EQ(status, falsch);
+        // Every sign change in [-10; 10] lies a whole number of periods from exactly one listed point.
+        const std::vector<Extended> vertreter = Werte(liste);
+        ASSERT_FALSE(vertreter.empty());
+        for (Extended x = -10; x < 10; x += 1e-3L) {
+            const Extended u = f.g(x), v = f.g(x + 1e-3L);
+            if (!(u * v < 0) || std::fabs(u - v) > 1) continue;
+            Extended l = x, r = x + 1e-3L;
+            for (int i = 0; i < 60; ++i) (f.g(l) * f.g((l + r) / 2) <= 0 ? r : l) = (l + r) / 2;
+            int klassen = 0;
+            for (Extended p : vertreter) {
+                const Extended k = (l - p) / f.Periode;
+                klassen += std::fabs(k - std::round(k)) < 1e-9L;
+            }
+            EXPECT_EQ(klassen, 1) << "bei " << double(l);
+        }
+    }
+}
+
 } // namespace
