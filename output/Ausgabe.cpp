@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 #include "algebra/Vereinfachung.h"
 #include "output/Protokoll.h"
@@ -34,6 +35,10 @@ TZeilenliste EigeneZeilenliste;
 
 // The open line continues a formula from the line before it, and stands Fortsetzungseinzug further in.
 bool Fortsetzungszeile = false;
+
+// An integral sign was the last thing written: the term that follows is its integrand, which stands in
+// brackets when it is a sum, as the factor in front of "dx".
+bool IntegrandFolgt = false;
 
 // The last folie appended to the open line, with its own box and the line's box from before, so that it can
 // be taken back to the next line.
@@ -121,6 +126,7 @@ bool PasstInZeile(const TFolie& F) {
 }
 
 void Anhaengen(std::unique_ptr<TFolie> F) {
+    IntegrandFolgt = false;
     LetzterTeil = {AktuelleZeile.get(), F.get(), *AktuelleZeile->Box, *F->Box};
     AktuelleZeile->FuegeAn(std::move(F));
 }
@@ -186,7 +192,11 @@ template <class T> void SchreibeFormel(T* X) {
     if (!X) return;
     const Single S = static_cast<Single>(Schriftgroesse);
     const Int32 abstand = PunktZuPixel(0.2 * Schriftgroesse);
-    std::unique_ptr<TFolie> F = X->Folie(S);
+    std::unique_ptr<TFolie> F;
+    if constexpr (std::is_same_v<T, TTerm>)
+        F = IntegrandFolgt ? FaktorFolie(X, S) : X->Folie(S);
+    else
+        F = X->Folie(S);
     if (!F || !F->Box) return;
     F->LinksAn(0, abstand);
     if (ZuBreit(*F, abstand))
@@ -198,6 +208,7 @@ template <class T> void SchreibeFormel(T* X) {
 } // namespace
 
 void NeueZeile() {
+    IntegrandFolgt = false;
     AktuelleZeile->Verschiebe(Zeileneinzug(), 0);
     Zeilenliste->FuegeAn(std::move(AktuelleZeile));
     AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
@@ -497,6 +508,7 @@ void SchreibeIntegralzeichen(TTerm* a, TTerm* b) {
         oben->UntenAn(I->Box->Endpunkt.y, g);
     }
     FuegeMitGrenzenAn(std::move(unten), std::move(oben), std::move(I), S, g);
+    IntegrandFolgt = true;
 }
 
 void Trennlinie() {

@@ -256,6 +256,38 @@ TEST_F(AusgabeTest, Naeherungen) {
 // Short limits are centred at the foot and head of the integral sign; when one is long, both stand right of
 // the sign, so that what follows the integral begins right after the limits instead of half a limit away
 // from an empty sign.
+// The brackets in a typeset line, counted through its groups.
+Int32 Klammern(const TFolie& F) {
+    Int32 n = F.Art == ArtKlammer ? 1 : 0;
+    if (const auto* liste = dynamic_cast<const TListenFolie*>(&F))
+        for (const auto& kind : liste->Liste) n += Klammern(*kind);
+    return n;
+}
+
+// A sum after an integral sign is its integrand, bracketed in front of "dx"; a product or a power is not, and
+// a sum written anywhere else is not either.
+TEST_F(AusgabeTest, SummeAlsIntegrandInKlammern) {
+    const std::tuple<const char*, bool, bool> faelle[] = {
+        {"x^3-3*x", true, true},   {"x^2+1", true, true},   {"-x+2", true, true},
+        {"3*x*e^x", true, false},  {"x^3", true, false},    {"(x^2-1)/(x-2)", true, false},
+        {"x^3-3*x", false, false}, {"sin(x)", true, false},
+    };
+    for (const auto& [text, nachZeichen, geklammert] : faelle) {
+        SCOPED_TRACE(::testing::Message() << text << (nachZeichen ? " nach dem Integralzeichen" : " allein"));
+        InitialisiereAusgabe();
+        if (nachZeichen) SchreibeIntegralzeichen(K(0), K(1));
+        const Int32 vorher = Klammern(*AktuelleZeile);
+        TTerm* T = Lies(text);
+        SchreibeTerm(T);
+        Schreibe(" dx");
+        const Int32 eigene = Klammern(*T->Folie(10));
+        EXPECT_EQ(Klammern(*AktuelleZeile) - vorher - eigene, geklammert ? 2 : 0);
+        // Only the term right after the sign is its integrand.
+        SchreibeTerm(T);
+        EXPECT_EQ(Klammern(*AktuelleZeile) - vorher - 2 * eigene, geklammert ? 2 : 0);
+    }
+}
+
 TEST_F(AusgabeTest, LangeIntegralgrenzenStehenRechtsVomZeichen) {
     const std::tuple<const char*, TTerm* (*)(), TTerm* (*)(), bool> faelle[] = {
         {"-2 to 2", [] { return K(-2); }, [] { return K(2); }, false},
