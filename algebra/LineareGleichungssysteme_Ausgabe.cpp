@@ -223,6 +223,10 @@ public:
             gruppe->FuegeAn(std::move(marke));
         }
         gruppe->Text = text + ")";
+        // As high as the matrix, so that each label stands as far down in its block as its row in the others.
+        TBox& box = *gruppe->Box;
+        box.Oben = std::max(box.Oben, Haken - Oben);
+        box.Unten = std::max(box.Unten, Oben + H + Haken);
         return Fertig(std::move(gruppe));
     }
 

@@ -646,6 +646,8 @@ struct TSeitenbreite {
     std::string Text;
     Int32 Rechts = 0;
     std::string Breiteste;
+    // The height of each line of text.
+    std::vector<std::pair<std::string, Int32>> Zeilen;
 };
 
 TSeitenbreite SeiteBei(Int32 Breite, const std::function<void()>& Schreiben) {
@@ -662,6 +664,7 @@ TSeitenbreite SeiteBei(Int32 Breite, const std::function<void()>& Schreiben) {
     TSeitenbreite r;
     for (const auto& zeile : seite.Zeilen) {
         r.Text += zeile->Klartext() + "\n";
+        if (zeile->Box) r.Zeilen.emplace_back(zeile->Klartext(), zeile->Box->Oben + zeile->Box->Unten);
         if (zeile->Box && zeile->Art != ArtLinie &&
             zeile->Box->LinksAbstand + zeile->Box->Breite > r.Rechts) {
             r.Rechts = zeile->Box->LinksAbstand + zeile->Box->Breite;
@@ -724,6 +727,12 @@ TEST_F(LGS, BreiteMatrizenInSpaltenbloeckenVollstaendigUndLesbar) {
                             << b.substr(d > 40 ? d - 40 : 0, 120);
             gebrochen += bloecke;
             eigeneMarken = eigeneMarken || seite.Text.find("\nZeilenumformungen:(") != std::string::npos;
+            // A block of labels is as high as the block of columns before it: each label stands level with
+            // its row.
+            for (size_t i = 1; i < seite.Zeilen.size(); ++i) {
+                if (seite.Zeilen[i].first.rfind("Zeilenumformungen:(", 0) != 0) continue;
+                EXPECT_EQ(seite.Zeilen[i].second, seite.Zeilen[i - 1].second) << name;
+            }
         }
         EXPECT_GT(gebrochen, 0u) << f.Name;
     }
