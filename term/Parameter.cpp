@@ -65,7 +65,11 @@ bool IstParameter(const TTerm* T) {
 }
 
 bool EnthaeltParameter(TTerm* T) {
-    return !Durchlaufe(T, [](TTerm* t) { return !IstParameter(t); });
+    if (!T) return false;
+    // A term's parts do not change: asked again (the constant coefficients of every polynomial are), the
+    // answer is the one found before.
+    if (T->MitParameter < 0) T->MitParameter = !Durchlaufe(T, [](TTerm* t) { return !IstParameter(t); });
+    return T->MitParameter == 1;
 }
 
 std::string Parameternamen(TTerm* T, TTerm* U) {

@@ -86,6 +86,8 @@ public:
     std::string Text;
     // Counts the changes of Text, so that a term above a child changed in place sees that its text is old.
     uint32_t Textstand = 0;
+    // Whether the term holds a parameter (EnthaeltParameter): -1 not asked yet, else 0 or 1.
+    int8_t MitParameter = -1;
 
     // Releases the cached normal form (the arena frees the term itself).
     void Freigeben();
