@@ -456,7 +456,8 @@ void DoGraph() {
         TWechsel<TKartenDaten> karte(KartenDaten, gedruckt);
         ZeichneSeite(0);
         SeitenY = y + absenkung;
-        const TKartenDaten& K = KartenDaten;
+        // The window and scale as drawn (on paper the reduced ones).
+        const TKartenDaten K = KartenDaten;
         {
             // Every stroke and dot of the graph stays in its coordinate window; only texts lie beside it.
             TWechsel<std::optional<TRechteck>> fenster(Zeichenfenster, Koordinatenfenster());
