@@ -16,6 +16,7 @@
 #include "steps/Allgemeines.h"
 #include "steps/Schrittflags.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Terme.h"
 #include "term/Wertprogramm.h"
 
@@ -420,6 +421,26 @@ void Grenzlinie(TTerm* f, TTerm* g, Extended x) {
     if (Funktionswert(f, x, fx) && Funktionswert(g, x, gx)) Linie(x, fx, x, gx);
 }
 
+// Whether T has a number as its value somewhere across the drawing's window.
+bool HatZahlwerteImFenster(TTerm* T) {
+    TWertprogramm P(T);
+    const TKartenDaten& K = KartenDaten;
+    constexpr int n = 256;
+    for (int i = 0; i <= n; ++i) {
+        Extended y = 0;
+        if (P.EndlicherWert(K.XVon + (K.XBis - K.XVon) * i / n, y)) return true;
+    }
+    return false;
+}
+
+// The line on the curve of T (named Name), which holds a parameter.
+std::string OhneKurveText(TTerm* T, const std::string& Name) {
+    if (!HatZahlwerteImFenster(T))
+        return "Der Graph von " + Name + " wird nicht gezeichnet: " + OhneZahlwerteText(T, Name);
+    return "Der Graph von " + Name + " wird nur dort gezeichnet, wo " + Name +
+           " Zahlen als Werte hat: " + Name + " enthält " + ParameterImAkkusativ(T) + ".";
+}
+
 } // namespace
 
 void DoGraph() {
@@ -428,6 +449,7 @@ void DoGraph() {
         GTerm = TermAusFeld(TEingabefeld::GTerm);
         if (!DruckModus) SeitenY = 0;
         Int32 y = SeitenY;
+        const size_t ersteZeile = Zeilenliste->Zeilen.size();
         SchreibeUnterstrichen(GTerm ? "Graphen :" : "Graph :");
         // f as entered throughout: its heading, its curve and the area are drawn where it has a value
         // (sqrt(x)^2 = x only for x >= 0).
@@ -435,12 +457,17 @@ void DoGraph() {
         SchreibeTextTerm(" f(x) = ", f);
         if (GTerm) SchreibeTextTerm(";  g(x) = ", GTerm);
         NeueZeile();
-        // The graph is drawn over the page from the offset y, its top within the top margin. A heading taller
-        // than that margin (a fraction, a function by cases) lowers the drawing, so that the heading stays
-        // clear of the grid, the top labels and the curves' names.
-        // The screen draws its lines from 5 pixels down; half a label's height stays free below the heading.
-        const Int32 kopf = (DruckModus ? 0 : 5) +
-                           (Zeilenliste->Zeilen.empty() ? 0 : Zeilenvorschub(*Zeilenliste->Zeilen.back()));
+        // A function with a parameter has no numbers as values, so it has no curve, or only where a case of
+        // it holds no parameter: the page says why.
+        for (const auto& [T, name] : {std::pair<TTerm*, std::string>{f, "f"}, {GTerm, "g"}})
+            if (T && EnthaeltParameter(T)) SchreibeZeile(OhneKurveText(T, name));
+        // The graph is drawn over the page from the offset y, its top within the top margin. Lines above it
+        // taller than that margin (a fraction, a function by cases, the line on a missing curve) lower the
+        // drawing, so that they stay clear of the grid, the top labels and the curves' names.
+        // The screen draws its lines from 5 pixels down; half a label's height stays free below the lines.
+        Int32 kopf = DruckModus ? 0 : 5;
+        for (size_t i = ersteZeile; i < Zeilenliste->Zeilen.size(); ++i)
+            kopf += Zeilenvorschub(*Zeilenliste->Zeilen[i]);
         const Int32 absenkung = std::max<Int32>(
             0, kopf + PunktZuPixel(Schriftgroesse) / 2 -
                    static_cast<Int32>(KartenDaten.RandOben / 2.54L * Leinwand().PixelProZoll()));

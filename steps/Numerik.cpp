@@ -38,23 +38,14 @@ bool ZahlAusText(const std::string& Text, Extended& Wert) {
     return true;
 }
 
-namespace {
-
-// Why a numerical method does not run on a term with a parameter.
-std::string OhneZahlwerteText(TTerm* f) {
-    return "Die Funktion enthält den Parameter " + Parameternamen(f) +
-           " und hat daher keine Zahlen als Werte.";
-}
-
-} // namespace
-
 TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     if (!f || !a || !b || n <= 0) return nullptr;
     bool da = false, db = false;
     const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
     if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
     // A parameter has no number as its value: there is nothing to add up.
-    if (EnthaeltParameter(f)) throw ENichtExistenz(OhneZahlwerteText(f) + " Simpsonregel abgebrochen.");
+    if (EnthaeltParameter(f))
+        throw ENichtExistenz(OhneZahlwerteText(f, "Die Funktion") + " Simpsonregel abgebrochen.");
     const Int64 m = SimpsonIntervalle(n);
     const Extended h = (wb - wa) / static_cast<Extended>(m);
     TWertprogramm F(f);
@@ -192,7 +183,8 @@ std::optional<Extended> GeschaetztesStueck(TKnoten& knoten, Int64 i0, Int64 K) {
 TTerm* SimpsonregelSparsam(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     if (!f || !a || !b || n <= 0) return nullptr;
     const Int64 m = SimpsonIntervalle(n);
-    if (m < 4 * Stueckbreite) return Simpsonregel(f, a, b, n);
+    // The rule itself says why a term with a parameter has nothing to add up.
+    if (m < 4 * Stueckbreite || EnthaeltParameter(f)) return Simpsonregel(f, a, b, n);
     bool da = false, db = false;
     const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
     if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
@@ -240,7 +232,7 @@ void BestimmungEinerNullstelle() {
     if (!epsGueltig) {
         SchreibeZeile("Die Genauigkeit muss eine positive Zahl sein. Näherungsverfahren abgebrochen.");
     } else if (EnthaeltParameter(FTerm)) {
-        SchreibeZeile(OhneZahlwerteText(FTerm) + " Näherungsverfahren abgebrochen.");
+        SchreibeZeile(OhneZahlwerteText(FTerm, "Die Funktion") + " Näherungsverfahren abgebrochen.");
     } else if (IntervallOhneX()) {
         Schreibe("Intervall: ");
         TTerm* a = ABIntervall ? ABIntervall->LinkerRand.Wert : nullptr;

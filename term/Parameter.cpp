@@ -86,6 +86,15 @@ std::string Parameternamen(TTerm* T, TTerm* U) {
     return text;
 }
 
+std::string ParameterImAkkusativ(TTerm* T) {
+    const std::string namen = Parameternamen(T);
+    return (namen.find(' ') != std::string::npos ? "die Parameter " : "den Parameter ") + namen;
+}
+
+std::string OhneZahlwerteText(TTerm* T, const std::string& Name) {
+    return Name + " enthält " + ParameterImAkkusativ(T) + " und hat daher keine Zahlen als Werte.";
+}
+
 bool VielleichtNull(TTerm* C) {
     return C && EnthaeltParameter(C) && Nullheit(C) != TNullheit::NichtNull;
 }

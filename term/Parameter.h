@@ -19,6 +19,12 @@ bool EnthaeltParameter(TTerm* T);
 // The names of the parameters in T (and U), in the order met, joined by ", " and " und ".
 std::string Parameternamen(TTerm* T, TTerm* U = nullptr);
 
+// "den Parameter a", or "die Parameter a und b" where T holds more than one.
+std::string ParameterImAkkusativ(TTerm* T);
+// Why T, named Name, has no numbers as values: "<Name> enthält den Parameter a und hat daher keine Zahlen als
+// Werte." (die Parameter a und b, where there are more).
+std::string OhneZahlwerteText(TTerm* T, const std::string& Name);
+
 // The constant C holds a parameter and may be 0 for some value of it (a, 2·a, a - 1; not a^0 + 1).
 bool VielleichtNull(TTerm* C);
 // The constant C has a value: decided by its value when C holds no parameter; with a parameter wahr when it

@@ -27,6 +27,7 @@
 #include "output/Weltzeichnung.h"
 #include "steps/Allgemeines.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/TermParser.h"
 #include "term/Terme.h"
 #include "tests/app/IniTesthilfe.h"
@@ -211,6 +212,81 @@ TEST_F(GraphTest, DerGraphSchrittMitKurvenPunktenUndMeldungen) {
     EXPECT_EQ(fehler[0].rfind("W: Fehler bei DoGraph:\n\r", 0), 0u);
 }
 
+// A function with a parameter has no numbers as values: the page says in a sentence, naming its parameters,
+// why its curve is missing, and no pixel of it is drawn, or only where a case of it holds no parameter; a
+// function without one beside it is drawn as before.
+TEST_F(GraphTest, EinParameterLaesstDieKurveMitSatzAus) {
+    const std::string ohneA = "enthält den Parameter a und hat daher keine Zahlen als Werte.";
+    const struct {
+        const char *F, *G;
+        std::vector<std::string> Saetze;
+        std::vector<Extended> MitTinte, OhneTinte; // x where f's curve has ink, where it has none
+    } faelle[] = {
+        {"x^2-2*a*x", "", {"Der Graph von f wird nicht gezeichnet: f " + ohneA}, {}, {-1.3L, 1.3L}},
+        {"x^2-2*a*x", "x+1", {"Der Graph von f wird nicht gezeichnet: f " + ohneA}, {}, {1.3L}},
+        {"x-1",
+         "k*x^2+b",
+         {"Der Graph von g wird nicht gezeichnet: g enthält die Parameter k und b und hat daher keine Zahlen "
+          "als Werte."},
+         {1.3L},
+         {}},
+        {"a/x",
+         "a",
+         {"Der Graph von f wird nicht gezeichnet: f " + ohneA,
+          "Der Graph von g wird nicht gezeichnet: g " + ohneA},
+         {},
+         {1.3L}},
+        {"x^2;a*x",
+         "",
+         {"Der Graph von f wird nur dort gezeichnet, wo f Zahlen als Werte hat: f enthält den Parameter a."},
+         {-1.3L},
+         {1.3L}},
+        {"x^2-2*x", "x+1", {}, {-1.3L, 1.3L}, {}},
+    };
+    // Ink on the curve of T at x (off the axes and the grid dots; a steep curve's column spans some rows).
+    auto tinte = [&](TTerm* T, Extended x) {
+        bool d = false;
+        const Extended y = W(T, x, d);
+        int n = 0;
+        if (d)
+            for (Int32 r = YPixel(y) - 6; r <= YPixel(y) + 6; ++r) n += L.Pixel(XPixel(x), r) == Schwarz;
+        return n > 0;
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(std::string(fall.F) + " ; " + fall.G);
+        Leere();
+        Seite.Zeilen.clear();
+        SeitenY = 0;
+        FTerm = TermAusString(fall.F);
+        Oberflaeche.Host.Eingaben[TEingabefeld::GTerm] = fall.G;
+        DoGraph();
+        EXPECT_TRUE(Gezeigt(Oberflaeche.Host).empty());
+        const std::vector<std::string> zeilen = Seitentext();
+        ASSERT_EQ(zeilen.size(), fall.Saetze.size() + 1);
+        EXPECT_EQ(std::vector<std::string>(zeilen.begin() + 1, zeilen.end()), fall.Saetze);
+        // A curve that is drawn somewhere is named.
+        EXPECT_EQ(Geschrieben("f"), !fall.MitTinte.empty());
+        for (Extended x : fall.MitTinte) EXPECT_TRUE(tinte(FTerm, x)) << x;
+        TTerm* g = *fall.G ? TermAusString(fall.G) : nullptr;
+        const bool gGezeichnet = g && !EnthaeltParameter(g);
+        EXPECT_EQ(Geschrieben("g"), gGezeichnet);
+        if (g) {
+            EXPECT_EQ(tinte(g, 1.3L), gGezeichnet);
+        }
+        // No ink in the column of x but the x-axis and g's curve.
+        for (Extended x : fall.OhneTinte) {
+            const Int32 c = XPixel(x);
+            bool d = false;
+            const Int32 rg = gGezeichnet ? YPixel(W(g, x, d)) : -100;
+            for (Int32 r = 0; r < GraphbildHoehe; ++r) {
+                if (r != YPixel(0) && std::abs(r - rg) > 2) {
+                    EXPECT_NE(L.Pixel(c, r), Schwarz) << x << " " << r;
+                }
+            }
+        }
+    }
+}
+
 // Everything the graph step draws but its texts stays in the coordinate window: the area's fill and its
 // bound lines where the interval reaches beyond the window, the curves, the axes with ticks and arrow heads,
 // the grid and the crosses of points on the window's edge. An axis outside the window is left out with its
@@ -377,6 +453,21 @@ TEST_F(GrafikTest, GraphMitPunktenUndFlaeche) {
 TEST_F(GrafikTest, HoheUeberschriftLiegtUeberDemGitter) {
     Start({SchrittGraph}, "x^2;2x");
     for (int i = -10; i <= -5; ++i) {
+        const Int32 c = XPixel(i), r = YPixel(KartenDaten.YBis);
+        int tinte = 0;
+        for (int dc = -2; dc <= 2; ++dc)
+            for (int dr = -2; dr <= 2; ++dr) tinte += Schwarz(c + dc, r + dr);
+        EXPECT_EQ(tinte, 1) << i;
+    }
+}
+
+// The line that says why a curve with a parameter is missing lowers the drawing, with a tall heading above it
+// (a function by cases): both stay clear of the top row of grid dots.
+TEST_F(GrafikTest, SatzZumParameterLiegtUeberDemGitter) {
+    Start({SchrittGraph}, "x^2;a*x");
+    ASSERT_EQ(Haupt->Seitenlisten[SeiteGraph]->Zeilen.size(), 2u);
+    for (int i = -10; i <= 10; ++i) {
+        if (i == 0) continue; // the y-axis' arrow
         const Int32 c = XPixel(i), r = YPixel(KartenDaten.YBis);
         int tinte = 0;
         for (int dc = -2; dc <= 2; ++dc)

@@ -337,5 +337,41 @@ TEST_F(Parameter, PolstelleNurWoSieFuerJedenWertVorliegt) {
     }
 }
 
+// A step that needs numbers as values of f (Simpson's rule, the numerical zero, the graph) says on its page
+// that f holds a parameter, never that f lacks a value somewhere.
+TEST_F(Parameter, ZahlenverfahrenNennenDenParameter) {
+    const struct {
+        const char *F, *A, *B;
+        TSchritt Schritt;
+        Int32 Seite;
+        const char* Satz;
+    } faelle[] = {
+        {"exp(a*x)", "0", "1", SchrittIntegral, 7,
+         "Die Funktion enthält den Parameter a und hat daher keine Zahlen als Werte. Simpsonregel "
+         "abgebrochen."},
+        {"exp(a*x^2)", "0", "1", SchrittIntegral, 7,
+         "Die Funktion enthält den Parameter a und hat daher keine Zahlen als Werte. Simpsonregel "
+         "abgebrochen."},
+        {"x^3+k*x+1", "-2", "2", SchrittNaeherungsverfahren, 1,
+         "Die Funktion enthält den Parameter k und hat daher keine Zahlen als Werte. Näherungsverfahren "
+         "abgebrochen."},
+        {"a*x^2+b", "", "", SchrittGraph, 8,
+         "Der Graph von f wird nicht gezeichnet: f enthält die Parameter a und b und hat daher keine Zahlen "
+         "als "
+         "Werte."},
+    };
+    for (const auto& f : faelle) {
+        for (bool kommentare : {false, true}) {
+            TKopfloseAnfrage lauf(
+                {.F = f.F, .A = f.A, .B = f.B, .Schritte = {f.Schritt}, .Kommentare = kommentare});
+            lauf.Starte();
+            const std::string seite = lauf.Text(f.Seite);
+            EXPECT_NE(seite.find(f.Satz), std::string::npos) << f.F << "\n" << seite;
+            EXPECT_EQ(seite.find("nicht überall definiert"), std::string::npos) << f.F << "\n" << seite;
+            KeinFalscherText(seite, f.F);
+        }
+    }
+}
+
 } // namespace
 } // namespace zol
