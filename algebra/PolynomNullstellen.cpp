@@ -26,8 +26,18 @@ void SenkeGrad(TPolynom& P) {
     while (P.Grad > 0 && P.Koeff[P.Grad]->IstNull()) P.Koeff[P.Grad--] = Null;
 }
 
+namespace {
+
+// The first zero with a parameter that the current search left out because whether it lies in the range is
+// not decided for every value of the parameter (-a in [0; 1]).
+TTerm* OffenerPunkt = nullptr;
+
+} // namespace
+
 bool ImBereich(TTerm* T, TMenge* Bereich) {
-    return !Bereich || Bereich->Enthaelt(T);
+    const TWahrheitswert drin = LiegtIn(T, Bereich);
+    if (drin == unklar && !OffenerPunkt) OffenerPunkt = T;
+    return drin == wahr;
 }
 
 TTerm* KonstantVereinfacht(TTerm* T) {
@@ -158,6 +168,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     }
     Liste = NeueLeereListe();
     Status = unklar;
+    TWechsel<TTerm*> offen(OffenerPunkt, nullptr);
     const Int32 n = P.Grad;
     if (n >= 1 && Nullheit(P.Koeff[n]) == TNullheit::Unklar) {
         // Dividing by a leading coefficient that may be 0 would give wrong zeros.
@@ -216,6 +227,14 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     }
     if (Liste->Anzahl == 0 && Status == unklar && n >= 4 && IstRationalesPolynom(P))
         QuadratfreieNullstellen(P, Bereich, Liste, Status, Kommentar);
+    // A zero left out for some values of its parameter: the list is not complete for them.
+    if (OffenerPunkt && Status == wahr) {
+        Status = unklar;
+        if (Kommentar) {
+            SchreibeTextTerm("Ob ", OffenerPunkt);
+            SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", OffenerPunkt);
+        }
+    }
     if (n >= 1 && leitkoeffizientOffen && Status != unklar) {
         Status = unklar;
         if (Kommentar) {

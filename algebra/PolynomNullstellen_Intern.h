@@ -13,7 +13,8 @@ class TTerm;
 
 // Drops zero leading coefficients.
 void SenkeGrad(TPolynom& P);
-// T lies in Bereich (nil Bereich: the whole line).
+// T lies in Bereich (nil Bereich: the whole line). A point with a parameter lies in a bounded range only for
+// some of its values: it is not taken, and the search of PNullstellen that asked ends with an open status.
 bool ImBereich(TTerm* T, TMenge* Bereich);
 // T simplified as a constant.
 TTerm* KonstantVereinfacht(TTerm* T);

@@ -137,6 +137,8 @@ TEST_F(Parameter, NullstellenGeltenFuerJedenWert) {
     };
     const std::vector<TFall> faelle = {{"x-a", "", "", {"a"}},
                                        {"x-a", "-5", "5", {}},
+                                       {"x+a", "1", "4", {}},
+                                       {"2*x-a", "1", "4", {}},
                                        {"x^2-2*a*x", "", "", {"0", "2*a"}},
                                        {"x^2-2*a*x", "-5", "5", {"0"}},
                                        {"x*(x-k)", "-5", "5", {"0"}},
@@ -288,6 +290,23 @@ TEST_F(Parameter, IntegralIstDasDerStichproben) {
             EXPECT_TRUE(Nahe(*W(Setze(Integralergebnis, p)), simpson)) << f << ", a = " << p;
         }
     }
+}
+
+// The area between f and the x-axis splits at the zeros of f: where a zero with a parameter lies in [a; b]
+// for some values only, no area is stated (|F(b) - F(a)| is not the area of x + a on [0; 1] for a = -1/2).
+TEST_F(Parameter, KeinFlaecheninhaltOhneAlleSchnittstellen) {
+    for (const char* f : {"x+a", "2*x-a", "x-k+1"})
+        for (const auto& [a, b] : {std::pair{"0", "1"}, {"1", "4"}, {"-3", "-1"}})
+            for (bool kommentare : {false, true}) {
+                TKopfloseAnfrage lauf(
+                    {.F = f, .A = a, .B = b, .Schritte = {SchrittFlaeche}, .Kommentare = kommentare});
+                lauf.Starte();
+                const std::string seite = lauf.Text(7);
+                EXPECT_EQ(seite.find("Der gesuchte Flächeninhalt"), std::string::npos) << f << "\n" << seite;
+                EXPECT_NE(seite.find("Der Flächeninhalt konnte nicht bestimmt werden."), std::string::npos)
+                    << f << "\n"
+                    << seite;
+            }
 }
 
 TEST_F(Parameter, DreiwertigeAntwortenGeltenFuerJedenWert) {
