@@ -11,6 +11,7 @@
 #include "term/Mengen.h"
 #include "term/Parameter.h"
 #include "term/Punktlisten.h"
+#include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -171,22 +172,6 @@ TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut) {
 
 // ---- Polynomials as terms ----
 
-namespace {
-
-// -c for a coefficient written with a minus sign. A coefficient with a parameter, (-2)·a, has its rational
-// factor negated, 2·a: negating the whole would be written -(-2·a) after the minus of the sum.
-TTerm* Gegenzahl(TTerm* c) {
-    TOperatorTerm* o = AlsOperatorTerm(c);
-    TRationaleKonstante* r =
-        o && (o->Operator == '*' || o->Operator == '/') ? AlsRationaleKonstante(o->T1) : nullptr;
-    if (!r || r->Bruch.Zaehler >= 0 || !EnthaeltParameter(c)) return c->Negation();
-    TTerm* n = r->Negation();
-    if (o->Operator == '*' && n->HatWert(BruchEins)) return o->T2;
-    return OperatorTerm(n, o->T2, o->Operator);
-}
-
-} // namespace
-
 TTerm* PolynomToTerm(TPolynom P) {
     TTerm* ergebnis = nullptr;
     bool alleVereinfacht = true;
@@ -195,8 +180,20 @@ TTerm* PolynomToTerm(TPolynom P) {
         if (!(c->Zustand & TermVereinfacht)) alleVereinfacht = false;
         if (c->IstNull()) continue;
         char op = '+';
-        if (ergebnis && HatNegativesVorzeichen(c)) {
-            c = Gegenzahl(c);
+        // (Numbers, the most common coefficients, are not searched for a parameter.)
+        if (!AlsRationaleKonstante(c) && !IstRadikalKonstante(c) && EnthaeltParameter(c)) {
+            // The sign in front of the monomial, and none inside it: x - 1/a, not x - (-1·(-1/a)). The first
+            // monomial keeps a sum as its coefficient: (-a+1)·x^2.
+            TTerm* betrag = nullptr;
+            const bool negativ = NegativesVorzeichen(c, betrag);
+            if (!negativ)
+                c = betrag;
+            else if (ergebnis)
+                c = betrag, op = '-';
+            else if (!HatOperator(c, "+-"))
+                c = Produkt(MinusEins, betrag);
+        } else if (ergebnis && HatNegativesVorzeichen(c)) {
+            c = c->Negation();
             op = '-';
         }
         TTerm* monom = c;

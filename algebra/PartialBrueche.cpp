@@ -15,6 +15,7 @@
 #include "steps/Allgemeines.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
@@ -138,10 +139,12 @@ TTerm* PartialbruchTerm(TSListe* Nullstellen, const TQuadFaktorListe& QuadFaktor
             TTerm* w = A.a[i][j];
             if (w->IstNull()) continue;
             TTerm* nenner = Potenz(d, TBruch{j, 1});
-            if (HatNegativesVorzeichen(w))
-                R = Differenz(R, Quotient(w->Negation(), nenner));
+            // A coefficient with a parameter, such as -a+1, is subtracted without its sign: - (a-1)/(x+1).
+            TTerm* betrag = nullptr;
+            if (EnthaeltParameter(w) ? NegativesVorzeichen(w, betrag) : HatNegativesVorzeichen(w))
+                R = Differenz(R, Quotient(betrag ? betrag : w->Negation(), nenner));
             else
-                R = Summe(R, Quotient(w, nenner));
+                R = Summe(R, Quotient(betrag ? betrag : w, nenner));
         }
     }
     for (Int32 i = 1; i <= B.Zeilen; ++i) {

@@ -154,6 +154,39 @@ bool HatNegativesVorzeichen(TTerm* T) {
     return false;
 }
 
+bool NegativesVorzeichen(TTerm* T, TTerm*& Betrag) {
+    if (HatOperator(T, "+-")) {
+        auto* o = AlsOperatorTerm(T);
+        TTerm* erster = nullptr;
+        if (!NegativesVorzeichen(o->T1, erster)) {
+            Betrag = erster == o->T1 ? T : ArOp(erster, o->T2, o->Operator);
+            return false;
+        }
+        Betrag = ArOp(erster, o->T2, o->Operator == '+' ? '-' : '+');
+        return true;
+    }
+    TTerm* t = T;
+    TTerm* rest = nullptr;
+    TBruch faktor;
+    KMK(t, rest, faktor);
+    bool negativ = faktor.Zaehler < 0;
+    if (negativ) faktor.Zaehler = -faktor.Zaehler;
+    // The signs of the factors that are left, such as the sum in 1/2·(-a-1).
+    if (rest != T && HatOperator(rest, "+-*/")) {
+        auto* o = AlsOperatorTerm(rest);
+        TTerm *b1 = o->T1, *b2 = o->T2;
+        if (HatOperator(rest, "+-")) {
+            b2 = nullptr;
+            negativ ^= NegativesVorzeichen(rest, b1);
+        } else {
+            negativ ^= NegativesVorzeichen(o->T1, b1) ^ NegativesVorzeichen(o->T2, b2);
+        }
+        rest = b2 ? ArOp(b1, b2, o->Operator) : b1;
+    }
+    Betrag = ArOp(RationaleKonstante(faktor), rest, '*');
+    return negativ;
+}
+
 TTerm* DividiereDurchFaktor(TTerm* T, TTerm* F) {
     if (!T || !F) return nullptr;
     if (T->IstGleich(F)) return Eins;

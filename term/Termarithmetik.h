@@ -35,6 +35,11 @@ bool HatOperator(TTerm* T, const std::string& ops);
 // T is a negative rational constant, a radical constant with a negative leading coefficient, or a
 // product whose left factor is one of these.
 bool HatNegativesVorzeichen(TTerm* T);
+// T as a sign and a term without a sign in front, Betrag: the rational factors of a product or quotient
+// multiplied out, -1·(-1/a) = +(1/a) and (-2·a)/2 = -(a); a sum has the sign of its first part, -a-1 =
+// -(a+1). True for the sign -. For a coefficient with a parameter, which the folding of constants leaves as
+// it is built.
+bool NegativesVorzeichen(TTerm* T, TTerm*& Betrag);
 
 // The folding passes; each replaces T by an equal-valued term. A node whose parts fold is rebuilt over the
 // folded parts; no existing term is changed.

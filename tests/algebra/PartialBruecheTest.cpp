@@ -15,6 +15,7 @@
 #include "term/Mengen.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "tests/algebra/PolynomTesthilfe.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
 #include "tests/hilfe/TestLeinwand.h"
 #include "tests/hilfe/ZolTest.h"
@@ -77,6 +78,26 @@ TEST_F(Partialbrueche, ZerlegungErgibtFunktion) {
                                                          PartialbruchA, PartialbruchB, PartialbruchC)));
         for (Extended x : {-2.7L, -0.4L, 0.6L, 1.3L, 2.9L})
             EXPECT_TRUE(Nahe(Tabellenwert(x), *Wert(R->Term, x))) << double(x);
+    }
+}
+
+// Coefficients with a parameter: the decomposition sums back to f for sample values of the parameter, and a
+// negative coefficient is subtracted (x - 1 - (a-1)/(x+1), not x - 1 + (-a+1)/(x+1)).
+TEST_F(Partialbrueche, MitParameterOhneDoppeltesVorzeichen) {
+    for (const char* f : {"(x-a)/((x+1)*(x-3))", "(a*x+1)/(x^2-1)", "(1-a)/((x-1)*(x+2))", "(x-a)/(x^2+x)",
+                          "(-a*x-a)/((x-2)*(x^2+1))"}) {
+        SCOPED_TRACE(f);
+        TRationaleFunktion* R = RF(f);
+        ASSERT_NE(R, nullptr);
+        ASSERT_TRUE(Zerlege(R, false) && PartialbruchVorhanden);
+        TTerm* T = PartialbruchTerm(PartialbruchNullstellen, PartialbruchQuadFaktoren, PartialbruchA,
+                                    PartialbruchB, PartialbruchC);
+        const TTerm* d = DoppeltesVorzeichen(T);
+        EXPECT_EQ(d, nullptr) << T->Text << " bei " << (d ? d->Text : "");
+        for (TTerm* a : {K(-2), K(3), K(1, 3)})
+            for (Extended x : {-2.7L, -0.4L, 0.6L, 1.3L, 2.9L})
+                EXPECT_TRUE(Nahe(*Wert(MitA(T, a), x), *Wert(MitA(Lies(f), a), x)))
+                    << a->Text << " " << double(x);
     }
 }
 

@@ -98,6 +98,29 @@ private:
     std::mt19937 Gen;
 };
 
+// T is written beginning with a minus sign: a negative number, or a product, quotient or sum whose first
+// operand is.
+inline bool BeginntMitMinus(TTerm* T) {
+    if (auto* r = AlsRationaleKonstante(T)) return r->Bruch.Zaehler < 0;
+    if (auto* o = AlsOperatorTerm(T)) return BeginntMitMinus(o->T1);
+    return false;
+}
+
+// A place in T where two signs meet, as in x - (-1/a), x + (-a-1)·x or a·(-x): an operand after +, - or ·
+// that begins with a minus sign; nil where there is none.
+inline TTerm* DoppeltesVorzeichen(TTerm* T) {
+    auto* o = AlsOperatorTerm(T);
+    if (!o) return nullptr;
+    if (o->Operator != '/' && BeginntMitMinus(o->T2)) return T;
+    if (TTerm* d = DoppeltesVorzeichen(o->T1)) return d;
+    return DoppeltesVorzeichen(o->T2);
+}
+
+// T with the value p put in for the parameter a.
+inline TTerm* MitA(TTerm* T, TTerm* p) {
+    return T->Ersetze(BenannteKonstante("a"), p);
+}
+
 using PolynomTest = ZolTest;
 
 } // namespace zol

@@ -1,5 +1,7 @@
 // Factorisation: the factors multiplied back give P for a table that reaches every case, every quadratic
 // factor has no real zero, an incomplete factorisation lists each factor it found once; the step's page.
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "algebra/NormalFormen.h"
@@ -82,6 +84,43 @@ TEST_F(PolynomZerlegungen, FaktorenErgebenPolynom) {
         EXPECT_TRUE(GleicheWerte(R, NullPolynom));
         if (Z.Vollstaendig) {
             EXPECT_TRUE(GleicheWerte(Produkt, P));
+        }
+    }
+}
+
+// A polynomial with a parameter: its factors multiplied out give P for sample values of the parameter, and
+// neither P, nor its factorisation, nor its antiderivative is written with two signs in a row (a·(x + 1/a),
+// not a·(x - (-1/a))); the antiderivative differentiated back gives P.
+TEST_F(PolynomZerlegungen, MitParameterOhneDoppeltesVorzeichen) {
+    const char* faelle[] = {"a*x+1",         "2*x+a",     "-a*x+1",      "a*x^2+x",  "x^2-(a+1)*x",
+                            "(1-a)*x^2+x",   "x^3-a*x^2", "x^2-2*a*x",   "-a/3*x+2", "(a-1)*x-a",
+                            "x^2-2*a*x+a^2", "-2*a*x-4",  "x^2+(-1/a)*x"};
+    for (const char* f : faelle) {
+        SCOPED_TRACE(f);
+        bool neu = false;
+        TPolynomTerm* form = TPolynomTermCreateT(Lies(f), neu);
+        ASSERT_NE(form, nullptr);
+        const TPolynom& P = form->P;
+        TZerlegung Z;
+        PZerlegung(P, Z, false);
+        ASSERT_TRUE(Z.Vollstaendig);
+        TPolynom S;
+        PStammfunktion(P, S);
+        TTerm *Pt = PolynomToTerm(P), *Zt = Produktterm(Z, true), *St = PolynomToTerm(S);
+        for (TTerm* T : {Pt, Zt, St}) {
+            const TTerm* d = DoppeltesVorzeichen(T);
+            EXPECT_EQ(d, nullptr) << T->Text << " bei " << (d ? d->Text : "");
+        }
+        for (TTerm* a : {K(-2), K(3), K(1, 2), K(-5, 3)}) {
+            for (Extended x : {-1.5L, 0.7L, 2.2L}) {
+                const std::optional<Extended> p = Wert(MitA(Lies(f), a), x), z = Wert(MitA(Zt, a), x);
+                ASSERT_TRUE(p && z);
+                EXPECT_TRUE(Nahe(*p, *z)) << a->Text << ", " << double(x);
+                EXPECT_TRUE(Nahe(*Wert(MitA(Pt, a), x), *p));
+                const Extended h = 1e-5L;
+                const Extended ableitung = (*Wert(MitA(St, a), x + h) - *Wert(MitA(St, a), x - h)) / (2 * h);
+                EXPECT_NEAR(double(ableitung), double(*p), 1e-6 * (1 + std::fabs(double(*p))));
+            }
         }
     }
 }
