@@ -100,14 +100,20 @@ bool IstSummenartig(TTerm* T) {
 }
 
 // The brackets of T1 op T2 (op not '/'): a sum as a factor; a sum subtracted or multiplied; a negative
-// second operand, and a fraction with a negative numerator: no "+ -a".
+// second operand, a fraction with a negative numerator and a sum that begins with a negative summand: no
+// "+ -a".
 bool LinksGeklammert(char op, TTerm* T1) {
     return op == '*' && IstSummenartig(T1);
+}
+// The first operand of a sum chain, down to its leftmost summand, has a negative sign.
+bool BeginntNegativ(TTerm* T) {
+    return HatNegativesVorzeichen(T) || (HatOperator(T, "+-") && BeginntNegativ(AlsOperatorTerm(T)->T1));
 }
 bool RechtsGeklammert(char op, TTerm* T2) {
     auto* quotient = HatOperator(T2, "/") ? AlsOperatorTerm(T2) : nullptr;
     return ((op == '*' || op == '-') && IstSummenartig(T2)) || HatNegativesVorzeichen(T2) ||
-           (op != '/' && quotient && HatNegativesVorzeichen(quotient->T1));
+           (op != '/' && quotient && HatNegativesVorzeichen(quotient->T1)) ||
+           (op == '+' && HatOperator(T2, "+-") && BeginntNegativ(T2));
 }
 // The factor -1 is written as a minus sign.
 bool MinusEinsFaktor(char op, TTerm* T1) {
