@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 #include "output/Ausgabe.h"
 
@@ -88,11 +89,15 @@ void TTestLeinwand::FuelleRechteck(const TRechteck& Rechteck, TFarbe Farbe) {
         Merke(a);
     }
     const Int32 links = std::max(Rechteck.Links, 0), rechts = std::min(Rechteck.Rechts, Groesse.Breite);
-    if (links >= rechts) return;
-    // Row by row (a page is cleared this way at every step).
-    for (Int32 y = std::max(Rechteck.Oben, 0); y < std::min(Rechteck.Unten, Groesse.Hoehe); ++y)
-        std::fill_n(Bild.begin() + static_cast<std::ptrdiff_t>(y) * Groesse.Breite + links, rechts - links,
-                    Farbe);
+    const Int32 oben = std::max(Rechteck.Oben, 0), unten = std::min(Rechteck.Unten, Groesse.Hoehe);
+    if (links >= rechts || oben >= unten) return;
+    // The first row filled, the others copied from it (a page is cleared this way at every step).
+    auto zeile = [&](Int32 y) {
+        return Bild.data() + static_cast<std::ptrdiff_t>(y) * Groesse.Breite + links;
+    };
+    std::fill_n(zeile(oben), rechts - links, Farbe);
+    for (Int32 y = oben + 1; y < unten; ++y)
+        std::memcpy(zeile(y), zeile(oben), sizeof(TFarbe) * static_cast<size_t>(rechts - links));
 }
 
 TFarbe TTestLeinwand::Pixel(Int32 x, Int32 y) {
