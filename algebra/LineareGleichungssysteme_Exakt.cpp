@@ -27,7 +27,7 @@ struct TKandidat {
 };
 
 [[noreturn]] void Ueberlauf() {
-    throw ERessourcen("Überlauf in der Bruchrechnung.");
+    throw EUeberlauf("Überlauf in der Bruchrechnung.");
 }
 
 // The terms of entries 1..n, false when one does not fit.

@@ -3,14 +3,19 @@
 #include "algebra/PolynomZerlegungen_Intern.h"
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/PolynomNullstellen_Intern.h"
+#include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
 #include "output/Seiten.h"
 #include "steps/Allgemeines.h"
+#include "steps/Schrittrahmen.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
@@ -371,12 +376,97 @@ bool ZerlegePix(TPolynom P, TZerlegung& Z, bool Kommentar) {
 
 // ---- The step ----
 
+namespace {
+
+// Products nested deeper than this are not taken apart (a school polynomial has a few factors).
+constexpr Int32 MaxFaktortiefe = 64;
+
+// T, a factor of f as entered taken to the power m, as a product of powers of polynomials: each with its
+// exponent into Faktoren, the constant factors into Konstante. False for any other form (a sum of products).
+bool Faktorform(TTerm* T, Int32 m, std::vector<std::pair<TPolynom, Int32>>& Faktoren, TTerm*& Konstante,
+                Int32 Tiefe = 0) {
+    if (Tiefe > MaxFaktortiefe) return false;
+    if (T->IstKonstant) {
+        Konstante = Produkt(Konstante, m == 1 ? T : PotenzTerm(T, Int64(m)));
+        return true;
+    }
+    if (auto* o = AlsOperatorTerm(T); o && o->Operator == '*')
+        return Faktorform(o->T1, m, Faktoren, Konstante, Tiefe + 1) &&
+               Faktorform(o->T2, m, Faktoren, Konstante, Tiefe + 1);
+    if (auto* o = AlsOperatorTerm(T); o && o->Operator == '/' && o->T2->IstKonstant) {
+        Konstante = Quotient(Konstante, m == 1 ? o->T2 : PotenzTerm(o->T2, Int64(m)));
+        return Faktorform(o->T1, m, Faktoren, Konstante, Tiefe + 1);
+    }
+    if (auto* p = AlsPotenzTerm(T);
+        p && p->Exponent.Nenner == 1 && p->Exponent.Zaehler >= 1 && p->Exponent.Zaehler * m <= MaxGrad)
+        return Faktorform(p->Argument, Int32(p->Exponent.Zaehler) * m, Faktoren, Konstante, Tiefe + 1);
+    try {
+        bool neu = false;
+        TPolynomTerm* form = TPolynomTermCreateT(T, neu);
+        if (!form || form->P.Grad < 1) return false;
+        Faktoren.push_back({form->P, m});
+        return true;
+    } catch (const EUeberlauf&) {
+        // A sum whose own coefficients leave the exact arithmetic.
+        return false;
+    }
+}
+
+// The line on f whose coefficients leave the exact arithmetic when multiplied out; where f as entered is a
+// product of powers of polynomials whose coefficients fit ((x+10^12)^2), its factorisation follows.
+void ZerlegeFaktorweise(const EUeberlauf& e) {
+    std::string grund = e.Grund;
+    if (grund.ends_with(".")) grund.pop_back();
+    SchreibeZeile("Beim Ausmultiplizieren werden die Zahlen für die exakte Rechnung zu groß (" + grund +
+                  ").");
+    TZerlegung Z;
+    if (PZerlegungFaktorweise(EingegebenesF(), Z, Kommentare)) SchreibeErgebnis(Z);
+}
+
+} // namespace
+
+bool PZerlegungFaktorweise(TTerm* F, TZerlegung& Z, bool Kommentar) {
+    std::vector<std::pair<TPolynom, Int32>> faktoren;
+    TTerm* konstante = Eins;
+    Z = TZerlegung{};
+    Z.Liste = NeueLeereListe();
+    Z.Vollstaendig = true;
+    try {
+        if (!Faktorform(F, 1, faktoren, konstante) || (faktoren.size() == 1 && faktoren[0].second == 1))
+            return false;
+        if (Kommentar) SchreibeZeile("Die Faktoren von P werden einzeln zerlegt.");
+        for (const auto& [Q, m] : faktoren) {
+            const TZerlegung N = Verschachtelt(Q, Kommentar);
+            Z.Vollstaendig = Z.Vollstaendig && N.Vollstaendig;
+            for (Int32 i = 1; i <= N.Liste->Anzahl; ++i)
+                StelleEinfuegen(
+                    Neu<TStelle>(N.Liste->Stellen[i]->Punkt, N.Liste->Stellen[i]->Vielfachheit * m), Z.Liste,
+                    false);
+            for (Int32 i = 1; i <= N.Anzahl; ++i)
+                FaktorEinfuegen(N.QuadListe[i].p, N.QuadListe[i].q, N.QuadListe[i].Vielfachheit * m,
+                                Z.QuadListe, Z.Anzahl);
+            konstante =
+                Produkt(konstante, m == 1 ? N.Leitkoeffizient : PotenzTerm(N.Leitkoeffizient, Int64(m)));
+        }
+    } catch (const EUeberlauf&) {
+        return false;
+    }
+    // A leading coefficient beyond the exact arithmetic stays a product of powers: 1000000000000^2.
+    Z.Leitkoeffizient = konstante;
+    try {
+        TWechsel<bool> melden(KonstantenUeberlaufMelden, false);
+        Z.Leitkoeffizient = KonstantVereinfacht(konstante);
+    } catch (const EUeberlauf&) {
+    }
+    return true;
+}
+
 void SchrittPolynomzerlegung() {
     TPolynomTerm* polynom = nullptr;
     // Only f that is a polynomial as entered: not a quotient that cancels to one, not sqrt(x)^2.
     const TArtVonF art = FTerm ? ArtVonF() : TArtVonF{};
-    // A polynomial beyond the degree limit, or one whose terms pass it on the way (x^30-x^30+x), is named
-    // under the step's heading with what stops it.
+    // A polynomial beyond the degree limit, or one whose terms pass it on the way (x^30-x^30+x), or whose
+    // coefficients leave the exact arithmetic, is named under the step's heading with what stops it.
     auto ueberGrenze = [](const std::function<void()>& Grund) {
         SchreibeUnterstrichen("Zerlegung");
         SchreibeTextTermTextZeile(" des Polynoms P(x) = ", EingegebenesF(), " in Faktoren:");
@@ -395,6 +485,8 @@ void SchrittPolynomzerlegung() {
             polynom = TPolynomTermCreateT(FTerm, neu);
         } catch (const EGradUeberschritten& e) {
             return ueberGrenze([&] { SchreibeZeile(e.what()); });
+        } catch (const EUeberlauf& e) {
+            return ueberGrenze([&] { ZerlegeFaktorweise(e); });
         }
     }
     if (polynom) {

@@ -34,6 +34,12 @@ void PZerlegung(TPolynom P, TSListe*& Liste, TQuadFaktorListe& QuadListe, Int32&
                 TTerm*& Leitkoeffizient, bool& Vollstaendig, bool Kommentar);
 void PZerlegung(TPolynom P, TZerlegung& Z, bool Kommentar);
 
+// F as entered, a product of powers (natural exponents) of polynomials and of constants, factorised factor by
+// factor, for a polynomial whose coefficients multiplied out leave the exact arithmetic ((x+10^12)^2): each
+// factor by PZerlegung (indented), its factors taken to the factor's power. False where F has another form
+// or is a single polynomial; Z is complete when every factor's factorisation is.
+bool PZerlegungFaktorweise(TTerm* F, TZerlegung& Z, bool Kommentar);
+
 // Leitkoeffizient * (x - x_i)^m_i * ... * (x^2 + p*x + q)^k * ... as a term, in the order of Z's lists.
 TTerm* Produktterm(const TZerlegung& Z, bool OhneEins = false);
 

@@ -16,6 +16,7 @@
 #include "steps/Nullstel.h"
 #include "steps/Numerik.h"
 #include "steps/Schrittflags.h"
+#include "steps/Schrittrahmen.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Punktlisten.h"
@@ -119,7 +120,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
         BeendeOffeneZeile();
         Einrueckung = einrueckung;
         Integralergebnis = nullptr;
-        SchreibeZeile("Bestimmung eines Integrals abgebrochen: " + e.Meldung);
+        SchreibeZeile("Bestimmung eines Integrals abgebrochen: " + Fehlertext(e));
         Oberflaeche().Meldung(TMeldungsart::Information,
                               "Bestimmung eines Integrals abgebrochen:\n\r" + e.Meldung);
         NeueZeile();
@@ -264,7 +265,7 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
         // Numbers beyond the limits in a piece: the line reached is ended, and the reason stands before the
         // result.
         BeendeOffeneZeile();
-        SchreibeZeile(e.Meldung);
+        SchreibeZeile(Fehlertext(e));
     }
     if (A) {
         Schreibe("Der gesuchte Flächeninhalt ist A = ");

@@ -21,6 +21,7 @@
 #include "plattform/Oberflaeche.h"
 #include "steps/Allgemeines.h"
 #include "steps/Fallunterscheidung.h"
+#include "steps/Schrittrahmen.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Parameter.h"
@@ -292,7 +293,7 @@ void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& St
 void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
     Liste = NeueLeereListe();
     Status = unklar;
-    if (Kommentar) SchreibeZeile(std::string(e.what()) + " Die Suche findet hier keine Nullstellen.");
+    if (Kommentar) SchreibeZeile(Fehlertext(e) + " Die Suche findet hier keine Nullstellen.");
 }
 
 std::string Nullstellenwort(Int32 n) {

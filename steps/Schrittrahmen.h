@@ -6,6 +6,7 @@
 #include <string>
 
 #include "term/Arbeit.h"
+#include "term/Fehler.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -24,16 +25,24 @@ private:
     TArbeitsbudget Budget;
 };
 
+// The sentence on an overflow of the exact arithmetic: "Die Zahlen werden für die exakte Rechnung zu groß
+// (Überlauf in der Bruchrechnung).", after the words a step put before the overflow's message ("Schritt:
+// Extremstellen-Bestimmung nicht OK! ").
+std::string UeberlaufSatz(const EUeberlauf& e);
+// The line of an error on a page: UeberlaufSatz for an overflow, the message otherwise.
+std::string Fehlertext(const EZolFehler& e);
+
 // Runs Schritt within Schrittbudget steps of work. An error it raises (a spent budget, the request's memory
 // budget, an overflow, a missing value) ends the step: its message becomes the last line of the current page,
-// which is drawn, and the request goes on with the next step. A term error (an input the user must mend) and
-// an abort by the user pass.
+// which is drawn, and the request goes on with the next step; an overflow gives the sentence of
+// UeberlaufSatz, with "Der Schritt wird abgebrochen: " before it where the step added no words of its own. A
+// term error (an input the user must mend) and an abort by the user pass.
 void FuehreSchrittAus(const std::function<void()>& Schritt);
 
 // Runs Teil, a part of a step that can fail on its own (the symmetry, the value table, the definition range's
 // details): an error that FuehreSchrittAus would end the step with ends only the part, with its message on
-// the current page, and the step goes on; the indentation is restored. No budget of its own. True when Teil
-// ran to its end.
+// the current page (an overflow with the sentence of UeberlaufSatz), and the step goes on; the indentation is
+// restored. No budget of its own. True when Teil ran to its end.
 bool FuehreTeilAus(const std::function<void()>& Teil);
 
 } // namespace zol

@@ -24,7 +24,9 @@ namespace {
 using Int128 = __int128;
 using UInt128 = unsigned __int128;
 
-[[noreturn]] void Ueberlauf() { throw ERessourcen("Überlauf in der Bruchrechnung."); }
+[[noreturn]] void Ueberlauf() {
+    throw EUeberlauf("Überlauf in der Bruchrechnung.");
+}
 [[noreturn]] void DurchNull() { throw ENichtExistenz("Division durch Null."); }
 
 UInt128 Betrag(Int128 v) { return v < 0 ? UInt128(0) - UInt128(v) : UInt128(v); }

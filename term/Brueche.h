@@ -1,7 +1,7 @@
 // Exact fractions of two signed 64-bit integers.
 //
 // Every arithmetic result is in normal form: positive denominator, numerator and denominator coprime,
-// zero as 0/1. Arithmetic is exact: a result that leaves the 64-bit range raises ERessourcen
+// zero as 0/1. Arithmetic is exact: a result that leaves the 64-bit range raises EUeberlauf, an ERessourcen
 // ("Überlauf in der Bruchrechnung."), a zero divisor raises ENichtExistenz ("Division durch Null.").
 // Comparisons are exact for every input and never raise.
 #pragma once

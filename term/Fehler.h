@@ -31,6 +31,13 @@ ZOL_FEHLERKLASSE(ERessourcen)
 ZOL_FEHLERKLASSE(EBenutzerAbbruch)
 // A self-test case failed.
 ZOL_FEHLERKLASSE(ETestMisslungen)
+// A number beyond the range of the exact arithmetic (64-bit fractions, radicals): "Überlauf in der
+// Bruchrechnung.". Grund keeps that message, to which a caller may add a prefix in Meldung.
+class EUeberlauf : public ERessourcen {
+public:
+    explicit EUeberlauf(const std::string& meldung) : ERessourcen(meldung), Grund(meldung) {}
+    std::string Grund;
+};
 // A polynomial would exceed the degree limit of 20 ("Maximaler Grad von Polynomen überschritten.").
 ZOL_FEHLERKLASSE(EGradUeberschritten)
 // The work budget of a search is spent; the search that set the budget ends with the best it has found.

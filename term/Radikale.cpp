@@ -254,7 +254,7 @@ namespace {
 
 Int64 MalGeprueft(Int64 a, Int64 b) {
     Int64 r;
-    if (__builtin_mul_overflow(a, b, &r)) throw ERessourcen(RadikalUeberlaufText);
+    if (__builtin_mul_overflow(a, b, &r)) throw EUeberlauf(RadikalUeberlaufText);
     return r;
 }
 

@@ -3,7 +3,7 @@
 //
 // The coefficients are computed as fractions. A power w^i of the root with i >= n is folded to
 // R^(i div n) * w^(i mod n) as soon as it arises, so no coefficient beyond the index is ever written.
-// Integer overflow raises ERessourcen "Überlauf in der Radikalrechnung.".
+// Integer overflow raises EUeberlauf "Überlauf in der Radikalrechnung.".
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -22,7 +22,7 @@ const char* const RadikalUeberlaufText = "Überlauf in der Radikalrechnung.";
 namespace {
 
 [[noreturn]] void Ueberlauf() {
-    throw ERessourcen(RadikalUeberlaufText);
+    throw EUeberlauf(RadikalUeberlaufText);
 }
 
 // Fraction arithmetic whose overflow is the radicals' overflow.

@@ -20,7 +20,7 @@ namespace zol {
 namespace {
 
 [[noreturn]] void Ueberlauf() {
-    throw ERessourcen("Überlauf in der Bruchrechnung.");
+    throw EUeberlauf("Überlauf in der Bruchrechnung.");
 }
 
 Int128 MalGeprueft(Int128 a, Int128 b) {

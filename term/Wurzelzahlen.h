@@ -22,7 +22,7 @@ class TTerm;
 using Int128 = __int128;
 
 // A fraction of 128-bit integers, reduced, with a positive denominator. Arithmetic that leaves 128 bits
-// raises ERessourcen ("Überlauf in der Bruchrechnung.").
+// raises EUeberlauf ("Überlauf in der Bruchrechnung.").
 struct TGrossbruch {
     Int128 Zaehler = 0;
     Int128 Nenner = 1;

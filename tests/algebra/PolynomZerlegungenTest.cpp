@@ -125,6 +125,36 @@ TEST_F(PolynomZerlegungen, MitParameterOhneDoppeltesVorzeichen) {
     }
 }
 
+// A polynomial whose coefficients leave 64 bits when multiplied out, entered as a product of powers of
+// polynomials that fit, is factorised factor by factor: the factors multiplied out give f at sample points,
+// and their degrees add up to f's. Another form gives no factorisation.
+TEST_F(PolynomZerlegungen, FaktorweiseWennAusmultipliziertZuGross) {
+    const struct {
+        const char* F;
+        Int32 Grad;
+    } faelle[] = {{"(x+10^12)^2", 2},         {"3*(x-10^12)*(x^2+10^12)/2", 3}, {"(10^12*x+1)^2", 2},
+                  {"(x-10^6)^3*(x+10^6)", 4}, {"2*(x+10^12)^2*(x-1)", 3},       {"(3*x-10^10)*(7*x+10^9)", 2},
+                  {"x*(x^2-10^12)^3", 7},     {"(x^2+x+10^10)^2*(x+10^10)", 5}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.F);
+        TTerm* f = Lies(fall.F);
+        TZerlegung Z;
+        ASSERT_TRUE(PZerlegungFaktorweise(f, Z, false));
+        EXPECT_TRUE(Z.Vollstaendig);
+        Int32 grad = 0;
+        for (Int32 i = 1; i <= Z.Liste->Anzahl; ++i) grad += Z.Liste->Stellen[i]->Vielfachheit;
+        for (Int32 i = 1; i <= Z.Anzahl; ++i) grad += 2 * Z.QuadListe[i].Vielfachheit;
+        EXPECT_EQ(grad, fall.Grad);
+        TTerm* produkt = Produktterm(Z);
+        for (Extended x : {-3.5L, -0.25L, 1.5L, 7.0L, 2e12L})
+            EXPECT_TRUE(Nahe(*Wert(produkt, x), *Wert(f, x), 1e-12L)) << double(x) << " " << produkt->Text;
+    }
+    for (const char* f : {"(x+10^12)^2-1", "x^2+3*x", "x+1"}) {
+        TZerlegung Z;
+        EXPECT_FALSE(PZerlegungFaktorweise(Lies(f), Z, false)) << f;
+    }
+}
+
 // A user abort ends the factorisation; it is not written as a failed step.
 TEST_F(PolynomZerlegungen, AbbruchWirdNichtAbgefangen) {
     Oberflaeche.Host.AbbruchNach = 1;

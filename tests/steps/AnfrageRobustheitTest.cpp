@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -191,6 +192,93 @@ TEST_F(AnfrageRobustheit, UeberlaufInDerSymmetrie) {
         return zeile.rfind("Wertetabelle:", 0) == 0;
     })) << lauf.Text();
     EXPECT_NE(lauf.Text(1).find("Weitere Nullstellen gibt es nicht."), std::string::npos) << lauf.Text(1);
+}
+
+// An overflow of the exact arithmetic ends a step or a part of one with the sentence that the numbers became
+// too large, after the words the step put before the message, and with "Der Schritt wird abgebrochen" where
+// a step added none; another resource's message stays as it is.
+TEST_F(AnfrageRobustheit, UeberlaufEndetMitSatz) {
+    const std::string bruch =
+        "Die Zahlen werden für die exakte Rechnung zu groß (Überlauf in der Bruchrechnung).";
+    const struct {
+        std::function<void()> Wirf;
+        std::string Schritt, Teil;
+    } faelle[] = {
+        {[] { throw EUeberlauf("Überlauf in der Bruchrechnung."); }, "Der Schritt wird abgebrochen: " + bruch,
+         bruch},
+        {[] { throw EUeberlauf("Überlauf in der Radikalrechnung."); },
+         "Der Schritt wird abgebrochen: Die Zahlen werden für die exakte Rechnung zu groß (Überlauf in der "
+         "Radikalrechnung).",
+         "Die Zahlen werden für die exakte Rechnung zu groß (Überlauf in der Radikalrechnung)."},
+        {[] {
+             try {
+                 throw EUeberlauf("Überlauf in der Bruchrechnung.");
+             } catch (EZolFehler& e) {
+                 e.Meldung = "Schritt: Wendestellen-Bestimmung nicht OK! " + e.Meldung;
+                 throw;
+             }
+         },
+         "Schritt: Wendestellen-Bestimmung nicht OK! " + bruch,
+         "Schritt: Wendestellen-Bestimmung nicht OK! " + bruch},
+        {[] { throw ERessourcen("Zu viele Summanden."); }, "Zu viele Summanden.", "Zu viele Summanden."},
+    };
+    for (const auto& fall : faelle) {
+        AlleTermeFreigeben();
+        Schreibe("offen");
+        FuehreSchrittAus(fall.Wirf);
+        EXPECT_EQ(Seitentext().back(), fall.Schritt);
+        EXPECT_EQ(Seitentext()[Seitentext().size() - 2], "offen");
+        EXPECT_FALSE(FuehreTeilAus(fall.Wirf));
+        EXPECT_EQ(Seitentext().back(), fall.Teil);
+    }
+}
+
+// Requests whose exact numbers overflow in a step: every line that names the overflow says that the numbers
+// became too large, and the factorisation of a polynomial whose coefficients leave 64 bits when multiplied
+// out says so under its heading.
+TEST_F(AnfrageRobustheit, UeberlaufSagtDassDieZahlenZuGrossWerden) {
+    const struct {
+        const char *F, *G;
+        std::vector<TSchritt> Schritte;
+    } faelle[] = {
+        {"(10^10*x+1)/(x^2-10^10)",
+         "x^2",
+         {SchrittSymmetrien, SchrittSchnittstellen, SchrittExtremstellen, SchrittWendestellen}},
+        {"(x+10^12)^2", "", {SchrittProduktzerlegung, SchrittIntegral}},
+        {"(x+10^12)^2-1", "", {SchrittProduktzerlegung, SchrittFlaeche}},
+        {"1/(x-10^12)^2", "", {SchrittIntegral}},
+    };
+    for (const auto& fall : faelle)
+        for (bool kommentare : {false, true}) {
+            TKopfloseAnfrage lauf({.F = fall.F,
+                                   .G = fall.G,
+                                   .A = "-5",
+                                   .B = "5",
+                                   .Schritte = fall.Schritte,
+                                   .Kommentare = kommentare});
+            ASSERT_NO_THROW(lauf.Starte()) << fall.F;
+            int ueberlauf = 0;
+            for (Int32 k = 0; k <= 8; ++k) {
+                std::istringstream zeilen(lauf.Text(k));
+                for (std::string z; std::getline(zeilen, z);) {
+                    if (z.find("Überlauf") == std::string::npos) continue;
+                    ++ueberlauf;
+                    EXPECT_NE(z.find("für die exakte Rechnung zu groß ("), std::string::npos)
+                        << fall.F << ", Seite " << k << ": " << z;
+                }
+            }
+            EXPECT_GT(ueberlauf, 0) << fall.F;
+            if (std::find(fall.Schritte.begin(), fall.Schritte.end(), SchrittProduktzerlegung) !=
+                fall.Schritte.end()) {
+                const std::vector<std::string> z = lauf.Seiten[1].Klartext();
+                ASSERT_GE(z.size(), 2u) << lauf.Text(1);
+                EXPECT_TRUE(z[0].starts_with("Zerlegung des Polynoms P(x) = ") &&
+                            z[0].ends_with(" in Faktoren:"))
+                    << z[0];
+                EXPECT_EQ(z[1], "Beim Ausmultiplizieren werden die Zahlen für die exakte Rechnung zu groß "
+                                "(Überlauf in der Bruchrechnung).");
+            }
+        }
 }
 
 } // namespace
