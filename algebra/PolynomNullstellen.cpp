@@ -1,6 +1,8 @@
 #include "algebra/PolynomNullstellen.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
@@ -15,6 +17,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Wurzeln.h"
+#include "term/Wurzelzahlen.h"
 
 namespace zol {
 
@@ -247,6 +250,39 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
 
 // ---- The pq formula ----
 
+namespace {
+
+// The square root of n >= 0 when n is the square of an integer.
+std::optional<Int128> GanzeWurzel(Int128 n) {
+    if (n < 0) return std::nullopt;
+    using UInt128 = unsigned __int128;
+    const Int128 s = static_cast<Int128>(std::sqrt(static_cast<long double>(n)));
+    for (Int128 r = s > 2 ? s - 2 : 0; r <= s + 2; ++r)
+        if (static_cast<UInt128>(r) * static_cast<UInt128>(r) == static_cast<UInt128>(n)) return r;
+    return std::nullopt;
+}
+
+// The discriminant (p/2)^2 - q of rational p and q in 128 bits, for one that leaves 64 bits while the zeros
+// may fit (x^2 - 1499999998.6x - 2100000000 has the zeros 1500000000 and -7/5): its sign, and for a positive
+// one that is the square of a fraction the two zeros -p/2 ± its root. False for a positive discriminant that
+// is no such square (irrational zeros with a radicand beyond 64 bits); an overflow passes.
+bool GrosseDiskriminante(const TBruch& p, const TBruch& q, TVorzeichen& Vorzeichen, TBruch& x1, TBruch& x2) {
+    const TGrossbruch h = Grossbrueche::Durch(TGrossbruch::Aus(p), TGrossbruch{2, 1});
+    const TGrossbruch D = Grossbrueche::Minus(Grossbrueche::Mal(h, h), TGrossbruch::Aus(q));
+    Vorzeichen = D.Zaehler < 0    ? TVorzeichen::Negativ
+                 : D.Zaehler == 0 ? TVorzeichen::Null
+                                  : TVorzeichen::Positiv;
+    if (Vorzeichen != TVorzeichen::Positiv) return true;
+    const std::optional<Int128> z = GanzeWurzel(D.Zaehler), n = GanzeWurzel(D.Nenner);
+    if (!z || !n) return false;
+    const TGrossbruch w{*z, *n}, m = Grossbrueche::Negativ(h);
+    x1 = Grossbrueche::AlsBruch(Grossbrueche::Plus(m, w));
+    x2 = Grossbrueche::AlsBruch(Grossbrueche::Minus(m, w));
+    return true;
+}
+
+} // namespace
+
 bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bool Kommentar) {
     Liste = NeueLeereListe();
     if (Kommentar) SchreibeZeile("Anwendung der pq-Formel:");
@@ -265,18 +301,27 @@ bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bo
             SchreibeZeile(" = 0");
         }
     }
+    // D, or for a D beyond 64 bits its sign and the rational zeros it gives.
     TTerm* D = nullptr;
+    TVorzeichen vz = TVorzeichen::Unbekannt;
+    std::optional<std::pair<TBruch, TBruch>> grosseNullstellen;
     auto *rp = AlsRationaleKonstante(p), *rq = AlsRationaleKonstante(q);
     if (rp && rq) {
         // (p/2)^2 - q in 128 bits: for x^2 - 3037000501x + 3037000500 p^2 overflows, the result does not.
         TBruch h, d;
         Brueche::Durch(rp->Bruch, BruchZwei, h);
-        Brueche::MalMinus(h, h, rq->Bruch, d);
-        D = RationaleKonstante(d);
+        try {
+            Brueche::MalMinus(h, h, rq->Bruch, d);
+            D = RationaleKonstante(d);
+        } catch (const EUeberlauf&) {
+            TBruch x1, x2;
+            if (!GrosseDiskriminante(rp->Bruch, rq->Bruch, vz, x1, x2)) throw;
+            if (vz == TVorzeichen::Positiv) grosseNullstellen = {x1, x2};
+        }
     } else {
         D = KonstantVereinfacht(Differenz(Quotient(Produkt(p, p), Vier), q));
     }
-    const TVorzeichen vz = VorzeichenVon(D);
+    if (D) vz = VorzeichenVon(D);
     if (vz == TVorzeichen::Unbekannt) return false;
 
     // The displayed terms, as written in the formula (without simplification).
@@ -290,11 +335,11 @@ bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bo
         if (!Kommentar) return true;
         Schreibe("Diskriminante d=");
         SchreibeTerm(dAnzeige);
-        if (D->Knotenzahl < dAnzeige->Knotenzahl) {
+        if (D && D->Knotenzahl < dAnzeige->Knotenzahl) {
             Schreibe(" = ");
             SchreibeTerm(D);
         }
-        if (!IstRationaleKonstante(D)) SchreibeNaeherung(D);
+        if (D && !IstRationaleKonstante(D)) SchreibeNaeherung(D);
         SchreibeZeile("<0 => keine Nullstellen");
         return true;
     }
@@ -322,9 +367,16 @@ bool PQFormel(TTerm* a, TTerm* b, TTerm* c, TMenge* Bereich, TSListe*& Liste, bo
         return true;
     }
     if (Kommentar) SchreibeZeile("Zwei einfache Nullstellen:  ");
-    TTerm* m = Produkt(MinusEins, Quotient(p, Zwei));
-    TTerm* w = ZieheWurzel(D, 2);
-    TTerm* const x[2] = {SummeV(m, w), DifferenzV(m, w)};
+    TTerm* x[2] = {};
+    if (grosseNullstellen) {
+        x[0] = RationaleKonstante(grosseNullstellen->first);
+        x[1] = RationaleKonstante(grosseNullstellen->second);
+    } else {
+        TTerm* m = Produkt(MinusEins, Quotient(p, Zwei));
+        TTerm* w = ZieheWurzel(D, 2);
+        x[0] = SummeV(m, w);
+        x[1] = DifferenzV(m, w);
+    }
     for (Int32 i = 0; i < 2; ++i) {
         if (Kommentar) {
             SchreibeMitIndex("x", i == 0 ? "1" : "2");

@@ -51,10 +51,12 @@ TEST_F(PolynomZerlegungen, FaktorenErgebenPolynom) {
         {PolZ({-3, -3, -2, 1, 1}), true}, // P(ix): (x^2 - 3)(x^2 + x + 1)
         {PolZ({1, 2, 3, 2, 1}), true},    // (x^2 + x + 1)^2
         {PolZ({1000003LL * 1000033LL, 1000033LL + 2 * 1000003LL, 1000003LL + 1000033LL + 2, 3, 1}), true},
-        {PolZ({3037000500LL, -3037000501LL, 1}), true}, // p^2 leaves 64 bits, (p/2)^2 - q does not
-        {PolZ({6, 13, 20, 17, 11, 4, 1}), true},        // (x^2 + x + 1)(x^2 + x + 2)(x^2 + 2x + 3)
-        {PolZ({2, 9, 15, 17, 11, 5, 1}), true},         // (x^2 + 3x + 1)(x^2 + x + 1)(x^2 + x + 2)
-        {PolZ({-2, 0, 1, 0, -1, 2, -1, 1}), false},     // (x - 1)(x^2 + 2)(x^4 + x + 1)
+        {PolZ({3037000500LL, -3037000501LL, 1}), true},     // p^2 leaves 64 bits, (p/2)^2 - q does not
+        {PolZ({-21000000000LL, -14999999986LL, 10}), true}, // (p/2)^2 - q leaves 64 bits, the zeros do not
+        {PolZ({-6000000002000000000LL, -4999999997LL, 21}), true}, // (3x - 2*10^9)(7x + 3*10^9 + 1)
+        {PolZ({6, 13, 20, 17, 11, 4, 1}), true},                   // (x^2 + x + 1)(x^2 + x + 2)(x^2 + 2x + 3)
+        {PolZ({2, 9, 15, 17, 11, 5, 1}), true},                    // (x^2 + 3x + 1)(x^2 + x + 1)(x^2 + x + 2)
+        {PolZ({-2, 0, 1, 0, -1, 2, -1, 1}), false},                // (x - 1)(x^2 + 2)(x^4 + x + 1)
     };
     for (const auto& [P, vollstaendig] : faelle) {
         SCOPED_TRACE(PolynomToTerm(P)->Text);
