@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/Vereinfachung.h"
@@ -19,6 +20,7 @@
 #include "steps/Schrittrahmen.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
@@ -40,6 +42,47 @@ void IntegrierbarkeitNichtKlar(TTerm* a, TTerm* b) {
     SchreibeIntervall(a, b);
     SchreibeZeile(" nicht klar.");
 }
+
+// A pole of the rational function h between a and b, both included: a zero of the denominator of its
+// cancelled form found exactly there, where its numerator is surely not 0. Near a pole p, |h| grows as
+// c/|x - p|^k with k >= 1, so the integral of h and of |h| over an interval that reaches p diverges. Nil
+// where there is none or it is not decided: h no rational function, a parameter, a zero the exact search does
+// not find, bounds without a value.
+TTerm* PolstelleZwischen(TTerm* h, TTerm* a, TTerm* b) {
+    Extended wa = 0, wb = 0;
+    if (!h || EnthaeltParameter(h) || !Grenzwert(a, wa) || !Grenzwert(b, wb)) return nullptr;
+    try {
+        bool neu = false;
+        TRationaleFunktion* R = TRationaleFunktionCreateT(h, neu);
+        if (!R || R->Nenner.Grad < 1) return nullptr;
+        auto* I = Neu<TIntervall>(TRand{wa <= wb ? a : b, false}, TRand{wa <= wb ? b : a, false});
+        TSListe* pole = nullptr;
+        uint8_t status = unklar;
+        PNullstellen(R->Nenner, I, pole, status, false);
+        TTerm* Z = PolynomToTerm(R->Zaehler);
+        for (Int32 i = 1; pole && i <= pole->Anzahl; ++i) {
+            TTerm* p = pole->Stellen[i]->Punkt;
+            TTerm* z = Z->Ersetze(VariableX, p);
+            if (z && Nullheit(z) == TNullheit::NichtNull) return p;
+        }
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        // Numbers beyond the exact arithmetic, a value that does not exist: not decided.
+    }
+    return nullptr;
+}
+
+// The line on a pole p of Name (f, or f(x) - g(x)) between a and b, where the integral diverges.
+void SchreibePolstelle(const std::string& Name, TTerm* p, TTerm* a, TTerm* b) {
+    Schreibe(Name + " hat in ");
+    SchreibeIntervall(a, b);
+    SchreibeTextTerm(" die Polstelle x = ", p);
+    Schreibe(".");
+}
+
+// Set by Flaechenberechnung when the area reaches a pole: it is not finite.
+bool FlaecheUnendlich = false;
 
 // The integral of h from a to b, both points of the list: the antiderivative H evaluated where it is defined
 // between them, else (an antiderivative with a jump, as through tan(x/2)) the definite integral.
@@ -78,7 +121,15 @@ void DoIntegral(TTerm* a, TTerm* b) {
     }
     // Over the closed interval between the bounds, in either order.
     if (bestimmt && (!DefiniertZwischen(FTerm, a, b) || !EingegebenesFDefiniertZwischen(a, b))) {
-        IntegrierbarkeitNichtKlar(a, b);
+        // A pole of a rational f in [a; b] decides it: the integral does not exist.
+        TTerm* pol = ArtVonF().Klasse == TFunktionsklasse::GebrochenRational ? PolstelleZwischen(FTerm, a, b)
+                                                                             : nullptr;
+        if (pol) {
+            SchreibePolstelle("f", pol, a, b);
+            SchreibeZeile(" Das Integral divergiert, es existiert nicht.");
+        } else {
+            IntegrierbarkeitNichtKlar(a, b);
+        }
         ZeichneSeite(0);
         return;
     }
@@ -129,6 +180,7 @@ void DoIntegral(TTerm* a, TTerm* b) {
 }
 
 TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
+    FlaecheUnendlich = false;
     Extended wa = 0, wb = 0;
     if (!GrenzenOhneX(a, b)) return nullptr;
     if (!F || !Grenzwert(a, wa) || !Grenzwert(b, wb) || wa > wb) {
@@ -170,10 +222,25 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         SchreibeZeile("Zur Flächenberechnung muss f(x) integriert werden.");
     }
     // Nor where f as entered (or g) has no value, though the simplified difference has one.
+    const bool gDefiniert = !G || DefiniertBisAufStellen(G, a, b);
     if (!DefiniertZwischen(h, a, b) ||
         !(F == FTerm ? EingegebenesFDefiniertZwischen(a, b) : DefiniertBisAufStellen(F, a, b)) ||
-        (G && !DefiniertBisAufStellen(G, a, b))) {
-        IntegrierbarkeitNichtKlar(a, b);
+        !gDefiniert) {
+        // Rational f and g, lacking values at single points only: a pole of f - g in [a; b] makes the area
+        // infinite.
+        auto rational = [](TTerm* T) {
+            bool neu = false;
+            return T == FTerm ? ArtVonF().Klasse != TFunktionsklasse::Andere
+                              : TRationaleFunktionCreateT(T, neu) != nullptr;
+        };
+        TTerm* pol = gDefiniert && rational(F) && (!G || rational(G)) ? PolstelleZwischen(h, a, b) : nullptr;
+        if (pol) {
+            SchreibePolstelle(G ? "f(x) - g(x)" : "f", pol, a, b);
+            SchreibeZeile(" Der Flächeninhalt ist nicht endlich.");
+            FlaecheUnendlich = true;
+        } else {
+            IntegrierbarkeitNichtKlar(a, b);
+        }
         return nullptr;
     }
     // h changes its sign at its own zeros also where f or g as entered has none: the zeros step drops the
@@ -271,7 +338,7 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
         Schreibe("Der gesuchte Flächeninhalt ist A = ");
         SchreibeUndVereinfache(A);
         NeueZeile();
-    } else {
+    } else if (!FlaecheUnendlich) {
         // A piece whose integral was not found leaves its commented line open.
         BeendeOffeneZeile();
         SchreibeZeile("Der Flächeninhalt konnte nicht bestimmt werden.");
