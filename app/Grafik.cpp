@@ -501,11 +501,15 @@ void DoGraph() {
             else
                 GTerm = Null; // the area lies between f and the x-axis
 
-            const bool flaeche = Schrittflags[SchrittFlaeche];
-            Extended xa = K.XVon, xb = K.XBis;
-            if (flaeche && Schnittstellenliste && Schnittstellenliste->Anzahl >= 1) {
-                xa = Stellenwert(Schnittstellenliste->Stellen[1]);
-                xb = Stellenwert(Schnittstellenliste->Stellen[Schnittstellenliste->Anzahl]);
+            // Only an area that the page states is hatched: none where the area step found none (an
+            // integrand not known to be defined, a pole in the interval, intersections not all known, no
+            // antiderivative) or gave no bounds, and so never across a pole.
+            const TSListe* stellen = Schrittflags[SchrittFlaeche] ? Flaechenstellen : nullptr;
+            const bool flaeche = stellen && stellen->Anzahl >= 2;
+            Extended xa = 0, xb = 0;
+            if (flaeche) {
+                xa = Stellenwert(stellen->Stellen[1]);
+                xb = Stellenwert(stellen->Stellen[stellen->Anzahl]);
                 Grenzlinie(f, GTerm, xa);
                 Grenzlinie(f, GTerm, xb);
             }

@@ -21,8 +21,10 @@ extern Int32 Fuellmuster;
 // Column and row of the last pixel that the last ZeichneKurve set; (0, 0) when it set none.
 extern TPunkt LetzterKurvenpunkt;
 
-// The graph step; runs after the driver has prepared page 8. Any failure ends in the warning box
-// "Fehler bei DoGraph:" with its message; the request goes on.
+// The graph step; runs after the driver has prepared page 8. With the area step chosen it hatches the area
+// that the step stated (Flaechenstellen), from its first to its last point, and nothing where the step
+// stated none. Any failure ends in the warning box "Fehler bei DoGraph:" with its message; the request goes
+// on.
 void DoGraph();
 // The axes through (x0, y0) from x1 to x2 and from y1 to y2, with arrow heads, ticks, number labels, the
 // names "x" and "y", and the grid dots when Gitter is set.

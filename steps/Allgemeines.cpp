@@ -52,6 +52,7 @@ TSListe* Extremstellenkandidaten = nullptr;
 TSListe* Wendestellenkandidaten = nullptr;
 TSListe* Schnittstellenliste = nullptr;
 TWahrheitswert SchnittstellenStatus = unklar;
+TSListe* Flaechenstellen = nullptr;
 
 namespace {
 
@@ -533,6 +534,7 @@ void SetzeAnalyseZurueck() {
     Wendestellenkandidaten = Neu<TSListe>();
     Schnittstellenliste = Neu<TSListe>();
     SchnittstellenStatus = unklar;
+    Flaechenstellen = nullptr;
     SetzePartialbruchZurueck();
     Variablenbuchstabe = 'x';
     Schachtelungstiefe = 0;

@@ -51,6 +51,10 @@ extern TSListe* Extremstellenkandidaten;
 extern TSListe* Wendestellenkandidaten;
 extern TSListe* Schnittstellenliste;
 extern TWahrheitswert SchnittstellenStatus;
+// The points that split the area which the area step stated, its bounds first and last; nil while the page
+// states no area (the step did not run, or found none), so that the graph hatches only an area the page
+// gives.
+extern TSListe* Flaechenstellen;
 
 // Resets every analysis global: terms and forms to nil, point lists to fresh lists with Anzahl -1 and
 // status unklar, IstPolynom false, Substitutionszaehler 0, the partial-fraction results cleared, and the

@@ -58,7 +58,8 @@ void DoIntegral(TTerm* a, TTerm* b);
 // [a, b], and where the points are not known to be complete; nil also when an integral cannot be found. More
 // than 18 points raise ETermGoToStart "Zu viele Schnittstellen.".
 TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b);
-// The area between f and g, or between f and the x-axis, from a to b.
+// The area between f and g, or between f and the x-axis, from a to b. Where the page states the area,
+// Flaechenstellen becomes the points that split it.
 void SchrittFlaecheninhalt(TTerm* a, TTerm* b);
 
 } // namespace zol

@@ -338,6 +338,8 @@ void SchrittFlaecheninhalt(TTerm* a, TTerm* b) {
         Schreibe("Der gesuchte Flächeninhalt ist A = ");
         SchreibeUndVereinfache(A);
         NeueZeile();
+        // The graph hatches this area, between the points that split it.
+        Flaechenstellen = Schnittstellenliste;
     } else if (!FlaecheUnendlich) {
         // A piece whose integral was not found leaves its commented line open.
         BeendeOffeneZeile();

@@ -316,8 +316,8 @@ TEST_F(GraphTest, AllesGezeichneteBleibtImKoordinatenfenster) {
                 Schrittflags[SchrittFlaeche] = flaeche;
                 FTerm = TermAusString(fall.F);
                 Oberflaeche.Host.Eingaben[TEingabefeld::GTerm] = fall.G;
-                Schnittstellenliste = NeueLeereListe();
-                for (const char* x : fall.Stellen) Schnittstellenliste->FuegeHinzu(TermAusString(x), 1);
+                Flaechenstellen = NeueLeereListe();
+                for (const char* x : fall.Stellen) Flaechenstellen->FuegeHinzu(TermAusString(x), 1);
                 Grafikpunkte = TGrafikpunktliste{};
                 MerkePunkt("P", static_cast<Double>(fall.Karte.XVon), static_cast<Double>(fall.Karte.YBis));
                 MerkePunkt("Q", static_cast<Double>(fall.Karte.XBis), static_cast<Double>(fall.Karte.YVon));
@@ -397,7 +397,8 @@ protected:
             MerkePunkt("T*i<1>", 1, -2);
         };
         s.Wendestellen = [] { MerkePunkt("W*i<1>", 0, 0); };
-        s.Flaecheninhalt = [](TTerm*, TTerm*) {};
+        // The area step states the area between the zeros.
+        s.Flaecheninhalt = [](TTerm*, TTerm*) { Flaechenstellen = Schnittstellenliste; };
     }
     void TearDown() override {
         Abbruch.reset();

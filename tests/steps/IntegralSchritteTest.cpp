@@ -12,9 +12,12 @@
 #include "output/Ausgabe.h"
 #include "steps/Allgemeines.h"
 #include "steps/Integral.h"
+#include "output/Weltzeichnung.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
+#include "term/Terme.h"
 #include "tests/hilfe/KopfloseAnfrage.h"
+#include "tests/hilfe/TestLeinwand.h"
 #include "tests/hilfe/ZolTest.h"
 
 using namespace zol;
@@ -197,6 +200,64 @@ TEST_F(IntegralSchritte, PolstelleImIntervall) {
                     << s.Text;
             }
         }
+    }
+}
+
+// The graph hatches the area that page 7 states and nothing else: no ink of the area where the page finds
+// none (a pole in the interval, intersections not all known, no antiderivative, no interval); where it
+// states one, every pixel of its fill and bound lines lies between the two curves and between a and b.
+TEST_F(IntegralSchritte, GraphSchraffiertNurDieAngegebeneFlaeche) {
+    const struct {
+        TAnfrage Anfrage;
+        bool Angegeben;
+    } faelle[] = {
+        {{.F = "(x^2-1)/(x-2)", .A = "-5", .B = "5"}, false},
+        {{.F = "1/x", .A = "-1", .B = "1"}, false},
+        {{.F = "x^5-x-1", .A = "-2", .B = "2"}, false},
+        {{.F = "cos(x)", .G = "x", .A = "-2", .B = "2"}, false},
+        {{.F = "exp(x^2)", .A = "-1", .B = "1"}, false},
+        {{.F = "x^2-1"}, false},
+        {{.F = "x^2-1", .A = "-2", .B = "2"}, true},
+        {{.F = "x^3-3x", .G = "x+2", .A = "-2", .B = "2"}, true},
+        {{.F = "(x^2-1)/(x-2)", .A = "-1", .B = "1"}, true},
+    };
+    for (const auto& [anfrage, angegeben] : faelle) {
+        SCOPED_TRACE(anfrage.F + " " + anfrage.G + " [" + anfrage.A + ";" + anfrage.B + "]");
+        // The same graph with the area step and with the integral step, which hatches nothing.
+        TAnfrage mit = anfrage, ohne = anfrage;
+        mit.Schritte = {SchrittFlaeche, SchrittGraph};
+        ohne.Schritte = {SchrittIntegral, SchrittGraph};
+        TKopfloseAnfrage a(mit), b(ohne);
+        a.Starte();
+        const std::string seite7 = a.Text(7);
+        ASSERT_EQ(seite7.find("Der gesuchte Flächeninhalt ist A = ") != std::string::npos, angegeben)
+            << seite7;
+        b.Starte();
+        TTestLeinwandAktiv bild{981, 710};
+        TTerm* f = Lies(anfrage.F);
+        TTerm* g = anfrage.G.empty() ? Null : Lies(anfrage.G);
+        const std::optional<Extended> xa = anfrage.A.empty() ? std::nullopt : Wert(Lies(anfrage.A));
+        const std::optional<Extended> xb = anfrage.B.empty() ? std::nullopt : Wert(Lies(anfrage.B));
+        int flaeche = 0, falsch = 0;
+        for (Int32 r = 0; r < 710; ++r) {
+            for (Int32 c = 0; c < 981; ++c) {
+                if (a.Graphbild.Pixel(c, r) != Schwarz || b.Graphbild.Pixel(c, r) == Schwarz) continue;
+                ++flaeche;
+                // Between the curves within a pixel: a dot of the fill is two pixels wide.
+                const Extended x0 = XWelt(c - 1), x1 = XWelt(c + 2), y = YWelt(r),
+                               d = 2 * (XWelt(c + 1) - XWelt(c));
+                bool zwischen = false;
+                for (int i = 0; i <= 24 && !zwischen; ++i) {
+                    const Extended x = x0 + (x1 - x0) * i / 24;
+                    const std::optional<Extended> fx = Wert(f, x), gx = Wert(g, x);
+                    zwischen = fx && gx && std::min(*fx, *gx) - d <= y && y <= std::max(*fx, *gx) + d;
+                }
+                const bool imIntervall = xa && xb && XPixel(*xa) - 1 <= c && c <= XPixel(*xb) + 1;
+                falsch += !zwischen || !imIntervall;
+            }
+        }
+        EXPECT_EQ(flaeche > 20, angegeben) << flaeche;
+        EXPECT_EQ(falsch, 0);
     }
 }
 
