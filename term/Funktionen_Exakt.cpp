@@ -1,6 +1,9 @@
 // Exact values of sin, cos, tan and cot: at rational multiples of pi from tables and the half-angle
-// formulas, and at constant terms through the multiple of pi they are.
+// formulas, at constant terms through the multiple of pi they are, and at whole multiples of arcsin, arccos
+// and arctan of a constant through the root they give.
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "algebra/NormalFormen.h"
 #include "term/Funktionen.h"
@@ -230,6 +233,95 @@ template <class Fn> TTerm* UeberPi(TTerm* T, Fn f) {
     return f(c, r);
 }
 
+// a + b*R for the root R of a constant rho.
+struct TMitWurzel {
+    TTerm* a;
+    TTerm* b;
+};
+
+TMitWurzel Mal(const TMitWurzel& x, const TMitWurzel& y, TTerm* rho) {
+    TTerm* a = Summe(Produkt(x.a, y.a), Produkt(Produkt(x.b, y.b), rho));
+    TTerm* b = Summe(Produkt(x.a, y.b), Produkt(x.b, y.a));
+    Kumuliere(a);
+    Kumuliere(b);
+    return {a, b};
+}
+
+// The largest |k| for which sin, cos and tan of k*A are written out.
+constexpr Int64 MaxUmkehrvielfaches = 6;
+
+// cos(k*A) and sin(k*A) for the constant T = k*A, A = arcsin(w), arccos(w) or arctan(w) with a constant w
+// where A has a value and a whole k, 1 <= |k| <= MaxUmkehrvielfaches; false for any other T. cos(k*A) +
+// i*sin(k*A) = (cos(A) + i*sin(A))^k, and cos(A), sin(A) are a + b*R with R = sqrt(1 - w^2) (for arctan
+// sqrt(1 + w^2)): cos(arcsin(w)) = sin(arccos(w)) = R, cos(arctan(w)) = R/(1 + w^2) and sin(arctan(w)) =
+// w*R/(1 + w^2). R is not negative, as A lies in [-pi/2; pi/2] (arcsin, arctan) or [0; pi] (arccos).
+bool VielfachesEinerUmkehrung(TTerm* T, TTerm*& Kos, TTerm*& Sin) {
+    if (!T || !T->IstKonstant) return false;
+    // Read off the node as it stands (A, k*A, A*k, -1*(k*A)), without folding: most arguments are none.
+    TTerm* A = T;
+    Int64 k = 1;
+    while (auto* o = AlsOperatorTerm(A)) {
+        if (o->Operator != '*') return false;
+        auto* r = AlsRationaleKonstante(o->T1);
+        A = o->T2;
+        if (!r) r = AlsRationaleKonstante(o->T2), A = o->T1;
+        if (!r || r->Bruch.Nenner != 1 || r->Bruch.Zaehler == 0 || r->Bruch.Zaehler > MaxUmkehrvielfaches ||
+            r->Bruch.Zaehler < -MaxUmkehrvielfaches)
+            return false;
+        k *= r->Bruch.Zaehler;
+        if (k > MaxUmkehrvielfaches || k < -MaxUmkehrvielfaches) return false;
+    }
+    auto* f = AlsStandardFunktion(A);
+    if (!f || !f->Argument || !f->Argument->IstKonstant) return false;
+    const std::string& n = f->Kennung;
+    const bool tangens = n == "arctan";
+    if (!tangens && n != "arcsin" && n != "arccos") return false;
+    TTerm* w = f->Argument;
+    bool d = false;
+    const Extended v = w->Wert(0, d);
+    if (!d || !std::isfinite(v) || (!tangens && std::fabs(v) > 1)) return false;
+    try {
+        TTerm* rho = tangens ? Summe(Eins, Produkt(w, w)) : Differenz(Eins, Produkt(w, w));
+        Kumuliere(rho);
+        TTerm* R = ZieheWurzel(rho, 2);
+        Kumuliere(R);
+        TMitWurzel c{Null, Eins}, s{w, Null};
+        if (n == "arccos") std::swap(c, s);
+        if (tangens) {
+            TTerm* r = Quotient(Eins, rho);
+            Kumuliere(r);
+            TTerm* wr = Produkt(w, r);
+            Kumuliere(wr);
+            c = {Null, r};
+            s = {Null, wr};
+        }
+        TMitWurzel C = c, S = s;
+        for (Int64 i = 2; i <= (k < 0 ? -k : k); ++i) {
+            const TMitWurzel C2 = Mal(C, c, rho), S2 = Mal(S, c, rho), CS = Mal(C, s, rho),
+                             SC = Mal(S, s, rho);
+            C = {Differenz(C2.a, SC.a), Differenz(C2.b, SC.b)};
+            S = {Summe(S2.a, CS.a), Summe(S2.b, CS.b)};
+            for (TTerm** x : {&C.a, &C.b, &S.a, &S.b}) Kumuliere(*x);
+        }
+        auto ausWurzel = [R](const TMitWurzel& x) {
+            TTerm* r = Summe(x.a, Produkt(x.b, R));
+            Kumuliere(r);
+            return r;
+        };
+        Kos = ausWurzel(C);
+        Sin = ausWurzel(S);
+        if (k < 0) {
+            Sin = Produkt(MinusEins, Sin);
+            Kumuliere(Sin);
+        }
+        return true;
+    } catch (const ERessourcen&) {
+    } catch (const ENichtExistenz&) {
+    } catch (const EGradUeberschritten&) {
+    }
+    return false;
+}
+
 } // namespace
 
 TTerm* ArgumentDerUmkehrung(TTerm* T, const char* Umkehrung, Extended Unten, Extended Oben) {
@@ -297,6 +389,7 @@ TTerm* ExakterSinus(TTerm* T) {
     });
     if (wert) return wert;
     if (TTerm* w = ArgumentDerUmkehrung(T, "arcsin", -1, 1)) return w;
+    if (TTerm* kos = nullptr, *sin = nullptr; VielfachesEinerUmkehrung(T, kos, sin)) return sin;
     return StandardFunktionTerm("sin", T);
 }
 
@@ -311,6 +404,7 @@ TTerm* ExakterKosinus(TTerm* T) {
     });
     if (wert) return wert;
     if (TTerm* w = ArgumentDerUmkehrung(T, "arccos", -1, 1)) return w;
+    if (TTerm* kos = nullptr, *sin = nullptr; VielfachesEinerUmkehrung(T, kos, sin)) return kos;
     return StandardFunktionTerm("cos", T);
 }
 
@@ -325,6 +419,16 @@ TTerm* ExakterTangens(TTerm* T, bool& Definiert) {
     });
     if (erreicht) return wert;
     if (TTerm* w = ArgumentDerUmkehrung(T, "arctan", -INFINITY, INFINITY)) return w;
+    // tan(k*A) = sin(k*A)/cos(k*A) where the cosine is surely not 0.
+    if (TTerm* kos = nullptr, *sin = nullptr; VielfachesEinerUmkehrung(T, kos, sin)) {
+        bool d = false;
+        const Extended c = kos->Wert(0, d);
+        if (d && std::fabs(c) > 1e-9L) {
+            TTerm* t = Quotient(sin, kos);
+            Kumuliere(t);
+            return t;
+        }
+    }
     return StandardFunktionTerm("tan", T);
 }
 

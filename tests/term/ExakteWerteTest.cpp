@@ -161,6 +161,39 @@ TEST_F(ExakteWerte, UmkehrfunktionenWiederholtMitIhrenSchritten) {
     }
 }
 
+// sin, cos and tan of a whole multiple of arcsin, arccos or arctan of a constant are written without the
+// functions (sin(arccos(c)) = sqrt(1 - c^2), sin(2*arccos(c)) = 2*c*sqrt(1 - c^2), ...), with the value of
+// the term as given, its sign included; outside [-1; 1] arcsin and arccos have no value and nothing is
+// written.
+TEST_F(ExakteWerte, TrigonometrieVonVielfachenDerUmkehrfunktionen) {
+    const std::vector<const char*> konstanten = {"1/3",           "-2/7",         "(sqrt(3)-1)/2",
+                                                 "(sqrt(5)-1)/2", "-(sqrt(2)/3)", "sqrt(2)/3+1/5",
+                                                 "4/5",           "5/2",          "-sqrt(7)"};
+    Extended (*const umkehr[])(Extended) = {std::asin, std::acos, std::atan};
+    Extended (*const trig[])(Extended) = {std::sin, std::cos, std::tan};
+    const char* umkehrname[] = {"arcsin", "arccos", "arctan"};
+    const char* trigname[] = {"sin", "cos", "tan"};
+    for (const char* c : konstanten)
+        for (int u = 0; u < 3; ++u)
+            for (int k : {1, 2, 3, -1, -2, 4, 6})
+                for (int t = 0; t < 3; ++t) {
+                    const std::string text = std::string(trigname[t]) + "(" + std::to_string(k) + "*" +
+                                             umkehrname[u] + "(" + c + "))";
+                    SCOPED_TRACE(text);
+                    const Extended w = *Wert(TermAusString(c));
+                    TTerm* T = Einfach(text);
+                    if (u < 2 && std::fabs(w) > 1) {
+                        EXPECT_FALSE(Wert(T).has_value()) << T->Text;
+                        continue;
+                    }
+                    const Extended soll = trig[t](k * umkehr[u](w));
+                    if (std::fabs(soll) > 1e6L) continue; // tan near a pole
+                    ASSERT_TRUE(Wert(T).has_value()) << T->Text;
+                    EXPECT_TRUE(Nahe(*Wert(T), soll, 1e-12L)) << T->Text;
+                    EXPECT_TRUE(OhneFunktion(T)) << T->Text;
+                }
+}
+
 // Signs on an interval against sampled values; abs(T) is T or -T where the sign on R is known.
 TEST_F(ExakteWerte, VorzeichenUndBetrag) {
     struct TFall {
