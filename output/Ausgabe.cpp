@@ -224,6 +224,11 @@ void FuegeFolieAn(std::unique_ptr<TFolie> F) {
     // An object wider than the page still goes on a line of its own rather than being lost, with no empty
     // line before it. What follows a formula's continuation line still continues it.
     if (!PasstInZeile(*F) && !AktuelleZeile->Liste.empty()) {
+        // Blanks that do not fit behind the line (the gap after a worked matrix that fills it) go with the
+        // line break instead of making a line of their own.
+        if (const auto* text = dynamic_cast<const TAFolie*>(F.get());
+            text && text->Text.find_first_not_of(' ') == std::string::npos)
+            return;
         const bool weiter = Fortsetzungszeile;
         NeueZeile();
         Fortsetzungszeile = weiter;

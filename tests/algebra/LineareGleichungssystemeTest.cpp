@@ -727,6 +727,10 @@ TEST_F(LGS, BreiteMatrizenInSpaltenbloeckenVollstaendigUndLesbar) {
                             << b.substr(d > 40 ? d - 40 : 0, 120);
             gebrochen += bloecke;
             eigeneMarken = eigeneMarken || seite.Text.find("\nZeilenumformungen:(") != std::string::npos;
+            // The gap written after a worked matrix goes with the line break where the matrix fills the
+            // line: no line holds blanks alone.
+            for (const auto& [text, hoehe] : seite.Zeilen)
+                EXPECT_FALSE(!text.empty() && OhneLeerraum(text).empty()) << name << "\n" << seite.Text;
             // A block of labels is as high as the block of columns before it: each label stands level with
             // its row.
             for (size_t i = 1; i < seite.Zeilen.size(); ++i) {
