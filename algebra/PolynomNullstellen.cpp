@@ -1,8 +1,10 @@
 #include "algebra/PolynomNullstellen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
@@ -31,15 +33,25 @@ void SenkeGrad(TPolynom& P) {
 
 namespace {
 
-// The first zero with a parameter that the current search left out because whether it lies in the range is
-// not decided for every value of the parameter (-a in [0; 1]).
-TTerm* OffenerPunkt = nullptr;
+// The zeros with a parameter that the current search left out because whether they lie in the range is not
+// decided for every value of the parameter (-a in [0; 1]); those not named before are to be named.
+struct TOffenePunkte {
+    bool Offen = false;
+    std::vector<TTerm*> Ungenannt;
+};
+TOffenePunkte OffenePunkte;
 
 } // namespace
 
 bool ImBereich(TTerm* T, TMenge* Bereich) {
     const TWahrheitswert drin = LiegtIn(T, Bereich);
-    if (drin == unklar && !OffenerPunkt) OffenerPunkt = T;
+    if (drin == unklar) {
+        OffenePunkte.Offen = true;
+        auto& ungenannt = OffenePunkte.Ungenannt;
+        if (TOffeneLoesungen::Merke(T) &&
+            std::none_of(ungenannt.begin(), ungenannt.end(), [T](TTerm* p) { return p->IstGleich(T); }))
+            ungenannt.push_back(T);
+    }
     return drin == wahr;
 }
 
@@ -108,9 +120,12 @@ void SucheEingerueckt(const TPolynom& Q, TMenge* Bereich, TSListe*& Liste, uint8
     PNullstellen(Q, Bereich, Liste, Status, Kommentar);
 }
 
-// The closing line of a search.
+// The closing line of a search. Zeros found but left out for some values of the parameter were named: the
+// search did find zeros.
 void SchreibeSchluss(TSListe* Liste, uint8_t Status) {
-    if (Liste->Anzahl <= 0) {
+    if (Liste->Anzahl <= 0 && OffenePunkte.Offen) {
+        SchreibeZeile("Möglicherweise gibt es im angegebenen Intervall noch weitere Nullstellen.");
+    } else if (Liste->Anzahl <= 0) {
         if (Status == wahr)
             SchreibeZeile("P hat im angegebenen Intervall keine Nullstellen.");
         else
@@ -171,7 +186,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     }
     Liste = NeueLeereListe();
     Status = unklar;
-    TWechsel<TTerm*> offen(OffenerPunkt, nullptr);
+    TWechsel<TOffenePunkte> offen(OffenePunkte, {});
     const Int32 n = P.Grad;
     if (n >= 1 && Nullheit(P.Koeff[n]) == TNullheit::Unklar) {
         // Dividing by a leading coefficient that may be 0 would give wrong zeros.
@@ -231,12 +246,11 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     if (Liste->Anzahl == 0 && Status == unklar && n >= 4 && IstRationalesPolynom(P))
         QuadratfreieNullstellen(P, Bereich, Liste, Status, Kommentar);
     // A zero left out for some values of its parameter: the list is not complete for them.
-    if (OffenerPunkt && Status == wahr) {
-        Status = unklar;
-        if (Kommentar) {
-            SchreibeTextTerm("Ob ", OffenerPunkt);
-            SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", OffenerPunkt);
-        }
+    if (OffenePunkte.Offen && Status == wahr) Status = unklar;
+    for (TTerm* p : OffenePunkte.Ungenannt) {
+        if (!Kommentar) break;
+        SchreibeTextTerm("Ob ", p);
+        SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", p);
     }
     if (n >= 1 && leitkoeffizientOffen && Status != unklar) {
         Status = unklar;

@@ -189,10 +189,12 @@ void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehle
     SchreibeZeile(")");
 }
 
-void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status) {
+void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status, std::vector<TTerm*>& Offen) {
     {
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
+        TOffeneLoesungen offen;
         SucheNullstellen(D, ABIntervall, Kandidaten, Kommentare, Status);
+        Offen = offen.Punkte;
     }
     OhneDefinitionsluecken(Kandidaten);
     TSListe* innen = NeueLeereListe();
@@ -200,6 +202,11 @@ void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status) {
         if (!Randpunkt(Kandidaten->Stellen[i]->Punkt))
             innen->Stellen[++innen->Anzahl] = Kandidaten->Stellen[i];
     Kandidaten = innen;
+}
+
+void SchreibeOffeneKandidaten(const std::vector<TTerm*>& Offen, const std::string& Ableitung) {
+    if (Kommentare) return;
+    for (TTerm* p : Offen) SchreibeOffeneLoesung(Ableitung + " hat die Nullstelle", p);
 }
 
 void RundungsnullAlsNull(TTerm* D, Extended x, Extended Fehler, Extended& w) {
@@ -326,11 +333,14 @@ void BestimmungVonExtremstellen() {
         if (!Ableitung1 || !Ableitung2 || !FTerm) throw ENichtExistenz("Ableitung nicht vorhanden.");
         SchreibeTextTermZeile("Bestimmung der Nullstellen von f '(x) = ", Ableitung1);
         uint8_t status = unklar;
-        SucheKandidaten(Ableitung1, Extremstellenkandidaten, status);
+        std::vector<TTerm*> offen;
+        SucheKandidaten(Ableitung1, Extremstellenkandidaten, status, offen);
         TSListe* knicke = nullptr;
         FuegeKnickstellenHinzu(Ableitung1, false, Extremstellenkandidaten, knicke, status);
         TSListe* K = Extremstellenkandidaten;
-        if (K->Anzahl <= 0) {
+        SchreibeOffeneKandidaten(offen, "f '");
+        // Zeros of f ' found whose place in the interval is open were named: not that none was found.
+        if (K->Anzahl <= 0 && offen.empty()) {
             SchreibeZeile(status == falsch && IstNullfunktion(Ableitung1)
                               ? "f ' ist die Nullfunktion: f hat an differenzierbaren Stellen keine strengen "
                                 "Extremstellen (f ist dort konstant)."
@@ -338,7 +348,7 @@ void BestimmungVonExtremstellen() {
                               ? "f hat an differenzierbaren, inneren Punkten des Definitionsbereichs keine "
                                 "Extremstellen. "
                               : "Mit elementaren Mitteln konnten keine Extremstellen von f bestimmt werden");
-        } else {
+        } else if (K->Anzahl > 0) {
             if (status != wahr)
                 SchreibeZeile("Möglicherweise gibt es weitere Extremstellen als die nachfolgend genannten.");
             SchreibeUnterstrichen("Mögliche Extremstellen: ");

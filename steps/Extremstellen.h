@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "term/Grundtypen.h"
 
@@ -32,8 +33,12 @@ void UntersucheVorzeichenwechsel(TTerm* D, bool Wende, TSListe* Kandidaten, Int3
 void ParameterKurvenpunkt(TTerm* D, bool Wende, TTerm* x0, TPunktzaehler& Zaehler);
 
 // The candidates of an extrema or inflection step: the zeros of D (f' or f'') in the interval of the
-// request, without the definition gaps of f. Written as the step's search; Status as SucheNullstellen.
-void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status);
+// request, without the definition gaps of f. Written as the step's search; Status as SucheNullstellen. Offen
+// gets the zeros found whose place in the interval is open for some values of the parameter.
+void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status, std::vector<TTerm*>& Offen);
+// The zeros of the derivative named Ableitung ("f '") that the search found but whose place in the interval
+// is open for some values of the parameter, where no comment named them.
+void SchreibeOffeneKandidaten(const std::vector<TTerm*>& Offen, const std::string& Ableitung);
 
 // Adds to Kandidaten (sorted by value afterwards) the points of the interval where D (f' for an extremum,
 // f'' for an inflection point, Wende) has no value although f has one on both sides nearby, and for an

@@ -5,6 +5,7 @@
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
 #include "term/Mengen.h"
+#include "term/Parameter.h"
 #include "term/Punktlisten.h"
 #include "term/Rundungsschranke.h"
 #include "term/TermManager.h"
@@ -103,6 +104,9 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
         // Infinitely many zeros (a case where T is 0) count only with a witness on their side.
         if (s != wahr && status != falsch) status = s == falsch && aufSeite ? falsch : unklar;
     };
+    // A zero of a case with a parameter whose place is open may lie outside its case: none is named as a
+    // zero of T.
+    TOffeneLoesungen falloffen;
     for (const int seite : {-1, 1}) {
         TTerm* fall = Fallterm(T, c, seite);
         // A case without a term (a piecewise part without a value on that side) leaves the answer open.

@@ -1,5 +1,6 @@
 // Term equations f(x) = g(x) and the intersection step.
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -328,6 +329,9 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
         return;
     }
     const bool aussen = Kuerzungstiefe == 0;
+    // Solutions found whose place in Bereich is open for some values of the parameter.
+    std::optional<TOffeneLoesungen> offen;
+    if (aussen) offen.emplace();
     // F = G for every x where both are defined: no point is listed, as every x is one.
     if (aussen && IstNullfunktion(Differenz(F, G))) {
         Liste = NeueLeereListe();
@@ -349,8 +353,12 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
     if (Status != wahr && Kuerzungstiefe < MaxKuerzungen)
         UeberDieFunktion(F, G, Bereich, Kommentar, Status, Liste);
     // The cancelled equations of the inner levels are checked here, against F and G as given.
-    if (aussen) NurGueltigePunkte(F, G, Bereich, Kommentar, Liste, Status);
-    if (Kommentar && Liste->Anzahl == 0) SchreibeZeile(KeineSchnittstellenText);
+    if (aussen) {
+        NurGueltigePunkte(F, G, Bereich, Kommentar, Liste, Status);
+        offen->Pruefe(Differenz(F, G), Bereich, Liste);
+    }
+    if (Kommentar && Liste->Anzahl == 0 && (!offen || offen->Punkte.empty()))
+        SchreibeZeile(KeineSchnittstellenText);
 }
 
 void BestimmungDerSchnittstellen(bool Zeichnen) {
@@ -371,6 +379,7 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
         return;
     }
 
+    TOffeneLoesungen offen;
     LoeseTermgleichung(FTerm, GTerm, ABIntervall, Kommentare, SchnittstellenStatus, Schnittstellenliste);
     const Int32 gesucht = Schnittstellenliste->Anzahl;
     OhneDefinitionsluecken(Schnittstellenliste);
@@ -380,7 +389,8 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
         anzahl == 0 && SchnittstellenStatus == falsch && IstNullfunktion(Differenz(FTerm, GTerm));
     // That none was found is the solver's result: it stands with comments off too, and after the gaps of f
     // took every point the solver had named.
-    if (anzahl == 0 && !ueberall && (!Kommentare || gesucht > 0)) SchreibeZeile(KeineSchnittstellenText);
+    if (anzahl == 0 && !ueberall && offen.Punkte.empty() && (!Kommentare || gesucht > 0))
+        SchreibeZeile(KeineSchnittstellenText);
     std::vector<Extended> y(size_t(anzahl) + 1, 0);
     if (anzahl > 0) SchreibeUnterstrichenZeile("Gefundene Schnittstellen: ");
     for (Int32 i = 1; i <= anzahl; ++i) {
@@ -406,6 +416,9 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
         else if (i == anzahl)
             NeueZeile();
     }
+    // The solutions found whose place in the interval is open, where no comment named them.
+    if (!Kommentare)
+        for (TTerm* p : offen.Punkte) SchreibeOffeneLoesung("f(x) = g(x) gilt für", p);
     switch (SchnittstellenStatus) {
     case falsch:
         SchreibeZeile(

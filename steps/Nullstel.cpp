@@ -69,7 +69,7 @@ namespace {
 // has a value there for every value of the parameter, and its multiplicity n only where the n-th derivative
 // there is not 0 for any value (the zero 0 of x^2 - 2ax is double for a = 0). A point left out that may
 // count makes a complete list unclear.
-void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status) {
+void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status, bool Kommentar) {
     if (Liste->Anzahl <= 0) return;
     const bool parameter = EnthaeltParameter(T);
     TSListe* neu = NeueLeereListe();
@@ -88,6 +88,11 @@ void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status) {
                                     : liegt == wahr && definiert == wahr   ? wahr
                                                                            : unklar;
         if (drin == unklar && Status == wahr) Status = unklar;
+        // A zero whose place in the range alone is open is named once, as found.
+        if (liegt == unklar && definiert == wahr && TOffeneLoesungen::Merke(p) && Kommentar) {
+            SchreibeTextTerm("Ob ", p);
+            SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", p);
+        }
         if (drin != wahr) continue;
         // A point such as a^(1/3) that has no value for some values of the parameter leaves a zero unnamed
         // there (the zero of x^3 - a for a < 0).
@@ -113,7 +118,7 @@ std::string Vielfachheitswort(Int32 n) {
     }
 }
 
-void SchreibeZusammenfassung(TSListe* Liste, uint8_t Status) {
+void SchreibeZusammenfassung(TSListe* Liste, uint8_t Status, bool Offen) {
     if (Liste->Anzahl > 0) {
         Schreibe("Nullstellen: ");
         for (Int32 i = 1; i <= Liste->Anzahl; ++i) {
@@ -123,7 +128,8 @@ void SchreibeZusammenfassung(TSListe* Liste, uint8_t Status) {
         }
         SchreibeZeile(".");
     }
-    if (Liste->Anzahl != 0) {
+    // Zeros found for some values of the parameter were named: none found is not the answer then.
+    if (Liste->Anzahl != 0 || Offen) {
         if (Status == unklar)
             SchreibeZeile("Unklar, ob weitere Lösungen existieren.");
         else if (Status == falsch)
@@ -227,6 +233,8 @@ struct TSuchschluessel {
 struct TErgebnis {
     TSListe* Liste;
     uint8_t Status;
+    // The zeros found but left out for some values of the parameter.
+    std::vector<TTerm*> Offen;
 };
 std::map<TSuchschluessel, TErgebnis> Ergebnisse;
 TTermfreigabeBeobachter ErgebnisseLeeren([] { Ergebnisse.clear(); });
@@ -339,6 +347,7 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         it != Ergebnisse.end() && !Kommentar) {
         Liste = Kopie(it->second.Liste);
         Status = it->second.Status;
+        for (TTerm* p : it->second.Offen) TOffeneLoesungen::Merke(p);
         return;
     }
     // A search inside its own search on the same term, or nested too deep, finds nothing it could rely on.
@@ -347,6 +356,7 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         return;
     }
     TLaufendeSuche laufend(T);
+    TOffeneLoesungen offen;
     if (Kommentar) {
         SchreibeTextTerm("Suche der Nullstellen von ", T);
         Schreibe(" in ");
@@ -364,7 +374,7 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         // Status 0 with no point (the equation holds for every x) is an answer of its own. A term with abs or
         // a piecewise part goes by the cases of its sign: a substitution would lose the side of 0 that its
         // inverse does not reach.
-        if (Liste->Anzahl == 0 && Status == unklar && !konstant &&
+        if (Liste->Anzahl == 0 && Status == unklar && !konstant && offen.Punkte.empty() &&
             !NullstellenNachFaellen(T, Bereich, Liste, Kommentar, Status)) {
             T->HoleNormalform();
             TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
@@ -385,9 +395,10 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
         if (LaufendeSuchen.size() == 1) throw;
         NichtsGefunden(e, Liste, Status, Kommentar);
     }
-    NurImBereich(T, Liste, Bereich, Status);
-    if (Kommentar) SchreibeZusammenfassung(Liste, Status);
-    if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status};
+    NurImBereich(T, Liste, Bereich, Status, Kommentar);
+    offen.Pruefe(T, Bereich, Liste);
+    if (Kommentar) SchreibeZusammenfassung(Liste, Status, !offen.Punkte.empty());
+    if (schluessel) Ergebnisse[*schluessel] = {Kopie(Liste), Status, offen.Punkte};
 }
 
 void OhneDefinitionsluecken(TSListe*& Liste) {
@@ -627,13 +638,14 @@ void BestimmungDerNullstellen(bool Zeichnen) {
         return;
     }
     Kumuliere(FTerm);
+    TOffeneLoesungen offen;
     SucheNullstellen(FTerm, ABIntervall, Nullstellenliste, Kommentare, NullstellenlisteStatus);
     const Int32 gesucht = Nullstellenliste->Anzahl;
     OhneDefinitionsluecken(Nullstellenliste);
     // That the search found no zero is its result: it stands with comments off too, and after the gaps of f
     // took every zero the search had named.
-    if (Nullstellenliste->Anzahl == 0 && (!Kommentare || gesucht > 0))
-        SchreibeZusammenfassung(Nullstellenliste, NullstellenlisteStatus);
+    if (Nullstellenliste->Anzahl == 0 && offen.Punkte.empty() && (!Kommentare || gesucht > 0))
+        SchreibeZusammenfassung(Nullstellenliste, NullstellenlisteStatus, false);
     // A multiplicity that a procedure stated for a term other than a polynomial or a quotient of polynomials
     // is checked: it must be the order of the zero, from the structure of f or else its derivatives.
     if (!HatPolynomform(FTerm) && !EingegebenerQuotient()) {
@@ -654,6 +666,9 @@ void BestimmungDerNullstellen(bool Zeichnen) {
             SchreibeZeile(Nullstellenwort(stelle->Vielfachheit));
         }
     }
+    // The zeros found whose place in the interval is open, where no comment named them.
+    if (!Kommentare)
+        for (TTerm* p : offen.Punkte) SchreibeOffeneLoesung("f hat die Nullstelle", p);
     // f is 0 wherever it is defined: no point is listed, as every x is one.
     if (Nullstellenliste->Anzahl == 0 && NullstellenlisteStatus == falsch && IstNullfunktion(FTerm))
         SchreibeZeile("f ist die Nullfunktion: jedes x des Definitionsbereichs ist Nullstelle.");

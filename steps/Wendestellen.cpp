@@ -87,11 +87,14 @@ void BestimmungVonWendestellen() {
         if (!Ableitung2 || !Ableitung3 || !FTerm) throw ENichtExistenz("Ableitung nicht vorhanden.");
         SchreibeTextTermZeile("Bestimmung der Nullstellen von f ''(x) = ", Ableitung2);
         uint8_t status = unklar;
-        SucheKandidaten(Ableitung2, Wendestellenkandidaten, status);
+        std::vector<TTerm*> offen;
+        SucheKandidaten(Ableitung2, Wendestellenkandidaten, status, offen);
         TSListe* knicke = nullptr;
         FuegeKnickstellenHinzu(Ableitung2, true, Wendestellenkandidaten, knicke, status);
         TSListe* K = Wendestellenkandidaten;
-        if (K->Anzahl <= 0) {
+        SchreibeOffeneKandidaten(offen, "f ''");
+        // Zeros of f '' found whose place in the interval is open were named: not that none was found.
+        if (K->Anzahl <= 0 && offen.empty()) {
             SchreibeZeile(status == falsch && IstNullfunktion(Ableitung2)
                               ? "f '' ist die Nullfunktion: f hat an zweimal differenzierbaren Stellen keine "
                                 "Wendestellen."
@@ -99,7 +102,7 @@ void BestimmungVonWendestellen() {
                               ? "f hat an differenzierbaren, inneren Punkten des Definitionsbereichs keine "
                                 "Wendestellen. "
                               : "Mit elementaren Mitteln konnten keine Wendestellen von f bestimmt werden");
-        } else {
+        } else if (K->Anzahl > 0) {
             if (status != wahr)
                 SchreibeZeile("Möglicherweise gibt es weitere Wendestellen als die nachfolgend genannten.");
             SchreibeUnterstrichen("Mögliche Wendestellen:");

@@ -160,4 +160,54 @@ void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U) {
     SchreibeZeile(Text + " wird hier nicht für jeden Wert von " + Parameternamen(T, U) + " entschieden.");
 }
 
+namespace {
+
+TOffeneLoesungen* InnersteOffene = nullptr;
+
+} // namespace
+
+TOffeneLoesungen::TOffeneLoesungen() : Aussen(InnersteOffene) {
+    InnersteOffene = this;
+}
+
+TOffeneLoesungen::~TOffeneLoesungen() {
+    InnersteOffene = Aussen;
+}
+
+bool TOffeneLoesungen::Merke(TTerm* P) {
+    if (!P) return false;
+    if (!InnersteOffene) return true;
+    std::vector<TTerm*>& punkte = InnersteOffene->Punkte;
+    if (std::any_of(punkte.begin(), punkte.end(), [P](TTerm* p) { return p == P || p->IstGleich(P); }))
+        return false;
+    punkte.push_back(P);
+    return true;
+}
+
+void TOffeneLoesungen::Pruefe(TTerm* T, TMenge* M, TSListe* Liste) {
+    std::erase_if(Punkte, [&](TTerm* p) {
+        if ((Liste && Liste->Enthaelt(p)) || LiegtIn(p, M) == falsch || DefiniertBei(T, p) != wahr)
+            return true;
+        // T there is 0, or a term of the parameter that the simplification does not bring to 0 (a² - a²
+        // where a is √(a²)); a number other than 0 says that p came from a part of T only.
+        TTerm* w = Eingesetzt(T, p);
+        return !w || (!w->IstNull() && (!EnthaeltParameter(w) || HatWertFuerJedenParameter(w) != wahr));
+    });
+    ReicheWeiter();
+}
+
+void TOffeneLoesungen::ReicheWeiter() const {
+    if (!Aussen) return;
+    TOffeneLoesungen* innen = InnersteOffene;
+    InnersteOffene = Aussen;
+    for (TTerm* p : Punkte) Merke(p);
+    InnersteOffene = innen;
+}
+
+void SchreibeOffeneLoesung(const std::string& Vorsatz, TTerm* P) {
+    SchreibeTextTerm(Vorsatz + " x = ", P);
+    SchreibeTextTerm("; ob ", P);
+    SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", P);
+}
+
 } // namespace zol

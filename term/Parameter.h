@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "term/Grundtypen.h"
 
@@ -11,6 +12,7 @@ namespace zol {
 
 class TTerm;
 class TMenge;
+class TSListe;
 
 // A named constant other than pi and e.
 bool IstParameter(const TTerm* T);
@@ -46,5 +48,33 @@ TTerm* Eingesetzt(TTerm* T, TTerm* P);
 // Ends the line of a question that the step leaves open for a term with parameters, T (and U): Text and
 // "wird hier nicht für jeden Wert von a entschieden." with those parameters named.
 void SchreibeNichtEntschieden(const std::string& Text, TTerm* T, TTerm* U = nullptr);
+
+// The solutions that a search found but does not list because whether they lie in the range holds only for
+// some values of a parameter (x = a in [-5; 5]): the page states them as found, and no sentence after them
+// says that none was found. While a collector lives, the innermost one gets every such point once.
+class TOffeneLoesungen {
+public:
+    TOffeneLoesungen();
+    ~TOffeneLoesungen();
+    TOffeneLoesungen(const TOffeneLoesungen&) = delete;
+    TOffeneLoesungen& operator=(const TOffeneLoesungen&) = delete;
+
+    // Adds P to the innermost collector; false where it holds P already (it has been named), true where it
+    // is new there or none lives.
+    static bool Merke(TTerm* P);
+    // Keeps the points that may lie in M, that Liste (nil allowed) does not hold, at which T has a value for
+    // every value of the parameter and is 0 or a term of it (not a number other than 0), and hands them on
+    // to the collector around this one.
+    void Pruefe(TTerm* T, TMenge* M, TSListe* Liste);
+    void ReicheWeiter() const;
+
+    std::vector<TTerm*> Punkte;
+
+private:
+    TOffeneLoesungen* Aussen;
+};
+
+// "<Vorsatz> x = P; ob P im angegebenen Intervall liegt, wird hier nicht für jeden Wert von a entschieden."
+void SchreibeOffeneLoesung(const std::string& Vorsatz, TTerm* P);
 
 } // namespace zol

@@ -238,9 +238,11 @@ void TVariable::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Sta
             SchreibeTermMitNaeherung(C);
             NeueZeile();
         }
-        // A solution with a parameter that lies in the interval only for some of its values is not listed.
+        // A solution with a parameter that lies in the interval only for some of its values is not listed; it
+        // is kept as found.
         if (drin == unklar) {
             Status = unklar;
+            TOffeneLoesungen::Merke(C);
             if (Kommentar) {
                 SchreibeTextTerm("Ob ", C);
                 SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", C);

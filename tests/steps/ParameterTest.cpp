@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "steps/Allgemeines.h"
+#include "steps/Nullstel.h"
 #include "steps/Symmetrien.h"
 #include "term/Mengen.h"
 #include "term/Parameter.h"
@@ -191,6 +192,71 @@ TEST_F(Parameter, SchnittstellenGeltenFuerJedenWert) {
         const auto [l, r] = Grenzen();
         PruefeNullstellen(Lies(std::string(f.F) + "-(" + f.G + ")"), Schnittstellenliste,
                           SchnittstellenStatus, l, r, muss, fall);
+    }
+}
+
+size_t Vorkommen(const std::string& Text, const std::string& Teil) {
+    size_t n = 0;
+    for (size_t i = Text.find(Teil); i != std::string::npos; i = Text.find(Teil, i + 1)) ++n;
+    return n;
+}
+
+// Zeros (of f, f', f'' or f - g) found in terms of the parameter whose place in [a; b] holds only for some
+// values: each is a zero for every sample where it has a value, the page says once for each that its place
+// is open, with comments and without, and no sentence on it says that none was found.
+TEST_F(Parameter, GefundeneStellenOffenerLageStehenAlsGefunden) {
+    struct TFall {
+        const char *F, *G, *A, *B;
+        TSchritt Schritt;
+        // The term whose zeros the step searches, and how many of them have an open place.
+        const char* H;
+        size_t Offen;
+    };
+    const std::vector<TFall> faelle = {
+        {"x-a", "", "-5", "5", SchrittNullstellen, "x-a", 1},
+        {"x^2-2*a*x", "", "-5", "5", SchrittNullstellen, "x^2-2*a*x", 1},
+        {"x+a", "", "0", "1", SchrittNullstellen, "x+a", 1},
+        {"a*x+1", "", "-5", "5", SchrittNullstellen, "a*x+1", 1},
+        {"x^2-a^2", "", "-5", "5", SchrittNullstellen, "x^2-a^2", 2},
+        {"x*(x-k)", "", "-5", "5", SchrittNullstellen, "x*(x-k)", 1},
+        {"6*x", "a", "-5", "5", SchrittSchnittstellen, "6*x-a", 1},
+        {"x^2-2*a*x", "", "-5", "5", SchrittExtremstellen, "2*x-2*a", 1},
+        {"x^3-3*a*x^2", "", "-5", "5", SchrittWendestellen, "6*x-6*a", 1},
+    };
+    const std::vector<std::string> keine = {"Keine Lösungen gefunden",
+                                            "keine Nullstellen bestimmt",
+                                            "keine Extremstellen von f bestimmt",
+                                            "keine Wendestellen von f bestimmt",
+                                            "keine Schnittstellen gefunden",
+                                            "keine Nullstellen im angegebenen Intervall"};
+    const int seite[] = {0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0, 5, 6};
+    for (const TFall& f : faelle) {
+        for (const bool kommentare : {false, true}) {
+            TKopfloseAnfrage lauf(
+                {.F = f.F, .G = f.G, .A = f.A, .B = f.B, .Schritte = {f.Schritt}, .Kommentare = kommentare});
+            lauf.Starte();
+            const std::string text = lauf.Text(seite[f.Schritt]);
+            const std::string fall = std::string(f.F) + (*f.G ? std::string(" = ") + f.G : "") +
+                                     ", Schritt " + std::to_string(f.Schritt) +
+                                     (kommentare ? " mit Kommentaren" : "");
+            for (const std::string& k : keine)
+                EXPECT_EQ(text.find(k), std::string::npos) << fall << "\n" << text;
+            EXPECT_EQ(Vorkommen(text, " im angegebenen Intervall liegt, wird hier nicht"), f.Offen)
+                << fall << "\n"
+                << text;
+        }
+        TTerm* h = Lies(f.H);
+        TOffeneLoesungen offen;
+        TSListe* liste = nullptr;
+        uint8_t status = unklar;
+        SucheNullstellen(h, ABIntervall, liste, false, status);
+        ASSERT_EQ(offen.Punkte.size(), f.Offen) << f.H;
+        for (TTerm* p : offen.Punkte)
+            for (Int64 s : Stichproben) {
+                const std::optional<E> x0 = W(Setze(p, s));
+                if (!x0) continue;
+                EXPECT_TRUE(Null(W(Setze(h, s), *x0))) << f.H << ", a = " << s << ": " << double(*x0);
+            }
     }
 }
 
