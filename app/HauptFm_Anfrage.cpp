@@ -198,7 +198,8 @@ void THauptForm::AktualisiereScrollBar() {
         ScrollBar1->setRange(0, 0);
         return;
     }
-    ScrollBar1->setRange(0, std::max(liste->Anzahl() - 1, 0));
+    // Scrolled to its end, the page still shows its last line.
+    ScrollBar1->setRange(0, LetzterSeitenanfang(*liste, Seitenbilder[size_t(seite)]->Bild.height()));
     ScrollBar1->setValue(Seitenanfang[size_t(seite)]);
     // A click on the track moves by the lines the page shows.
     ScrollBar1->setPageStep(std::max<Int32>(
@@ -678,7 +679,8 @@ void THauptForm::ScrollBar1Scroll(int code, int position) {
     if (liste == nullptr) return;
     TSeitenbild* bild = Seitenbilder[size_t(seite)];
     Int32& anfang = Seitenanfang[size_t(seite)];
-    const Int32 letzte = std::max(liste->Anzahl() - 1, 0);
+    // Scrolled to its end, the page still shows its last line.
+    const Int32 letzte = LetzterSeitenanfang(*liste, bild->Bild.height());
     try {
         AktiviereSeite(&bild->Leinwand, false);
         SetzeZeilenliste(liste);

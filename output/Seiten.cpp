@@ -170,6 +170,17 @@ Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe) {
     return anzahl;
 }
 
+Int32 LetzterSeitenanfang(const TZeilenliste& Liste, Int32 Hoehe) {
+    const Int32 anzahl = static_cast<Int32>(Liste.Zeilen.size());
+    Int32 anfang = anzahl;
+    // As SichtbareZeilen counts: a line is shown while the lines from the start down to it end above Hoehe.
+    for (Int32 y = 5; anfang > 0; --anfang) {
+        y += Zeilenabstand(*Liste.Zeilen[size_t(anfang - 1)]);
+        if (y >= Hoehe) break;
+    }
+    return std::min(anfang, std::max(anzahl - 1, 0));
+}
+
 namespace {
 
 // The two cells of one row of the value table; Gestapelt when a cell stands on several rows.

@@ -71,6 +71,10 @@ void SchreibeTabellenzeile(std::vector<std::unique_ptr<TListenFolie>> Zellen,
                            const std::vector<Int32>& Breiten, bool Letzte, bool Zentriert);
 // The number of lines of Liste that ZeichneSeite(ab) shows on a screen page Hoehe pixels high.
 Int32 SichtbareZeilen(const TZeilenliste& Liste, Int32 ab, Int32 Hoehe);
+// The last line from which a screen page Hoehe pixels high is scrolled: the first from which ZeichneSeite
+// shows every line to the end, so that the last line stays in view and the page is as full as it can be (0
+// where the whole list fits, the last line where it alone is higher than the page).
+Int32 LetzterSeitenanfang(const TZeilenliste& Liste, Int32 Hoehe);
 // The most rows of a value table: a longer one takes long, fills the memory and is read by nobody.
 constexpr Int64 MaxTabellenzeilen = 1000;
 // The step width, as a decimal text, from which a value table over an interval Spanne long has at most

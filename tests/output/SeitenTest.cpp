@@ -97,6 +97,53 @@ TEST_F(SeitenTest, SeiteWirdZielUndGraphBrichtUm) {
     }
 }
 
+// Scrolled to its end, a screen page draws its last line and is as full as it can be: drawn from the last
+// start, the page shows the last line, and drawn from one line earlier it does not; a list that fits stays at
+// 0, and a last line higher than the page is where it stops.
+TEST_F(SeitenTest, LetzterSeitenanfangZeigtDieLetzteZeile) {
+    const struct {
+        std::vector<Int32> Hoehen;
+        Int32 Seite;
+    } faelle[] = {
+        {std::vector<Int32>(60, 10), 665},
+        {std::vector<Int32>(33, 10), 665},
+        {std::vector<Int32>(32, 10), 665},
+        {{12, 30, 19, 20, 0, 300, 8, 50, 0, 0, 0, 0}, 200},
+        {{40, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 100},
+        {{10, 10, 900}, 665},
+        {{}, 665},
+        {{5}, 665},
+        {{100, 100, 100, 100, 100, 100, 0}, 430},
+    };
+    for (const auto& f : faelle) {
+        InitialisiereAusgabe();
+        TTestLeinwand bild(977, f.Seite);
+        AktiviereSeite(&bild, false);
+        Log.clear();
+        Zeilen(f.Hoehen);
+        const Int32 anzahl = Int32(f.Hoehen.size());
+        const Int32 ende = LetzterSeitenanfang(*Zeilenliste, f.Seite);
+        // The lines drawn from a start: does the page show the last line?
+        auto zeigtLetzte = [&](Int32 ab) {
+            Log.clear();
+            ZeichneSeite(ab);
+            return ab + Int32(Log.size()) == anzahl;
+        };
+        const std::string fall = std::to_string(anzahl) + " Zeilen auf " + std::to_string(f.Seite);
+        EXPECT_TRUE(ende >= 0 && ende <= std::max(anzahl - 1, 0)) << fall;
+        if (anzahl == 0) continue;
+        // A last line higher than the page is shown by none: the page stops at it.
+        if (!zeigtLetzte(anzahl - 1)) {
+            EXPECT_EQ(ende, anzahl - 1) << fall;
+            continue;
+        }
+        EXPECT_TRUE(zeigtLetzte(ende)) << fall;
+        // The scroll bar counts the lines shown as the drawing does.
+        EXPECT_EQ(SichtbareZeilen(*Zeilenliste, ende, f.Seite) + ende, anzahl) << fall;
+        EXPECT_TRUE(ende == 0 || !zeigtLetzte(ende - 1)) << fall;
+    }
+}
+
 // Lines stand with their bottoms on SeitenY, each advancing its height plus 10, at least 20; the screen
 // stops before the first line that reaches its bottom; the printer starts a new sheet with a line that
 // passes the bottom (a line ending exactly there stays) and prints every line once, whatever line is asked
