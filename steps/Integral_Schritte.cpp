@@ -2,9 +2,12 @@
 // f and g, or between f and the x-axis.
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "algebra/NormalFormen.h"
 #include "algebra/Nullentscheidung.h"
 #include "algebra/PolynomNullstellen.h"
+#include "algebra/Polynome.h"
 #include "algebra/RationaleFunktion.h"
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
@@ -25,6 +28,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wurzeln.h"
 
 namespace zol {
 
@@ -85,10 +89,75 @@ void SchreibePolstelle(const std::string& Name, TTerm* p, TTerm* a, TTerm* b) {
 bool FlaecheUnendlich = false;
 
 // The integral of h from a to b, both points of the list: the antiderivative H evaluated where it is defined
-// between them, else (an antiderivative with a jump, as through tan(x/2)) the definite integral.
-TTerm* Teilintegral(TTerm* h, TTerm* H, TTerm* a, TTerm* b) {
-    if (DefiniertZwischen(H, a, b)) return IntegralAuswerten(H, a, b, VariableX);
+// between them, else (an antiderivative with a jump, as through tan(x/2)) the definite integral. Ra and Rb as
+// for IntegralAuswerten.
+TTerm* Teilintegral(TTerm* h, TTerm* H, TTerm* a, TTerm* b, TTerm* Ra, TTerm* Rb) {
+    if (DefiniertZwischen(H, a, b)) return IntegralAuswerten(H, a, b, VariableX, Ra, Rb);
     return IntegralVon(h, a, b);
+}
+
+// T holds a cube root, as Cardano's formula writes the zeros of a cubic.
+bool MitKubikwurzel(TTerm* T) {
+    if (!T) return false;
+    if (auto* o = AlsOperatorTerm(T)) return MitKubikwurzel(o->T1) || MitKubikwurzel(o->T2);
+    if (auto* p = AlsPotenzTerm(T); p && p->Exponent.Nenner % 3 == 0) return true;
+    if (auto* w = AlsWurzel(T); w && w->Grad % 3 == 0) return true;
+    if (T->Typrang >= RangPotenz && T->Typrang <= RangStandard)
+        return MitKubikwurzel(static_cast<TFunktion*>(T)->Argument);
+    return false;
+}
+
+// The antiderivative H of the polynomial h with rational coefficients, reduced modulo the factor of h whose
+// zeros the cube roots write: at a zero u of a polynomial P that divides h, H(u) = R(u) for the remainder R
+// of H divided by P, of a degree below P's (for a zero of x^3 + p*x + q, u^3 = -p*u - q). P is h without its
+// repeated factors and without the linear factors of its rational zeros among Nullstellen, so for a cubic
+// factor's zeros R has a degree of 2 at most. R(u) is much shorter than H(u), and its simplification takes
+// far less work. Nil where h is no such polynomial or P has a degree below 3.
+TTerm* RestModuloH(TTerm* h, TTerm* H, const std::vector<TTerm*>& Nullstellen) {
+    try {
+        bool neu = false;
+        TPolynomTerm* Ph = TPolynomTermCreateT(h, neu);
+        if (!Ph || Ph->P.Grad < 3 || !IstRationalesPolynom(Ph->P)) return nullptr;
+        TPolynomTerm* Q = TPolynomTermCreateT(H, neu);
+        if (!Q || !IstRationalesPolynom(Q->P)) return nullptr;
+        TPolynom P = Ph->P, ableitung, ggt, quotient, rest;
+        PAbleitung(P, ableitung);
+        PGGT(P, ableitung, ggt);
+        if (ggt.Grad > 0) {
+            PDurch(P, ggt, quotient, rest, false);
+            P = quotient;
+        }
+        for (TTerm* z : Nullstellen) {
+            auto* r = AlsRationaleKonstante(z);
+            TBruch wert;
+            if (!r || P.Grad <= 3) continue;
+            PWertRational(P, r->Bruch, wert);
+            if (wert.Zaehler != 0) continue;
+            TPolynom linear;
+            linear.Grad = 1;
+            linear.Koeff[1] = Eins;
+            linear.Koeff[0] = z->Negation();
+            PDurch(P, linear, quotient, rest, false);
+            P = quotient;
+        }
+        if (P.Grad < 3) return nullptr;
+        PDurch(Q->P, P, quotient, rest, false);
+        return PolynomToTerm(rest);
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EZolFehler&) {
+        // Numbers beyond the exact arithmetic: H is evaluated as it stands.
+    }
+    return nullptr;
+}
+
+// The term with H's value at the point x, a zero of h in Nullstellen: R where x is written with cube roots,
+// else nil (H itself).
+TTerm* WertgleichAn(TTerm* x, TTerm* R, const std::vector<TTerm*>& Nullstellen) {
+    if (!R || !MitKubikwurzel(x)) return nullptr;
+    for (TTerm* n : Nullstellen)
+        if (n == x || n->IstGleich(x)) return R;
+    return nullptr;
 }
 
 // h is 0 everywhere: every point is a point of intersection, and the area is 0.
@@ -189,11 +258,17 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
     }
     auto* I = Neu<TIntervall>(TRand{a, false}, TRand{b, false});
     const bool hierGesucht = !Schnittstellenliste || Schnittstellenliste->Anzahl < 0;
+    // The points found as zeros of f - g (of f).
+    std::vector<TTerm*> nullstellenVonH;
+    auto merke = [&](TSListe* L) {
+        for (Int32 i = 1; L && i <= L->Anzahl; ++i) nullstellenVonH.push_back(L->Stellen[i]->Punkt);
+    };
     if (hierGesucht) {
         if (G)
             LoeseTermgleichung(F, G, I, Kommentare, SchnittstellenStatus, Schnittstellenliste);
         else
             SucheNullstellen(F, I, Schnittstellenliste, Kommentare, SchnittstellenStatus);
+        merke(Schnittstellenliste);
     }
     // The points in [a, b], copied so that a list shared with the zeros keeps its multiplicities, and the
     // bounds merged in.
@@ -260,6 +335,7 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
         uint8_t status = unklar;
         SucheNullstellen(h, I, nullstellen, false, status);
         einfuegen(nullstellen);
+        merke(nullstellen);
     }
     for (TRationaleFunktion* q : {F == FTerm ? EingegebenerQuotient() : UngekuerzterQuotient(F),
                                   G ? UngekuerzterQuotient(G) : nullptr}) {
@@ -285,6 +361,9 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
     }
     TTerm* H = IntegralVon(h, nullptr, nullptr);
     if (!H) return nullptr;
+    bool kubikwurzeln = false;
+    for (Int32 i = 1; i <= n && !kubikwurzeln; ++i) kubikwurzeln = MitKubikwurzel(x(i));
+    TTerm* rest = kubikwurzeln ? RestModuloH(h, H, nullstellenVonH) : nullptr;
     TTerm* A = Null;
     for (Int32 i = 1; i < n && A; ++i) {
         if (Kommentare) {
@@ -292,7 +371,8 @@ TTerm* Flaechenberechnung(TTerm* F, TTerm* G, TTerm* a, TTerm* b) {
             SchreibeTerm(h);
             Schreibe(" d" + VariablenText() + " = ");
         }
-        TTerm* J = Teilintegral(h, H, x(i), x(i + 1));
+        TTerm* J = Teilintegral(h, H, x(i), x(i + 1), WertgleichAn(x(i), rest, nullstellenVonH),
+                                WertgleichAn(x(i + 1), rest, nullstellenVonH));
         A = J ? Summe(A, StandardFunktionTerm("abs", J)) : nullptr;
     }
     return A;

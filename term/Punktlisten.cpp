@@ -90,9 +90,9 @@ bool IstLinear(TTerm* T, TTerm*& m, TTerm*& n) {
 namespace {
 
 // Simplifies W after a substitution: folded, then (constant) simplified, then bottom-up; writes each
-// change when comments are on.
-void VereinfacheEingesetzt(TTerm*& W) {
-    Int32 knoten = W->Knotenzahl;
+// change when comments are on. Gezeigt is the term the page shows for W (W itself, or a longer equal term).
+void VereinfacheEingesetzt(TTerm*& W, TTerm* Gezeigt = nullptr) {
+    Int32 knoten = (Gezeigt ? Gezeigt : W)->Knotenzahl;
     Kumuliere(W);
     if (Kommentare && W->Knotenzahl < knoten) SchreibeTextTerm(" = ", W);
     std::string vorher = W->Text;
@@ -182,7 +182,7 @@ TTerm* MitParameterAuswerten(TTerm* F, TTerm* F0, TTerm* a, TTerm* b) {
 
 } // namespace
 
-TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
+TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v, TTerm* Ra, TTerm* Rb) {
     if (!F) return nullptr;
     VereinfacheTerm(F);
     if (!a || !b) {
@@ -217,7 +217,13 @@ TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v) {
         SchreibeAuswertung(F0, a, b);
         SchreibeTextTerm(" = ", R);
     }
-    VereinfacheEingesetzt(R);
+    TTerm* gezeigt = R;
+    if (Ra || Rb) {
+        TTerm* wa = Ra ? Ra->Ersetze(VariableX, a) : Fa;
+        TTerm* wb = Rb ? Rb->Ersetze(VariableX, b) : Fb;
+        if (wa && wb) R = OperatorTerm(wb, wa, '-');
+    }
+    VereinfacheEingesetzt(R, gezeigt);
     if (Kommentare) NeueZeile();
     return R;
 }

@@ -24,8 +24,10 @@ bool IstLinear(TTerm* T, TTerm*& m, TTerm*& n);
 // F(A) with a commented derivation; 0 when A is nil or a substitution has no value.
 Extended Funktionswert(TTerm* F, TTerm* A);
 // F(b) - F(a) folded, with a commented derivation; F itself when a bound is missing; nil when a
-// substitution has no value.
-TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v);
+// substitution has no value. Ra and Rb, where given, are terms in x with F's value at a and at b (F reduced
+// modulo a polynomial that vanishes there): the page shows F(b) - F(a), and the shorter equal terms are
+// simplified.
+TTerm* IntegralAuswerten(TTerm* F, TTerm* a, TTerm* b, TTerm* v, TTerm* Ra = nullptr, TTerm* Rb = nullptr);
 // T is defined on the whole closed interval between the bounds a and b (in either order); false also when a
 // bound depends on x or has no value.
 bool DefiniertZwischen(TTerm* T, TTerm* a, TTerm* b);

@@ -87,7 +87,14 @@ TEST_F(IntegralSchritte, FlaecheWieQuadraturDesBetragsUndAdditiv) {
                                  {"(x-1)^2/(x^2-1)", "0", "0", "1/2", "3"},
                                  // A root equation squared, and a sign change at a gap of g without a zero.
                                  {"x+1", "sqrt(x+4)", "-3", "0", "3"},
-                                 {"abs(x)", "x^2*(x-1)/x", "-3", "1/2", "29/10"}}) {
+                                 {"abs(x)", "x^2*(x-1)/x", "-3", "1/2", "29/10"},
+                                 // Zeros by Cardano's formula, also of a factor, a repeated factor and f - g.
+                                 {"x^3+x+1", "", "-2", "0", "2"},
+                                 {"x^3", "2x+5", "0", "1", "3"},
+                                 {"x*(x^3+x+1)", "", "-2", "1/3", "5/2"},
+                                 {"(x^3-2x-5)^2*(x-1)", "", "0", "3/2", "3"},
+                                 // A bound with a cube root that is no zero.
+                                 {"x^3+x+1", "", "-2", "0", "2^(1/3)"}}) {
         const auto ab = A(f, g, a, b), ac = A(f, g, a, c), cb = A(f, g, c, b);
         ASSERT_TRUE(ab && ac && cb) << f;
         const std::string h = std::string("abs(") + f + "-(" + (*g ? g : "0") + "))";
@@ -97,6 +104,25 @@ TEST_F(IntegralSchritte, FlaecheWieQuadraturDesBetragsUndAdditiv) {
     const auto sprung = A("1/(2+cos(x))", "1/2", "0", "2*pi");
     EXPECT_TRUE(!sprung ||
                 Nahe(*sprung, *Quadratur(Lies("abs(1/(2+cos(x))-1/2)"), 0, *Wert(Lies("2*pi"))), 1e-8L));
+}
+
+// At a zero u of a cubic factor written by Cardano's formula the antiderivative is evaluated reduced modulo
+// that factor: the pieces of the area hold no power of u above the square, and the area keeps its value.
+TEST_F(IntegralSchritte, FlaecheAnCardanoNullstellenMitHoechstensQuadraten) {
+    for (auto [f, a, b] : {std::tuple{"x^3+x+1", "-2", "2"},
+                           {"x^3-2x-5", "0", "3"},
+                           {"(-4x^3+4x+7)^3", "-2", "2"},
+                           {"x^4-x^3+3x", "-2", "2"}}) {
+        Schnittstellenliste = Neu<TSListe>();
+        TTerm* A = Flaechenberechnung(Lies(f), nullptr, Lies(a), Lies(b));
+        ASSERT_TRUE(A) << f;
+        const std::string text = A->Text;
+        EXPECT_NE(text.find("^(1/3)"), std::string::npos) << text;
+        for (const char* potenz : {"^3)", "^4)", "^5)", "^6)", "^7)", "^8)", "^9)", "^10)"})
+            EXPECT_EQ(text.find(potenz), std::string::npos) << text;
+        const std::string h = std::string("abs(") + f + ")";
+        EXPECT_TRUE(Nahe(*Wert(A), *Quadratur(Lies(h), *Wert(Lies(a)), *Wert(Lies(b))), 1e-8L)) << f;
+    }
 }
 
 // The lines of the checks and results; the points of the area are computed without a line on page 7.
