@@ -200,9 +200,19 @@ TTerm* Form(const TKosinuspolynom& P, const TKosinuspolynom& Q, TTerm* c, TTerm*
 
 } // namespace
 
+namespace {
+
+// The text names the function (not arcsin or arccos for sin or cos).
+bool NenntFunktion(const std::string& Text, const char* Name) {
+    for (size_t i = Text.find(Name); i != std::string::npos; i = Text.find(Name, i + 1))
+        if (i < 3 || Text.compare(i - 3, 3, "arc") != 0) return true;
+    return false;
+}
+
+} // namespace
+
 bool MoeglicheWinkelkonstante(TTerm* T) {
-    return T && T->IstKonstant &&
-           (T->Text.find("sin(") != std::string::npos || T->Text.find("cos(") != std::string::npos);
+    return T && T->IstKonstant && (NenntFunktion(T->Text, "sin(") || NenntFunktion(T->Text, "cos("));
 }
 
 bool KosinusDesDreifachen(TTerm* phi, TWurzelzahl& k) {

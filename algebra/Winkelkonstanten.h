@@ -16,7 +16,8 @@ class TTerm;
 // arctan, arccos or arcsin of a number r whose square is rational. False for every other angle.
 bool KosinusDesDreifachen(TTerm* phi, TWurzelzahl& k);
 
-// A cheap test before Winkelnormalform: T is constant and names sin or cos.
+// A cheap test before Winkelnormalform: T is constant and names sin or cos (arcsin and arccos are no atoms of
+// the form).
 bool MoeglicheWinkelkonstante(TTerm* T);
 
 // T as P(c) + Q(c)*s, when T is built by +, -, *, integer powers and rational divisors from rationals, real

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "algebra/Vereinfachung.h"
@@ -60,6 +61,23 @@ TEST_F(Winkelkonstanten, NullstellenEingesetztErgebenNull) {
         EXPECT_FALSE(KosinusDesDreifachen(Lies(ohne), k)) << ohne;
     }
     EXPECT_FALSE(Winkelnormalform(Lies("sin(1)^2+cos(1)^2")));
+}
+
+// The cheap test names a constant with a sine or cosine in it, and none whose only "sin(" or "cos(" stand in
+// arcsin or arccos: the form's search for atoms would fail on those after all its work.
+TEST_F(Winkelkonstanten, VortestSiehtSinusUndKosinusNichtImArkus) {
+    const std::vector<std::pair<const char*, bool>> faelle = {
+        {"arcsin(1/3)+1", false},
+        {"2*arccos((sqrt(5)-1)/2)-pi", false},
+        {"arcsin(1/3)*arccos(1/4)", false},
+        {"sin(arcsin(1/3)/3)", true},
+        {"2*arcsin(1/3)+cos(arctan(2)/3)", true},
+        {"arccos(1/5)+sin(1)", true},
+        {"cos(1)", true},
+        {"x+sin(x)", false},
+    };
+    for (const auto& [text, erwartet] : faelle)
+        EXPECT_EQ(MoeglicheWinkelkonstante(Lies(text)), erwartet) << text;
 }
 
 } // namespace
