@@ -2,6 +2,7 @@
 // and the equations p(x) = u solved back; without a trigonometric form, guesses at multiples of pi/12.
 #include <cstdlib>
 
+#include "algebra/Nullentscheidung.h"
 #include "algebra/PolTrigNormalform.h"
 #include "algebra/PolynomNullstellen.h"
 #include "algebra/Vereinfachung.h"
@@ -48,7 +49,8 @@ void Raten(TTerm* T, TMenge* M, TSListe*& Liste) {
         // A value beyond the limits at one candidate drops that candidate.
         try {
             TTerm* wert = T->Ersetze(VariableX, x0);
-            if (!wert) continue;
+            // A value clearly away from 0 needs no exact simplification.
+            if (!wert || SicherNichtNull(wert)) continue;
             VereinfacheKonstantenTerm(wert);
             if (!wert->IstNull()) continue;
         } catch (const ERessourcen&) {

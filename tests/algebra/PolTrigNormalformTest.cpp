@@ -1,4 +1,5 @@
 // The polynomial-trigonometric normal form against long double values: forms, derivatives and zeros.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -146,6 +147,31 @@ TEST_F(PolTrigNormalform, AndereArgumenteUndRaten) {
     EXPECT_EQ(Werte(L), std::vector<Extended>{0});
     EXPECT_NE(::testing::PrintToString(Seitentext()).find("Durch Raten findet man einige Lösungen."),
               std::string::npos);
+}
+
+// Guessing finds every multiple k*pi/12 of its candidates in the set where the form vanishes, and no other.
+TEST_F(PolTrigNormalform, RatenFindetJedeNullstelleUnterDenKandidaten) {
+    const Extended pi = std::acos(Extended(-1));
+    TIntervall* M = Iv(Lies("-2*pi"), false, Lies("2*pi"), false);
+    for (const char* text :
+         {"x*sin(x)", "x*cos(2x)", "(x-pi/3)*(sin(x)-1)", "x^2*sin(x)*cos(x)", "x*sin(x)+1"}) {
+        SCOPED_TRACE(text);
+        TPTNF* F = PTNF(Lies(text));
+        ASSERT_TRUE(F);
+        std::vector<Extended> soll;
+        for (int k = -24; k <= 24; ++k) {
+            const int r = std::abs(k) % 12;
+            if (r == 1 || r == 5 || r == 7 || r == 11) continue;
+            if (std::fabs(*Wert(F->Term, k * pi / 12)) < 1e-12L) soll.push_back(k * pi / 12);
+        }
+        TSListe* L = nullptr;
+        uint8_t status = 9;
+        F->Nullstellen(M, L, false, status);
+        std::vector<Extended> ist = Werte(L);
+        std::sort(ist.begin(), ist.end());
+        ASSERT_EQ(ist.size(), soll.size());
+        for (size_t i = 0; i < ist.size(); ++i) EXPECT_NEAR(double(ist[i]), double(soll[i]), 1e-12);
+    }
 }
 
 TEST_F(PolTrigNormalform, KommentierteRuecksubstitution) {
