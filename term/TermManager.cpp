@@ -13,6 +13,7 @@
 #include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Funktionen.h"
+#include "term/OffenerIndex.h"
 #include "term/Radikale.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
@@ -90,7 +91,7 @@ struct TSpeicher {
     TTermKnoten* Wurzel = nullptr;
     std::vector<TTermKnoten*> Knoten;
     size_t Eingeordnet = 0;
-    std::unordered_map<TVerbundSchluessel, TKette, TVerbundHash> Zusammengesetzt;
+    TOffenerIndex<TVerbundSchluessel, TKette, TVerbundHash> Zusammengesetzt;
     std::unordered_map<std::pair<Int64, Int64>, TKette, TBruchHash> Rational;
     std::unordered_map<TRadikalSchluessel, TKette, TRadikalHash> Radikal;
     std::unordered_map<std::string, TTermKnoten*> Benannt;
