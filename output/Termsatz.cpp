@@ -4,6 +4,7 @@
 #include "output/Termsatz.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "algebra/Vereinfachung.h"
 #include "output/Ausgabe.h"
@@ -18,6 +19,21 @@
 namespace zol {
 
 namespace {
+
+// The widths of the parts of a formula that is being broken into pieces (Zeilenstuecke), of size G, alone
+// and in brackets, noted wherever a part's folie is built: the breaking tries each part whole before it
+// breaks it, and building a part only to find it too wide again at every level of nesting cost the product
+// of the formula's size and its depth, or more where a bracket or a stacked fraction tried the part twice.
+struct TBreiten {
+    Single G;
+    std::unordered_map<const TTerm*, Int32> Allein, Geklammert;
+};
+TBreiten* Breitenbuch = nullptr;
+
+void NotiereBreite(const TTerm* T, Single G, const std::unique_ptr<TFolie>& F, bool Geklammert) {
+    if (Breitenbuch && Breitenbuch->G == G && F && F->Box)
+        (Geklammert ? Breitenbuch->Geklammert : Breitenbuch->Allein)[T] = F->Box->Breite;
+}
 
 // Character codes.
 constexpr uint16_t CodePlus = 43;
@@ -160,10 +176,18 @@ std::unique_ptr<TFolie> TOperatorTerm::Folie(Single Groesse) {
     const Single G = Groesse;
     std::unique_ptr<TFolie> F1 = T1->Folie(G);
     std::unique_ptr<TFolie> F2 = T2->Folie(G);
+    NotiereBreite(T1, G, F1, false);
+    NotiereBreite(T2, G, F2, false);
     if (Operator == '/') return BruchFolie(std::move(F1), std::move(F2));
 
-    if (LinksGeklammert(Operator, T1)) F1 = Geklammert(std::move(F1), G);
-    if (RechtsGeklammert(Operator, T2)) F2 = Geklammert(std::move(F2), G);
+    if (LinksGeklammert(Operator, T1)) {
+        F1 = Geklammert(std::move(F1), G);
+        NotiereBreite(T1, G, F1, true);
+    }
+    if (RechtsGeklammert(Operator, T2)) {
+        F2 = Geklammert(std::move(F2), G);
+        NotiereBreite(T2, G, F2, true);
+    }
 
     const Int32 abstand = PunktZuPixel(0.2 * G);
     std::vector<std::unique_ptr<TFolie>> teile;
@@ -212,6 +236,7 @@ std::unique_ptr<TFolie> PotenzFolie(TPotenz* T, Single Groesse) {
     if (TRadikal r; PotenzAlsRadikal(T, r)) return RadikalToTerm(r)->Folie(G);
     TTerm* B = T->Argument;
     std::unique_ptr<TFolie> basis = B->Folie(G);
+    NotiereBreite(B, G, basis, false);
     if (BasisGeklammert(B)) basis = Geklammert(std::move(basis), G);
     return MitExponent(std::move(basis), Bruchzahl(T->Exponent, Exponentengroesse(G)), G);
 }
@@ -226,7 +251,9 @@ std::unique_ptr<TFolie> TStandardFunktion::Folie(Single Groesse) {
     }
     std::vector<std::unique_ptr<TFolie>> teile;
     teile.push_back(Textfolie(Kennung, G));
-    teile.push_back(Geklammert(Argument->Folie(G), G));
+    std::unique_ptr<TFolie> argument = Argument->Folie(G);
+    NotiereBreite(Argument, G, argument, false);
+    teile.push_back(Geklammert(std::move(argument), G));
     return Reihe(std::move(teile), PunktZuPixel(G / 8.0), G);
 }
 
@@ -388,6 +415,10 @@ private:
     const Single G;
 
     bool Passt(const TFolie& F, Int32 Platz) const { return F.Box && F.Box->Breite <= Platz; }
+    // T's folie (in brackets), its width noted in the book.
+    std::unique_ptr<TFolie> Baue(TTerm* T, bool Geklammert);
+    // T's folie (in brackets) was built before and is wider than Platz.
+    bool ZuBreit(TTerm* T, bool Geklammert, Int32 Platz) const;
     bool ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe);
     void Operand(TTerm* T, bool Geklammert, Int32 Platz, Int32 Tiefe);
     void Umschlossen(TTerm* T, char Art, Int32 Platz, Int32 Tiefe);
@@ -428,12 +459,30 @@ void TZerlegung::Voran(size_t Ab, std::unique_ptr<TFolie> F, Int32 Abstand) {
     Stuecke[Ab] = Reihe(std::move(teile), Abstand, G);
 }
 
-void TZerlegung::Teile(TTerm* T, Int32 Platz, Int32 Tiefe) {
+std::unique_ptr<TFolie> TZerlegung::Baue(TTerm* T, bool Geklammert) {
     std::unique_ptr<TFolie> F = T->Folie(G);
-    if (!F || !F->Box) return;
-    if (Passt(*F, Platz) || Tiefe >= MaxZerlegungstiefe) {
-        Stuecke.push_back(std::move(F));
-        return;
+    if (Geklammert) F = KlammerFolie(std::move(F), false, G);
+    NotiereBreite(T, G, F, Geklammert);
+    return F;
+}
+
+bool TZerlegung::ZuBreit(TTerm* T, bool Geklammert, Int32 Platz) const {
+    if (!Breitenbuch || Breitenbuch->G != G) return false;
+    const auto& breiten = Geklammert ? Breitenbuch->Geklammert : Breitenbuch->Allein;
+    auto it = breiten.find(T);
+    return it != breiten.end() && it->second > Platz;
+}
+
+void TZerlegung::Teile(TTerm* T, Int32 Platz, Int32 Tiefe) {
+    // A part known to be too wide is built whole only when it cannot be broken.
+    std::unique_ptr<TFolie> F;
+    if (!ZuBreit(T, false, Platz) || Tiefe >= MaxZerlegungstiefe) {
+        F = Baue(T, false);
+        if (!F || !F->Box) return;
+        if (Passt(*F, Platz) || Tiefe >= MaxZerlegungstiefe) {
+            Stuecke.push_back(std::move(F));
+            return;
+        }
     }
     const size_t vorher = Stuecke.size();
     if (ZerlegeTeile(T, Platz, Tiefe + 1) && Stuecke.size() > vorher &&
@@ -441,6 +490,7 @@ void TZerlegung::Teile(TTerm* T, Int32 Platz, Int32 Tiefe) {
         return;
     // Not to be broken: the part whole.
     Stuecke.resize(vorher);
+    if (!F) F = Baue(T, false);
     Stuecke.push_back(std::move(F));
 }
 
@@ -449,7 +499,8 @@ void TZerlegung::Operand(TTerm* T, bool Geklammert, Int32 Platz, Int32 Tiefe) {
         Teile(T, Platz, Tiefe);
         return;
     }
-    std::unique_ptr<TFolie> F = KlammerFolie(T->Folie(G), false, G);
+    std::unique_ptr<TFolie> F;
+    if (!ZuBreit(T, true, Platz)) F = Baue(T, true);
     if (F && Passt(*F, Platz))
         Stuecke.push_back(std::move(F));
     else
@@ -468,8 +519,10 @@ void TZerlegung::Umschlossen(TTerm* T, char Art, Int32 Platz, Int32 Tiefe) {
 // T whole when it fits in Platz; else its pieces in rows no wider than Platz, one below the other, the rows
 // after the first further in: the numerator or denominator of a fraction too long for one line.
 std::unique_ptr<TFolie> TZerlegung::Gestapelt(TTerm* T, Int32 Platz, Int32 Tiefe) {
-    std::unique_ptr<TFolie> ganz = T->Folie(G);
-    if (!ganz || Passt(*ganz, Platz)) return ganz;
+    if (!ZuBreit(T, false, Platz)) {
+        std::unique_ptr<TFolie> ganz = Baue(T, false);
+        if (!ganz || Passt(*ganz, Platz)) return ganz;
+    }
     const Int32 abstand = PunktZuPixel(0.2 * G);
     const Int32 einzug = PunktZuPixel(G);
     TZerlegung teile(G);
@@ -566,6 +619,8 @@ bool TZerlegung::ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe) {
 } // namespace
 
 std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TTerm* T, Single Groesse, Int32 Breite) {
+    TBreiten breiten{Groesse, {}, {}};
+    TWechsel<TBreiten*> buch(Breitenbuch, &breiten);
     TZerlegung z(Groesse);
     if (T) z.Teile(T, Breite, 0);
     return std::move(z.Stuecke);
@@ -582,6 +637,8 @@ std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TMenge* M, Single Groesse, In
     }
     // The points in braces, each after the first with the ";" in front.
     const Int32 zeichen = PunktZuPixel(Groesse);
+    TBreiten breiten{Groesse, {}, {}};
+    TWechsel<TBreiten*> buch(Breitenbuch, &breiten);
     for (Int32 i = 1; i <= liste->Anzahl; ++i) {
         TZerlegung z(Groesse);
         z.Teile(liste->Stellen[i]->Punkt, Breite - 2 * zeichen, 0);

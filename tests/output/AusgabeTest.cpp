@@ -79,6 +79,15 @@ const TLangeFormel LangeFormeln[] = {
     {"power of a sum", [] { return Pot(LangeSumme(40), 3); }},
     {"sum of products of sums",
      [] { return Op(Op(LangeSumme(12), '*', LangeSumme(12, 20)), '+', Op(K(-2), '*', LangeSumme(30))); }},
+    // Parts too wide at several levels of nesting: each is tried whole once, then broken.
+    {"bracketed products of sums, nested",
+     [] {
+         TTerm* T = LangeSumme(3);
+         for (Int64 i = 1; i <= 5; ++i) T = Op(LangeSumme(6, 3 * i), '-', Op(T, '*', LangeSumme(5, 2 * i)));
+         return T;
+     }},
+    {"power of a product of sums in a sum",
+     [] { return Op(LangeSumme(8), '+', Pot(Op(LangeSumme(15), '*', Op(X(), '-', LangeSumme(15, 7))), 2)); }},
 };
 
 // A formula too wide for a line of its own is broken at its sums and products, inside brackets, bars and
