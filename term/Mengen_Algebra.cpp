@@ -330,13 +330,21 @@ TTerm* PunktImIntervall(TIntervall* I) {
     if (ImIntervall(Null, I)) return Null;
     TTerm* unten = I->LinkerRand.Wert;
     TTerm* oben = I->RechterRand.Wert;
+    // A half-bounded interval without 0: the integer next to its bound inside it, or, for a bound beyond the
+    // integers of 64 bits, twice the bound (the bound is negative when the interval reaches -∞, positive when
+    // it reaches ∞, so twice the bound lies inside, and far enough to be told apart by its value).
+    constexpr Extended GanzzahlGrenze = 1e15L;
     if (!unten) {
-        auto n = static_cast<Int64>(std::trunc(WertBei0(oben)));
+        const Extended w = WertBei0(oben);
+        if (!(std::fabs(w) < GanzzahlGrenze)) return Produkt(Zwei, oben);
+        auto n = static_cast<Int64>(std::trunc(w));
         TTerm* kandidat = RationaleKonstante(TBruch{n, 1});
         return ImIntervall(kandidat, I) ? kandidat : RationaleKonstante(TBruch{n - 1, 1});
     }
     if (!oben) {
-        auto n = static_cast<Int64>(std::trunc(WertBei0(unten)));
+        const Extended w = WertBei0(unten);
+        if (!(std::fabs(w) < GanzzahlGrenze)) return Produkt(Zwei, unten);
+        auto n = static_cast<Int64>(std::trunc(w));
         TTerm* kandidat = RationaleKonstante(TBruch{n, 1});
         return ImIntervall(kandidat, I) ? kandidat : RationaleKonstante(TBruch{n + 1, 1});
     }

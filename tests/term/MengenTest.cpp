@@ -94,6 +94,15 @@ TEST_F(Mengen, PunktImIntervallIstDieEinfachsteZahlDarin) {
         EXPECT_TRUE(ImIntervall(p, i) && p->HatWert(erwartet)) << p->Text;
     }
     EXPECT_EQ(PunktImIntervall(Iv(K(1), false, K(1), true)), nullptr);
+    // A bound far beyond the integers of 64 bits (its value overflows even a double): a point inside, found
+    // without converting the bound to an integer.
+    for (const char* grenze : {"-e^1311", "e^1311", "-10^30", "10^30/7"}) {
+        for (TIntervall* i : {Iv(nullptr, true, Lies(grenze), true), Iv(Lies(grenze), true, nullptr, true)}) {
+            TTerm* p = PunktImIntervall(i);
+            ASSERT_NE(p, nullptr) << grenze;
+            EXPECT_TRUE(ImIntervall(p, i)) << grenze << " " << p->Text;
+        }
+    }
     // A narrow interval answers at once with a point inside.
     TIntervall* eng = Iv(K(1), true, K(1000001, 1000000), true);
     TTerm* mitte = PunktImIntervall(eng);
