@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 #include "algebra/Vereinfachung.h"
 #include "output/Protokoll.h"
@@ -49,6 +50,26 @@ struct TLetzterTeil {
     TBox TeilBox;
 };
 TLetzterTeil LetzterTeil;
+
+// The long limits of the last evaluation bracket or integral sign on the open line, which reach past where
+// the line goes on after it: what follows stands after the sign as after short limits, unless it would run
+// into a limit; then it stands after the limits. In the line's coordinates: where the limits' ink ends, and
+// for each long limit its left and right edge, whether it stands above the baseline, and how far from the
+// baseline its inner edge lies (above it for an upper limit, below it for a lower one).
+struct TUeberhang {
+    struct TGrenze {
+        Int32 Links, Rechts;
+        bool Oben;
+        Int32 Innen;
+    };
+    const TListenFolie* Zeile = nullptr;
+    // Where the line went on after the group, the group's place in the line's list, where the limits end.
+    Int32 Weiter = 0;
+    size_t Gruppe = 0;
+    Int32 Ende = 0;
+    std::vector<TGrenze> Grenzen;
+};
+TUeberhang Ueberhang;
 
 } // namespace
 
@@ -118,15 +139,60 @@ Int32 EigeneZeilenbreite() {
 
 namespace {
 
-// F fits on the open line: it ends before the page width less 20 pixels.
+// Where the open line goes on.
+Int32 Zeilenende() {
+    const TBox& zeile = *AktuelleZeile->Box;
+    return zeile.LinksAbstand + zeile.Breite + zeile.RechtsAbstand;
+}
+
+// How far what follows the long limits of the open line moves right, F with it, to stand behind them where F
+// would run into one of them; 0 where it does not.
+Int32 UmgehungDerGrenzen(const TFolie& F) {
+    if (Ueberhang.Zeile != AktuelleZeile.get()) return 0;
+    const Int32 links = Zeilenende() + F.Box->LinksAbstand, rechts = links + F.Box->Breite;
+    for (const TUeberhang::TGrenze& g : Ueberhang.Grenzen)
+        if (rechts > g.Links && links < g.Rechts && (g.Oben ? F.Box->Oben > g.Innen : F.Box->Unten > g.Innen))
+            return std::max(Ueberhang.Ende - Ueberhang.Weiter, 0);
+    return 0;
+}
+
+// Moves what follows the long limits of the open line, and F, by d behind them.
+void UmgeheGrenzen(TFolie& F, Int32 d) {
+    auto& liste = AktuelleZeile->Liste;
+    if (Ueberhang.Gruppe + 1 >= liste.size()) {
+        F.Verschiebe(d, 0);
+        return;
+    }
+    // The parts that followed the group were drawn one after another: moving the first moves them all.
+    liste[Ueberhang.Gruppe + 1]->Verschiebe(d, 0);
+    TBox& zeile = *AktuelleZeile->Box;
+    const Int32 weiter = Zeilenende() + d;
+    const Int32 tinte = LetzterTeil.Zeile == AktuelleZeile.get() && LetzterTeil.TeilBox.RechtsAbstand > 0
+                            ? weiter - LetzterTeil.TeilBox.RechtsAbstand
+                            : weiter;
+    zeile.Breite = std::max(zeile.Breite, tinte - zeile.LinksAbstand);
+    zeile.RechtsAbstand = weiter - zeile.LinksAbstand - zeile.Breite;
+    LetzterTeil = {};
+}
+
+// F fits on the open line: it ends before the page width less 20 pixels. After limits that reach past where
+// the line goes on, F starts where it goes on, or behind them.
 bool PasstInZeile(const TFolie& F) {
     const TBox& zeile = *AktuelleZeile->Box;
-    return Zeileneinzug() + zeile.LinksAbstand + zeile.Breite + F.Box->LinksAbstand + F.Box->Breite <
+    return Zeileneinzug() + zeile.LinksAbstand + zeile.Breite + std::min(zeile.RechtsAbstand, 0) +
+               UmgehungDerGrenzen(F) + F.Box->LinksAbstand + F.Box->Breite <
            Seitenbreite - 20;
 }
 
 void Anhaengen(std::unique_ptr<TFolie> F) {
     IntegrandFolgt = false;
+    if (Ueberhang.Zeile == AktuelleZeile.get()) {
+        const Int32 umgehung = UmgehungDerGrenzen(*F);
+        if (umgehung > 0) UmgeheGrenzen(*F, umgehung);
+        // What reaches past the limits, or stands behind them, ends their overhang.
+        if (umgehung > 0 || Zeilenende() + F->Box->LinksAbstand + F->Box->Breite >= Ueberhang.Ende)
+            Ueberhang = {};
+    }
     LetzterTeil = {AktuelleZeile.get(), F.get(), *AktuelleZeile->Box, *F->Box};
     AktuelleZeile->FuegeAn(std::move(F));
 }
@@ -209,6 +275,7 @@ template <class T> void SchreibeFormel(T* X) {
 
 void NeueZeile() {
     IntegrandFolgt = false;
+    Ueberhang = {};
     AktuelleZeile->Verschiebe(Zeileneinzug(), 0);
     Zeilenliste->FuegeAn(std::move(AktuelleZeile));
     AktuelleZeile = std::make_unique<TListenFolie>(static_cast<Single>(Schriftgroesse));
@@ -452,16 +519,57 @@ std::unique_ptr<TFolie> Grenze(TTerm* T, Int32 S) {
     return T ? T->Folie(static_cast<Single>(0.8 * S)) : nullptr;
 }
 
-// The group of limits and sign, moved so that its left edge lies at g and raised by g, then appended.
+// The group of limits and sign, moved so that its left edge lies at g and raised by g, then appended. A limit
+// longer than 3 S reaches past where the line goes on: that is after the sign F and the other limit where
+// it is short, as after short limits.
 void FuegeMitGrenzenAn(std::unique_ptr<TFolie> unten, std::unique_ptr<TFolie> oben, std::unique_ptr<TFolie> F,
                        Int32 S, Int32 g) {
+    const Int32 lang = PunktZuPixel(3.0 * S);
+    auto ende = [](const TFolie& T) { return T.Box->LinksAbstand + T.Box->Breite + T.Box->RechtsAbstand; };
+    Int32 weiter = ende(*F);
+    std::vector<TUeberhang::TGrenze> grenzen;
+    for (const TFolie* grenze : {unten.get(), oben.get()}) {
+        if (!grenze || !grenze->Box) continue;
+        const TBox& b = *grenze->Box;
+        if (b.Breite <= lang)
+            weiter = std::max(weiter, ende(*grenze));
+        else
+            grenzen.push_back({b.LinksAbstand, b.LinksAbstand + b.Breite, grenze == oben.get(),
+                               grenze == oben.get() ? -b.Unten : -b.Oben});
+    }
+    // A long lower limit is not raised with the group: what follows on the baseline passes above it as the
+    // sign's own content does.
+    if (unten && unten->Box && unten->Box->Breite > lang && weiter < ende(*unten)) {
+        unten->Verschiebe(0, g);
+        grenzen.front().Innen += g;
+    }
     auto gruppe = std::make_unique<TSammelFolie>(static_cast<Single>(S));
     gruppe->FuegeAn(std::move(unten));
     gruppe->FuegeAn(std::move(oben));
     gruppe->FuegeAn(std::move(F));
+    TBox& box = *gruppe->Box;
+    const Int32 links = box.LinksAbstand, tintenende = box.LinksAbstand + box.Breite;
+    if (!grenzen.empty() && weiter < tintenende) {
+        box.RechtsAbstand = weiter - tintenende;
+        gruppe->Vorschub = weiter;
+    } else {
+        grenzen.clear();
+    }
     gruppe->LinksAn(g, 0);
     gruppe->Verschiebe(0, -g);
     FuegeFormelteilAn(std::move(gruppe));
+    if (grenzen.empty()) return;
+    // The group's origin on the line: its left edge was moved to g, and the line goes on where it does.
+    const Int32 x = Zeilenende() - (g - links) - weiter;
+    Ueberhang = {
+        AktuelleZeile.get(), Zeilenende(), AktuelleZeile->Liste.size() - 1, x + (g - links) + tintenende, {}};
+    for (TUeberhang::TGrenze grenze : grenzen) {
+        grenze.Links += x + g - links;
+        grenze.Rechts += x + g - links;
+        // Raised by g: an upper limit's inner edge lies higher, a lower one's nearer the baseline.
+        grenze.Innen += grenze.Oben ? g : -g;
+        Ueberhang.Grenzen.push_back(grenze);
+    }
 }
 
 } // namespace

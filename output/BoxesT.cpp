@@ -20,8 +20,14 @@ void TBox::Anhaengen(const TBox& b) {
     Endpunkt = {b.Endpunkt.x + LinksAbstand + Breite + RechtsAbstand, b.Endpunkt.y};
     Oben = Max(Oben, b.Oben);
     Unten = Max(Unten, b.Unten);
+    const Int32 tinte = Breite;
     Breite = Breite + RechtsAbstand + b.LinksAbstand + b.Breite;
     RechtsAbstand = b.RechtsAbstand;
+    // Ink that reaches past where the box goes on (the long limits of an evaluation bracket) stays inside.
+    if (Breite < tinte) {
+        RechtsAbstand -= tinte - Breite;
+        Breite = tinte;
+    }
 }
 
 void TBox::Vereinige(const TBox& b) {

@@ -40,7 +40,8 @@ public:
 
     // Moves the box's contents by (dx, dy) relative to the origin.
     void Verschiebe(Int32 dx, Int32 dy);
-    // Horizontal concatenation: b is attached at the right.
+    // Horizontal concatenation: b is attached where this box goes on (after its RechtsAbstand, which is
+    // negative where ink reaches past that point); the ink of both stays inside.
     void Anhaengen(const TBox& b);
     // Overlay of b drawn from the same origin.
     void Vereinige(const TBox& b);

@@ -331,6 +331,88 @@ TEST_F(AusgabeTest, LangeIntegralgrenzenStehenRechtsVomZeichen) {
     }
 }
 
+// The text cells drawn, each as its rectangle (right and bottom exclusive).
+std::vector<TRechteck> Textzellen(const std::vector<TZeichenaufruf>& Aufrufe, size_t ab = 0) {
+    std::vector<TRechteck> r;
+    for (size_t i = ab; i < Aufrufe.size(); ++i)
+        if (Aufrufe[i].Art == TAufrufart::Text && Aufrufe[i].Text.find_first_not_of(' ') != std::string::npos)
+            r.push_back({Aufrufe[i].Stift.x, Aufrufe[i].Stift.y, Aufrufe[i].Stift.x + Aufrufe[i].Mass.Breite,
+                         Aufrufe[i].Stift.y + Aufrufe[i].Mass.Hoehe});
+    return r;
+}
+
+// What follows an evaluation bracket or an integral sign on its line: after short limits it stands behind
+// them; after a long limit it follows the sign as after short ones ("= ..." is not pushed to the limit's far
+// end) where it passes the limit, and stands behind the limits where it would run into one. Nothing that
+// follows overlaps what the sign and its limits drew.
+TEST_F(AusgabeTest, WasGrenzenFolgtStehtAmZeichen) {
+    auto bruchturm = [] { return Op(K(1), '/', Op(K(1), '/', Op(K(1), '/', Op(X(), '+', K(2))))); };
+    const struct {
+        const char* Name;
+        bool Integral;
+        TTerm* (*A)();
+        TTerm* (*B)();
+        // What follows is a tall term rather than " = 1/4".
+        bool Hoch;
+        // The "=" stands left of the limits' far end.
+        bool AmZeichen;
+    } faelle[] = {
+        {"short limits", false, [] { return K(-2); }, [] { return K(2); }, false, false},
+        {"long lower limit", false, [] { return LangeSumme(5); }, [] { return K(2); }, false, true},
+        {"long upper limit", false, [] { return K(-2); }, [] { return LangeSumme(5); }, false, true},
+        {"both long", false, [] { return LangeSumme(5); }, [] { return LangeSumme(6); }, false, true},
+        // The tower reaches down into the lower limit: "=" and the term stand behind the limits together.
+        {"long lower limit, tall term", false, [] { return LangeSumme(5); }, [] { return K(2); }, true,
+         false},
+        {"long upper limit, tall term", false, [] { return K(-2); }, [] { return LangeSumme(5); }, true,
+         true},
+        {"integral, long upper limit, tall term", true, [] { return K(0); }, [] { return LangeSumme(5); },
+         true, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        // The calls that the sign and its limits make, drawn alone first.
+        size_t gruppe = 0;
+        for (const bool folgt : {false, true}) {
+            InitialisiereAusgabe();
+            L.Aufrufe.clear();
+            if (f.Integral)
+                SchreibeIntegralzeichen(f.A(), f.B());
+            else
+                SchreibeAuswertung(Op(Op(K(1, 4), '*', Pot(X(), 4)), '-', X()), f.A(), f.B());
+            if (folgt) {
+                Schreibe(" = ");
+                if (f.Hoch)
+                    SchreibeTerm(bruchturm());
+                else
+                    SchreibeTerm(K(1, 4));
+            }
+            ZeichneBei(*AktuelleZeile, 0, 300);
+            if (!folgt) {
+                gruppe = L.Aufrufe.size();
+                continue;
+            }
+            const std::vector<TRechteck> zeichen =
+                Textzellen({L.Aufrufe.begin(), L.Aufrufe.begin() + gruppe});
+            const std::vector<TRechteck> danach = Textzellen(L.Aufrufe, gruppe);
+            ASSERT_FALSE(danach.empty());
+            Int32 ende = 0;
+            for (const TRechteck& z : zeichen) ende = std::max(ende, z.Rechts);
+            for (const TRechteck& d : danach)
+                for (const TRechteck& z : zeichen)
+                    EXPECT_FALSE(d.Links < z.Rechts && z.Links < d.Rechts && d.Oben < z.Unten &&
+                                 z.Oben < d.Unten)
+                        << d.Links << "," << d.Oben << " in " << z.Links << "," << z.Oben << "-" << z.Rechts
+                        << "," << z.Unten;
+            EXPECT_EQ(danach.front().Links < ende, f.AmZeichen) << danach.front().Links << " / " << ende;
+            // The line's box holds all that was drawn, and goes on behind what follows.
+            const TBox& box = *AktuelleZeile->Box;
+            for (const TRechteck& d : danach) EXPECT_LE(d.Rechts, box.LinksAbstand + box.Breite + 1);
+            EXPECT_GE(box.LinksAbstand + box.Breite + 1, ende);
+        }
+    }
+}
+
 // The term with its approximation, simplified first where that lowers the node count; assignments.
 TEST_F(AusgabeTest, TermMitNaeherungUndZuweisung) {
     SchreibeTermMitNaeherungPunkt(K(1, 4));
