@@ -249,6 +249,7 @@ void PNullstellen(TPolynom P, TMenge* Bereich, TSListe*& Liste, uint8_t& Status,
     if (OffenePunkte.Offen && Status == wahr) Status = unklar;
     for (TTerm* p : OffenePunkte.Ungenannt) {
         if (!Kommentar) break;
+        if (!TOffeneLoesungen::Nenne(p)) continue;
         SchreibeTextTerm("Ob ", p);
         SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", p);
     }

@@ -1,6 +1,5 @@
 // Term equations f(x) = g(x) and the intersection step.
 #include <cmath>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -329,9 +328,9 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
         return;
     }
     const bool aussen = Kuerzungstiefe == 0;
-    // Solutions found whose place in Bereich is open for some values of the parameter.
-    std::optional<TOffeneLoesungen> offen;
-    if (aussen) offen.emplace();
+    // Solutions found whose place in Bereich is open for some values of the parameter; those of a cancelled
+    // equation are checked against F and G as given at the outer level.
+    TOffeneLoesungen offen;
     // F = G for every x where both are defined: no point is listed, as every x is one.
     if (aussen && IstNullfunktion(Differenz(F, G))) {
         Liste = NeueLeereListe();
@@ -355,10 +354,11 @@ void LoeseTermgleichung(TTerm* F, TTerm* G, TMenge* Bereich, bool Kommentar, uin
     // The cancelled equations of the inner levels are checked here, against F and G as given.
     if (aussen) {
         NurGueltigePunkte(F, G, Bereich, Kommentar, Liste, Status);
-        offen->Pruefe(Differenz(F, G), Bereich, Liste);
+        offen.Pruefe(Differenz(F, G), Bereich, Liste);
+    } else {
+        offen.ReicheWeiter();
     }
-    if (Kommentar && Liste->Anzahl == 0 && (!offen || offen->Punkte.empty()))
-        SchreibeZeile(KeineSchnittstellenText);
+    if (Kommentar && Liste->Anzahl == 0 && offen.Punkte.empty()) SchreibeZeile(KeineSchnittstellenText);
 }
 
 void BestimmungDerSchnittstellen(bool Zeichnen) {

@@ -89,7 +89,8 @@ void NurImBereich(TTerm* T, TSListe*& Liste, TMenge* Bereich, uint8_t& Status, b
                                                                            : unklar;
         if (drin == unklar && Status == wahr) Status = unklar;
         // A zero whose place in the range alone is open is named once, as found.
-        if (liegt == unklar && definiert == wahr && TOffeneLoesungen::Merke(p) && Kommentar) {
+        if (liegt == unklar && definiert == wahr && TOffeneLoesungen::Merke(p) && Kommentar &&
+            TOffeneLoesungen::Nenne(p)) {
             SchreibeTextTerm("Ob ", p);
             SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", p);
         }

@@ -174,14 +174,28 @@ TOffeneLoesungen::~TOffeneLoesungen() {
     InnersteOffene = Aussen;
 }
 
+namespace {
+
+// Adds P to Punkte; false where it is there already.
+bool FuegeEinmalHinzu(std::vector<TTerm*>& Punkte, TTerm* P) {
+    if (std::any_of(Punkte.begin(), Punkte.end(), [P](TTerm* p) { return p == P || p->IstGleich(P); }))
+        return false;
+    Punkte.push_back(P);
+    return true;
+}
+
+} // namespace
+
 bool TOffeneLoesungen::Merke(TTerm* P) {
     if (!P) return false;
-    if (!InnersteOffene) return true;
-    std::vector<TTerm*>& punkte = InnersteOffene->Punkte;
-    if (std::any_of(punkte.begin(), punkte.end(), [P](TTerm* p) { return p == P || p->IstGleich(P); }))
-        return false;
-    punkte.push_back(P);
-    return true;
+    return !InnersteOffene || FuegeEinmalHinzu(InnersteOffene->Punkte, P);
+}
+
+bool TOffeneLoesungen::Nenne(TTerm* P) {
+    if (!P) return false;
+    TOffeneLoesungen* aussen = InnersteOffene;
+    while (aussen && aussen->Aussen) aussen = aussen->Aussen;
+    return !aussen || FuegeEinmalHinzu(aussen->Genannt, P);
 }
 
 void TOffeneLoesungen::Pruefe(TTerm* T, TMenge* M, TSListe* Liste) {

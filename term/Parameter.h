@@ -59,9 +59,13 @@ public:
     TOffeneLoesungen(const TOffeneLoesungen&) = delete;
     TOffeneLoesungen& operator=(const TOffeneLoesungen&) = delete;
 
-    // Adds P to the innermost collector; false where it holds P already (it has been named), true where it
-    // is new there or none lives.
+    // Adds P to the innermost collector; false where it holds P already, true where it is new there or none
+    // lives.
     static bool Merke(TTerm* P);
+    // Whether the sentence on P's open place is still to be written: true the first time the outermost
+    // collector is asked about P (a step that works an equation by several routes names it once), and where
+    // none lives.
+    static bool Nenne(TTerm* P);
     // Keeps the points that may lie in M, that Liste (nil allowed) does not hold, at which T has a value for
     // every value of the parameter and is 0 or a term of it (not a number other than 0), and hands them on
     // to the collector around this one.
@@ -72,6 +76,7 @@ public:
 
 private:
     TOffeneLoesungen* Aussen;
+    std::vector<TTerm*> Genannt;
 };
 
 // "<Vorsatz> x = P; ob P im angegebenen Intervall liegt, wird hier nicht für jeden Wert von a entschieden."

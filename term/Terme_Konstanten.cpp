@@ -243,7 +243,7 @@ void TVariable::LoeseGleichung(TTerm* C, TMenge* M, bool Kommentar, uint8_t& Sta
         if (drin == unklar) {
             Status = unklar;
             TOffeneLoesungen::Merke(C);
-            if (Kommentar) {
+            if (Kommentar && TOffeneLoesungen::Nenne(C)) {
                 SchreibeTextTerm("Ob ", C);
                 SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", C);
             }

@@ -220,6 +220,8 @@ TEST_F(Parameter, GefundeneStellenOffenerLageStehenAlsGefunden) {
         {"x^2-a^2", "", "-5", "5", SchrittNullstellen, "x^2-a^2", 2},
         {"x*(x-k)", "", "-5", "5", SchrittNullstellen, "x*(x-k)", 1},
         {"6*x", "a", "-5", "5", SchrittSchnittstellen, "6*x-a", 1},
+        // a is found in the equation cancelled by x.
+        {"x^2", "a*x", "-5", "5", SchrittSchnittstellen, "x^2-a*x", 1},
         {"x^2-2*a*x", "", "-5", "5", SchrittExtremstellen, "2*x-2*a", 1},
         {"x^3-3*a*x^2", "", "-5", "5", SchrittWendestellen, "6*x-6*a", 1},
     };
