@@ -7,6 +7,7 @@
 
 #include "algebra/NormalFormen.h"
 #include "term/Funktionen.h"
+#include "term/Radikale.h"
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Wurzeln.h"
@@ -239,16 +240,21 @@ struct TMitWurzel {
     TTerm* b;
 };
 
-TMitWurzel Mal(const TMitWurzel& x, const TMitWurzel& y, TTerm* rho) {
-    TTerm* a = Summe(Produkt(x.a, y.a), Produkt(Produkt(x.b, y.b), rho));
-    TTerm* b = Summe(Produkt(x.a, y.b), Produkt(x.b, y.a));
-    Kumuliere(a);
-    Kumuliere(b);
-    return {a, b};
+// The constant T folded and, where it can be, computed as a radical constant.
+TTerm* Gerechnet(TTerm* T) {
+    Kumuliere(T);
+    return KonstanteMoeglichstArithmetisch(T);
 }
 
-// The largest |k| for which sin, cos and tan of k*A are written out.
+TMitWurzel Mal(const TMitWurzel& x, const TMitWurzel& y, TTerm* rho) {
+    return {Gerechnet(Summe(Produkt(x.a, y.a), Produkt(Produkt(x.b, y.b), rho))),
+            Gerechnet(Summe(Produkt(x.a, y.b), Produkt(x.b, y.a)))};
+}
+
+// The largest |k| for which sin, cos and tan of k*A are written out, and the largest constant w: a power of a
+// long w written out grows far beyond the node it replaces.
 constexpr Int64 MaxUmkehrvielfaches = 6;
+constexpr Int32 MaxUmkehrargument = 12;
 
 // cos(k*A) and sin(k*A) for the constant T = k*A, A = arcsin(w), arccos(w) or arctan(w) with a constant w
 // where A has a value and a whole k, 1 <= |k| <= MaxUmkehrvielfaches; false for any other T. cos(k*A) +
@@ -277,31 +283,29 @@ bool VielfachesEinerUmkehrung(TTerm* T, TTerm*& Kos, TTerm*& Sin) {
     const bool tangens = n == "arctan";
     if (!tangens && n != "arcsin" && n != "arccos") return false;
     TTerm* w = f->Argument;
+    if (w->Knotenzahl > MaxUmkehrargument) return false;
     bool d = false;
     const Extended v = w->Wert(0, d);
     if (!d || !std::isfinite(v) || (!tangens && std::fabs(v) > 1)) return false;
     try {
-        TTerm* rho = tangens ? Summe(Eins, Produkt(w, w)) : Differenz(Eins, Produkt(w, w));
-        Kumuliere(rho);
+        // As a radical constant where it is one, so that its powers are computed.
+        if (TTerm* r = RadikalKonstanteAusTerm(w)) w = r;
+        TTerm* rho = Gerechnet(tangens ? Summe(Eins, Produkt(w, w)) : Differenz(Eins, Produkt(w, w)));
         TTerm* R = ZieheWurzel(rho, 2);
         Kumuliere(R);
         TMitWurzel c{Null, Eins}, s{w, Null};
         if (n == "arccos") std::swap(c, s);
         if (tangens) {
-            TTerm* r = Quotient(Eins, rho);
-            Kumuliere(r);
-            TTerm* wr = Produkt(w, r);
-            Kumuliere(wr);
+            TTerm* r = Gerechnet(Quotient(Eins, rho));
             c = {Null, r};
-            s = {Null, wr};
+            s = {Null, Gerechnet(Produkt(w, r))};
         }
         TMitWurzel C = c, S = s;
         for (Int64 i = 2; i <= (k < 0 ? -k : k); ++i) {
             const TMitWurzel C2 = Mal(C, c, rho), S2 = Mal(S, c, rho), CS = Mal(C, s, rho),
                              SC = Mal(S, s, rho);
-            C = {Differenz(C2.a, SC.a), Differenz(C2.b, SC.b)};
-            S = {Summe(S2.a, CS.a), Summe(S2.b, CS.b)};
-            for (TTerm** x : {&C.a, &C.b, &S.a, &S.b}) Kumuliere(*x);
+            C = {Gerechnet(Differenz(C2.a, SC.a)), Gerechnet(Differenz(C2.b, SC.b))};
+            S = {Gerechnet(Summe(S2.a, CS.a)), Gerechnet(Summe(S2.b, CS.b))};
         }
         auto ausWurzel = [R](const TMitWurzel& x) {
             TTerm* r = Summe(x.a, Produkt(x.b, R));
@@ -314,7 +318,9 @@ bool VielfachesEinerUmkehrung(TTerm* T, TTerm*& Kos, TTerm*& Sin) {
             Sin = Produkt(MinusEins, Sin);
             Kumuliere(Sin);
         }
-        return true;
+        // Written out, the value must stay about as short as the node.
+        const Int32 grenze = 2 * T->Knotenzahl + 6;
+        return Kos->Knotenzahl <= grenze && Sin->Knotenzahl <= grenze;
     } catch (const ERessourcen&) {
     } catch (const ENichtExistenz&) {
     } catch (const EGradUeberschritten&) {

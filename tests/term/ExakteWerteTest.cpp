@@ -192,6 +192,16 @@ TEST_F(ExakteWerte, TrigonometrieVonVielfachenDerUmkehrfunktionen) {
                     EXPECT_TRUE(Nahe(*Wert(T), soll, 1e-12L)) << T->Text;
                     EXPECT_TRUE(OhneFunktion(T)) << T->Text;
                 }
+    // A long constant stays in its node, and so does one whose power written out grows long: the page would
+    // show far more than the node.
+    for (const char* text : {"sin(6*arctan(sqrt(2)+sqrt(3)+sqrt(5)+sqrt(7)+sqrt(11)))",
+                             "cos(5*arcsin(sqrt(2)/7+sqrt(3)/11+sqrt(5)/13+sqrt(7)/17))",
+                             "tan(6*arccos(2^(1/3)/3+3^(1/5)/7))"}) {
+        SCOPED_TRACE(text);
+        TTerm* T = Einfach(text);
+        EXPECT_LE(T->Knotenzahl, TermAusString(text)->Knotenzahl) << T->Text;
+        EXPECT_TRUE(Nahe(*Wert(T), *Wert(TermAusString(text)), 1e-12L)) << T->Text;
+    }
 }
 
 // Signs on an interval against sampled values; abs(T) is T or -T where the sign on R is known.
