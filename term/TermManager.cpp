@@ -520,7 +520,7 @@ void MerkeCache(TTerm* T) {
 
 TVorlaeufigeTerme::TVorlaeufigeTerme()
     : Aktiv(!Vorlaeufig.Aktiv && !DauerhaftAktiv()), Knoten(Speicher.Knoten.size()),
-      Objekte(AnfrageArena().Anzahl()), Belegt(AnfrageArena().Belegt()) {
+      Arena(AnfrageArena().Marke()) {
     if (Aktiv) Vorlaeufig.Aktiv = true;
 }
 
@@ -543,7 +543,7 @@ void TVorlaeufigeTerme::Verwerfen() {
     }
     for (auto a = Vorlaeufig.Austragen.rbegin(); a != Vorlaeufig.Austragen.rend(); ++a) (*a)();
     Speicher.Knoten.resize(Knoten);
-    AnfrageArena().LeerenBis(Objekte, Belegt);
+    AnfrageArena().LeerenBis(Arena);
     BeendeVorlaeufig();
 }
 

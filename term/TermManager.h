@@ -103,8 +103,7 @@ public:
 private:
     bool Aktiv;
     size_t Knoten;
-    size_t Objekte;
-    size_t Belegt;
+    TArena::TMarke Arena;
 };
 
 // Called before a term's cached simplified form or normal form changes: while a TVorlaeufigeTerme lives,
