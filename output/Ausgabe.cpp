@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -259,10 +260,15 @@ template <class T> void SchreibeFormel(T* X) {
     const Single S = static_cast<Single>(Schriftgroesse);
     const Int32 abstand = PunktZuPixel(0.2 * Schriftgroesse);
     std::unique_ptr<TFolie> F;
-    if constexpr (std::is_same_v<T, TTerm>)
+    // The widths of the term's parts, for breaking it when it is too wide.
+    std::optional<TBreitenbuch> breiten;
+    if constexpr (std::is_same_v<T, TTerm>) {
+        breiten.emplace(S);
         F = IntegrandFolgt ? FaktorFolie(X, S) : X->Folie(S);
-    else
+        if (F && !IntegrandFolgt) breiten->Notiere(X, *F);
+    } else {
         F = X->Folie(S);
+    }
     if (!F || !F->Box) return;
     F->LinksAn(0, abstand);
     if (ZuBreit(*F, abstand))

@@ -24,10 +24,15 @@ namespace {
 // and in brackets, noted wherever a part's folie is built: the breaking tries each part whole before it
 // breaks it, and building a part only to find it too wide again at every level of nesting cost the product
 // of the formula's size and its depth, or more where a bracket or a stacked fraction tried the part twice.
+} // namespace
+
 struct TBreiten {
     Single G;
     std::unordered_map<const TTerm*, Int32> Allein, Geklammert;
 };
+
+namespace {
+
 TBreiten* Breitenbuch = nullptr;
 
 void NotiereBreite(const TTerm* T, Single G, const std::unique_ptr<TFolie>& F, bool Geklammert) {
@@ -618,9 +623,23 @@ bool TZerlegung::ZerlegeTeile(TTerm* T, Int32 Platz, Int32 Tiefe) {
 
 } // namespace
 
+TBreitenbuch::TBreitenbuch(Single Groesse)
+    : Buch(std::make_unique<TBreiten>(TBreiten{Groesse, {}, {}})), Vorher(Breitenbuch) {
+    Breitenbuch = Buch.get();
+}
+
+TBreitenbuch::~TBreitenbuch() {
+    Breitenbuch = Vorher;
+}
+
+void TBreitenbuch::Notiere(const TTerm* T, const TFolie& F) {
+    if (F.Box) Buch->Allein[T] = F.Box->Breite;
+}
+
 std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TTerm* T, Single Groesse, Int32 Breite) {
+    // The book of the formula being written, where one is open at this size.
     TBreiten breiten{Groesse, {}, {}};
-    TWechsel<TBreiten*> buch(Breitenbuch, &breiten);
+    TWechsel<TBreiten*> buch(Breitenbuch, Breitenbuch && Breitenbuch->G == Groesse ? Breitenbuch : &breiten);
     TZerlegung z(Groesse);
     if (T) z.Teile(T, Breite, 0);
     return std::move(z.Stuecke);

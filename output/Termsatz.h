@@ -45,4 +45,22 @@ std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TTerm* T, Single Groesse, Int
 // The same for a set: a point list is broken between its points, each after the first with its ";".
 std::vector<std::unique_ptr<TFolie>> Zeilenstuecke(TMenge* M, Single Groesse, Int32 Breite);
 
+struct TBreiten;
+// While it lives, the widths of the folien of terms built at size Groesse are noted, so that Zeilenstuecke
+// of one of them need not build its parts again only to find them too wide: for a formula built whole first
+// and broken only when it is too wide. Zeilenstuecke notes widths on its own, too.
+class TBreitenbuch {
+public:
+    explicit TBreitenbuch(Single Groesse);
+    ~TBreitenbuch();
+    TBreitenbuch(const TBreitenbuch&) = delete;
+    TBreitenbuch& operator=(const TBreitenbuch&) = delete;
+    // Notes the width of T's folie F, built whole.
+    void Notiere(const TTerm* T, const TFolie& F);
+
+private:
+    std::unique_ptr<TBreiten> Buch;
+    TBreiten* Vorher;
+};
+
 } // namespace zol
