@@ -145,6 +145,8 @@ TTerm* RestModuloH(TTerm* h, TTerm* H, const std::vector<TTerm*>& Nullstellen) {
         return PolynomToTerm(rest);
     } catch (const EBenutzerAbbruch&) {
         throw;
+    } catch (const EBudgetErschoepft&) {
+        throw;
     } catch (const EZolFehler&) {
         // Numbers beyond the exact arithmetic: H is evaluated as it stands.
     }
