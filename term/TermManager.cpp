@@ -92,8 +92,8 @@ struct TSpeicher {
     std::vector<TTermKnoten*> Knoten;
     size_t Eingeordnet = 0;
     TOffenerIndex<TVerbundSchluessel, TKette, TVerbundHash> Zusammengesetzt;
-    std::unordered_map<std::pair<Int64, Int64>, TKette, TBruchHash> Rational;
-    std::unordered_map<TRadikalSchluessel, TKette, TRadikalHash> Radikal;
+    TOffenerIndex<std::pair<Int64, Int64>, TKette, TBruchHash> Rational;
+    TOffenerIndex<TRadikalSchluessel, TKette, TRadikalHash> Radikal;
     std::unordered_map<std::string, TTermKnoten*> Benannt;
     std::unordered_map<Extended, TTermKnoten*> Reell;
 };
