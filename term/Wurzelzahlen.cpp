@@ -150,7 +150,7 @@ TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbr
 
 namespace {
 
-void Addiere(std::map<TWurzelmonom, TGrossbruch>& K, const TWurzelmonom& m, const TGrossbruch& c) {
+void Addiere(TSortierteAbbildung<TWurzelmonom, TGrossbruch>& K, const TWurzelmonom& m, const TGrossbruch& c) {
     if (c.IstNull()) return;
     auto [it, neu] = K.emplace(m, c);
     if (!neu) {

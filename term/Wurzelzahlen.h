@@ -57,13 +57,42 @@ struct TWurzelmonom {
 // a*b: the exponents of equal primes add, a whole exponent leaves the root as a factor of Faktor.
 TWurzelmonom MonomProdukt(const TWurzelmonom& a, const TWurzelmonom& b, TGrossbruch& Faktor);
 
+// Values by key in ascending order of the keys, as a sorted vector: the part of std::map that the numbers
+// use. A number has few monomials and is copied and combined all the time; a map made a node for each.
+template <class K, class V> class TSortierteAbbildung {
+public:
+    using value_type = std::pair<K, V>;
+    using iterator = typename std::vector<value_type>::iterator;
+    using const_iterator = typename std::vector<value_type>::const_iterator;
+
+    iterator begin() { return Eintraege.begin(); }
+    iterator end() { return Eintraege.end(); }
+    const_iterator begin() const { return Eintraege.begin(); }
+    const_iterator end() const { return Eintraege.end(); }
+    size_t size() const { return Eintraege.size(); }
+    bool empty() const { return Eintraege.empty(); }
+
+    // Enters v under k unless k has a value; the entry of k and whether it is new.
+    template <class KK, class VV> std::pair<iterator, bool> emplace(KK&& k, VV&& v) {
+        K schluessel(std::forward<KK>(k));
+        auto it = std::lower_bound(Eintraege.begin(), Eintraege.end(), schluessel,
+                                   [](const value_type& e, const K& s) { return e.first < s; });
+        if (it != Eintraege.end() && !(schluessel < it->first)) return {it, false};
+        return {Eintraege.emplace(it, std::move(schluessel), std::forward<VV>(v)), true};
+    }
+    iterator erase(iterator it) { return Eintraege.erase(it); }
+
+private:
+    std::vector<value_type> Eintraege;
+};
+
 class TWurzelzahl {
 public:
     TWurzelzahl() = default;
     explicit TWurzelzahl(const TGrossbruch& c);
 
     // The non-zero coefficients by monomial.
-    std::map<TWurzelmonom, TGrossbruch> Koeff;
+    TSortierteAbbildung<TWurzelmonom, TGrossbruch> Koeff;
 
     bool IstNull() const { return Koeff.empty(); }
     // A rational number (0 included).
