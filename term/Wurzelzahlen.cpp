@@ -11,6 +11,7 @@
 #include "term/Primfaktorzerlegung.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
+#include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
@@ -760,7 +761,9 @@ void WandleKnoten(TUmwandlung& U, TTerm* T, TWurzelzahl& Z, TWurzelzahl& N) {
 
 } // namespace
 
-bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner) {
+namespace {
+
+bool Wurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner) {
     TUmwandlung U;
     try {
         Wandle(U, T, Zaehler, Nenner);
@@ -770,6 +773,62 @@ bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner) {
     } catch (const ENichtExistenz&) {
     }
     return false;
+}
+
+bool Gleich(const TWurzelzahl& a, const TWurzelzahl& b) {
+    if (a.Koeff.size() != b.Koeff.size()) return false;
+    for (auto i = a.Koeff.begin(), j = b.Koeff.begin(); i != a.Koeff.end(); ++i, ++j) {
+        const TWurzelmonom &m = i->first, &n = j->first;
+        if (m.Atome != n.Atome || m.Wurzeln.size() != n.Wurzeln.size()) return false;
+        for (size_t k = 0; k < m.Wurzeln.size(); ++k)
+            if (m.Wurzeln[k].first != n.Wurzeln[k].first ||
+                m.Wurzeln[k].second.Zaehler != n.Wurzeln[k].second.Zaehler ||
+                m.Wurzeln[k].second.Nenner != n.Wurzeln[k].second.Nenner)
+                return false;
+        if (i->second.Zaehler != j->second.Zaehler || i->second.Nenner != j->second.Nenner) return false;
+    }
+    return true;
+}
+
+// The numbers of the constants converted in a request, kept as TRechenmerker keeps its results: the degree
+// of a polynomial and the gcd ask for its coefficients' numbers again and again. The steps of work that the
+// second conversion took are counted again at each later one, so that every budget ends where it did.
+struct TWurzelbruchEintrag {
+    bool Ok = false;
+    TWurzelzahl Z, N;
+    // The steps of the second conversion; -1 before it.
+    Int64 Schritte = -1;
+};
+
+std::unordered_map<const TTerm*, TWurzelbruchEintrag>& Wurzelbrueche() {
+    static std::unordered_map<const TTerm*, TWurzelbruchEintrag> eintraege;
+    static TTermfreigabeBeobachter leeren([] { eintraege.clear(); });
+    return eintraege;
+}
+
+} // namespace
+
+bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner) {
+    auto& eintraege = Wurzelbrueche();
+    if (auto it = eintraege.find(T); it != eintraege.end() && it->second.Schritte >= 0) {
+        for (Int64 i = 0; i < it->second.Schritte; ++i) Arbeitsschritt();
+        Zaehler = it->second.Z;
+        Nenner = it->second.N;
+        return it->second.Ok;
+    }
+    const Int64 anfang = Arbeitsschritte();
+    const bool ok = Wurzelbruch(T, Zaehler, Nenner);
+    const Int64 schritte = Arbeitsschritte() - anfang;
+    // Looked up again: the conversion may have changed the map.
+    auto it = eintraege.find(T);
+    if (it == eintraege.end()) {
+        eintraege.emplace(T, TWurzelbruchEintrag{ok, Zaehler, Nenner, -1});
+    } else if (it->second.Ok == ok && Gleich(it->second.Z, Zaehler) && Gleich(it->second.N, Nenner)) {
+        it->second.Schritte = schritte;
+    } else {
+        it->second = TWurzelbruchEintrag{ok, Zaehler, Nenner, -1};
+    }
+    return ok;
 }
 
 bool AlsWurzelzahl(TTerm* T, TWurzelzahl& Z) {
