@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <numeric>
+#include <tuple>
 #include <memory>
 #include <string>
 #include <utility>
@@ -288,18 +291,31 @@ void Normiert(TPolynom& P) {
 
 namespace {
 
-// Arithmetic modulo the prime 2^31 - 1: residues below 2^31, so products fit in 64 bits.
+// Arithmetic modulo a prime p below 2^31: residues below 2^31, so products fit in 64 bits.
 constexpr uint64_t ModulP = 2147483647;
 
-uint64_t ModMal(uint64_t a, uint64_t b) {
-    return a * b % ModulP;
+uint64_t ModMal(uint64_t a, uint64_t b, uint64_t p) {
+    return a * b % p;
 }
 
-uint64_t ModInvers(uint64_t a) {
+uint64_t ModPotenz(uint64_t a, uint64_t e, uint64_t p) {
     uint64_t r = 1;
-    for (uint64_t e = ModulP - 2; e > 0; e >>= 1, a = ModMal(a, a))
-        if (e & 1) r = ModMal(r, a);
+    for (a %= p; e > 0; e >>= 1, a = ModMal(a, a, p))
+        if (e & 1) r = ModMal(r, a, p);
     return r;
+}
+
+uint64_t ModInvers(uint64_t a, uint64_t p) {
+    return ModPotenz(a, p - 2, p);
+}
+
+// The residue of a fraction of 128-bit integers; false when its denominator vanishes modulo p.
+bool ModBruch(Int128 Zaehler, Int128 Nenner, uint64_t p, uint64_t& R) {
+    const Int128 m = Int128(p);
+    const uint64_t z = uint64_t((Zaehler % m + m) % m), n = uint64_t((Nenner % m + m) % m);
+    if (n == 0) return false;
+    R = ModMal(z, ModInvers(n, p), p);
+    return true;
 }
 
 // The coefficients of P modulo the prime (index = exponent); false when a coefficient is not rational, a
@@ -310,10 +326,7 @@ bool ModuloP(const TPolynom& P, std::vector<uint64_t>& R) {
         if (!P.Koeff[i]->IstRational()) return false;
         TBruch b;
         BruchVonKonstante(P.Koeff[i], b);
-        const Int64 m = Int64(ModulP);
-        const uint64_t z = uint64_t((b.Zaehler % m + m) % m), n = uint64_t((b.Nenner % m + m) % m);
-        if (n == 0) return false;
-        R[size_t(i)] = ModMal(z, ModInvers(n));
+        if (!ModBruch(b.Zaehler, b.Nenner, ModulP, R[size_t(i)])) return false;
     }
     return R.back() != 0;
 }
@@ -323,19 +336,16 @@ Int32 GradModuloP(const std::vector<uint64_t>& A, Int32 d) {
     return d;
 }
 
-// P and Q have no common factor: their gcd modulo a prime that keeps their degrees is constant. (A common
-// factor over the rationals would stay one of the same degree modulo such a prime.)
-bool TeilerfremdModuloP(const TPolynom& P, const TPolynom& Q) {
-    std::vector<uint64_t> A, B;
-    if (!ModuloP(P, A) || !ModuloP(Q, B)) return false;
-    Int32 da = P.Grad, db = Q.Grad;
+// Polynomials modulo p (index = exponent, non-zero leading coefficients) whose gcd is constant.
+bool TeilerfremdeReste(std::vector<uint64_t> A, std::vector<uint64_t> B, uint64_t p) {
+    Int32 da = Int32(A.size()) - 1, db = Int32(B.size()) - 1;
     while (db >= 0) {
-        const uint64_t inv = ModInvers(B[size_t(db)]);
+        const uint64_t inv = ModInvers(B[size_t(db)], p);
         while (da >= db) {
-            const uint64_t q = ModMal(A[size_t(da)], inv);
+            const uint64_t q = ModMal(A[size_t(da)], inv, p);
             for (Int32 j = 0; j <= db; ++j) {
                 uint64_t& a = A[size_t(da - db + j)];
-                a = (a + ModulP - ModMal(q, B[size_t(j)])) % ModulP;
+                a = (a + p - ModMal(q, B[size_t(j)], p)) % p;
             }
             da = GradModuloP(A, da);
         }
@@ -343,6 +353,124 @@ bool TeilerfremdModuloP(const TPolynom& P, const TPolynom& Q) {
         std::swap(da, db);
     }
     return da == 0;
+}
+
+// P and Q have no common factor: their gcd modulo a prime that keeps their degrees is constant. (A common
+// factor over the rationals would stay one of the same degree modulo such a prime.)
+bool TeilerfremdModuloP(const TPolynom& P, const TPolynom& Q) {
+    std::vector<uint64_t> A, B;
+    return ModuloP(P, A) && ModuloP(Q, B) && TeilerfremdeReste(A, B, ModulP);
+}
+
+// Safe primes p = 2r + 1 (r prime) below 2^31. Every odd root index below r is invertible modulo p - 1, so
+// each residue has exactly one root of that index; and p = 3 mod 4, so a square has a square root that is a
+// square itself.
+constexpr uint64_t SichereModuln[] = {2147483579, 2147483123, 2147482763, 2147481563,
+                                      2147481143, 2147480927, 2147480327, 2147479823};
+
+// A root t of a modulo the safe prime p with t^n = a; false when there is none.
+bool ModWurzel(uint64_t a, uint64_t n, uint64_t p, uint64_t& t) {
+    t = a % p;
+    uint64_t m = n;
+    for (; m % 2 == 0; m /= 2) t = ModPotenz(t, (p + 1) / 4, p);
+    if (m > 1) {
+        // t^(1/m) is t^k with k*m = 1 modulo p - 1 (m odd and below r, so prime to p - 1).
+        Int64 a0 = Int64(p - 1), a1 = Int64(m), k0 = 0, k1 = 1;
+        while (a1 != 0) {
+            const Int64 q = a0 / a1;
+            std::tie(a0, a1) = std::make_pair(a1, a0 - q * a1);
+            std::tie(k0, k1) = std::make_pair(k1, k0 - q * k1);
+        }
+        if (a0 != 1) return false;
+        t = ModPotenz(t, uint64_t((k0 % Int64(p - 1) + Int64(p - 1)) % Int64(p - 1)), p);
+    }
+    return ModPotenz(t, n, p) == a % p;
+}
+
+// A coefficient as numerator and denominator, numbers in the roots of primes without atoms.
+struct TWurzelkoeffizient {
+    TWurzelzahl Zaehler, Nenner{TGrossbruch{1, 1}};
+};
+
+// The coefficients of P as numbers in roots, with the least common root index of each prime entered in
+// Indizes; false when a coefficient is no such number or an index exceeds 64.
+bool AlsWurzelkoeffizienten(const TPolynom& P, std::vector<TWurzelkoeffizient>& K,
+                            std::map<Int64, Int64>& Indizes) {
+    K.assign(size_t(P.Grad) + 1, {});
+    for (Int32 i = 0; i <= P.Grad; ++i) {
+        TWurzelkoeffizient& k = K[size_t(i)];
+        if (IstSicherNull(P.Koeff[i])) continue;
+        if (!AlsWurzelbruch(P.Koeff[i], k.Zaehler, k.Nenner) || k.Zaehler.HatAtome() || k.Nenner.HatAtome())
+            return false;
+        for (const TWurzelzahl* w : {&k.Zaehler, &k.Nenner})
+            for (const auto& [m, c] : w->Koeff)
+                for (const auto& [q, e] : m.Wurzeln) {
+                    Int64& n = Indizes.emplace(q, 1).first->second;
+                    n = n / std::gcd(n, e.Nenner) * e.Nenner;
+                    if (n > 64) return false;
+                }
+    }
+    return true;
+}
+
+// The residue of a number in roots, each prime q's root q^(1/n) sent to Wurzeln[q] = (t, n); false when a
+// denominator vanishes modulo p.
+bool ModWurzelzahl(const TWurzelzahl& W, const std::map<Int64, std::pair<uint64_t, Int64>>& Wurzeln,
+                   uint64_t p, uint64_t& R) {
+    R = 0;
+    for (const auto& [m, c] : W.Koeff) {
+        uint64_t v;
+        if (!ModBruch(c.Zaehler, c.Nenner, p, v)) return false;
+        for (const auto& [q, e] : m.Wurzeln) {
+            const auto& [t, n] = Wurzeln.at(q);
+            v = ModMal(v, ModPotenz(t, uint64_t(e.Zaehler * (n / e.Nenner)), p), p);
+        }
+        R = (R + v) % p;
+    }
+    return true;
+}
+
+// The coefficients' residues (index = exponent); false when a denominator's residue or the leading
+// coefficient's vanishes.
+bool ModWurzelkoeffizienten(const std::vector<TWurzelkoeffizient>& K,
+                            const std::map<Int64, std::pair<uint64_t, Int64>>& Wurzeln, uint64_t p,
+                            std::vector<uint64_t>& R) {
+    R.assign(K.size(), 0);
+    for (size_t i = 0; i < K.size(); ++i) {
+        uint64_t z, n;
+        if (!ModWurzelzahl(K[i].Zaehler, Wurzeln, p, z) || !ModWurzelzahl(K[i].Nenner, Wurzeln, p, n) ||
+            n == 0)
+            return false;
+        R[i] = ModMal(z, ModInvers(n, p), p);
+    }
+    return R.back() != 0;
+}
+
+// P and Q, with coefficients in the real roots of primes, have no common factor. The roots of distinct primes
+// are independent: the coefficients lie in Q[X_q] / (X_q^n_q - q), so sending each X_q to a root t_q of q
+// modulo a prime p is a ring homomorphism on the coefficients whose denominators do not vanish. Where the
+// leading coefficients' images do not vanish either, a monic common divisor G of P and Q divides P/lc(P) and
+// Q/lc(Q), so its coefficients are integral over that ring, and G's image (over an extension of the residue
+// field) is a monic common divisor of the images of P and Q of G's degree. Coprime images prove G = 1.
+bool TeilerfremdUeberWurzeln(const TPolynom& P, const TPolynom& Q) {
+    std::vector<TWurzelkoeffizient> kp, kq;
+    std::map<Int64, Int64> indizes;
+    if (!AlsWurzelkoeffizienten(P, kp, indizes) || !AlsWurzelkoeffizienten(Q, kq, indizes) || indizes.empty())
+        return false;
+    for (const uint64_t p : SichereModuln) {
+        std::map<Int64, std::pair<uint64_t, Int64>> wurzeln;
+        bool gefunden = true;
+        for (const auto& [q, n] : indizes) {
+            uint64_t t = 0;
+            gefunden = gefunden && ModWurzel(uint64_t(q) % p, uint64_t(n), p, t);
+            wurzeln[q] = {t, n};
+        }
+        std::vector<uint64_t> A, B;
+        if (gefunden && ModWurzelkoeffizienten(kp, wurzeln, p, A) &&
+            ModWurzelkoeffizienten(kq, wurzeln, p, B))
+            return TeilerfremdeReste(A, B, p);
+    }
+    return false;
 }
 
 // The monic polynomial with the zeros of the integer polynomial G.
@@ -576,7 +704,7 @@ void PGGT(TPolynom P, TPolynom Q, TPolynom& R) {
         return;
     }
     // Coprime polynomials need not go through Euclid's chain, whose fractions overflow first on them.
-    if (TeilerfremdModuloP(P, Q)) {
+    if (TeilerfremdModuloP(P, Q) || TeilerfremdUeberWurzeln(P, Q)) {
         R = EinsPolynom;
         return;
     }

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "algebra/Polynome.h"
 #include "output/Ausgabe.h"
@@ -202,6 +203,55 @@ TEST_F(Polynome, GgtUndKuerzenMitGrossenBruechen) {
             EXPECT_EQ(flag, G.Grad > 0 ? 0 : 1);
             EXPECT_TRUE(GekuerztMitWerten(P, Q, Z, N));
         }
+}
+
+// The polynomial with the coefficients' texts, constant term first.
+TPolynom AusTexten(const std::vector<std::string>& texte) {
+    TPolynom P;
+    P.Grad = Int32(texte.size()) - 1;
+    for (size_t i = 0; i < texte.size(); ++i) P.Koeff[i] = Lies(texte[i]);
+    return P;
+}
+
+// Gcds over roots: P = A*C and Q = B*C with coprime A and B. The gcd is monic, divides both and has C's
+// degree, and C divides it. A proof of coprimality that disregards a relation between the roots, a root
+// index, or a leading coefficient that vanishes modulo the prime used would give 1 where C is not constant.
+TEST_F(Polynome, GgtUeberWurzeln) {
+    struct TFall {
+        const char* Name;
+        std::vector<std::string> A, B, C;
+    };
+    const TFall faelle[] = {
+        {"sqrt(6) ist sqrt(2)*sqrt(3)", {"-sqrt(2)", "1"}, {"-sqrt(3)", "1"}, {"-sqrt(2)*sqrt(3)", "1"}},
+        {"konjugierte Faktoren", {"-sqrt(2)", "1"}, {"sqrt(2)", "1"}, {"1", "sqrt(3)", "1"}},
+        {"teilerfremd", {"-2", "0", "1"}, {"-sqrt(3)", "1"}, {"1"}},
+        {"teilerfremd, zwei Wurzeln", {"1", "sqrt(5)", "2"}, {"sqrt(7)", "0", "1"}, {"3"}},
+        {"Kubikwurzel", {"2^(2/3)", "2^(1/3)", "1"}, {"-1", "1"}, {"-2^(1/3)", "1"}},
+        {"Wurzeln verschiedener Ordnung", {"-sqrt(2)", "1"}, {"1", "1"}, {"-sqrt(2)-2^(1/3)", "1"}},
+        {"Kubikwurzel teilerfremd", {"-2", "0", "0", "1"}, {"-2^(2/3)", "1"}, {"1"}},
+        {"Brueche", {"1/2", "-sqrt(3)/5"}, {"2/7", "1"}, {"sqrt(5)/7", "1/3"}},
+        {"Quadrat und Wurzel", {"-sqrt(3)", "1"}, {"1", "0", "1"}, {"3", "-2*sqrt(3)", "1"}},
+        // Leading coefficients divisible by the first primes where 3 and 2 have square roots: their images
+        // lose the common factor.
+        {"Leitkoeffizient durch p teilbar, sqrt(3)", {"1", "1"}, {"3", "1"}, {"-sqrt(3)", "2147483579"}},
+        {"Leitkoeffizient durch p teilbar, sqrt(2)", {"1", "1"}, {"3", "1"}, {"-sqrt(2)", "2147481143"}},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        const TPolynom A = AusTexten(f.A), B = AusTexten(f.B), C = AusTexten(f.C);
+        TPolynom P, Q, G, q, r;
+        PMal(A, C, P);
+        PMal(B, C, Q);
+        ASSERT_NO_THROW(PGGT(P, Q, G));
+        EXPECT_EQ(G.Grad, C.Grad);
+        EXPECT_TRUE(Getrimmt(G) && G.Koeff[G.Grad]->HatWert(BruchEins)) << "normiert";
+        for (const TPolynom* X : {&P, &Q}) {
+            PDurch(*X, G, q, r, false);
+            EXPECT_TRUE(IstNullPolynom(r)) << "der ggT teilt nicht";
+        }
+        PDurch(G, C, q, r, false);
+        EXPECT_TRUE(IstNullPolynom(r)) << "der gemeinsame Faktor teilt den ggT nicht";
+    }
 }
 
 TEST_F(Polynome, AbleitungStammfunktionUndWerte) {
