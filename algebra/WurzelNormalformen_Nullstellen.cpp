@@ -37,7 +37,15 @@ struct TSuche {
     TSListe* Nullstellen(const TPolynom& P, TMenge* M, uint8_t& Status) {
         TSListe* L = nullptr;
         TWechsel<Int32> einzug(Einrueckung, Einrueckung + Einzug);
-        PNullstellen(P, M, L, Status, Kommentar);
+        // P is a part of the term (a factor of the radicand, a coefficient's content): where its numbers
+        // overflow, it finds nothing and the search of the other parts goes on.
+        try {
+            PNullstellen(P, M, L, Status, Kommentar);
+        } catch (const ERessourcen& e) {
+            NichtsGefunden(e, L, Status, Kommentar);
+        } catch (const EGradUeberschritten& e) {
+            NichtsGefunden(e, L, Status, Kommentar);
+        }
         if (Status != wahr) Vollstaendig = false;
         return L ? L : NeueLeereListe();
     }

@@ -298,13 +298,6 @@ void KonstanteNullstellen(TTerm* T, TSListe*& Liste, bool Kommentar, uint8_t& St
                                                   : "Konstante ohne Wert, also keine Nullstelle.");
 }
 
-// A search that ends with an error in a part of the work: no zeros, status unclear.
-void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
-    Liste = NeueLeereListe();
-    Status = unklar;
-    if (Kommentar) SchreibeZeile(Fehlertext(e) + " Die Suche findet hier keine Nullstellen.");
-}
-
 std::string Nullstellenwort(Int32 n) {
     switch (n) {
     case 1:
@@ -334,6 +327,12 @@ bool EnthaeltJoin(TTerm* T) {
 }
 
 } // namespace
+
+void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar) {
+    Liste = NeueLeereListe();
+    Status = unklar;
+    if (Kommentar) SchreibeZeile(Fehlertext(e) + " Die Suche findet hier keine Nullstellen.");
+}
 
 void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status) {
     if (BenutzerAbbruch) throw EBenutzerAbbruch("Abbruch durch Benutzer");

@@ -8,6 +8,7 @@ namespace zol {
 class TTerm;
 class TMenge;
 class TSListe;
+class EZolFehler;
 struct TPolynom;
 
 // The zeros of T in Bereich (nil: the whole line): T's own zeros, else those of its normal form, else those
@@ -16,6 +17,9 @@ struct TPolynom;
 // is explained and summed up. A search without comments gives the result of the request's earlier search on
 // the same term and range again.
 void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, uint8_t& Status);
+// The search of a part of a term (a factor, a numerator, a substituted term) that ended with the error e:
+// no zeros, Status 2, and with Kommentar the line that says why.
+void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar);
 
 // Nested substitution searches go this deep; deeper no substitution is tried (Status 2).
 constexpr Int32 MaxSubstitutionstiefe = 3;

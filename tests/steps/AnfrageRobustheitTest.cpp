@@ -282,3 +282,50 @@ TEST_F(AnfrageRobustheit, UeberlaufSagtDassDieZahlenZuGrossWerden) {
 }
 
 } // namespace
+
+// A root whose radicand's zero search overflows (Cardano's s for 1,53x^3 - 462x^2 + 1 leaves 64 bits) is a
+// part of the term: its search finds nothing, and the zeros of the other parts stand, with the list left
+// open; neither the zeros nor the inflection step ends with the overflow.
+TEST_F(AnfrageRobustheit, UeberlaufImRadikandenEndetNurDessenSuche) {
+    const std::string p = "(1,53x^3-462x^2+1)";
+    const struct {
+        std::string F;
+        std::vector<Extended> Nullstellen;
+        // The pages looked at: the zeros, and the inflection points where f'' is as simple.
+        std::vector<Int32> Seiten;
+    } faelle[] = {
+        {"sqrt" + p, {}, {1, 6}},
+        {"x*sqrt" + p + "+sqrt" + p + "/100", {-0.01L}, {1}},
+        {"(x-1/100)*sqrt" + p, {0.01L}, {1}},
+    };
+    for (const auto& fall : faelle) {
+        for (const bool kommentare : {false, true}) {
+            SCOPED_TRACE(fall.F + (kommentare ? " mit Kommentaren" : ""));
+            TKopfloseAnfrage lauf({.F = fall.F,
+                                   .A = "-2",
+                                   .B = "2",
+                                   .Schritte = {SchrittNullstellen, SchrittAbleitungen, SchrittWendestellen},
+                                   .AbleitungsGrad = 3,
+                                   .Kommentare = kommentare});
+            ASSERT_NO_THROW(lauf.Starte());
+            for (const Int32 seite : fall.Seiten) {
+                EXPECT_EQ(lauf.Text(seite).find("Der Schritt wird abgebrochen"), std::string::npos)
+                    << lauf.Text(seite);
+                EXPECT_EQ(lauf.Text(seite).find("nicht OK"), std::string::npos) << lauf.Text(seite);
+            }
+            const std::string seite1 = lauf.Text(1);
+            EXPECT_NE(seite1.find("Ob weitere Nullstellen existieren, ist unklar."), std::string::npos)
+                << seite1;
+            // Every zero found is one of f, and each expected one is found.
+            for (const Extended x0 : fall.Nullstellen) {
+                bool definiert = false;
+                EXPECT_NEAR(double(TermAusString(fall.F)->Wert(x0, definiert)), 0.0, 1e-12);
+                EXPECT_TRUE(definiert);
+                EXPECT_NE(seite1.find(std::string("N1(") + (x0 < 0 ? "-" : "") + "1100 | 0)"),
+                          std::string::npos)
+                    << seite1;
+            }
+            EXPECT_EQ(seite1.find("N2("), std::string::npos) << seite1;
+        }
+    }
+}
