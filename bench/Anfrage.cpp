@@ -23,6 +23,7 @@
 #include <cstring>
 #include <ctime>
 #include <exception>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,20 +99,28 @@ constexpr std::array<TFunktion, 45> Funktionen = {{
     {"e^(-x)sin(x)", "-1", "pi"},
 }};
 
-// The steps of the first request in the driver's order, with the short names of their shares.
-constexpr std::array<std::pair<TSchritt, const char*>, 11> Anteile = {{
-    {SchrittVereinfachen, "%Allg"},
-    {SchrittNullstellen, "%Null"},
-    {SchrittNaeherungsverfahren, "%Naeh"},
-    {SchrittProduktzerlegung, "%Zerl"},
-    {SchrittPolstellen, "%Pol"},
-    {SchrittPartialbruch, "%Part"},
-    {SchrittAbleitungen, "%Abl"},
-    {SchrittExtremstellen, "%Extr"},
-    {SchrittWendestellen, "%Wend"},
-    {SchrittFlaeche, "%Flae"},
-    {SchrittIntegral, "%Int"},
-}};
+// The short name of each step's share, by step; none for the symmetry, which runs inside the general step.
+constexpr std::array<const char*, SchrittAnzahl> Kurznamen = {
+    "%Allg", "%Def", "%Tab",  nullptr, "%Null",  "%Naeh", "%Schn", "%Zerl",  "%Pol",
+    "%Part", "%Abl", "%Extr", "%Wend", "%Stamm", "%Int",  "%Flae", "%Graph",
+};
+
+// The steps of the first request in the driver's order.
+constexpr std::array<TSchritt, 11> ErsteAnfrageSchritte = {
+    SchrittVereinfachen,     SchrittNullstellen,   SchrittNaeherungsverfahren,
+    SchrittProduktzerlegung, SchrittPolstellen,    SchrittPartialbruch,
+    SchrittAbleitungen,      SchrittExtremstellen, SchrittWendestellen,
+    SchrittFlaeche,          SchrittIntegral,
+};
+
+// The share of each of the steps in the time of all, as the benchmark's counters.
+void SetzeAnteile(benchmark::State& state, const std::array<double, SchrittAnzahl>& dauer,
+                  std::span<const TSchritt> schritte) {
+    double summe = 0;
+    for (double d : dauer) summe += d;
+    for (TSchritt schritt : schritte)
+        state.counters[Kurznamen[schritt]] = summe > 0 ? 100 * dauer[schritt] / summe : 0;
+}
 
 TAnfrage Vollanfrage(const TFunktion& f) {
     return TAnfrage{.F = f.F,
@@ -164,10 +173,7 @@ void BM_Anfrage(benchmark::State& state) {
         for (int s = 0; s < SchrittAnzahl; ++s)
             dauer[size_t(s)] += lauf.Voll.Dauer[size_t(s)] + lauf.Integral.Dauer[size_t(s)];
     }
-    double summe = 0;
-    for (double d : dauer) summe += d;
-    for (const auto& [schritt, name] : Anteile)
-        state.counters[name] = summe > 0 ? 100 * dauer[schritt] / summe : 0;
+    SetzeAnteile(state, dauer, ErsteAnfrageSchritte);
     state.counters["fehler"] =
         benchmark::Counter(static_cast<double>(fehler), benchmark::Counter::kAvgIterations);
 }
@@ -215,25 +221,13 @@ std::vector<TAnfrage> Schulmenge() {
     return menge;
 }
 
-// The shares of all steps with their short names (the first request's steps and those of the set's).
-constexpr std::array<std::pair<TSchritt, const char*>, 16> AlleAnteile = {{
-    {SchrittVereinfachen, "%Allg"},
-    {SchrittNullstellen, "%Null"},
-    {SchrittNaeherungsverfahren, "%Naeh"},
-    {SchrittSchnittstellen, "%Schn"},
-    {SchrittProduktzerlegung, "%Zerl"},
-    {SchrittPolstellen, "%Pol"},
-    {SchrittPartialbruch, "%Part"},
-    {SchrittAbleitungen, "%Abl"},
-    {SchrittExtremstellen, "%Extr"},
-    {SchrittWendestellen, "%Wend"},
-    {SchrittStammfunktion, "%Stamm"},
-    {SchrittIntegral, "%Int"},
-    {SchrittFlaeche, "%Flae"},
-    {SchrittGraph, "%Graph"},
-    {SchrittDefinitionsbereich, "%Def"},
-    {SchrittTabelle, "%Tab"},
-}};
+// Every step that has a share of its own.
+std::vector<TSchritt> AlleSchritte() {
+    std::vector<TSchritt> schritte;
+    for (int s = 0; s < SchrittAnzahl; ++s)
+        if (Kurznamen[size_t(s)]) schritte.push_back(TSchritt(s));
+    return schritte;
+}
 
 // One run of a request of the set: its time in ms (0 and a counted error when it failed) and the seconds of
 // its steps.
@@ -289,10 +283,7 @@ void BM_Schulmenge(benchmark::State& state) {
     state.counters["median_ms"] = Quantil(sortiert, 0.5);
     state.counters["p99_ms"] = Quantil(sortiert, 0.99);
     state.counters["max_ms"] = sortiert.back();
-    double summe = 0;
-    for (double d : dauer) summe += d;
-    for (const auto& [schritt, name] : AlleAnteile)
-        state.counters[name] = summe > 0 ? 100 * dauer[schritt] / summe : 0;
+    SetzeAnteile(state, dauer, AlleSchritte());
     state.counters["fehler"] = double(fehler);
 }
 BENCHMARK(BM_Schulmenge)->Unit(benchmark::kSecond)->Iterations(1);
@@ -305,9 +296,8 @@ void SchreibeZeiten(const std::vector<size_t>& nummern) {
         if (!nummern.empty() && std::find(nummern.begin(), nummern.end(), i) == nummern.end()) continue;
         const TMessung m = Miss(menge[i]);
         const auto laengster = std::max_element(m.Dauer.begin(), m.Dauer.end());
-        const char* name = "-";
-        for (const auto& [schritt, n] : AlleAnteile)
-            if (schritt == laengster - m.Dauer.begin()) name = n + 1;
+        const char* kurz = Kurznamen[size_t(laengster - m.Dauer.begin())];
+        const char* name = kurz ? kurz + 1 : "-";
         std::printf("%zu\t%.3f\t%.3f\t%s\t%.3f\t%s%s\n", i, m.Ms, m.ProzessorMs, name, *laengster * 1000,
                     menge[i].F.c_str(), m.Fehler ? "\t(Fehler)" : "");
     }

@@ -205,8 +205,7 @@ void SucheKandidaten(TTerm* D, TSListe*& Kandidaten, uint8_t& Status, std::vecto
 }
 
 void SchreibeOffeneKandidaten(const std::vector<TTerm*>& Offen, const std::string& Ableitung) {
-    if (Kommentare) return;
-    for (TTerm* p : Offen) SchreibeOffeneLoesung(Ableitung + " hat die Nullstelle", p);
+    if (!Kommentare) SchreibeOffeneLoesungen(Ableitung + " hat die Nullstelle", Offen);
 }
 
 void RundungsnullAlsNull(TTerm* D, Extended x, Extended Fehler, Extended& w) {

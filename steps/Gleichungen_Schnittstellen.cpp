@@ -417,8 +417,7 @@ void BestimmungDerSchnittstellen(bool Zeichnen) {
             NeueZeile();
     }
     // The solutions found whose place in the interval is open, where no comment named them.
-    if (!Kommentare)
-        for (TTerm* p : offen.Punkte) SchreibeOffeneLoesung("f(x) = g(x) gilt für", p);
+    if (!Kommentare) SchreibeOffeneLoesungen("f(x) = g(x) gilt für", offen.Punkte);
     switch (SchnittstellenStatus) {
     case falsch:
         SchreibeZeile(

@@ -107,6 +107,38 @@ bool MitKubikwurzel(TTerm* T) {
     return false;
 }
 
+// RestModuloH without its guard: raises where the numbers leave the exact arithmetic.
+TTerm* RestModuloHExakt(TTerm* h, TTerm* H, const std::vector<TTerm*>& Nullstellen) {
+    bool neu = false;
+    TPolynomTerm* Ph = TPolynomTermCreateT(h, neu);
+    if (!Ph || Ph->P.Grad < 3 || !IstRationalesPolynom(Ph->P)) return nullptr;
+    TPolynomTerm* Q = TPolynomTermCreateT(H, neu);
+    if (!Q || !IstRationalesPolynom(Q->P)) return nullptr;
+    TPolynom P = Ph->P, ableitung, ggt, quotient, rest;
+    PAbleitung(P, ableitung);
+    PGGT(P, ableitung, ggt);
+    if (ggt.Grad > 0) {
+        PDurch(P, ggt, quotient, rest, false);
+        P = quotient;
+    }
+    for (TTerm* z : Nullstellen) {
+        auto* r = AlsRationaleKonstante(z);
+        TBruch wert;
+        if (!r || P.Grad <= 3) continue;
+        PWertRational(P, r->Bruch, wert);
+        if (wert.Zaehler != 0) continue;
+        TPolynom linear;
+        linear.Grad = 1;
+        linear.Koeff[1] = Eins;
+        linear.Koeff[0] = z->Negation();
+        PDurch(P, linear, quotient, rest, false);
+        P = quotient;
+    }
+    if (P.Grad < 3) return nullptr;
+    PDurch(Q->P, P, quotient, rest, false);
+    return PolynomToTerm(rest);
+}
+
 // The antiderivative H of the polynomial h with rational coefficients, reduced modulo the factor of h whose
 // zeros the cube roots write: at a zero u of a polynomial P that divides h, H(u) = R(u) for the remainder R
 // of H divided by P, of a degree below P's (for a zero of x^3 + p*x + q, u^3 = -p*u - q). P is h without its
@@ -114,43 +146,10 @@ bool MitKubikwurzel(TTerm* T) {
 // factor's zeros R has a degree of 2 at most. R(u) is much shorter than H(u), and its simplification takes
 // far less work. Nil where h is no such polynomial or P has a degree below 3.
 TTerm* RestModuloH(TTerm* h, TTerm* H, const std::vector<TTerm*>& Nullstellen) {
-    try {
-        bool neu = false;
-        TPolynomTerm* Ph = TPolynomTermCreateT(h, neu);
-        if (!Ph || Ph->P.Grad < 3 || !IstRationalesPolynom(Ph->P)) return nullptr;
-        TPolynomTerm* Q = TPolynomTermCreateT(H, neu);
-        if (!Q || !IstRationalesPolynom(Q->P)) return nullptr;
-        TPolynom P = Ph->P, ableitung, ggt, quotient, rest;
-        PAbleitung(P, ableitung);
-        PGGT(P, ableitung, ggt);
-        if (ggt.Grad > 0) {
-            PDurch(P, ggt, quotient, rest, false);
-            P = quotient;
-        }
-        for (TTerm* z : Nullstellen) {
-            auto* r = AlsRationaleKonstante(z);
-            TBruch wert;
-            if (!r || P.Grad <= 3) continue;
-            PWertRational(P, r->Bruch, wert);
-            if (wert.Zaehler != 0) continue;
-            TPolynom linear;
-            linear.Grad = 1;
-            linear.Koeff[1] = Eins;
-            linear.Koeff[0] = z->Negation();
-            PDurch(P, linear, quotient, rest, false);
-            P = quotient;
-        }
-        if (P.Grad < 3) return nullptr;
-        PDurch(Q->P, P, quotient, rest, false);
-        return PolynomToTerm(rest);
-    } catch (const EBenutzerAbbruch&) {
-        throw;
-    } catch (const EBudgetErschoepft&) {
-        throw;
-    } catch (const EZolFehler&) {
-        // Numbers beyond the exact arithmetic: H is evaluated as it stands.
-    }
-    return nullptr;
+    TTerm* ergebnis = nullptr;
+    // Numbers beyond the exact arithmetic: H is evaluated as it stands.
+    Versuche([&] { ergebnis = RestModuloHExakt(h, H, Nullstellen); });
+    return ergebnis;
 }
 
 // The term with H's value at the point x, a zero of h in Nullstellen: R where x is written with cube roots,

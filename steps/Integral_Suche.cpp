@@ -66,22 +66,6 @@ bool Abgebrochen() {
     return BenutzerAbbruch;
 }
 
-// Runs one piece of work of a single candidate. A candidate whose work fails (an overflow, a limit, a term
-// without value, an integral that cannot be taken) is dropped: false. An abort, a spent budget and work still
-// to be built end the search.
-template <class F> bool Versuche(F&& f) {
-    try {
-        f();
-        return true;
-    } catch (const EBenutzerAbbruch&) {
-        throw;
-    } catch (const EBudgetErschoepft&) {
-        throw;
-    } catch (const EZolFehler&) {
-        return false;
-    }
-}
-
 struct TKnoten : TSuchknoten {
     // The Ersatzterm without its rational factor, and the factors of that rest.
     TTerm* Rest = nullptr;

@@ -667,8 +667,7 @@ void BestimmungDerNullstellen(bool Zeichnen) {
         }
     }
     // The zeros found whose place in the interval is open, where no comment named them.
-    if (!Kommentare)
-        for (TTerm* p : offen.Punkte) SchreibeOffeneLoesung("f hat die Nullstelle", p);
+    if (!Kommentare) SchreibeOffeneLoesungen("f hat die Nullstelle", offen.Punkte);
     // f is 0 wherever it is defined: no point is listed, as every x is one.
     if (Nullstellenliste->Anzahl == 0 && NullstellenlisteStatus == falsch && IstNullfunktion(FTerm))
         SchreibeZeile("f ist die Nullfunktion: jedes x des Definitionsbereichs ist Nullstelle.");

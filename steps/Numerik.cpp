@@ -38,11 +38,22 @@ bool ZahlAusText(const std::string& Text, Extended& Wert) {
     return true;
 }
 
+namespace {
+
+// The values of the bounds a and b; false when one has none or is not finite.
+bool Grenzwerte(TTerm* a, TTerm* b, Extended& wa, Extended& wb) {
+    bool da = false, db = false;
+    wa = a->Wert(0, da);
+    wb = b->Wert(0, db);
+    return da && db && std::isfinite(wa) && std::isfinite(wb);
+}
+
+} // namespace
+
 TTerm* Simpsonregel(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     if (!f || !a || !b || n <= 0) return nullptr;
-    bool da = false, db = false;
-    const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
-    if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
+    Extended wa = 0, wb = 0;
+    if (!Grenzwerte(a, b, wa, wb)) return nullptr;
     // A parameter has no number as its value: there is nothing to add up.
     if (EnthaeltParameter(f))
         throw ENichtExistenz(OhneZahlwerteText(f, "Die Funktion") + " Simpsonregel abgebrochen.");
@@ -120,13 +131,18 @@ private:
     Int64 Gezaehlt = 0;
 };
 
+// The weight of node j in Simpson's rule with k subintervals.
+constexpr int SimpsonGewicht(Int64 j, Int64 k) {
+    return j == 0 || j == k ? 1 : j & 1 ? 4 : 2;
+}
+
 // Simpson's rule on the piece of the nodes i0 to i0 + K with every node; nullopt when one has no value.
 std::optional<Extended> VollesStueck(TKnoten& knoten, Int64 i0, Int64 K) {
     Extended summe = 0;
     for (Int64 j = 0; j <= K; ++j) {
         const Extended y = knoten.Wert(i0 + j);
         if (std::isnan(y)) return std::nullopt;
-        summe += (j == 0 || j == K ? 1 : j & 1 ? 4 : 2) * y;
+        summe += SimpsonGewicht(j, K) * y;
     }
     return knoten.h() / 3 * summe;
 }
@@ -147,7 +163,7 @@ std::optional<Extended> GeschaetztesStueck(TKnoten& knoten, Int64 i0, Int64 K) {
         for (Int64 j = 0; j <= k; ++j) {
             const Extended v = y[size_t(j)];
             if (std::isnan(v)) return std::nullopt;
-            const int w = j == 0 || j == k ? 1 : j & 1 ? 4 : 2;
+            const int w = SimpsonGewicht(j, k);
             summe += w * v;
             betrag += w * std::fabs(v);
         }
@@ -185,9 +201,8 @@ TTerm* SimpsonregelSparsam(TTerm* f, TTerm* a, TTerm* b, Int32 n) {
     const Int64 m = SimpsonIntervalle(n);
     // The rule itself says why a term with a parameter has nothing to add up.
     if (m < 4 * Stueckbreite || EnthaeltParameter(f)) return Simpsonregel(f, a, b, n);
-    bool da = false, db = false;
-    const Extended wa = a->Wert(0, da), wb = b->Wert(0, db);
-    if (!da || !db || !std::isfinite(wa) || !std::isfinite(wb)) return nullptr;
+    Extended wa = 0, wb = 0;
+    if (!Grenzwerte(a, b, wa, wb)) return nullptr;
     const Extended h = (wb - wa) / static_cast<Extended>(m);
     TWertprogramm F(f);
     TKnoten knoten(F, wa, h);

@@ -47,7 +47,7 @@ template <class F> bool Gerahmt(F&& f, bool Schritt) {
 
 std::string UeberlaufSatz(const EUeberlauf& e) {
     const std::string& m = e.Meldung;
-    const bool mitGrund = m.size() >= e.Grund.size() && m.ends_with(e.Grund);
+    const bool mitGrund = m.ends_with(e.Grund);
     const std::string vorne = mitGrund ? m.substr(0, m.size() - e.Grund.size()) : m + " ";
     std::string grund = e.Grund;
     if (grund.ends_with(".")) grund.pop_back();

@@ -48,10 +48,6 @@ bool Passt64(UInt128 v) {
     return (v >> 64) == 0;
 }
 
-UInt128 ggT128(UInt128 a, UInt128 b) {
-    return ggTBetraege(a, b);
-}
-
 // Reduces z/n (n != 0) exactly and stores it in r; raises when the reduced fraction does not fit.
 void Normiere(Int128 z, Int128 n, TBruch& r) {
     if (n == 0) DurchNull();
@@ -61,7 +57,7 @@ void Normiere(Int128 z, Int128 n, TBruch& r) {
     }
     bool negativ = (z < 0) != (n < 0);
     UInt128 bz = Betrag(z), bn = Betrag(n);
-    const UInt128 g = ggT128(bz, bn);
+    const UInt128 g = ggTBetraege(bz, bn);
     if (g != 1) {
         if (Passt64(bz) && Passt64(bn)) {
             bz = uint64_t(bz) / uint64_t(g);
@@ -180,7 +176,7 @@ void MalMinus(const TBruch& a, const TBruch& b, const TBruch& c, TBruch& r) {
     if (a.Nenner == 0 || b.Nenner == 0 || c.Nenner == 0) DurchNull();
     // a * b reduced, then over the common denominator with c; each product checked in 128 bits.
     Int128 z = Int128(a.Zaehler) * b.Zaehler, n = Int128(a.Nenner) * b.Nenner;
-    const Int128 g = Int128(ggT128(Betrag(z), Betrag(n)));
+    const Int128 g = Int128(ggTBetraege(Betrag(z), Betrag(n)));
     if (g > 1) z /= g, n /= g;
     Int128 links, rechts, nenner;
     if (__builtin_mul_overflow(z, Int128(c.Nenner), &links) ||
@@ -227,14 +223,14 @@ UInt128 ggTBetraege(UInt128 a, UInt128 b) {
 }
 
 Int64 ggT(Int64 a, Int64 b) {
-    UInt128 g = ggT128(Betrag(a), Betrag(b));
+    UInt128 g = ggTBetraege(Betrag(a), Betrag(b));
     if (g > UInt128(std::numeric_limits<Int64>::max())) Ueberlauf();
     return static_cast<Int64>(g);
 }
 
 Int64 kgV(Int64 a, Int64 b) {
     if (a == 0 || b == 0) return 0;
-    UInt128 betrag = Betrag(a) / ggT128(Betrag(a), Betrag(b)) * Betrag(b);
+    UInt128 betrag = Betrag(a) / ggTBetraege(Betrag(a), Betrag(b)) * Betrag(b);
     bool negativ = (a < 0) != (b < 0);
     if (betrag > UInt128(std::numeric_limits<Int64>::max()) + (negativ ? 1 : 0)) Ueberlauf();
     return negativ ? static_cast<Int64>(UInt128(0) - betrag) : static_cast<Int64>(betrag);

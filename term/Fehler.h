@@ -45,4 +45,20 @@ ZOL_FEHLERKLASSE(EBudgetErschoepft)
 
 #undef ZOL_FEHLERKLASSE
 
+// Runs one piece of work that fails on its own (an overflow, a limit, a term without value, a step that
+// cannot be taken): false when it failed, so that the caller drops that piece. An abort and a spent budget
+// end more than the piece and pass on.
+template <class F> bool Versuche(F&& f) {
+    try {
+        f();
+        return true;
+    } catch (const EBenutzerAbbruch&) {
+        throw;
+    } catch (const EBudgetErschoepft&) {
+        throw;
+    } catch (const EZolFehler&) {
+        return false;
+    }
+}
+
 } // namespace zol

@@ -333,21 +333,17 @@ TTerm* PunktImIntervall(TIntervall* I) {
     // A half-bounded interval without 0: the integer next to its bound inside it, or, for a bound beyond the
     // integers of 64 bits, twice the bound (the bound is negative when the interval reaches -∞, positive when
     // it reaches ∞, so twice the bound lies inside, and far enough to be told apart by its value).
-    constexpr Extended GanzzahlGrenze = 1e15L;
-    if (!unten) {
-        const Extended w = WertBei0(oben);
-        if (!(std::fabs(w) < GanzzahlGrenze)) return Produkt(Zwei, oben);
+    // Schritt is the direction from the bound into the interval.
+    auto beiDerGrenze = [I](TTerm* grenze, Int64 schritt) -> TTerm* {
+        constexpr Extended GanzzahlGrenze = 1e15L;
+        const Extended w = WertBei0(grenze);
+        if (!(std::fabs(w) < GanzzahlGrenze)) return Produkt(Zwei, grenze);
         auto n = static_cast<Int64>(std::trunc(w));
         TTerm* kandidat = RationaleKonstante(TBruch{n, 1});
-        return ImIntervall(kandidat, I) ? kandidat : RationaleKonstante(TBruch{n - 1, 1});
-    }
-    if (!oben) {
-        const Extended w = WertBei0(unten);
-        if (!(std::fabs(w) < GanzzahlGrenze)) return Produkt(Zwei, unten);
-        auto n = static_cast<Int64>(std::trunc(w));
-        TTerm* kandidat = RationaleKonstante(TBruch{n, 1});
-        return ImIntervall(kandidat, I) ? kandidat : RationaleKonstante(TBruch{n + 1, 1});
-    }
+        return ImIntervall(kandidat, I) ? kandidat : RationaleKonstante(TBruch{n + schritt, 1});
+    };
+    if (!unten) return beiDerGrenze(oben, -1);
+    if (!oben) return beiDerGrenze(unten, 1);
     Extended a = WertBei0(unten), b = WertBei0(oben);
     if (unten->IstGleich(oben) || a == b) return unten;
     // Integers first, then halves, thirds and so on; for each denominator q the smallest numerator p

@@ -218,10 +218,12 @@ void TOffeneLoesungen::ReicheWeiter() const {
     InnersteOffene = innen;
 }
 
-void SchreibeOffeneLoesung(const std::string& Vorsatz, TTerm* P) {
-    SchreibeTextTerm(Vorsatz + " x = ", P);
-    SchreibeTextTerm("; ob ", P);
-    SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", P);
+void SchreibeOffeneLoesungen(const std::string& Vorsatz, const std::vector<TTerm*>& Punkte) {
+    for (TTerm* P : Punkte) {
+        SchreibeTextTerm(Vorsatz + " x = ", P);
+        SchreibeTextTerm("; ob ", P);
+        SchreibeNichtEntschieden(" im angegebenen Intervall liegt,", P);
+    }
 }
 
 } // namespace zol

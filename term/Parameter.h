@@ -79,7 +79,8 @@ private:
     std::vector<TTerm*> Genannt;
 };
 
-// "<Vorsatz> x = P; ob P im angegebenen Intervall liegt, wird hier nicht für jeden Wert von a entschieden."
-void SchreibeOffeneLoesung(const std::string& Vorsatz, TTerm* P);
+// For each point P: "<Vorsatz> x = P; ob P im angegebenen Intervall liegt, wird hier nicht für jeden Wert von
+// a entschieden."
+void SchreibeOffeneLoesungen(const std::string& Vorsatz, const std::vector<TTerm*>& Punkte);
 
 } // namespace zol

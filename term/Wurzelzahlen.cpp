@@ -11,7 +11,6 @@
 #include "term/Primfaktorzerlegung.h"
 #include "term/Radikale.h"
 #include "term/TermManager.h"
-#include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
