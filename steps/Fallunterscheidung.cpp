@@ -1,5 +1,8 @@
 #include "steps/Fallunterscheidung.h"
 
+#include "algebra/NormalFormen.h"
+#include "algebra/Nullentscheidung.h"
+#include "algebra/Polynome.h"
 #include "output/Ausgabe.h"
 #include "steps/Nullstel.h"
 #include "term/Fehler.h"
@@ -11,6 +14,7 @@
 #include "term/TermManager.h"
 #include "term/Termarithmetik.h"
 #include "term/Terme.h"
+#include "term/Wurzeln.h"
 
 namespace zol {
 
@@ -49,8 +53,47 @@ TTerm* OhneVorzeichen(TTerm* T) {
     return ArOp(OhneVorzeichen(o->T1), o->T2, '*');
 }
 
+// +1 when b is the same function of x as c, -1 when it is -c, 0 otherwise (or undecided). The parts of one
+// term build a condition in different shapes (the derivative writes 6 - 9x^2 as (-1)*(9*x^2) + 6, the
+// argument of abs as (-9)*x^2 + 6); as polynomials they are equal, and a case of c is a case of b.
+int Gleichlaufend(TTerm* b, TTerm* c) {
+    if (b == c || b->IstGleich(c)) return 1;
+    TPolynom P, Q, M;
+    bool gleich = false, entgegen = false;
+    if (!Versuche([&] {
+            bool neu = false;
+            TPolynomTerm* pb = TPolynomTermCreateT(b, neu);
+            TPolynomTerm* pc = pb ? TPolynomTermCreateT(c, neu) : nullptr;
+            if (!pc) return;
+            P = pb->P;
+            Q = pc->P;
+            gleich = PGleich(P, Q);
+            if (!gleich) {
+                PMinus(NullPolynom, Q, M);
+                entgegen = PGleich(P, M);
+            }
+        }))
+        return 0;
+    return gleich ? 1 : entgegen ? -1 : 0;
+}
+
+// The root of an even power of c (or of -c), root(c^k, n) = |c|^(k/n): in the case of the sign Seite the power
+// c^(k/n) or (-c)^(k/n), over the same radicand as the other powers of c in that case (the derivative of the
+// cube root of c^2 writes |c|^(-1/3) beside it); nil for other terms.
+TTerm* GeradePotenzUnterWurzel(TTerm* T, TTerm* c, int Seite) {
+    auto* w = AlsWurzel(T);
+    auto* p = w ? AlsPotenzTerm(w->Argument) : nullptr;
+    if (!p || w->Grad < 1 || p->Exponent.Nenner != 1 || p->Exponent.Zaehler <= 0 || p->Exponent.Zaehler % 2 != 0 ||
+        !Gleichlaufend(p->Argument, c))
+        return nullptr;
+    TBruch e;
+    if (!Versuche([&] { Brueche::Durch(p->Exponent, TBruch{w->Grad, 1}, e); })) return nullptr;
+    return PotenzTerm(Seite < 0 ? c->Negation() : c, e);
+}
+
 // T where c has the sign Seite: every abs(c) replaced by -c or c, every piecewise term with the condition c
-// by its branch for that side (a function of c). Where a part was replaced, the operations above it are
+// by its branch for that side (a function of c), every root of an even power of c by a power of c or -c
+// (the condition in any shape, see Gleichlaufend). Where a part was replaced, the operations above it are
 // built anew by the term arithmetic, so that a branch 0 or 1 leaves no factor 0 or 1 and a negative branch no
 // "+ (-a)". Nil where a branch has no term in c.
 TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
@@ -68,16 +111,43 @@ TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
         return ArOp(t1, t2, op);
     }
     if (TJoin* j = AlsJoin(T)) {
-        if (j->Bedingung->IstGleich(c)) return (Seite < 0 ? j->T1 : j->T2)->Ersetze(VariableX, c);
+        // The branches are functions of the condition's value b, here c or -c.
+        if (const int r = Gleichlaufend(j->Bedingung, c))
+            return (Seite * r < 0 ? j->T1 : j->T2)->Ersetze(VariableX, r > 0 ? c : c->Negation());
         TTerm* b = Fallterm(j->Bedingung, c, Seite, Tiefe + 1);
         if (!b) return nullptr;
         return b == j->Bedingung ? T : Neu<TJoin>(j->T1, j->T2, b, j->Stetig);
     }
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
-        if (IstStandardFunktion(T, "abs") && f->Argument->IstGleich(c)) return Seite < 0 ? c->Negation() : c;
+        if (IstStandardFunktion(T, "abs") && Gleichlaufend(f->Argument, c)) return Seite < 0 ? c->Negation() : c;
+        if (TTerm* p = GeradePotenzUnterWurzel(T, c, Seite)) return p;
         return MitArgument(T, Fallterm(f->Argument, c, Seite, Tiefe + 1));
     }
     return T;
+}
+
+// -1 or 1 when c is a polynomial without a zero in the interval Bereich (nil for the whole line): it keeps
+// the sign it has at one point of Bereich, and the other case does not occur; 0 otherwise.
+int EinzigeSeite(TTerm* c, TMenge* Bereich) {
+    TIntervall* I = Bereich ? dynamic_cast<TIntervall*>(Bereich) : IntervallR;
+    if (!I) return 0;
+    bool polynom = false;
+    if (!Versuche([&] {
+            bool neu = false;
+            polynom = TPolynomTermCreateT(c, neu) != nullptr;
+        }) ||
+        !polynom)
+        return 0;
+    TSListe* L = nullptr;
+    uint8_t s = unklar;
+    SucheNullstellen(c, Bereich, L, false, s);
+    if (!L || L->Anzahl != 0 || s != wahr) return 0;
+    TTerm* p = PunktImIntervall(I);
+    TTerm* w = p ? c->Ersetze(VariableX, p) : nullptr;
+    if (!w || !SicherNichtNull(w)) return 0;
+    bool definiert = false;
+    const Extended v = w->Wert(0, definiert);
+    return !definiert ? 0 : v < 0 ? -1 : 1;
 }
 
 } // namespace
@@ -107,7 +177,17 @@ bool NullstellenNachFaellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kom
     // A zero of a case with a parameter whose place is open may lie outside its case: none is named as a
     // zero of T.
     TOffeneLoesungen falloffen;
+    const int einzige = EinzigeSeite(c, Bereich);
     for (const int seite : {-1, 1}) {
+        if (einzige != 0 && seite != einzige) {
+            if (Kommentar) {
+                SchreibeTextTerm("Fall ", c);
+                SchreibeTextTerm(seite < 0 ? " < 0 entfällt: " : " > 0 entfällt: ", c);
+                SchreibeZeile(einzige < 0 ? " hat hier keine Nullstelle und ist überall < 0."
+                                          : " hat hier keine Nullstelle und ist überall > 0.");
+            }
+            continue;
+        }
         TTerm* fall = Fallterm(T, c, seite);
         // A case without a term (a piecewise part without a value on that side) leaves the answer open.
         if (!fall) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <regex>
 #include <string>
 #include <tuple>
@@ -97,6 +98,36 @@ TEST_F(Kurvendiskussion, KandidatenSindNullstellenDerAbleitung) {
                     EXPECT_NE(Nullheit(ableitung->Ersetze(VariableX, x0)), TNullheit::NichtNull) << f;
                 }
             }
+    }
+}
+
+// The cube root of a quadratic g = ax^2 + bx + c: f'' = g^(-5/3) * h / 3 with h = g*g'' - 2/3*g'^2, so the
+// possible inflection points are the zeros of h in the interval where g > 0, and the step finds all of them
+// (the sign cases of g, one of them empty where g keeps its sign, and the root form of each case).
+TEST_F(Kurvendiskussion, WendestellenDerKubikwurzelEinesQuadrats) {
+    const std::tuple<const char*, Extended, Extended, Extended> faelle[] = {
+        {"(9x^2+2)°3", 9, 0, 2},    {"(x^2+1)°3", 1, 0, 1},         {"(0,5x^2+8x)°3", 0.5L, 8, 0},
+        {"(2x^2+x+9)°3", 2, 1, 9}, {"(-9x^2+6)°3", -9, 0, 6},      {"(6/3x^2+3/5x+4)°3", 2, 0.6L, 4},
+        {"(3x^2+708x+8)°3", 3, 708, 8}};
+    for (const auto& [f, a, b, c] : faelle) {
+        SCOPED_TRACE(f);
+        TKopfloseAnfrage lauf({.F = f, .A = "-2", .B = "2", .Schritte = {V, W}});
+        lauf.Starte();
+        EXPECT_EQ(lauf.Text(6).find("konnten keine"), std::string::npos) << lauf.Text(6);
+        EXPECT_EQ(lauf.Text(6).find("Möglicherweise"), std::string::npos) << lauf.Text(6);
+        // h = p x^2 + q x + r.
+        const Extended p = -2 * a * a / 3, q = -2 * a * b / 3, r = 2 * a * c - 2 * b * b / 3;
+        std::vector<Extended> erwartet;
+        const Extended d = q * q - 4 * p * r;
+        for (int s : {-1, 1}) {
+            const Extended x = d < 0 ? 9 : (-q + s * std::sqrt(d)) / (2 * p);
+            if (std::fabs(x) < 2 && a * x * x + b * x + c > 0) erwartet.push_back(x);
+        }
+        std::vector<Extended> gefunden = Werte(Wendestellenkandidaten);
+        std::sort(erwartet.begin(), erwartet.end());
+        std::sort(gefunden.begin(), gefunden.end());
+        ASSERT_EQ(gefunden.size(), erwartet.size());
+        for (size_t i = 0; i < erwartet.size(); ++i) EXPECT_TRUE(Nahe(gefunden[i], erwartet[i], 1e-12L));
     }
 }
 
