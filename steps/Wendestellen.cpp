@@ -46,7 +46,8 @@ void Wendestelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& Z
         return;
     }
     const bool blatt = x0->Knotenzahl == 0;
-    if (TermVerschwindetIn(Ableitung3, x0)) t = 0;
+    // A zero of f'' of multiplicity 2 or more is a zero of f''' (as in the extrema step).
+    if (Kandidaten->Stellen[i]->Vielfachheit >= 2 || TermVerschwindetIn(Ableitung3, x0)) t = 0;
     RundungsnullAlsNull(Ableitung3, x, Rundungsfehler(x), t);
     SchreibeTextTerm("f '''(", x0);
     Schreibe(blatt ? std::string(") = ") : ") = f '''(" + xtext + ") = ");

@@ -152,6 +152,8 @@ TEST_F(Kurvendiskussion, Seiten) {
         {"abs(x^2-4)", {E}, false, 5, "Stellen, an denen f ' nicht definiert ist: -2, 2.\n#"
          "In -2 ist f ' nicht definiert.\n#T 1(-2|0)"},
         {"0;x^3", {E}, false, 5, "f '(-1) = 0=0\n#lässt sich so nichts aussagen."},
+        // A 69-fold zero of f' at a Cardano point: f'' is 0 there by the multiplicity, the sign change decides.
+        {"(x^3+x+1)^70", {E}, false, 5, ") = f ''(-0,6823 ) = 0\n#von - nach + und daher f dort eine Minimalstelle."},
         {"x^3/x", {V, E}, false, 5, "\n0 ist Definitionslücke von f und scheidet aus.\n"},
         {"x^2*sin(x)", {S}, true, 0, "Der Graph von x2·sinx ist symmetrisch zum Ursprung.\n"},
         {"x^2*sin(x)", {S}, false, 0, "y-Achse.\nDer Graph des gegebenen Terms ist symmetrisch zum Ursprung.\n"}};
