@@ -21,8 +21,10 @@ void SucheNullstellen(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar
 // no zeros, Status 2, and with Kommentar the line that says why.
 void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool Kommentar);
 
-// Nested substitution searches go this deep; deeper no substitution is tried (Status 2).
-constexpr Int32 MaxSubstitutionstiefe = 3;
+// Nested substitution searches go this deep; deeper no substitution is tried (Status 2). Each level tries
+// every subterm of the level above, fully simplified, so the work grows with the power of the depth; a
+// third level found zeros only for the cube roots of quadratics, which the sign cases now solve directly.
+constexpr Int32 MaxSubstitutionstiefe = 2;
 // Searches started inside searches go this deep; deeper, and on a term whose search is running already, a
 // search finds nothing (Status 2).
 constexpr Int32 MaxNullstellentiefe = 48;

@@ -81,6 +81,9 @@ TEST_F(Nullstellen, PunkteImBereichMitDerVielfachheitIhresFaktors) {
         {"x-sqrt(x)-2", "", "", {{4, 1}}, wahr},
         {"ln(x^2+x)", "", "", {{-(1 + std::sqrt(5.0L)) / 2, 1}, {(std::sqrt(5.0L) - 1) / 2, 1}}, wahr},
         {"e^(x^2-x)-1", "", "", {{0, 1}, {1, 1}}, wahr},
+        // Two substitutions one inside the other: e^sqrt(x) as x gives a term in sqrt(x), which the nested
+        // search substitutes again.
+        {"e^(2sqrt(x))-3e^(sqrt(x))+2", "", "", {{0, 0}, {std::log(2.0L) * std::log(2.0L), 1}}, wahr},
         // Through the squarefree part: (x^2+x+1)^2 and (x^2-2x-1)^2.
         {"x^4+2x^3+3x^2+2x+1", "", "", {}, wahr},
         {"x^4-4x^3+2x^2+4x+1", "", "", {{1 - std::sqrt(2.0L), 2}, {1 + std::sqrt(2.0L), 2}}, wahr},
