@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "algebra/Kubikwurzelkonstanten.h"
 #include "algebra/NormalFormen.h"
 #include "algebra/Protokollblock.h"
 #include "algebra/RationaleFunktion.h"
@@ -383,6 +384,15 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
                 TTerm* K = T;
                 Kumuliere(K);
                 if (TTerm* W = Winkelnormalform(K)) {
+                    T = W->Knotenzahl <= K->Knotenzahl ? W : K;
+                    break;
+                }
+            }
+            // Cube roots with a rational product: the number's form knows the relations, no search does.
+            if (MoeglicheKubikwurzelkonstante(T)) {
+                TTerm* K = T;
+                Kumuliere(K);
+                if (TTerm* W = Kubikwurzelform(K)) {
                     T = W->Knotenzahl <= K->Knotenzahl ? W : K;
                     break;
                 }

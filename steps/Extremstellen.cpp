@@ -122,8 +122,8 @@ void Extremstelle(TSListe* Kandidaten, TSListe* Knicke, Int32 i, TPunktzaehler& 
         UntersucheVorzeichenwechsel(Ableitung1, false, Kandidaten, i, x, y, Zaehler);
         return;
     }
-    // A zero of f' of multiplicity 2 or more is a zero of f'' (f' = (x - x0)^m * g), which needs no exact value
-    // of f'' at x0 (at a Cardano point of a high power a long simplification).
+    // A zero of f' of multiplicity 2 or more is a zero of f'' (f' = (x - x0)^m * g), which needs no exact
+    // value of f'' at x0 (at a Cardano point of a high power a long simplification).
     if (Kandidaten->Stellen[i]->Vielfachheit >= 2 || TermVerschwindetIn(Ableitung2, x0)) s = 0;
     RundungsnullAlsNull(Ableitung2, x, Rundungsfehler(x), s);
     SchreibeTextTerm("f ''(", x0);

@@ -77,14 +77,14 @@ int Gleichlaufend(TTerm* b, TTerm* c) {
     return gleich ? 1 : entgegen ? -1 : 0;
 }
 
-// The root of an even power of c (or of -c), root(c^k, n) = |c|^(k/n): in the case of the sign Seite the power
-// c^(k/n) or (-c)^(k/n), over the same radicand as the other powers of c in that case (the derivative of the
-// cube root of c^2 writes |c|^(-1/3) beside it); nil for other terms.
+// The root of an even power of c (or of -c), root(c^k, n) = |c|^(k/n): in the case of the sign Seite the
+// power c^(k/n) or (-c)^(k/n), over the same radicand as the other powers of c in that case (the derivative
+// of the cube root of c^2 writes |c|^(-1/3) beside it); nil for other terms.
 TTerm* GeradePotenzUnterWurzel(TTerm* T, TTerm* c, int Seite) {
     auto* w = AlsWurzel(T);
     auto* p = w ? AlsPotenzTerm(w->Argument) : nullptr;
-    if (!p || w->Grad < 1 || p->Exponent.Nenner != 1 || p->Exponent.Zaehler <= 0 || p->Exponent.Zaehler % 2 != 0 ||
-        !Gleichlaufend(p->Argument, c))
+    if (!p || w->Grad < 1 || p->Exponent.Nenner != 1 || p->Exponent.Zaehler <= 0 ||
+        p->Exponent.Zaehler % 2 != 0 || !Gleichlaufend(p->Argument, c))
         return nullptr;
     TBruch e;
     if (!Versuche([&] { Brueche::Durch(p->Exponent, TBruch{w->Grad, 1}, e); })) return nullptr;
@@ -119,7 +119,8 @@ TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
         return b == j->Bedingung ? T : Neu<TJoin>(j->T1, j->T2, b, j->Stetig);
     }
     if (auto* f = dynamic_cast<TFunktion*>(T)) {
-        if (IstStandardFunktion(T, "abs") && Gleichlaufend(f->Argument, c)) return Seite < 0 ? c->Negation() : c;
+        if (IstStandardFunktion(T, "abs") && Gleichlaufend(f->Argument, c))
+            return Seite < 0 ? c->Negation() : c;
         if (TTerm* p = GeradePotenzUnterWurzel(T, c, Seite)) return p;
         return MitArgument(T, Fallterm(f->Argument, c, Seite, Tiefe + 1));
     }

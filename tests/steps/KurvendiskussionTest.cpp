@@ -106,8 +106,8 @@ TEST_F(Kurvendiskussion, KandidatenSindNullstellenDerAbleitung) {
 // (the sign cases of g, one of them empty where g keeps its sign, and the root form of each case).
 TEST_F(Kurvendiskussion, WendestellenDerKubikwurzelEinesQuadrats) {
     const std::tuple<const char*, Extended, Extended, Extended> faelle[] = {
-        {"(9x^2+2)°3", 9, 0, 2},    {"(x^2+1)°3", 1, 0, 1},         {"(0,5x^2+8x)°3", 0.5L, 8, 0},
-        {"(2x^2+x+9)°3", 2, 1, 9}, {"(-9x^2+6)°3", -9, 0, 6},      {"(6/3x^2+3/5x+4)°3", 2, 0.6L, 4},
+        {"(9x^2+2)°3", 9, 0, 2},       {"(x^2+1)°3", 1, 0, 1},    {"(0,5x^2+8x)°3", 0.5L, 8, 0},
+        {"(2x^2+x+9)°3", 2, 1, 9},     {"(-9x^2+6)°3", -9, 0, 6}, {"(6/3x^2+3/5x+4)°3", 2, 0.6L, 4},
         {"(3x^2+708x+8)°3", 3, 708, 8}};
     for (const auto& [f, a, b, c] : faelle) {
         SCOPED_TRACE(f);
