@@ -32,8 +32,8 @@ public:
     TLGSZahl operator-(const TLGSZahl& b) const;
     TLGSZahl operator*(const TLGSZahl& b) const;
     TLGSZahl Mal(const mpq_class& c) const;
-    // The inverse of a non-zero number found by multiplying with conjugates (a single monomial, or square
-    // roots only); false otherwise.
+    // The inverse of a non-zero number found by multiplying with conjugates (a single monomial, or each prime
+    // under square roots only or under cube roots only); false otherwise.
     bool Kehrwert(TLGSZahl& Inverse) const;
     // Every numerator and denominator has at most Bits bits.
     bool HoechstensBits(size_t Bits) const;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <utility>
 #include <vector>
@@ -107,7 +108,7 @@ public:
     TWurzelzahl Mal(const TGrossbruch& c) const;
     TWurzelzahl Negation() const { return Mal(TGrossbruch{-1, 1}); }
     // The inverse of a non-zero number without atoms when it can be found by multiplying with conjugates (a
-    // single monomial, or square roots only); false otherwise.
+    // single monomial, or each prime under square roots only or under cube roots only); false otherwise.
     bool Kehrwert(TWurzelzahl& Inverse) const;
     // The number as a term: a sum of rational multiples of roots and atom powers, the roots of one monomial
     // under one root sign. ERessourcen when a coefficient does not fit into 64 bits.
@@ -118,7 +119,7 @@ public:
 constexpr size_t MaxWurzelmonome = 256;
 
 // The inverse of a non-zero number x without atoms found by multiplying with conjugates (a single monomial,
-// or square roots only), for the numbers of any type Z of coefficients: Eins is its 1, negativ(c),
+// or each prime under square roots only or under cube roots only), for the numbers of any type Z of coefficients: Eins is its 1, negativ(c),
 // kehrwert(c) and malPrimzahl(c, p) its coefficients' arithmetic. False where the inverse is not found so.
 template <class Z, class Negativ, class KehrwertVon, class MalPrimzahl>
 bool KehrwertDurchKonjugierte(const Z& x, Z& Inverse, const Z& Eins, Negativ negativ, KehrwertVon kehrwert,
@@ -141,16 +142,51 @@ bool KehrwertDurchKonjugierte(const Z& x, Z& Inverse, const Z& Eins, Negativ neg
         Inverse.Koeff.emplace(k, kehrwert(nenner));
         return true;
     }
-    // d * d' with d' = d where sqrt(p) is negated has no sqrt(p); one prime after the other until d is
-    // rational, the conjugates collected in the numerator.
+    // d * d' with d' = d where sqrt(p) is negated has no sqrt(p); d = A + B*t + C*t^2 with t = p^(1/3) times
+    // (A^2 - B*C*p) + (C^2*p - A*B)*t + (B^2 - A*C)*t^2 is A^3 + B^3*p + C^3*p^2 - 3*A*B*C*p, without t. One
+    // prime after the other (cube roots first) until d is rational, the cofactors collected in the numerator.
     Z d = x, zaehler = Eins;
     while (!d.IstRational()) {
-        Int64 p = 0;
+        Int64 p = 0, kubisch = 0;
         for (const auto& [m, c] : d.Koeff)
             for (const auto& [q, e] : m.Wurzeln) {
-                if (e.Nenner != 2) return false;
+                if (e.Nenner != 2 && e.Nenner != 3) return false;
                 if (p == 0) p = q;
+                if (e.Nenner == 3 && kubisch == 0) kubisch = q;
             }
+        if (kubisch != 0) {
+            const auto eins = Eins.Koeff.begin()->second;
+            std::array<Z, 3> teil;
+            for (const auto& [m, c] : d.Koeff) {
+                TWurzelmonom k;
+                size_t stufe = 0;
+                for (const auto& w : m.Wurzeln) {
+                    if (w.first != kubisch) {
+                        k.Wurzeln.push_back(w);
+                    } else if (w.second.Nenner != 3) {
+                        return false;
+                    } else {
+                        stufe = size_t(w.second.Zaehler);
+                    }
+                }
+                teil[stufe].Koeff.emplace(std::move(k), c);
+            }
+            auto wurzel = [&](Int64 z) {
+                Z t;
+                TWurzelmonom m;
+                m.Wurzeln.emplace_back(kubisch, TBruch{z, 3});
+                t.Koeff.emplace(std::move(m), eins);
+                return t;
+            };
+            Z P;
+            P.Koeff.emplace(TWurzelmonom{}, malPrimzahl(eins, kubisch));
+            const Z &A = teil[0], &B = teil[1], &C = teil[2];
+            const Z faktor =
+                (A * A - B * C * P) + (C * C * P - A * B) * wurzel(1) + (B * B - A * C) * wurzel(2);
+            d = d * faktor;
+            zaehler = zaehler * faktor;
+            continue;
+        }
         Z konjugiert;
         for (const auto& [m, c] : d.Koeff) {
             const bool mitP =

@@ -909,9 +909,23 @@ TEST_F(LGS, LangeZahlenUndIhreKehrwerte) {
         ASSERT_NE(t, nullptr) << text;
         EXPECT_EQ(Nullheit(Op(t, '-', Op(Lies(text), '*', K(Int64(1) << 58)))), TNullheit::Null) << text;
     }
-    // A number of cube roots and square roots has no inverse that conjugates find.
+    // Cube roots leave one prime after the other by the cofactor of their norm, square roots by their
+    // conjugates; a prime under a sixth root (or under a square and a cube root) does not leave so.
+    for (const char* text : {"1+2^(1/3)+sqrt(3)", "2^(1/3)+4^(1/3)+1", "3^(1/3)-5^(2/3)+7*15^(1/3)",
+                             "1+2^(1/3)+3^(1/3)+sqrt(5)", "5^(2/3)-sqrt(7)"}) {
+        TWurzelzahl w, kehrwert;
+        ASSERT_TRUE(AlsWurzelzahl(Lies(text), w)) << text;
+        ASSERT_TRUE(w.Kehrwert(kehrwert)) << text;
+        const TWurzelzahl eins = w * kehrwert;
+        EXPECT_TRUE(eins.IstRational() && eins.Rational().Zaehler == 1 && eins.Rational().Nenner == 1)
+            << text;
+        TLGSZahl inverse;
+        ASSERT_TRUE(TLGSZahl(w).Kehrwert(inverse)) << text;
+        const TLGSZahl produkt = TLGSZahl(w) * inverse;
+        EXPECT_TRUE(produkt.IstRational() && produkt.Rational() == 1) << text;
+    }
     TWurzelzahl w;
-    ASSERT_TRUE(AlsWurzelzahl(Lies("1+2^(1/3)+sqrt(3)"), w));
+    ASSERT_TRUE(AlsWurzelzahl(Lies("1+2^(1/6)"), w));
     TLGSZahl inverse;
     EXPECT_FALSE(TLGSZahl(w).Kehrwert(inverse));
 }
