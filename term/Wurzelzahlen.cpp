@@ -1,6 +1,7 @@
 #include "term/Wurzelzahlen.h"
 
 #include <algorithm>
+#include <string>
 #include <array>
 #include <limits>
 #include <unordered_map>
@@ -260,23 +261,34 @@ TTerm* WurzelTerm(const std::vector<std::pair<Int64, TBruch>>& Wurzeln, const TW
 } // namespace
 
 TTerm* TWurzelzahl::AlsTerm() const {
-    // The terms by index and radicand (the rational part first), each negative one subtracted.
+    // The terms by index and radicand (the rational part first), then by the texts of their atoms (not by
+    // the atoms' addresses, which differ from run to run), each negative one subtracted.
     struct TSummand {
         TWurzelsatz Satz;
         const TWurzelmonom* Monom;
         TGrossbruch c;
+        std::vector<std::pair<std::string, size_t>> Atome;
     };
     std::vector<TSummand> summanden;
-    for (const auto& [m, c] : Koeff) summanden.push_back({Wurzelsatz(m.Wurzeln), &m, c});
+    for (const auto& [m, c] : Koeff) {
+        TSummand s{Wurzelsatz(m.Wurzeln), &m, c, {}};
+        for (size_t i = 0; i < m.Atome.size(); ++i) s.Atome.emplace_back(m.Atome[i].first->Text, i);
+        std::sort(s.Atome.begin(), s.Atome.end());
+        summanden.push_back(std::move(s));
+    }
     std::stable_sort(summanden.begin(), summanden.end(), [](const TSummand& a, const TSummand& b) {
-        return a.Satz.n != b.Satz.n ? a.Satz.n < b.Satz.n : a.Satz.R < b.Satz.R;
+        if (a.Satz.n != b.Satz.n) return a.Satz.n < b.Satz.n;
+        if (a.Satz.R != b.Satz.R) return a.Satz.R < b.Satz.R;
+        return a.Atome < b.Atome;
     });
     TTerm* summe = Null;
     for (const TSummand& s : summanden) {
         const bool negativ = s.c.Zaehler < 0 && summe != Null;
         TTerm* t = Produkt(Konstante(negativ ? Negativ(s.c) : s.c), WurzelTerm(s.Monom->Wurzeln, s.Satz));
-        for (const auto& [atom, k] : s.Monom->Atome)
+        for (const auto& [text, i] : s.Atome) {
+            const auto& [atom, k] = s.Monom->Atome[i];
             t = Produkt(t, k == 1 ? atom : PotenzTerm(atom, Int64(k)));
+        }
         summe = summe == Null ? t : negativ ? Differenz(summe, t) : Summe(summe, t);
     }
     return summe;
