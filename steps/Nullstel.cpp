@@ -22,6 +22,7 @@
 #include "steps/Allgemeines.h"
 #include "steps/Fallunterscheidung.h"
 #include "steps/Schrittrahmen.h"
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/Parameter.h"
@@ -184,6 +185,10 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
     SortiereTerme(teilterme, anzahl, false);
     // An abort while collecting left the list short: no result.
     PruefeAbbruch();
+    // The trials of the outermost substitution search, the nested ones included, take their steps from a
+    // budget of their own (the commented repetition of a trial that found zeros, and the substitution back,
+    // do not).
+    Int64 rest = Substitutionstiefe == 1 ? Substitutionsbudget : -1;
     for (Int32 i = 1; i <= anzahl; ++i) {
         PruefeAbbruch();
         TTerm* s = teilterme[i];
@@ -191,16 +196,32 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
         if (s->IstKonstant || IstVariable(s) || !loesbar) continue;
         TTerm* umkehrung = s->Umkehrfunktion();
         if (!umkehrung) continue;
-        TTerm* u = Transformation(T, s, umkehrung);
-        if (!u) continue;
-        VereinfacheTermRekursiv(u);
-        VereinfacheTerm(u);
-        // A shorter term, or a polynomial, whose search is complete: x^(1/2) + x - 2 gives x + x^2 - 2.
-        if (u->Knotenzahl >= T->Knotenzahl && !HatPolynomform(u)) continue;
-
+        if (rest == 0) break;
+        TTerm* u = nullptr;
         TSListe* zweite = nullptr;
         uint8_t status = unklar;
-        SucheNullstellen(u, IntervallR, zweite, false, status);
+        bool kandidat = false;
+        {
+            std::optional<TArbeitsbudget> budget;
+            if (rest > 0) budget.emplace(rest);
+            const Int64 anfang = Arbeitsschritte();
+            try {
+                u = Transformation(T, s, umkehrung);
+                if (u) {
+                    VereinfacheTermRekursiv(u);
+                    VereinfacheTerm(u);
+                    // A shorter term, or a polynomial, whose search is complete: x^(1/2) + x - 2 gives
+                    // x + x^2 - 2.
+                    kandidat = u->Knotenzahl < T->Knotenzahl || HatPolynomform(u);
+                    if (kandidat) SucheNullstellen(u, IntervallR, zweite, false, status);
+                }
+            } catch (const EBudgetErschoepft&) {
+                if (!budget || !budget->SelbstErschoepft()) throw;
+                kandidat = false;
+            }
+            if (rest > 0) rest = std::max<Int64>(rest - (Arbeitsschritte() - anfang), 0);
+        }
+        if (!kandidat) continue;
         const bool gefunden = zweite && zweite->Anzahl > 0;
         if (Kommentar && gefunden) {
             SchreibeTextTermTextZeile("Substitution von ", s, " durch x führt auf:");

@@ -25,6 +25,10 @@ void NichtsGefunden(const EZolFehler& e, TSListe*& Liste, uint8_t& Status, bool 
 // every subterm of the level above, fully simplified, so the work grows with the power of the depth; a
 // third level found zeros only for the cube roots of quadratics, which the sign cases now solve directly.
 constexpr Int32 MaxSubstitutionstiefe = 2;
+// The steps the trials of one substitution search may take, its nested searches included. A substitution
+// that leads to zeros is found within a few thousand steps; a futile search of a long term could otherwise
+// take the request's whole supply.
+constexpr Int64 Substitutionsbudget = 60000;
 // Searches started inside searches go this deep; deeper, and on a term whose search is running already, a
 // search finds nothing (Status 2).
 constexpr Int32 MaxNullstellentiefe = 48;

@@ -14,6 +14,7 @@
 #include "output/Grafikdaten.h"
 #include "steps/Allgemeines.h"
 #include "steps/Nullstel.h"
+#include "term/Arbeit.h"
 #include "term/Fehler.h"
 #include "term/Mengen.h"
 #include "term/TermManager.h"
@@ -329,6 +330,22 @@ TEST_F(Nullstellen, SucheEndet) {
     Oberflaeche.Host.AbbruchNach = Oberflaeche.Host.Nachrichtenaufrufe + 1;
     EXPECT_THROW(SucheNullstellen(TermAusString("x^(2/3)-3x^(1/3)+2"), IntervallR, L, false, status),
                  EBenutzerAbbruch);
+}
+
+// The substitution trials of one search take a budget of steps: the futile search of the derivative of
+// ((-2x^4+6x^3+6x+5)/(-5x+4))°2, whose numerator 30x^4 - 92x^3 + 72x^2 + 49 has no real zero the elementary
+// search can show, ends unclear within a few budgets, as the first trials of a substitution that does lead
+// to zeros (the table above) still end with them.
+TEST_F(Nullstellen, SubstitutionsversucheImBudget) {
+    TTerm* f = TermAusString("((-2x^4+6x^3+6x+5)/(-5x+4))°2");
+    TTerm* d = f->Ableitung();
+    TSListe* L = nullptr;
+    uint8_t status = 9;
+    const Int64 anfang = Arbeitsschritte();
+    SucheNullstellen(d, Iv(K(-2), false, K(2), false), L, false, status);
+    EXPECT_LT(Arbeitsschritte() - anfang, 3 * Substitutionsbudget);
+    EXPECT_EQ(status, unklar);
+    for (Extended x : Werte(L)) EXPECT_LT(std::fabs(*Wert(d, x)), 1e-9L) << double(x);
 }
 
 } // namespace
