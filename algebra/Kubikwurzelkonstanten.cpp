@@ -1,9 +1,8 @@
 #include "algebra/Kubikwurzelkonstanten.h"
 
 #include <algorithm>
-#include <cmath>
+#include <unordered_set>
 
-#include "term/Fehler.h"
 #include "term/TermManager.h"
 #include "term/Terme.h"
 #include "term/Wurzeln.h"
@@ -14,7 +13,7 @@ namespace zol {
 namespace {
 
 // Parts deeper in a term than this are not looked at.
-constexpr Int32 MaxTiefe = 200;
+constexpr Int32 MaxTiefe = 1000;
 
 // A cube root of a constant that is no rational: a power with the exponent 1/3 or 2/3, or a root of index 3.
 bool IstKubikwurzel(TTerm* T) {
@@ -25,13 +24,15 @@ bool IstKubikwurzel(TTerm* T) {
     return false;
 }
 
-// T holds a cube root of a constant that is no rational (Cardano's formula writes its zeros so).
-bool EnthaeltKubikwurzel(TTerm* T, Int32 Tiefe) {
-    if (!T || !T->IstKonstant || Tiefe > MaxTiefe) return false;
+// T holds a cube root of a constant that is no rational (Cardano's formula writes its zeros so); each shared
+// subterm is looked at once.
+bool EnthaeltKubikwurzel(TTerm* T, std::unordered_set<TTerm*>& Gesehen, Int32 Tiefe = 0) {
+    if (!T || !T->IstKonstant || Tiefe > MaxTiefe || !Gesehen.insert(T).second) return false;
     if (IstKubikwurzel(T)) return true;
     if (auto* o = AlsOperatorTerm(T))
-        return EnthaeltKubikwurzel(o->T1, Tiefe + 1) || EnthaeltKubikwurzel(o->T2, Tiefe + 1);
-    if (auto* p = AlsPotenzTerm(T)) return EnthaeltKubikwurzel(p->Argument, Tiefe + 1);
+        return EnthaeltKubikwurzel(o->T1, Gesehen, Tiefe + 1) ||
+               EnthaeltKubikwurzel(o->T2, Gesehen, Tiefe + 1);
+    if (auto* p = AlsPotenzTerm(T)) return EnthaeltKubikwurzel(p->Argument, Gesehen, Tiefe + 1);
     return false;
 }
 
@@ -44,12 +45,13 @@ bool IstKubikwurzelatom(TTerm* A) {
 } // namespace
 
 bool MoeglicheKubikwurzelkonstante(TTerm* T) {
-    return EnthaeltKubikwurzel(T, 0);
+    std::unordered_set<TTerm*> gesehen;
+    return EnthaeltKubikwurzel(T, gesehen);
 }
 
 TTerm* Kubikwurzelform(TTerm* T) {
     using namespace Grossbrueche;
-    try {
+    return GepruefteForm(T, [&]() -> TTerm* {
         TWurzelzahl Z, N;
         if (!AlsWurzelbruch(T, Z, N) || !N.IstRational()) return nullptr;
         // The cube roots cancel (u*v, or Cardano's zero put into its cubic): a rational number.
@@ -75,17 +77,8 @@ TTerm* Kubikwurzelform(TTerm* T) {
             std::sort(k.Atome.begin(), k.Atome.end());
             F.Koeff.emplace(std::move(k), c);
         }
-        TTerm* R = F.AlsTerm();
-        // The relations hold exactly; the values agree, or the form is not taken.
-        bool dT = false, dR = false;
-        const Extended wT = T->Wert(0, dT), wR = R->Wert(0, dR);
-        if (!dT || !dR || std::fabs(wT - wR) > 1e-12L * (1 + std::fabs(wT))) return nullptr;
-        return R;
-    } catch (const ERessourcen&) {
-        return nullptr;
-    } catch (const ENichtExistenz&) {
-        return nullptr;
-    }
+        return F.AlsTerm();
+    });
 }
 
 } // namespace zol

@@ -88,6 +88,8 @@ public:
 // false); one that caches an "RNF" form with a constant denominator gives that polynomial as a new form, any
 // other cached form nil; otherwise the form is built (NeuGebaut true).
 TPolynomTerm* TPolynomTermCreateT(TTerm* T, bool& NeuGebaut);
+// The polynomial of T (its polynomial form); false when T has none.
+bool PolynomAusTerm(TTerm* T, TPolynom& P);
 
 // The polynomial of degree 0 of the constant T for the builders; false when T has no exact value (a power
 // without a real value, a division by 0, a fraction beyond 64 bits): such a constant has no normal form.

@@ -49,6 +49,14 @@ void TPolynomTerm::Nullstellen(TMenge* M, TSListe*& Liste, bool Kommentar, uint8
 
 // ---- The builder ----
 
+bool PolynomAusTerm(TTerm* T, TPolynom& P) {
+    bool neu = false;
+    TPolynomTerm* form = TPolynomTermCreateT(T, neu);
+    if (!form) return false;
+    P = form->P;
+    return true;
+}
+
 bool KonstantesPolynomVon(TTerm* T, TPolynom& P) {
     // A constant without a value (1/0, 0^-1) is no polynomial; a parameter's value is merely unknown.
     bool definiert = false;

@@ -92,6 +92,21 @@ TTerm* ExakterFunktionswert(TTerm* T) {
     return VereinfacheStandardfunktion(T, false);
 }
 
+// The exact form of a constant whose relations no search sees, or nil: in sine and cosine of an angle with a
+// known triple the form P(c) + Q(c)*s, with Cardano's cube roots the form of their numbers. Either is
+// complete, so no search follows; the form, or the folded term where it is shorter.
+TTerm* ExakteKonstantenform(TTerm* T) {
+    const bool winkel = MoeglicheWinkelkonstante(T), kubikwurzel = MoeglicheKubikwurzelkonstante(T);
+    if (!winkel && !kubikwurzel) return nullptr;
+    // Folded first, as a search would begin.
+    TTerm* K = T;
+    Kumuliere(K);
+    TTerm* W = winkel ? Winkelnormalform(K) : nullptr;
+    if (!W && kubikwurzel) W = Kubikwurzelform(K);
+    if (!W) return nullptr;
+    return W->Knotenzahl <= K->Knotenzahl ? W : K;
+}
+
 void Protokollzeile(const std::string& s, TTerm* T) {
     if (ProtokollVereinfachung) SchreibeTextTermZeile(s, T);
 }
@@ -377,25 +392,9 @@ void VereinfacheKonstantenTerm(TTerm*& T) {
                 if (T->Vereinfacht) T = T->Vereinfacht;
                 break;
             }
-            // In sine and cosine of an angle with a known triple the form P(c) + Q(c)*s is exact and
-            // complete: no search.
-            if (MoeglicheWinkelkonstante(T)) {
-                // Folded first, as a search would begin.
-                TTerm* K = T;
-                Kumuliere(K);
-                if (TTerm* W = Winkelnormalform(K)) {
-                    T = W->Knotenzahl <= K->Knotenzahl ? W : K;
-                    break;
-                }
-            }
-            // Cube roots with a rational product: the number's form knows the relations, no search does.
-            if (MoeglicheKubikwurzelkonstante(T)) {
-                TTerm* K = T;
-                Kumuliere(K);
-                if (TTerm* W = Kubikwurzelform(K)) {
-                    T = W->Knotenzahl <= K->Knotenzahl ? W : K;
-                    break;
-                }
+            if (TTerm* F = ExakteKonstantenform(T)) {
+                T = F;
+                break;
             }
             VereinfacheKonstantenTermDurchSubstitution(T);
             if (T->Knotenzahl < 1 || T->Knotenzahl >= vorher) break;

@@ -1,7 +1,6 @@
 #include "algebra/Winkelkonstanten.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -228,7 +227,7 @@ bool KosinusDesDreifachen(TTerm* phi, TWurzelzahl& k) {
 
 TTerm* Winkelnormalform(TTerm* T) {
     if (!MoeglicheWinkelkonstante(T)) return nullptr;
-    try {
+    return GepruefteForm(T, [&]() -> TTerm* {
         TWurzelzahl Z, N;
         if (!AlsWurzelbruch(T, Z, N) || !N.IstRational() || !Z.HatAtome()) return nullptr;
         // One angle for every atom.
@@ -261,17 +260,8 @@ TTerm* Winkelnormalform(TTerm* T) {
         }
         TTerm* c = kosinus ? kosinus : StandardFunktionTerm("cos", phi);
         TTerm* s = sinus ? sinus : StandardFunktionTerm("sin", phi);
-        TTerm* R = Form(P, Q, c, s);
-        // The relations hold exactly; the values agree, or the form is not taken.
-        bool dT = false, dR = false;
-        const Extended wT = T->Wert(0, dT), wR = R->Wert(0, dR);
-        if (!dT || !dR || std::fabs(wT - wR) > 1e-12L * (1 + std::fabs(wT))) return nullptr;
-        return R;
-    } catch (const ERessourcen&) {
-        return nullptr;
-    } catch (const ENichtExistenz&) {
-        return nullptr;
-    }
+        return Form(P, Q, c, s);
+    });
 }
 
 } // namespace zol

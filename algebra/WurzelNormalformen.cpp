@@ -25,14 +25,6 @@ using namespace wurzelform;
 
 namespace wurzelform {
 
-bool PolynomAusTerm(TTerm* T, TPolynom& P) {
-    bool neu = false;
-    TPolynomTerm* form = TPolynomTermCreateT(T, neu);
-    if (!form) return false;
-    P = form->P;
-    return true;
-}
-
 bool WurzelVon(TTerm* T, TPolynom& R, Int32& n, TPPolynom& Z, TPPolynom& N) {
     Int64 p = 1, q = 0;
     TTerm* radikand = nullptr;

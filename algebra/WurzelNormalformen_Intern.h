@@ -14,9 +14,6 @@ class TWurzelNormalform;
 
 namespace wurzelform {
 
-// The polynomial of T (its polynomial form); false when T has none.
-bool PolynomAusTerm(TTerm* T, TPolynom& P);
-
 // The root T of a polynomial radicand: a root node, sqrt, or a power with the exponent p/q (p not 0, q at
 // least 2). Z is w^p (1 for p < 0) and N is 1 (w^-p for p < 0). False for other terms, a radicand that is no
 // polynomial or 0, an index above MaxWurzelindex and |p| above 20.

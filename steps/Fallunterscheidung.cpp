@@ -58,23 +58,14 @@ TTerm* OhneVorzeichen(TTerm* T) {
 // argument of abs as (-9)*x^2 + 6); as polynomials they are equal, and a case of c is a case of b.
 int Gleichlaufend(TTerm* b, TTerm* c) {
     if (b == c || b->IstGleich(c)) return 1;
-    TPolynom P, Q, M;
-    bool gleich = false, entgegen = false;
-    if (!Versuche([&] {
-            bool neu = false;
-            TPolynomTerm* pb = TPolynomTermCreateT(b, neu);
-            TPolynomTerm* pc = pb ? TPolynomTermCreateT(c, neu) : nullptr;
-            if (!pc) return;
-            P = pb->P;
-            Q = pc->P;
-            gleich = PGleich(P, Q);
-            if (!gleich) {
-                PMinus(NullPolynom, Q, M);
-                entgegen = PGleich(P, M);
-            }
-        }))
-        return 0;
-    return gleich ? 1 : entgegen ? -1 : 0;
+    int r = 0;
+    Versuche([&] {
+        TPolynom P, Q, M;
+        if (!PolynomAusTerm(b, P) || !PolynomAusTerm(c, Q)) return;
+        PMinus(NullPolynom, Q, M);
+        r = PGleich(P, Q) ? 1 : PGleich(P, M) ? -1 : 0;
+    });
+    return r;
 }
 
 // The root of an even power of c (or of -c), root(c^k, n) = |c|^(k/n): in the case of the sign Seite the
@@ -132,13 +123,9 @@ TTerm* Fallterm(TTerm* T, TTerm* c, int Seite, Int32 Tiefe = 0) {
 int EinzigeSeite(TTerm* c, TMenge* Bereich) {
     TIntervall* I = Bereich ? dynamic_cast<TIntervall*>(Bereich) : IntervallR;
     if (!I) return 0;
+    TPolynom P;
     bool polynom = false;
-    if (!Versuche([&] {
-            bool neu = false;
-            polynom = TPolynomTermCreateT(c, neu) != nullptr;
-        }) ||
-        !polynom)
-        return 0;
+    if (!Versuche([&] { polynom = PolynomAusTerm(c, P); }) || !polynom) return 0;
     TSListe* L = nullptr;
     uint8_t s = unklar;
     SucheNullstellen(c, Bereich, L, false, s);

@@ -170,6 +170,34 @@ uint8_t Ruecksubstitution(TTerm* T, TTTerm* s, TStelle* u, TMenge* Bereich, TSLi
     return status;
 }
 
+// One trial of the substitution search: T with s as the variable (through its inverse Umkehrung),
+// simplified; the substituted term when it is a candidate (shorter than T, or a polynomial, whose search is
+// complete: x^(1/2) + x - 2 gives x + x^2 - 2), its zeros searched without comments; nil otherwise. Rest is
+// the budget left for the trials (-1: none), less the steps this one took; a trial that spends it is none.
+TTerm* Substitutionsversuch(TTerm* T, TTerm* s, TTerm* Umkehrung, Int64& Rest, TSListe*& Zweite,
+                            uint8_t& Status) {
+    std::optional<TArbeitsbudget> budget;
+    if (Rest > 0) budget.emplace(Rest);
+    const Int64 anfang = Arbeitsschritte();
+    TTerm* kandidat = nullptr;
+    try {
+        TTerm* u = Transformation(T, s, Umkehrung);
+        if (u) {
+            VereinfacheTermRekursiv(u);
+            VereinfacheTerm(u);
+            if (u->Knotenzahl < T->Knotenzahl || HatPolynomform(u)) {
+                SucheNullstellen(u, IntervallR, Zweite, false, Status);
+                kandidat = u;
+            }
+        }
+    } catch (const EBudgetErschoepft&) {
+        if (!budget || !budget->SelbstErschoepft()) throw;
+        kandidat = nullptr;
+    }
+    if (Rest > 0) Rest = std::max<Int64>(Rest - (Arbeitsschritte() - anfang), 0);
+    return kandidat;
+}
+
 // A subterm s with an inverse function taken as the new variable: when the substituted term is shorter than
 // T and has zeros, these are substituted back. The first subterm (fewest nodes first) whose substituted term
 // has zeros ends the search.
@@ -197,31 +225,10 @@ void Substitution(TTerm* T, TMenge* Bereich, TSListe*& Liste, bool Kommentar, ui
         TTerm* umkehrung = s->Umkehrfunktion();
         if (!umkehrung) continue;
         if (rest == 0) break;
-        TTerm* u = nullptr;
         TSListe* zweite = nullptr;
         uint8_t status = unklar;
-        bool kandidat = false;
-        {
-            std::optional<TArbeitsbudget> budget;
-            if (rest > 0) budget.emplace(rest);
-            const Int64 anfang = Arbeitsschritte();
-            try {
-                u = Transformation(T, s, umkehrung);
-                if (u) {
-                    VereinfacheTermRekursiv(u);
-                    VereinfacheTerm(u);
-                    // A shorter term, or a polynomial, whose search is complete: x^(1/2) + x - 2 gives
-                    // x + x^2 - 2.
-                    kandidat = u->Knotenzahl < T->Knotenzahl || HatPolynomform(u);
-                    if (kandidat) SucheNullstellen(u, IntervallR, zweite, false, status);
-                }
-            } catch (const EBudgetErschoepft&) {
-                if (!budget || !budget->SelbstErschoepft()) throw;
-                kandidat = false;
-            }
-            if (rest > 0) rest = std::max<Int64>(rest - (Arbeitsschritte() - anfang), 0);
-        }
-        if (!kandidat) continue;
+        TTerm* u = Substitutionsversuch(T, s, umkehrung, rest, zweite, status);
+        if (!u) continue;
         const bool gefunden = zweite && zweite->Anzahl > 0;
         if (Kommentar && gefunden) {
             SchreibeTextTermTextZeile("Substitution von ", s, " durch x führt auf:");

@@ -1,9 +1,10 @@
 #include "term/Wurzelzahlen.h"
 
 #include <algorithm>
-#include <string>
 #include <array>
+#include <cmath>
 #include <limits>
+#include <string>
 #include <unordered_map>
 
 #include "term/Arbeit.h"
@@ -854,6 +855,12 @@ bool AlsWurzelzahl(TTerm* T, TWurzelzahl& Z) {
         return false;
     }
     return true;
+}
+
+bool GleicherWert(TTerm* T, TTerm* R) {
+    bool dT = false, dR = false;
+    const Extended wT = T->Wert(0, dT), wR = R->Wert(0, dR);
+    return dT && dR && std::fabs(wT - wR) <= 1e-12L * (1 + std::fabs(wT));
 }
 
 } // namespace zol

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "term/Brueche.h"
+#include "term/Fehler.h"
 #include "term/Grundtypen.h"
 
 namespace zol {
@@ -119,8 +120,9 @@ public:
 constexpr size_t MaxWurzelmonome = 256;
 
 // The inverse of a non-zero number x without atoms found by multiplying with conjugates (a single monomial,
-// or each prime under square roots only or under cube roots only), for the numbers of any type Z of coefficients: Eins is its 1, negativ(c),
-// kehrwert(c) and malPrimzahl(c, p) its coefficients' arithmetic. False where the inverse is not found so.
+// or each prime under square roots only or under cube roots only), for the numbers of any type Z of
+// coefficients: Eins is its 1, negativ(c), kehrwert(c) and malPrimzahl(c, p) its coefficients' arithmetic.
+// False where the inverse is not found so.
 template <class Z, class Negativ, class KehrwertVon, class MalPrimzahl>
 bool KehrwertDurchKonjugierte(const Z& x, Z& Inverse, const Z& Eins, Negativ negativ, KehrwertVon kehrwert,
                               MalPrimzahl malPrimzahl) {
@@ -206,5 +208,22 @@ bool AlsWurzelbruch(TTerm* T, TWurzelzahl& Zaehler, TWurzelzahl& Nenner);
 // A constant term as one number without atoms and without denominator: false where AlsWurzelbruch is false,
 // where atoms occur, or where the denominator has no inverse found by Kehrwert (or is 0).
 bool AlsWurzelzahl(TTerm* T, TWurzelzahl& Z);
+
+// R has the value of the constant T (both have one, equal up to rounding).
+bool GleicherWert(TTerm* T, TTerm* R);
+
+// The form Bilde() builds for the constant T from its number, checked against T's value: the relations of
+// the numbers hold exactly, and a form whose value disagrees is not taken. Nil also where Bilde gives nil or
+// its arithmetic overflows or meets a value that does not exist.
+template <class F> TTerm* GepruefteForm(TTerm* T, F&& Bilde) {
+    try {
+        TTerm* R = Bilde();
+        return R && GleicherWert(T, R) ? R : nullptr;
+    } catch (const ERessourcen&) {
+        return nullptr;
+    } catch (const ENichtExistenz&) {
+        return nullptr;
+    }
+}
 
 } // namespace zol
